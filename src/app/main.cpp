@@ -1,0 +1,12 @@
+// Entry point of the program.
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("Saisonbuch"));
+    window.resize(800, 600);
+    window.show();
+    return application.exec();
+}

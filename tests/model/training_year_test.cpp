@@ -1,0 +1,81 @@
+// The plan document: packed training types from any stored integer, totals over the plan year only,
+// the latest weight, and what clearing keeps.
+#include "model/training_year.h"
+
+#include <gtest/gtest.h>
+
+#include "model/text_encoding.h"
+
+using namespace sb::model;
+
+TEST(TrainingYear, PackedTypesYieldADigitForAnyStoredInteger) {
+    EXPECT_EQ(sportTypeDigit(3052, kSwim), 3);
+    EXPECT_EQ(sportTypeDigit(3052, kOther), 0);
+    EXPECT_EQ(sportTypeDigit(3052, kRun), 5);
+    EXPECT_EQ(sportTypeDigit(3052, kBike), 2);
+    EXPECT_EQ(sportTypeDigit(3052, 5), 0);
+    EXPECT_EQ(setSportTypeDigit(7, 3052, kOther), 3752);
+    EXPECT_EQ(setSportTypeDigit(7, 3052, 9), 3052);
+    for (int packed : {-3052, 123456789, -2147483647 - 1, 2147483647, 99999}) {
+        for (int sport = 1; sport <= 4; ++sport) {
+            int digit = sportTypeDigit(packed, sport);
+            EXPECT_GE(digit, 0) << packed;
+            EXPECT_LE(digit, 9) << packed;
+        }
+    }
+    EXPECT_EQ(sportTypeDigit(-3052, kRun), 5);
+    EXPECT_EQ(setSportTypeDigit(7, -3052, kBike), -3057);
+    EXPECT_EQ(sportTypeDigit(12345, kSwim), 2);
+}
+
+TEST(TrainingYear, TotalsCoverThePlanYearOnly) {
+    TrainingYear year;
+    year.planYear = 2009;
+    year.days[0].bike.distanceKm = 40;
+    year.days[364].run.distanceKm = 10;
+    year.days[100].swim.distanceKm = 2;
+    year.days[100].other.distanceKm = 99;
+    year.days[365].bike.distanceKm = 1000;
+    EXPECT_DOUBLE_EQ(yearDistanceTotal(year, 0), 40);
+    EXPECT_DOUBLE_EQ(yearDistanceTotal(year, 1), 10);
+    EXPECT_DOUBLE_EQ(yearDistanceTotal(year, 2), 2);
+    EXPECT_DOUBLE_EQ(yearDistanceTotal(year, 3), 52);
+    EXPECT_DOUBLE_EQ(yearDistanceTotal(year, 4), 0);
+    year.planYear = 2008;
+    EXPECT_DOUBLE_EQ(yearDistanceTotal(year, 0), 1040);
+}
+
+TEST(TrainingYear, LatestWeightAndClearing) {
+    TrainingYear year;
+    year.planYear = 2009;
+    EXPECT_EQ(latestBodyWeight(year), 0);
+    year.days[10].bodyWeight = 71.5f;
+    year.days[200].bodyWeight = 70.0f;
+    EXPECT_EQ(latestBodyWeight(year), 70.0f);
+
+    year.gender = 'm';
+    year.firstName = "Anna";
+    year.modified = 1;
+    year.currentFileName = "/plans/anna.sb3";
+    year.odometers[3].description = "Kette";
+    clearTrainingYear(year);
+    EXPECT_EQ(year.gender, 'w');
+    EXPECT_EQ(year.firstName, "");
+    EXPECT_EQ(year.planYear, 0);
+    EXPECT_EQ(year.days[200].bodyWeight, 0);
+    EXPECT_EQ(year.odometers[3].description, "");
+    EXPECT_EQ(year.modified, 1);
+    EXPECT_EQ(year.currentFileName, "/plans/anna.sb3");
+}
+
+TEST(TrainingYear, TextsCutToTheirFieldAndConvertBetweenCodePages) {
+    EXPECT_EQ(cutToWidth("Hallo", 30), "Hallo");
+    EXPECT_EQ(cutToWidth(std::string(40, 'x'), 30), std::string(29, 'x'));
+    EXPECT_EQ(cutToWidth("abc", 0), "");
+    EXPECT_EQ(cp1252ToUtf8("M\xE4rz \x80"), "März €");
+    EXPECT_EQ(utf8ToCp1252("März €"), "M\xE4rz \x80");
+    EXPECT_EQ(utf8ToCp1252("日本"), "??");
+    std::string allBytes;
+    for (int b = 1; b < 256; ++b) allBytes += static_cast<char>(b);
+    EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(allBytes)), allBytes);
+}
