@@ -1,0 +1,33 @@
+// Plain helpers shared by every dialog host: control look-up and the order of sorted lists.
+#include "platform/dialog.h"
+
+#include <algorithm>
+
+namespace sb::platform {
+
+const ControlTemplate* DialogTemplate::control(int id) const {
+    for (const ControlTemplate& control : controls) {
+        if (control.id == id && id != staticControlId) return &control;
+    }
+    return nullptr;
+}
+
+int compareItemTexts(const std::string& a, const std::string& b) {
+    auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : int(c); };
+    size_t common = std::min(a.size(), b.size());
+    for (size_t i = 0; i < common; ++i) {
+        int difference = fold(a[i]) - fold(b[i]);
+        if (difference != 0) return difference;
+    }
+    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+    return a.compare(b);
+}
+
+int sortedInsertPosition(const std::vector<std::string>& items, const std::string& text) {
+    auto place = std::upper_bound(
+        items.begin(), items.end(), text,
+        [](const std::string& t, const std::string& item) { return compareItemTexts(t, item) < 0; });
+    return int(place - items.begin());
+}
+
+}  // namespace sb::platform
