@@ -1,0 +1,44 @@
+// The program's one set of state: the open plan, the settings, the standard routes, the program's paths
+// and what the main window shows. Created once at start-up and handed to every command; tests make
+// their own.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "config/config_store.h"
+#include "config/program_paths.h"
+#include "config/route_store.h"
+#include "model/training_year.h"
+#include "platform/menu.h"
+
+namespace sb::shell {
+
+// Which recording the X-Y diagram shows; the readers fill it.
+struct RecordingState {
+    bool heartRateFileLoaded = false;
+    bool bikeComputerFileLoaded = false;
+    int source = 0;                    // 6 heart-rate monitor file, 8 bike-computer file
+    int capabilityBits = 0;            // what the loaded file holds; decides the X-Y axis menus
+    std::string lastHeartRateFile;
+    std::string lastBikeComputerFile;
+};
+
+struct Application {
+    config::ProgramPaths paths;
+    model::TrainingYear year;
+    // Also holds the diagram choice: diagramKind (currentDiagramKind), the quantities, the time and
+    // load sport flags, the presets and userDiagramSlot.
+    config::ConfigStore settings;
+    config::RouteStore routes;
+    RecordingState recordings;
+
+    int currentWeek = 0;    // 1…53 once set at start-up
+    int currentMonth = 0;   // 1…12 once set at start-up
+    int logoDone = 0;       // diagrams are drawn only once the start logo has gone
+    int newPlanMode = 0;    // the athlete dialog edits the plan year only while a new plan is made
+
+    std::vector<platform::MenuItem> menuBar;  // as last built, with the file state applied
+};
+
+}  // namespace sb::shell
