@@ -1,0 +1,112 @@
+// Importing the old comma-separated settings file. Its layout:
+//   line 1      last plan file, two numbers that are no longer used, each ended by ','; rest ignored
+//   line 2      ignored
+//   lines 3…102 route name ',' length in km ',' — anything after the second comma is ignored
+// A missing route line gives a free slot.
+#include "config/configuration_migration.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "config/c_numbers.h"
+#include "model/training_year.h"
+
+namespace sb::config {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::optional<std::string> readOldFile(const std::string& path) {
+    std::FILE* stream = std::fopen(path.c_str(), "rb");
+    if (!stream) return std::nullopt;
+    std::string bytes;
+    char buffer[65536];
+    std::size_t count;
+    while ((count = std::fread(buffer, 1, sizeof buffer, stream)) > 0) bytes.append(buffer, count);
+    const bool failed = std::ferror(stream) != 0;
+    std::fclose(stream);
+    if (failed) return std::nullopt;
+    return bytes;
+}
+
+std::vector<std::string_view> splitLines(std::string_view bytes) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        const std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
+        if (end == std::string_view::npos) end = bytes.size();
+        if (end > start && bytes[end - 1] == '\r') --end;
+        lines.push_back(bytes.substr(start, end - start));
+        start = next;
+    }
+    return lines;
+}
+
+std::string_view fieldUpToComma(std::string_view text) {
+    return text.substr(0, text.find(','));
+}
+
+// A profile file in the old place is a settings file of this version, not one to import.
+bool looksLikeProfileFile(std::string_view bytes) {
+    const std::size_t first = bytes.find_first_not_of(" \t\r\n");
+    return first != std::string_view::npos && bytes[first] == '[';
+}
+
+bool sameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return !a.empty() && !b.empty() && fs::equivalent(a, b, error);
+}
+
+void importOldFile(std::string_view bytes, ConfigStore& store, RouteStore& routes) {
+    const std::vector<std::string_view> lines = splitLines(bytes);
+    if (!lines.empty()) store.lastFile = model::cutToWidth(fieldUpToComma(lines[0]), buffer::fileName);
+    for (int i = 0; i < kRouteCount; ++i) {
+        const std::size_t lineIndex = static_cast<std::size_t>(i) + 2;
+        const std::string_view line = lineIndex < lines.size() ? lines[lineIndex] : std::string_view();
+        const std::string_view name = fieldUpToComma(line);
+        const std::string_view rest = line.substr(std::min(line.size(), name.size() + 1));
+        StandardRoute& route = routes.routes[i];
+        route.name = model::cutToWidth(name.substr(0, name.find('\0')), kRouteNameWidth);
+        route.lengthKm = name.size() < line.size() ? static_cast<float>(atofC(fieldUpToComma(rest))) : 0.0f;
+    }
+}
+
+void reportFailure(platform::Services& services, const std::string& text, const std::error_code& error) {
+    services.messageBox(text + "\nCode : " + formatInt(error.value()), "Fehler", platform::Buttons::Ok,
+                        platform::Icon::Stop);
+}
+
+}  // namespace
+
+int migrateOldConfiguration(ConfigStore& store, RouteStore& routes, const MigrationPaths& paths,
+                            platform::Services& services) {
+    if (paths.oldConfigFile.empty() || sameFile(paths.oldConfigFile, store.file.path)) return 0;
+    const std::optional<std::string> bytes = readOldFile(paths.oldConfigFile);
+    if (!bytes || looksLikeProfileFile(*bytes)) return 0;
+    services.messageBox(
+        "Die \"train.cfg\" liegt jetzt im Programmverzeichnis.\nZusätzlich gibt es die neue Datei "
+        "\"strecke.cfg\".",
+        "Hinweis", platform::Buttons::Ok, platform::Icon::Exclamation);
+    importOldFile(*bytes, store, routes);
+    store.lastFile = readSetting(store, "KONFIG", "LETZTE_DATEI", "", WriteBack::No, buffer::fileName);
+    const bool routesWritten = saveRoutes(routes, paths.routesFile) == 0;
+
+    std::error_code error;
+    if (!fs::copy_file(paths.oldConfigFile, paths.backupFile, fs::copy_options::overwrite_existing, error)) {
+        reportFailure(services, "CopyFile (\"" + paths.oldConfigFile + "\", \"" + paths.backupFile + "\")",
+                      error);
+        return 1;
+    }
+    if (!routesWritten) return 1;
+    if (!fs::remove(paths.oldConfigFile, error)) {
+        reportFailure(services, "DeleteFile (\"" + paths.oldConfigFile + "\")", error);
+    }
+    return 1;
+}
+
+}  // namespace sb::config

@@ -1,0 +1,260 @@
+// Reading, changing and saving profile files held in memory; the rules are listed in profile_file.h.
+#include "config/profile_file.h"
+
+#include <unistd.h>
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace sb::config {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string lowerCase(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) c = lowerAscii(c);
+    return lower;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
+    }
+    return true;
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+bool isBlankLine(std::string_view text) {
+    return trimBlanks(text).empty();
+}
+
+// Keys, sections and values may come from user input; none of them may add or end a line.
+std::string sanitized(std::string_view text) {
+    std::string clean(text.substr(0, text.find('\0')));
+    for (char& c : clean) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return clean;
+}
+
+ProfileLine classifyLine(std::string text) {
+    ProfileLine line;
+    line.text = std::move(text);
+    const std::string_view view = line.text;
+    const std::size_t equals = view.find('=');
+    if (equals == std::string_view::npos) return line;
+    std::size_t keyBegin = 0;
+    while (keyBegin < equals && isBlank(view[keyBegin])) ++keyBegin;
+    std::size_t keyEnd = equals;
+    while (keyEnd > keyBegin && isBlank(view[keyEnd - 1])) --keyEnd;
+    if (keyBegin == keyEnd) return line;
+    std::size_t valueBegin = equals + 1;
+    while (valueBegin < view.size() && isBlank(view[valueBegin])) ++valueBegin;
+    line.isKey = true;
+    line.keyBegin = keyBegin;
+    line.keyEnd = keyEnd;
+    line.valueBegin = valueBegin;
+    return line;
+}
+
+// "[NAME]" with optional blanks; the name runs to the last ']' of the line.
+std::optional<std::string> sectionHeaderName(std::string_view text) {
+    const std::string_view trimmed = trimBlanks(text);
+    if (trimmed.empty() || trimmed.front() != '[') return std::nullopt;
+    const std::size_t close = trimmed.rfind(']');
+    if (close == std::string_view::npos || close == 0) return std::nullopt;
+    return std::string(trimBlanks(trimmed.substr(1, close - 1)));
+}
+
+std::string_view keyOf(const ProfileLine& line) {
+    return std::string_view(line.text).substr(line.keyBegin, line.keyEnd - line.keyBegin);
+}
+
+void appendSection(ProfileFile& file, std::string name, std::string header) {
+    file.sectionIndex.try_emplace(lowerCase(name), file.sections.size());
+    file.sections.push_back(ProfileSection{std::move(name), std::move(header), {}});
+}
+
+ProfileSection* findSection(ProfileFile& file, std::string_view name) {
+    auto found = file.sectionIndex.find(lowerCase(name));
+    return found == file.sectionIndex.end() ? nullptr : &file.sections[found->second];
+}
+
+const ProfileSection* findSection(const ProfileFile& file, std::string_view name) {
+    auto found = file.sectionIndex.find(lowerCase(name));
+    return found == file.sectionIndex.end() ? nullptr : &file.sections[found->second];
+}
+
+const ProfileLine* findKey(const ProfileSection& section, std::string_view key) {
+    for (const ProfileLine& line : section.lines) {
+        if (line.isKey && equalsIgnoringCase(keyOf(line), key)) return &line;
+    }
+    return nullptr;
+}
+
+bool lastLineIsBlank(const ProfileFile& file) {
+    for (auto section = file.sections.rbegin(); section != file.sections.rend(); ++section) {
+        if (!section->lines.empty()) return isBlankLine(section->lines.back().text);
+        if (!section->header.empty()) return false;
+    }
+    return true;
+}
+
+void insertKeyLine(ProfileSection& section, std::string text) {
+    std::size_t position = section.lines.size();
+    while (position > 0 && isBlankLine(section.lines[position - 1].text)) --position;
+    section.lines.insert(section.lines.begin() + static_cast<std::ptrdiff_t>(position),
+                         classifyLine(std::move(text)));
+}
+
+// True when the file was read or does not exist (then bytes stay empty).
+bool readWholeFile(const std::string& path, std::string& bytes) {
+    std::FILE* stream = std::fopen(path.c_str(), "rb");
+    if (!stream) return errno == ENOENT;
+    char buffer[65536];
+    std::size_t count;
+    while ((count = std::fread(buffer, 1, sizeof buffer, stream)) > 0) bytes.append(buffer, count);
+    const bool failed = std::ferror(stream) != 0;
+    std::fclose(stream);
+    return !failed;
+}
+
+bool writeWholeFile(const std::string& path, const std::string& bytes) {
+    std::FILE* stream = std::fopen(path.c_str(), "wb");
+    if (!stream) return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();
+    ok = std::fflush(stream) == 0 && ok;
+    ok = fsync(fileno(stream)) == 0 && ok;
+    ok = std::fclose(stream) == 0 && ok;
+    return ok;
+}
+
+// A link to the settings file stays a link: the file it points to is the one replaced.
+std::string replacedFile(const std::string& path) {
+    std::error_code error;
+    if (!fs::is_symlink(path, error)) return path;
+    const fs::path target = fs::weakly_canonical(path, error);
+    return error ? path : target.string();
+}
+
+void keepPermissions(const std::string& original, const std::string& replacement) {
+    std::error_code error;
+    const fs::file_status status = fs::status(original, error);
+    if (!error && fs::exists(status)) fs::permissions(replacement, status.permissions(), error);
+}
+
+}  // namespace
+
+ProfileFile parseProfileText(std::string_view bytes) {
+    ProfileFile file;
+    file.sections.emplace_back();
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        const std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
+        if (end == std::string_view::npos) end = bytes.size();
+        if (end > start && bytes[end - 1] == '\r') --end;
+        std::string text(bytes.substr(start, end - start));
+        if (auto name = sectionHeaderName(text)) {
+            appendSection(file, std::move(*name), std::move(text));
+        } else {
+            file.sections.back().lines.push_back(classifyLine(std::move(text)));
+        }
+        start = next;
+    }
+    return file;
+}
+
+ProfileFile loadProfileFile(const std::string& path) {
+    std::string bytes;
+    const bool ok = readWholeFile(path, bytes);
+    ProfileFile file = parseProfileText(ok ? std::string_view(bytes) : std::string_view());
+    file.path = path;
+    file.readable = ok;
+    return file;
+}
+
+std::optional<std::string> profileString(const ProfileFile& file, std::string_view section,
+                                         std::string_view key) {
+    const ProfileSection* found = findSection(file, section);
+    if (!found) return std::nullopt;
+    const ProfileLine* line = findKey(*found, key);
+    if (!line) return std::nullopt;
+    return line->text.substr(line->valueBegin);
+}
+
+void setProfileString(ProfileFile& file, std::string_view section, std::string_view key,
+                      std::string_view value) {
+    const std::string cleanSection = sanitized(section);
+    const std::string cleanValue = sanitized(value);
+    std::string cleanKey = sanitized(key);
+    ProfileSection* target = findSection(file, cleanSection);
+    if (!target) {
+        if (!lastLineIsBlank(file)) file.sections.back().lines.push_back(classifyLine(std::string()));
+        appendSection(file, cleanSection, "[" + cleanSection + "]");
+        target = &file.sections.back();
+    }
+    file.unsaved = true;
+    for (ProfileLine& line : target->lines) {
+        if (line.isKey && equalsIgnoringCase(keyOf(line), cleanKey)) {
+            line = classifyLine(std::string(keyOf(line)) + "=" + cleanValue);
+            return;
+        }
+    }
+    insertKeyLine(*target, cleanKey + "=" + cleanValue);
+}
+
+std::string profileText(const ProfileFile& file) {
+    std::string bytes;
+    for (const ProfileSection& section : file.sections) {
+        if (!section.header.empty()) bytes.append(section.header).append("\r\n");
+        for (const ProfileLine& line : section.lines) bytes.append(line.text).append("\r\n");
+    }
+    return bytes;
+}
+
+bool saveProfileFile(ProfileFile& file) {
+    if (!file.readable || file.path.empty()) return false;
+    const std::string target = replacedFile(file.path);
+    const std::string temporary = target + ".tmp";
+    if (!writeWholeFile(temporary, profileText(file))) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    keepPermissions(target, temporary);
+    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    file.unsaved = false;
+    return true;
+}
+
+bool flushProfileFile(ProfileFile& file) {
+    return !file.unsaved || saveProfileFile(file);
+}
+
+bool writeProfileString(ProfileFile& file, std::string_view section, std::string_view key,
+                        std::string_view value) {
+    setProfileString(file, section, key, value);
+    return flushProfileFile(file);
+}
+
+}  // namespace sb::config

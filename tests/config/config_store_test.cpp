@@ -1,0 +1,162 @@
+// The settings file as the program leaves it: the keys a first start writes, the final save, validation
+// of damaged values, the "Test" marker, and the recently-used list.
+#include "config/config_store.h"
+
+#include <gtest/gtest.h>
+
+#include "config_test_support.h"
+
+using namespace sb::config;
+using namespace sb::config::testing;
+
+namespace {
+
+ConfigStore startWith(const std::string& path) {
+    ConfigStore store;
+    openConfigFile(store, path);
+    loadAllSettings(store);
+    loadPulseZones(store);
+    return store;
+}
+
+}  // namespace
+
+TEST(ConfigStore, FirstStartWritesTheDefaultsAndTheFinalSaveTheRest) {
+    ScratchDir dir;
+    const std::string path = dir.file("train.cfg");
+    ConfigStore store = startWith(path);
+    EXPECT_EQ(readBytes(path), readBytes(goldenFile("fresh_train.cfg")));
+    EXPECT_EQ(store.trainingTypeLabels[9], "Wettkampf    ");
+    EXPECT_EQ(store.trainingTypeColours[3], 4226304);
+    EXPECT_EQ(store.pulseZones.colours[4], 8750846);
+    EXPECT_EQ(store.pulseZones.upper[5], 150);
+    EXPECT_EQ(store.pulseZones.lower[0], 0);
+    EXPECT_EQ(store.pulseZones.lower[1], 151);
+    EXPECT_TRUE(store.lastFile.empty());
+    EXPECT_TRUE(store.history.empty());
+
+    store.sportMode = 3;
+    store.trainingTypeLabels[1] = "Grundlagen \xe4";
+    store.diagramKind = 3;
+    store.weekQuantity = 128;
+    store.timeSportFlags = 5;
+    store.userDiagramSlot = 2;
+    store.userDiagrams[2] = {3, 127, 0, 9};
+    EXPECT_TRUE(saveAllSettings(store, "/home/anna/anna_2009.sb3"));
+    EXPECT_EQ(readBytes(path), readBytes(goldenFile("saved_train.cfg")));
+
+    // A second start reads back everything it saved, trailing blanks of labels included.
+    ConfigStore again = startWith(path);
+    EXPECT_EQ(readBytes(path), readBytes(goldenFile("saved_train.cfg")));
+    EXPECT_EQ(again.lastFile, "/home/anna/anna_2009.sb3");
+    EXPECT_EQ(again.sportMode, 3);
+    EXPECT_EQ(again.trainingTypeLabels, store.trainingTypeLabels);
+    EXPECT_EQ(again.weekQuantity, 128);
+    EXPECT_EQ(again.timeSportFlags, 5);
+    EXPECT_EQ(again.userDiagramSlot, 2);
+    EXPECT_EQ(again.userDiagrams[2].quantity, 127);
+    EXPECT_EQ(again.userDiagrams[2].loadSportFlags, 9);
+}
+
+TEST(ConfigStore, DamagedValuesTakeTheirDefaults) {
+    ScratchDir dir;
+    const std::string path = dir.file("train.cfg");
+    writeBytes(path,
+               "[KONFIG]\nTRIATHLON_BASIC=7\nLOGOZEIT=1\nSPORTART=9\nDARSTELLUNG=0\nAUTOLADEN=Test\n"
+               "SOLL_IST_FARBE_2=-5\nDIAGRAMM_TYP=6\nBENUTZER=5\n"
+               "[MENUE]\nMAX_ANZAHL=20\nANZAHL=12\n"
+               "[WOCHEN_JAHRES_DIAGRAMM]\nMODUS=118\n[MONATS_JAHRES_DIAGRAMM]\nMODUS=150\n"
+               "[WOCHEN_DIAGRAMM]\nMODUS=112\nMODUS2=257\n[MONATS_DIAGRAMM]\nMODUS=120\n"
+               "[X_Y_DIAGRAMM]\nMODUS_Y=129\nMODUS_X=135\nAnzahl_Bereich=6\nMax_Bereich1=9999\n"
+               "Max_Bereich0=130\nFarbe_Bereich0=Vorgabe\nFarbe_Bereich1=Test\n"
+               "[BENUTZER_1]\nDIAGRAMM_TYP=9\nMODUS=999\n[BENUTZER_2]\nDIAGRAMM_TYP=4\nMODUS=127\n"
+               "[BENUTZER_3]\nDIAGRAMM_TYP=5\nMODUS=136\n");
+    ConfigStore store = startWith(path);
+    EXPECT_EQ(store.triathlonBasic, 1);
+    EXPECT_EQ(store.logoSeconds, 3);
+    EXPECT_EQ(store.sportMode, 5);
+    EXPECT_EQ(store.displayStyle, 1);
+    EXPECT_EQ(store.autoLoad, 1);
+    EXPECT_EQ(store.trainingTypeColours[1], 16744448);
+    EXPECT_EQ(store.diagramKind, 0);
+    EXPECT_EQ(store.userDiagramSlot, -1);
+    EXPECT_EQ(store.historyMaxCount, 0);
+    EXPECT_TRUE(store.history.empty());
+    EXPECT_EQ(store.weekOfYearQuantity, 103);
+    EXPECT_EQ(store.monthOfYearQuantity, 150);
+    EXPECT_EQ(store.weekQuantity, 103);
+    EXPECT_EQ(store.timeSportFlags, 1);
+    EXPECT_EQ(store.monthQuantity, 103);
+    EXPECT_EQ(store.yQuantity, 135);
+    EXPECT_EQ(store.xQuantity, 129);
+    EXPECT_EQ(store.pulseZones.count, 0);
+    EXPECT_EQ(store.pulseZones.upper[0], 130);
+    EXPECT_EQ(store.pulseZones.upper[1], 150);
+    EXPECT_EQ(store.pulseZones.lower[1], 131);
+    EXPECT_EQ(store.pulseZones.lower[2], 151);
+    EXPECT_EQ(store.pulseZones.colours[0], 8454143);
+    EXPECT_EQ(store.pulseZones.colours[1], 0);  // "Test" is no marker for the zone colours
+    EXPECT_EQ(store.userDiagrams[0].kind, 0);
+    EXPECT_EQ(store.userDiagrams[0].quantity, 103);
+    EXPECT_EQ(store.userDiagrams[1].quantity, 103);
+    EXPECT_EQ(store.userDiagrams[2].quantity, 136);
+
+    // Keys that are written back when missing get their defaults written; the others stay for the final save.
+    const ProfileFile& file = store.file;
+    EXPECT_EQ(profileString(file, "KONFIG", "TRIATHLON_BASIC"), "1");
+    EXPECT_EQ(profileString(file, "KONFIG", "LOGOZEIT"), "3");
+    EXPECT_EQ(profileString(file, "KONFIG", "AUTOLADEN"), "1");
+    EXPECT_EQ(profileString(file, "KONFIG", "SOLL_IST_FARBE_2"), "16744448");
+    EXPECT_EQ(profileString(file, "MENUE", "ANZAHL"), "0");
+    EXPECT_EQ(profileString(file, "X_Y_DIAGRAMM", "Farbe_Bereich0"), "8454143");
+    EXPECT_EQ(profileString(file, "KONFIG", "DIAGRAMM_TYP"), "6");
+    EXPECT_EQ(readBytes(path), profileText(loadProfileFile(path)));
+
+    writeBytes(path, "[KONFIG]\nLOGOZEIT=10\nTRIATHLON_BASIC=0\n");
+    ConfigStore kept = startWith(path);
+    EXPECT_EQ(kept.logoSeconds, 10);
+    EXPECT_EQ(kept.triathlonBasic, 0);
+}
+
+TEST(ConfigStore, RecentlyUsedListKeepsTheNewestFirst) {
+    ScratchDir dir;
+    const std::string path = dir.file("train.cfg");
+    writeBytes(path, "[MENUE]\nMAX_ANZAHL=4\nANZAHL=4\nEINTRAG_0=a\nEINTRAG_1=b\nEINTRAG_2=c\nEINTRAG_3=d\n");
+    ConfigStore store = startWith(path);
+    ASSERT_EQ(store.history, (std::vector<std::string>{"a", "b", "c", "d"}));
+    addToHistory(store, "c");
+    EXPECT_EQ(store.history, (std::vector<std::string>{"c", "a", "b", "d"}));
+    addToHistory(store, "e");
+    EXPECT_EQ(store.history, (std::vector<std::string>{"e", "c", "a", "b"}));
+    const std::string written = readBytes(path);
+    EXPECT_NE(written.find("ANZAHL=4\r\nEINTRAG_0=e\r\nEINTRAG_1=c\r\nEINTRAG_2=a\r\nEINTRAG_3=b\r\n"),
+              std::string::npos);
+    addToHistory(store, "e");
+    EXPECT_EQ(readBytes(path), written);
+    EXPECT_EQ(startWith(path).history, store.history);
+
+    // With the default length 0 the list stays empty.
+    ConfigStore fresh = startWith(dir.file("fresh.cfg"));
+    addToHistory(fresh, "/plans/a.sb3");
+    EXPECT_TRUE(fresh.history.empty());
+    EXPECT_EQ(profileString(fresh.file, "MENUE", "ANZAHL"), "0");
+}
+
+TEST(ConfigStore, SingleReadsAndWritesReachTheFileAtOnce) {
+    ScratchDir dir;
+    const std::string path = dir.file("train.cfg");
+    ConfigStore store;
+    openConfigFile(store, path);
+    EXPECT_EQ(readIntSetting(store, "EXPORT", "DATUM", 1, WriteBack::Yes), 1);
+    EXPECT_EQ(readSetting(store, "SUCHEN", "SOLL", "0", WriteBack::No), "0");
+    EXPECT_EQ(readBytes(path), "[EXPORT]\r\nDATUM=1\r\n");
+    EXPECT_TRUE(writeIntSetting(store, "export", "datum", 0));
+    EXPECT_TRUE(writeSetting(store, "Liste", "LISTVIEW", "11$0$1$2$3$4$5$6$7$8$9$10$"));
+    EXPECT_EQ(readBytes(path),
+              "[EXPORT]\r\nDATUM=0\r\n\r\n[Liste]\r\nLISTVIEW=11$0$1$2$3$4$5$6$7$8$9$10$\r\n");
+    writeBytes(path, "[EXPORT]\nDATUM=Test\n[KONFIG]\nLABEL=" + std::string(300, 'x') + "\n");
+    openConfigFile(store, path);
+    EXPECT_EQ(readIntSetting(store, "EXPORT", "DATUM", 1, WriteBack::Yes), 1);
+    EXPECT_EQ(readSetting(store, "KONFIG", "LABEL", "", WriteBack::No, buffer::label), std::string(49, 'x'));
+    EXPECT_EQ(readBytes(path).substr(0, 20), "[EXPORT]\r\nDATUM=1\r\n[");
+}

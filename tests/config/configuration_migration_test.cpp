@@ -1,0 +1,103 @@
+// Moving the old comma-separated settings: routes imported and written, the old file backed up and
+// removed only when that worked, and files that are not of the old kind left alone.
+#include "config/configuration_migration.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "config_test_support.h"
+#include "platform/headless/headless_services.h"
+
+using namespace sb::config;
+using namespace sb::config::testing;
+using sb::platform::Icon;
+using sb::platform::headless::HeadlessServices;
+
+namespace {
+
+const std::string kNotice =
+    "Die \"train.cfg\" liegt jetzt im Programmverzeichnis.\nZusätzlich gibt es die neue Datei "
+    "\"strecke.cfg\".";
+
+struct Installation {
+    ScratchDir dir;
+    ConfigStore store;
+    RouteStore routes;
+    HeadlessServices services;
+    MigrationPaths paths{dir.file("home/train.cfg"), dir.file("home/train.alt"),
+                         dir.file("prog/strecke.cfg")};
+    Installation() {
+        std::filesystem::create_directories(dir.path() / "home");
+        std::filesystem::create_directories(dir.path() / "prog");
+        openConfigFile(store, dir.file("prog/train.cfg"));
+    }
+};
+
+}  // namespace
+
+TEST(ConfigurationMigration, ImportsRoutesAndMovesTheOldFileAside) {
+    Installation s;
+    const std::string old = "C:\\PLAENE\\ANNA.SB3,1,0,rest\r\nzweite Zeile\r\nHausrunde,12.5,x\r\n" +
+                            std::string(230, 'L') + ",7.25,\r\nohne Komma\r\n";
+    writeBytes(s.paths.oldConfigFile, old);
+    writeBytes(s.dir.file("prog/train.cfg"), "[KONFIG]\r\nLETZTE_DATEI=/neu/plan.sb3\r\n");
+    openConfigFile(s.store, s.dir.file("prog/train.cfg"));
+    s.routes.routes[50].name = "vorher";
+
+    EXPECT_EQ(migrateOldConfiguration(s.store, s.routes, s.paths, s.services), 1);
+    ASSERT_EQ(s.services.messages().size(), 1u);
+    EXPECT_EQ(s.services.messages()[0].text, kNotice);
+    EXPECT_EQ(s.services.messages()[0].title, "Hinweis");
+    EXPECT_EQ(s.services.messages()[0].icon, Icon::Exclamation);
+    EXPECT_EQ(s.store.lastFile, "/neu/plan.sb3");
+    EXPECT_EQ(s.routes.routes[0].name, "Hausrunde");
+    EXPECT_FLOAT_EQ(s.routes.routes[0].lengthKm, 12.5f);
+    EXPECT_EQ(s.routes.routes[1].name, std::string(199, 'L'));
+    EXPECT_EQ(s.routes.routes[2].name, "ohne Komma");
+    EXPECT_EQ(s.routes.routes[2].lengthKm, 0.0f);
+    EXPECT_TRUE(s.routes.routes[50].name.empty());
+
+    RouteStore written;
+    loadRoutes(written, s.paths.routesFile);
+    EXPECT_EQ(written.routes[1].name, std::string(199, 'L'));
+    EXPECT_FLOAT_EQ(written.routes[1].lengthKm, 7.2f);
+    EXPECT_EQ(readBytes(s.paths.backupFile), old);
+    EXPECT_FALSE(std::filesystem::exists(s.paths.oldConfigFile));
+
+    // Once moved, nothing happens any more.
+    EXPECT_EQ(migrateOldConfiguration(s.store, s.routes, s.paths, s.services), 0);
+    EXPECT_EQ(s.services.messages().size(), 1u);
+}
+
+TEST(ConfigurationMigration, KeepsTheOldFileWhenTheBackupFails) {
+    Installation s;
+    writeBytes(s.paths.oldConfigFile, "plan.sb3,0,0,\n\nRunde,5,\n");
+    s.paths.backupFile = s.dir.file("gone/train.alt");
+    EXPECT_EQ(migrateOldConfiguration(s.store, s.routes, s.paths, s.services), 1);
+    ASSERT_EQ(s.services.messages().size(), 2u);
+    const auto& failure = s.services.messages()[1];
+    EXPECT_EQ(failure.text,
+              "CopyFile (\"" + s.paths.oldConfigFile + "\", \"" + s.paths.backupFile + "\")\nCode : 2");
+    EXPECT_EQ(failure.title, "Fehler");
+    EXPECT_EQ(failure.icon, Icon::Stop);
+    EXPECT_TRUE(std::filesystem::exists(s.paths.oldConfigFile));
+    EXPECT_EQ(s.routes.routes[0].name, "Runde");
+}
+
+TEST(ConfigurationMigration, LeavesFilesThatAreNotOldSettingsAlone) {
+    Installation s;
+    EXPECT_EQ(migrateOldConfiguration(s.store, s.routes, s.paths, s.services), 0);
+
+    // A settings file of this version in the old place (the program ran there before).
+    writeBytes(s.paths.oldConfigFile, "\r\n[KONFIG]\r\nAUTOLADEN=1\r\n");
+    EXPECT_EQ(migrateOldConfiguration(s.store, s.routes, s.paths, s.services), 0);
+
+    // The old place is the configuration file itself (program directory = home folder).
+    writeBytes(s.paths.oldConfigFile, "plan.sb3,0,0,\n");
+    openConfigFile(s.store, s.paths.oldConfigFile);
+    EXPECT_EQ(migrateOldConfiguration(s.store, s.routes, s.paths, s.services), 0);
+    EXPECT_TRUE(s.services.messages().empty());
+    EXPECT_TRUE(std::filesystem::exists(s.paths.oldConfigFile));
+    EXPECT_FALSE(std::filesystem::exists(s.paths.routesFile));
+}

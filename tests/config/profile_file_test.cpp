@@ -1,0 +1,66 @@
+// Profile files: case-insensitive lookups, values changed in place, new keys and sections placed where a
+// reader expects them, foreign content kept byte for byte, and safe saving.
+#include "config/profile_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "config_test_support.h"
+
+using namespace sb::config;
+using namespace sb::config::testing;
+
+TEST(ProfileFile, LooksUpSectionsAndKeysWithoutRegardToCase) {
+    const ProfileFile file = parseProfileText(
+        "; comment\n[konfig]\nSportArt = 2\nLABEL=  padded   \r\n[Konfig]\nsportart=4\n[ X_Y_Diagramm ]\n"
+        "Max_Bereich0=130\nno equals sign\n=no key\n");
+    EXPECT_EQ(profileString(file, "KONFIG", "SPORTART"), "2");  // the first of duplicate sections wins
+    EXPECT_EQ(profileString(file, "KONFIG", "label"), "padded   ");
+    EXPECT_EQ(profileString(file, "x_y_diagramm", "MAX_BEREICH0"), "130");
+    EXPECT_EQ(profileString(file, "X_Y_DIAGRAMM", "no equals sign"), std::nullopt);
+    EXPECT_EQ(profileString(file, "KONFIG", "TOOLBAR"), std::nullopt);
+    EXPECT_EQ(profileString(file, "MENUE", "ANZAHL"), std::nullopt);
+}
+
+TEST(ProfileFile, WritesInPlaceAndKeepsEverythingElse) {
+    ProfileFile file = parseProfileText(
+        "; written by hand\n[konfig]\nsportart = 2\nUnbekannt=\xe4rger \n\n[Fremd]\nx=1\n\n");
+    setProfileString(file, "KONFIG", "SPORTART", "5");
+    setProfileString(file, "Konfig", "TOOLBAR", "1");
+    setProfileString(file, "MENUE", "ANZAHL", "0");
+    setProfileString(file, "FREMD", "y", std::string_view("line\r\nbreak\0cut", 15));
+    EXPECT_EQ(profileText(file),
+              "; written by hand\r\n[konfig]\r\nsportart=5\r\nUnbekannt=\xe4rger \r\nTOOLBAR=1\r\n\r\n"
+              "[Fremd]\r\nx=1\r\ny=line  break\r\n\r\n[MENUE]\r\nANZAHL=0\r\n");
+
+    ProfileFile empty = parseProfileText("");
+    setProfileString(empty, "A", "k", "v");
+    setProfileString(empty, "B", "k", "w");
+    EXPECT_EQ(profileText(empty), "[A]\r\nk=v\r\n\r\n[B]\r\nk=w\r\n");
+    EXPECT_EQ(profileText(parseProfileText(profileText(empty))), profileText(empty));
+}
+
+TEST(ProfileFile, SavesByReplacingTheWholeFile) {
+    ScratchDir dir;
+    const std::string path = dir.file("train.cfg");
+    ProfileFile file = loadProfileFile(path);
+    EXPECT_TRUE(file.readable);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_TRUE(writeProfileString(file, "KONFIG", "AUTOLADEN", "1"));
+    EXPECT_EQ(readBytes(path), "[KONFIG]\r\nAUTOLADEN=1\r\n");
+    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+
+    // A folder where the file should be cannot be read, and is never written over.
+    const std::string folder = dir.file("folder.cfg");
+    std::filesystem::create_directory(folder);
+    ProfileFile unreadable = loadProfileFile(folder);
+    EXPECT_FALSE(unreadable.readable);
+    EXPECT_FALSE(writeProfileString(unreadable, "A", "b", "c"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+
+    // A save that cannot be written leaves the previous file as it was.
+    ProfileFile lost = loadProfileFile(dir.file("missing/train.cfg"));
+    EXPECT_FALSE(writeProfileString(lost, "A", "b", "c"));
+    EXPECT_EQ(readBytes(path), "[KONFIG]\r\nAUTOLADEN=1\r\n");
+}

@@ -1,0 +1,62 @@
+// Finding the program directory from the environment, and the fall-back to the working directory.
+#include "config/program_paths.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "config_test_support.h"
+
+using namespace sb::config;
+using namespace sb::config::testing;
+
+namespace {
+
+Environment environmentOf(std::map<std::string, std::string> values) {
+    return [values](const std::string& name) -> std::optional<std::string> {
+        auto found = values.find(name);
+        if (found == values.end()) return std::nullopt;
+        return found->second;
+    };
+}
+
+}  // namespace
+
+TEST(ProgramPaths, FollowsTheEnvironmentAndCreatesTheDirectory) {
+    ScratchDir dir;
+    const std::string home = dir.file("home");
+    const std::string own = dir.file("eigen/saisonbuch");
+
+    ProgramPaths paths = locateProgramDirectory(environmentOf({{"SAISONBUCH_HOME", own}, {"HOME", home}}));
+    EXPECT_EQ(paths.programDirectory, own);
+    EXPECT_TRUE(std::filesystem::is_directory(own));
+    EXPECT_EQ(paths.configFilePath, own + "/train.cfg");
+    EXPECT_EQ(paths.routesFilePath, own + "/strecke.cfg");
+    EXPECT_EQ(paths.helpFilePath, "help/inhalt.html");
+    EXPECT_EQ(paths.tourFilePath, "help/tour.html");
+    EXPECT_EQ(paths.oldConfigFilePath, home + "/train.cfg");
+    EXPECT_EQ(paths.oldConfigBackupPath, home + "/train.alt");
+
+    const std::string xdg = dir.file("xdg");
+    paths = locateProgramDirectory(
+        environmentOf({{"SAISONBUCH_HOME", ""}, {"XDG_CONFIG_HOME", xdg}, {"HOME", home}}));
+    EXPECT_EQ(paths.programDirectory, xdg + "/saisonbuch");
+
+    paths = locateProgramDirectory(environmentOf({{"XDG_CONFIG_HOME", "relative/dir"}, {"HOME", home}}));
+    EXPECT_EQ(paths.programDirectory, home + "/.config/saisonbuch");
+    EXPECT_TRUE(std::filesystem::is_directory(home + "/.config/saisonbuch"));
+}
+
+TEST(ProgramPaths, FallsBackToTheWorkingDirectory) {
+    ScratchDir dir;
+    const std::string cwd = std::filesystem::current_path().string();
+    ProgramPaths paths = locateProgramDirectory(environmentOf({}));
+    EXPECT_EQ(paths.programDirectory, cwd);
+    EXPECT_EQ(paths.configFilePath, cwd + "/train.cfg");
+    EXPECT_TRUE(paths.oldConfigFilePath.empty());
+
+    writeBytes(dir.file("a-file"), "x");
+    paths = locateProgramDirectory(environmentOf({{"SAISONBUCH_HOME", dir.file("a-file")}}));
+    EXPECT_EQ(paths.programDirectory, cwd);
+}
