@@ -32,8 +32,6 @@ int twoDigitPrefix(std::string_view text, std::size_t from) {
     return value;
 }
 
-int floorMod7(int value) { return ((value % 7) + 7) % 7; }
-
 }  // namespace
 
 int isLeapYear(int year) {
@@ -99,15 +97,18 @@ std::string monthName(int month) {
 
 int weekdayOf(int day, int month, int year) {
     if (day == 0 || month == 0 || year == 0) return 0;
-    if (month <= 2) {
-        month += 12;
-        year -= 1;
+    // Wide arithmetic: a damaged file can carry any year, and the January shift must not overflow.
+    long long y = year;
+    long long m = month;
+    if (m <= 2) {
+        m += 12;
+        y -= 1;
     }
-    int k = ((year % 100) + 100) % 100;
-    int j = (year - k) / 100;
-    int jQuarter = j >= 0 ? j / 4 : -((-j + 3) / 4);
-    int h = floorMod7(day + (13 * (month + 1)) / 5 + k + k / 4 + jQuarter - 2 * j);
-    return (h + 5) % 7 + 1;
+    long long k = ((y % 100) + 100) % 100;
+    long long j = (y - k) / 100;
+    long long jQuarter = j >= 0 ? j / 4 : -((-j + 3) / 4);
+    long long h = (day + (13 * (m + 1)) / 5 + k + k / 4 + jQuarter - 2 * j) % 7;
+    return static_cast<int>((h + 7 + 5) % 7) + 1;
 }
 
 int sundayBasedWeekday(int day, int month, int year) {
@@ -123,6 +124,7 @@ int weekOfYear(int day, int month, int year) {
         int offset = sundayBasedWeekday(1, 1, year) - 1;
         if (offset >= 4) offset -= 7;
         if (offset + number > 0) return (offset + number - 1) / 7 + 1;
+        if (year == std::numeric_limits<int>::min()) return 0;
         day = 31;
         month = 12;
         year -= 1;

@@ -116,3 +116,13 @@ TEST(Calendar, TodayComesFromTheInstalledClock) {
     setClock({});
     EXPECT_GE(systemDatePart(2), 2026);
 }
+
+TEST(Calendar, YearsFromDamagedFilesGiveAnswersNotOverflows) {
+    for (int year : {-2147483647 - 1, 2147483647, -1, 1}) {
+        int weekday = weekdayOf(1, 1, year);
+        EXPECT_GE(weekday, 1) << year;
+        EXPECT_LE(weekday, 7) << year;
+        EXPECT_GE(weekOfYear(1, 1, year), 0) << year;
+        EXPECT_GE(dayOfYearOfWeekday(60, 6, year), 0) << year;
+    }
+}

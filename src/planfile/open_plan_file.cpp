@@ -1,0 +1,98 @@
+// The open flow. A failed open never leaves an empty document attached to the previous file's name
+// with the plan commands enabled, where a save would overwrite that file with an empty year.
+#include "planfile/open_plan_file.h"
+
+#include <string>
+
+#include "planfile/legacy_plan_reader.h"
+#include "planfile/plan_file_reader.h"
+#include "planfile/plan_file_version.h"
+
+namespace sb::planfile {
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+// The notice before an older plan is read; oldVersion and newVersion are "V1.0" and "V2.0" or "V2.0" and
+// "V3.0".
+std::string legacyNotice(const std::string& oldVersion, const std::string& newVersion) {
+    return "Sie haben soebend eine alte\nSaisonbuch " + oldVersion +
+           "\nDatei geöffnet. Die erweiterten Funktionen von Saisonbuch " + newVersion +
+           "\nsind deaktiviert. Wenn Sie trotzdem erweiterte Funktionen nutzen wollen\n"
+           "legen Sie ein Kopie Ihres Saisonbuches mit Hilfe des Menüpunktes\n"
+           "Datei-->Speichern unter...\n an.";
+}
+
+void closeDocument(model::TrainingYear& year) {
+    model::clearTrainingYear(year);
+    year.planFileVersion = 0;
+    year.planLoaded = 0;
+    year.modified = 0;
+}
+
+void opened(model::TrainingYear& year, int version) {
+    year.planFileVersion = version;
+    year.planLoaded = 1;
+    year.modified = 0;
+}
+
+OpenResult reopenPrevious(platform::Services& services, model::TrainingYear& year) {
+    const int version = planFileVersionOf(year.currentFileName);
+    if (version != 0 && readPlanFileOfVersion(version, year.currentFileName, year) == 0) {
+        opened(year, version);
+        return OpenResult::PreviousReopened;
+    }
+    if (version != 0)
+        services.messageBox("Fehler beim Öffnen der vorherigen Datei", "Fehler", Buttons::Ok, Icon::None);
+    closeDocument(year);
+    return OpenResult::NothingOpen;
+}
+
+}  // namespace
+
+int readPlanFileOfVersion(int version, const std::string& path, model::TrainingYear& year) {
+    switch (version) {
+        case 3:
+            return readPlanFile(path, year);
+        case 2:
+            return readPlanFileV2(path, year);
+        case 1:
+            return readPlanFileV1(path, year);
+        default:
+            return 1;
+    }
+}
+
+OpenResult openPlanFile(platform::Services& services, model::TrainingYear& year, const std::string& path) {
+    const int version = planFileVersionOf(path);
+    if (version == 0) {
+        services.messageBox("Diese Datei ist keine zulässige\nSaisonbuchdatei", "Fehler", Buttons::Ok,
+                            Icon::Exclamation);
+        // The commands that need a plan go grey, so the diagrams and the save must not act on it either.
+        closeDocument(year);
+        return OpenResult::NotAPlanFile;
+    }
+    if (version == 1)
+        services.messageBox(legacyNotice("V1.0", "V2.0"), "Hinweis", Buttons::Ok, Icon::Information);
+    if (version == 2)
+        services.messageBox(legacyNotice("V2.0", "V3.0"), "Hinweis", Buttons::Ok, Icon::Information);
+    model::clearTrainingYear(year);
+    if (readPlanFileOfVersion(version, path, year) == 0) {
+        year.currentFileName = path;
+        opened(year, version);
+        return OpenResult::Opened;
+    }
+    model::clearTrainingYear(year);
+    const Answer answer = services.messageBox(
+        "Fehler beim Öffnen der Datei\nSoll versucht werden die letzte benutzte Datei zu öffnen?", "Fehler",
+        Buttons::YesNo, Icon::Stop);
+    if (answer != Answer::Yes) {
+        closeDocument(year);
+        return OpenResult::NothingOpen;
+    }
+    return reopenPrevious(services, year);
+}
+
+}  // namespace sb::planfile

@@ -1,0 +1,56 @@
+// Save under the current name and the save-if-modified question. A failed or impossible save stops the
+// caller's action instead of letting it discard the changes the user asked to keep.
+#include "planfile/save_if_modified.h"
+
+#include "planfile/legacy_plan_writer.h"
+#include "planfile/plan_file_version.h"
+#include "planfile/plan_file_writer.h"
+
+namespace sb::planfile {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+int writePlanFileOfVersion(int version, const std::string& path, const model::TrainingYear& year) {
+    switch (version) {
+        case 3:
+            return writePlanFile(year, path);
+        case 2:
+            return writePlanFileV2(year, path);
+        case 1:
+            return writePlanFileV1(year, path);
+        default:
+            return 1;
+    }
+}
+
+SaveResult savePlanFile(platform::Services& services, model::TrainingYear& year) {
+    const int version = planFileVersionOf(year.currentFileName);
+    if (version == 0) return SaveResult::NoPlanName;
+    platform::WaitCursor waiting(services);
+    if (writePlanFileOfVersion(version, year.currentFileName, year) != 0) return SaveResult::Failed;
+    year.modified = 0;
+    return SaveResult::Saved;
+}
+
+SaveIfModifiedResult saveIfModified(platform::Services& services, model::TrainingYear& year) {
+    if (year.modified != 1) return SaveIfModifiedResult::GoOn;
+    const Answer answer = services.messageBox(
+        "Sollen die Änderungen in der\nDatei: " + year.currentFileName + "\ngespeichert werden?", "Frage?",
+        Buttons::YesNoCancel, Icon::Question);
+    if (answer == Answer::Cancel) return SaveIfModifiedResult::Cancelled;
+    if (answer != Answer::Yes) return SaveIfModifiedResult::GoOn;
+    switch (savePlanFile(services, year)) {
+        case SaveResult::Saved:
+            return SaveIfModifiedResult::GoOn;
+        case SaveResult::NoPlanName:
+            return SaveIfModifiedResult::NeedsName;
+        case SaveResult::Failed:
+            break;
+    }
+    services.messageBox("Fehler beim Speichern der Datei", "Fehler", Buttons::Ok, Icon::Exclamation);
+    return SaveIfModifiedResult::Cancelled;
+}
+
+}  // namespace sb::planfile

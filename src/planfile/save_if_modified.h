@@ -1,0 +1,34 @@
+// Saving the open plan under its own name in the format its extension names, and the question asked
+// before a modified plan is replaced or the program ends.
+#pragma once
+
+#include <string>
+
+#include "model/training_year.h"
+#include "platform/services.h"
+
+namespace sb::planfile {
+
+// The writer that version names (3, 2 or 1) with the plan file's own columns: 0 on success, 1 on a
+// failed write or for version 0 (nothing is written then).
+int writePlanFileOfVersion(int version, const std::string& path, const model::TrainingYear& year);
+
+enum class SaveResult {
+    Saved,       // written; modified is 0
+    Failed,      // the write failed; the file on disk is unchanged and modified stays as it was
+    NoPlanName,  // currentFileName names no plan format (or is empty): nothing was written
+};
+
+// Writes the plan under currentFileName with the wait cursor shown; shows no message.
+SaveResult savePlanFile(platform::Services& services, model::TrainingYear& year);
+
+enum class SaveIfModifiedResult {
+    Cancelled = 0,  // the user cancelled, or the save failed (after its message): abandon the action
+    GoOn = 1,       // nothing to save, the user declined, or the plan was saved
+    NeedsName = 2,  // the user wants to save but the name names no plan format: nothing was written;
+                    // offer Save As and abandon the action if that is cancelled
+};
+
+SaveIfModifiedResult saveIfModified(platform::Services& services, model::TrainingYear& year);
+
+}  // namespace sb::planfile

@@ -1,0 +1,99 @@
+// The two older formats: byte-exact files, what survives a round trip, and conversion to the current
+// format.
+#include <gtest/gtest.h>
+
+#include "plan_fixtures.h"
+#include "planfile/legacy_plan_reader.h"
+#include "planfile/legacy_plan_writer.h"
+#include "planfile/plan_file_reader.h"
+#include "planfile/plan_file_writer.h"
+
+using namespace sb::planfile;
+using namespace sb::planfile::testing;
+using sb::model::TrainingYear;
+
+TEST(LegacyPlanFiles, WritersMatchTheFormats) {
+    TempDir dir;
+    ASSERT_EQ(0, writePlanFileV2(plan2009(), (dir / "p.sb2").string()));
+    EXPECT_EQ(fileBytes(goldenPath("plan_2009.sb2")), fileBytes(dir / "p.sb2"));
+    ASSERT_EQ(0, writePlanFileV1(plan2009(), (dir / "p.sbn").string()));
+    EXPECT_EQ(fileBytes(goldenPath("plan_2009.sbn")), fileBytes(dir / "p.sbn"));
+
+    TrainingYear park;
+    park.planYear = 2009;
+    park.days[0].run.route = "Park";
+    park.days[0].run.distanceKm = 10;
+    park.days[0].run.duration = "00:50";
+    const std::string v1 = formatPlanFileV1(park);
+    EXPECT_EQ(v1.find("kommentar\r\n") + 11, v1.find("10.00,Park,00:50,0,"));
+}
+
+TEST(LegacyPlanFiles, Version2KeepsWhatItHasAndLeavesTheRestEmpty) {
+    TempDir dir;
+    for (int planYear : {2008, 2009}) {
+        SCOPED_TRACE(planYear);
+        const std::string path = (dir / "full.sb2").string();
+        ASSERT_EQ(0, writePlanFileV2(everyFieldFilled(planYear, 3), path));
+        TrainingYear read = everyFieldFilled(planYear, 3);
+        ASSERT_EQ(0, readPlanFileV2(path, read));
+        expectSameDocument(everyFieldFilled(planYear, 2), read);
+        EXPECT_EQ(fileBytes(path), formatPlanFileV2(read));
+    }
+}
+
+TEST(LegacyPlanFiles, Version1KeepsRunBikeAndDayValuesOnly) {
+    TempDir dir;
+    for (int planYear : {2008, 2009}) {
+        SCOPED_TRACE(planYear);
+        const std::string path = (dir / "full.sbn").string();
+        ASSERT_EQ(0, writePlanFileV1(everyFieldFilled(planYear, 3), path));
+        TrainingYear read = everyFieldFilled(planYear, 3);
+        ASSERT_EQ(0, readPlanFileV1(path, read));
+        expectSameDocument(everyFieldFilled(planYear, 1), read);
+        EXPECT_EQ(fileBytes(path), formatPlanFileV1(read));
+    }
+}
+
+TEST(LegacyPlanFiles, GoldenFilesReadWithEitherLineEnd) {
+    TrainingYear v2;
+    std::string lf = fileBytes(goldenPath("plan_2009.sb2"));
+    std::erase(lf, '\r');
+    parsePlanFileV2(lf, v2);
+    EXPECT_EQ(
+        "Sch\xe4"
+        "fer",
+        v2.lastName);
+    EXPECT_EQ(12.34f, v2.days[0].run.distanceKm);
+    EXPECT_EQ("Strand", v2.days[0].run.route);
+    EXPECT_EQ("Loipe", v2.days[0].other.route);
+    EXPECT_EQ("", v2.days[0].swim.route);
+    EXPECT_EQ(0, v2.days[0].bike.load);
+    EXPECT_EQ(1234, v2.days[0].plannedTypes);
+    EXPECT_EQ("Laufschuh", v2.odometers[9].description);
+    EXPECT_EQ("Silvester", v2.days[364].comment);
+
+    TrainingYear v1;
+    parsePlanFileV1(fileBytes(goldenPath("plan_2009.sbn")), v1);
+    EXPECT_EQ(45.6f, v1.days[0].bike.distanceKm);
+    EXPECT_EQ("", v1.days[0].other.route);
+    EXPECT_EQ(0, v1.days[0].plannedTypes);
+    EXPECT_EQ(77.5f, v1.days[59].bodyWeight);
+    EXPECT_EQ("Silvester", v1.days[364].comment);
+    EXPECT_EQ("", v1.odometers[0].description);
+}
+
+TEST(LegacyPlanFiles, AnOldPlanSavedInTheCurrentFormatReopensAsCurrent) {
+    TempDir dir;
+    TrainingYear old;
+    parsePlanFileV1(fileBytes(goldenPath("plan_2009.sbn")), old);
+    const std::string path = (dir / "converted.sb3").string();
+    ASSERT_EQ(0, writePlanFile(old, path));
+    const std::string text = fileBytes(path);
+    EXPECT_EQ(0u, text.find("Saisonbuch f\x81r das Jahr,2009,1,1,,,,,,,,\r\n"));
+    EXPECT_NE(std::string::npos,
+              text.find("\r\nStrand,12.34,01:05,145,0,,Berg,45.60,0,01:45,128,0,,,0.00,,0,0,,,0.00,,0,0,,"
+                        "Schnee,78.25,52,0,0,Neujahr,,\r\n"));
+    TrainingYear reread;
+    ASSERT_EQ(0, readPlanFile(path, reread));
+    expectSameDocument(old, reread);
+}

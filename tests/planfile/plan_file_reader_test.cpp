@@ -1,0 +1,150 @@
+// Reading plan files: full-year round trips, both line ends, short and damaged files, over-long fields
+// and values outside the ranges the editor allows.
+#include "planfile/plan_file_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "plan_fixtures.h"
+#include "planfile/plan_file_writer.h"
+
+using namespace sb::planfile;
+using namespace sb::planfile::testing;
+using sb::model::TrainingYear;
+
+namespace {
+
+std::string withoutCarriageReturns(std::string text) {
+    std::erase(text, '\r');
+    return text;
+}
+
+const std::string kEmptyDay = ",0.00,,0,0,,,0.00,0,,0,0,,,0.00,,0,0,,,0.00,,0,0,,,0.00,0,0,0,,,\r\n";
+const std::string kHead =
+    "Saisonbuch f\x81r das Jahr,2008,1,1,,,,,,,,\r\nSportler:,A,B,Geb. Datum:,1.1.1990,Trainer:,T,Verein:,V,"
+    "Geschlecht:,m,\r\nheader\r\n";
+
+}  // namespace
+
+TEST(PlanFileReader, EveryFieldSurvivesWriteAndReadInLeapAndCommonYears) {
+    TempDir dir;
+    for (int planYear : {2008, 2009}) {
+        SCOPED_TRACE(planYear);
+        const TrainingYear original = everyFieldFilled(planYear, 3);
+        const std::string path = (dir / "full.sb3").string();
+        ASSERT_EQ(0, writePlanFile(original, path));
+        TrainingYear read;
+        read.planStartMonth = 7;
+        ASSERT_EQ(0, readPlanFile(path, read));
+        expectSameDocument(original, read);
+        EXPECT_EQ(1, read.planLoaded);
+        EXPECT_EQ(fileBytes(path), formatPlanFile(read));
+    }
+}
+
+TEST(PlanFileReader, GoldenFileReadsBackIdenticallyWithEitherLineEnd) {
+    // The file holds distances to two decimals and the climbing in whole metres.
+    TrainingYear expected = plan2009();
+    expected.days[364].bike.distanceKm = 0;
+    expected.days[364].bike.heightMetres = 1235;
+    const std::string golden = fileBytes(goldenPath("plan_2009.sb3"));
+    TrainingYear read;
+    parsePlanFile(golden, read);
+    expectSameDocument(expected, read);
+    EXPECT_EQ(golden, formatPlanFile(read));
+
+    TrainingYear fromLf;
+    parsePlanFile(withoutCarriageReturns(golden), fromLf);
+    expectSameDocument(expected, fromLf);
+}
+
+TEST(PlanFileReader, TitleFieldsAndShortFiles) {
+    TrainingYear year;
+    parsePlanFile("Saisonbuch f\x81r das Jahr,2009,5,7,,,,,,,,\r\n", year);
+    EXPECT_EQ(2009, year.planYear);
+    EXPECT_EQ(1, year.planStartMonth);
+    EXPECT_EQ(1, year.planStartDay);
+    EXPECT_EQ('w', year.gender);
+
+    // A 2008 file that ends after 100 day lines: the rest of the year and the odometers are empty.
+    const std::string full = formatPlanFile(everyFieldFilled(2008, 3));
+    std::size_t cut = 0;
+    for (int line = 0; line < 3 + 100; ++line) cut = full.find('\n', cut) + 1;
+    parsePlanFile(full.substr(0, cut), year);
+    EXPECT_EQ("Lauf99", year.days[99].run.route);
+    EXPECT_EQ("Kommentar 99", year.days[99].comment);
+    EXPECT_EQ("", year.days[100].run.route);
+    EXPECT_EQ(0, year.days[100].restingPulse);
+    EXPECT_EQ("", year.odometers[1].description);
+    EXPECT_EQ(0, year.odometers[1].dueKm);
+
+    // Nothing at all still reads, as an empty plan.
+    parsePlanFile("", year);
+    EXPECT_EQ(0, year.planYear);
+    EXPECT_EQ(1, year.planLoaded);
+}
+
+TEST(PlanFileReader, AthleteLineByPosition) {
+    TrainingYear year;
+    parsePlanFile(kHead, year);
+    EXPECT_EQ("A", year.firstName);
+    EXPECT_EQ("B", year.lastName);
+    EXPECT_EQ("1.1.1990", year.birthDate);
+    EXPECT_EQ("T", year.trainer);
+    EXPECT_EQ("V", year.club);
+    EXPECT_EQ('m', year.gender);
+
+    // An empty gender at the end of an LF line must not swallow the header line.
+    parsePlanFile("t,2008,1,1\nSportler:,A,B,G:,d,T:,t,V:,v,G:,\nheader\nRoute,1.5\n", year);
+    EXPECT_EQ('w', year.gender);
+    EXPECT_EQ("Route", year.days[0].run.route);
+    EXPECT_EQ(1.5f, year.days[0].run.distanceKm);
+}
+
+TEST(PlanFileReader, FieldsAreCutToTheirWidthsAndNumbersReadLikeAtoi) {
+    const std::string longText(1000, 'x');
+    std::string day = longText + ",1e999," + longText + ", -12abc,9,+7,";  // run block
+    day += ",,,,,,,,,,,,,,,,,,,";                                          // bike, swim, other
+    day += longText + ",abc,99999999999999999999,-5,123456," + longText + ",,\r\n";
+    std::string rest;
+    for (int i = 1; i < 366; ++i) rest += kEmptyDay;
+    rest += "sep\r\n-5,1,2,3," + longText + ",4,,\r\n";
+    TrainingYear year;
+    parsePlanFile(kHead + day + rest, year);
+    const auto& d = year.days[0];
+    EXPECT_EQ(std::string(255, 'x'), d.run.route);
+    EXPECT_EQ(0.0f, d.run.distanceKm);
+    EXPECT_EQ(std::string(7, 'x'), d.run.duration);
+    EXPECT_EQ(-12, d.run.avgPulse);
+    EXPECT_EQ(9, d.run.load);
+    EXPECT_EQ("+7", d.run.content);
+    EXPECT_EQ(std::string(254, 'x'), d.weather);
+    EXPECT_EQ(0.0f, d.bodyWeight);
+    EXPECT_EQ(2147483647, d.restingPulse);
+    EXPECT_EQ(-5, d.plannedTypes);
+    EXPECT_EQ(123456, d.actualTypes);
+    EXPECT_EQ(std::string(255, 'x'), d.comment);
+    EXPECT_EQ("", year.days[1].run.route);
+    EXPECT_EQ(-5, year.odometers[0].startDayIndex);
+    EXPECT_EQ(std::string(31, 'x'), year.odometers[0].description);
+    EXPECT_EQ(4, year.odometers[0].sportSelector);
+
+    // Packed types from a file are kept as they are and written back unchanged.
+    EXPECT_NE(std::string::npos, formatPlanFile(year).find(",-5,123456,"));
+}
+
+TEST(PlanFileReader, NulBytesEndATextButNotTheFile) {
+    TrainingYear year;
+    parsePlanFile(kHead + std::string("Pa\0rk,3.5,\0\0,120,", 17) + std::string(27, ',') + "\r\n", year);
+    EXPECT_EQ("Pa", year.days[0].run.route);
+    EXPECT_EQ(3.5f, year.days[0].run.distanceKm);
+    EXPECT_EQ("", year.days[0].run.duration);
+    EXPECT_EQ(120, year.days[0].run.avgPulse);
+}
+
+TEST(PlanFileReader, UnreadableFileLeavesTheDocumentAlone) {
+    TempDir dir;
+    TrainingYear year = plan2009();
+    EXPECT_EQ(1, readPlanFile((dir / "missing.sb3").string(), year));
+    EXPECT_EQ(1, readPlanFile(dir.path().string(), year));
+    EXPECT_EQ("Bernd", year.firstName);
+}

@@ -1,0 +1,109 @@
+// The writer against hand-checked files: the plan layout, each column switch of the spreadsheet export,
+// the year's line count and the day range.
+#include "planfile/plan_file_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "plan_fixtures.h"
+#include "planfile/legacy_plan_writer.h"
+
+using namespace sb::planfile;
+using namespace sb::planfile::testing;
+
+namespace {
+
+PlanFileColumns exportRange(int withDateColumns = 1) {
+    PlanFileColumns columns;
+    columns.firstDay = 58;
+    columns.lastDay = 60;
+    columns.withDateColumns = withDateColumns;
+    return columns;
+}
+
+}  // namespace
+
+TEST(PlanFileWriter, PlanFileMatchesTheFormatByteForByte) {
+    TempDir dir;
+    ASSERT_EQ(0, writePlanFile(plan2009(), (dir / "p.sb3").string()));
+    EXPECT_EQ(fileBytes(goldenPath("plan_2009.sb3")), fileBytes(dir / "p.sb3"));
+
+    const std::string text = formatPlanFile(plan2009());
+    EXPECT_EQ(3 + 365 + 1 + 10, std::count(text.begin(), text.end(), '\n'));
+    EXPECT_EQ(0, text.compare(0, 16, "Saisonbuch f\x81r d"));
+
+    sb::model::TrainingYear leap = plan2009();
+    leap.planYear = 2008;
+    const std::string leapText = formatPlanFile(leap);
+    EXPECT_EQ(3 + 366 + 1 + 10, std::count(leapText.begin(), leapText.end(), '\n'));
+}
+
+TEST(PlanFileWriter, ColumnSwitchesShapeTheExport) {
+    const auto labels = defaultTypeLabels();
+    const auto year = exportFixture2008();
+    EXPECT_EQ(fileBytes(goldenPath("plan_range.sb3")), formatPlanFile(year, exportRange(0), labels));
+    EXPECT_EQ(fileBytes(goldenPath("export_dates.csv")), formatPlanFile(year, exportRange(), labels));
+
+    PlanFileColumns sums = exportRange();
+    sums.withKcal = sums.withCumulativeKm = sums.withAverages = 1;
+    sums.typeColumns = 0;
+    EXPECT_EQ(fileBytes(goldenPath("export_kcal_cumulative_averages.csv")),
+              formatPlanFile(year, sums, labels));
+
+    PlanFileColumns types = exportRange();
+    types.typeColumns = 2;
+    EXPECT_EQ(fileBytes(goldenPath("export_types2.csv")), formatPlanFile(year, types, labels));
+
+    PlanFileColumns bike = exportRange();
+    bike.withRun = bike.withSwim = bike.withOther = bike.withPulse = bike.withWeight = bike.typeColumns = 0;
+    EXPECT_EQ(fileBytes(goldenPath("export_bike_only.csv")), formatPlanFile(year, bike, labels));
+
+    PlanFileColumns all = exportRange();
+    all.withKcal = all.withCumulativeKm = all.withAverages = 1;
+    all.typeColumns = 2;
+    EXPECT_EQ(fileBytes(goldenPath("export_v2_all.csv")), formatPlanFileV2(year, all, labels));
+}
+
+TEST(PlanFileWriter, DayRangeStaysInsideTheYear) {
+    const auto year = exportFixture2008();
+    const auto lines = [](const std::string& text) { return std::count(text.begin(), text.end(), '\n'); };
+    PlanFileColumns columns;
+    columns.withDateColumns = 1;
+    columns.lastDay = 400;
+    const std::string whole = formatPlanFile(year, columns);
+    EXPECT_EQ(3 + 366, lines(whole));
+    EXPECT_NE(std::string::npos, whole.find("\r\nMi,31.12.,"));
+
+    columns.firstDay = 100;
+    columns.lastDay = 50;
+    EXPECT_EQ(3, lines(formatPlanFile(year, columns)));
+
+    columns.firstDay = -5;
+    columns.lastDay = 0;
+    EXPECT_EQ(0u, formatPlanFile(year, columns).find("Saisonbuch"));
+    EXPECT_EQ(3 + 366, lines(formatPlanFile(year, columns)));
+}
+
+TEST(PlanFileWriter, TextsThatWouldBreakTheLayoutAreMadeSafe) {
+    sb::model::TrainingYear year = exportFixture2008();
+    year.club = "RSC K\xf6ln, e.V.";
+    year.days[0].comment = std::string("a,b\r\nc\0d", 9);
+    const std::string text = formatPlanFile(year);
+    EXPECT_NE(std::string::npos, text.find("Verein:,RSC K\xf6ln. e.V.,Geschlecht:,w,\r\n"));
+    EXPECT_NE(std::string::npos, text.find(",0.00,0,0,0,a.b  c,,\r\n"));
+}
+
+TEST(PlanFileWriter, OutOfRangeTypeDigitsStillNameALabel) {
+    sb::model::TrainingYear year = exportFixture2008();
+    year.days[0].plannedTypes = -5;
+    year.days[0].actualTypes = 123456;
+    PlanFileColumns columns;
+    columns.lastDay = 0;
+    columns.typeColumns = 2;
+    const std::string text = formatPlanFile(year, columns, defaultTypeLabels());
+    EXPECT_NE(std::string::npos, text.find("kommentar\r\n,0.00,,0,0,,k. A.        "
+                                           ",Kraftausdauer,,0.00,0,,0,0,,Kraftausdauer,Leistungstest,"));
+    columns.typeColumns = 1;
+    EXPECT_NE(std::string::npos, formatPlanFile(year, columns).find(",-5,123456,,,\r\n"));
+}
