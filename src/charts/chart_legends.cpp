@@ -1,0 +1,75 @@
+// Legends: a white box right-aligned under the plot's top edge, one colour square and text per entry,
+// every entry one and a half lines below the previous one.
+#include "charts/chart_legends.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "charts/chart_frame.h"
+
+namespace sb::charts {
+
+using platform::Brush;
+using platform::Canvas;
+using platform::Colour;
+
+namespace {
+
+struct LegendEntry {
+    Colour colour;
+    std::string text;
+};
+
+int utf8Length(const std::string& text) {
+    return int(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+// left: x of the box's left edge; the right edge is fixed half a line inside the plot's right end.
+void drawLegend(Canvas& canvas, int left, const std::vector<LegendEntry>& entries) {
+    int lineHeight = canvas.textMetrics().lineHeight();
+    int top = frame::plotTop + lineHeight / 2;
+    int count = int(entries.size());
+    SavedDrawingObjects saved(canvas);
+    canvas.setBrush(Brush::solid(colour::white));
+    canvas.drawRectangle({left, top, frame::plotRight - lineHeight / 2,
+                          top + lineHeight / 2 + truncated(1.5 * lineHeight * count)});
+    for (int i = 0; i < count; ++i) {
+        int y = top + lineHeight / 2 + truncated(1.5 * lineHeight * i);
+        int x = left + lineHeight / 2;
+        canvas.setBrush(Brush::solid(entries[i].colour));
+        canvas.drawRectangle({x, y, x + lineHeight, y + lineHeight});
+        canvas.drawText({left + 2 * lineHeight, y}, entries[i].text);
+    }
+}
+
+// Room for a colour square and the longest text: 2.5 lines plus the text and two characters.
+int legendLeft(const Canvas& canvas, int textCharacters) {
+    platform::TextMetrics metrics = canvas.textMetrics();
+    return frame::plotRight - truncated(2.5 * metrics.lineHeight()) -
+           textCharacters * metrics.averageCharWidth;
+}
+
+}  // namespace
+
+void drawSportLegend(Canvas& canvas, const SportParts& sports) {
+    constexpr int kLongestSportName = 13;
+    std::vector<LegendEntry> entries;
+    if (sports[kPartSwim]) entries.push_back({colour::swim, "Schwimmen"});
+    if (sports[kPartBike]) entries.push_back({colour::bike, "Radfahren"});
+    if (sports[kPartRun]) entries.push_back({colour::run, "Laufen"});
+    if (sports[kPartOther]) entries.push_back({colour::other, "Alternativ"});
+    drawLegend(canvas, legendLeft(canvas, kLongestSportName), entries);
+}
+
+void drawTypeLegend(Canvas& canvas, const std::array<std::string, 10>& labels,
+                    const std::array<Colour, 10>& colours) {
+    int longest = 0;
+    std::vector<LegendEntry> entries;
+    for (std::size_t type = 0; type < labels.size(); ++type) {
+        longest = std::max(longest, utf8Length(labels[type]));
+        entries.push_back({colours[type], labels[type]});
+    }
+    drawLegend(canvas, legendLeft(canvas, longest + 2), entries);
+}
+
+}  // namespace sb::charts
