@@ -1,12 +1,53 @@
-// saisonbuch-cli: batch commands over the program's core.
+// saisonbuch-cli: batch commands over the program's core, one subcommand per file.
 #include <cstdio>
 #include <cstring>
+#include <string>
+
+#include "cli/cli_commands.h"
+
+namespace {
+
+struct Subcommand {
+    const char* name;
+    int (*run)(const sb::cli::Arguments&);
+    const char* summary;
+};
+
+// New subcommands add one line here.
+constexpr Subcommand kSubcommands[] = {
+    {"info", sb::cli::runInfo, "info PLAN                 Version, Sportler(in), Jahr und Kilometer je Sportart"},
+    {"convert", sb::cli::runConvert, "convert EIN AUS           Plan in das Format der Endung von AUS schreiben (sb3, sb2, sbn)"},
+    {"export", sb::cli::runExport, "export PLAN AUS.csv [...] Tabellenkalkulations-Export (--help zeigt die Optionen)"},
+    {"series", sb::cli::runSeries, "series PLAN --kind K --quantity Q [...] Werte eines Diagramms je Slot (Slot;Gesamt;...)"},
+    {"chart", sb::cli::runChart, "chart PLAN -o AUS.png|AUS.pdf --kind K --quantity Q [...] Diagramm als Bild oder Druckseite"},
+};
+
+void printUsage(std::FILE* stream) {
+    std::fputs("Aufruf: saisonbuch-cli BEFEHL ...\n\nBefehle:\n", stream);
+    for (const auto& command : kSubcommands) std::fprintf(stream, "  %s\n", command.summary);
+}
+
+}  // namespace
+
+namespace sb::cli {
+int fail(const std::string& message) {
+    std::fprintf(stderr, "saisonbuch-cli: %s\n", message.c_str());
+    return 1;
+}
+}  // namespace sb::cli
 
 int main(int argc, char* argv[]) {
-    if (argc < 2 || std::strcmp(argv[1], "--help") == 0) {
-        std::puts("Aufruf: saisonbuch-cli BEFEHL ...");
-        return argc < 2 ? 1 : 0;
+    if (argc < 2) {
+        printUsage(stderr);
+        return 1;
     }
-    std::fprintf(stderr, "saisonbuch-cli: unbekannter Befehl: %s\n", argv[1]);
-    return 1;
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        printUsage(stdout);
+        return 0;
+    }
+    for (const auto& command : kSubcommands) {
+        if (std::strcmp(argv[1], command.name) == 0)
+            return command.run(sb::cli::Arguments(argv + 2, argv + argc));
+    }
+    return sb::cli::fail(std::string("unbekannter Befehl: ") + argv[1]);
 }

@@ -1,0 +1,23 @@
+// The options that choose a bar diagram on the command line (kind, quantity, week, month, style, sport
+// bits, sport mode), shared by the series and chart commands.
+#pragma once
+
+#include <string>
+
+#include "charts/bar_diagram.h"
+#include "cli/cli_commands.h"
+
+namespace sb::cli {
+
+struct DiagramCommandLine {
+    std::string planPath;
+    std::string outputPath;  // -o, chart only
+    charts::DiagramRequest request;
+};
+
+// Reads the plan path and the diagram options (and -o when withOutput); the training-type labels and
+// colours are the defaults. On a wrong argument: false, with the message in `error`.
+bool parseDiagramOptions(const Arguments& arguments, bool withOutput, DiagramCommandLine& line,
+                         std::string& error);
+
+}  // namespace sb::cli

@@ -1,0 +1,59 @@
+// saisonbuch-cli series PLAN --kind K --quantity Q [...]: the aggregated series of a bar diagram as
+// semicolon-separated text, slot by slot, with the parts of split quantities and the axis top.
+#include <cstdio>
+#include <memory>
+
+#include "charts/diagram_statistics.h"
+#include "cli/cli_commands.h"
+#include "cli/diagram_options.h"
+#include "cli/plan_loading.h"
+#include "model/text_encoding.h"
+
+namespace sb::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "Aufruf: saisonbuch-cli series PLAN --kind 1|2|3|4 --quantity CODE [--week W] [--month M] "
+    "[--time-sports BITS] [--load-sports BITS] [--sport-mode 1..5]";
+
+std::string withoutTrailingBlanks(std::string text) {
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+void printHeader(const charts::DiagramSeries& series, const charts::DiagramRequest& request) {
+    std::printf("Slot;Gesamt");
+    if (series.parts == charts::SeriesParts::bySport) std::printf(";Rad;Laufen;Schwimmen;Alternativ");
+    if (series.parts == charts::SeriesParts::byType)
+        for (const std::string& label : request.typeLabels)
+            std::printf(";%s", model::cp1252ToUtf8(withoutTrailingBlanks(label)).c_str());
+    std::printf("\n");
+}
+
+void printSlot(const charts::DiagramSeries& series, int k) {
+    const charts::DiagramSlot& slot = series.slots[k];
+    std::printf("%d;%.2f", k + 1, slot.total);
+    if (series.parts == charts::SeriesParts::bySport)
+        for (float part : slot.bySport) std::printf(";%.2f", part);
+    if (series.parts == charts::SeriesParts::byType)
+        for (float part : slot.byType) std::printf(";%.2f", part);
+    std::printf("\n");
+}
+
+}  // namespace
+
+int runSeries(const Arguments& arguments) {
+    DiagramCommandLine line;
+    std::string error;
+    if (!parseDiagramOptions(arguments, false, line, error)) return fail(error + " (" + kUsage + ")");
+    auto year = std::make_unique<model::TrainingYear>();
+    if (loadPlan(line.planPath, *year) == 0) return 1;
+    charts::DiagramSeries series =
+        charts::aggregateDiagram(*year, line.request.sportMode, charts::selectionOf(line.request));
+    printHeader(series, line.request);
+    for (int k = 0; k < series.slotCount; ++k) printSlot(series, k);
+    std::printf("Achsenmaximum;%.2f\n", series.axisMax);
+    return 0;
+}
+
+}  // namespace sb::cli

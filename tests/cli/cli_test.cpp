@@ -1,0 +1,132 @@
+// saisonbuch-cli run as a user runs it: exit codes, one-line errors, plan conversion between the three
+// file versions, and the spreadsheet export's date rules.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* cli = std::getenv("SAISONBUCH_CLI");
+        const char* data = std::getenv("SAISONBUCH_TEST_DATA");
+        ASSERT_TRUE(cli && *cli) << "SAISONBUCH_CLI not set";
+        ASSERT_TRUE(data && *data) << "SAISONBUCH_TEST_DATA not set";
+        cli_ = cli;
+        data_ = data;
+        dir_ = fs::temp_directory_path() / ("saisonbuch-cli-" + std::to_string(::getpid()) + "-" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    CliRun run(const std::string& arguments) {
+        fs::path err = dir_ / "stderr.txt";
+        std::string command = "'" + cli_ + "' " + arguments + " 2>'" + err.string() + "'";
+        CliRun result;
+        FILE* pipe = popen(command.c_str(), "r");
+        std::array<char, 4096> buffer{};
+        std::size_t n;
+        while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), n);
+        int status = pclose(pipe);
+        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.err = readFile(err);
+        return result;
+    }
+
+    std::string plan(const char* name) const { return (fs::path(data_) / "planfile" / name).string(); }
+
+    std::string cli_;
+    std::string data_;
+    fs::path dir_;
+};
+
+TEST_F(Cli, InfoNamesVersionAthleteYearAndTotals) {
+    CliRun result = run("info '" + plan("plan_2009.sb3") + "'");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.out.find("Version: 3\n"), std::string::npos);
+    EXPECT_NE(result.out.find("Trainingsjahr: 2009\n"), std::string::npos);
+    EXPECT_NE(result.out.find("Kilometer Rad: "), std::string::npos);
+    EXPECT_NE(result.out.find("Kilometer Alternativ: "), std::string::npos);
+
+    CliRun legacy = run("info '" + plan("plan_2009.sbn") + "'");
+    EXPECT_EQ(legacy.exitCode, 0) << legacy.err;
+    EXPECT_NE(legacy.out.find("Version: 1\n"), std::string::npos);
+}
+
+TEST_F(Cli, FailuresExitWithOneLineOnStderr) {
+    for (const std::string& arguments :
+         {std::string("info"), std::string("info /does/not/exist.sb3"), std::string("info notes.txt"),
+          std::string("frobnicate"), "convert '" + plan("plan_2009.sb3") + "' out.txt",
+          "export '" + plan("plan_2009.sb3") + "' x.csv --bogus"}) {
+        CliRun result = run(arguments);
+        EXPECT_EQ(result.exitCode, 1) << arguments;
+        EXPECT_EQ(result.err.rfind("saisonbuch-cli: ", 0), 0u) << arguments << ": " << result.err;
+        EXPECT_TRUE(result.out.empty()) << arguments;
+    }
+    EXPECT_EQ(run("--help").exitCode, 0);
+}
+
+TEST_F(Cli, ConvertKeepsACurrentPlanByteForByteAndMovesBetweenVersions) {
+    fs::path same = dir_ / "same.sb3";
+    ASSERT_EQ(run("convert '" + plan("plan_2009.sb3") + "' '" + same.string() + "'").exitCode, 0);
+    EXPECT_EQ(readFile(same), readFile(plan("plan_2009.sb3")));
+
+    fs::path older = dir_ / "older.sb2";
+    fs::path oldest = dir_ / "oldest.sbn";
+    ASSERT_EQ(run("convert '" + plan("plan_2009.sb3") + "' '" + older.string() + "'").exitCode, 0);
+    ASSERT_EQ(run("convert '" + older.string() + "' '" + oldest.string() + "'").exitCode, 0);
+    EXPECT_EQ(readFile(older).rfind("Saisonbuch f\x81r das Jahr,2009,,,,,,,,,,\r\n", 0), 0u);
+    EXPECT_EQ(readFile(oldest).rfind("Saisonbuch f\x81r das Jahr,2009,,,,,,,,,,\r\n", 0), 0u);
+
+    fs::path back = dir_ / "back.sb3";
+    ASSERT_EQ(run("convert '" + oldest.string() + "' '" + back.string() + "'").exitCode, 0);
+    CliRun info = run("info '" + back.string() + "'");
+    EXPECT_NE(info.out.find("Kilometer Schwimmen: 0.00\n"), std::string::npos) << info.out;
+}
+
+TEST_F(Cli, ExportFallsBackToTheWholeYearOnABadDate) {
+    fs::path range = dir_ / "range.csv";
+    fs::path whole = dir_ / "whole.csv";
+    fs::path fallback = dir_ / "fallback.csv";
+    fs::path toEnd = dir_ / "to-end.csv";
+    ASSERT_EQ(run("export '" + plan("plan_2009.sb3") + "' '" + range.string() + "' --from 2.1 --to 4.1").exitCode, 0);
+    ASSERT_EQ(run("export '" + plan("plan_2009.sb3") + "' '" + whole.string() + "'").exitCode, 0);
+    CliRun bad = run("export '" + plan("plan_2009.sb3") + "' '" + fallback.string() + "' --from 31.4");
+    ASSERT_EQ(bad.exitCode, 0);
+    EXPECT_NE(bad.err.find("Eingabefehler in den Datumsfeldern"), std::string::npos);
+    EXPECT_EQ(readFile(fallback), readFile(whole));
+    ASSERT_EQ(run("export '" + plan("plan_2009.sb3") + "' '" + toEnd.string() + "' --to 1.1").exitCode, 0);
+    EXPECT_EQ(readFile(toEnd), readFile(whole));
+
+    std::string lines = readFile(range);
+    EXPECT_EQ(lines.rfind("Saisonbuch f\x81r das Jahr,2009,1,1,,,,,,,,\r\n", 0), 0u);
+    EXPECT_NE(lines.find("\r\nFr,02.01.,"), std::string::npos);
+    EXPECT_NE(lines.find("\r\nSo,04.01.,"), std::string::npos);
+    EXPECT_EQ(lines.find("05.01."), std::string::npos);
+    EXPECT_EQ(lines.find("ENDE TRAINIGSTAGE"), std::string::npos);
+}
+
+}  // namespace
