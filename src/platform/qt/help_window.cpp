@@ -1,0 +1,60 @@
+// Finding help pages on disk or in the resources, and the window that shows them.
+#include "platform/qt/help_window.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "platform/qt/qt_text.h"
+
+namespace sb::platform::qt {
+
+namespace {
+
+// The path Qt opens for a help file name: an existing file, else the resource of that name.
+std::optional<QString> locate(const std::string& helpFile) {
+    QString name = toQPath(helpFile);
+    if (name.isEmpty()) return std::nullopt;
+    if (name.startsWith(QStringLiteral("qrc:"))) name = QLatin1Char(':') + name.mid(4);
+    if (!name.startsWith(QLatin1Char(':'))) {
+        QFileInfo file(name);
+        if (file.isFile()) return file.absoluteFilePath();
+        name = QStringLiteral(":/") + name;
+    }
+    if (QFileInfo(name).isFile()) return name;
+    return std::nullopt;
+}
+
+QUrl urlOf(const QString& path) {
+    if (path.startsWith(QStringLiteral(":/"))) return QUrl(QStringLiteral("qrc") + path);
+    return QUrl::fromLocalFile(path);
+}
+
+}  // namespace
+
+std::optional<QUrl> helpPageUrl(const std::string& helpFile, int topic) {
+    std::optional<QString> path = locate(helpFile);
+    if (!path) return std::nullopt;
+    if (topic == 0) return urlOf(*path);
+    QString anchor = QStringLiteral("thema%1").arg(topic);
+    QString page = QFileInfo(*path).dir().filePath(anchor + QStringLiteral(".html"));
+    if (QFileInfo(page).isFile()) return urlOf(page);
+    QUrl url = urlOf(*path);
+    url.setFragment(anchor);
+    return url;
+}
+
+HelpWindow::HelpWindow() {
+    setWindowTitle(QStringLiteral("Saisonbuch – Hilfe"));
+    setOpenExternalLinks(true);
+    resize(640, 560);
+}
+
+void HelpWindow::showPage(const QUrl& url) {
+    setSource(url);
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace sb::platform::qt

@@ -1,0 +1,77 @@
+// The message box: exact text and title, the German button texts and the icon of the request.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "platform/qt/common_dialogs.h"
+#include "platform/qt/qt_text.h"
+
+namespace sb::platform::qt {
+
+namespace {
+
+QMessageBox::Icon qtIcon(Icon icon) {
+    switch (icon) {
+        case Icon::Information:
+            return QMessageBox::Information;
+        case Icon::Exclamation:
+            return QMessageBox::Warning;
+        case Icon::Question:
+            return QMessageBox::Question;
+        case Icon::Stop:
+            return QMessageBox::Critical;
+        case Icon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+Answer showMessageBox(QWidget* owner, const std::string& text, const std::string& title, Buttons buttons,
+                      Icon icon) {
+    QMessageBox box(owner ? owner : QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setText(toQString(text));
+    box.setWindowTitle(toQString(title));
+    box.setIcon(qtIcon(icon));
+    struct Choice {
+        QMessageBox::StandardButton button;
+        const char* text;
+        Answer answer;
+    };
+    static const Choice ok{QMessageBox::Ok, "OK", Answer::Ok};
+    static const Choice cancel{QMessageBox::Cancel, "Abbrechen", Answer::Cancel};
+    static const Choice yes{QMessageBox::Yes, "Ja", Answer::Yes};
+    static const Choice no{QMessageBox::No, "Nein", Answer::No};
+    std::vector<Choice> choices;
+    switch (buttons) {
+        case Buttons::Ok:
+            choices = {ok};
+            break;
+        case Buttons::OkCancel:
+            choices = {ok, cancel};
+            break;
+        case Buttons::YesNo:
+            choices = {yes, no};
+            break;
+        case Buttons::YesNoCancel:
+            choices = {yes, no, cancel};
+            break;
+    }
+    for (const Choice& choice : choices) {
+        box.addButton(choice.button)->setText(QString::fromUtf8(choice.text));
+    }
+    // The first button is the default, as the program's questions expect.
+    box.setDefaultButton(choices.front().button);
+    box.exec();
+    QMessageBox::StandardButton pressed = box.standardButton(box.clickedButton());
+    for (const Choice& choice : choices) {
+        if (choice.button == pressed) return choice.answer;
+    }
+    // Closed without a button (only possible where Escape has no button of its own).
+    return buttons == Buttons::YesNo ? Answer::No : buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+}  // namespace sb::platform::qt

@@ -1,0 +1,156 @@
+// Pixels of the Qt canvas: the logical mapping, pens, the checkerboard, text placement and the
+// PNG and PDF writers.
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+#include <cstdio>
+#include <filesystem>
+
+#include "platform/qt/qt_canvas.h"
+#include "platform/qt/surface_render.h"
+#include "qt_test_application.h"
+
+namespace sb::platform::qt {
+namespace {
+
+constexpr Colour red = rgb(255, 0, 0);
+constexpr Colour blue = rgb(0, 0, 255);
+constexpr Colour white = rgb(255, 255, 255);
+
+Colour at(const QImage& image, int x, int y) {
+    QColor c = image.pixelColor(x, y);
+    return rgb(c.red(), c.green(), c.blue());
+}
+
+TEST(QtCanvas, MapsTheLogicalWindowOntoThePixels) {
+    test::application();
+    // 1400 x 1000 logical units onto a 700 x 500 image: half size.
+    QImage image = renderImage({700, 500}, [](Canvas& canvas) {
+        canvas.setMapping({{0, 0}, {1400, 1000}, {0, 0}, {700, 500}});
+        canvas.setPen({red, 0, PenStyle::None});
+        canvas.setBrush(Brush::solid(blue));
+        canvas.drawRectangle({200, 100, 400, 300});  // device (100,50) to (200,150), right/bottom excluded
+        canvas.setPen({red, 0, PenStyle::Solid});
+        canvas.drawLine({0, 800}, {1400, 800});  // device row 400
+    });
+    EXPECT_EQ(at(image, 100, 50), blue);
+    EXPECT_EQ(at(image, 199, 149), blue);
+    EXPECT_EQ(at(image, 200, 100), white);
+    EXPECT_EQ(at(image, 150, 150), white);
+    EXPECT_EQ(at(image, 99, 50), white);
+    EXPECT_EQ(at(image, 0, 400), red);
+    EXPECT_EQ(at(image, 698, 400), red);
+    EXPECT_EQ(at(image, 10, 399), white);
+
+    // A viewport shifted and flipped upside down still lands where toDevice says.
+    Mapping flipped{{0, 0}, {100, 100}, {10, 90}, {80, -80}};
+    QImage flippedImage = renderImage({100, 100}, [&](Canvas& canvas) {
+        canvas.setMapping(flipped);
+        canvas.setPen({red, 0, PenStyle::None});
+        canvas.setBrush(Brush::solid(blue));
+        canvas.drawRectangle({0, 0, 50, 50});
+    });
+    EXPECT_EQ(at(flippedImage, 10, 89), blue);
+    EXPECT_EQ(at(flippedImage, 49, 51), blue);
+    EXPECT_EQ(at(flippedImage, 10, 90), white);
+    EXPECT_EQ(at(flippedImage, 50, 60), white);
+}
+
+TEST(QtCanvas, OutlinesPensAndPatterns) {
+    test::application();
+    QImage image = renderImage({100, 100}, [](Canvas& canvas) {
+        canvas.setPen({red, 0, PenStyle::Solid});
+        canvas.setBrush(Brush::checkerboard(blue, white));
+        canvas.drawRectangle({10, 10, 30, 30});
+        canvas.setPen({red, 0, PenStyle::Dotted});
+        canvas.drawLine({0, 50}, {100, 50});
+        canvas.setPen({blue, 4, PenStyle::Solid});
+        canvas.drawLine({10, 80}, {90, 80});
+    });
+    // Outline along the inner edge: columns 10 and 29 red, 30 untouched.
+    EXPECT_EQ(at(image, 10, 20), red);
+    EXPECT_EQ(at(image, 29, 20), red);
+    EXPECT_EQ(at(image, 30, 20), white);
+    // Checkerboard aligned to device pixels: set bits where x + y is even.
+    EXPECT_EQ(at(image, 12, 12), blue);
+    EXPECT_EQ(at(image, 13, 12), white);
+    EXPECT_EQ(at(image, 13, 13), blue);
+    // A dotted line leaves gaps.
+    int dots = 0;
+    for (int x = 0; x < 100; ++x) dots += at(image, x, 50) == red;
+    EXPECT_GT(dots, 20);
+    EXPECT_LT(dots, 80);
+    // A 4-unit pen is 4 pixels thick.
+    int thickness = 0;
+    for (int y = 70; y < 90; ++y) thickness += at(image, 50, y) == blue;
+    EXPECT_EQ(thickness, 4);
+}
+
+TEST(QtCanvas, PlacesTextByItsAnchorAndMeasuresInLogicalUnits) {
+    test::application();
+    TextMetrics full;
+    TextMetrics half;
+    int fullWidth = 0;
+    int halfWidth = 0;
+    int wocheWidth = 0;
+    QImage image = renderImage({400, 200}, [&](Canvas& canvas) {
+        canvas.setFont({26});
+        full = canvas.textMetrics();
+        fullWidth = canvas.textWidth("Trainingsjahr");
+        wocheWidth = canvas.textWidth("Woche");
+        canvas.setTextBackground(blue);
+        canvas.setTextColour(white);
+        canvas.drawText({200, 10}, "Woche", {HAlign::Right, VAlign::Top});
+        canvas.setTextBackground(std::nullopt);
+        canvas.setMapping({{0, 0}, {800, 400}, {0, 0}, {400, 200}});
+        half = canvas.textMetrics();
+        halfWidth = canvas.textWidth("Trainingsjahr");
+    });
+    EXPECT_EQ(full.height, 26);
+    EXPECT_EQ(half.height, 26);
+    EXPECT_GT(full.averageCharWidth, 8);
+    EXPECT_LT(full.averageCharWidth, 20);
+    EXPECT_NEAR(halfWidth, fullWidth, 6);
+    // Right-aligned: the opaque box ends at x = 200 and starts at the top y = 10.
+    EXPECT_EQ(at(image, 199, 12), blue);
+    EXPECT_EQ(at(image, 201, 12), white);
+    EXPECT_EQ(at(image, 199, 8), white);
+    EXPECT_EQ(at(image, 200 - wocheWidth + 1, 12), blue);
+    EXPECT_EQ(at(image, 200 - wocheWidth - 2, 12), white);
+}
+
+TEST(QtCanvas, WritesPngAndPdfFiles) {
+    test::application();
+    auto dir = std::filesystem::temp_directory_path() / "saisonbuch_qt_canvas_test";
+    std::filesystem::create_directories(dir);
+    Drawing chart = [](Canvas& canvas) {
+        Size size = canvas.deviceSize();
+        canvas.setMapping({{0, 0}, {1400, 1000}, {0, 0}, {size.width, size.height}});
+        canvas.setBrush(Brush::solid(rgb(10, 120, 220)));
+        canvas.drawRectangle({80, 100, 1350, 940});
+        canvas.setFont({26});
+        canvas.drawText({700, 20}, "Trainingsjahr : 2009 – Mär", {HAlign::Centre, VAlign::Top});
+    };
+    std::string png = (dir / "chart.png").string();
+    ASSERT_TRUE(writePng(png, {1400, 1000}, chart));
+    QImage read(QString::fromStdString(png));
+    ASSERT_EQ(read.size(), QSize(1400, 1000));
+    EXPECT_EQ(at(read, 700, 500), rgb(10, 120, 220));
+
+    std::string pdf = (dir / "chart.pdf").string();
+    ASSERT_TRUE(writePdf(pdf, {chart, chart}));
+    std::FILE* file = std::fopen(pdf.c_str(), "rb");
+    ASSERT_NE(file, nullptr);
+    char head[5] = {};
+    EXPECT_EQ(std::fread(head, 1, 4, file), 4u);
+    std::fclose(file);
+    EXPECT_STREQ(head, "%PDF");
+    EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
+
+    EXPECT_FALSE(writePng((dir / "missing" / "chart.png").string(), {10, 10}, chart));
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace sb::platform::qt

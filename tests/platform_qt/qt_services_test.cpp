@@ -1,0 +1,138 @@
+// The Qt services: German message-box buttons and answers, help pages found in the resources or
+// reported missing, Qt's German translations, the timer and the file-type filters.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QTimer>
+#include <QUrl>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/qt/common_dialogs.h"
+#include "platform/qt/help_window.h"
+#include "platform/qt/qt_services.h"
+#include "platform/qt/translations.h"
+#include "qt_test_application.h"
+
+namespace sb::platform::qt {
+namespace {
+
+// Answers the next message box by the button with `answerText`, noting what it showed.
+struct BoxSeen {
+    QStringList buttons;
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+void answerNextBox(BoxSeen& seen, const QString& answerText) {
+    QTimer::singleShot(0, [&seen, answerText] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen.text = box->text();
+        seen.title = box->windowTitle();
+        seen.icon = box->icon();
+        for (QAbstractButton* button : box->buttons()) {
+            seen.buttons << button->text();
+            if (button->text() == answerText) button->click();
+        }
+    });
+}
+
+TEST(QtServices, MessageBoxesShowTheExactTextWithGermanButtons) {
+    test::application();
+    QtServices services;
+    BoxSeen seen;
+    answerNextBox(seen, "Nein");
+    EXPECT_EQ(
+        services.messageBox("Die Datei \"a.sb3\" ist schon vorhanden\nWollen Sie die Datei überschrieben?",
+                            "Frage?", Buttons::YesNo, Icon::Exclamation),
+        Answer::No);
+    EXPECT_EQ(seen.text, QString::fromUtf8(
+                             "Die Datei \"a.sb3\" ist schon vorhanden\nWollen Sie die Datei überschrieben?"));
+    EXPECT_EQ(seen.title, "Frage?");
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    seen.buttons.sort();
+    EXPECT_EQ(seen.buttons, (QStringList{"Ja", "Nein"}));
+
+    BoxSeen three;
+    answerNextBox(three, "Abbrechen");
+    EXPECT_EQ(services.messageBox("<b>Speichern?</b>", "Hinweis", Buttons::YesNoCancel, Icon::Question),
+              Answer::Cancel);
+    EXPECT_EQ(three.text, "<b>Speichern?</b>");
+    three.buttons.sort();
+    EXPECT_EQ(three.buttons, (QStringList{"Abbrechen", "Ja", "Nein"}));
+
+    BoxSeen single;
+    answerNextBox(single, "OK");
+    EXPECT_EQ(services.messageBox("Code: CDERR_DIALOGFAILURE", "Error", Buttons::Ok, Icon::Stop), Answer::Ok);
+    EXPECT_EQ(single.buttons, QStringList{"OK"});
+    EXPECT_EQ(single.icon, QMessageBox::Critical);
+}
+
+TEST(QtServices, HelpPagesAreFoundByTopicOrReportedMissing) {
+    test::application();
+    QtServices services;
+    EXPECT_FALSE(services.showHelp("/nicht/vorhanden/inhalt.html", 0));
+    EXPECT_FALSE(services.showHelp("", 22));
+    EXPECT_FALSE(services.showHelp("qrc:/nicht/vorhanden.html", 0));
+
+    auto dir = std::filesystem::temp_directory_path() / "saisonbuch_help_test";
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "inhalt.html") << "<h1>Inhalt</h1>";
+    std::ofstream(dir / "thema22.html") << "<h1>Tagesdaten</h1>";
+    std::string contents = (dir / "inhalt.html").string();
+    EXPECT_TRUE(services.showHelp(contents, 22));
+    EXPECT_EQ(helpPageUrl(contents, 0)->toLocalFile().toStdString(), contents);
+    EXPECT_EQ(helpPageUrl(contents, 22)->toLocalFile().toStdString(), (dir / "thema22.html").string());
+    EXPECT_EQ(helpPageUrl(contents, 99)->fragment(), "thema99");
+    std::filesystem::remove_all(dir);
+}
+
+// The pages the program opens exist and are compiled into the resources.
+TEST(QtServices, EveryHelpTopicHasAPageInTheResources) {
+    const char* data = std::getenv("SAISONBUCH_TEST_DATA");
+    ASSERT_NE(data, nullptr);
+    std::filesystem::path resources = std::filesystem::path(data) / ".." / ".." / "resources";
+    std::stringstream qrc;
+    qrc << std::ifstream(resources / "help.qrc").rdbuf();
+    std::vector<std::string> pages = {"inhalt.html", "tour.html"};
+    for (int topic : {14, 15, 21, 22, 23, 24, 31, 34, 41, 42, 43, 44, 45, 50}) {
+        pages.push_back("thema" + std::to_string(topic) + ".html");
+    }
+    for (const std::string& page : pages) {
+        EXPECT_TRUE(std::filesystem::is_regular_file(resources / "help" / page)) << page;
+        EXPECT_NE(qrc.str().find("<file>help/" + page + "</file>"), std::string::npos) << page;
+    }
+}
+
+TEST(QtServices, TranslationsTimerAndFileFilters) {
+    QApplication& app = test::application();
+    EXPECT_TRUE(installGermanTranslations(app));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+
+    QtServices services;
+    int fired = 0;
+    QEventLoop loop;
+    services.startTimer(5, [&] {
+        if (++fired == 2) {
+            services.stopTimer();
+            loop.quit();
+        }
+    });
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(fired, 2);
+
+    EXPECT_EQ(nameFilterOf({"Pulsuhr (hrm) ", "*.hrm"}), "Pulsuhr (hrm)  (*.hrm)");
+    EXPECT_EQ(nameFilterOf({"Saisonbuch", "*.sb3;*.sb2;*.sbn"}), "Saisonbuch (*.sb3 *.sb2 *.sbn)");
+}
+
+}  // namespace
+}  // namespace sb::platform::qt

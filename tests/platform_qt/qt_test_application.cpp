@@ -1,0 +1,20 @@
+// One offscreen QApplication for all tests of the Qt layer.
+#include "qt_test_application.h"
+
+#include <QApplication>
+#include <cstdlib>
+
+namespace sb::platform::qt::test {
+
+QApplication& application() {
+    static QApplication* app = [] {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        static int argc = 1;
+        static char name[] = "test_platform_qt";
+        static char* argv[] = {name, nullptr};
+        return new QApplication(argc, argv);
+    }();
+    return *app;
+}
+
+}  // namespace sb::platform::qt::test
