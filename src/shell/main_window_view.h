@@ -12,7 +12,7 @@
 namespace sb::shell {
 
 class MainWindowView {
-public:
+  public:
     virtual ~MainWindowView() = default;
 
     // The whole menu bar as built, greyed and checked.
@@ -28,7 +28,12 @@ public:
     virtual void setValueBoxText(const std::string& text) = 0;
     // Client area in device pixels; paint requests come back through the window's paint event.
     virtual platform::Size clientSize() const = 0;
+    // Height of the window's title bar in device pixels; the start logo is centred as if the client
+    // area reached up over it.
+    virtual int captionHeight() const = 0;
     virtual void repaint() = 0;
+    // Runs dispatchCommand with this id once the current event has been handled.
+    virtual void postCommand(int commandId) = 0;
     // Closes the window for good (after the exit flow decided so).
     virtual void destroy() = 0;
 };

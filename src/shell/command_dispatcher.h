@@ -1,0 +1,56 @@
+// The main window's one command dispatcher: every menu item, accelerator and toolbar button arrives
+// here as a numbered command. The table of commands says what each needs (a plan, a preset, a
+// recording…) and whether it runs inside the modal-view frame; commands whose dialogs belong to other
+// parts of the program have their handler entered in this table.
+#pragma once
+
+#include "platform/services.h"
+#include "shell/application.h"
+#include "shell/main_window_view.h"
+
+namespace sb::shell {
+
+using CommandHandler = void (*)(Application& app, MainWindowView& view, platform::Services& services,
+                                int commandId);
+
+// What must hold for a command to run. A command that needs a plan never runs without one, whatever
+// the menus and toolbar show.
+enum class Needs {
+    nothing,
+    plan,                // a plan is open
+    planWithTypes,       // a plan of version 2 or 3
+    activePreset,        // a user diagram preset is active
+    barDiagram,          // one of the diagram kinds 1…4 is shown
+    weekOrMonthDiagram,  // diagram kind 3 or 4 is shown
+    heartRateFile,       // a heart-rate recording is loaded
+    bikeComputerFile,    // a bike-computer recording is loaded
+    xyDiagram,           // the X-Y diagram of a loaded recording is shown
+};
+
+enum class Frame {
+    none,
+    modalView,           // no preset, no diagram while the handler runs; the diagram comes back after
+    modalViewThenMenus,  // the same, and the menu bar is rebuilt afterwards (settings may have changed)
+};
+
+struct CommandEntry {
+    int first = 0;  // the ids first…last share the entry
+    int last = 0;
+    Needs needs = Needs::nothing;
+    Frame frame = Frame::none;
+    CommandHandler run = nullptr;  // none yet: the command does nothing
+};
+
+// The entry of a command id, or null.
+const CommandEntry* findCommand(int commandId);
+// Whether the command may run in the current state.
+bool commandAllowed(const Application& app, int commandId);
+
+void dispatchCommand(Application& app, MainWindowView& view, platform::Services& services, int commandId);
+
+// The window's close box: the exit flow. false when the window stays open.
+bool closeRequested(Application& app, MainWindowView& view, platform::Services& services);
+// F1 in the main window: the help contents; a failure is not reported.
+void helpRequested(const Application& app, platform::Services& services);
+
+}  // namespace sb::shell

@@ -1,0 +1,20 @@
+// What every caller of the standard file dialogs shares: the message for a file dialog that failed,
+// and the question asked before an existing file is replaced.
+#pragma once
+
+#include <string>
+
+#include "platform/services.h"
+
+namespace sb::shell {
+
+// After a file dialog that returned no file: nothing when the user cancelled, else the failure's
+// code name in a message box.
+void reportDialogError(platform::Services& services);
+// The message text for a file-dialog error code.
+std::string dialogErrorText(unsigned code);
+
+// true to go on writing: the file does not exist or the user agreed to replace it.
+bool askOverwrite(platform::Services& services, const std::string& path);
+
+}  // namespace sb::shell

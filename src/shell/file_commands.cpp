@@ -1,0 +1,216 @@
+// The plan-file commands. New plans and renamed plans are always written in the current format under a
+// name ending in ".sb3", because the name alone decides how the file is read and saved later: sb3
+// content under an ".sb2" name would be misread and then saved back in the old format, losing data.
+#include "shell/file_commands.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+#include "config/config_store.h"
+#include "config/route_store.h"
+#include "planfile/open_plan_file.h"
+#include "planfile/plan_file_writer.h"
+#include "planfile/save_if_modified.h"
+#include "shell/athlete_dialog.h"
+#include "shell/common_dialogs.h"
+#include "shell/file_state.h"
+#include "shell/menu_bar.h"
+#include "shell/modal_view.h"
+#include "shell/path_display.h"
+#include "shell/status_bar.h"
+
+namespace sb::shell {
+
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+constexpr int kPlanVersion = 3;
+
+platform::FileDialogRequest planSaveRequest(std::string title, std::string filterText) {
+    return {std::move(title), {{std::move(filterText), "*.sb3"}}, "default.sb3", "sb3"};
+}
+
+std::string lowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return text;
+}
+
+bool fileExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+void reportSaveFailure(platform::Services& services) {
+    services.messageBox("Fehler beim Speichern der Datei", "Fehler", Buttons::Ok, Icon::Exclamation);
+}
+
+bool writeCurrentFormat(const model::TrainingYear& year, platform::Services& services,
+                        const std::string& path) {
+    platform::WaitCursor waiting(services);
+    return planfile::writePlanFile(year, path) == 0;
+}
+
+// The steps of New and Open inside their modal view; the menus follow once the view has closed, so
+// they are built for the diagram that is shown again.
+void createNewPlan(Application& app, MainWindowView& view, platform::Services& services) {
+    if (!saveChangesFirst(app, view, services)) return;
+    const auto chosen =
+        services.saveFileName(planSaveRequest("Zielort für neue Datei...", "Saisonbuchdatei (*.sb3)"));
+    if (!chosen) {
+        reportDialogError(services);
+        return;
+    }
+    const std::string path = withPlanExtension(*chosen);
+    if (!confirmReplacePlan(services, path)) return;
+    model::clearTrainingYear(app.year);
+    app.newPlanMode = 1;
+    editAthlete(services, app.year, true, app.paths.helpFilePath);
+    writeNewPlan(app, services, path);
+    app.newPlanMode = 0;
+}
+
+void chooseAndOpenPlan(Application& app, MainWindowView& view, platform::Services& services) {
+    if (!saveChangesFirst(app, view, services)) return;
+    const auto chosen = services.openFileName({"", {}, "*.sb3;*.sb2;*.sbn", ""});
+    if (!chosen) {
+        reportDialogError(services);
+        return;
+    }
+    if (planfile::openPlanFile(services, app.year, *chosen) == planfile::OpenResult::Opened) {
+        config::addToHistory(app.settings, *chosen);
+    }
+}
+
+}  // namespace
+
+std::string withPlanExtension(const std::string& path) {
+    const std::size_t dot = path.rfind('.');
+    const std::size_t folder = path.find_last_of("/\\");
+    if (dot != std::string::npos && (folder == std::string::npos || dot > folder)) {
+        const std::string extension = lowerCase(path.substr(dot + 1));
+        if (extension == "sb3") return path;
+        if (extension == "sb2" || extension == "sbn") return path.substr(0, dot) + ".sb3";
+    }
+    return path + ".sb3";
+}
+
+bool saveChangesFirst(Application& app, MainWindowView& view, platform::Services& services) {
+    switch (planfile::saveIfModified(services, app.year)) {
+        case planfile::SaveIfModifiedResult::GoOn:
+            return true;
+        case planfile::SaveIfModifiedResult::NeedsName:
+            return saveAsFlow(app, view, services);
+        case planfile::SaveIfModifiedResult::Cancelled:
+            break;
+    }
+    return false;
+}
+
+bool confirmReplacePlan(platform::Services& services, const std::string& path) {
+    if (!fileExists(path)) return true;
+    return services.messageBox(
+               "Die Datei ist schon vorhanden!\nWollen Sie diese Datei wirklich überschreiben?", "Fehler",
+               Buttons::YesNo, Icon::Stop) == Answer::Yes;
+}
+
+bool saveAsFlow(Application& app, MainWindowView& view, platform::Services& services) {
+    const auto chosen = services.saveFileName(planSaveRequest("", "Saisonbuchdatei  (*.sb3)"));
+    if (!chosen) {
+        reportDialogError(services);
+        return false;
+    }
+    const std::string path = withPlanExtension(*chosen);
+    if (!confirmReplacePlan(services, path)) return false;
+    if (!writeCurrentFormat(app.year, services, path)) {
+        reportSaveFailure(services);
+        return false;
+    }
+    app.year.currentFileName = path;
+    app.year.modified = 0;
+    app.year.planFileVersion = kPlanVersion;
+    app.year.planLoaded = 1;
+    services.messageBox("Die Datei\n" + pathDisplayText(path) + "\nwurde gespeichert", "Info", Buttons::Ok,
+                        Icon::Information);
+    return true;
+}
+
+void writeNewPlan(Application& app, platform::Services& services, const std::string& path) {
+    const bool written = writeCurrentFormat(app.year, services, path);
+    app.year.currentFileName = path;
+    app.year.modified = written ? 0 : 1;
+    app.year.planFileVersion = kPlanVersion;
+    app.year.planLoaded = 1;
+    if (!written) reportSaveFailure(services);
+}
+
+void showPlanState(Application& app, MainWindowView& view) {
+    refreshMenuBar(app, view);
+    applyFileState(app, view);
+    updateStatusBar(app, view);
+}
+
+void newPlan(Application& app, MainWindowView& view, platform::Services& services) {
+    {
+        ModalView modal(app, view);
+        createNewPlan(app, view, services);
+    }
+    showPlanState(app, view);
+}
+
+void openPlan(Application& app, MainWindowView& view, platform::Services& services) {
+    {
+        ModalView modal(app, view);
+        chooseAndOpenPlan(app, view, services);
+    }
+    showPlanState(app, view);
+}
+
+void openHistoryEntry(Application& app, MainWindowView& view, platform::Services& services, int index) {
+    if (index < 0 || index >= shownHistoryCount(app.settings)) return;
+    if (!saveChangesFirst(app, view, services)) return;
+    const std::string path = app.settings.history[std::size_t(index)];
+    planfile::openPlanFile(services, app.year, path);
+    showPlanState(app, view);
+    view.repaint();
+}
+
+void savePlan(Application& app, MainWindowView& view, platform::Services& services) {
+    {
+        ModalView modal(app, view);
+        switch (planfile::savePlanFile(services, app.year)) {
+            case planfile::SaveResult::Saved:
+                break;
+            case planfile::SaveResult::Failed:
+                reportSaveFailure(services);
+                break;
+            case planfile::SaveResult::NoPlanName:
+                saveAsFlow(app, view, services);
+                break;
+        }
+    }
+    showPlanState(app, view);
+}
+
+void savePlanAs(Application& app, MainWindowView& view, platform::Services& services) {
+    {
+        ModalView modal(app, view);
+        saveAsFlow(app, view, services);
+    }
+    showPlanState(app, view);
+}
+
+bool exitProgram(Application& app, MainWindowView& view, platform::Services& services) {
+    if (!saveChangesFirst(app, view, services)) return false;
+    config::saveAllSettings(app.settings, app.year.currentFileName);
+    config::saveRoutes(app.routes, app.paths.routesFilePath);
+    view.destroy();
+    services.quit(0);
+    return true;
+}
+
+}  // namespace sb::shell

@@ -1,0 +1,21 @@
+// The modal-view frame as a scope, so every way out of a command restores the diagram.
+#include "shell/modal_view.h"
+
+#include "charts/diagram_quantity.h"
+#include "shell/diagram_selection.h"
+
+namespace sb::shell {
+
+ModalView::ModalView(Application& app, MainWindowView& view) : app_(app), view_(view) {
+    selectUserDiagram(app_.settings, -1);
+    rememberedKind_ = app_.settings.diagramKind;
+    app_.settings.diagramKind = charts::kNoDiagram;
+    view_.repaint();
+}
+
+ModalView::~ModalView() {
+    app_.settings.diagramKind = rememberedKind_;
+    view_.repaint();
+}
+
+}  // namespace sb::shell

@@ -1,0 +1,133 @@
+// Start-up. Whatever branch the start takes, the week and month are set from today and the menus end
+// up matching the plan that is open, so no plan command is offered without a plan.
+#include "shell/startup.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "config/configuration_migration.h"
+#include "config/route_store.h"
+#include "planfile/open_plan_file.h"
+#include "planfile/plan_file_version.h"
+#include "shell/athlete_dialog.h"
+#include "shell/common_dialogs.h"
+#include "shell/diagram_selection.h"
+#include "shell/file_commands.h"
+#include "shell/file_state.h"
+#include "shell/menu_bar.h"
+#include "shell/navigation.h"
+#include "shell/status_bar.h"
+#include "shell/window_commands.h"
+
+namespace sb::shell {
+
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+constexpr int kDayEditorCommand = 32;
+// A logo time the timer's milliseconds can still hold.
+constexpr int kLongestLogoSeconds = std::numeric_limits<int>::max() / 1000;
+
+// The athlete data, then the file of the new plan. false when no file was chosen.
+bool createPlanAtStartup(Application& app, platform::Services& services) {
+    editAthlete(services, app.year, true, app.paths.helpFilePath);
+    const auto chosen =
+        services.saveFileName({"", {{"Saisonbuchdatei  (*.sb3)", "*.sb3"}}, "default.sb3", "sb3"});
+    if (!chosen) {
+        reportDialogError(services);
+        return false;
+    }
+    const std::string path = withPlanExtension(*chosen);
+    if (!confirmReplacePlan(services, path)) return false;
+    writeNewPlan(app, services, path);
+    return true;
+}
+
+void reloadLastPlan(Application& app, platform::Services& services) {
+    model::TrainingYear& year = app.year;
+    const int version = planfile::planFileVersionOf(year.currentFileName);
+    if (version != 0 && planfile::readPlanFileOfVersion(version, year.currentFileName, year) == 0) {
+        year.planFileVersion = version;
+        year.planLoaded = 1;
+        year.modified = 0;
+        return;
+    }
+    app.newPlanMode = 1;
+    const Answer answer =
+        services.messageBox("Fehler beim Öffnen des letzen Saisonbuch.\nWollen Sie einen neuen angelegen?",
+                            "Hinweis", Buttons::YesNo, Icon::Information);
+    if (answer != Answer::Yes || !createPlanAtStartup(app, services)) year.currentFileName.clear();
+}
+
+void leadFirstStart(Application& app, platform::Services& services) {
+    app.newPlanMode = 1;
+    showHelpTopic(services, app.paths.tourFilePath, 0);
+    const Answer answer = services.messageBox(
+        "Es wurde bisher noch kein Saisonbuch bearbeitet.\nWollen Sie einen neuen erstellen?", "Hinweis",
+        Buttons::YesNo, Icon::Information);
+    if (answer == Answer::Yes) createPlanAtStartup(app, services);
+}
+
+}  // namespace
+
+void initialiseApplication(Application& app, const config::ProgramPaths& paths) {
+    app.paths = paths;
+    app.year.planLoaded = 0;
+    app.recordings = RecordingState{};
+    model::clearTrainingYear(app.year);
+    config::openConfigFile(app.settings, paths.configFilePath);
+    config::loadAllSettings(app.settings);
+    config::loadPulseZones(app.settings);
+    app.year.currentFileName = app.settings.lastFile;
+    app.menuBar = buildMenuBar(app);
+}
+
+void windowCreated(Application& app, MainWindowView& view) {
+    view.setToolbarVisible(app.settings.showToolbar == 1);
+    view.setStatusBarVisible(app.settings.showStatusBar == 1);
+    refreshMenuBar(app, view);
+    toolbarCreated(app, view);
+    markDiagramKindItems(app, view);
+    updateStatusBar(app, view);
+    view.postCommand(kStartupCommand);
+}
+
+void startupCommand(Application& app, MainWindowView& view, platform::Services& services) {
+    app.logoDone = 0;
+    const config::ProgramPaths& paths = app.paths;
+    config::migrateOldConfiguration(
+        app.settings, app.routes, {paths.oldConfigFilePath, paths.oldConfigBackupPath, paths.routesFilePath},
+        services);
+    app.year.currentFileName = app.settings.lastFile;
+    config::loadRoutes(app.routes, paths.routesFilePath);
+    app.year.planFileVersion = 0;
+    applyFileState(app, view);
+    services.startTimer(std::min(app.settings.logoSeconds, kLongestLogoSeconds) * 1000,
+                        [&app, &view, &services] { logoTimer(app, view, services); });
+    setTodaysWeekAndMonth(app);
+    if (app.settings.autoLoad == 1) {
+        if (app.year.currentFileName.empty()) {
+            leadFirstStart(app, services);
+        } else {
+            reloadLastPlan(app, services);
+        }
+    }
+    app.newPlanMode = 0;
+    showPlanState(app, view);
+    view.repaint();
+}
+
+void logoTimer(Application& app, MainWindowView& view, platform::Services& services) {
+    services.stopTimer();
+    app.logoDone = 1;
+    if (app.settings.autoOpenDayEditor == 1) {
+        view.postCommand(kDayEditorCommand);
+    } else {
+        view.repaint();
+    }
+}
+
+}  // namespace sb::shell

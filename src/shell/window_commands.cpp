@@ -1,0 +1,109 @@
+// The main window's own commands. Every change of diagram kind or preset rebuilds the menu bar, which
+// carries the axis menus of the kind shown.
+#include "shell/window_commands.h"
+
+#include "charts/diagram_printing.h"
+#include "config/standard_routes_dialog.h"
+#include "shell/athlete_dialog.h"
+#include "shell/diagram_selection.h"
+#include "shell/file_state.h"
+#include "shell/main_window_paint.h"
+#include "shell/menu_bar.h"
+#include "shell/status_bar.h"
+
+namespace sb::shell {
+
+namespace {
+
+void refreshAfterKindChange(Application& app, MainWindowView& view) {
+    refreshMenuBar(app, view);
+    applyFileState(app, view);
+    markDiagramKindItems(app, view);
+    view.repaint();
+}
+
+}  // namespace
+
+void showDiagram(Application& app, MainWindowView& view, int kind) {
+    selectUserDiagram(app.settings, -1);
+    app.settings.diagramKind = kind;
+    refreshMenuBar(app, view);
+    applyFileState(app, view);
+    view.repaint();
+}
+
+void activatePreset(Application& app, MainWindowView& view, int slot) {
+    selectUserDiagram(app.settings, slot);
+    refreshAfterKindChange(app, view);
+}
+
+void setPresetKind(Application& app, MainWindowView& view, int kind) {
+    app.settings.diagramKind = kind;
+    refreshAfterKindChange(app, view);
+}
+
+void chooseQuantity(Application& app, MainWindowView& view, int menuId) {
+    setDiagramQuantity(app.settings, quantityCodeOfMenuItem(menuId));
+    markQuantityItem(app, view, menuId);
+    view.repaint();
+}
+
+void toggleToolbar(Application& app, MainWindowView& view) {
+    const bool show = app.settings.showToolbar != 1;
+    app.settings.showToolbar = show ? 1 : 0;
+    view.setToolbarVisible(show);
+    if (show) toolbarCreated(app, view);
+    refreshMenuBar(app, view);
+    applyFileState(app, view);
+    view.repaint();
+}
+
+void toggleStatusBar(Application& app, MainWindowView& view) {
+    const bool show = app.settings.showStatusBar != 1;
+    app.settings.showStatusBar = show ? 1 : 0;
+    view.setStatusBarVisible(show);
+    if (show) updateStatusBar(app, view);
+    refreshMenuBar(app, view);
+    applyFileState(app, view);
+    view.repaint();
+}
+
+void toolbarCreated(Application& app, MainWindowView& view) {
+    applyFileState(app, view);
+    applyNavigationState(app, view);
+}
+
+void showHelpTopic(platform::Services& services, const std::string& helpFile, int topic) {
+    if (!services.showHelp(helpFile, topic)) {
+        services.messageBox("Fehler beim Öffnen der\nHilfe-Datei", "Fehler", platform::Buttons::Ok,
+                            platform::Icon::Exclamation);
+    }
+}
+
+void printCurrentDiagram(Application& app, MainWindowView& view, platform::Services& services) {
+    const charts::DiagramRequest request = currentDiagramRequest(app);
+    if (request.kind < charts::kWeekOfYearDiagram || request.kind > charts::kMonthDiagram) return;
+    if (app.year.planLoaded != 1) return;
+    platform::PrintResult result = services.print({});
+    if (!result.printer) {
+        if (result.error != 0) {
+            services.messageBox("Fehler beim Inintialisieren des\nDruckertreibers", "Fehler",
+                                platform::Buttons::Ok, platform::Icon::Exclamation);
+        }
+        return;
+    }
+    if (request.kind == charts::kWeekDiagram) view.setValueBoxText(std::to_string(request.week));
+    if (request.kind == charts::kMonthDiagram) view.setValueBoxText(std::to_string(request.month));
+    charts::printDiagram(*result.printer, app.year, request);
+}
+
+void editAthleteData(Application& app, MainWindowView& view, platform::Services& services) {
+    editAthlete(services, app.year, false, app.paths.helpFilePath);
+    updateStatusBar(app, view);
+}
+
+void editStandardRoutes(Application& app, platform::Services& services) {
+    config::editRoutes(services, app.routes, app.paths.helpFilePath);
+}
+
+}  // namespace sb::shell

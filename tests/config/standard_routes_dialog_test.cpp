@@ -1,0 +1,143 @@
+// The standard routes dialog as the user works it: adding, changing and deleting routes, the length
+// limits, names with commas, duplicates, and a full table that must not be written outside its slots.
+#include <gtest/gtest.h>
+
+#include "config/standard_routes_dialog.h"
+#include "platform/headless/headless_services.h"
+
+namespace sb::config {
+namespace {
+
+using platform::headless::HeadlessDialogHost;
+using platform::headless::HeadlessServices;
+namespace id = routes_dialog;
+
+const char* const kLengthMessage = "Distanz muss zwischen 0 und 500km liegen.";
+
+class RoutesDialog : public ::testing::Test {
+  protected:
+    // Runs the dialog with `script`, then presses OK.
+    void edit(const std::function<void(HeadlessDialogHost&)>& script) {
+        services.scriptDialog("STDSTRECKEN", [&script](HeadlessDialogHost& dialog) {
+            script(dialog);
+            dialog.press(id::okButton);
+        });
+        editRoutes(services, store, "inhalt");
+        EXPECT_TRUE(services.unexpected().empty()) << services.unexpected().front();
+    }
+
+    static void addRoute(HeadlessDialogHost& dialog, const std::string& name, const std::string& length) {
+        dialog.press(id::addButton);
+        dialog.type(id::nameField, name);
+        dialog.type(id::lengthField, length);
+        dialog.press(id::applyButton);
+    }
+
+    HeadlessServices services;
+    RouteStore store;
+};
+
+TEST_F(RoutesDialog, AddsRoutesIntoTheFirstFreeSlots) {
+    store.routes[1] = {7.5f, "Waldweg"};
+    edit([](HeadlessDialogHost& dialog) {
+        EXPECT_EQ(std::vector<std::string>{"Waldweg"}, dialog.items(id::list));
+        EXPECT_FALSE(dialog.isEnabled(id::nameField));
+        dialog.press(id::addButton);
+        EXPECT_EQ("0.00", dialog.text(id::lengthField));
+        dialog.type(id::lengthField, "12,5");
+        dialog.press(id::applyButton);
+        addRoute(dialog, "Berg, Tal", "499.9");
+        EXPECT_EQ((std::vector<std::string>{"Berg. Tal", "Strecke 1", "Waldweg"}), dialog.items(id::list));
+        EXPECT_FALSE(dialog.isEnabled(id::applyButton));
+    });
+    EXPECT_EQ(std::vector<std::string>{"Eingabefehler: Trainingsstrecke muss benannt werden\ngeändert"},
+              services.messageTexts());
+    EXPECT_EQ("Strecke 1", store.routes[0].name);
+    EXPECT_FLOAT_EQ(12.5f, store.routes[0].lengthKm);
+    EXPECT_EQ("Berg. Tal", store.routes[2].name);
+    EXPECT_FLOAT_EQ(499.9f, store.routes[2].lengthKm);
+}
+
+TEST_F(RoutesDialog, LengthsOf500AndBelowZeroAreRejectedButTheNameIsKept) {
+    store.routes[0] = {10, "Runde"};
+    edit([](HeadlessDialogHost& dialog) {
+        dialog.choose(id::list, "Runde");
+        EXPECT_EQ("10.0", dialog.text(id::lengthField));
+        dialog.type(id::nameField, "Große Runde");
+        dialog.type(id::lengthField, "500");
+        dialog.press(id::applyButton);
+        EXPECT_EQ("500", dialog.text(id::lengthField));
+        dialog.type(id::lengthField, "-1");
+        dialog.press(id::applyButton);
+    });
+    EXPECT_EQ((std::vector<std::string>{kLengthMessage, kLengthMessage}), services.messageTexts());
+    EXPECT_EQ(
+        "Gro\xDF"
+        "e Runde",
+        store.routes[0].name);
+    EXPECT_FLOAT_EQ(10, store.routes[0].lengthKm);
+    EXPECT_EQ("Eingabefehler", services.messages()[0].title);
+}
+
+TEST_F(RoutesDialog, TheFirstOfTwoEqualNamesIsEditedAndDeletingLeavesAGap) {
+    store.routes[3] = {5, "Kanal"};
+    store.routes[7] = {9, "Kanal"};
+    store.routes[8] = {2, "Park"};
+    edit([](HeadlessDialogHost& dialog) {
+        dialog.choose(id::list, 1);
+        EXPECT_EQ("5.0", dialog.text(id::lengthField));
+        dialog.press(id::deleteButton);
+        EXPECT_EQ((std::vector<std::string>{"Kanal", "Park"}), dialog.items(id::list));
+        EXPECT_FALSE(dialog.isEnabled(id::deleteButton));
+        addRoute(dialog, "Neu", "3");
+    });
+    EXPECT_EQ("Neu", store.routes[0].name);
+    EXPECT_EQ("", store.routes[3].name);
+    EXPECT_FLOAT_EQ(0, store.routes[3].lengthKm);
+    EXPECT_EQ("Kanal", store.routes[7].name);
+
+    edit([](HeadlessDialogHost& dialog) {
+        dialog.choose(id::list, "Kanal");
+        addRoute(dialog, "Zweite", "4");
+    });
+    EXPECT_EQ("Zweite", store.routes[1].name);
+}
+
+TEST_F(RoutesDialog, AFullTableStoresAndDeletesNothingUntilARouteIsChosen) {
+    for (int i = 0; i < kRouteCount; ++i) store.routes[std::size_t(i)] = {1, "R" + std::to_string(i)};
+    const RouteStore before = store;
+    edit([](HeadlessDialogHost& dialog) {
+        dialog.choose(id::list, "R42");
+        dialog.press(id::addButton);
+        EXPECT_FALSE(dialog.isEnabled(id::applyButton));
+        EXPECT_FALSE(dialog.isEnabled(id::deleteButton));
+        dialog.choose(id::list, "R7");
+        dialog.type(id::lengthField, "7");
+        dialog.press(id::applyButton);
+    });
+    EXPECT_EQ(std::vector<std::string>{"Standardstreckenspeicher Voll\nMax. 100 Strecken erlaubt"},
+              services.messageTexts());
+    EXPECT_EQ("R42", store.routes[42].name);
+    EXPECT_FLOAT_EQ(7, store.routes[7].lengthKm);
+    for (int i = 0; i < kRouteCount; ++i) {
+        if (i == 7) continue;
+        EXPECT_FLOAT_EQ(before.routes[std::size_t(i)].lengthKm, store.routes[std::size_t(i)].lengthKm);
+    }
+
+    // Driven past the disabled controls, the procedure still refuses to touch a slot.
+    StandardRoutesProcedure procedure(store, "inhalt");
+    services.scriptDialog("STDSTRECKEN", [&procedure](HeadlessDialogHost& dialog) {
+        dialog.press(id::addButton);
+        procedure.command(dialog, id::applyButton, platform::Notification::Clicked);
+        procedure.command(dialog, id::deleteButton, platform::Notification::Clicked);
+        EXPECT_EQ(-1, procedure.currentRoute());
+        dialog.press(id::okButton);
+    });
+    services.runModal(standardRoutesTemplate(), procedure);
+    EXPECT_EQ("R0", store.routes[0].name);
+    EXPECT_EQ(kRouteCount, int(std::count_if(store.routes.begin(), store.routes.end(),
+                                             [](const StandardRoute& r) { return !r.name.empty(); })));
+}
+
+}  // namespace
+}  // namespace sb::config

@@ -1,0 +1,116 @@
+// The athlete dialog: the plan year check of a new plan, commas that must not reach the plan file,
+// and which fields the dialog offers when.
+#include <gtest/gtest.h>
+
+#include "model/clock.h"
+#include "planfile/plan_file_reader.h"
+#include "planfile/plan_file_writer.h"
+#include "platform/headless/headless_services.h"
+#include "shell/athlete_dialog.h"
+
+namespace sb::shell {
+namespace {
+
+using platform::headless::HeadlessDialogHost;
+using platform::headless::HeadlessServices;
+
+const char* const kYearMessage =
+    "Eingabefehler im Feld\nTrainingsjahr (1990-2040). Aktuelles\nSystemdatum übernommen";
+
+class AthleteDialog : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        model::setClock([] { return model::CivilDate{3, 3, 2025}; });
+    }
+    void TearDown() override { model::setClock({}); }
+
+    // The year stored after typing `typed` into a new plan's year field, and the messages shown.
+    int yearAfterTyping(const std::string& typed) {
+        HeadlessServices services;
+        model::TrainingYear year;
+        services.scriptDialog("IDD_PERSONEN", [&typed](HeadlessDialogHost& dialog) {
+            dialog.type(210, typed);
+            dialog.press(211);
+        });
+        EXPECT_EQ(platform::dialogOk, editAthlete(services, year, true, "help"));
+        messages = services.messageTexts();
+        EXPECT_TRUE(services.unexpected().empty());
+        return year.planYear;
+    }
+
+    std::vector<std::string> messages;
+};
+
+TEST_F(AthleteDialog, ANewPlanYearOutside1990To2040BecomesThisYear) {
+    EXPECT_EQ(1990, yearAfterTyping("1990"));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(2040, yearAfterTyping("2040"));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(2025, yearAfterTyping("1989"));
+    EXPECT_EQ(std::vector<std::string>{kYearMessage}, messages);
+    EXPECT_EQ(2025, yearAfterTyping("2041"));
+    EXPECT_EQ(std::vector<std::string>{kYearMessage}, messages);
+    EXPECT_EQ(2025, yearAfterTyping("abc"));
+    EXPECT_EQ(2030, yearAfterTyping("20301"));  // the field holds four digits: 2030 is taken
+}
+
+TEST_F(AthleteDialog, CommasBecomeDotsSoThePlanFileReadsBack) {
+    HeadlessServices services;
+    model::TrainingYear year;
+    year.planYear = 2009;
+    year.gender = 'm';
+    year.modified = 0;
+    services.scriptDialog("IDD_PERSONEN", [](HeadlessDialogHost& dialog) {
+        EXPECT_FALSE(dialog.isEnabled(210));
+        EXPECT_TRUE(dialog.isChecked(205));
+        EXPECT_EQ("2009", dialog.text(210));
+        EXPECT_EQ("01", dialog.text(214));
+        dialog.type(201, "Anna, Maria");
+        dialog.type(202, "Köhler");
+        dialog.type(203, "1,2,1980");
+        dialog.type(208, "RSC Köln, e.V.");
+        dialog.type(209, "Trainer, Chef");
+        dialog.type(210, "2020");
+        dialog.press(204);
+        dialog.press(211);
+    });
+    editAthlete(services, year, false, "help");
+    EXPECT_EQ("Anna. Maria", year.firstName);
+    EXPECT_EQ("K\xF6hler", year.lastName);
+    EXPECT_EQ("1.2.1980", year.birthDate);
+    EXPECT_EQ("RSC K\xF6ln. e.V.", year.club);
+    EXPECT_EQ("Trainer. Chef", year.trainer);
+    EXPECT_EQ('w', year.gender);
+    EXPECT_EQ(2009, year.planYear);
+    EXPECT_EQ(1, year.modified);
+
+    model::TrainingYear reread;
+    reread.planYear = 1;
+    planfile::parsePlanFile(planfile::formatPlanFile(year), reread);
+    EXPECT_EQ("RSC K\xF6ln. e.V.", reread.club);
+    EXPECT_EQ('w', reread.gender);
+}
+
+TEST_F(AthleteDialog, CancelKeepsTheDataAndHelpShowsTopic21) {
+    HeadlessServices services;
+    model::TrainingYear year;
+    year.firstName = "Alt";
+    services.setHelpAvailable(false);
+    services.scriptDialog("IDD_PERSONEN", [](HeadlessDialogHost& dialog) {
+        // An empty plan year is this year, starting on 1 January.
+        EXPECT_EQ("2025", dialog.text(210));
+        dialog.type(201, "Neu");
+        dialog.press(207);
+        dialog.press(212);
+    });
+    EXPECT_EQ(platform::dialogCancel, editAthlete(services, year, true, "inhalt"));
+    EXPECT_EQ("Alt", year.firstName);
+    EXPECT_EQ(0, year.modified);
+    EXPECT_EQ((std::vector<std::string>{"dialog opened: IDD_PERSONEN", "help: inhalt 21",
+                                        "message: Fehler beim Öffnen der\nHilfe-Datei"}),
+              services.steps());
+    EXPECT_TRUE(services.unexpected().empty());
+}
+
+}  // namespace
+}  // namespace sb::shell

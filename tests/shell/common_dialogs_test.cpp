@@ -1,0 +1,79 @@
+// The shared file-dialog conventions: error messages of a failed dialog, the overwrite question, and
+// cancelling a printout through its progress dialog.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/headless/headless_services.h"
+#include "shell/common_dialogs.h"
+#include "shell/print_progress_dialog.h"
+
+namespace sb::shell {
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+using platform::headless::HeadlessServices;
+using platform::headless::LoggedMessage;
+
+TEST(CommonDialogs, AFailedFileDialogNamesItsCodeAndACancelSaysNothing) {
+    HeadlessServices services;
+    services.answerFileDialogs({std::nullopt});
+    services.openFileName({});
+    reportDialogError(services);
+    EXPECT_TRUE(services.messages().empty());
+    for (unsigned code : {0xFFFFu, 0x3003u, 0x4242u}) {
+        services.answerFileDialogError(code);
+        services.openFileName({});
+        reportDialogError(services);
+    }
+    EXPECT_EQ((std::vector<LoggedMessage>{{"Code: CDERR_DIALOGFAILURE", "Error", Buttons::Ok, Icon::Stop},
+                                          {"Code: FNERR_BUFFERTOOSMALL\n", "Error", Buttons::Ok, Icon::Stop},
+                                          {"Code: NOT_DEFIENED", "Error", Buttons::Ok, Icon::Stop}}),
+              services.messages());
+    EXPECT_EQ("Code: CDERR_REGISTERMSGFAIL", dialogErrorText(0x000C));
+    EXPECT_EQ("Code: FNERR_INVALIDFILENAME", dialogErrorText(0x3002));
+}
+
+TEST(CommonDialogs, OverwriteAsksOnlyForAnExistingFile) {
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("saisonbuch-overwrite-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "liste.htm").string();
+    HeadlessServices services;
+    EXPECT_TRUE(askOverwrite(services, path));
+    EXPECT_TRUE(services.messages().empty());
+    std::ofstream(path) << "x";
+    services.answerMessages({Answer::No, Answer::Yes});
+    EXPECT_FALSE(askOverwrite(services, path));
+    EXPECT_TRUE(askOverwrite(services, path));
+    EXPECT_EQ(
+        (LoggedMessage{"Die Datei \"liste.htm\" ist schon vorhanden\nWollen Sie die Datei überschrieben?",
+                       "Frage?", Buttons::YesNo, Icon::Exclamation}),
+        services.messages().at(0));
+    std::filesystem::remove_all(folder);
+}
+
+TEST(CommonDialogs, AbbrechenStopsThePrintingLoop) {
+    HeadlessServices services;
+    int polls = 0;
+    services.scriptModeless("DRUCKDIALOG", [&polls](auto& dialog) {
+        if (++polls == 3) dialog.press(297);
+    });
+    {
+        PrintProgress progress(services);
+        EXPECT_EQ("Drucken", services.lastDialog("DRUCKDIALOG")->caption());
+        int pages = 0;
+        while (progress.continuePrinting() && pages < 10) ++pages;
+        EXPECT_EQ(2, pages);
+        EXPECT_FALSE(progress.continuePrinting());
+    }
+    EXPECT_TRUE(services.lastDialog("DRUCKDIALOG")->ended());
+    EXPECT_TRUE(services.unexpected().empty());
+}
+
+}  // namespace
+}  // namespace sb::shell

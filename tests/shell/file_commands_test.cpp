@@ -1,0 +1,246 @@
+// New, Open, the history, Save, Save As and Exit as the user meets them: every question and message
+// in order, what is written where, and that a plan is never lost to a failed or cancelled save.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "planfile/legacy_plan_writer.h"
+#include "planfile/plan_file_reader.h"
+#include "planfile/plan_file_writer.h"
+#include "shell/command_dispatcher.h"
+#include "shell/file_commands.h"
+#include "shell_test_support.h"
+
+namespace sb::shell::testing {
+namespace {
+
+using FileCommands = ShellTest;
+
+void typeAthlete(platform::headless::HeadlessDialogHost& dialog) {
+    dialog.type(201, "Lena");
+    dialog.type(210, "2030");
+    dialog.press(211);
+}
+
+TEST(PlanExtension, EveryNewOrRenamedPlanEndsInSb3) {
+    EXPECT_EQ("/p/plan.sb3", withPlanExtension("/p/plan.sb3"));
+    EXPECT_EQ("/p/plan.SB3", withPlanExtension("/p/plan.SB3"));
+    EXPECT_EQ("/p/plan.sb3", withPlanExtension("/p/plan.sb2"));
+    EXPECT_EQ("/p/plan.sb3", withPlanExtension("/p/plan.SBN"));
+    EXPECT_EQ("/p/plan.sb3", withPlanExtension("/p/plan"));
+    EXPECT_EQ("/p/plan.txt.sb3", withPlanExtension("/p/plan.txt"));
+    EXPECT_EQ("/p.d/plan.sb3", withPlanExtension("/p.d/plan"));
+}
+
+TEST_F(FileCommands, NewAsksToSaveThenToReplaceAndWritesTheNewPlan) {
+    initialise();
+    const std::string old = openSamplePlan();
+    app.year.modified = 1;
+    const std::string target = file("neu.sb3");
+    planfile::writePlanFile(samplePlan(), target);
+    services.answerMessages({Answer::No, Answer::Yes});
+    services.answerFileDialogs({target});
+    services.scriptDialog("IDD_PERSONEN", typeAthlete);
+    dispatch(10);
+    EXPECT_EQ((std::vector<LoggedMessage>{saveQuestion(old), kReplaceQuestion}), services.messages());
+    const auto& request = services.fileDialogs().at(0).request;
+    EXPECT_EQ("Zielort für neue Datei...", request.title);
+    EXPECT_EQ("Saisonbuchdatei (*.sb3)", request.filters.at(0).description);
+    EXPECT_EQ("default.sb3", request.proposedName);
+    EXPECT_EQ(target, app.year.currentFileName);
+    EXPECT_EQ(0, app.year.modified);
+    EXPECT_EQ(3, app.year.planFileVersion);
+    EXPECT_EQ(1, app.year.planLoaded);
+    EXPECT_EQ(2030, app.year.planYear);
+    EXPECT_EQ(0.0f, app.year.days[0].bike.distanceKm);
+    model::TrainingYear written;
+    ASSERT_EQ(0, planfile::readPlanFile(target, written));
+    EXPECT_EQ("Lena", written.firstName);
+    EXPECT_EQ("", written.lastName);
+    expectNothingUnexpected();
+}
+
+TEST_F(FileCommands, ANewPlanThatCannotBeWrittenNeverTakesThePreviousName) {
+    initialise();
+    const std::string old = openSamplePlan();
+    const std::string before = fileBytes(old);
+    const std::string unwritable = file("no-folder/neu.sb3");
+    services.answerFileDialogs({unwritable});
+    services.scriptDialog("IDD_PERSONEN", typeAthlete);
+    dispatch(10);
+    EXPECT_EQ(std::vector<LoggedMessage>{kSaveFailed}, services.messages());
+    EXPECT_EQ(unwritable, app.year.currentFileName);
+    EXPECT_EQ(1, app.year.modified);
+    EXPECT_EQ(before, fileBytes(old));
+
+    // Exit: "Ja" retries under the new plan's own name, fails again, and the program stays.
+    services.answerMessages({Answer::Yes});
+    dispatch(17);
+    EXPECT_EQ(saveQuestion(unwritable), services.messages().at(1));
+    EXPECT_EQ(kSaveFailed, services.messages().at(2));
+    EXPECT_FALSE(view.destroyed());
+    EXPECT_EQ(before, fileBytes(old));
+    expectNothingUnexpected();
+}
+
+TEST_F(FileCommands, CancellingTheSaveQuestionOrTheDialogChangesNothing) {
+    initialise();
+    const std::string old = openSamplePlan();
+    app.year.modified = 1;
+    app.settings.diagramKind = 1;
+    services.answerMessages({Answer::Cancel});
+    dispatch(11);
+    EXPECT_EQ(old, app.year.currentFileName);
+    EXPECT_EQ(1, app.settings.diagramKind);
+
+    app.year.modified = 0;
+    services.answerFileDialogError(platform::dialog_error::bufferTooSmall);
+    dispatch(11);
+    EXPECT_EQ((LoggedMessage{"Code: FNERR_BUFFERTOOSMALL\n", "Error", Buttons::Ok, Icon::Stop}),
+              services.messages().back());
+    services.answerFileDialogs({std::nullopt});
+    dispatch(13);
+    EXPECT_EQ(2u, services.messages().size());
+    EXPECT_EQ(old, app.year.currentFileName);
+    EXPECT_EQ(1, app.settings.diagramKind);
+    expectNothingUnexpected();
+}
+
+TEST_F(FileCommands, OnlyASuccessfulOpenEntersTheHistory) {
+    writeConfig("[MENUE]\nMAX_ANZAHL=4\n");
+    initialise();
+    const std::string sb2 = file("alt.sb2");
+    ASSERT_EQ(0, planfile::writePlanFileV2(samplePlan(), sb2));
+    services.answerFileDialogs({file("kaputt.txt"), sb2});
+    dispatch(11);
+    EXPECT_EQ("Diese Datei ist keine zulässige\nSaisonbuchdatei", services.messages().at(0).text);
+    EXPECT_TRUE(app.settings.history.empty());
+    EXPECT_EQ(0, app.year.planFileVersion);
+    dispatch(11);
+    EXPECT_EQ(std::vector<std::string>{sb2}, app.settings.history);
+    EXPECT_EQ(2, app.year.planFileVersion);
+    EXPECT_EQ("&1 alt.sb2", view.menuItem(20).text);
+    EXPECT_FALSE(view.menuItem(12).greyed);
+    EXPECT_TRUE(view.menuItem(31).greyed == false);
+    expectNothingUnexpected();
+}
+
+TEST_F(FileCommands, HistoryEntriesAskFirstAndMissingEntriesDoNothing) {
+    const std::string first = file("eins.sb3");
+    const std::string second = file("zwei.sb3");
+    model::TrainingYear other = samplePlan();
+    other.firstName = "Zweite";
+    ASSERT_EQ(0, planfile::writePlanFile(other, second));
+    writeConfig("[MENUE]\nMAX_ANZAHL=5\nANZAHL=2\nEINTRAG_0=" + first + "\nEINTRAG_1=" + second + "\n");
+    initialise();
+    openSamplePlan("eins.sb3");
+    app.year.modified = 1;
+    dispatch(22);
+    dispatch(28);
+    EXPECT_TRUE(services.steps().empty());
+
+    services.answerMessages({Answer::Cancel, Answer::No});
+    dispatch(21);
+    EXPECT_EQ("Anna", app.year.firstName);
+    dispatch(21);
+    EXPECT_EQ((std::vector<LoggedMessage>{saveQuestion(first), saveQuestion(first)}), services.messages());
+    EXPECT_EQ("Zweite", app.year.firstName);
+    EXPECT_EQ(second, app.year.currentFileName);
+    EXPECT_EQ((std::vector<std::string>{first, second}), app.settings.history);
+    expectNothingUnexpected();
+}
+
+TEST_F(FileCommands, SaveAsWritesTheCurrentFormatUnderAnSb3Name) {
+    initialise();
+    const std::string sb2 = file("alt.sb2");
+    ASSERT_EQ(0, planfile::writePlanFileV2(samplePlan(), sb2));
+    app.year = samplePlan();
+    app.year.currentFileName = sb2;
+    app.year.planFileVersion = 2;
+    app.year.planLoaded = 1;
+    app.year.modified = 1;
+    services.answerFileDialogs({file("kopie.sb2")});
+    dispatch(13);
+    const std::string written = file("kopie.sb3");
+    EXPECT_EQ(std::vector<LoggedMessage>{savedMessage(written)}, services.messages());
+    EXPECT_EQ("Saisonbuchdatei  (*.sb3)", services.fileDialogs().at(0).request.filters.at(0).description);
+    EXPECT_FALSE(std::filesystem::exists(file("kopie.sb2")));
+    EXPECT_EQ(planfile::formatPlanFile(app.year), fileBytes(written));
+    EXPECT_EQ(written, app.year.currentFileName);
+    EXPECT_EQ(3, app.year.planFileVersion);
+    EXPECT_EQ(0, app.year.modified);
+
+    // Replacing an existing file needs a "Ja"; "Nein" writes nothing.
+    services.answerFileDialogs({written});
+    services.answerMessages({Answer::No});
+    app.year.firstName = "Neu";
+    dispatch(13);
+    EXPECT_EQ(kReplaceQuestion, services.messages().back());
+    model::TrainingYear reread;
+    ASSERT_EQ(0, planfile::readPlanFile(written, reread));
+    EXPECT_EQ("Anna", reread.firstName);
+    expectNothingUnexpected();
+}
+
+TEST_F(FileCommands, SaveWritesByTheNameAndFailsLoudly) {
+    initialise();
+    const std::string path = openSamplePlan();
+    app.year.modified = 1;
+    app.year.days[5].run.distanceKm = 8;
+    dispatch(12);
+    EXPECT_TRUE(services.messages().empty());
+    EXPECT_EQ(0, app.year.modified);
+    EXPECT_EQ(planfile::formatPlanFile(app.year), fileBytes(path));
+
+    app.year.currentFileName = file("no-folder/plan.sb3");
+    app.year.modified = 1;
+    dispatch(12);
+    EXPECT_EQ(std::vector<LoggedMessage>{kSaveFailed}, services.messages());
+    EXPECT_EQ(1, app.year.modified);
+    expectNothingUnexpected();
+}
+
+TEST_F(FileCommands, ExitSavesSettingsAndRoutesOnlyWhenTheUserLeaves) {
+    initialise();
+    const std::string path = openSamplePlan();
+    app.year.modified = 1;
+    services.answerMessages({Answer::Cancel});
+    dispatch(17);
+    EXPECT_FALSE(view.destroyed());
+    EXPECT_FALSE(std::filesystem::exists(file("strecke.cfg")));
+
+    services.answerMessages({Answer::No});
+    EXPECT_TRUE(closeRequested(app, view, services));
+    EXPECT_TRUE(view.destroyed());
+    EXPECT_EQ(0, services.quitCode());
+    EXPECT_NE(std::string::npos, fileBytes(file("train.cfg")).find("LETZTE_DATEI=" + path + "\r\n"));
+    const std::string routes = fileBytes(file("strecke.cfg"));
+    EXPECT_NE(std::string::npos, routes.find("[STRECKE_0]\r\n"));
+    EXPECT_NE(std::string::npos, routes.find("[STRECKE_99]\r\n"));
+    expectNothingUnexpected();
+}
+
+TEST_F(FileCommands, AnsweringYesForAnUnnamedPlanRunsSaveAs) {
+    initialise();
+    app.year = samplePlan();
+    app.year.currentFileName = file("plan.txt");
+    app.year.planFileVersion = 3;
+    app.year.planLoaded = 1;
+    app.year.modified = 1;
+    services.answerMessages({Answer::Yes});
+    services.answerFileDialogs({std::nullopt});
+    dispatch(17);
+    EXPECT_FALSE(view.destroyed());
+    EXPECT_EQ(1, app.year.modified);
+
+    services.answerMessages({Answer::Yes});
+    services.answerFileDialogs({file("gerettet")});
+    dispatch(17);
+    EXPECT_TRUE(view.destroyed());
+    EXPECT_EQ(savedMessage(file("gerettet.sb3")), services.messages().back());
+    EXPECT_TRUE(std::filesystem::exists(file("gerettet.sb3")));
+    expectNothingUnexpected();
+}
+
+}  // namespace
+}  // namespace sb::shell::testing

@@ -1,0 +1,275 @@
+// The built menu bar: its popups, the axis lists for every sport mode, plan version and diagram kind,
+// the grey state without a plan, the file history and the check marks.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "charts/diagram_quantity.h"
+#include "shell/diagram_selection.h"
+#include "shell/menu_bar.h"
+#include "support/headless_main_window.h"
+
+namespace sb::shell {
+namespace {
+
+using platform::MenuItem;
+
+Application appWith(int sportMode, int version, int kind) {
+    Application app;
+    app.settings.sportMode = sportMode;
+    app.year.planFileVersion = version;
+    app.settings.diagramKind = kind;
+    return app;
+}
+
+std::vector<std::string> titles(const std::vector<MenuItem>& bar) {
+    std::vector<std::string> result;
+    for (const MenuItem& popup : bar) result.push_back(popup.text);
+    return result;
+}
+
+const MenuItem* popupNamed(const std::vector<MenuItem>& bar, const std::string& title) {
+    auto found =
+        std::find_if(bar.begin(), bar.end(), [&](const MenuItem& item) { return item.text == title; });
+    return found == bar.end() ? nullptr : &*found;
+}
+
+// The ids of a popup's items, 0 for a separator.
+std::vector<int> ids(const MenuItem& popup) {
+    std::vector<int> result;
+    for (const MenuItem& item : popup.children) result.push_back(item.separator ? 0 : item.id);
+    return result;
+}
+
+std::vector<int> yAxisIds(const Application& app) {
+    const std::vector<MenuItem> bar = buildMenuBar(app);
+    const MenuItem* axis = popupNamed(bar, "&Y-Achse");
+    return axis ? ids(*axis) : std::vector<int>{};
+}
+
+std::vector<int> checkedIds(const std::vector<MenuItem>& items) {
+    std::vector<int> result;
+    for (const MenuItem& item : items) {
+        if (item.checked) result.push_back(item.id);
+        for (int id : checkedIds(item.children)) result.push_back(id);
+    }
+    return result;
+}
+
+TEST(MenuBar, PopupsAndFileMenuInOrder) {
+    Application app = appWith(5, 3, 0);
+    app.settings.polarSupport = 1;
+    app.settings.bikeComputerSupport = 0;
+    std::vector<MenuItem> bar = buildMenuBar(app);
+    EXPECT_EQ(titles(bar), (std::vector<std::string>{"&Datei", "&Bearbeiten", "&Ansicht", "&Tools",
+                                                     "&Pulsuhr", "&Extras", "&Hilfe"}));
+    const MenuItem& file = bar[0];
+    EXPECT_EQ(ids(file), (std::vector<int>{10, 11, 0, 12, 13, 0, 0, 16, 0, 17}));
+    EXPECT_EQ(file.children[0].text, "&Neu\tCrtl+N");
+    EXPECT_EQ(file.children[1].text, "Ö&ffnen\tCrtl+O");
+    EXPECT_EQ(file.children[7].text, "Übersichtsliste &drucken...\tCrtl+P");
+    EXPECT_EQ(file.children[5].text, "&Exportieren...");
+    EXPECT_EQ(ids(file.children[5]), (std::vector<int>{15, 14}));
+    EXPECT_EQ(ids(bar[2].children[0]), (std::vector<int>{43, 44, 46, 45}));
+    EXPECT_EQ(ids(bar[3]), (std::vector<int>{58, 0, 59, 0, 60, 61, 62, 63}));
+    EXPECT_EQ(ids(bar[6]), (std::vector<int>{70, 71, 0, 73}));
+
+    app.settings.polarSupport = 0;
+    app.settings.bikeComputerSupport = 1;
+    app.settings.userDiagramSlot = 2;
+    app.settings.diagramKind = 4;
+    bar = buildMenuBar(app);
+    EXPECT_EQ(titles(bar),
+              (std::vector<std::string>{"&Datei", "&Bearbeiten", "&Ansicht", "&Tools", "&Radcomputer",
+                                        "&Extras", "&Diagramm", "&Y-Achse", "&Hilfe"}));
+    EXPECT_EQ(checkedIds(popupNamed(bar, "&Diagramm")->children), (std::vector<int>{56}));
+    // Without a loaded file only "open" is offered.
+    for (int id : {82, 84, 85}) EXPECT_TRUE(findMenuItem(bar, id)->greyed) << id;
+    EXPECT_FALSE(findMenuItem(bar, 83)->greyed);
+    app.recordings.bikeComputerFileLoaded = true;
+    EXPECT_FALSE(findMenuItem(buildMenuBar(app), 85)->greyed);
+}
+
+TEST(MenuBar, PlanCommandsGreyedByPlanVersion) {
+    const std::vector<int> planCommands{12, 13, 14, 15, 30, 31, 32, 40, 41, 42, 43, 44, 45, 46, 47, 58, 59};
+    const std::vector<int> versionTwoCommands{31, 47, 59};
+    for (int version = 0; version <= 3; ++version) {
+        const std::vector<MenuItem> bar = buildMenuBar(appWith(5, version, 0));
+        for (int id : planCommands) {
+            const bool needsTwo = std::count(versionTwoCommands.begin(), versionTwoCommands.end(), id) > 0;
+            const bool enabled = needsTwo ? version >= 2 : version != 0;
+            EXPECT_EQ(findMenuItem(bar, id)->greyed, !enabled) << "version " << version << " id " << id;
+        }
+        for (int id : {10, 11, 16, 17, 60, 61, 62, 63, 64, 65, 66, 70})
+            EXPECT_FALSE(findMenuItem(bar, id)->greyed) << id;
+    }
+}
+
+TEST(MenuBar, RebuildKeepsSaveGreyedWithoutPlan) {
+    Application app = appWith(5, 0, 3);
+    app.year.currentFileName = "/home/anna/plan.sb3";  // the last plan's name, not loaded
+    testing::HeadlessMainWindow view;
+    refreshMenuBar(app, view);
+    EXPECT_TRUE(view.menuItem(12).greyed);
+    EXPECT_TRUE(findMenuItem(app.menuBar, 12)->greyed);
+    EXPECT_TRUE(view.toolbarButtonEnabled(253));
+    EXPECT_TRUE(view.toolbarButtonEnabled(251));
+
+    app.settings.diagramKind = 1;
+    refreshMenuBar(app, view);
+    EXPECT_FALSE(view.toolbarButtonEnabled(253));
+    EXPECT_FALSE(view.toolbarButtonEnabled(254));
+    EXPECT_FALSE(view.toolbarButtonEnabled(251));
+}
+
+TEST(MenuBar, HistoryEntries) {
+    Application app = appWith(5, 3, 0);
+    app.settings.history = {"/home/anna/plan 2024.sb3", "C:\\Daten\\alt.sb2", "/tmp/R&D.sbn", "/x/d.sb3",
+                            "/x/e.sb3"};
+
+    app.settings.historyMaxCount = 0;
+    EXPECT_EQ(ids(buildMenuBar(app)[0]), (std::vector<int>{10, 11, 0, 12, 13, 0, 0, 16, 0, 17}));
+
+    app.settings.historyMaxCount = 3;
+    std::vector<MenuItem> bar = buildMenuBar(app);
+    EXPECT_EQ(ids(bar[0]), (std::vector<int>{10, 11, 0, 12, 13, 0, 0, 16, 0, 20, 21, 22, 0, 17}));
+    EXPECT_EQ(bar[0].children[9].text, "&1 plan 2024.sb3");
+    EXPECT_EQ(bar[0].children[10].text, "&2 alt.sb2");
+    EXPECT_EQ(bar[0].children[11].text, "&3 R&&D.sbn");
+    EXPECT_EQ(shownHistoryCount(app.settings), 3);
+
+    app.settings.historyMaxCount = 9;
+    EXPECT_EQ(shownHistoryCount(app.settings), 5);
+    app.settings.history = {std::string("/home/anna/J\xfcrgen.sb3")};  // a name kept in Windows-1252
+    EXPECT_EQ(buildMenuBar(app)[0].children[9].text, "&1 Jürgen.sb3");
+    app.settings.history.clear();
+    EXPECT_EQ(ids(buildMenuBar(app)[0]), (std::vector<int>{10, 11, 0, 12, 13, 0, 0, 16, 0, 0, 17}));
+}
+
+TEST(MenuBar, YearAxisListBySportModeAndVersion) {
+    const std::vector<int> swim{211, 221, 215, 237, 241, 0};
+    const std::vector<int> bike3{209, 219, 213, 227, 235, 239, 0};
+    const std::vector<int> bike{209, 219, 213, 235, 239, 0};
+    const std::vector<int> run{210, 220, 214, 236, 240, 0};
+    const std::vector<int> other{212, 222, 216, 238, 242, 0};
+    const std::vector<int> always{223, 224, 217, 234, 233};
+    auto join = [](std::initializer_list<std::vector<int>> parts) {
+        std::vector<int> all;
+        for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+        return all;
+    };
+    EXPECT_EQ(yAxisIds(appWith(5, 3, 1)), join({swim, bike3, run, other, always}));
+    EXPECT_EQ(yAxisIds(appWith(5, 2, 2)), join({bike, run, other, always}));
+    EXPECT_EQ(yAxisIds(appWith(5, 1, 1)), join({bike, run, always}));
+    EXPECT_EQ(yAxisIds(appWith(3, 3, 1)), join({swim, other, always}));
+    EXPECT_EQ(yAxisIds(appWith(2, 3, 2)), join({run, other, always}));
+
+    const std::vector<MenuItem> bar = buildMenuBar(appWith(5, 3, 1));
+    EXPECT_EQ(findMenuItem(bar, 227)->text, "Höhenmeter");
+    EXPECT_EQ(findMenuItem(bar, 210)->text, "KM Lauf");
+    EXPECT_EQ(findMenuItem(bar, 241)->text, "IST-Plan (Zeit Schwimmen)");
+}
+
+TEST(MenuBar, WeekAndMonthAxisLists) {
+    EXPECT_EQ(yAxisIds(appWith(5, 3, 3)), (std::vector<int>{211, 209, 210, 212, 0, 218, 221, 219, 220, 222, 0,
+                                                            228, 231, 229, 230, 232, 0, 226, 225}));
+    EXPECT_EQ(yAxisIds(appWith(1, 1, 3)), (std::vector<int>{209, 0, 218, 219, 0, 226, 225}));
+    EXPECT_EQ(yAxisIds(appWith(3, 2, 3)), (std::vector<int>{212, 0, 218, 222, 0, 226, 225}));
+    EXPECT_EQ(yAxisIds(appWith(2, 3, 4)),
+              (std::vector<int>{210, 220, 236, 240, 0, 212, 222, 238, 242, 0, 223, 224, 226, 225}));
+    const std::vector<MenuItem> week = buildMenuBar(appWith(5, 3, 3));
+    EXPECT_EQ(findMenuItem(week, 210)->text, "KM Laufen");
+    EXPECT_EQ(findMenuItem(week, 231)->text, "   Schwimmen");
+    EXPECT_EQ(findMenuItem(week, 228)->text, "Belastung");
+    EXPECT_FALSE(popupNamed(buildMenuBar(appWith(5, 3, 0)), "&Y-Achse"));
+}
+
+// Across every combination: each offered quantity is one the kind draws, no item appears twice, and the
+// sports the plan cannot hold are never offered.
+TEST(MenuBar, AxisListsOfferOnlyWhatThePlanHolds) {
+    const std::set<int> swimItems{211, 215, 221, 231, 237, 241};
+    const std::set<int> otherItems{212, 216, 222, 238, 242};
+    for (int mode = 1; mode <= 5; ++mode) {
+        for (int version = 0; version <= 3; ++version) {
+            for (int kind = 1; kind <= 4; ++kind) {
+                const std::vector<int> list = yAxisIds(appWith(mode, version, kind));
+                std::set<int> seen;
+                for (int id : list) {
+                    if (id == 0) continue;
+                    SCOPED_TRACE(::testing::Message() << "mode " << mode << " version " << version << " kind "
+                                                      << kind << " id " << id);
+                    EXPECT_TRUE(seen.insert(id).second);
+                    const int code = quantityCodeOfMenuItem(id);
+                    const bool sportFlag =
+                        kind == 3 && ((code >= 112 && code <= 115) || (code >= 121 && code <= 124));
+                    EXPECT_TRUE(sportFlag || charts::kindHandlesQuantity(kind, code));
+                    if (swimItems.count(id)) {
+                        EXPECT_TRUE(version == 3 && (mode == 3 || mode == 5));
+                    }
+                    if (otherItems.count(id)) {
+                        EXPECT_NE(version, 1);
+                    }
+                    if (id == 227 || id == 228) {
+                        EXPECT_EQ(version, 3);
+                    }
+                }
+                EXPECT_NE(list.back(), 0);
+            }
+        }
+    }
+}
+
+TEST(MenuBar, DividedTotalTimeOnlyForBarStyle) {
+    for (int kind : {1, 2, 4}) {
+        Application app = appWith(5, 3, kind);
+        for (int style = 1; style <= 3; ++style) {
+            app.settings.displayStyle = style;
+            EXPECT_EQ(findMenuItem(buildMenuBar(app), 224)->greyed, style != 1) << kind << " " << style;
+        }
+    }
+}
+
+TEST(MenuBar, CheckMarksFromState) {
+    Application app = appWith(5, 3, 3);
+    app.settings.weekQuantity = 128;
+    app.settings.timeSportFlags = 1 | 8;  // Rad, Schwimmen
+    app.settings.loadSportFlags = 4;      // Alternativ
+    app.settings.showToolbar = 1;
+    app.settings.showStatusBar = 0;
+    EXPECT_EQ(checkedIds(buildMenuBar(app)), (std::vector<int>{64, 218, 221, 219, 232}));
+
+    app.settings.weekQuantity = 127;
+    app.settings.showToolbar = 0;
+    app.settings.showStatusBar = 1;
+    EXPECT_EQ(checkedIds(buildMenuBar(app)), (std::vector<int>{65, 221, 219, 228, 232}));
+
+    app.settings.diagramKind = 1;
+    app.settings.weekOfYearQuantity = 117;
+    EXPECT_EQ(checkedIds(buildMenuBar(app)), (std::vector<int>{65, 224}));
+}
+
+TEST(MenuBar, XyAxisMenusFollowTheRecording) {
+    Application app = appWith(5, 3, 5);
+    app.settings.xQuantity = 130;
+    app.settings.yQuantity = 138;
+    app.recordings.capabilityBits = 1 | 2 | 256;  // no bit 64: nothing to offer
+    EXPECT_FALSE(popupNamed(buildMenuBar(app), "&Y-Achse"));
+    EXPECT_FALSE(popupNamed(buildMenuBar(app), "&X-Achse"));
+
+    app.recordings.capabilityBits = 64;
+    std::vector<MenuItem> bar = buildMenuBar(app);
+    EXPECT_FALSE(popupNamed(bar, "&X-Achse"));
+    EXPECT_EQ(ids(*popupNamed(bar, "&Y-Achse")), (std::vector<int>{92}));
+
+    app.recordings.capabilityBits = 64 | 1 | 2 | 4 | 8 | 16 | 256;
+    bar = buildMenuBar(app);
+    EXPECT_EQ(titles(bar).end()[-3], "&X-Achse");
+    EXPECT_EQ(ids(*popupNamed(bar, "&X-Achse")), (std::vector<int>{90, 91}));
+    EXPECT_EQ(ids(*popupNamed(bar, "&Y-Achse")), (std::vector<int>{92, 93, 94, 95, 96, 97, 98, 99}));
+    EXPECT_EQ(findMenuItem(bar, 99)->text, "Temperatur");
+    EXPECT_EQ(checkedIds(bar), (std::vector<int>{64, 65, 91, 95}));
+}
+
+}  // namespace
+}  // namespace sb::shell

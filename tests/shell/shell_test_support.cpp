@@ -1,0 +1,96 @@
+// The shared main-window test set-up.
+#include "shell_test_support.h"
+
+#include <unistd.h>
+#include <fstream>
+#include <iterator>
+
+#include "model/clock.h"
+#include "planfile/plan_file_writer.h"
+#include "shell/command_dispatcher.h"
+#include "shell/startup.h"
+
+namespace sb::shell::testing {
+
+LoggedMessage saveQuestion(const std::string& path) {
+    return {"Sollen die Änderungen in der\nDatei: " + path + "\ngespeichert werden?", "Frage?",
+            Buttons::YesNoCancel, Icon::Question};
+}
+
+LoggedMessage savedMessage(const std::string& path) {
+    return {"Die Datei\n" + path + "\nwurde gespeichert", "Info", Buttons::Ok, Icon::Information};
+}
+
+model::TrainingYear samplePlan() {
+    model::TrainingYear year;
+    year.firstName = "Anna";
+    year.lastName = "M\xFCller";
+    year.gender = 'w';
+    year.club = "RSC";
+    year.planYear = 2009;
+    year.days[0].bike.distanceKm = 40.25f;
+    year.days[1].bike.distanceKm = 60;
+    year.days[2].run.distanceKm = 12.5f;
+    year.days[3].swim.distanceKm = 1.5f;
+    return year;
+}
+
+void ShellTest::SetUp() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ =
+        std::filesystem::temp_directory_path() / ("saisonbuch-shell-" + std::string(info->test_suite_name()) +
+                                                  "-" + info->name() + "-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+    model::setClock([] { return model::CivilDate{15, 6, 2024}; });
+    app.paths.programDirectory = dir_.string();
+    app.paths.configFilePath = file("train.cfg");
+    app.paths.routesFilePath = file("strecke.cfg");
+    app.paths.helpFilePath = "help/inhalt.html";
+    app.paths.tourFilePath = "help/tour.html";
+}
+
+void ShellTest::TearDown() {
+    model::setClock({});
+    std::filesystem::remove_all(dir_);
+}
+
+void ShellTest::writeConfig(const std::string& lines) const {
+    std::string bytes;
+    for (char c : lines) {
+        if (c == '\n') bytes += '\r';
+        bytes += c;
+    }
+    std::ofstream(file("train.cfg"), std::ios::binary) << bytes;
+}
+
+void ShellTest::initialise() {
+    initialiseApplication(app, app.paths);
+    windowCreated(app, view);
+}
+
+std::string ShellTest::openSamplePlan(const std::string& name) {
+    const std::string path = file(name);
+    model::TrainingYear plan = samplePlan();
+    EXPECT_EQ(0, planfile::writePlanFile(plan, path));
+    plan.currentFileName = path;
+    plan.planFileVersion = 3;
+    plan.planLoaded = 1;
+    app.year = plan;
+    return path;
+}
+
+void ShellTest::dispatch(int commandId) {
+    dispatchCommand(app, view, services, commandId);
+}
+
+std::string ShellTest::fileBytes(const std::string& path) const {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void ShellTest::expectNothingUnexpected() const {
+    EXPECT_EQ(std::vector<std::string>{}, services.unexpected());
+}
+
+}  // namespace sb::shell::testing

@@ -1,0 +1,57 @@
+// The set-up every main-window test shares: a program directory in a scratch folder, the program state
+// initialised from its train.cfg, scripted services, a headless main window and a fixed date.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "model/training_year.h"
+#include "platform/headless/headless_services.h"
+#include "shell/application.h"
+#include "support/headless_main_window.h"
+
+namespace sb::shell::testing {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+using platform::headless::LoggedMessage;
+
+inline const LoggedMessage kSaveFailed{"Fehler beim Speichern der Datei", "Fehler", Buttons::Ok,
+                                       Icon::Exclamation};
+inline const LoggedMessage kReplaceQuestion{
+    "Die Datei ist schon vorhanden!\nWollen Sie diese Datei wirklich überschreiben?", "Fehler",
+    Buttons::YesNo, Icon::Stop};
+
+LoggedMessage saveQuestion(const std::string& path);
+LoggedMessage savedMessage(const std::string& path);
+
+// A small plan of 2009: the athlete, two rides, a run and a swim.
+model::TrainingYear samplePlan();
+
+class ShellTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::string file(const std::string& name) const { return (dir_ / name).string(); }
+    // Writes train.cfg with these lines (CR LF added) before initialise() reads it.
+    void writeConfig(const std::string& lines) const;
+    // initialiseApplication and windowCreated, as the program does before the start-up command.
+    void initialise();
+    // The sample plan written as an sb3 file and open, as after a successful Open.
+    std::string openSamplePlan(const std::string& name = "plan.sb3");
+    void dispatch(int commandId);
+    std::string fileBytes(const std::string& path) const;
+    // Every step the services logged is expected; nothing was left unanswered or unused.
+    void expectNothingUnexpected() const;
+
+    std::filesystem::path dir_;
+    Application app;
+    platform::headless::HeadlessServices services;
+    sb::testing::HeadlessMainWindow view;
+};
+
+}  // namespace sb::shell::testing

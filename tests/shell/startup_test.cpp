@@ -1,0 +1,186 @@
+// Start-up as the user meets it: which questions come in which order for a first start, a plan that
+// reloads and one that does not, and what the window shows when the logo time ends.
+#include <gtest/gtest.h>
+
+#include "model/clock.h"
+#include "planfile/legacy_plan_writer.h"
+#include "planfile/plan_file_reader.h"
+#include "shell/command_dispatcher.h"
+#include "shell/navigation.h"
+#include "shell_test_support.h"
+
+namespace sb::shell::testing {
+namespace {
+
+const LoggedMessage kFirstStartQuestion{
+    "Es wurde bisher noch kein Saisonbuch bearbeitet.\nWollen Sie einen neuen erstellen?", "Hinweis",
+    Buttons::YesNo, Icon::Information};
+const LoggedMessage kReloadFailedQuestion{
+    "Fehler beim Öffnen des letzen Saisonbuch.\nWollen Sie einen neuen angelegen?", "Hinweis", Buttons::YesNo,
+    Icon::Information};
+
+using StartUp = ShellTest;
+
+TEST_F(StartUp, WithoutAutoloadNothingIsAskedButTheWeekIsToday) {
+    writeConfig("[KONFIG]\nAUTOLADEN=0\nLOGOZEIT=1\nLETZTE_DATEI=" + file("gone.sb3") + "\nDIAGRAMM_TYP=4\n");
+    initialise();
+    dispatch(9);
+    EXPECT_TRUE(services.steps().empty());
+    EXPECT_EQ(0, app.year.planFileVersion);
+    EXPECT_EQ(0, app.year.planLoaded);
+    // 15 June 2024: 1 January 2024 is a Monday, so the 167th day lies in week 24.
+    EXPECT_EQ(24, app.currentWeek);
+    EXPECT_EQ(6, app.currentMonth);
+    EXPECT_TRUE(services.timerRunning());
+    EXPECT_EQ(3000, services.timerInterval());
+    EXPECT_TRUE(view.menuItem(12).greyed);
+    EXPECT_FALSE(view.toolbarButtonEnabled(12));
+    EXPECT_EQ(0, app.logoDone);
+    services.fireTimer();
+    EXPECT_EQ(1, app.logoDone);
+    EXPECT_FALSE(services.timerRunning());
+    expectNothingUnexpected();
+}
+
+TEST_F(StartUp, FirstStartShowsTheTourThenCreatesThePlan) {
+    writeConfig("[KONFIG]\nAUTOLADEN=1\n");
+    initialise();
+    services.answerMessages({Answer::Yes});
+    services.scriptDialog("IDD_PERSONEN", [](auto& dialog) {
+        dialog.type(201, "Jan");
+        dialog.type(210, "2024");
+        dialog.press(211);
+    });
+    // A typed name without the plan extension still becomes a plan file.
+    services.answerFileDialogs({file("neu")});
+    dispatch(9);
+    EXPECT_EQ((std::vector<std::string>{"help: help/tour.html 0", "message: " + kFirstStartQuestion.text,
+                                        "dialog opened: IDD_PERSONEN", "file dialog: "}),
+              services.steps());
+    EXPECT_EQ(kFirstStartQuestion, services.messages()[0]);
+    const auto& request = services.fileDialogs()[0].request;
+    EXPECT_TRUE(services.fileDialogs()[0].save);
+    EXPECT_EQ("Saisonbuchdatei  (*.sb3)", request.filters.at(0).description);
+    EXPECT_EQ("default.sb3", request.proposedName);
+    EXPECT_EQ("sb3", request.defaultExtension);
+    EXPECT_EQ(file("neu.sb3"), app.year.currentFileName);
+    EXPECT_EQ(3, app.year.planFileVersion);
+    EXPECT_EQ(1, app.year.planLoaded);
+    EXPECT_EQ(0, app.year.modified);
+    EXPECT_EQ(0, app.newPlanMode);
+    EXPECT_FALSE(view.menuItem(12).greyed);
+    model::TrainingYear written;
+    ASSERT_EQ(0, planfile::readPlanFile(file("neu.sb3"), written));
+    EXPECT_EQ("Jan", written.firstName);
+    EXPECT_EQ(2024, written.planYear);
+    expectNothingUnexpected();
+}
+
+TEST_F(StartUp, FirstStartDeclinedOrCancelledLeavesNoPlan) {
+    writeConfig("[KONFIG]\nAUTOLADEN=1\n");
+    initialise();
+    services.setHelpAvailable(false);
+    services.answerMessages({Answer::No});
+    dispatch(9);
+    EXPECT_EQ((std::vector<std::string>{"Fehler beim Öffnen der\nHilfe-Datei", kFirstStartQuestion.text}),
+              services.messageTexts());
+    EXPECT_EQ(0, app.year.planFileVersion);
+    EXPECT_EQ(24, app.currentWeek);
+
+    // Cancelling the save dialog keeps the athlete data as unsaved changes; no plan is open.
+    services.setHelpAvailable(true);
+    services.answerMessages({Answer::Yes});
+    services.scriptDialog("IDD_PERSONEN", [](auto& dialog) { dialog.press(211); });
+    services.answerFileDialogs({std::nullopt});
+    dispatch(9);
+    EXPECT_EQ(3u, services.messages().size());
+    EXPECT_EQ(kFirstStartQuestion, services.messages().back());
+    EXPECT_EQ(0, app.year.planFileVersion);
+    EXPECT_EQ("", app.year.currentFileName);
+    EXPECT_EQ(1, app.year.modified);
+    EXPECT_TRUE(view.menuItem(12).greyed);
+    expectNothingUnexpected();
+}
+
+TEST_F(StartUp, ReloadsTheLastPlanInItsOwnVersion) {
+    const std::string last = file("alt.sb2");
+    ASSERT_EQ(0, planfile::writePlanFileV2(samplePlan(), last));
+    writeConfig("[KONFIG]\nAUTOLADEN=1\nLETZTE_DATEI=" + last + "\n");
+    initialise();
+    dispatch(9);
+    EXPECT_TRUE(services.steps().empty());
+    EXPECT_EQ(2, app.year.planFileVersion);
+    EXPECT_EQ(1, app.year.planLoaded);
+    EXPECT_EQ("Anna", app.year.firstName);
+    EXPECT_FALSE(view.menuItem(12).greyed);
+    EXPECT_EQ("Datei: " + last, view.statusTexts()[2]);
+    expectNothingUnexpected();
+}
+
+TEST_F(StartUp, AFailedReloadOffersANewPlan) {
+    const std::string last = file("gone.sb3");
+    writeConfig("[KONFIG]\nAUTOLADEN=1\nLETZTE_DATEI=" + last + "\n");
+    initialise();
+    services.answerMessages({Answer::No});
+    dispatch(9);
+    EXPECT_EQ(kReloadFailedQuestion, services.messages().at(0));
+    EXPECT_EQ("", app.year.currentFileName);
+    EXPECT_EQ(0, app.year.planFileVersion);
+    EXPECT_TRUE(view.menuItem(13).greyed);
+    expectNothingUnexpected();
+}
+
+TEST_F(StartUp, ANewPlanAfterAFailedReloadThatCannotBeWrittenStaysModified) {
+    writeConfig("[KONFIG]\nAUTOLADEN=1\nLETZTE_DATEI=" + file("gone.txt") + "\n");
+    initialise();
+    services.answerMessages({Answer::Yes});
+    services.scriptDialog("IDD_PERSONEN", [](auto& dialog) { dialog.press(211); });
+    const std::string unwritable = file("missing-folder/neu.sb3");
+    services.answerFileDialogs({unwritable});
+    dispatch(9);
+    EXPECT_EQ((std::vector<std::string>{kReloadFailedQuestion.text, kSaveFailed.text}),
+              services.messageTexts());
+    EXPECT_EQ(kSaveFailed, services.messages().back());
+    EXPECT_EQ(unwritable, app.year.currentFileName);
+    EXPECT_EQ(1, app.year.modified);
+    EXPECT_EQ(3, app.year.planFileVersion);
+    EXPECT_EQ(2024, app.year.planYear);
+    expectNothingUnexpected();
+}
+
+TEST_F(StartUp, TheLogoTimeEndsInTheDiagramOrTheDayEditor) {
+    writeConfig("[KONFIG]\nAUTOLADEN=0\nLOGOZEIT=10\n");
+    initialise();
+    dispatch(9);
+    EXPECT_EQ(10000, services.timerInterval());
+    const int repaints = view.repaints();
+    services.fireTimer();
+    EXPECT_EQ(repaints + 1, view.repaints());
+    EXPECT_TRUE(view.postedCommands() == std::vector<int>{9});
+
+    app.settings.autoOpenDayEditor = 1;
+    dispatch(9);
+    services.fireTimer();
+    EXPECT_EQ((std::vector<int>{9, 32}), view.postedCommands());
+    expectNothingUnexpected();
+}
+
+TEST(TodaysWeek, IsTheWeekThatHoldsTodayWhereWeekOneHoldsTheFirstOfJanuary) {
+    auto weekOn = [](int day, int month, int year) {
+        model::setClock([=] { return model::CivilDate{day, month, year}; });
+        const int week = todaysWeek();
+        model::setClock({});
+        return week;
+    };
+    // 1 January 2023 is a Sunday: it alone is week 1, the Monday after starts week 2.
+    EXPECT_EQ(1, weekOn(1, 1, 2023));
+    EXPECT_EQ(2, weekOn(2, 1, 2023));
+    EXPECT_EQ(53, weekOn(31, 12, 2023));
+    // 2012 starts on a Sunday and is a leap year: 31 December would be week 54, kept at 53.
+    EXPECT_EQ(53, weekOn(31, 12, 2012));
+    EXPECT_EQ(1, weekOn(7, 1, 2024));
+    EXPECT_EQ(2, weekOn(8, 1, 2024));
+}
+
+}  // namespace
+}  // namespace sb::shell::testing

@@ -1,0 +1,59 @@
+// A main window without a screen for the tests: it keeps what the program last told it (menu bar,
+// toolbar and status bar state, value box) and counts repaints, posted commands and its destruction.
+#pragma once
+
+#include <array>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "shell/main_window_view.h"
+
+namespace sb::testing {
+
+class HeadlessMainWindow : public shell::MainWindowView {
+  public:
+    void setMenuBar(const std::vector<platform::MenuItem>& menuBar) override { menuBar_ = menuBar; }
+    void setToolbarButtonEnabled(int commandId, bool enabled) override {
+        toolbarEnabled_[commandId] = enabled;
+    }
+    void setToolbarVisible(bool visible) override;
+    void setStatusBarVisible(bool visible) override { statusBarVisible_ = visible; }
+    void setStatusTexts(const std::array<std::string, 3>& parts) override { statusTexts_ = parts; }
+    std::string valueBoxText() const override { return valueBox_; }
+    void setValueBoxText(const std::string& text) override { valueBox_ = text; }
+    platform::Size clientSize() const override { return clientSize_; }
+    int captionHeight() const override { return 20; }
+    void repaint() override { ++repaints_; }
+    void postCommand(int commandId) override { posted_.push_back(commandId); }
+    void destroy() override { destroyed_ = true; }
+
+    // --- For the test
+    void setClientSize(platform::Size size) { clientSize_ = size; }
+    // A button never told otherwise is enabled, as a freshly created toolbar's buttons are.
+    bool toolbarButtonEnabled(int commandId) const;
+    const std::vector<platform::MenuItem>& menuBar() const { return menuBar_; }
+    // The menu item with this id; fails the test when the menu bar has none.
+    const platform::MenuItem& menuItem(int commandId) const;
+    bool hasMenuItem(int commandId) const;
+    bool toolbarVisible() const { return toolbarVisible_; }
+    bool statusBarVisible() const { return statusBarVisible_; }
+    const std::array<std::string, 3>& statusTexts() const { return statusTexts_; }
+    int repaints() const { return repaints_; }
+    const std::vector<int>& postedCommands() const { return posted_; }
+    bool destroyed() const { return destroyed_; }
+
+  private:
+    std::vector<platform::MenuItem> menuBar_;
+    std::map<int, bool> toolbarEnabled_;
+    bool toolbarVisible_ = false;
+    bool statusBarVisible_ = false;
+    std::array<std::string, 3> statusTexts_;
+    std::string valueBox_;
+    platform::Size clientSize_{1200, 800};
+    int repaints_ = 0;
+    std::vector<int> posted_;
+    bool destroyed_ = false;
+};
+
+}  // namespace sb::testing
