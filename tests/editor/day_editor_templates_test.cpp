@@ -1,0 +1,94 @@
+// The eight day-editor forms: the choice by plan version and sport mode, every control a form needs,
+// nothing overlapping or outside the dialog, and a tab order that follows the form.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "editor/day_editor_controls.h"
+#include "editor/day_editor_layout.h"
+#include "editor/day_editor_templates.h"
+
+using namespace sb;
+using namespace sb::editor;
+using platform::ControlKind;
+using platform::DialogRect;
+
+namespace {
+
+std::string chosen(int version, int sportMode, int basic) {
+    const DayEditorLayout* layout = chooseDayEditorLayout(version, sportMode, basic);
+    return layout ? layout->templateName : "";
+}
+
+bool overlap(const DialogRect& a, const DialogRect& b) {
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+}
+
+}  // namespace
+
+TEST(DayEditorTemplates, TheFormFollowsThePlanVersionAndTheSportMode) {
+    EXPECT_EQ(chosen(3, 1, 1), "IDD_DATENAENDERN_RAD");
+    EXPECT_EQ(chosen(3, 2, 0), "IDD_DATENAENDERN_LAUFEN");
+    EXPECT_EQ(chosen(3, 3, 1), "IDD_DATENAENDERN_SCHWIMMEN");
+    EXPECT_EQ(chosen(3, 4, 1), "IDD_DATENAENDERN_DUATHLON");
+    EXPECT_EQ(chosen(3, 5, 1), "IDD_DATENAENDERN_TRIATHLON_BASIC");
+    EXPECT_EQ(chosen(3, 5, 0), "IDD_DATENAENDERN_TRIATHLON");
+    EXPECT_EQ(chosen(2, 3, 1), "IDD_DATENAENDERN_V2");
+    EXPECT_EQ(chosen(1, 5, 0), "IDD_DATENAENDERN_V1");
+    EXPECT_EQ(chosen(0, 5, 0), "");
+    EXPECT_EQ(dayEditorTemplate(*chooseDayEditorLayout(2, 1, 0)).caption,
+              "Trainingsdatensätze bearbeiten  (funktionsreduziert für Saisonbuch V2.x Dateien)");
+    EXPECT_EQ(dayEditorTemplate(*chooseDayEditorLayout(1, 1, 0)).caption,
+              "Trainingsdatensätze bearbeiten  (funktionsreduziert für Saisonbuch v1.x Dateien)");
+}
+
+TEST(DayEditorTemplates, EveryFormHasItsControlsLaidOutWithoutOverlap) {
+    for (const DayEditorLayout& layout : dayEditorLayouts()) {
+        SCOPED_TRACE(layout.templateName);
+        const platform::DialogTemplate& dialog = dayEditorTemplate(layout);
+        std::set<int> ids;
+        for (const auto& control : dialog.controls) {
+            if (control.id != platform::staticControlId) {
+                EXPECT_TRUE(ids.insert(control.id).second) << control.id;
+            }
+            EXPECT_GE(control.rect.x, 0);
+            EXPECT_GE(control.rect.y, 0);
+            EXPECT_LE(control.rect.x + control.rect.width, dialog.width) << control.text;
+            EXPECT_LE(control.rect.y + control.rect.height, dialog.height) << control.text;
+        }
+        for (size_t i = 0; i < dialog.controls.size(); ++i) {
+            for (size_t j = i + 1; j < dialog.controls.size(); ++j) {
+                const auto& a = dialog.controls[i];
+                const auto& b = dialog.controls[j];
+                if (a.kind == ControlKind::GroupBox || b.kind == ControlKind::GroupBox) continue;
+                EXPECT_FALSE(overlap(a.rect, b.rect))
+                    << a.id << " " << a.text << " / " << b.id << " " << b.text;
+            }
+        }
+        for (model::Sport sport : {model::kBike, model::kRun, model::kSwim, model::kOther}) {
+            const SportControls& c = sportControls(sport);
+            EXPECT_EQ(dialog.control(c.hours) != nullptr, layout.shows(sport));
+            EXPECT_EQ(dialog.control(c.pulse) != nullptr, layout.shows(sport) && layout.pulse);
+            EXPECT_EQ(dialog.control(c.content) != nullptr, layout.shows(sport) && layout.extended);
+            EXPECT_EQ(dialog.control(c.planned) != nullptr, layout.shows(sport) && layout.types);
+        }
+        for (int id = control::bodyWeight; id <= control::apply; ++id) {
+            if (id != 289) {  // the one number in the range that names no control
+                EXPECT_NE(dialog.control(id), nullptr) << id;
+            }
+        }
+        EXPECT_EQ(dialog.control(control::ok)->kind, ControlKind::DefaultButton);
+    }
+}
+
+TEST(DayEditorTemplates, TabOrderRunsThroughEachBlockThenTheDayThenTheButtons) {
+    const auto& dialog = dayEditorTemplate(*chooseDayEditorLayout(3, 1, 0));
+    std::vector<int> order;
+    for (const auto& control : dialog.controls) {
+        if (control.flags & platform::TabStop) order.push_back(control.id);
+    }
+    EXPECT_EQ(order, (std::vector<int>{206, 207, 200, 201, 205, 202, 210, 209, 211,  // bike
+                                       243, 244, 240, 242, 241, 248, 247, 249,       // other
+                                       280, 281, 282, 283,                           // day
+                                       286, 287, 292, 290, 291, 293, 294, 296, 297, 298, 295}));
+}

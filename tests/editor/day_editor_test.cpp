@@ -1,0 +1,296 @@
+// The day editor driven as a user would: what is stored, what is rejected with which message, what the
+// form shows, and how it moves through the year.
+#include <gtest/gtest.h>
+
+#include "editor/day_editor_controls.h"
+#include "editor_fixture.h"
+
+using namespace sb;
+using namespace sb::editor;
+using namespace sb::editor::testing;
+using platform::headless::HeadlessDialogHost;
+
+namespace {
+
+const char* kTriathlon = "IDD_DATENAENDERN_TRIATHLON";
+
+}  // namespace
+
+TEST_F(EditorTest, OpensOnTodayInAPlanOfThisYearAndOnFirstJanuaryOtherwise) {
+    year.planYear = 2010;
+    runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ(dialog.text(control::day), "14");
+        EXPECT_EQ(dialog.text(control::month), "5");
+        EXPECT_EQ(dialog.text(control::year), "2010");
+        EXPECT_EQ(dialog.text(control::weekday), "Freitag,");
+        EXPECT_EQ(dialog.text(control::week), "19");
+        dialog.press(control::cancel);
+    });
+    year.planYear = 2009;
+    year.modified = 0;
+    runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ(dialog.text(control::day), "1");
+        EXPECT_EQ(dialog.text(control::month), "1");
+        EXPECT_EQ(dialog.text(control::weekday), "Donnerstag,");
+        EXPECT_EQ(dialog.text(control::week), "1");
+        dialog.press(control::cancel);
+    });
+    EXPECT_EQ(year.modified, 1);  // showing a day counts as a change
+}
+
+TEST_F(EditorTest, RejectedFieldsKeepTheirValuesWithOneMessageEachAndTheOthersAreStored) {
+    model::DayRecord& day = year.days[0];
+    day.bike = {"Alt", 130, 30.0f, 200.0f, "01:00", 2, "GA1"};
+    day.restingPulse = 50;
+    day.bodyWeight = 70.0f;
+    runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
+        dialog.type(kBikeControls.pulse, "241");
+        dialog.type(kBikeControls.hours, "25");
+        dialog.type(kBikeControls.route, "Berg, Tal");
+        dialog.type(kBikeControls.distance, "500,1");
+        dialog.type(kBikeControls.height, "10001");
+        dialog.type(kBikeControls.content, "Intervalle, hart");
+        dialog.type(kRunControls.hours, "24");
+        dialog.type(kRunControls.minutes, "59");
+        dialog.type(kRunControls.distance, "12,5");
+        dialog.type(kRunControls.pulse, "240");
+        dialog.type(kSwimControls.minutes, "60");
+        dialog.type(kOtherControls.hours, "1");
+        dialog.type(kOtherControls.distance, "nan");
+        dialog.type(control::bodyWeight, "150,5");
+        dialog.type(control::restingPulse, "240");
+        dialog.type(control::weather,
+                    "sonnig, 20 \xC2\xB0"
+                    "C");
+        dialog.press(control::ok);
+        EXPECT_FALSE(dialog.ended());
+        dialog.press(control::cancel);
+    });
+    EXPECT_EQ(messages(), (std::vector<std::string>{
+                              "Eingabefehler im Feld Radsport->Puls",
+                              "Eingabefehler im Feld Radsport->Zeit (0-24 oder 0-59)",
+                              "Eingabefehler im Feld Radsport->Distanz (0-500km)",
+                              "Eingabefehler im Feld Radsport->Höhe (0-10000m)",
+                              "Eingabefehler im Feld Schwimm->Zeit (0-24 oder 0-59)",
+                              "Eingabefehler im Feld Sonstiger Sport->Distanz  (0-500km)",
+                              "Eingabefehler im Feld Körpergewicht",
+                          }));
+    EXPECT_EQ(services.messages()[0].title, "Eingabefehler");
+    EXPECT_EQ(services.messages()[0].icon, platform::Icon::Exclamation);
+    EXPECT_EQ(day.bike.avgPulse, 130);
+    EXPECT_EQ(day.bike.duration, "01:00");
+    EXPECT_EQ(day.bike.distanceKm, 30.0f);
+    EXPECT_EQ(day.bike.heightMetres, 200.0f);
+    EXPECT_EQ(day.bike.route, "Berg. Tal");
+    EXPECT_EQ(day.bike.content, "Intervalle. hart");
+    EXPECT_EQ(day.run.duration, "24:59");
+    EXPECT_EQ(day.run.distanceKm, 12.5f);
+    EXPECT_EQ(day.run.avgPulse, 240);
+    EXPECT_EQ(day.swim.duration, "");
+    EXPECT_EQ(day.other.duration, "01:00");
+    EXPECT_EQ(day.other.distanceKm, 0.0f);
+    EXPECT_EQ(day.bodyWeight, 70.0f);
+    EXPECT_EQ(day.restingPulse, 240);
+    EXPECT_EQ(day.weather,
+              "sonnig. 20 \xB0"
+              "C");  // stored as Windows-1252
+}
+
+TEST_F(EditorTest, AnUnchangedDayIsStoredAsThePlanFileHoldsIt) {
+    model::DayRecord& day = year.days[0];
+    day.bike = {"Runde", 0, 10.26f, 523.4f, "", 0, ""};
+    day.run = {"", 0, 10.257f, 0, "00:50", 0, ""};
+    day.bodyWeight = 71.35f;
+    day.other.load = 9;  // from a damaged file
+    runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ(dialog.text(kBikeControls.distance), "10.26");
+        EXPECT_EQ(dialog.text(kBikeControls.hours), "00");
+        dialog.press(control::ok);
+    });
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(day.bike.distanceKm, 10.26f);
+    EXPECT_EQ(day.bike.heightMetres, 523.0f);  // the file keeps whole metres
+    EXPECT_EQ(day.bike.duration, "00:00");     // an empty time is stored as 00:00
+    EXPECT_EQ(day.run.distanceKm, 10.26f);     // the file keeps two decimals
+    EXPECT_EQ(day.bodyWeight, 71.35f);
+    EXPECT_EQ(day.other.load, 0);
+}
+
+TEST_F(EditorTest, MovingStoresTheDayFirstAndStopsAtTheEndsOfTheYear) {
+    runEditor(kTriathlon, [this](HeadlessDialogHost& dialog) {
+        dialog.type(kRunControls.hours, "1");
+        dialog.type(kRunControls.distance, "12");
+        dialog.press(control::forward);
+        EXPECT_EQ(dialog.text(control::day), "2");
+        EXPECT_EQ(dialog.text(kRunControls.distance), "0.00");
+        EXPECT_EQ(year.days[0].run.distanceKm, 12.0f);
+
+        dialog.type(kRunControls.hours, "1");
+        dialog.type(kRunControls.pulse, "300");
+        dialog.press(control::back);  // rejected: stays, and the form shows the stored day again
+        EXPECT_EQ(dialog.text(control::day), "2");
+        EXPECT_EQ(dialog.text(kRunControls.pulse), "0");
+
+        dialog.press(control::tenForward);
+        dialog.press(control::tenBack);
+        dialog.press(control::tenBack);
+        EXPECT_EQ(dialog.text(control::day), "1");
+
+        dialog.type(control::day, "30");
+        dialog.type(control::month, "02");
+        dialog.press(control::goToDate);
+        EXPECT_EQ(dialog.text(control::month), "1");
+        dialog.type(control::day, "31");
+        dialog.type(control::month, "12");
+        dialog.press(control::goToDate);
+        EXPECT_EQ(dialog.text(control::weekday), "Donnerstag,");
+        dialog.type(control::comment, "Silvester");
+        dialog.press(control::forward);
+        EXPECT_EQ(dialog.text(control::day), "31");
+        EXPECT_EQ(year.days[364].comment, "Silvester");
+        dialog.press(control::tenForward);
+        EXPECT_EQ(dialog.text(control::month), "12");
+        dialog.press(control::cancel);
+    });
+    EXPECT_EQ(messages(), (std::vector<std::string>{"Eingabefehler im Feld Laufen->Puls",
+                                                    "Eingabefehler im Feld Datum"}));
+}
+
+TEST_F(EditorTest, ApplyStoresAndCancelKeepsOnlyWhatWasStored) {
+    runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
+        dialog.type(control::comment, "erst");
+        dialog.press(control::apply);
+        dialog.type(control::comment, "dann");
+        dialog.press(control::cancel);
+    });
+    EXPECT_EQ(year.days[0].comment, "erst");
+}
+
+TEST_F(EditorTest, TheActualTypeIsTheChosenEntryEvenWhenLabelsRepeat) {
+    settings.trainingTypeLabels[5] = settings.trainingTypeLabels[1];
+    year.days[0].plannedTypes = 3000;
+    year.days[0].actualTypes = 2;
+    runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ(dialog.selection(kSwimControls.planned), 3);
+        EXPECT_FALSE(dialog.isEnabled(kSwimControls.planned));
+        dialog.type(kRunControls.minutes, "30");
+        dialog.choose(kRunControls.actual, 5);
+        dialog.press(control::ok);
+    });
+    EXPECT_EQ(year.days[0].actualTypes, 52);
+    EXPECT_EQ(year.days[0].plannedTypes, 3000);
+}
+
+TEST_F(EditorTest, ATimeUnlocksItsSportAndTheAveragesFollowTheTyping) {
+    year.days[100].bodyWeight = 70.0f;  // the latest weight of the year stands in for an empty one
+    runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
+        EXPECT_FALSE(dialog.isEnabled(kBikeControls.distance));
+        EXPECT_FALSE(dialog.isEnabled(kBikeControls.actual));
+        dialog.type(kBikeControls.hours, "01");
+        EXPECT_TRUE(dialog.isEnabled(kBikeControls.distance));
+        EXPECT_TRUE(dialog.isEnabled(kBikeControls.height));
+        EXPECT_FALSE(dialog.isEnabled(kRunControls.distance));
+        dialog.type(kBikeControls.distance, "30");
+        EXPECT_EQ(dialog.text(kBikeControls.average), "30.0");
+        EXPECT_EQ(dialog.text(kBikeControls.energy), "840");
+        dialog.type(control::bodyWeight, "80");
+        EXPECT_EQ(dialog.text(kBikeControls.energy), "960");
+        dialog.type(kRunControls.minutes, "50");
+        dialog.type(kRunControls.distance, "10");
+        EXPECT_EQ(dialog.text(kRunControls.average), "5:00");
+        EXPECT_EQ(dialog.text(kRunControls.energy), "800");
+        dialog.press(control::cancel);
+    });
+}
+
+TEST_F(EditorTest, StandardRoutesFillTheDistance) {
+    year.days[0].bike = {"Hausrunde", 0, 33.3f, 0, "01:10", 0, ""};
+    runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ(dialog.items(kBikeControls.route),
+                  (std::vector<std::string>{"Hausrunde", "Waldrunde", "Stadtpark", "Müggelsee"}));
+        EXPECT_TRUE(dialog.items(kSwimControls.route).empty());
+        dialog.choose(kBikeControls.route, "Waldrunde");
+        EXPECT_EQ(dialog.text(kBikeControls.distance), "21.5");
+        EXPECT_FALSE(dialog.isEnabled(kBikeControls.distance));
+        dialog.choose(kBikeControls.route, "Stadtpark");  // no length: only the name changes
+        EXPECT_EQ(dialog.text(kBikeControls.route), "Stadtpark");
+        EXPECT_EQ(dialog.text(kBikeControls.distance), "21.5");
+        dialog.type(kBikeControls.route, "Eigene Runde");
+        EXPECT_TRUE(dialog.isEnabled(kBikeControls.distance));
+        dialog.choose(kBikeControls.route, 0);
+        EXPECT_EQ(dialog.text(kBikeControls.distance), "33.30");
+        EXPECT_EQ(dialog.text(kBikeControls.route), "Hausrunde");
+
+        dialog.type(kRunControls.minutes, "5");
+        dialog.choose(kRunControls.route, "Müggelsee");
+        dialog.press(control::ok);
+    });
+    EXPECT_EQ(year.days[0].run.route, "M\xFCggelsee");
+    EXPECT_EQ(year.days[0].run.distanceKm, 42.2f);
+}
+
+TEST_F(EditorTest, TheFormDecidesWhatIsStored) {
+    model::DayRecord& day = year.days[0];
+    day.run = {"Park", 150, 8.0f, 0, "00:40", 3, "locker"};
+    day.swim = {"Halle", 120, 2.0f, 0, "00:45", 2, "Technik"};
+    day.bike.avgPulse = 140;
+    day.actualTypes = 1234;
+
+    // Cycling mode: the run and swim entries are not on the form and stay as they are.
+    runEditor("IDD_DATENAENDERN_RAD", [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ(dialog.dialogTemplate().control(kRunControls.hours), nullptr);
+        dialog.type(kBikeControls.hours, "2");
+        dialog.press(control::ok);
+    });
+    EXPECT_EQ(day.run.duration, "00:40");
+    EXPECT_EQ(day.swim.content, "Technik");
+    EXPECT_EQ(day.bike.duration, "02:00");
+
+    // Basic triathlon: no pulse fields, so no pulse is overwritten.
+    runEditor("IDD_DATENAENDERN_TRIATHLON_BASIC", [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ(dialog.dialogTemplate().control(kBikeControls.pulse), nullptr);
+        EXPECT_EQ(dialog.dialogTemplate().control(kBikeControls.average), nullptr);
+        dialog.press(control::ok);
+    });
+    EXPECT_EQ(day.bike.avgPulse, 140);
+    EXPECT_EQ(day.swim.avgPulse, 120);
+
+    // A version-2 form stores every block it shows, whatever the sport mode; it has no content, load,
+    // height or swimming.
+    year.planFileVersion = 2;
+    runEditor("IDD_DATENAENDERN_V2", [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ(dialog.dialogTemplate().control(kRunControls.content), nullptr);
+        EXPECT_EQ(dialog.dialogTemplate().control(kBikeControls.height), nullptr);
+        dialog.type(kRunControls.distance, "9");
+        dialog.type(kOtherControls.hours, "1");
+        dialog.type(kOtherControls.route, "See");
+        dialog.press(control::ok);
+    });
+    EXPECT_EQ(day.run.distanceKm, 9.0f);
+    EXPECT_EQ(day.run.content, "locker");
+    EXPECT_EQ(day.run.load, 3);
+    EXPECT_EQ(day.other.route, "See");
+    EXPECT_EQ(day.swim.duration, "00:45");
+
+    // Version 1: bike and run without types.
+    year.planFileVersion = 1;
+    runEditor("IDD_DATENAENDERN_V1", [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ(dialog.dialogTemplate().control(kOtherControls.hours), nullptr);
+        EXPECT_EQ(dialog.dialogTemplate().control(kBikeControls.actual), nullptr);
+        dialog.type(kBikeControls.pulse, "155");
+        dialog.press(control::ok);
+    });
+    EXPECT_EQ(day.bike.avgPulse, 155);
+    EXPECT_EQ(day.other.route, "See");
+    EXPECT_EQ(day.actualTypes, 1234);
+}
+
+TEST_F(EditorTest, HelpShowsTheDayEditorTopic) {
+    runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
+        dialog.press(control::help);
+        dialog.pressHelp();
+        dialog.pressClose();
+    });
+    platform::headless::LoggedHelp topic{kHelpFile, 22};
+    EXPECT_EQ(services.helpCalls(), (std::vector<platform::headless::LoggedHelp>{topic, topic}));
+}
