@@ -7,12 +7,13 @@
 
 #include "charts/diagram_quantity.h"
 #include "charts/diagram_sports.h"
+#include "model/training_types.h"
 #include "model/training_year.h"
 
 namespace sb::charts {
 
 constexpr int kMaxSlots = 53;
-constexpr int kTrainingTypeCount = 10;
+using model::kTrainingTypeCount;
 
 struct DiagramSlot {
     float total = 0;                                 // the plotted value

@@ -7,7 +7,8 @@
 #include <functional>
 #include <optional>
 
-#include "config/c_numbers.h"
+#include "fileio/c_numbers.h"
+#include "model/training_types.h"
 
 namespace sb::config {
 
@@ -18,11 +19,6 @@ constexpr std::string_view kMissing = "Test";
 // The zone colours use their own marker, short enough for their 10-byte buffer.
 constexpr std::string_view kZoneColourMissing = "Vorgabe";
 
-constexpr std::array<std::string_view, kTrainingTypeCount> kDefaultLabels = {
-    "k. A.        ", "ausd. aerob  ", "ausd. anaerob", "grundl. ausd.", "intervalltr. ",
-    "Kraftausdauer", "Leistungstest", "Regenerations", "Techniktrain.", "Wettkampf    "};
-constexpr std::array<int, kTrainingTypeCount> kDefaultColours = {
-    16777215, 16744448, 16776960, 4226304, 8454143, 16744703, 33023, 65408, 12632256, 255};
 constexpr std::array<int, kPulseZoneColourCount> kDefaultZoneColours = {8454143, 4914882, 8781447, 4884222,
                                                                         8750846};
 
@@ -49,7 +45,7 @@ int oneByte(int value) {
 }
 
 std::string numbered(std::string_view stem, int n) {
-    return std::string(stem) + formatInt(n);
+    return std::string(stem) + fileio::formatInt(n);
 }
 
 // What a read into a buffer of bufferSize bytes yields; nothing when the key counts as missing.
@@ -74,9 +70,9 @@ std::string takeSetting(ConfigStore& store, std::string_view section, std::strin
 int takeIntSetting(ConfigStore& store, std::string_view section, std::string_view key, int defaultValue,
                    WriteBack writeBack, const Validity& valid = anyValue,
                    std::size_t bufferSize = buffer::setting, std::string_view missingMarker = kMissing) {
-    const std::string defaultText = formatInt(defaultValue);
+    const std::string defaultText = fileio::formatInt(defaultValue);
     const int value =
-        atoiC(takeSetting(store, section, key, defaultText, writeBack, bufferSize, missingMarker));
+        fileio::atoiC(takeSetting(store, section, key, defaultText, writeBack, bufferSize, missingMarker));
     if (valid(value)) return value;
     if (writeBack == WriteBack::Yes) setProfileString(store.file, section, key, defaultText);
     return defaultValue;
@@ -112,11 +108,11 @@ void loadGeneralSettings(ConfigStore& store) {
     store.logoSeconds = takeIntSetting(store, "KONFIG", "LOGOZEIT", 3, yes, [](int v) { return v >= 3; });
     for (int code = 0; code < kTrainingTypeCount; ++code) {
         store.trainingTypeLabels[code] = takeSetting(store, "KONFIG", numbered("SOLL_IST_EINTRAG_", code + 1),
-                                                     kDefaultLabels[code], yes, buffer::label);
+                                                     model::defaultTrainingTypeLabels()[code], yes, buffer::label);
     }
     for (int code = 0; code < kTrainingTypeCount; ++code) {
         store.trainingTypeColours[code] = takeIntSetting(
-            store, "KONFIG", numbered("SOLL_IST_FARBE_", code + 1), kDefaultColours[code], yes, isColour);
+            store, "KONFIG", numbered("SOLL_IST_FARBE_", code + 1), model::defaultTrainingTypeColours()[code], yes, isColour);
     }
 }
 
@@ -197,7 +193,7 @@ std::string readSetting(ConfigStore& store, std::string_view section, std::strin
 
 int readIntSetting(ConfigStore& store, std::string_view section, std::string_view key, int defaultValue,
                    WriteBack writeBack) {
-    return atoiC(readSetting(store, section, key, formatInt(defaultValue), writeBack));
+    return fileio::atoiC(readSetting(store, section, key, fileio::formatInt(defaultValue), writeBack));
 }
 
 bool writeSetting(ConfigStore& store, std::string_view section, std::string_view key,
@@ -206,7 +202,7 @@ bool writeSetting(ConfigStore& store, std::string_view section, std::string_view
 }
 
 bool writeIntSetting(ConfigStore& store, std::string_view section, std::string_view key, int value) {
-    return writeSetting(store, section, key, formatInt(value));
+    return writeSetting(store, section, key, fileio::formatInt(value));
 }
 
 void openConfigFile(ConfigStore& store, const std::string& path) {
@@ -242,7 +238,7 @@ void loadPulseZones(ConfigStore& store) {
 bool saveAllSettings(ConfigStore& store, std::string_view currentFileName) {
     store.lastFile = std::string(currentFileName);
     auto put = [&store](std::string_view section, std::string_view key, int value) {
-        setProfileString(store.file, section, key, formatInt(value));
+        setProfileString(store.file, section, key, fileio::formatInt(value));
     };
     put("KONFIG", "AUTOLADEN", store.autoLoad);
     put("KONFIG", "AUTOMATISCH_TRAININGSDATEN", store.autoOpenDayEditor);
@@ -288,7 +284,7 @@ void addToHistory(ConfigStore& store, std::string_view path) {
     const std::size_t limit =
         static_cast<std::size_t>(std::clamp(store.historyMaxCount, 0, kMaxHistoryEntries));
     if (history.size() > limit) history.resize(limit);
-    setProfileString(store.file, "MENUE", "ANZAHL", formatInt(static_cast<int>(history.size())));
+    setProfileString(store.file, "MENUE", "ANZAHL", fileio::formatInt(static_cast<int>(history.size())));
     for (std::size_t i = 0; i < history.size(); ++i) {
         setProfileString(store.file, "MENUE", numbered("EINTRAG_", static_cast<int>(i)), history[i]);
     }

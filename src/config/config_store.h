@@ -11,10 +11,11 @@
 #include <vector>
 
 #include "config/profile_file.h"
+#include "model/training_types.h"
 
 namespace sb::config {
 
-constexpr int kTrainingTypeCount = 10;
+using model::kTrainingTypeCount;
 constexpr int kUserDiagramCount = 5;
 constexpr int kPulseZoneLimitCount = 6;
 constexpr int kPulseZoneColourCount = 5;

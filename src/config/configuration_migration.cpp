@@ -11,7 +11,8 @@
 #include <system_error>
 #include <vector>
 
-#include "config/c_numbers.h"
+#include "fileio/c_numbers.h"
+#include "fileio/file_bytes.h"
 #include "model/training_year.h"
 
 namespace sb::config {
@@ -21,15 +22,8 @@ namespace {
 namespace fs = std::filesystem;
 
 std::optional<std::string> readOldFile(const std::string& path) {
-    std::FILE* stream = std::fopen(path.c_str(), "rb");
-    if (!stream) return std::nullopt;
     std::string bytes;
-    char buffer[65536];
-    std::size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, stream)) > 0) bytes.append(buffer, count);
-    const bool failed = std::ferror(stream) != 0;
-    std::fclose(stream);
-    if (failed) return std::nullopt;
+    if (fileio::readFileBytes(path, bytes) != fileio::ReadOutcome::Read) return std::nullopt;
     return bytes;
 }
 
@@ -72,12 +66,12 @@ void importOldFile(std::string_view bytes, ConfigStore& store, RouteStore& route
         const std::string_view rest = line.substr(std::min(line.size(), name.size() + 1));
         StandardRoute& route = routes.routes[i];
         route.name = model::cutToWidth(name.substr(0, name.find('\0')), kRouteNameWidth);
-        route.lengthKm = name.size() < line.size() ? static_cast<float>(atofC(fieldUpToComma(rest))) : 0.0f;
+        route.lengthKm = name.size() < line.size() ? static_cast<float>(fileio::atofC(fieldUpToComma(rest))) : 0.0f;
     }
 }
 
 void reportFailure(platform::Services& services, const std::string& text, const std::error_code& error) {
-    services.messageBox(text + "\nCode : " + formatInt(error.value()), "Fehler", platform::Buttons::Ok,
+    services.messageBox(text + "\nCode : " + fileio::formatInt(error.value()), "Fehler", platform::Buttons::Ok,
                         platform::Icon::Stop);
 }
 

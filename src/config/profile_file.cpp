@@ -1,17 +1,11 @@
 // Reading, changing and saving profile files held in memory; the rules are listed in profile_file.h.
 #include "config/profile_file.h"
 
-#include <unistd.h>
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
+#include "fileio/file_bytes.h"
 
 namespace sb::config {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -124,42 +118,6 @@ void insertKeyLine(ProfileSection& section, std::string text) {
                          classifyLine(std::move(text)));
 }
 
-// True when the file was read or does not exist (then bytes stay empty).
-bool readWholeFile(const std::string& path, std::string& bytes) {
-    std::FILE* stream = std::fopen(path.c_str(), "rb");
-    if (!stream) return errno == ENOENT;
-    char buffer[65536];
-    std::size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, stream)) > 0) bytes.append(buffer, count);
-    const bool failed = std::ferror(stream) != 0;
-    std::fclose(stream);
-    return !failed;
-}
-
-bool writeWholeFile(const std::string& path, const std::string& bytes) {
-    std::FILE* stream = std::fopen(path.c_str(), "wb");
-    if (!stream) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();
-    ok = std::fflush(stream) == 0 && ok;
-    ok = fsync(fileno(stream)) == 0 && ok;
-    ok = std::fclose(stream) == 0 && ok;
-    return ok;
-}
-
-// A link to the settings file stays a link: the file it points to is the one replaced.
-std::string replacedFile(const std::string& path) {
-    std::error_code error;
-    if (!fs::is_symlink(path, error)) return path;
-    const fs::path target = fs::weakly_canonical(path, error);
-    return error ? path : target.string();
-}
-
-void keepPermissions(const std::string& original, const std::string& replacement) {
-    std::error_code error;
-    const fs::file_status status = fs::status(original, error);
-    if (!error && fs::exists(status)) fs::permissions(replacement, status.permissions(), error);
-}
-
 }  // namespace
 
 ProfileFile parseProfileText(std::string_view bytes) {
@@ -184,7 +142,7 @@ ProfileFile parseProfileText(std::string_view bytes) {
 
 ProfileFile loadProfileFile(const std::string& path) {
     std::string bytes;
-    const bool ok = readWholeFile(path, bytes);
+    const bool ok = fileio::readFileBytes(path, bytes) != fileio::ReadOutcome::Failed;
     ProfileFile file = parseProfileText(ok ? std::string_view(bytes) : std::string_view());
     file.path = path;
     file.readable = ok;
@@ -232,17 +190,7 @@ std::string profileText(const ProfileFile& file) {
 
 bool saveProfileFile(ProfileFile& file) {
     if (!file.readable || file.path.empty()) return false;
-    const std::string target = replacedFile(file.path);
-    const std::string temporary = target + ".tmp";
-    if (!writeWholeFile(temporary, profileText(file))) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    keepPermissions(target, temporary);
-    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
+    if (!fileio::writeFileAtomically(file.path, profileText(file))) return false;
     file.unsaved = false;
     return true;
 }

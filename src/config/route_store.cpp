@@ -1,7 +1,7 @@
 // Loading and saving the 100 standard routes through the profile-file layer.
 #include "config/route_store.h"
 
-#include "config/c_numbers.h"
+#include "fileio/c_numbers.h"
 #include "config/profile_file.h"
 #include "model/training_year.h"
 
@@ -10,7 +10,7 @@ namespace sb::config {
 namespace {
 
 std::string routeSection(int index) {
-    return "STRECKE_" + formatInt(index);
+    return "STRECKE_" + fileio::formatInt(index);
 }
 
 }  // namespace
@@ -23,7 +23,7 @@ void loadRoutes(RouteStore& store, const std::string& path) {
         std::string name = profileString(file, section, "STRECKEN_NAME").value_or("");
         route.name = model::cutToWidth(std::string_view(name).substr(0, name.find('\0')), kRouteNameWidth);
         route.lengthKm =
-            static_cast<float>(atofC(profileString(file, section, "STRECKEN_LAENGE").value_or("")));
+            static_cast<float>(fileio::atofC(profileString(file, section, "STRECKEN_LAENGE").value_or("")));
     }
 }
 
@@ -33,7 +33,7 @@ int saveRoutes(const RouteStore& store, const std::string& path) {
         const std::string section = routeSection(i);
         const StandardRoute& route = store.routes[i];
         setProfileString(file, section, "STRECKEN_NAME", route.name);
-        setProfileString(file, section, "STRECKEN_LAENGE", formatOneDecimal(route.lengthKm));
+        setProfileString(file, section, "STRECKEN_LAENGE", fileio::formatFixed(route.lengthKm, 1));
     }
     return saveProfileFile(file) ? 0 : 1;
 }

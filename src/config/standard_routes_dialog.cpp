@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "config/c_numbers.h"
+#include "fileio/c_numbers.h"
 #include "model/text_encoding.h"
 
 namespace sb::config {
@@ -148,7 +148,7 @@ void StandardRoutesProcedure::selectRoute(DialogHost& host) {
     host.enable(id::deleteButton, true);
     currentRoute_ = int(found - routes.begin());
     host.setText(id::nameField, chosen);
-    host.setText(id::lengthField, formatOneDecimal(found->lengthKm));
+    host.setText(id::lengthField, fileio::formatFixed(found->lengthKm, 1));
 }
 
 void StandardRoutesProcedure::deleteRoute(DialogHost& host) {
@@ -195,7 +195,7 @@ void StandardRoutesProcedure::applyChanges(DialogHost& host) {
     }
     route.name = name;
     const std::string lengthText = withDots(host.text(id::lengthField).substr(0, kLengthInputLength));
-    const float length = float(atofC(lengthText));
+    const float length = float(fileio::atofC(lengthText));
     if (std::isfinite(length) && length >= 0 && length < kLengthLimitKm) {
         route.lengthKm = length;
         host.setText(id::nameField, "");

@@ -5,6 +5,7 @@
 
 #include "editor/day_editor_controls.h"
 #include "editor/day_editor_fields.h"
+#include "fileio/c_numbers.h"
 #include "editor/day_editor_templates.h"
 #include "editor/show_day.h"
 #include "editor/store_day.h"
@@ -58,7 +59,7 @@ void DayEditorProcedure::fillLists(DialogHost& host) {
             }
         }
         if (layout_.extended) {
-            for (int load = 0; load <= 5; ++load) host.addItem(c.load, formatInt(load));
+            for (int load = 0; load <= 5; ++load) host.addItem(c.load, fileio::formatInt(load));
         }
     }
     routeSlots_.clear();
@@ -114,7 +115,7 @@ void DayEditorProcedure::routeChosen(DialogHost& host, model::Sport sport) {
     if (entry < 1 || entry > int(routeSlots_.size())) return;
     const config::StandardRoute& route = context_.routes.routes[size_t(routeSlots_[size_t(entry - 1)])];
     if (route.lengthKm == 0) return;
-    host.setText(c.distance, formatFixed(route.lengthKm, 1));
+    host.setText(c.distance, fileio::formatFixed(route.lengthKm, 1));
     if (bike) host.enable(c.distance, false);
     showDocumentText(host, c.route, route.name);
 }

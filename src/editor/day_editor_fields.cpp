@@ -5,7 +5,7 @@
 #include <charconv>
 #include <cstdio>
 
-#include "config/c_numbers.h"
+#include "fileio/c_numbers.h"
 #include "model/text_encoding.h"
 
 namespace sb::editor {
@@ -18,32 +18,21 @@ std::string fieldText(const platform::DialogHost& host, int id, int maxCharacter
 }
 
 int fieldInt(const platform::DialogHost& host, int id, int maxCharacters) {
-    return config::atoiC(fieldText(host, id, maxCharacters));
+    return fileio::atoiC(fieldText(host, id, maxCharacters));
 }
 
 double fieldNumber(const platform::DialogHost& host, int id, int maxCharacters) {
-    return config::atofC(fieldText(host, id, maxCharacters));
+    return fileio::atofC(fieldText(host, id, maxCharacters));
 }
 
 void showDocumentText(platform::DialogHost& host, int id, const std::string& text) {
     host.setText(id, model::cp1252ToUtf8(text));
 }
 
-std::string formatInt(int value) {
-    return std::to_string(value);
-}
-
 std::string formatTwoDigits(int value) {
     char text[16];
     std::snprintf(text, sizeof text, "%02d", value);
     return text;
-}
-
-std::string formatFixed(double value, int decimals) {
-    // Wide enough for the largest double in fixed notation.
-    char text[400];
-    auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-    return std::string(text, result.ptr);
 }
 
 std::string formatDuration(int hours, int minutes) {

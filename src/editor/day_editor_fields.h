@@ -17,10 +17,8 @@ double fieldNumber(const platform::DialogHost& host, int id, int maxCharacters);
 // Shows a Windows-1252 document text.
 void showDocumentText(platform::DialogHost& host, int id, const std::string& text);
 
-// "%d", "%02d", "%.Nf" and the stored time "hh:mm".
-std::string formatInt(int value);
+// "%02d" and the stored time "hh:mm"; the other number texts come from fileio/c_numbers.h.
 std::string formatTwoDigits(int value);
-std::string formatFixed(double value, int decimals);
 std::string formatDuration(int hours, int minutes);
 
 }  // namespace sb::editor

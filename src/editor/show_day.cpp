@@ -7,6 +7,7 @@
 
 #include "editor/day_editor_controls.h"
 #include "editor/day_editor_fields.h"
+#include "fileio/c_numbers.h"
 #include "model/calendar.h"
 #include "model/text_encoding.h"
 
@@ -43,7 +44,7 @@ void showSport(DialogHost& host, const DayEditorLayout& layout, const SportContr
     host.setText(c.hours, formatTwoDigits(model::parseDuration(entry.duration, 1)));
     host.setText(c.minutes, formatTwoDigits(model::parseDuration(entry.duration, 2)));
     host.setText(c.distance, formatDistance(entry.distanceKm));
-    if (layout.pulse) host.setText(c.pulse, formatInt(entry.avgPulse));
+    if (layout.pulse) host.setText(c.pulse, fileio::formatInt(entry.avgPulse));
     if (layout.types) {
         host.setSelection(c.actual, model::sportTypeDigit(day.actualTypes, c.sport));
         host.setSelection(c.planned, model::sportTypeDigit(day.plannedTypes, c.sport));
@@ -52,17 +53,17 @@ void showSport(DialogHost& host, const DayEditorLayout& layout, const SportContr
         showDocumentText(host, c.content, entry.content);
         // A load outside 0…5 from a damaged file selects nothing and is stored as 0.
         host.setSelection(c.load, entry.load);
-        if (c.height != 0) host.setText(c.height, formatFixed(entry.heightMetres, 0));
+        if (c.height != 0) host.setText(c.height, fileio::formatFixed(entry.heightMetres, 0));
     }
 }
 
 void showDate(DialogHost& host, const model::TrainingYear& year, int dayIndex) {
     model::DayMonth date = model::dateOfDayOfYear(dayIndex + 1, year.planYear);
-    host.setText(control::day, formatInt(date.day));
-    host.setText(control::month, formatInt(date.month));
-    host.setText(control::year, formatInt(year.planYear));
+    host.setText(control::day, fileio::formatInt(date.day));
+    host.setText(control::month, fileio::formatInt(date.month));
+    host.setText(control::year, fileio::formatInt(year.planYear));
     host.setText(control::weekday, weekdayName(model::weekdayOf(date.day, date.month, year.planYear)));
-    host.setText(control::week, formatInt(model::weekOfYear(date.day, date.month, year.planYear)));
+    host.setText(control::week, fileio::formatInt(model::weekOfYear(date.day, date.month, year.planYear)));
 }
 
 // What the user typed, as a float the computations can take: 0 for what a float cannot hold.
@@ -73,7 +74,7 @@ float typedFloat(double value) {
 }  // namespace
 
 std::string formatDistance(float kilometres) {
-    return formatFixed(kilometres, 2);
+    return fileio::formatFixed(kilometres, 2);
 }
 
 void showDay(DialogHost& host, const DayEditorLayout& layout, model::TrainingYear& year, int dayIndex) {
@@ -83,7 +84,7 @@ void showDay(DialogHost& host, const DayEditorLayout& layout, model::TrainingYea
     showDocumentText(host, control::weather, day.weather);
     showDocumentText(host, control::comment, day.comment);
     host.setText(control::bodyWeight, formatDistance(day.bodyWeight));
-    host.setText(control::restingPulse, formatInt(day.restingPulse));
+    host.setText(control::restingPulse, fileio::formatInt(day.restingPulse));
     showDate(host, year, dayIndex);
     updateTimeEnabling(host, layout);
     updateDerivedValues(host, layout, year);
@@ -113,13 +114,13 @@ void updateDerivedValues(DialogHost& host, const DayEditorLayout& layout, const 
     };
     if (layout.shows(model::kBike)) {
         const SportControls& c = kBikeControls;
-        host.setText(c.average, formatFixed(model::averageSpeed(distance(c), duration(c)), 1));
-        host.setText(c.energy, formatInt(model::enduranceKcal(distance(c), duration(c), weight)));
+        host.setText(c.average, fileio::formatFixed(model::averageSpeed(distance(c), duration(c)), 1));
+        host.setText(c.energy, fileio::formatInt(model::enduranceKcal(distance(c), duration(c), weight)));
     }
     if (layout.shows(model::kRun)) {
         const SportControls& c = kRunControls;
         host.setText(c.average, model::formatPace(distance(c), duration(c)));
-        host.setText(c.energy, formatInt(model::runningKcal(distance(c), weight)));
+        host.setText(c.energy, fileio::formatInt(model::runningKcal(distance(c), weight)));
     }
 }
 

@@ -2,7 +2,7 @@
 // destination's width, so no field can overrun what holds it.
 #include "planfile/field_reader.h"
 
-#include "planfile/c_number.h"
+#include "fileio/c_numbers.h"
 
 namespace sb::planfile {
 
@@ -48,11 +48,11 @@ std::string readTextField(FieldReader& reader, std::size_t fieldWidth) {
 }
 
 int readIntField(FieldReader& reader) {
-    return parseLeadingInt(nextField(reader).substr(0, kNumberFieldWidth - 1));
+    return fileio::atoiC(nextField(reader).substr(0, kNumberFieldWidth - 1));
 }
 
 float readFloatField(FieldReader& reader) {
-    return parseLeadingFloat(nextField(reader).substr(0, kNumberFieldWidth - 1));
+    return fileio::atofFloatC(nextField(reader).substr(0, kNumberFieldWidth - 1));
 }
 
 void skipField(FieldReader& reader) {

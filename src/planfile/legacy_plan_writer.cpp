@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "planfile/atomic_file.h"
+#include "fileio/file_bytes.h"
 #include "planfile/plan_text.h"
 
 namespace sb::planfile {
@@ -38,7 +38,7 @@ std::string formatPlanFileV2(const model::TrainingYear& year, const PlanFileColu
 
 int writePlanFileV2(const model::TrainingYear& year, const std::string& path, const PlanFileColumns& columns,
                     const TypeLabels& labels) {
-    return writeFileAtomically(path, formatPlanFileV2(year, columns, labels));
+    return fileio::writeFileAtomically(path, formatPlanFileV2(year, columns, labels)) ? 0 : 1;
 }
 
 std::string formatPlanFileV1(const model::TrainingYear& year) {
@@ -46,7 +46,7 @@ std::string formatPlanFileV1(const model::TrainingYear& year) {
 }
 
 int writePlanFileV1(const model::TrainingYear& year, const std::string& path) {
-    return writeFileAtomically(path, formatPlanFileV1(year));
+    return fileio::writeFileAtomically(path, formatPlanFileV1(year)) ? 0 : 1;
 }
 
 }  // namespace sb::planfile

@@ -3,7 +3,7 @@
 #include "planfile/plan_file_reader.h"
 
 #include "planfile/field_reader.h"
-#include "planfile/file_bytes.h"
+#include "fileio/file_bytes.h"
 #include "planfile/shared_lines.h"
 
 namespace sb::planfile {
@@ -43,7 +43,7 @@ void parsePlanFile(std::string_view bytes, model::TrainingYear& year) {
 
 int readPlanFile(const std::string& path, model::TrainingYear& year) {
     std::string bytes;
-    if (loadFileBytes(path, bytes) != 0) return 1;
+    if (fileio::readFileBytes(path, bytes) != fileio::ReadOutcome::Read) return 1;
     parsePlanFile(bytes, year);
     return 0;
 }

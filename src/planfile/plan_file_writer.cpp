@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "planfile/atomic_file.h"
+#include "fileio/file_bytes.h"
 #include "planfile/plan_text.h"
 
 namespace sb::planfile {
@@ -34,7 +34,7 @@ std::string formatPlanFile(const model::TrainingYear& year, const PlanFileColumn
 
 int writePlanFile(const model::TrainingYear& year, const std::string& path, const PlanFileColumns& columns,
                   const TypeLabels& labels) {
-    return writeFileAtomically(path, formatPlanFile(year, columns, labels));
+    return fileio::writeFileAtomically(path, formatPlanFile(year, columns, labels)) ? 0 : 1;
 }
 
 }  // namespace sb::planfile

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "model/calendar.h"
-#include "planfile/c_number.h"
+#include "fileio/c_numbers.h"
 
 namespace sb::planfile {
 namespace {
@@ -35,12 +35,12 @@ void appendTextField(std::string& out, std::string_view text) {
 }
 
 void appendIntField(std::string& out, int value) {
-    appendInt(out, value);
+    fileio::appendInt(out, value);
     out.push_back(',');
 }
 
 void appendFixedField(std::string& out, double value, int decimals) {
-    appendFixed(out, value, decimals);
+    fileio::appendFixed(out, value, decimals);
     out.push_back(',');
 }
 
@@ -74,12 +74,12 @@ const SportEntry& entryOf(const DayRecord& day, int sport) {
 
 void appendTitleLine(std::string& out, const TrainingYear& year, bool currentTitle) {
     out += kTitle;
-    appendInt(out, year.planYear);
+    fileio::appendInt(out, year.planYear);
     if (currentTitle) {
         out.push_back(',');
-        appendInt(out, year.planStartMonth);
+        fileio::appendInt(out, year.planStartMonth);
         out.push_back(',');
-        appendInt(out, year.planStartDay);
+        fileio::appendInt(out, year.planStartDay);
         out += ",,,,,,,,";
     } else {
         out += ",,,,,,,,,,";
@@ -129,10 +129,10 @@ void appendDateColumns(std::string& out, int planYear, int dayIndex) {
     model::DayMonth date = model::dateOfDayOfYear(dayIndex + 1, planYear);
     appendTextField(out, model::weekdayAbbreviation(model::weekdayOf(date.day, date.month, planYear)));
     if (date.day < 10) out.push_back('0');
-    appendInt(out, date.day);
+    fileio::appendInt(out, date.day);
     out.push_back('.');
     if (date.month < 10) out.push_back('0');
-    appendInt(out, date.month);
+    fileio::appendInt(out, date.month);
     out += ".,";
 }
 

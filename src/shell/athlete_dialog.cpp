@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "config/c_numbers.h"
+#include "fileio/c_numbers.h"
 #include "model/clock.h"
 #include "model/text_encoding.h"
 
@@ -134,7 +134,7 @@ void AthleteProcedure::store(DialogHost& host) {
 }
 
 void AthleteProcedure::storePlanYear(DialogHost& host) {
-    const int typed = config::atoiC(host.text(id::planYear).substr(0, kYearLength));
+    const int typed = fileio::atoiC(host.text(id::planYear).substr(0, kYearLength));
     if (typed >= id::firstYear && typed <= id::lastYear) {
         year_.planYear = typed;
         return;

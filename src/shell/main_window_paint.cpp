@@ -3,7 +3,7 @@
 #include "shell/main_window_paint.h"
 
 #include "charts/chart_frame.h"
-#include "config/c_numbers.h"
+#include "fileio/c_numbers.h"
 #include "model/text_encoding.h"
 #include "shell/logo.h"
 #include "shell/navigation.h"
@@ -16,16 +16,15 @@ namespace {
 constexpr int kLineSpacing = 20;
 
 std::string distanceLine(const model::TrainingYear& year) {
-    using config::formatOneDecimal;
-    const std::string bike = formatOneDecimal(model::yearDistanceTotal(year, 0));
-    const std::string run = formatOneDecimal(model::yearDistanceTotal(year, 1));
+    const std::string bike = fileio::formatFixed(model::yearDistanceTotal(year, 0), 1);
+    const std::string run = fileio::formatFixed(model::yearDistanceTotal(year, 1), 1);
     switch (year.planFileVersion) {
         case 1:
         case 2:
             return "Gesamtkilometer Radfahren/Laufen: " + bike + " / " + run;
         case 3:
             return "Gesamtkilometer Radfahren/Laufen/Schwimmen: " + bike + " / " + run + " / " +
-                   formatOneDecimal(model::yearDistanceTotal(year, 2));
+                   fileio::formatFixed(model::yearDistanceTotal(year, 2), 1);
         default:
             return {};
     }

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "charts/diagram_quantity.h"
-#include "config/c_numbers.h"
+#include "fileio/c_numbers.h"
 #include "model/calendar.h"
 #include "model/clock.h"
 
@@ -40,7 +40,7 @@ void stepWeekOrMonth(Application& app, MainWindowView& view, int step) {
     const int kind = app.settings.diagramKind;
     if (kind != charts::kWeekDiagram && kind != charts::kMonthDiagram) return;
     const std::string text = view.valueBoxText().substr(0, kValueBoxLength);
-    const long long stepped = static_cast<long long>(config::atoiC(text)) + step;
+    const long long stepped = static_cast<long long>(fileio::atoiC(text)) + step;
     const int limit = kind == charts::kWeekDiagram ? kLastWeek : kLastMonth;
     const int value = int(std::clamp<long long>(stepped, 1, limit));
     if (kind == charts::kWeekDiagram) {

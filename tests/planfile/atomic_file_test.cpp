@@ -1,5 +1,5 @@
 // A save that fails never costs the previous file and leaves nothing behind.
-#include "planfile/atomic_file.h"
+#include "fileio/file_bytes.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -28,7 +28,7 @@ TEST(AtomicFile, ReplacesAndKeepsPermissionsAndLinks) {
     writeBytes(target, "old");
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
     fs::create_symlink(target, dir / "link.sb3");
-    ASSERT_EQ(0, writeFileAtomically((dir / "link.sb3").string(), "new"));
+    ASSERT_TRUE(sb::fileio::writeFileAtomically((dir / "link.sb3").string(), "new"));
     EXPECT_EQ("new", fileBytes(target));
     EXPECT_TRUE(fs::is_symlink(dir / "link.sb3"));
     EXPECT_EQ(fs::perms::owner_read | fs::perms::owner_write,

@@ -1,6 +1,5 @@
-// Write beside, then rename. A symbolic link is followed, so the link stays and its target is replaced;
-// the replacement keeps the permissions of the file it replaces.
-#include "planfile/atomic_file.h"
+// Whole-file reading and the write-beside-then-rename replacement.
+#include "fileio/file_bytes.h"
 
 #include <unistd.h>
 
@@ -9,13 +8,12 @@
 #include <filesystem>
 #include <system_error>
 
-namespace sb::planfile {
+namespace sb::fileio {
 namespace {
-
 namespace fs = std::filesystem;
 
-// Creates a temporary file next to target that did not exist before, so nothing of the user's is
-// overwritten; "x" makes the creation exclusive.
+// A temporary file next to target that did not exist before, so nothing of the user's is overwritten;
+// "x" makes the creation exclusive.
 std::FILE* createBeside(const std::string& target, std::string& temporaryPath) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporaryPath = target + ".sbtmp" + std::to_string(attempt);
@@ -28,29 +26,40 @@ std::FILE* createBeside(const std::string& target, std::string& temporaryPath) {
 
 bool writeAll(std::FILE* file, std::string_view bytes) {
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) return false;
-    return std::fflush(file) == 0 && !std::ferror(file);
+    return std::fflush(file) == 0 && !std::ferror(file) && ::fsync(fileno(file)) == 0;
 }
 
 std::string resolvedTarget(const std::string& path) {
     std::error_code error;
     if (!fs::is_symlink(path, error)) return path;
-    fs::path target = fs::canonical(path, error);
+    fs::path target = fs::weakly_canonical(path, error);
     return error ? path : target.string();
 }
 
 }  // namespace
 
-int writeFileAtomically(const std::string& path, std::string_view bytes) {
-    if (path.empty()) return 1;
+ReadOutcome readFileBytes(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return errno == ENOENT ? ReadOutcome::Missing : ReadOutcome::Failed;
+    char buffer[65536];
+    std::size_t count;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, count);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    return failed ? ReadOutcome::Failed : ReadOutcome::Read;
+}
+
+bool writeFileAtomically(const std::string& path, std::string_view bytes) {
+    if (path.empty()) return false;
     const std::string target = resolvedTarget(path);
     std::error_code error;
     const fs::file_status existing = fs::status(target, error);
     const bool exists = fs::exists(existing);
-    if (exists && (!fs::is_regular_file(existing) || ::access(target.c_str(), W_OK) != 0)) return 1;
-
+    if (exists && (!fs::is_regular_file(existing) || ::access(target.c_str(), W_OK) != 0)) return false;
     std::string temporaryPath;
     std::FILE* file = createBeside(target, temporaryPath);
-    if (!file) return 1;
+    if (!file) return false;
     bool written = writeAll(file, bytes);
     written = std::fclose(file) == 0 && written;
     if (written && exists) {
@@ -60,9 +69,9 @@ int writeFileAtomically(const std::string& path, std::string_view bytes) {
     if (written) fs::rename(temporaryPath, target, error);
     if (!written || error) {
         std::remove(temporaryPath.c_str());
-        return 1;
+        return false;
     }
-    return 0;
+    return true;
 }
 
-}  // namespace sb::planfile
+}  // namespace sb::fileio
