@@ -1,12 +1,6 @@
 // Entry point of the program.
-#include <QApplication>
-#include <QMainWindow>
+#include "app/program_start.h"
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Saisonbuch"));
-    window.resize(800, 600);
-    window.show();
-    return application.exec();
+    return sb::app::runProgram(argc, argv);
 }

@@ -1,0 +1,311 @@
+// The main window's widgets. Commands from menus, buttons and shortcuts are queued rather than run in
+// the signal that announced them, because a command may rebuild the very menu or toolbar that sent it.
+
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <algorithm>
+
+#include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_menu.h"
+#include "platform/qt/qt_text.h"
+#include "shell/main_window_paint.h"
+#include "shell/accelerators.h"
+#include "shell/command_dispatcher.h"
+#include "shell/status_bar.h"
+#include "shell/toolbar.h"
+#include "shell/window_commands.h"
+
+namespace sb::app {
+
+namespace {
+
+using platform::qt::toQString;
+
+constexpr int kImageSize = 16;
+constexpr int kValueBoxMaxLength = 4;
+const char* const kToolbarImages = ":/toolbar/toolbar.png";
+const char* const kProgramIcon = ":/icons/saisonbuch.png";
+
+// The client area: everything it shows is painted by the shell.
+class ClientArea : public QWidget {
+  public:
+    explicit ClientArea(MainWindow& window) : QWidget(&window), window_(window) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override { window_.paintClientArea(*this); }
+
+  private:
+    MainWindow& window_;
+};
+
+QIcon toolbarImage(const QPixmap& strip, int image) {
+    return QIcon(strip.copy(image * kImageSize, 0, kImageSize, kImageSize));
+}
+
+// Qt's flags for a window with caption, system menu, minimise and close box, but no maximise box.
+Qt::WindowFlags windowFlagsWithoutMaximise() {
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(shell::Application& app, QWidget* parent)
+    : QMainWindow(parent, windowFlagsWithoutMaximise()),
+      app_(app),
+      services_(this),
+      toolbarImages_(QString::fromLatin1(kToolbarImages)) {
+    setWindowTitle(QStringLiteral("Saisonbuch"));
+    setWindowIcon(QIcon(QString::fromLatin1(kProgramIcon)));
+    clientArea_ = new ClientArea(*this);
+    setCentralWidget(clientArea_);
+    createStatusBar();
+    createAccelerators();
+    setMenuBar(app_.menuBar);
+
+    // The whole work area of the screen, the title bar included.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        const int caption = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        move(area.topLeft());
+        resize(area.width(), std::max(area.height() - caption, 1));
+    }
+}
+
+MainWindow::~MainWindow() {
+    // The shell's timer callback refers to this window; it must not fire into a dead one.
+    services_.stopTimer();
+}
+
+void MainWindow::setMenuBar(const std::vector<platform::MenuItem>& menuBar) {
+    if (menuBar == shownMenuBar_ && menuWidget()) return;
+    shownMenuBar_ = menuBar;
+    // A new bar each time: Qt deletes the old one later, so a menu that is still closing survives.
+    auto* bar = new QMenuBar(this);
+    platform::qt::fillMenuBar(*bar, menuBar);
+    connect(bar, &QMenuBar::triggered, this, [this](QAction* action) {
+        if (const int id = platform::qt::commandIdOf(action); id != 0) postCommand(id);
+    });
+    QMainWindow::setMenuBar(bar);
+}
+
+void MainWindow::setToolbarButtonEnabled(int commandId, bool enabled) {
+    if (commandId == shell::kValueBoxId) {
+        if (valueBox_) valueBox_->setEnabled(enabled);
+        return;
+    }
+    if (const auto found = buttonActions_.find(commandId); found != buttonActions_.end()) {
+        found->second->setEnabled(enabled);
+    }
+}
+
+void MainWindow::setToolbarVisible(bool visible) {
+    if (visible && !toolbar_) createToolbar();
+    if (!visible && toolbar_) removeToolbar();
+}
+
+void MainWindow::setStatusBarVisible(bool visible) {
+    statusBar()->setVisible(visible);
+}
+
+void MainWindow::setStatusTexts(const std::array<std::string, 3>& parts) {
+    statusParts_->setTexts(parts);
+}
+
+std::string MainWindow::valueBoxText() const {
+    return valueBox_ ? platform::qt::fromQString(valueBox_->text()) : valueText_;
+}
+
+void MainWindow::setValueBoxText(const std::string& text) {
+    valueText_ = text;
+    if (valueBox_) valueBox_->setText(toQString(text));
+}
+
+platform::Size MainWindow::clientSize() const {
+    return {clientArea_->width(), clientArea_->height()};
+}
+
+int MainWindow::captionHeight() const {
+    // Without a window manager (or before the frame is known) there is no frame to measure.
+    const int frame = geometry().top() - frameGeometry().top();
+    return frame > 0 ? frame : style()->pixelMetric(QStyle::PM_TitleBarHeight);
+}
+
+void MainWindow::repaint() {
+    clientArea_->update();
+}
+
+void MainWindow::postCommand(int commandId) {
+    QMetaObject::invokeMethod(
+        this, [this, commandId] { shell::dispatchCommand(app_, *this, services_, commandId); },
+        Qt::QueuedConnection);
+}
+
+void MainWindow::destroy() {
+    destroyed_ = true;
+    hide();
+}
+
+void MainWindow::paintClientArea(QWidget& surface) {
+    QPainter painter(&surface);
+    painter.fillRect(surface.rect(), Qt::white);
+    platform::qt::QtCanvas canvas(painter, {surface.width(), surface.height()});
+    shell::paintMainWindow(app_, *this, canvas);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (destroyed_ || shell::closeRequested(app_, *this, services_)) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Tooltips are asked for when shown, so a preset button always names the preset's current diagram.
+    if (event->type() == QEvent::ToolTip) {
+        if (auto* button = qobject_cast<QToolButton*>(watched); button && button->defaultAction()) {
+            const int command = button->defaultAction()->data().toInt();
+            button->defaultAction()->setToolTip(toQString(shell::toolbarTooltip(app_.settings, command)));
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::createAccelerators() {
+    for (const shell::Accelerator& accelerator : shell::accelerators()) {
+        const QString key = (accelerator.control ? QStringLiteral("Ctrl+") : QString()) +
+                            QString::fromLatin1(accelerator.key.data(), qsizetype(accelerator.key.size()));
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        const int command = accelerator.command;
+        connect(shortcut, &QShortcut::activated, this, [this, command] { postCommand(command); });
+    }
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { shell::helpRequested(app_, services_); });
+}
+
+void MainWindow::createStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(false);
+    statusParts_ = new StatusParts(bar);
+    // Permanent, so the texts stay while a menu shows its own hints there.
+    bar->addPermanentWidget(statusParts_, 1);
+}
+
+void MainWindow::createToolbar() {
+    toolbar_ = new QToolBar(QStringLiteral("Symbolleiste"), this);
+    toolbar_->setObjectName(QStringLiteral("Symbolleiste"));
+    toolbar_->setMovable(false);
+    toolbar_->setFloatable(false);
+    toolbar_->setIconSize({kImageSize, kImageSize});
+    toolbar_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(toolbar_, &QToolBar::customContextMenuRequested, this, &MainWindow::showToolbarMenu);
+    addToolBar(Qt::TopToolBarArea, toolbar_);
+    toolbarLayout_ = shell::loadToolbarLayout(app_.settings);
+    for (int entry : toolbarLayout_) addToolbarEntry(entry);
+}
+
+void MainWindow::addToolbarEntry(int entry) {
+    const shell::ToolbarButton& button = shell::toolbarButtons()[std::size_t(entry)];
+    QAction* action = nullptr;
+    if (button.separator) {
+        action = toolbar_->addSeparator();
+    } else if (button.command == shell::kValueBoxId) {
+        auto* placeholder = new QWidget(toolbar_);
+        placeholder->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+        auto* layout = new QHBoxLayout(placeholder);
+        layout->setContentsMargins(shell::kValueBoxInset, 0, shell::kValueBoxInset, 0);
+        valueBox_ = new QLineEdit(placeholder);
+        valueBox_->setMaxLength(kValueBoxMaxLength);
+        valueBox_->setFixedWidth(button.width - 2 * shell::kValueBoxInset);
+        valueBox_->setText(toQString(valueText_));
+        valueBox_->setToolTip(toQString(shell::toolbarTooltip(app_.settings, shell::kValueBoxId)));
+        connect(valueBox_, &QLineEdit::textEdited, this,
+                [this](const QString& text) { valueText_ = platform::qt::fromQString(text); });
+        layout->addWidget(valueBox_);
+        action = toolbar_->addWidget(placeholder);
+    } else {
+        action = toolbar_->addAction(toolbarImage(toolbarImages_, button.image), QString());
+        action->setData(button.command);
+        action->setToolTip(toQString(shell::toolbarTooltip(app_.settings, button.command)));
+        const int command = button.command;
+        connect(action, &QAction::triggered, this, [this, command] { postCommand(command); });
+        toolbar_->widgetForAction(action)->installEventFilter(this);
+        buttonActions_[command] = action;
+    }
+    layoutActions_.push_back(action);
+}
+
+void MainWindow::removeToolbar() {
+    valueText_ = valueBoxText();
+    removeToolBar(toolbar_);
+    // Later, since the toolbar's own context menu may be what asked for this.
+    toolbar_->deleteLater();
+    toolbar_ = nullptr;
+    valueBox_ = nullptr;
+    layoutActions_.clear();
+    buttonActions_.clear();
+}
+
+void MainWindow::recreateToolbar() {
+    removeToolbar();
+    createToolbar();
+    shell::toolbarCreated(app_, *this);
+}
+
+void MainWindow::showToolbarMenu(const QPoint& position) {
+    QAction* clicked = toolbar_->actionAt(position);
+    const auto found = std::find(layoutActions_.begin(), layoutActions_.end(), clicked);
+    const bool onEntry = clicked && found != layoutActions_.end();
+    // A new button goes before the one clicked, or at the end when the click was on empty toolbar.
+    const int insertAt = int(found - layoutActions_.begin());
+
+    QMenu menu(this);
+    QMenu* insertMenu = menu.addMenu(QStringLiteral("Schaltfläche &einfügen…"));
+    for (int entry = 0;; ++entry) {
+        const std::optional<std::string> text = shell::toolbarCustomisationText(entry);
+        if (!text) break;
+        const shell::ToolbarButton& button = shell::toolbarButtons()[std::size_t(entry)];
+        const bool present =
+            std::find(toolbarLayout_.begin(), toolbarLayout_.end(), entry) != toolbarLayout_.end();
+        QAction* item =
+            insertMenu->addAction(text->empty() ? QStringLiteral("Trennlinie") : toQString(*text));
+        if (button.image >= 0) item->setIcon(toolbarImage(toolbarImages_, button.image));
+        item->setData(entry);
+        item->setEnabled(button.separator || !present);
+    }
+    QAction* remove = menu.addAction(QStringLiteral("Schaltfläche ent&fernen"));
+    remove->setEnabled(onEntry);
+    QAction* reset = menu.addAction(QStringLiteral("&Zurücksetzen"));
+
+    QAction* chosen = menu.exec(toolbar_->mapToGlobal(position));
+    if (!chosen) return;
+    bool changed = true;
+    if (chosen == remove) {
+        changed = shell::deleteToolbarEntry(app_.settings, toolbarLayout_, insertAt);
+    } else if (chosen == reset) {
+        shell::resetToolbarLayout(app_.settings, toolbarLayout_);
+    } else {
+        changed = shell::insertToolbarEntry(app_.settings, toolbarLayout_, insertAt, chosen->data().toInt());
+    }
+    if (changed) recreateToolbar();
+}
+
+}  // namespace sb::app

@@ -1,0 +1,41 @@
+// The program's start. The order matters: settings before the menu bar, the menu bar before the window,
+// the bars before the window is shown, and the start-up command only once the window is on screen.
+#include "app/program_start.h"
+
+#include <QApplication>
+#include <clocale>
+
+#include "platform/qt/translations.h"
+#include "shell/startup.h"
+
+// Resources compiled into a static library are linked only when something names them.
+static void initialiseResources() {
+    Q_INIT_RESOURCE(saisonbuch);
+    Q_INIT_RESOURCE(help);
+}
+
+namespace sb::app {
+
+void prepareApplication(QApplication& application) {
+    initialiseResources();
+    platform::qt::installGermanTranslations(application);
+    std::setlocale(LC_NUMERIC, "C");
+}
+
+std::unique_ptr<MainWindow> openMainWindow(shell::Application& app, const config::ProgramPaths& paths) {
+    shell::initialiseApplication(app, paths);
+    auto window = std::make_unique<MainWindow>(app);
+    shell::windowCreated(app, *window);
+    window->show();
+    return window;
+}
+
+int runProgram(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    prepareApplication(application);
+    auto app = std::make_unique<shell::Application>();
+    const std::unique_ptr<MainWindow> window = openMainWindow(*app, config::locateProgramDirectory());
+    return application.exec();
+}
+
+}  // namespace sb::app

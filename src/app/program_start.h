@@ -1,0 +1,26 @@
+// The program's start: the process-wide set-up after the QApplication exists, the state loaded before
+// the window, and the main window created, shown and given its start-up command.
+#pragma once
+
+#include <memory>
+
+#include "app/main_window.h"
+#include "config/program_paths.h"
+#include "shell/application.h"
+
+class QApplication;
+
+namespace sb::app {
+
+// The program's resources, Qt's German texts, and the "C" rules for numbers that QApplication replaced
+// by the user's locale (where the decimal point may be a comma).
+void prepareApplication(QApplication& application);
+
+// Settings loaded, the window created with its bars as configured, shown, and the start-up command
+// queued. `app` must outlive the window.
+std::unique_ptr<MainWindow> openMainWindow(shell::Application& app, const config::ProgramPaths& paths);
+
+// The whole program; the arguments are Qt's own, the program itself takes none.
+int runProgram(int argc, char* argv[]);
+
+}  // namespace sb::app
