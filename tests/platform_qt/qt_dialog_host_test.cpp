@@ -112,7 +112,9 @@ TEST(QtDialogHost, BuildsTheTemplateAndNotifiesLikeTheHeadlessHost) {
     EXPECT_NE(qobject_cast<QRadioButton*>(host.widget(radioB)), nullptr);
     EXPECT_NE(qobject_cast<QTableWidget*>(host.widget(table)), nullptr);
     EXPECT_TRUE(qobject_cast<QPushButton*>(host.widget(ok))->isDefault());
-    EXPECT_EQ(surface.findChild<QLabel*>()->text(), "Name:");
+    // The label's mnemonic leads to the field after it: Alt+N puts the cursor into the name.
+    EXPECT_EQ(surface.findChild<QLabel*>()->text(), "&Name:");
+    EXPECT_EQ(surface.findChild<QLabel*>()->buddy(), host.widget(name));
     EXPECT_FALSE(host.isEnabled(locked));
     EXPECT_EQ(host.text(name), "Anna");
     EXPECT_EQ(host.items(list), (std::vector<std::string>{"Alpen", "berg", "Zwift"}));

@@ -51,9 +51,26 @@ QtDialogHost::QtDialogHost(const DialogTemplate& dialog, DialogProcedure& proced
 
 QtDialogHost::~QtDialogHost() = default;
 
+// A label with a mnemonic ("&Zeit") leads Alt+letter to the next field that takes the focus, so a form
+// can be filled from the keyboard alone.
+void QtDialogHost::giveLabelItsField(const ControlTemplate& control, QWidget* widget, QLabel*& waiting) {
+    if (control.kind == ControlKind::Static) {
+        bool hasMnemonic = toQString(control.text) != withoutMnemonic(control.text);
+        waiting = hasMnemonic ? static_cast<QLabel*>(widget) : nullptr;
+        if (waiting) waiting->setText(toQString(control.text));
+        return;
+    }
+    if (waiting && widget->focusPolicy() != Qt::NoFocus) {
+        waiting->setBuddy(widget);
+        waiting = nullptr;
+    }
+}
+
 void QtDialogHost::build() {
+    QLabel* labelAwaitingField = nullptr;
     for (const ControlTemplate& control : template_.controls) {
         QWidget* widget = createControlWidget(control, &surface_, units_);
+        giveLabelItsField(control, widget, labelAwaitingField);
         if (control.id == staticControlId) continue;
         Control& entry = controls_[control.id];
         entry.control = &control;

@@ -14,6 +14,7 @@
 #include "platform/qt/dialog_controls.h"
 #include "platform/qt/qt_services.h"
 
+class QLabel;
 class QWidget;
 
 namespace sb::platform::qt {
@@ -85,6 +86,8 @@ class QtDialogHost : public QObject, public DialogHost {
     };
 
     void build();
+
+    void giveLabelItsField(const platform::ControlTemplate& control, QWidget* widget, QLabel*& waiting);
     void connectControl(Control& control);
     void notify(int id, Notification notification);
     const Control* find(int id) const;
