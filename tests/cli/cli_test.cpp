@@ -9,6 +9,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -130,3 +132,65 @@ TEST_F(Cli, ExportFallsBackToTheWholeYearOnABadDate) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string samplePlan() {
+    return (fs::path(std::getenv("SAISONBUCH_TEST_DATA")) / ".." / ".." / "examples" / "sample-2008.sb3").string();
+}
+
+// Width and height from a PNG's header chunk.
+std::pair<unsigned, unsigned> pngSize(const std::string& bytes) {
+    auto big = [&](std::size_t at) {
+        return unsigned(static_cast<unsigned char>(bytes[at])) << 24 |
+               unsigned(static_cast<unsigned char>(bytes[at + 1])) << 16 |
+               unsigned(static_cast<unsigned char>(bytes[at + 2])) << 8 | unsigned(static_cast<unsigned char>(bytes[at + 3]));
+    };
+    if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0) return {0, 0};
+    return {big(16), big(20)};
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+}  // namespace
+
+TEST_F(Cli, SeriesPrintsOneLinePerSlotAndTheAxisTop) {
+    CliRun stacked = run("series '" + samplePlan() + "' --kind 1 --quantity 117");
+    ASSERT_EQ(stacked.exitCode, 0) << stacked.err;
+    std::vector<std::string> lines = linesOf(stacked.out);
+    ASSERT_EQ(lines.size(), 1u + 53u + 1u);
+    EXPECT_EQ(lines.front(), "Slot;Gesamt;Rad;Laufen;Schwimmen;Alternativ");
+    EXPECT_EQ(lines[1].rfind("1;", 0), 0u);
+    EXPECT_EQ(lines[53].rfind("53;", 0), 0u);
+    EXPECT_EQ(lines.back().rfind("Achsenmaximum;", 0), 0u);
+
+    CliRun month = run("series '" + samplePlan() + "' --kind 4 --quantity 103 --month 2");
+    ASSERT_EQ(month.exitCode, 0) << month.err;
+    EXPECT_EQ(linesOf(month.out).size(), 1u + 29u + 1u);  // February of a leap year
+    EXPECT_EQ(linesOf(month.out).front(), "Slot;Gesamt");
+
+    CliRun types = run("series '" + samplePlan() + "' --kind 2 --quantity 143");
+    ASSERT_EQ(types.exitCode, 0) << types.err;
+    EXPECT_EQ(linesOf(types.out).front().rfind("Slot;Gesamt;k. A.;ausd. aerob;", 0), 0u);
+
+    EXPECT_EQ(run("series '" + samplePlan() + "' --kind 3 --quantity 117").exitCode, 1);
+}
+
+TEST_F(Cli, ChartRendersAnImageOfTheLogicalCanvasAndAPrintedPage) {
+    fs::path png = dir_ / "week.png";
+    fs::path pdf = dir_ / "year.pdf";
+    CliRun image = run("chart '" + samplePlan() + "' -o '" + png.string() + "' --kind 3 --quantity 103 --week 20 --style 2");
+    ASSERT_EQ(image.exitCode, 0) << image.err;
+    EXPECT_EQ(pngSize(readFile(png)), (std::pair<unsigned, unsigned>{1400, 1000}));
+
+    CliRun page = run("chart '" + samplePlan() + "' -o '" + pdf.string() + "' --kind 1 --quantity 117");
+    ASSERT_EQ(page.exitCode, 0) << page.err;
+    EXPECT_EQ(readFile(pdf).rfind("%PDF", 0), 0u);
+
+    EXPECT_EQ(run("chart '" + samplePlan() + "' -o '" + (dir_ / "x.gif").string() + "' --kind 1 --quantity 103").exitCode, 1);
+}
