@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/help.h"
 #include "fileio/c_numbers.h"
 #include "model/text_encoding.h"
 
@@ -115,10 +116,7 @@ void StandardRoutesProcedure::command(DialogHost& host, int control, Notificatio
 }
 
 void StandardRoutesProcedure::help(DialogHost& host) {
-    if (!host.services().showHelp(helpFile_, id::helpTopic)) {
-        host.services().messageBox("Fehler beim Öffnen der\nHilfe-Datei", "Fehler", Buttons::Ok,
-                                   Icon::Exclamation);
-    }
+    platform::showHelpTopic(host.services(), helpFile_, id::helpTopic);
 }
 
 void StandardRoutesProcedure::refresh(DialogHost& host) {

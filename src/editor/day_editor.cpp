@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/help.h"
 #include "editor/day_editor_controls.h"
 #include "editor/day_editor_fields.h"
 #include "fileio/c_numbers.h"
@@ -170,7 +171,7 @@ void DayEditorProcedure::command(DialogHost& host, int id, Notification notifica
 }
 
 void DayEditorProcedure::help(DialogHost& host) {
-    host.services().showHelp(context_.helpFile, kDayEditorHelpTopic);
+    platform::showHelpTopic(host.services(), context_.helpFile, kDayEditorHelpTopic);
 }
 
 int openDayEditor(platform::Services& services, const DayEditorLayout& layout, DayEditorContext context) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/help.h"
 #include "fileio/c_numbers.h"
 #include "model/clock.h"
 #include "model/text_encoding.h"
@@ -116,10 +117,7 @@ void AthleteProcedure::command(DialogHost& host, int control, Notification notif
 }
 
 void AthleteProcedure::help(DialogHost& host) {
-    if (!host.services().showHelp(helpFile_, id::helpTopic)) {
-        host.services().messageBox("Fehler beim Öffnen der\nHilfe-Datei", "Fehler", Buttons::Ok,
-                                   Icon::Exclamation);
-    }
+    platform::showHelpTopic(host.services(), helpFile_, id::helpTopic);
 }
 
 void AthleteProcedure::store(DialogHost& host) {

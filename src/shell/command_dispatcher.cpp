@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/help.h"
 #include "charts/diagram_quantity.h"
 #include "editor/day_editor_command.h"
 #include "shell/file_commands.h"
@@ -100,15 +101,15 @@ const std::vector<CommandEntry>& commandTable() {
         {66, 66, N::nothing, F::modalViewThenMenus, nullptr},  // options property sheet
         {70, 70, N::nothing, F::none,
          [](Application& a, MainWindowView&, Services& s, int) {
-             showHelpTopic(s, a.paths.helpFilePath, 0);
+             platform::showHelpTopic(s, a.paths.helpFilePath, 0);
          }},
         {71, 71, N::nothing, F::none,
          [](Application& a, MainWindowView&, Services& s, int) {
-             showHelpTopic(s, a.paths.tourFilePath, 0);
+             platform::showHelpTopic(s, a.paths.tourFilePath, 0);
          }},
         {73, 73, N::nothing, F::none,
          [](Application& a, MainWindowView&, Services& s, int) {
-             showHelpTopic(s, a.paths.helpFilePath, kHelpAboutTopic);
+             platform::showHelpTopic(s, a.paths.helpFilePath, kHelpAboutTopic);
          }},
         {74, 74, N::heartRateFile, F::none, nullptr},     // show the last heart-rate file again
         {75, 75, N::nothing, F::none, nullptr},           // open a heart-rate file

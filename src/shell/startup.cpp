@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "platform/help.h"
 #include "config/configuration_migration.h"
 #include "config/route_store.h"
 #include "planfile/open_plan_file.h"
@@ -64,7 +65,7 @@ void reloadLastPlan(Application& app, platform::Services& services) {
 
 void leadFirstStart(Application& app, platform::Services& services) {
     app.newPlanMode = 1;
-    showHelpTopic(services, app.paths.tourFilePath, 0);
+    platform::showHelpTopic(services, app.paths.tourFilePath, 0);
     const Answer answer = services.messageBox(
         "Es wurde bisher noch kein Saisonbuch bearbeitet.\nWollen Sie einen neuen erstellen?", "Hinweis",
         Buttons::YesNo, Icon::Information);

@@ -73,13 +73,6 @@ void toolbarCreated(Application& app, MainWindowView& view) {
     applyNavigationState(app, view);
 }
 
-void showHelpTopic(platform::Services& services, const std::string& helpFile, int topic) {
-    if (!services.showHelp(helpFile, topic)) {
-        services.messageBox("Fehler beim Öffnen der\nHilfe-Datei", "Fehler", platform::Buttons::Ok,
-                            platform::Icon::Exclamation);
-    }
-}
-
 void printCurrentDiagram(Application& app, MainWindowView& view, platform::Services& services) {
     const charts::DiagramRequest request = currentDiagramRequest(app);
     if (request.kind < charts::kWeekOfYearDiagram || request.kind > charts::kMonthDiagram) return;

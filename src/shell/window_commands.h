@@ -23,8 +23,6 @@ void toggleStatusBar(Application& app, MainWindowView& view);
 // After the window created its toolbar anew: the buttons take the plan and diagram state again.
 void toolbarCreated(Application& app, MainWindowView& view);
 
-// Shows a help page (topic 0: the contents); an error message when the help cannot be shown.
-void showHelpTopic(platform::Services& services, const std::string& helpFile, int topic);
 
 // Command 18: the shown bar diagram on the printer the user chooses.
 void printCurrentDiagram(Application& app, MainWindowView& view, platform::Services& services);
