@@ -18,24 +18,22 @@ Point at(Point origin, int x, int y) {
     return {origin.x + x, origin.y + y};
 }
 
-// A road running into the distance: two edges meeting near the horizon and a dashed centre line.
+// A road running into the distance: a filled band narrowing to the horizon, with a dashed centre line
+// whose dashes shrink as they recede.
 void drawRoad(platform::Canvas& canvas, Point o) {
-    canvas.setPen({kRoadColour, 3, platform::PenStyle::Solid});
-    canvas.drawLine(at(o, 20, 140), at(o, 165, 78));
-    canvas.drawLine(at(o, 120, 140), at(o, 175, 78));
-    canvas.setPen({kRoadColour, 2, platform::PenStyle::Solid});
-    for (int step = 0; step < 4; ++step) {
-        const int y = 136 - step * 16;
-        const int x = 70 + step * 24;
-        canvas.drawLine(at(o, x, y), at(o, x + 10 - step * 2, y - 8 + step));
-    }
+    canvas.setPen({kRoadColour, 1, platform::PenStyle::Solid});
+    canvas.setBrush(platform::Brush::solid(kRoadColour));
+    canvas.drawPolygon({at(o, 40, 146), at(o, 196, 146), at(o, 154, 80), at(o, 146, 80)});
+    canvas.setPen({rgb(255, 255, 255), 3, platform::PenStyle::Solid});
+    constexpr int kDashes[][4] = {{118, 142, 122, 128}, {124, 118, 127, 109}, {129, 101, 131, 95}, {133, 90, 134, 86}};
+    for (const auto& dash : kDashes) canvas.drawLine(at(o, dash[0], dash[1]), at(o, dash[2], dash[3]));
 }
 
-// The horizon becomes a heartbeat: flat, one beat, flat again.
+// The horizon becomes a heartbeat: flat from the road's end, one beat, flat again.
 void drawPulse(platform::Canvas& canvas, Point o) {
     canvas.setPen({kPulseColour, 3, platform::PenStyle::Solid});
-    const std::vector<Point> beat{at(o, 150, 78), at(o, 190, 78), at(o, 202, 60), at(o, 214, 104),
-                                  at(o, 228, 40), at(o, 240, 90), at(o, 250, 78), at(o, 340, 78)};
+    const std::vector<Point> beat{at(o, 20, 80),  at(o, 190, 80), at(o, 202, 62), at(o, 214, 104),
+                                  at(o, 228, 42), at(o, 240, 92), at(o, 250, 80), at(o, 340, 80)};
     canvas.drawPolyline(beat);
 }
 
@@ -43,14 +41,15 @@ void drawPulse(platform::Canvas& canvas, Point o) {
 
 void drawLogo(platform::Canvas& canvas, Point topLeft) {
     const platform::CanvasState saved = canvas.state();
-    drawRoad(canvas, topLeft);
     drawPulse(canvas, topLeft);
+    drawRoad(canvas, topLeft);
     canvas.setFont({36, platform::Pitch::Variable, true, false});
     canvas.setTextColour(kNameColour);
     canvas.setTextBackground(std::nullopt);
     canvas.drawText(at(topLeft, kLogoSize.width / 2, 0), "Saisonbuch",
                     {platform::HAlign::Centre, platform::VAlign::Top});
     canvas.setPen(saved.pen);
+    canvas.setBrush(saved.brush);
     canvas.setFont(saved.font);
     canvas.setTextColour(saved.textColour);
     canvas.setTextBackground(saved.textBackground);
