@@ -11,7 +11,10 @@
 
 #include <QGuiApplication>
 #include <QPrinter>
+#include <QtGlobal>
+
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -33,6 +36,12 @@ bool endsWith(const std::string& text, const std::string& suffix) {
 void chooseOffscreenWithoutDisplay() {
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+}
+
+// The tool's stderr carries one line on failure and nothing else: Qt's notes about the session
+// (no runtime directory when run as root, fonts) are not the user's business here.
+void quietQtMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) std::fprintf(stderr, "saisonbuch-cli: %s\n", message.toLocal8Bit().constData());
 }
 
 bool writeDiagramPng(const DiagramCommandLine& line, const model::TrainingYear& year) {
@@ -69,6 +78,7 @@ int runChart(const Arguments& arguments) {
     auto year = std::make_unique<model::TrainingYear>();
     if (loadPlan(line.planPath, *year) == 0) return 1;
     chooseOffscreenWithoutDisplay();
+    qInstallMessageHandler(quietQtMessage);
     int argc = 1;
     char name[] = "saisonbuch-cli";
     char* argv[] = {name, nullptr};
