@@ -15,6 +15,7 @@ StatusParts::StatusParts(QWidget* parent) : QWidget(parent) {
         label = new QLabel(this);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setContentsMargins(3, 0, 3, 0);
+        label->setTextFormat(Qt::PlainText);  // a name or path is shown as typed, never as markup
     }
 }
 

@@ -56,17 +56,17 @@ bool sameFile(const std::string& a, const std::string& b) {
     return !a.empty() && !b.empty() && fs::equivalent(a, b, error);
 }
 
-void importOldFile(std::string_view bytes, ConfigStore& store, RouteStore& routes) {
+void importOldFile(std::string_view bytes, ConfigStore& store, RouteStore* routes) {
     const std::vector<std::string_view> lines = splitLines(bytes);
     if (!lines.empty()) store.lastFile = model::cutToWidth(fieldUpToComma(lines[0]), buffer::fileName);
-    for (int i = 0; i < kRouteCount; ++i) {
+    for (int i = 0; routes && i < kRouteCount; ++i) {
         const std::size_t lineIndex = static_cast<std::size_t>(i) + 2;
         const std::string_view line = lineIndex < lines.size() ? lines[lineIndex] : std::string_view();
         const std::string_view name = fieldUpToComma(line);
         const std::string_view rest = line.substr(std::min(line.size(), name.size() + 1));
-        StandardRoute& route = routes.routes[i];
+        StandardRoute& route = routes->routes[i];
         route.name = model::cutToWidth(name.substr(0, name.find('\0')), kRouteNameWidth);
-        route.lengthKm = name.size() < line.size() ? static_cast<float>(fileio::atofC(fieldUpToComma(rest))) : 0.0f;
+        route.lengthKm = name.size() < line.size() ? fileio::atofFloatC(fieldUpToComma(rest)) : 0.0f;
     }
 }
 
@@ -86,11 +86,15 @@ int migrateOldConfiguration(ConfigStore& store, RouteStore& routes, const Migrat
         "Die \"train.cfg\" liegt jetzt im Programmverzeichnis.\nZusätzlich gibt es die neue Datei "
         "\"strecke.cfg\".",
         "Hinweis", platform::Buttons::Ok, platform::Icon::Exclamation);
-    importOldFile(*bytes, store, routes);
-    store.lastFile = readSetting(store, "KONFIG", "LETZTE_DATEI", "", WriteBack::No, buffer::fileName);
-    const bool routesWritten = saveRoutes(routes, paths.routesFile) == 0;
-
+    // Routes already kept in the new place are the user's own: they are never replaced by old ones
+    // (which stay in the backup). This also keeps a migration that could not finish, and so runs
+    // again at the next start, from undoing the route edits made since.
     std::error_code error;
+    const bool routesKept = fs::exists(paths.routesFile, error);
+    importOldFile(*bytes, store, routesKept ? nullptr : &routes);
+    store.lastFile = readSetting(store, "KONFIG", "LETZTE_DATEI", "", WriteBack::No, buffer::fileName);
+    const bool routesWritten = routesKept || saveRoutes(routes, paths.routesFile) == 0;
+
     if (!fs::copy_file(paths.oldConfigFile, paths.backupFile, fs::copy_options::overwrite_existing, error)) {
         reportFailure(services, "CopyFile (\"" + paths.oldConfigFile + "\", \"" + paths.backupFile + "\")",
                       error);

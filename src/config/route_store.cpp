@@ -23,7 +23,7 @@ void loadRoutes(RouteStore& store, const std::string& path) {
         std::string name = profileString(file, section, "STRECKEN_NAME").value_or("");
         route.name = model::cutToWidth(std::string_view(name).substr(0, name.find('\0')), kRouteNameWidth);
         route.lengthKm =
-            static_cast<float>(fileio::atofC(profileString(file, section, "STRECKEN_LAENGE").value_or("")));
+            fileio::atofFloatC(profileString(file, section, "STRECKEN_LAENGE").value_or(""));
     }
 }
 

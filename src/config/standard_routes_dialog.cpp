@@ -125,6 +125,8 @@ void StandardRoutesProcedure::refresh(DialogHost& host) {
         if (!route.name.empty()) host.addItem(id::list, model::cp1252ToUtf8(route.name));
     }
     enableEditing(host, false);
+    host.enable(id::deleteButton, false);
+    currentRoute_ = -1;
 }
 
 void StandardRoutesProcedure::enableEditing(DialogHost& host, bool enabled) {
@@ -180,6 +182,7 @@ void StandardRoutesProcedure::addRoute(DialogHost& host) {
     host.setText(id::nameField, "");
     host.setText(id::lengthField, "0.00");
     enableEditing(host, true);
+    host.enable(id::deleteButton, false);
 }
 
 void StandardRoutesProcedure::applyChanges(DialogHost& host) {
@@ -193,9 +196,9 @@ void StandardRoutesProcedure::applyChanges(DialogHost& host) {
     }
     route.name = name;
     const std::string lengthText = withDots(host.text(id::lengthField).substr(0, kLengthInputLength));
-    const float length = float(fileio::atofC(lengthText));
+    const double length = fileio::atofC(lengthText);
     if (std::isfinite(length) && length >= 0 && length < kLengthLimitKm) {
-        route.lengthKm = length;
+        route.lengthKm = float(length);
         host.setText(id::nameField, "");
         host.setText(id::lengthField, "");
         refresh(host);

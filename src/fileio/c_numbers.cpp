@@ -1,9 +1,13 @@
 // Locale-free equivalents of atoi, atof and printf's "%d" and "%.Nf".
 #include "fileio/c_numbers.h"
 
+#include <locale.h>
+#include <stdlib.h>
+
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace sb::fileio {
 namespace {
@@ -17,6 +21,13 @@ std::string_view unsignedPart(std::string_view text, bool& negative) {
     negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     return text.substr(i);
+}
+
+// For the rare number beyond a double's range: strtod tells overflow (infinity) from underflow (0 or a
+// denormal), which from_chars reports alike. A private "C" locale keeps the decimal point a point.
+double outOfRange(std::string_view number) {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return strtod_l(std::string(number).c_str(), nullptr, cLocale);
 }
 
 }  // namespace
@@ -43,8 +54,8 @@ double atofC(std::string_view text) {
     if (!text.empty() && (text[0] == '+' || text[0] == '-')) return 0;
     double value = 0;
     auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec == std::errc::result_out_of_range) return negative ? -HUGE_VAL : HUGE_VAL;
-    if (result.ec != std::errc()) return 0;
+    if (result.ec == std::errc::result_out_of_range) value = outOfRange(text.substr(0, result.ptr - text.data()));
+    else if (result.ec != std::errc()) return 0;
     return negative ? -value : value;
 }
 

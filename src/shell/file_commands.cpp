@@ -76,7 +76,8 @@ void createNewPlan(Application& app, MainWindowView& view, platform::Services& s
 
 void chooseAndOpenPlan(Application& app, MainWindowView& view, platform::Services& services) {
     if (!saveChangesFirst(app, view, services)) return;
-    const auto chosen = services.openFileName({"", {}, "*.sb3;*.sb2;*.sbn", ""});
+    const auto chosen = services.openFileName(
+        {"", {{"Saisonbuchdatei (*.sb3;*.sb2;*.sbn)", "*.sb3;*.sb2;*.sbn"}}, "*.sb3;*.sb2;*.sbn", ""});
     if (!chosen) {
         reportDialogError(services);
         return;

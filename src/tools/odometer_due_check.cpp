@@ -10,17 +10,11 @@ namespace sb::tools {
 
 namespace {
 
-float countedKm(const model::DayRecord& day, int sportSelector) {
-    switch (sportSelector) {
-        case 1:
-            return day.bike.distanceKm;
-        case 2:
-            return day.run.distanceKm;
-        case 3:
-            return day.bike.distanceKm + day.run.distanceKm;
-        default:
-            return 0;
-    }
+// Adds the day's counted distances to the single-precision total one sport at a time: summing the pair
+// first would round differently and could move the whole-kilometre total by one.
+void addCountedKm(float& total, const model::DayRecord& day, int sportSelector) {
+    if (sportSelector == 1 || sportSelector == 3) total += day.bike.distanceKm;
+    if (sportSelector == 2 || sportSelector == 3) total += day.run.distanceKm;
 }
 
 // Whole kilometres of a total, kept within int even for totals a damaged file could produce.
@@ -42,7 +36,7 @@ bool checkOdometersDue(model::TrainingYear& year) {
         float total = float(odometer.previousKm);
         // A start day from a damaged file may lie before the year; counting starts on 1 January then.
         for (int d = std::max(odometer.startDayIndex, 0); d <= lastDay; ++d) {
-            total += countedKm(year.days[size_t(d)], odometer.sportSelector);
+            addCountedKm(total, year.days[size_t(d)], odometer.sportSelector);
         }
         odometer.currentKm = wholeKm(total);
         if (odometer.currentKm >= odometer.dueKm && (odometer.state == 1 || odometer.state == 3)) {

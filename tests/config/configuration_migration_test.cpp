@@ -83,6 +83,15 @@ TEST(ConfigurationMigration, KeepsTheOldFileWhenTheBackupFails) {
     EXPECT_EQ(failure.icon, Icon::Stop);
     EXPECT_TRUE(std::filesystem::exists(s.paths.oldConfigFile));
     EXPECT_EQ(s.routes.routes[0].name, "Runde");
+
+    // The next start runs the move again; the routes edited and saved since are not replaced.
+    s.routes.routes[0].name = "Runde am See";
+    ASSERT_EQ(saveRoutes(s.routes, s.paths.routesFile), 0);
+    const std::string edited = readBytes(s.paths.routesFile);
+    RouteStore next;
+    EXPECT_EQ(migrateOldConfiguration(s.store, next, s.paths, s.services), 1);
+    EXPECT_EQ(readBytes(s.paths.routesFile), edited);
+    EXPECT_TRUE(next.routes[0].name.empty());
 }
 
 TEST(ConfigurationMigration, LeavesFilesThatAreNotOldSettingsAlone) {

@@ -141,3 +141,26 @@ TEST_F(RoutesDialog, AFullTableStoresAndDeletesNothingUntilARouteIsChosen) {
 
 }  // namespace
 }  // namespace sb::config
+
+namespace sb::config {
+namespace {
+
+TEST_F(RoutesDialog, NothingIsDeletedOnceTheChosenRouteWasStored) {
+    store.routes[0] = {12.0f, "Hausrunde"};
+    store.routes[1] = {30.0f, "Seerunde"};
+    edit([](HeadlessDialogHost& dialog) {
+        dialog.choose(id::list, "Hausrunde");
+        EXPECT_TRUE(dialog.isEnabled(id::deleteButton));
+        dialog.press(id::applyButton);
+        // The list was refilled and nothing is chosen any more: deleting is not offered.
+        EXPECT_FALSE(dialog.isEnabled(id::deleteButton));
+        dialog.choose(id::list, "Seerunde");
+        dialog.press(id::addButton);
+        EXPECT_FALSE(dialog.isEnabled(id::deleteButton));
+    });
+    EXPECT_EQ("Hausrunde", store.routes[0].name);
+    EXPECT_EQ("Seerunde", store.routes[1].name);
+}
+
+}  // namespace
+}  // namespace sb::config

@@ -21,6 +21,8 @@ TEST(CNumbers, ReadLikeAtoiAndAtof) {
     EXPECT_EQ(atofC("--5"), 0);
     EXPECT_TRUE(std::isnan(atofC("nan")));
     EXPECT_TRUE(std::isinf(atofC("1e999")));
+    EXPECT_EQ(atofC("1e-400"), 0.0);
+    EXPECT_TRUE(std::isinf(atofC("-1e999")) && atofC("-1e999") < 0);
     EXPECT_EQ(atofFloatC("nan"), 0.0f);
     EXPECT_EQ(atofFloatC("1e300"), 0.0f);
     EXPECT_EQ(atofFloatC("70.25"), 70.25f);
