@@ -13,6 +13,7 @@
 
 #include "fileio/c_numbers.h"
 #include "fileio/file_bytes.h"
+#include "fileio/text_lines.h"
 #include "model/training_year.h"
 
 namespace sb::config {
@@ -25,20 +26,6 @@ std::optional<std::string> readOldFile(const std::string& path) {
     std::string bytes;
     if (fileio::readFileBytes(path, bytes) != fileio::ReadOutcome::Read) return std::nullopt;
     return bytes;
-}
-
-std::vector<std::string_view> splitLines(std::string_view bytes) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        const std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
-        if (end == std::string_view::npos) end = bytes.size();
-        if (end > start && bytes[end - 1] == '\r') --end;
-        lines.push_back(bytes.substr(start, end - start));
-        start = next;
-    }
-    return lines;
 }
 
 std::string_view fieldUpToComma(std::string_view text) {
@@ -57,7 +44,7 @@ bool sameFile(const std::string& a, const std::string& b) {
 }
 
 void importOldFile(std::string_view bytes, ConfigStore& store, RouteStore* routes) {
-    const std::vector<std::string_view> lines = splitLines(bytes);
+    const std::vector<std::string_view> lines = fileio::splitLines(bytes);
     if (!lines.empty()) store.lastFile = model::cutToWidth(fieldUpToComma(lines[0]), buffer::fileName);
     for (int i = 0; routes && i < kRouteCount; ++i) {
         const std::size_t lineIndex = static_cast<std::size_t>(i) + 2;

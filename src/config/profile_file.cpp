@@ -2,6 +2,7 @@
 #include "config/profile_file.h"
 
 #include "fileio/file_bytes.h"
+#include "fileio/text_lines.h"
 
 namespace sb::config {
 
@@ -123,19 +124,13 @@ void insertKeyLine(ProfileSection& section, std::string text) {
 ProfileFile parseProfileText(std::string_view bytes) {
     ProfileFile file;
     file.sections.emplace_back();
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        const std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
-        if (end == std::string_view::npos) end = bytes.size();
-        if (end > start && bytes[end - 1] == '\r') --end;
-        std::string text(bytes.substr(start, end - start));
+    for (std::string_view line : fileio::splitLines(bytes)) {
+        std::string text(line);
         if (auto name = sectionHeaderName(text)) {
             appendSection(file, std::move(*name), std::move(text));
         } else {
             file.sections.back().lines.push_back(classifyLine(std::move(text)));
         }
-        start = next;
     }
     return file;
 }

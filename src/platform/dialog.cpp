@@ -30,4 +30,16 @@ int sortedInsertPosition(const std::vector<std::string>& items, const std::strin
     return int(place - items.begin());
 }
 
+std::vector<int> radioGroupOf(const DialogTemplate& dialog, int id) {
+    const auto& controls = dialog.controls;
+    auto first = std::find_if(controls.begin(), controls.end(), [id](const auto& c) { return c.id == id; });
+    while (first != controls.begin() && first != controls.end() && !(first->flags & GroupStart)) --first;
+    std::vector<int> group;
+    for (auto control = first; control != controls.end(); ++control) {
+        if (control != first && (control->flags & GroupStart)) break;
+        if (control->kind == ControlKind::RadioButton) group.push_back(control->id);
+    }
+    return group;
+}
+
 }  // namespace sb::platform

@@ -235,5 +235,8 @@ struct PropertySheet {
 int compareItemTexts(const std::string& a, const std::string& b);
 // Where a Sorted list inserts `text`: after every item that does not sort after it.
 int sortedInsertPosition(const std::vector<std::string>& items, const std::string& text);
+// The radio buttons of the group that holds `id`: from the GroupStart at or before it up to the next
+// GroupStart, in template order.
+std::vector<int> radioGroupOf(const DialogTemplate& dialog, int id);
 
 }  // namespace sb::platform

@@ -188,14 +188,7 @@ void QtDialogHost::buttonClicked(int id, bool checkedNow) {
 }
 
 void QtDialogHost::uncheckRadioGroup(int id) {
-    const auto& controls = template_.controls;
-    auto self = std::find_if(controls.begin(), controls.end(), [id](const auto& c) { return c.id == id; });
-    auto first = self;
-    while (first != controls.begin() && !(first->flags & GroupStart)) --first;
-    for (auto control = first; control != controls.end(); ++control) {
-        if (control != first && (control->flags & GroupStart)) break;
-        if (control->kind == ControlKind::RadioButton) setChecked(control->id, false);
-    }
+    for (int member : radioGroupOf(template_, id)) setChecked(member, false);
 }
 
 const QtDialogHost::Control* QtDialogHost::find(int id) const {
