@@ -3,6 +3,7 @@
 #include "shell/window_commands.h"
 
 #include "charts/diagram_printing.h"
+#include "charts/printer_choice.h"
 #include "config/standard_routes_dialog.h"
 #include "shell/athlete_dialog.h"
 #include "shell/diagram_selection.h"
@@ -77,17 +78,11 @@ void printCurrentDiagram(Application& app, MainWindowView& view, platform::Servi
     const charts::DiagramRequest request = currentDiagramRequest(app);
     if (request.kind < charts::kWeekOfYearDiagram || request.kind > charts::kMonthDiagram) return;
     if (app.year.planLoaded != 1) return;
-    platform::PrintResult result = services.print({});
-    if (!result.printer) {
-        if (result.error != 0) {
-            services.messageBox("Fehler beim Inintialisieren des\nDruckertreibers", "Fehler",
-                                platform::Buttons::Ok, platform::Icon::Exclamation);
-        }
-        return;
-    }
+    std::unique_ptr<platform::Printer> printer = charts::choosePrinter(services);
+    if (!printer) return;
     if (request.kind == charts::kWeekDiagram) view.setValueBoxText(std::to_string(request.week));
     if (request.kind == charts::kMonthDiagram) view.setValueBoxText(std::to_string(request.month));
-    charts::printDiagram(*result.printer, app.year, request);
+    charts::printDiagram(*printer, app.year, request);
 }
 
 void editAthleteData(Application& app, MainWindowView& view, platform::Services& services) {
