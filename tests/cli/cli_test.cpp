@@ -194,3 +194,19 @@ TEST_F(Cli, ChartRendersAnImageOfTheLogicalCanvasAndAPrintedPage) {
 
     EXPECT_EQ(run("chart '" + samplePlan() + "' -o '" + (dir_ / "x.gif").string() + "' --kind 1 --quantity 103").exitCode, 1);
 }
+
+TEST_F(Cli, CalendarDrawsAMonthAsImageOrPrintedPage) {
+    fs::path png = dir_ / "march.png";
+    fs::path pdf = dir_ / "control.pdf";
+    CliRun image = run("calendar '" + samplePlan() + "' --month 3 -o '" + png.string() + "'");
+    ASSERT_EQ(image.exitCode, 0) << image.err;
+    EXPECT_EQ(pngSize(readFile(png)), (std::pair<unsigned, unsigned>{1400, 1000}));
+
+    CliRun page = run("calendar '" + samplePlan() + "' --month 5 --control -o '" + pdf.string() + "'");
+    ASSERT_EQ(page.exitCode, 0) << page.err;
+    EXPECT_EQ(readFile(pdf).rfind("%PDF", 0), 0u);
+
+    CliRun noMonth = run("calendar '" + samplePlan() + "' --month 13 -o '" + png.string() + "'");
+    EXPECT_EQ(noMonth.exitCode, 1);
+    EXPECT_NE(noMonth.err.find("--month"), std::string::npos);
+}
