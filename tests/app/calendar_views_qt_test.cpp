@@ -1,0 +1,158 @@
+// The calendar views as real Qt dialogs: clicks and keys on the grid reach the views through the
+// canvas widget, an unused Enter still presses "OK", and with SAISONBUCH_SCREENSHOT_DIR set each view
+// is saved as a PNG there.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "calendars/control_view.h"
+#include "calendars/control_view_v2.h"
+#include "calendars/planning_view.h"
+#include "model/clock.h"
+#include "platform/qt/dialog_window.h"
+#include "platform/qt/qt_services.h"
+
+using namespace sb;
+
+namespace {
+
+QApplication& application() {
+    if (auto* running = qobject_cast<QApplication*>(QCoreApplication::instance())) return *running;
+    static int argc = 1;
+    static char name[] = "test_app";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
+}
+
+config::ConfigStore defaultSettings() {
+    config::ConfigStore settings;
+    settings.trainingTypeLabels = model::defaultTrainingTypeLabels();
+    settings.trainingTypeColours = model::defaultTrainingTypeColours();
+    return settings;
+}
+
+// A March with plans on most days and what was done on the first half of the month.
+std::unique_ptr<model::TrainingYear> marchPlan(int version) {
+    auto year = std::make_unique<model::TrainingYear>();
+    year->planYear = 2008;
+    year->planFileVersion = version;
+    year->planLoaded = 1;
+    for (int d = 60; d < 91; ++d) {
+        year->days[std::size_t(d)].plannedTypes = (d * 7919) % 10000;
+        if (d < 76) year->days[std::size_t(d)].actualTypes = (d * 7919 + (d % 3 == 0 ? 1 : 0)) % 10000;
+    }
+    return year;
+}
+
+void sendKey(QWidget* widget, int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+}
+
+// A left click on the canvas widget at a point of the 1400 × 1000 grid.
+void clickGrid(QWidget* canvas, int x, int y) {
+    const platform::Mapping grid{{0, 0}, {1400, 1000}, {0, 0}, {canvas->width(), canvas->height()}};
+    const platform::Point at = platform::toDevice(grid, platform::Point{x, y});
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at.x, at.y), canvas->mapToGlobal(QPointF(at.x, at.y)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &press);
+}
+
+// The small view's fixed labels stand beside its drawn legend swatches (three columns of 40 × 20 at
+// the layout's x 195, 350 and 505, from y 200 to 286); none may be cut off or reach into a swatch.
+void expectLabelsFit(const QWidget& window, QSize canvas) {
+    const platform::Mapping layout{{0, 0},
+                                   {calendars::small_grid::width, calendars::small_grid::height},
+                                   {0, 0},
+                                   {canvas.width(), canvas.height()}};
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->wordWrap()) continue;
+        int widest = 0;
+        for (const QString& line : label->text().split('\n'))
+            widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+        EXPECT_LE(widest, label->width()) << label->text().toStdString();
+        const QRect text(label->geometry().topLeft(), QSize(widest, label->height()));
+        for (int left : {195, 350, 505}) {
+            const platform::Rect swatches = platform::toDevice(layout, platform::Rect{left, 200, left + 40, 286});
+            const QRect drawn(swatches.left, swatches.top, swatches.right - swatches.left, swatches.bottom - swatches.top);
+            EXPECT_FALSE(text.intersects(drawn)) << label->text().toStdString();
+        }
+    }
+}
+
+void saveScreenshot(QWidget& window, const char* name) {
+    if (const char* directory = std::getenv("SAISONBUCH_SCREENSHOT_DIR"))
+        EXPECT_TRUE(window.grab().save(QString::fromStdString(std::string(directory) + "/" + name)));
+}
+
+class CalendarViewsQt : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        application();
+        model::setClock([] { return model::CivilDate{30, 3, 2008}; });
+    }
+    void TearDown() override { model::setClock({}); }
+
+    config::ConfigStore settings = defaultSettings();
+    platform::qt::QtServices services;
+};
+
+TEST_F(CalendarViewsQt, ThePlanningGridTakesClicksAndKeys) {
+    auto year = marchPlan(3);
+    calendars::PlanningView view(*year, settings, "help");
+    platform::qt::DialogWindow window(nullptr, services, calendars::planningViewTemplate(), view);
+    window.host().open();
+    window.show();
+    QApplication::processEvents();
+    QWidget* canvas = window.host().widget(3);
+    ASSERT_NE(nullptr, canvas);
+
+    clickGrid(canvas, 980, 750);  // type 4
+    clickGrid(canvas, 250, 300);  // Laufen, 3 March
+    EXPECT_EQ(4, model::sportTypeDigit(year->days[62].plannedTypes, model::kRun));
+    sendKey(canvas, Qt::Key_Right);  // from 3 March to 4 March
+    sendKey(canvas, Qt::Key_7);
+    EXPECT_EQ(7, model::sportTypeDigit(year->days[63].plannedTypes, model::kRun));
+    QApplication::processEvents();
+    saveScreenshot(window, "planning-view.png");
+
+    sendKey(canvas, Qt::Key_Return);
+    EXPECT_TRUE(window.host().ended());
+    window.host().detach();
+}
+
+TEST_F(CalendarViewsQt, ControlViewsOfBothVersionsShowTheMonth) {
+    auto year = marchPlan(3);
+    calendars::ControlView grid(*year, settings, "help");
+    platform::qt::DialogWindow gridWindow(nullptr, services, calendars::controlViewTemplate(), grid);
+    gridWindow.host().open();
+    gridWindow.show();
+    QApplication::processEvents();
+    saveScreenshot(gridWindow, "control-view.png");
+    gridWindow.host().detach();
+
+    year->planFileVersion = 2;
+    calendars::ControlViewV2 small(*year, settings, "help");
+    platform::qt::DialogWindow smallWindow(nullptr, services, calendars::controlViewV2Template(), small);
+    smallWindow.host().open();
+    smallWindow.show();
+    QApplication::processEvents();
+    EXPECT_EQ("März", smallWindow.host().text(201));
+    expectLabelsFit(smallWindow, smallWindow.host().widget(3)->size());
+    sendKey(smallWindow.host().widget(3), Qt::Key_PageDown);
+    EXPECT_EQ("April", smallWindow.host().text(201));
+    sendKey(smallWindow.host().widget(3), Qt::Key_PageUp);
+    QApplication::processEvents();
+    saveScreenshot(smallWindow, "control-view-v2.png");
+    smallWindow.host().detach();
+}
+
+}  // namespace
