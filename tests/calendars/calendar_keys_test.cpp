@@ -1,5 +1,6 @@
-// Using the calendar views without a mouse: the cursor keys move a visible focus cell, digits and Space
-// plan it, Enter shows its day information, Page Up and Page Down change the month.
+// Using the grid views without a mouse: the cursor keys move a visible focus cell, digits and Space
+// plan it, Enter shows its day information, Page Up and Page Down change the month. (The small
+// control view's keys are tested with that view.)
 #include <gtest/gtest.h>
 
 #include "calendars/control_view.h"
@@ -75,21 +76,6 @@ TEST_F(CalendarKeys, EnterShowsTheFocusCellsDayInformation) {
                                        "Wetter: \nKommentar: "},
               services.messageTexts());
     EXPECT_EQ(0, year->modified);
-
-    HeadlessServices small;
-    year->planFileVersion = 2;
-    year->days[89].run = {"Wald", 140, 10.0f, 0, "00:55", 0, ""};  // 30 March
-    small.scriptDialog("TRAININGSKONTROLLE_V2", [&](HeadlessDialogHost& host) {
-        host.pressKey(3, Key::Down);
-        host.pressKey(3, Key::PageDown);
-        host.pressKey(3, Key::PageUp);
-        host.pressKey(3, Key::Enter);
-        host.press(206);
-    });
-    runControlView(small, *year, settings, "inhalt.hlp");
-    EXPECT_EQ(std::vector<std::string>{"30.3.2008\nDistanz: 10\nStrecke: Wald\nZeit: 00:55\nTrainingspuls: 140\n"
-                                       "Wetter: \nKommentar: "},
-              small.messageTexts());
 }
 
 }  // namespace

@@ -68,19 +68,27 @@ TEST_F(ControlViewTest, BothHalvesOfACellShowTheSameDayInformation) {
 TEST_F(ControlViewTest, VersionTwoOpensTheSmallViewAndVersionOneNone) {
     year->planFileVersion = 2;
     year->days[31 + 6].bike = {"Ring", 120, 40.0f, 0, "01:30", 0, ""};  // 7 February
+    year->days[31 + 15].run = {"", 0, 8.0f, 0, "00:40", 0, ""};       // 16 February
     run("TRAININGSKONTROLLE_V2", [&](HeadlessDialogHost& host) {
         EXPECT_EQ("März", host.text(201));
+        host.pressKey(3, platform::Key::PageDown);
+        EXPECT_EQ("April", host.text(201));
+        host.pressKey(3, platform::Key::PageUp);
         host.press(202);
         EXPECT_EQ("Februar", host.text(201));
+        host.pressKey(3, platform::Key::Down);  // from Rad of today's day, 17
+        host.pressKey(3, platform::Key::Left);
+        host.pressKey(3, platform::Key::Enter);
         const platform::Size size = host.clientSize(3);
         const platform::Mapping layout{{0, 0}, {small_grid::width, small_grid::height}, {0, 0}, size};
         host.click(3, platform::toDevice(layout, platform::Point{73 + 15 * 6 + 7, 75}));  // Rad of day 7, above its cell
         host.click(3, platform::toDevice(layout, platform::Point{73 + 15 * 29 + 7, 115}));  // no 30 February
         host.pressHelp();
     });
-    EXPECT_EQ(std::vector<std::string>{"7.2.2008\nDistanz: 40\nStrecke: Ring\nZeit: 01:30\nTrainigspuls: 120\n"
-                                       "Wetter: \nKommentar: "},
-              services.messageTexts());
+    const std::vector<std::string> expected{
+        "16.2.2008\nDistanz: 8\nStrecke: \nZeit: 00:40\nTrainingspuls: 0\nWetter: \nKommentar: ",
+        "7.2.2008\nDistanz: 40\nStrecke: Ring\nZeit: 01:30\nTrainigspuls: 120\nWetter: \nKommentar: "};
+    EXPECT_EQ(expected, services.messageTexts());
     EXPECT_EQ(34, services.helpCalls().front().topic);
 
     HeadlessServices versionOne;
