@@ -31,8 +31,8 @@ struct LegendPlace {
 
 // Three columns; the order within them is the one users know from the printed legend.
 constexpr LegendPlace kLegend[model::kTrainingTypeCount]{
-    {0, {600, 620}}, {1, {600, 715}},  {2, {600, 810}},  {3, {600, 905}}, {5, {950, 620}},
-    {4, {950, 715}}, {8, {950, 810}},  {7, {950, 905}},  {6, {1300, 620}}, {9, {1300, 715}},
+    {0, {600, 620}}, {1, {600, 715}}, {2, {600, 810}}, {3, {600, 905}},  {5, {950, 620}},
+    {4, {950, 715}}, {8, {950, 810}}, {7, {950, 905}}, {6, {1300, 620}}, {9, {1300, 715}},
 };
 
 constexpr Rect kChosenSwatch{150, 620, 270, 760};
@@ -98,30 +98,38 @@ void drawRowLabels(Canvas& canvas, const CalendarGrid& grid, const std::vector<i
     }
 }
 
+// The part of a day's column between two heights.
+Rect columnPart(int day, int top, int bottom) {
+    return {columnCentre(day) - grid::halfColumn, top, columnCentre(day) + grid::halfColumn, bottom};
+}
+
+void drawWeekdayMark(Canvas& canvas, const CalendarGrid& grid, int day, int lineHeight) {
+    const int weekday = model::weekdayOf(day, clampedMonth(grid.month), grid.year->planYear);
+    if (weekday != 1 && weekday != 5) return;
+    canvas.drawText({columnCentre(day), firstRowTop(lineHeight) - lineHeight}, weekday == 1 ? "Mo" : "Fr",
+                    kCentre);
+}
+
 void drawDayColumn(Canvas& canvas, const CalendarGrid& grid, const std::vector<int>& sports, int day,
                    int lineHeight, CalendarHitAreas* hitAreas) {
     const model::TrainingYear& year = *grid.year;
-    const int month = clampedMonth(grid.month);
-    const int x = columnCentre(day);
-    const int y0 = firstRowTop(lineHeight);
-    const int weekday = model::weekdayOf(day, month, year.planYear);
-    if (weekday == 1 || weekday == 5) canvas.drawText({x, y0 - lineHeight}, weekday == 1 ? "Mo" : "Fr", kCentre);
-
-    const model::DayRecord& record = year.days[std::size_t(model::dayOfYear(1, month, year.planYear) - 2 + day)];
+    const int firstIndex = model::dayOfYear(1, clampedMonth(grid.month), year.planYear) - 1;
+    const model::DayRecord& record = year.days[std::size_t(firstIndex + day - 1)];
     const bool control = grid.variant == GridVariant::Control;
-    int top = y0;
+    drawWeekdayMark(canvas, grid, day, lineHeight);
+    int top = firstRowTop(lineHeight);
     for (int sport : sports) {
         const int planned = model::sportTypeDigit(record.plannedTypes, sport);
-        fillRect(canvas, {x - grid::halfColumn, top, x + grid::halfColumn, top + (control ? grid::halfCell : grid::cellHeight)},
-                 grid.typeColours[std::size_t(planned)]);
+        const int plannedBottom = top + (control ? grid::halfCell : grid::cellHeight);
+        fillRect(canvas, columnPart(day, top, plannedBottom), grid.typeColours[std::size_t(planned)]);
         if (control) {
             const int actual = model::sportTypeDigit(record.actualTypes, sport);
-            fillRect(canvas, {x - grid::halfColumn, top + grid::halfCell, x + grid::halfColumn, top + grid::cellHeight},
+            fillRect(canvas, columnPart(day, plannedBottom, top + grid::cellHeight),
                      grid.typeColours[std::size_t(actual)]);
         }
         if (hitAreas) {
-            hitAreas->dayCells[std::size_t(rowIndexOf(sport))][std::size_t(day - 1)] = platform::toDevice(
-                canvas.state().mapping, Rect{x - grid::halfColumn, top, x + grid::halfColumn, top + grid::cellHeight});
+            hitAreas->dayCells[std::size_t(rowIndexOf(sport))][std::size_t(day - 1)] =
+                platform::toDevice(canvas.state().mapping, columnPart(day, top, top + grid::cellHeight));
         }
         top += grid::rowStep;
     }
@@ -136,11 +144,13 @@ void drawLegend(Canvas& canvas, const CalendarGrid& grid, int lineHeight, Calend
         const std::string label = model::cp1252ToUtf8(grid.typeLabels[std::size_t(place.type)]) + ":";
         canvas.drawText({swatch.left - 10, swatch.top + swatchLabelOffset(lineHeight)}, label, kRight);
         if (hitAreas)
-            hitAreas->typeSwatches[std::size_t(place.type)] = platform::toDevice(canvas.state().mapping, swatch);
+            hitAreas->typeSwatches[std::size_t(place.type)] =
+                platform::toDevice(canvas.state().mapping, swatch);
     }
     if (grid.variant != GridVariant::Planning) return;
     fillRect(canvas, kChosenSwatch, grid.typeColours[std::size_t(std::clamp(grid.chosenType, 0, 9))]);
-    canvas.drawText({(kChosenSwatch.left + kChosenSwatch.right) / 2, kChosenSwatch.bottom + swatchLabelOffset(lineHeight)},
+    canvas.drawText({(kChosenSwatch.left + kChosenSwatch.right) / 2,
+                     kChosenSwatch.bottom + swatchLabelOffset(lineHeight)},
                     "ausgewählt", kCentre);
 }
 
@@ -189,8 +199,7 @@ Rect cellRect(const CalendarGrid& grid, int lineHeight, CalendarCell cell) {
     const std::vector<int> sports = shownSports(grid.sportMode);
     const int row = int(std::find(sports.begin(), sports.end(), cell.sport) - sports.begin());
     const int top = firstRowTop(lineHeight) + grid::rowStep * row;
-    const int x = columnCentre(cell.day);
-    return {x - grid::halfColumn, top, x + grid::halfColumn, top + grid::cellHeight};
+    return columnPart(cell.day, top, top + grid::cellHeight);
 }
 
 std::optional<CalendarCell> hitDayCell(const CalendarHitAreas& areas, Point at) {

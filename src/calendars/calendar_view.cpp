@@ -84,7 +84,8 @@ platform::DialogTemplate gridViewTemplate(const std::string& name, const std::st
 }
 
 CalendarView::CalendarView(const model::TrainingYear& year, const config::ConfigStore& settings,
-                           std::string helpFile, GridVariant variant, int helpTopic, std::string documentPrefix)
+                           std::string helpFile, GridVariant variant, int helpTopic,
+                           std::string documentPrefix)
     : year_(year),
       settings_(settings),
       helpFile_(std::move(helpFile)),
@@ -179,7 +180,8 @@ bool CalendarView::keyDown(DialogHost& host, int id, Key key) {
         case Key::Right:
         case Key::Up:
         case Key::Down:
-            focus_ = movedFocus(focus_, key, shownSports(settings_.sportMode), daysOfMonth(month_, year_.planYear));
+            focus_ = movedFocus(focus_, key, shownSports(settings_.sportMode),
+                                daysOfMonth(month_, year_.planYear));
             host.repaint(view_id::canvas);
             return true;
         default:
@@ -196,9 +198,11 @@ void CalendarView::changeMonth(DialogHost& host, int step) {
 void CalendarView::print(DialogHost& host) {
     std::unique_ptr<platform::Printer> printer = charts::choosePrinter(host.services());
     if (!printer) return;
-    const std::string name = documentPrefix_ + "_" + std::to_string(month_) + "_" + std::to_string(year_.planYear);
+    const std::string name =
+        documentPrefix_ + "_" + std::to_string(month_) + "_" + std::to_string(year_.planYear);
     const CalendarGrid printed = grid(charts::colour::white);
-    charts::printOnUpperHalf(*printer, name, [&](platform::Canvas& canvas) { drawCalendarGrid(canvas, printed, nullptr); });
+    charts::printOnUpperHalf(*printer, name,
+                             [&](platform::Canvas& canvas) { drawCalendarGrid(canvas, printed, nullptr); });
 }
 
 }  // namespace sb::calendars

@@ -18,8 +18,10 @@ const platform::DialogTemplate& controlViewTemplate() {
     return dialog;
 }
 
-ControlView::ControlView(const model::TrainingYear& year, const config::ConfigStore& settings, std::string helpFile)
-    : CalendarView(year, settings, std::move(helpFile), GridVariant::Control, kHelpTopic, "Saisonbuchkontrolle") {}
+ControlView::ControlView(const model::TrainingYear& year, const config::ConfigStore& settings,
+                         std::string helpFile)
+    : CalendarView(year, settings, std::move(helpFile), GridVariant::Control, kHelpTopic,
+                   "Saisonbuchkontrolle") {}
 
 void ControlView::cellChosen(platform::DialogHost& host, CalendarCell cell) {
     showDayInformation(host.services(), year_, cell.day, month(), cell.sport);

@@ -29,7 +29,7 @@ struct SmallRow {
     int sport;
     int plannedTop;  // the actual half follows directly below
     int hitTop;
-    int hitBottom;   // inclusive
+    int hitBottom;  // inclusive
 };
 
 constexpr SmallRow kRows[]{
@@ -80,7 +80,8 @@ void drawDay(platform::Canvas& canvas, const model::TrainingYear& year, int mont
         const int actual = model::sportTypeDigit(record.actualTypes, row.sport);
         fill(canvas, {x, row.plannedTop, x + small_grid::columnWidth, row.plannedTop + kCellHeight},
              colours[std::size_t(planned)]);
-        fill(canvas, {x, row.plannedTop + kCellHeight, x + small_grid::columnWidth, row.plannedTop + 2 * kCellHeight},
+        fill(canvas,
+             {x, row.plannedTop + kCellHeight, x + small_grid::columnWidth, row.plannedTop + 2 * kCellHeight},
              colours[std::size_t(actual)]);
     }
     if (day < 10) {
@@ -110,8 +111,10 @@ const platform::DialogTemplate& controlViewV2Template() {
             {view_id::monthEdit, ControlKind::Edit, "", {104, 18, 68, 12}, ControlFlag::ReadOnly},
             {view_id::nextMonth, ControlKind::Button, ">", {181, 17, 30, 14}, tab},
             {none, ControlKind::Frame, "", {240, 5, 121, 35}},
-            {none, ControlKind::Static,
-             "auf das Feld einer Sportart klicken, um Detailinformation\nzu bekommen", {243, 9, 115, 28},
+            {none,
+             ControlKind::Static,
+             "auf das Feld einer Sportart klicken, um Detailinformation\nzu bekommen",
+             {243, 9, 115, 28},
              ControlFlag::MultiLine},
             {none, ControlKind::Frame, "", {42, 45, 339, 18}},
             {none, ControlKind::Static, "rad:", {8, 50, 32, 8}},
@@ -146,14 +149,16 @@ void drawSmallControlGrid(platform::Canvas& canvas, const model::TrainingYear& y
     const platform::Font previousFont = canvas.state().font;
     canvas.setFont({kFontHeight, platform::Pitch::Variable, false, false});
     month = std::clamp(month, 1, 12);
-    for (int day = 1; day <= daysOfMonth(month, year.planYear); ++day) drawDay(canvas, year, month, day, colours);
+    for (int day = 1; day <= daysOfMonth(month, year.planYear); ++day)
+        drawDay(canvas, year, month, day, colours);
     for (const SmallSwatch& swatch : kLegend)
         fill(canvas, {swatch.topLeft.x, swatch.topLeft.y, swatch.topLeft.x + 40, swatch.topLeft.y + 20},
              colours[std::size_t(swatch.type)]);
     if (focus) {
         const int x = columnLeft(focus->day);
         const int top = rowOf(focus->sport).plannedTop;
-        drawFocusFrame(canvas, {x, top, x + small_grid::columnWidth, top + 2 * kCellHeight}, kFocusFrameWidth);
+        drawFocusFrame(canvas, {x, top, x + small_grid::columnWidth, top + 2 * kCellHeight},
+                       kFocusFrameWidth);
     }
     canvas.setFont(previousFont);
 }
@@ -173,7 +178,8 @@ ControlViewV2::ControlViewV2(const model::TrainingYear& year, const config::Conf
 
 void ControlViewV2::init(DialogHost& host) {
     month_ = openingMonth(year_);
-    focus_ = keptInside({openingDay(year_, month_), model::kBike}, smallGridSports(), daysOfMonth(month_, year_.planYear));
+    focus_ = keptInside({openingDay(year_, month_), model::kBike}, smallGridSports(),
+                        daysOfMonth(month_, year_.planYear));
     host.setText(view_id::monthEdit, model::monthName(month_));
     host.setFocus(view_id::canvas);
 }
@@ -204,7 +210,8 @@ void ControlViewV2::paint(DialogHost& host, int id, platform::Canvas& canvas) {
 
 void ControlViewV2::mouseDown(DialogHost& host, int id, Point at) {
     const Point layoutPoint = platform::toLogical(layoutOnto(host.clientSize(id)), at);
-    if (std::optional<CalendarCell> cell = hitSmallGridCell(layoutPoint, daysOfMonth(month_, year_.planYear))) {
+    if (std::optional<CalendarCell> cell =
+            hitSmallGridCell(layoutPoint, daysOfMonth(month_, year_.planYear))) {
         focus_ = *cell;
         showCell(host, *cell);
     }

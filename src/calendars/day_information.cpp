@@ -59,7 +59,8 @@ std::string fixedForm(const Rounded& rounded) {
 
 std::string exponentForm(const Rounded& rounded) {
     char exponent[16];
-    std::snprintf(exponent, sizeof exponent, "e%c%03d", rounded.exponent < 0 ? '-' : '+', std::abs(rounded.exponent));
+    std::snprintf(exponent, sizeof exponent, "e%c%03d", rounded.exponent < 0 ? '-' : '+',
+                  std::abs(rounded.exponent));
     return withoutTrailingZeros(rounded.digits.substr(0, 1) + "." + rounded.digits.substr(1)) + exponent;
 }
 
@@ -91,11 +92,13 @@ std::string dayInformationText(const model::TrainingYear& year, int day, int mon
     const model::DayRecord& record = year.days[std::size_t(index)];
     const model::SportEntry& entry = entryOf(record, sport);
     const bool routeSport = sport == model::kBike || sport == model::kRun;
-    std::string text = std::to_string(day) + "." + std::to_string(month) + "." + std::to_string(year.planYear);
+    std::string text =
+        std::to_string(day) + "." + std::to_string(month) + "." + std::to_string(year.planYear);
     text += "\nDistanz: " + fourDigitDistance(entry.distanceKm);
     text += (routeSport ? "\nStrecke: " : "\nInfo: ") + model::cp1252ToUtf8(entry.route);
     text += "\nZeit: " + model::cp1252ToUtf8(entry.duration);
-    text += (sport == model::kBike ? "\nTrainigspuls: " : "\nTrainingspuls: ") + std::to_string(entry.avgPulse);
+    text +=
+        (sport == model::kBike ? "\nTrainigspuls: " : "\nTrainingspuls: ") + std::to_string(entry.avgPulse);
     text += "\nWetter: " + model::cp1252ToUtf8(record.weather);
     text += "\nKommentar: " + model::cp1252ToUtf8(record.comment);
     return text;
@@ -103,8 +106,8 @@ std::string dayInformationText(const model::TrainingYear& year, int day, int mon
 
 void showDayInformation(platform::Services& services, const model::TrainingYear& year, int day, int month,
                         int sport) {
-    services.messageBox(dayInformationText(year, day, month, sport), "Tagesinformation", platform::Buttons::Ok,
-                        platform::Icon::None);
+    services.messageBox(dayInformationText(year, day, month, sport), "Tagesinformation",
+                        platform::Buttons::Ok, platform::Icon::None);
 }
 
 }  // namespace sb::calendars

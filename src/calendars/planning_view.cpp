@@ -18,7 +18,8 @@ const platform::DialogTemplate& planningViewTemplate() {
     return dialog;
 }
 
-PlanningView::PlanningView(model::TrainingYear& year, const config::ConfigStore& settings, std::string helpFile)
+PlanningView::PlanningView(model::TrainingYear& year, const config::ConfigStore& settings,
+                           std::string helpFile)
     : CalendarView(year, settings, std::move(helpFile), GridVariant::Planning, kHelpTopic, "Saisonbuch"),
       plan_(year) {}
 
@@ -47,8 +48,8 @@ void PlanningView::plan(platform::DialogHost& host, CalendarCell cell, int type)
     host.repaint(view_id::canvas);
 }
 
-void runPlanningView(platform::Services& services, model::TrainingYear& year, const config::ConfigStore& settings,
-                     const std::string& helpFile) {
+void runPlanningView(platform::Services& services, model::TrainingYear& year,
+                     const config::ConfigStore& settings, const std::string& helpFile) {
     PlanningView view(year, settings, helpFile);
     services.runModal(planningViewTemplate(), view);
 }

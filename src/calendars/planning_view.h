@@ -29,7 +29,7 @@ class PlanningView : public CalendarView {
     model::TrainingYear& plan_;
 };
 
-void runPlanningView(platform::Services& services, model::TrainingYear& year, const config::ConfigStore& settings,
-                     const std::string& helpFile);
+void runPlanningView(platform::Services& services, model::TrainingYear& year,
+                     const config::ConfigStore& settings, const std::string& helpFile);
 
 }  // namespace sb::calendars

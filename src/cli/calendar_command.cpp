@@ -16,7 +16,8 @@
 namespace sb::cli {
 namespace {
 
-const char* const kUsage = " (Aufruf: saisonbuch-cli calendar PLAN --month 1..12 [--control] -o AUS.png|AUS.pdf)";
+const char* const kUsage =
+    " (Aufruf: saisonbuch-cli calendar PLAN --month 1..12 [--control] -o AUS.png|AUS.pdf)";
 
 struct CalendarCommandLine {
     std::string planPath;
@@ -72,12 +73,12 @@ calendars::CalendarGrid gridOf(const CalendarCommandLine& line, const model::Tra
 
 bool writeCalendarPng(const CalendarCommandLine& line, const model::TrainingYear& year) {
     const calendars::CalendarGrid grid = gridOf(line, year, calendars::dialogFace);
-    return platform::qt::writePng(line.outputPath, {charts::frame::width, charts::frame::height},
-                                  [&](platform::Canvas& canvas) {
-                                      charts::setupDialogFrame(canvas, {charts::frame::width, charts::frame::height},
-                                                               calendars::dialogFace);
-                                      calendars::drawCalendarGrid(canvas, grid, nullptr);
-                                  });
+    return platform::qt::writePng(
+        line.outputPath, {charts::frame::width, charts::frame::height}, [&](platform::Canvas& canvas) {
+            charts::setupDialogFrame(canvas, {charts::frame::width, charts::frame::height},
+                                     calendars::dialogFace);
+            calendars::drawCalendarGrid(canvas, grid, nullptr);
+        });
 }
 
 bool printCalendarPdf(const CalendarCommandLine& line, const model::TrainingYear& year) {

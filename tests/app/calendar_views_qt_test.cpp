@@ -67,8 +67,10 @@ void expectLabelsFit(const QWidget& window, QSize canvas) {
         EXPECT_LE(widest, label->width()) << label->text().toStdString();
         const QRect text(label->geometry().topLeft(), QSize(widest, label->height()));
         for (int left : {195, 350, 505}) {
-            const platform::Rect swatches = platform::toDevice(layout, platform::Rect{left, 200, left + 40, 286});
-            const QRect drawn(swatches.left, swatches.top, swatches.right - swatches.left, swatches.bottom - swatches.top);
+            const platform::Rect swatches =
+                platform::toDevice(layout, platform::Rect{left, 200, left + 40, 286});
+            const QRect drawn(swatches.left, swatches.top, swatches.right - swatches.left,
+                              swatches.bottom - swatches.top);
             EXPECT_FALSE(text.intersects(drawn)) << label->text().toStdString();
         }
     }

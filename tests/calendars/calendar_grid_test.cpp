@@ -71,7 +71,8 @@ TEST(CalendarGrid, RowsFollowTheSportModeAndColumnsTheMonth) {
 
     GridFixture triathlon(2, 5);
     RecordingCanvas four = triathlon.draw();
-    for (const char* label : {"schwim.:", "rad:", "laufen:", "alternativ:"}) EXPECT_NE(nullptr, four.findText(label));
+    for (const char* label : {"schwim.:", "rad:", "laufen:", "alternativ:"})
+        EXPECT_NE(nullptr, four.findText(label));
     EXPECT_EQ(29u, cellsAt(four, kFirstRowTop + 300, 80).size());  // February of a leap year
     EXPECT_NE(nullptr, four.findText("Februar 2008"));
 
@@ -124,12 +125,13 @@ TEST(CalendarGrid, DayNumbersWeekdaysAndLegend) {
     EXPECT_EQ((platform::Point{170 + 40 * 2, kFirstRowTop - 28}), monday->points[0]);
     EXPECT_EQ(170 + 40 * 6, canvas.findText("Fr")->points[0].x);
 
-    const std::pair<int, platform::Point> legend[]{{0, {600, 620}}, {3, {600, 905}}, {5, {950, 620}},
+    const std::pair<int, platform::Point> legend[]{{0, {600, 620}}, {3, {600, 905}},  {5, {950, 620}},
                                                    {7, {950, 905}}, {6, {1300, 620}}, {9, {1300, 715}}};
     for (const auto& [type, topLeft] : legend) {
         const Rect swatch{topLeft.x, topLeft.y, topLeft.x + 60, topLeft.y + 70};
         auto filled = canvas.filledWith(fixture.grid.typeColours[std::size_t(type)]);
-        EXPECT_TRUE(std::any_of(filled.begin(), filled.end(), [&](const DrawCall* c) { return c->rect() == swatch; }))
+        EXPECT_TRUE(
+            std::any_of(filled.begin(), filled.end(), [&](const DrawCall* c) { return c->rect() == swatch; }))
             << "type " << type;
         const DrawCall* label = canvas.findText("Typ" + std::to_string(type) + ":");
         ASSERT_NE(nullptr, label);
@@ -137,8 +139,9 @@ TEST(CalendarGrid, DayNumbersWeekdaysAndLegend) {
         EXPECT_EQ(platform::HAlign::Right, label->align.horizontal);
     }
     auto chosen = canvas.filledWith(fixture.grid.typeColours[7]);
-    EXPECT_TRUE(std::any_of(chosen.begin(), chosen.end(),
-                            [](const DrawCall* c) { return c->rect() == Rect{150, 620, 270, 760}; }));
+    EXPECT_TRUE(std::any_of(chosen.begin(), chosen.end(), [](const DrawCall* c) {
+        return c->rect() == Rect{150, 620, 270, 760};
+    }));
     EXPECT_EQ((platform::Point{210, 781}), canvas.findText("ausgewählt")->points[0]);
 }
 

@@ -54,9 +54,10 @@ TEST_F(ControlViewTest, BothHalvesOfACellShowTheSameDayInformation) {
         host.press(208);
         host.pressHelp();
     });
-    const std::vector<std::string> expected{kRunInfo, kRunInfo,
-                                            "3.3.2008\nDistanz: 1235\nStrecke: \nZeit: 02:00\nTrainigspuls: 130\n"
-                                            "Wetter: \nKommentar: "};
+    const std::vector<std::string> expected{
+        kRunInfo, kRunInfo,
+        "3.3.2008\nDistanz: 1235\nStrecke: \nZeit: 02:00\nTrainigspuls: 130\n"
+        "Wetter: \nKommentar: "};
     EXPECT_EQ(expected, services.messageTexts());
     EXPECT_EQ("Tagesinformation", services.messages().front().title);
     ASSERT_EQ(1u, services.printedDocuments().size());
@@ -68,7 +69,7 @@ TEST_F(ControlViewTest, BothHalvesOfACellShowTheSameDayInformation) {
 TEST_F(ControlViewTest, VersionTwoOpensTheSmallViewAndVersionOneNone) {
     year->planFileVersion = 2;
     year->days[31 + 6].bike = {"Ring", 120, 40.0f, 0, "01:30", 0, ""};  // 7 February
-    year->days[31 + 15].run = {"", 0, 8.0f, 0, "00:40", 0, ""};       // 16 February
+    year->days[31 + 15].run = {"", 0, 8.0f, 0, "00:40", 0, ""};         // 16 February
     run("TRAININGSKONTROLLE_V2", [&](HeadlessDialogHost& host) {
         EXPECT_EQ("März", host.text(201));
         host.pressKey(3, platform::Key::PageDown);
@@ -81,7 +82,8 @@ TEST_F(ControlViewTest, VersionTwoOpensTheSmallViewAndVersionOneNone) {
         host.pressKey(3, platform::Key::Enter);
         const platform::Size size = host.clientSize(3);
         const platform::Mapping layout{{0, 0}, {small_grid::width, small_grid::height}, {0, 0}, size};
-        host.click(3, platform::toDevice(layout, platform::Point{73 + 15 * 6 + 7, 75}));  // Rad of day 7, above its cell
+        host.click(3, platform::toDevice(
+                          layout, platform::Point{73 + 15 * 6 + 7, 75}));  // Rad of day 7, above its cell
         host.click(3, platform::toDevice(layout, platform::Point{73 + 15 * 29 + 7, 115}));  // no 30 February
         host.pressHelp();
     });

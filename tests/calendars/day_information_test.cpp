@@ -26,18 +26,29 @@ TEST(DayInformation, LinesNameTheSportsFieldsAndTheDaysRemarks) {
     auto year = std::make_unique<model::TrainingYear>();
     year->planYear = 2008;
     model::DayRecord& day = year->days[62];  // 3 March
-    day.bike = {"Runde \xfc" "ber Berg", 131, 1234.56f, 0, "02:10", 0, ""};
+    day.bike = {
+        "Runde \xfc"
+        "ber Berg",
+        131,
+        1234.56f,
+        0,
+        "02:10",
+        0,
+        ""};
     day.run = {"", 152, 12.5f, 0, "01:00", 0, ""};
     day.swim = {"Halle", 0, 2.0f, 0, "00:45", 0, ""};
     day.weather = "sonnig";
     day.comment = "gut";
-    EXPECT_EQ("3.3.2008\nDistanz: 1235\nStrecke: Runde über Berg\nZeit: 02:10\nTrainigspuls: 131\n"
-              "Wetter: sonnig\nKommentar: gut",
-              dayInformationText(*year, 3, 3, model::kBike));
-    EXPECT_EQ("3.3.2008\nDistanz: 12.5\nStrecke: \nZeit: 01:00\nTrainingspuls: 152\nWetter: sonnig\nKommentar: gut",
-              dayInformationText(*year, 3, 3, model::kRun));
-    EXPECT_EQ("3.3.2008\nDistanz: 2\nInfo: Halle\nZeit: 00:45\nTrainingspuls: 0\nWetter: sonnig\nKommentar: gut",
-              dayInformationText(*year, 3, 3, model::kSwim));
+    EXPECT_EQ(
+        "3.3.2008\nDistanz: 1235\nStrecke: Runde über Berg\nZeit: 02:10\nTrainigspuls: 131\n"
+        "Wetter: sonnig\nKommentar: gut",
+        dayInformationText(*year, 3, 3, model::kBike));
+    EXPECT_EQ(
+        "3.3.2008\nDistanz: 12.5\nStrecke: \nZeit: 01:00\nTrainingspuls: 152\nWetter: sonnig\nKommentar: gut",
+        dayInformationText(*year, 3, 3, model::kRun));
+    EXPECT_EQ(
+        "3.3.2008\nDistanz: 2\nInfo: Halle\nZeit: 00:45\nTrainingspuls: 0\nWetter: sonnig\nKommentar: gut",
+        dayInformationText(*year, 3, 3, model::kSwim));
 }
 
 }  // namespace

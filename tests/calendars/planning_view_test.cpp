@@ -77,7 +77,8 @@ TEST_F(PlanningViewTest, InRunningModeThereIsNoBikeCellToHit) {
 }
 
 TEST_F(PlanningViewTest, PrintsTheMonthWithoutMovingTheClickTargets) {
-    services.answerPrintDialogs({platform::headless::PrintAnswer{}, platform::headless::PrintAnswer::failure(4)});
+    services.answerPrintDialogs(
+        {platform::headless::PrintAnswer{}, platform::headless::PrintAnswer::failure(4)});
     run([&](HeadlessDialogHost& host) {
         host.press(208);
         host.press(208);
@@ -92,7 +93,8 @@ TEST_F(PlanningViewTest, PrintsTheMonthWithoutMovingTheClickTargets) {
     const auto* ok = printed.pages[0].findText("ausgewählt");
     ASSERT_NE(nullptr, ok);
     EXPECT_EQ(platform::rgb(255, 255, 255), *ok->state.textBackground);
-    EXPECT_EQ(std::vector<std::string>{"Fehler beim Inintialisieren des\nDruckertreibers"}, services.messageTexts());
+    EXPECT_EQ(std::vector<std::string>{"Fehler beim Inintialisieren des\nDruckertreibers"},
+              services.messageTexts());
     EXPECT_EQ(1, year->modified);  // the click after printing still hit its cell
     EXPECT_EQ(2u, services.helpCalls().size());
     EXPECT_EQ(24, services.helpCalls().back().topic);
