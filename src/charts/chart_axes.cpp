@@ -1,6 +1,7 @@
 // Value and category axes. Positions are products truncated toward zero, measured from the origin.
 #include "charts/chart_axes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -36,6 +37,29 @@ std::string number(int value) {
     return std::to_string(value);
 }
 
+// A value label ends a line height left of the axis. One wider than the margin before that (a
+// five-digit climbing total in a proportional font) is drawn in a font just small enough to fit,
+// so no digit is lost at the canvas edge.
+void drawValueLabel(Canvas& canvas, int lineHeight, int y, const std::string& text) {
+    int right = frame::originX - lineHeight;
+    int room = right - lineHeight / 8;
+    int width = canvas.textWidth(text);
+    if (width <= room || room <= 0) {
+        canvas.drawText({right, y - lineHeight / 2}, text, kRightTop);
+        return;
+    }
+    platform::Font previous = canvas.state().font;
+    platform::Font smaller = previous;
+    smaller.height = std::max(1, canvas.textMetrics().height * room / width);
+    canvas.setFont(smaller);
+    while (smaller.height > 1 && canvas.textWidth(text) > room) {
+        --smaller.height;
+        canvas.setFont(smaller);
+    }
+    canvas.drawText({right, y - canvas.textMetrics().lineHeight() / 2}, text, kRightTop);
+    canvas.setFont(previous);
+}
+
 }  // namespace
 
 void drawValueAxis(Canvas& canvas, int style, int lineHeight, double scale, double axisMax, double maxValue) {
@@ -50,9 +74,7 @@ void drawValueAxis(Canvas& canvas, int style, int lineHeight, double scale, doub
     }
     for (int k = 0; k <= valueDivisions; ++k) {
         int y = originY - truncated(step * k * scale);
-        if (maxValue != 0)
-            canvas.drawText({originX - lineHeight, y - lineHeight / 2}, number(truncated(step * k)),
-                            kRightTop);
+        if (maxValue != 0) drawValueLabel(canvas, lineHeight, y, number(truncated(step * k)));
         canvas.drawLine({originX - lineHeight / 2, y}, {originX, y});
         if (k >= 1 || isThreeD(style)) {
             SavedDrawingObjects saved(canvas);

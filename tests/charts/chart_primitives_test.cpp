@@ -4,11 +4,13 @@
 
 #include <limits>
 
+#include "charts/axis_maximum.h"
 #include "charts/chart_axes.h"
 #include "charts/chart_bars.h"
 #include "charts/chart_frame.h"
 #include "charts/chart_legends.h"
 #include "charts/chart_texts.h"
+#include "charts/diagram_quantity.h"
 #include "platform/headless/recording_canvas.h"
 
 using namespace sb::charts;
@@ -29,6 +31,14 @@ RecordingCanvas diagramCanvas() {
     selectDiagramFont(canvas);
     return canvas;
 }
+
+// Digits about as wide as the screen font's (15/26 of the font height), wider than the recording
+// canvas's own ten units.
+class WideDigitCanvas : public RecordingCanvas {
+  public:
+    int textWidth(std::string_view text) const override { return widthAt(text, state().font.height); }
+    static int widthAt(std::string_view text, int fontHeight) { return int(text.size()) * fontHeight * 15 / 26; }
+};
 
 std::vector<const DrawCall*> gridLines(const RecordingCanvas& canvas, PenStyle style) {
     std::vector<const DrawCall*> found;
@@ -72,6 +82,25 @@ TEST(ChartPrimitives, ValueAxisLadderLabelsAndGrid) {
     RecordingCanvas noTop = diagramCanvas();
     drawValueAxis(noTop, kBarStyle, 28, 840 / 0.0, 0, 0);
     EXPECT_TRUE(noTop.calls().empty());
+}
+
+TEST(ChartPrimitives, ValueLabelsFitLeftOfTheAxisAtEveryAxisTop) {
+    for (int code = kKmBike; code <= kActualTimeOther; ++code) {
+        for (float largest : {24999.0f, 149.0f, 39.0f, 4.0f, 99999.0f, 654321.0f}) {
+            float top = axisMaximum(code, largest);
+            WideDigitCanvas canvas;
+            selectDiagramFont(canvas);
+            drawValueAxis(canvas, kBarStyle, 28, 840 / top, top, largest);
+            for (const DrawCall* label : canvas.callsOf(CallKind::Text)) {
+                int height = label->state.font.height;
+                EXPECT_EQ(label->points[0].x, 80 - 28) << code << " " << label->text;
+                EXPECT_GT(label->points[0].x - WideDigitCanvas::widthAt(label->text, height), 0)
+                    << code << " " << label->text;
+                EXPECT_GE(height, label->text.size() <= 5 ? 16 : 12) << code << " " << label->text;
+            }
+            EXPECT_EQ(canvas.state().font.height, 26);
+        }
+    }
 }
 
 TEST(ChartPrimitives, CategoryAxesLabelAndTickTheirSlots) {
