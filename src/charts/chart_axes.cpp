@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "charts/chart_frame.h"
 
@@ -37,26 +38,37 @@ std::string number(int value) {
     return std::to_string(value);
 }
 
-// A value label ends a line height left of the axis. One wider than the margin before that (a
-// five-digit climbing total in a proportional font) is drawn in a font just small enough to fit,
-// so no digit is lost at the canvas edge.
-void drawValueLabel(Canvas& canvas, int lineHeight, int y, const std::string& text) {
-    int right = frame::originX - lineHeight;
-    int room = right - lineHeight / 8;
-    int width = canvas.textWidth(text);
-    if (width <= room || room <= 0) {
-        canvas.drawText({right, y - lineHeight / 2}, text, kRightTop);
-        return;
-    }
-    platform::Font previous = canvas.state().font;
-    platform::Font smaller = previous;
-    smaller.height = std::max(1, canvas.textMetrics().height * room / width);
+// The value labels end a line height left of the axis and share one font: the diagram font, or when
+// the widest label would run past the canvas edge (a five-digit climbing total), a font just small
+// enough for it, so no digit is lost.
+void selectValueLabelFont(Canvas& canvas, int room, const std::vector<std::string>& labels) {
+    int widest = 0;
+    for (const std::string& label : labels) widest = std::max(widest, canvas.textWidth(label));
+    if (widest <= room || room <= 0) return;
+    platform::Font smaller = canvas.state().font;
+    smaller.height = std::max(1, canvas.textMetrics().height * room / widest);
     canvas.setFont(smaller);
-    while (smaller.height > 1 && canvas.textWidth(text) > room) {
+    auto tooWide = [&] {
+        for (const std::string& label : labels)
+            if (canvas.textWidth(label) > room) return true;
+        return false;
+    };
+    while (smaller.height > 1 && tooWide()) {
         --smaller.height;
         canvas.setFont(smaller);
     }
-    canvas.drawText({right, y - canvas.textMetrics().lineHeight() / 2}, text, kRightTop);
+}
+
+void drawValueLabels(Canvas& canvas, int lineHeight, double scale, double step) {
+    using namespace frame;
+    std::vector<std::string> labels;
+    for (int k = 0; k <= valueDivisions; ++k) labels.push_back(number(truncated(step * k)));
+    platform::Font previous = canvas.state().font;
+    int right = originX - lineHeight;
+    selectValueLabelFont(canvas, right - lineHeight / 8, labels);
+    int half = canvas.state().font == previous ? lineHeight / 2 : canvas.textMetrics().lineHeight() / 2;
+    for (int k = 0; k <= valueDivisions; ++k)
+        canvas.drawText({right, originY - truncated(step * k * scale) - half}, labels[k], kRightTop);
     canvas.setFont(previous);
 }
 
@@ -72,9 +84,9 @@ void drawValueAxis(Canvas& canvas, int style, int lineHeight, double scale, doub
         for (int i = isThreeD(style) ? 0 : 1; i <= kMinorLines; ++i)
             drawGridLine(canvas, style, originY - truncated(step * i * scale * 0.25));
     }
+    if (maxValue != 0) drawValueLabels(canvas, lineHeight, scale, step);
     for (int k = 0; k <= valueDivisions; ++k) {
         int y = originY - truncated(step * k * scale);
-        if (maxValue != 0) drawValueLabel(canvas, lineHeight, y, number(truncated(step * k)));
         canvas.drawLine({originX - lineHeight / 2, y}, {originX, y});
         if (k >= 1 || isThreeD(style)) {
             SavedDrawingObjects saved(canvas);
