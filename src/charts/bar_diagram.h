@@ -22,7 +22,8 @@ struct DiagramRequest {
     int timeSportFlags = 0;  // MODUS2, used by "Zeit" (128)
     int loadSportFlags = 0;  // MODUS3, used by "Belastung" (127)
     int sportMode = statistics::kModeTriathlon;
-    std::array<std::string, model::kTrainingTypeCount> typeLabels;  // Windows-1252, as the configuration keeps them
+    // Windows-1252, as the configuration keeps them
+    std::array<std::string, model::kTrainingTypeCount> typeLabels;
     std::array<platform::Colour, model::kTrainingTypeCount> typeColours{};
 };
 

@@ -37,7 +37,9 @@ RecordingCanvas diagramCanvas() {
 class WideDigitCanvas : public RecordingCanvas {
   public:
     int textWidth(std::string_view text) const override { return widthAt(text, state().font.height); }
-    static int widthAt(std::string_view text, int fontHeight) { return int(text.size()) * fontHeight * 15 / 26; }
+    static int widthAt(std::string_view text, int fontHeight) {
+        return int(text.size()) * fontHeight * 15 / 26;
+    }
 };
 
 std::vector<const DrawCall*> gridLines(const RecordingCanvas& canvas, PenStyle style) {
