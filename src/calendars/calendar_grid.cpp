@@ -174,6 +174,20 @@ int daysOfMonth(int month, int planYear) {
     return model::daysInMonth(month, planYear);
 }
 
+CalendarGrid calendarGridOf(const model::TrainingYear& year, const config::ConfigStore& settings, int month,
+                            GridVariant variant, platform::Colour background) {
+    CalendarGrid grid;
+    grid.year = &year;
+    grid.month = month;
+    grid.variant = variant;
+    grid.sportMode = settings.sportMode;
+    grid.typeLabels = settings.trainingTypeLabels;
+    for (std::size_t type = 0; type < grid.typeColours.size(); ++type)
+        grid.typeColours[type] = platform::Colour(settings.trainingTypeColours[type]);
+    grid.background = background;
+    return grid;
+}
+
 void drawCalendarGrid(Canvas& canvas, const CalendarGrid& grid, CalendarHitAreas* hitAreas) {
     const platform::Font previousFont = charts::selectDiagramFont(canvas);
     const platform::CanvasState saved = canvas.state();

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "config/config_store.h"
 #include "model/training_types.h"
 #include "model/training_year.h"
 #include "platform/canvas.h"
@@ -65,6 +66,10 @@ struct CalendarGrid {
     std::array<platform::Colour, model::kTrainingTypeCount> typeColours{};
     platform::Colour background = dialogFace;
 };
+
+// The grid of a month with the sport mode, labels and colours of the settings; chosen type 0.
+CalendarGrid calendarGridOf(const model::TrainingYear& year, const config::ConfigStore& settings, int month,
+                            GridVariant variant, platform::Colour background);
 
 // Draws the month on a canvas whose frame is already set up (screen or printer). hitAreas, when given,
 // are refreshed in the canvas's device coordinates; a printout passes none, so the view's stay valid.

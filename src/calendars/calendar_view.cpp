@@ -134,16 +134,8 @@ void CalendarView::help(DialogHost& host) {
 }
 
 CalendarGrid CalendarView::grid(platform::Colour background) const {
-    CalendarGrid grid;
-    grid.year = &year_;
-    grid.month = month_;
-    grid.variant = variant_;
+    CalendarGrid grid = calendarGridOf(year_, settings_, month_, variant_, background);
     grid.chosenType = chosenType_;
-    grid.sportMode = settings_.sportMode;
-    grid.typeLabels = settings_.trainingTypeLabels;
-    for (std::size_t type = 0; type < grid.typeColours.size(); ++type)
-        grid.typeColours[type] = platform::Colour(settings_.trainingTypeColours[type]);
-    grid.background = background;
     return grid;
 }
 

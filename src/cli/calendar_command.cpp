@@ -58,17 +58,14 @@ bool parse(const Arguments& arguments, CalendarCommandLine& line, std::string& e
     return true;
 }
 
+// The program's default labels, colours and sport mode.
 calendars::CalendarGrid gridOf(const CalendarCommandLine& line, const model::TrainingYear& year,
                                platform::Colour background) {
-    calendars::CalendarGrid grid;
-    grid.year = &year;
-    grid.month = line.month;
-    grid.variant = line.control ? calendars::GridVariant::Control : calendars::GridVariant::Planning;
-    grid.typeLabels = model::defaultTrainingTypeLabels();
-    for (std::size_t type = 0; type < grid.typeColours.size(); ++type)
-        grid.typeColours[type] = platform::Colour(model::defaultTrainingTypeColours()[type]);
-    grid.background = background;
-    return grid;
+    config::ConfigStore settings;
+    settings.trainingTypeLabels = model::defaultTrainingTypeLabels();
+    settings.trainingTypeColours = model::defaultTrainingTypeColours();
+    const auto variant = line.control ? calendars::GridVariant::Control : calendars::GridVariant::Planning;
+    return calendars::calendarGridOf(year, settings, line.month, variant, background);
 }
 
 bool writeCalendarPng(const CalendarCommandLine& line, const model::TrainingYear& year) {
