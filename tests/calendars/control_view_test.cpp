@@ -1,5 +1,5 @@
 // The control views through the headless host: which view a plan's version opens, the day information
-// from either half of a cell, the version-2 view's month field and cells, and printing.
+// from either half of a cell or by keyboard, the version-2 view's month field and cells, and printing.
 #include <gtest/gtest.h>
 
 #include "calendars/control_view.h"
@@ -63,6 +63,20 @@ TEST_F(ControlViewTest, BothHalvesOfACellShowTheSameDayInformation) {
     ASSERT_EQ(1u, services.printedDocuments().size());
     EXPECT_EQ("Saisonbuchkontrolle_3_2008", services.printedDocuments().front().name);
     EXPECT_EQ(34, services.helpCalls().front().topic);
+    EXPECT_EQ(0, year->modified);
+}
+
+TEST_F(ControlViewTest, EnterShowsTheFocusCellsDayInformation) {
+    year->days[75].swim = {"Halle", 0, 1.5f, 0, "00:40", 0, ""};  // 16 March
+    run("TRAININGSKONTROLLE_NEU", [&](HeadlessDialogHost& host) {
+        host.pressKey(3, platform::Key::Left);
+        host.pressKey(3, platform::Key::Up);
+        host.pressKey(3, platform::Key::Enter);
+        host.pressKey(3, platform::Key::Digit4);  // plans nothing here
+    });
+    EXPECT_EQ(std::vector<std::string>{"16.3.2008\nDistanz: 1.5\nInfo: Halle\nZeit: 00:40\nTrainingspuls: 0\n"
+                                       "Wetter: \nKommentar: "},
+              services.messageTexts());
     EXPECT_EQ(0, year->modified);
 }
 

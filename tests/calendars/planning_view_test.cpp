@@ -1,5 +1,5 @@
 // The planning view through the headless host: which month it opens on, choosing a type from the
-// legend, planning a cell, printing and help.
+// legend, planning a cell by mouse or keyboard, printing and help.
 #include <gtest/gtest.h>
 
 #include "calendars/planning_view.h"
@@ -10,6 +10,7 @@
 namespace sb::calendars {
 namespace {
 
+using platform::Key;
 using platform::headless::HeadlessDialogHost;
 using platform::headless::HeadlessServices;
 using testing::clickGrid;
@@ -25,7 +26,7 @@ class PlanningViewTest : public ::testing::Test {
         services.scriptDialog("SAISONBUCHUNG_NEU", [&](HeadlessDialogHost& host) {
             host.paint(3);
             script(host);
-            host.press(206);
+            if (!host.ended()) host.press(206);
         });
         runPlanningView(services, *year, settings, "inhalt.hlp");
         EXPECT_EQ(std::vector<std::string>{}, services.unexpected());
@@ -98,6 +99,37 @@ TEST_F(PlanningViewTest, PrintsTheMonthWithoutMovingTheClickTargets) {
     EXPECT_EQ(1, year->modified);  // the click after printing still hit its cell
     EXPECT_EQ(2u, services.helpCalls().size());
     EXPECT_EQ(24, services.helpCalls().back().topic);
+}
+
+// The thick frame drawn around the keyboard's focus cell.
+platform::Rect focusFrame(const platform::headless::RecordingCanvas& canvas) {
+    for (const auto* call : canvas.callsOf(platform::headless::CallKind::Rectangle))
+        if (call->brush().style == platform::BrushStyle::None && call->pen().width > 1) return call->rect();
+    return {};
+}
+
+TEST_F(PlanningViewTest, CursorKeysMoveAVisibleFocusThatDigitsAndSpacePlan) {
+    run([&](HeadlessDialogHost& host) {
+        EXPECT_EQ(3, host.focus());
+        EXPECT_EQ((platform::Rect{790, 66, 830, 146}), focusFrame(host.paint(3)));  // today, first row
+        host.pressKey(3, Key::Left);
+        host.pressKey(3, Key::Down);
+        EXPECT_EQ((platform::Rect{750, 166, 790, 246}), focusFrame(host.paint(3)));
+        host.pressKey(3, Key::Digit7);
+        clickGrid(host, 630, 935);  // type 3 chosen
+        host.pressKey(3, Key::Down);
+        host.pressKey(3, Key::Space);
+        for (int i = 0; i < 20; ++i) host.pressKey(3, Key::Right);  // stops at 31 March
+        host.pressKey(3, Key::PageDown);                            // April has 30 days
+        EXPECT_EQ((platform::Rect{1310, 266, 1350, 346}), focusFrame(host.paint(3)));
+        EXPECT_NE(nullptr, host.paint(3).findText("April 2008"));
+        host.pressKey(3, Key::Digit2);
+        host.pressKey(3, Key::PageUp);
+        host.pressKey(3, Key::Enter);  // not the view's key: the default button "OK"
+        EXPECT_TRUE(host.ended());
+    });
+    EXPECT_EQ(37, year->days[75].plannedTypes);   // 16 March: Rad 7, Laufen 3
+    EXPECT_EQ(20, year->days[120].plannedTypes);  // 30 April: Laufen 2
 }
 
 }  // namespace
