@@ -1,5 +1,5 @@
 // The built menu bar: its popups, the axis lists for every sport mode, plan version and diagram kind,
-// the grey state without a plan, the file history and the check marks.
+// the file history and the check marks.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,7 +8,6 @@
 #include "charts/diagram_quantity.h"
 #include "shell/diagram_selection.h"
 #include "shell/menu_bar.h"
-#include "support/headless_main_window.h"
 
 namespace sb::shell {
 namespace {
@@ -84,43 +83,6 @@ TEST(MenuBar, PopupsAndFileMenuInOrder) {
               (std::vector<std::string>{"&Datei", "&Bearbeiten", "&Ansicht", "&Tools", "&Radcomputer",
                                         "&Extras", "&Diagramm", "&Y-Achse", "&Hilfe"}));
     EXPECT_EQ(checkedIds(popupNamed(bar, "&Diagramm")->children), (std::vector<int>{56}));
-    // Without a loaded file only "open" is offered.
-    for (int id : {82, 84, 85}) EXPECT_TRUE(findMenuItem(bar, id)->greyed) << id;
-    EXPECT_FALSE(findMenuItem(bar, 83)->greyed);
-    app.recordings.bikeComputerFileLoaded = true;
-    EXPECT_FALSE(findMenuItem(buildMenuBar(app), 85)->greyed);
-}
-
-TEST(MenuBar, PlanCommandsGreyedByPlanVersion) {
-    const std::vector<int> planCommands{12, 13, 14, 15, 30, 31, 32, 40, 41, 42, 43, 44, 45, 46, 47, 58, 59};
-    const std::vector<int> versionTwoCommands{31, 47, 59};
-    for (int version = 0; version <= 3; ++version) {
-        const std::vector<MenuItem> bar = buildMenuBar(appWith(5, version, 0));
-        for (int id : planCommands) {
-            const bool needsTwo = std::count(versionTwoCommands.begin(), versionTwoCommands.end(), id) > 0;
-            const bool enabled = needsTwo ? version >= 2 : version != 0;
-            EXPECT_EQ(findMenuItem(bar, id)->greyed, !enabled) << "version " << version << " id " << id;
-        }
-        for (int id : {10, 11, 16, 17, 60, 61, 62, 63, 64, 65, 66, 70})
-            EXPECT_FALSE(findMenuItem(bar, id)->greyed) << id;
-    }
-}
-
-TEST(MenuBar, RebuildKeepsSaveGreyedWithoutPlan) {
-    Application app = appWith(5, 0, 3);
-    app.year.currentFileName = "/home/anna/plan.sb3";  // the last plan's name, not loaded
-    testing::HeadlessMainWindow view;
-    refreshMenuBar(app, view);
-    EXPECT_TRUE(view.menuItem(12).greyed);
-    EXPECT_TRUE(findMenuItem(app.menuBar, 12)->greyed);
-    EXPECT_TRUE(view.toolbarButtonEnabled(253));
-    EXPECT_TRUE(view.toolbarButtonEnabled(251));
-
-    app.settings.diagramKind = 1;
-    refreshMenuBar(app, view);
-    EXPECT_FALSE(view.toolbarButtonEnabled(253));
-    EXPECT_FALSE(view.toolbarButtonEnabled(254));
-    EXPECT_FALSE(view.toolbarButtonEnabled(251));
 }
 
 TEST(MenuBar, HistoryEntries) {
