@@ -57,11 +57,14 @@ MenuItem axisItem(const Application& app, std::string text, int id) {
     return item;
 }
 
-// Every command the dispatcher would not run is greyed, whichever popup holds it.
+// Every command the dispatcher would not run is greyed, whichever popup holds it; so is a submenu with
+// nothing to choose. The menu bar's own titles stay enabled, so their items can always be seen.
 void greyDisabledCommands(const Application& app, Items& items) {
     for (MenuItem& item : items) {
         if (!item.children.empty()) {
             greyDisabledCommands(app, item.children);
+            item.greyed = std::all_of(item.children.begin(), item.children.end(),
+                                      [](const MenuItem& child) { return child.separator || child.greyed; });
         } else if (!item.separator && !commandEnabled(app, item.id)) {
             item.greyed = true;
         }
@@ -326,7 +329,7 @@ std::vector<MenuItem> buildMenuBar(const Application& app) {
     if (app.settings.userDiagramSlot != -1) bar.push_back(presetKindMenu(app));
     addAxisMenus(app, bar);
     bar.push_back(helpMenu());
-    greyDisabledCommands(app, bar);
+    for (MenuItem& popup : bar) greyDisabledCommands(app, popup.children);
     return bar;
 }
 

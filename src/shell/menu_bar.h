@@ -14,7 +14,7 @@ namespace sb::shell {
 // a rebuild can never offer a command the state does not allow.
 std::vector<platform::MenuItem> buildMenuBar(const Application& app);
 
-// How many history entries the "&Datei" menu shows (commands 20 … 19 + this count); the history keys
+// How many history entries the "&Datei" menu shows, from the first history command on; the history keys
 // Ctrl+1…Ctrl+9 beyond it have no entry to open.
 int shownHistoryCount(const config::ConfigStore& settings);
 
