@@ -15,7 +15,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
-#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -26,7 +25,6 @@
 #include "app/program_start.h"
 #include "charts/diagram_quantity.h"
 #include "model/clock.h"
-#include "planfile/plan_file_writer.h"
 #include "platform_qt/qt_test_application.h"
 #include "shell/command_dispatcher.h"
 #include "shell/command_ids.h"
@@ -62,24 +60,6 @@ class RecordingWindow : public app::MainWindow {
     void postCommand(int commandId) override { posted.push_back(commandId); }
     std::vector<int> posted;
 };
-
-// A season of 2009 with something trained on most days, so every diagram has bars to show.
-model::TrainingYear seasonPlan() {
-    model::TrainingYear year;
-    year.firstName = "Anna";
-    year.lastName = "Berger";
-    year.planYear = 2009;
-    for (int day = 0; day < 365; ++day) {
-        model::DayRecord& d = year.days[std::size_t(day)];
-        const float wave = float(1.0 + std::sin(day / 20.0));
-        if (day % 7 != 0) d.bike = {"Waldrunde", 135, 30.0f + 25.0f * wave, 300, "01:30", 2, ""};
-        if (day % 3 == 0) d.run = {"Stadtpark", 150, 8.0f + 4.0f * wave, 0, "00:50", 3, ""};
-        if (day % 4 == 1) d.swim = {"Hallenbad", 125, 2.0f, 0, "00:45", 1, ""};
-        d.bodyWeight = 70.0f;
-        d.restingPulse = 48;
-    }
-    return year;
-}
 
 // A program directory in a fresh temporary folder, with the given settings file.
 class ProgramDirectory {
@@ -157,10 +137,11 @@ class MainWindowTest : public ::testing::Test {
     }
     void TearDown() override { model::setClock({}); }
 
-    // The program started on the season plan with these settings, the logo still shown.
+    // The program started on the sample plan with these settings, the logo still shown.
     std::unique_ptr<app::MainWindow> openWithPlan(const std::string& settings) {
-        plan_ = directory_.file("saison 2009.sb3");
-        EXPECT_EQ(planfile::writePlanFile(seasonPlan(), plan_), 0);
+        plan_ = directory_.file("saison 2008.sb3");
+        fs::copy_file(std::string(std::getenv("SAISONBUCH_TEST_DATA")) + "/../../examples/sample-2008.sb3",
+                      plan_);
         std::ofstream(directory_.file("train.cfg"), std::ios::binary)
             << "[KONFIG]\r\nAUTOLADEN=1\r\nLETZTE_DATEI=" << plan_ << "\r\n"
             << settings;
@@ -195,7 +176,7 @@ TEST_F(MainWindowTest, ReloadsTheLastPlanAndDrawsItsDiagramAfterTheLogo) {
     passLogoTime();
     EXPECT_EQ(state_.logoDone, 1);
 
-    EXPECT_EQ(window->windowTitle().toStdString(), "saison 2009.sb3 – Saisonbuch");
+    EXPECT_EQ(window->windowTitle().toStdString(), "saison 2008.sb3 – Saisonbuch");
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
 
@@ -213,8 +194,8 @@ TEST_F(MainWindowTest, ReloadsTheLastPlanAndDrawsItsDiagramAfterTheLogo) {
 
     // Three parts side by side across the bar, a quarter, a quarter and a half of it.
     const app::StatusParts& parts = *window->statusParts();
-    EXPECT_EQ(parts.text(0), "Trainingsjahr: 2009");
-    EXPECT_EQ(parts.text(1), "Sportler(in): Anna Berger");
+    EXPECT_EQ(parts.text(0), "Trainingsjahr: 2008");
+    EXPECT_EQ(parts.text(1), "Sportler(in): Anna Beispiel");
     EXPECT_EQ(parts.text(2).toStdString(), "Datei: " + plan_);
     EXPECT_EQ(parts.partGeometry(0).left(), 0);
     EXPECT_EQ(parts.partGeometry(1).left(), parts.partGeometry(0).right() + 1);
@@ -273,28 +254,6 @@ TEST_F(MainWindowTest, WithoutPlanTheStartScreenShowsAndPlanCommandsStayOff) {
     EXPECT_GE(coloursIn(screen, screen.rect()).size(), 3u);
 }
 
-// Choosing the checked item of a menu again keeps its mark: the marks show the state, which stays.
-TEST_F(MainWindowTest, CheckMarksStayWhenTheCheckedItemIsChosenAgain) {
-    const auto window =
-        openWithPlan("DIAGRAMM_TYP=1\r\nSPORTART=5\r\n[WOCHEN_JAHRES_DIAGRAMM]\r\nMODUS=103\r\n");
-    passLogoTime();
-    auto chooseTwice = [&](int id) {
-        for (int time = 0; time < 2; ++time) {
-            QAction* item = menuCommand(*window->menuBar(), id);
-            ASSERT_NE(item, nullptr) << id;
-            item->trigger();
-            QApplication::processEvents();
-        }
-        ASSERT_NE(menuCommand(*window->menuBar(), id), nullptr);
-        EXPECT_TRUE(menuCommand(*window->menuBar(), id)->isChecked()) << id;
-    };
-    chooseTwice(cmd::kAxisTimeTotal);
-    EXPECT_EQ(state_.settings.weekOfYearQuantity, charts::kTimeTotal);
-    dispatch(*window, cmd::kFirstPreset);
-    chooseTwice(cmd::kPresetMonthDiagram);
-    EXPECT_EQ(state_.settings.diagramKind, charts::kMonthDiagram);
-}
-
 // The window's keys send their commands; the page keys only while the diagram has the focus, so the
 // value box keeps them.
 TEST_F(MainWindowTest, KeysSendTheirCommands) {
@@ -322,7 +281,7 @@ TEST_F(MainWindowTest, KeysSendTheirCommands) {
                                         [&](QShortcut* shortcut) { return shortcut->key() == sequence; });
         ASSERT_NE(found, shortcuts.end()) << sequence.toString().toStdString();
         window.posted.clear();
-        Q_EMIT (*found)->activated();
+        Q_EMIT(*found)->activated();
         EXPECT_EQ(window.posted, std::vector<int>{command}) << sequence.toString().toStdString();
         const bool pageKey = sequence[0].key() == Qt::Key_PageUp || sequence[0].key() == Qt::Key_PageDown;
         EXPECT_EQ(pageKey,
@@ -331,23 +290,39 @@ TEST_F(MainWindowTest, KeysSendTheirCommands) {
 }
 
 // Enter in the value box shows the typed week; leaving it without Enter shows the shown week again.
-TEST_F(MainWindowTest, TheValueBoxTakesATypedWeek) {
-    const auto window = openWithPlan("DIAGRAMM_TYP=3\r\nTOOLBAR=1\r\n");
+// Choosing the checked item of a menu again keeps its mark: the marks show the state, which stays.
+TEST_F(MainWindowTest, TheValueBoxTakesATypedWeekAndCheckMarksShowTheState) {
+    const auto window = openWithPlan("DIAGRAMM_TYP=3\r\nTOOLBAR=1\r\n[WOCHEN_DIAGRAMM]\r\nMODUS=103\r\n");
     passLogoTime();
     auto* valueBox = window->toolbar()->findChild<QLineEdit*>();
     ASSERT_NE(valueBox, nullptr);
-    valueBox->setText(QStringLiteral("13"));
-    Q_EMIT valueBox->returnPressed();
-    QApplication::processEvents();
+    auto enter = [valueBox](const char* text) {
+        valueBox->setText(QString::fromLatin1(text));
+        Q_EMIT valueBox->returnPressed();
+        QApplication::processEvents();
+    };
+    enter("13");
     EXPECT_EQ(state_.currentWeek, 13);
     valueBox->setText(QStringLiteral("40"));
     QFocusEvent leave(QEvent::FocusOut);
     QApplication::sendEvent(valueBox, &leave);
     EXPECT_EQ(valueBox->text(), "13");
-    valueBox->setText(QStringLiteral("60"));
-    Q_EMIT valueBox->returnPressed();
-    QApplication::processEvents();
+    enter("60");
     EXPECT_EQ(valueBox->text(), "53");
     EXPECT_FALSE(toolbarCommand(*window->toolbar(), cmd::kNextPeriod)->isEnabled());
     EXPECT_TRUE(toolbarCommand(*window->toolbar(), cmd::kPreviousPeriod)->isEnabled());
+
+    auto chooseTwice = [&](int id) {
+        for (int time = 0; time < 2; ++time) {
+            ASSERT_NE(menuCommand(*window->menuBar(), id), nullptr) << id;
+            menuCommand(*window->menuBar(), id)->trigger();
+            QApplication::processEvents();
+        }
+        EXPECT_TRUE(menuCommand(*window->menuBar(), id)->isChecked()) << id;
+    };
+    chooseTwice(cmd::kAxisTime);
+    EXPECT_EQ(state_.settings.weekQuantity, charts::kTime);
+    dispatch(*window, cmd::kFirstPreset);
+    chooseTwice(cmd::kPresetMonthDiagram);
+    EXPECT_EQ(state_.settings.diagramKind, charts::kMonthDiagram);
 }
