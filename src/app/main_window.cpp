@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
