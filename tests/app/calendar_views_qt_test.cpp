@@ -17,19 +17,11 @@
 #include "model/clock.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_services.h"
+#include "platform_qt/qt_test_application.h"
 
 using namespace sb;
 
 namespace {
-
-QApplication& application() {
-    if (auto* running = qobject_cast<QApplication*>(QCoreApplication::instance())) return *running;
-    static int argc = 1;
-    static char name[] = "test_app";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
 
 config::ConfigStore defaultSettings() {
     config::ConfigStore settings;
@@ -79,7 +71,7 @@ void expectLabelsFit(const QWidget& window, QSize canvas) {
 class CalendarViewsQt : public ::testing::Test {
   protected:
     void SetUp() override {
-        application();
+        platform::qt::test::application();
         model::setClock([] { return model::CivilDate{30, 3, 2008}; });
     }
     void TearDown() override { model::setClock({}); }
