@@ -72,7 +72,7 @@ platform::DialogTemplate gridViewTemplate(const std::string& name, const std::st
             386,
             190,
             {
-                {view_id::canvas, ControlKind::Canvas, "", {5, 5, 376, 158}},
+                {view_id::canvas, ControlKind::Canvas, "", {5, 5, 376, 158}, tab},
                 {none, ControlKind::GroupBox, "", {159, 164, 68, 24}},
                 {view_id::help, ControlKind::Button, "Hilfe", {5, 171, 50, 14}, tab},
                 {view_id::previousMonth, ControlKind::Button, "<", {163, 171, 14, 14}, tab},

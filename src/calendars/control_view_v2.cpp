@@ -104,7 +104,7 @@ const platform::DialogTemplate& controlViewV2Template() {
         386,
         212,
         {
-            {view_id::canvas, ControlKind::Canvas, "", {0, 0, 386, 212}},
+            {view_id::canvas, ControlKind::Canvas, "", {0, 0, 386, 212}, tab},
             {none, ControlKind::GroupBox, "Monat", {20, 5, 210, 32}},
             {view_id::previousMonth, ControlKind::Button, "<", {31, 17, 29, 14}, tab},
             {none, ControlKind::Static, "Monat:", {69, 20, 33, 8}},

@@ -35,7 +35,7 @@ enum class ControlKind {
     DropDownList,  // a combo box whose text is always one of its items
     ComboEdit,     // a combo box with an edit field: free text or one of its items
     ListView,      // report mode: columns, rows, full-row selection, headers draggable to reorder columns
-    Canvas,        // painted by the procedure through a Canvas; receives mouse clicks
+    Canvas,        // painted by the procedure through a Canvas; receives clicks, and keys when TabStop
     ColourSwatch,  // a rectangle filled with the colour the procedure sets
 };
 

@@ -91,6 +91,7 @@ TEST_F(CalendarViewsQt, ThePlanningGridTakesClicksAndKeys) {
     QApplication::processEvents();
     QWidget* canvas = window.host().widget(3);
     ASSERT_NE(nullptr, canvas);
+    EXPECT_EQ(canvas, window.focusWidget());  // keys go to the grid from the start
 
     clickGrid(canvas, 980, 750);  // type 4
     clickGrid(canvas, 250, 300);  // Laufen, 3 March

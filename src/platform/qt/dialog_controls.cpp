@@ -138,7 +138,7 @@ QWidget* createWidget(const ControlTemplate& control, QWidget* parent) {
 
 bool takesTabStop(ControlKind kind) {
     return kind != ControlKind::Static && kind != ControlKind::Frame && kind != ControlKind::GroupBox &&
-           kind != ControlKind::ColourSwatch && kind != ControlKind::Canvas;
+           kind != ControlKind::ColourSwatch;
 }
 
 }  // namespace
@@ -193,9 +193,7 @@ QWidget* createControlWidget(const ControlTemplate& control, QWidget* parent, co
     return widget;
 }
 
-CanvasControl::CanvasControl(QWidget* parent) : QWidget(parent) {
-    setFocusPolicy(Qt::StrongFocus);
-}
+CanvasControl::CanvasControl(QWidget* parent) : QWidget(parent) {}
 
 void CanvasControl::setHandlers(PaintHandler onPaint, ClickHandler onClick, KeyHandler onKey) {
     onPaint_ = std::move(onPaint);
@@ -209,7 +207,6 @@ void CanvasControl::paintEvent(QPaintEvent*) {
 }
 
 void CanvasControl::mousePressEvent(QMouseEvent* event) {
-    setFocus(Qt::MouseFocusReason);
     if (event->button() == Qt::LeftButton && onClick_) onClick_(event->position().toPoint());
 }
 
