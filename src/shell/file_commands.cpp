@@ -12,7 +12,7 @@
 #include "planfile/open_plan_file.h"
 #include "planfile/plan_file_writer.h"
 #include "planfile/save_if_modified.h"
-#include "shell/athlete_dialog.h"
+#include "editor/athlete_dialog.h"
 #include "shell/common_dialogs.h"
 #include "shell/file_state.h"
 #include "shell/menu_bar.h"
@@ -69,7 +69,7 @@ void createNewPlan(Application& app, MainWindowView& view, platform::Services& s
     if (!confirmReplacePlan(services, path)) return;
     model::clearTrainingYear(app.year);
     app.newPlanMode = 1;
-    editAthlete(services, app.year, true, app.paths.helpFilePath);
+    editor::editAthlete(services, app.year, true, app.paths.helpFilePath);
     writeNewPlan(app, services, path);
     app.newPlanMode = 0;
 }

@@ -10,7 +10,7 @@
 #include "config/route_store.h"
 #include "planfile/open_plan_file.h"
 #include "planfile/plan_file_version.h"
-#include "shell/athlete_dialog.h"
+#include "editor/athlete_dialog.h"
 #include "shell/common_dialogs.h"
 #include "shell/diagram_selection.h"
 #include "shell/file_commands.h"
@@ -34,7 +34,7 @@ constexpr int kLongestLogoSeconds = std::numeric_limits<int>::max() / 1000;
 
 // The athlete data, then the file of the new plan. false when no file was chosen.
 bool createPlanAtStartup(Application& app, platform::Services& services) {
-    editAthlete(services, app.year, true, app.paths.helpFilePath);
+    editor::editAthlete(services, app.year, true, app.paths.helpFilePath);
     const auto chosen =
         services.saveFileName({"", {{"Saisonbuchdatei  (*.sb3)", "*.sb3"}}, "default.sb3", "sb3"});
     if (!chosen) {

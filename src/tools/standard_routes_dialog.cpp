@@ -1,6 +1,6 @@
 // The standard routes dialog. The list shows route names only and sorts them, so a chosen name is
 // traced back to its slot by searching the table; with two equal names the first slot is edited.
-#include "config/standard_routes_dialog.h"
+#include "tools/standard_routes_dialog.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +9,7 @@
 #include "fileio/c_numbers.h"
 #include "model/text_encoding.h"
 
-namespace sb::config {
+namespace sb::tools {
 
 namespace {
 
@@ -121,7 +121,7 @@ void StandardRoutesProcedure::help(DialogHost& host) {
 
 void StandardRoutesProcedure::refresh(DialogHost& host) {
     host.clearItems(id::list);
-    for (const StandardRoute& route : routes_.routes) {
+    for (const config::StandardRoute& route : routes_.routes) {
         if (!route.name.empty()) host.addItem(id::list, model::cp1252ToUtf8(route.name));
     }
     enableEditing(host, false);
@@ -140,7 +140,7 @@ void StandardRoutesProcedure::selectRoute(DialogHost& host) {
     if (selected < 0) return;
     const std::string chosen = host.items(id::list)[std::size_t(selected)];
     const auto& routes = routes_.routes;
-    auto found = std::find_if(routes.begin(), routes.end(), [&chosen](const StandardRoute& route) {
+    auto found = std::find_if(routes.begin(), routes.end(), [&chosen](const config::StandardRoute& route) {
         return !route.name.empty() && model::cp1252ToUtf8(route.name) == chosen;
     });
     if (found == routes.end()) return;
@@ -153,11 +153,11 @@ void StandardRoutesProcedure::selectRoute(DialogHost& host) {
 
 void StandardRoutesProcedure::deleteRoute(DialogHost& host) {
     if (currentRoute_ < 0) return;
-    StandardRoute& route = routes_.routes[std::size_t(currentRoute_)];
+    config::StandardRoute& route = routes_.routes[std::size_t(currentRoute_)];
     const std::vector<std::string> items = host.items(id::list);
     auto listed = std::find(items.begin(), items.end(), model::cp1252ToUtf8(route.name));
     if (!route.name.empty() && listed != items.end()) host.removeItem(id::list, int(listed - items.begin()));
-    route = StandardRoute{};
+    route = config::StandardRoute{};
     currentRoute_ = -1;
     host.setText(id::nameField, "");
     host.setText(id::lengthField, "");
@@ -168,7 +168,7 @@ void StandardRoutesProcedure::deleteRoute(DialogHost& host) {
 void StandardRoutesProcedure::addRoute(DialogHost& host) {
     const auto& routes = routes_.routes;
     auto free = std::find_if(routes.begin(), routes.end(),
-                             [](const StandardRoute& route) { return route.name.empty(); });
+                             [](const config::StandardRoute& route) { return route.name.empty(); });
     if (free == routes.end()) {
         host.services().messageBox("Standardstreckenspeicher Voll\nMax. 100 Strecken erlaubt", "Fehler",
                                    Buttons::Ok, Icon::Exclamation);
@@ -187,7 +187,7 @@ void StandardRoutesProcedure::addRoute(DialogHost& host) {
 
 void StandardRoutesProcedure::applyChanges(DialogHost& host) {
     if (currentRoute_ < 0) return;
-    StandardRoute& route = routes_.routes[std::size_t(currentRoute_)];
+    config::StandardRoute& route = routes_.routes[std::size_t(currentRoute_)];
     std::string name = withDots(model::utf8ToCp1252(host.text(id::nameField)).substr(0, kNameInputLength));
     if (name.empty()) {
         host.services().messageBox("Eingabefehler: Trainingsstrecke muss benannt werden\ngeändert",
@@ -208,9 +208,9 @@ void StandardRoutesProcedure::applyChanges(DialogHost& host) {
                                Icon::None);
 }
 
-void editRoutes(platform::Services& services, RouteStore& routes, const std::string& helpFile) {
+void editRoutes(platform::Services& services, config::RouteStore& routes, const std::string& helpFile) {
     StandardRoutesProcedure procedure(routes, helpFile);
     services.runModal(standardRoutesTemplate(), procedure);
 }
 
-}  // namespace sb::config
+}  // namespace sb::tools

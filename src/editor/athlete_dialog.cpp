@@ -1,6 +1,6 @@
 // The athlete dialog. The athlete's texts go into the comma-separated plan file unquoted, so every
 // comma typed becomes a dot; otherwise a club "RSC, e.V." would shift the gender field on reading.
-#include "shell/athlete_dialog.h"
+#include "editor/athlete_dialog.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -10,7 +10,7 @@
 #include "model/clock.h"
 #include "model/text_encoding.h"
 
-namespace sb::shell {
+namespace sb::editor {
 
 namespace {
 
@@ -149,4 +149,4 @@ int editAthlete(platform::Services& services, model::TrainingYear& year, bool ne
     return services.runModal(athleteTemplate(), procedure);
 }
 
-}  // namespace sb::shell
+}  // namespace sb::editor
