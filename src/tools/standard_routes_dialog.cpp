@@ -3,9 +3,9 @@
 #include "tools/standard_routes_dialog.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "platform/help.h"
+#include "platform/number_field.h"
 #include "fileio/c_numbers.h"
 #include "model/text_encoding.h"
 
@@ -195,17 +195,15 @@ void StandardRoutesProcedure::applyChanges(DialogHost& host) {
         name = "Strecke " + std::to_string(currentRoute_ + 1);
     }
     route.name = name;
-    const std::string lengthText = withDots(host.text(id::lengthField).substr(0, kLengthInputLength));
-    const double length = fileio::atofC(lengthText);
-    if (std::isfinite(length) && length >= 0 && length < kLengthLimitKm) {
-        route.lengthKm = float(length);
+    const std::optional<double> length = platform::numberField(host, id::lengthField, kLengthInputLength);
+    if (length && *length >= 0 && *length < kLengthLimitKm) {
+        route.lengthKm = float(*length);
         host.setText(id::nameField, "");
         host.setText(id::lengthField, "");
         refresh(host);
         return;
     }
-    host.services().messageBox("Distanz muss zwischen 0 und 500km liegen.", "Eingabefehler", Buttons::Ok,
-                               Icon::None);
+    platform::rejectField(host, id::lengthField, "Distanz muss zwischen 0 und 500km liegen.", Icon::None);
 }
 
 void editRoutes(platform::Services& services, config::RouteStore& routes, const std::string& helpFile) {

@@ -58,7 +58,7 @@ TEST_F(RoutesDialog, AddsRoutesIntoTheFirstFreeSlots) {
     EXPECT_FLOAT_EQ(499.9f, store.routes[2].lengthKm);
 }
 
-TEST_F(RoutesDialog, LengthsOf500AndBelowZeroAreRejectedButTheNameIsKept) {
+TEST_F(RoutesDialog, LengthsOf500BelowZeroOrNoNumberAreRejectedButTheNameIsKept) {
     store.routes[0] = {10, "Runde"};
     edit([](HeadlessDialogHost& dialog) {
         dialog.choose(id::list, "Runde");
@@ -69,8 +69,11 @@ TEST_F(RoutesDialog, LengthsOf500AndBelowZeroAreRejectedButTheNameIsKept) {
         EXPECT_EQ("500", dialog.text(id::lengthField));
         dialog.type(id::lengthField, "-1");
         dialog.press(id::applyButton);
+        dialog.type(id::lengthField, "zwölf");
+        dialog.press(id::applyButton);
+        EXPECT_EQ(id::lengthField, dialog.focus());
     });
-    EXPECT_EQ((std::vector<std::string>{kLengthMessage, kLengthMessage}), services.messageTexts());
+    EXPECT_EQ((std::vector<std::string>{kLengthMessage, kLengthMessage, kLengthMessage}), services.messageTexts());
     EXPECT_EQ(
         "Gro\xDF"
         "e Runde",
