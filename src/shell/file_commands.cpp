@@ -67,11 +67,10 @@ void createNewPlan(Application& app, MainWindowView& view, platform::Services& s
     }
     const std::string path = withPlanExtension(*chosen);
     if (!confirmReplacePlan(services, path)) return;
-    model::clearTrainingYear(app.year);
     app.newPlanMode = 1;
-    editor::editAthlete(services, app.year, true, app.paths.helpFilePath);
-    writeNewPlan(app, services, path);
+    const bool entered = enterNewAthlete(app, services);
     app.newPlanMode = 0;
+    if (entered) writeNewPlan(app, services, path);
 }
 
 void chooseAndOpenPlan(Application& app, MainWindowView& view, platform::Services& services) {
@@ -137,6 +136,14 @@ bool saveAsFlow(Application& app, MainWindowView& view, platform::Services& serv
     app.year.planLoaded = 1;
     services.messageBox("Die Datei\n" + pathDisplayText(path) + "\nwurde gespeichert", "Info", Buttons::Ok,
                         Icon::Information);
+    return true;
+}
+
+bool enterNewAthlete(Application& app, platform::Services& services) {
+    model::TrainingYear fresh = app.year;
+    model::clearTrainingYear(fresh);
+    if (editor::editAthlete(services, fresh, true, app.paths.helpFilePath) != platform::dialogOk) return false;
+    app.year = std::move(fresh);
     return true;
 }
 

@@ -32,9 +32,9 @@ constexpr int kDayEditorCommand = 32;
 // A logo time the timer's milliseconds can still hold.
 constexpr int kLongestLogoSeconds = std::numeric_limits<int>::max() / 1000;
 
-// The athlete data, then the file of the new plan. false when no file was chosen.
+// The athlete data, then the file of the new plan. false when either was cancelled.
 bool createPlanAtStartup(Application& app, platform::Services& services) {
-    editor::editAthlete(services, app.year, true, app.paths.helpFilePath);
+    if (!enterNewAthlete(app, services)) return false;
     const auto chosen =
         services.saveFileName({"", {{"Saisonbuchdatei  (*.sb3)", "*.sb3"}}, "default.sb3", "sb3"});
     if (!chosen) {
