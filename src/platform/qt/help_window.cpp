@@ -76,14 +76,17 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-// A new owner makes Qt hide the window and create it anew; it keeps its place and size.
+// A new owner makes Qt hide the window and create it anew; once shown, it keeps its place and size.
+// Before that the window manager places it.
 void HelpWindow::moveTo(QWidget* owner) {
     if (parentWidget() == owner) return;
     const bool shown = isVisible();
     const QRect place = geometry();
     setParent(owner, windowFlags() | Qt::Window);
-    setGeometry(place);
-    if (shown) show();
+    if (shown) {
+        setGeometry(place);
+        show();
+    }
 }
 
 }  // namespace sb::platform::qt
