@@ -81,10 +81,12 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
 void HelpWindow::moveTo(QWidget* owner) {
     if (parentWidget() == owner) return;
     const bool shown = isVisible();
-    const QRect place = geometry();
+    const QPoint place = pos();
+    const QSize extent = size();
     setParent(owner, windowFlags() | Qt::Window);
     if (shown) {
-        setGeometry(place);
+        resize(extent);
+        move(place);
         show();
     }
 }
