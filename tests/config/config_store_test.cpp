@@ -160,3 +160,18 @@ TEST(ConfigStore, SingleReadsAndWritesReachTheFileAtOnce) {
     EXPECT_EQ(readSetting(store, "KONFIG", "LABEL", "", WriteBack::No, buffer::label), std::string(49, 'x'));
     EXPECT_EQ(readBytes(path).substr(0, 20), "[EXPORT]\r\nDATUM=1\r\n[");
 }
+
+// A start followed by an exit leaves train.cfg exactly as the golden files hold it, for a first start
+// and for a file where every setting differs from its default (with keys the program does not know).
+TEST(ConfigStore, StartAndExitWriteTheFileUnchanged) {
+    ScratchDir dir;
+    const std::string path = dir.file("train.cfg");
+    ConfigStore first = startWith(path);
+    EXPECT_TRUE(saveAllSettings(first, std::string(first.lastFile)));
+    EXPECT_EQ(readBytes(path), readBytes(goldenFile("exit_fresh_train.cfg")));
+
+    writeBytes(path, readBytes(goldenFile("custom_train.cfg")));
+    ConfigStore custom = startWith(path);
+    EXPECT_TRUE(saveAllSettings(custom, std::string(custom.lastFile)));
+    EXPECT_EQ(readBytes(path), readBytes(goldenFile("exit_custom_train.cfg")));
+}
