@@ -66,8 +66,12 @@ enum DiagramQuantity {
 enum class SeriesParts { none, bySport, byType };
 SeriesParts seriesParts(int code);
 
-// Whether the aggregation of a kind computes the code; any other code gives an all-zero series.
+// Whether the aggregation of a kind computes the code; any other code gives an all-zero series. The
+// configuration keeps a stored quantity only when its kind handles it.
 bool kindHandlesQuantity(int kind, int code);
+// The X-Y diagram's axes: 129, 130 for X and 135…142 for Y.
+bool isXQuantity(int code);
+bool isYQuantity(int code);
 
 std::string valueAxisTitle(int code);
 // Empty for quantities without a unit (resting pulse, averages, load).

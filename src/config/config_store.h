@@ -80,12 +80,6 @@ struct ConfigStore {
     PulseZones pulseZones;
 };
 
-// Whether a quantity code belongs to a diagram kind: 1 and 2 the year diagrams, 3 the week diagram,
-// 4 the month diagram. X-Y codes: 129, 130 for X and 135…142 for Y.
-bool isQuantityOfKind(int kind, int code);
-bool isXQuantity(int code);
-bool isYQuantity(int code);
-
 // Reads one key into a buffer of bufferSize bytes. A missing key and the stored text "Test" both give
 // the default, which is written to the file at once when writeBack says so.
 std::string readSetting(ConfigStore& store, std::string_view section, std::string_view key,

@@ -128,7 +128,7 @@ void loadFromPreset(const config::UserDiagramPreset& preset, config::ConfigStore
     // A preset file edited by hand may pair a kind with a code it cannot draw; the kind's own
     // quantity then stays.
     int* quantity = quantitySlotOfKind(settings, preset.kind);
-    if (quantity && config::isQuantityOfKind(preset.kind, preset.quantity)) *quantity = preset.quantity;
+    if (quantity && kindHandlesQuantity(preset.kind, preset.quantity)) *quantity = preset.quantity;
     if (preset.kind == kWeekDiagram) {
         settings.timeSportFlags = preset.timeSportFlags;
         settings.loadSportFlags = preset.loadSportFlags;
@@ -158,10 +158,10 @@ bool quantityItemChecked(const config::ConfigStore& settings, int menuId) {
 void setDiagramQuantity(config::ConfigStore& settings, int code) {
     const int kind = settings.diagramKind;
     if (kind == kXyDiagram) {
-        if (config::isXQuantity(code)) settings.xQuantity = code;
-        if (config::isYQuantity(code)) settings.yQuantity = code;
+        if (isXQuantity(code)) settings.xQuantity = code;
+        if (isYQuantity(code)) settings.yQuantity = code;
     } else if (int* quantity = quantitySlotOfKind(settings, kind)) {
-        if (config::isQuantityOfKind(kind, code)) *quantity = code;
+        if (kindHandlesQuantity(kind, code)) *quantity = code;
     }
     settings.timeSportFlags ^= timeBitOf(code);
     settings.loadSportFlags ^= loadBitOf(code);
@@ -171,10 +171,10 @@ void markQuantityItem(Application& app, MainWindowView& view, int menuId) {
     const bool weekDiagram = app.settings.diagramKind == kWeekDiagram;
     const int chosenCode = quantityCodeOfMenuItem(menuId);
     // The X axis has its own marks; a Y choice of the X-Y diagram leaves them alone.
-    const bool yChoice = config::isYQuantity(chosenCode);
+    const bool yChoice = isYQuantity(chosenCode);
     forEachCommand(app.menuBar, [&](platform::MenuItem& item) {
         const int code = quantityCodeOfMenuItem(item.id);
-        if (code == 0 || (yChoice && config::isXQuantity(code))) return;
+        if (code == 0 || (yChoice && isXQuantity(code))) return;
         if (weekDiagram && (isWeekDiagramSportItem(code) || code == kTime || code == kLoad)) {
             item.checked = quantityItemChecked(app.settings, item.id);
         } else {
@@ -186,7 +186,7 @@ void markQuantityItem(Application& app, MainWindowView& view, int menuId) {
 
 void markXAxisItem(Application& app, MainWindowView& view, int menuId) {
     if (app.settings.diagramKind != kXyDiagram) return;
-    if (!config::isXQuantity(quantityCodeOfMenuItem(menuId))) return;
+    if (!isXQuantity(quantityCodeOfMenuItem(menuId))) return;
     setCheck(app.menuBar, 90, menuId == 90);
     setCheck(app.menuBar, 91, menuId == 91);
     view.setMenuBar(app.menuBar);

@@ -175,3 +175,17 @@ TEST(ConfigStore, StartAndExitWriteTheFileUnchanged) {
     EXPECT_TRUE(saveAllSettings(custom, std::string(custom.lastFile)));
     EXPECT_EQ(readBytes(path), readBytes(goldenFile("exit_custom_train.cfg")));
 }
+
+// A stored quantity is kept exactly when the diagram of its kind can draw it: the week diagram draws the
+// actual-by-type codes, though its menu does not offer them, and no counts.
+TEST(ConfigStore, QuantitiesFollowWhatTheirDiagramDraws) {
+    ScratchDir dir;
+    const std::string path = dir.file("train.cfg");
+    writeBytes(path, "[WOCHEN_DIAGRAMM]\nMODUS=145\n[MONATS_DIAGRAMM]\nMODUS=111\n"
+                     "[BENUTZER_1]\nDIAGRAMM_TYP=3\nMODUS=150\n[BENUTZER_2]\nDIAGRAMM_TYP=3\nMODUS=107\n");
+    ConfigStore store = startWith(path);
+    EXPECT_EQ(store.weekQuantity, 145);
+    EXPECT_EQ(store.monthQuantity, 103);
+    EXPECT_EQ(store.userDiagrams[0].quantity, 150);
+    EXPECT_EQ(store.userDiagrams[1].quantity, 103);
+}

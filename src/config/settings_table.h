@@ -1,0 +1,37 @@
+// Every key of train.cfg that the program reads at start-up, described once: its section and key, the
+// default, whether the default is written back at once, the check a stored value must pass, whether the
+// final save writes it, and the field of ConfigStore it fills. Loading and saving both walk these rows.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "config/config_store.h"
+
+namespace sb::config {
+
+struct Setting {
+    std::string section;
+    std::string key;
+    std::string defaultText;
+    WriteBack writeBack = WriteBack::No;  // yes: a missing or unusable value is replaced in the file at once
+    bool saved = true;                    // written by saveAllSettings
+    std::size_t bufferSize = buffer::setting;
+    std::string_view missingMarker = "Test";  // what a missing key reads as; stored as text it counts as missing
+    // Text settings fill `text`; numbers fill `number` after `valid` accepted them (an unusable value
+    // counts as missing). `oneByte` keeps the low byte of the number.
+    std::function<std::string&(ConfigStore&)> text;
+    std::function<int&(ConfigStore&)> number;
+    std::function<bool(const ConfigStore&, int)> valid;
+    bool oneByte = false;
+};
+
+// The keys loadAllSettings reads, in their order; the final save writes the saved ones in the same order.
+const std::vector<Setting>& startupSettings();
+// The pulse-zone keys loadPulseZones reads.
+const std::vector<Setting>& pulseZoneSettings();
+
+}  // namespace sb::config
