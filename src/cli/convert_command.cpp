@@ -9,7 +9,7 @@
 
 namespace sb::cli {
 
-int runConvert(const Arguments& arguments) {
+int runConvert(const Arguments& arguments, const config::ConfigStore&) {
     if (arguments.size() != 2) return fail("Aufruf: saisonbuch-cli convert EIN AUS");
     const std::string& output = arguments[1];
     int outputVersion = planfile::planFileVersionOf(output);

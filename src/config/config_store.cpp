@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "fileio/c_numbers.h"
+#include "fileio/file_bytes.h"
 #include "config/settings_table.h"
 
 namespace sb::config {
@@ -107,6 +108,15 @@ void loadPulseZones(ConfigStore& store) {
     zones.lower[0] = 0;
     for (int i = 1; i < kPulseZoneLimitCount; ++i) zones.lower[i] = zones.upper[i - 1] + 1;
     flushProfileFile(store.file);
+}
+
+bool readSettingsWithoutWriting(ConfigStore& store, const std::string& path) {
+    std::string bytes;
+    if (fileio::readFileBytes(path, bytes) == fileio::ReadOutcome::Failed) return false;
+    store.file = parseProfileText(bytes);
+    loadAllSettings(store);
+    loadPulseZones(store);
+    return true;
 }
 
 bool saveAllSettings(ConfigStore& store, std::string_view currentFileName) {

@@ -97,6 +97,9 @@ void openConfigFile(ConfigStore& store, const std::string& path);
 // Every start-up key in its order, with defaults, validation and write-back; one save at the end.
 void loadAllSettings(ConfigStore& store);
 void loadPulseZones(ConfigStore& store);
+// Both loads over the file at path, without writing it: what a first start would write back stays in
+// memory. A missing file gives the defaults; false when the file exists but cannot be read.
+bool readSettingsWithoutWriting(ConfigStore& store, const std::string& path);
 // Writes the settings the program keeps changing in memory, with currentFileName as LETZTE_DATEI.
 bool saveAllSettings(ConfigStore& store, std::string_view currentFileName);
 // Puts path at the head of the recently-used list and writes the list.
