@@ -5,7 +5,6 @@
 #include "cli/cli_commands.h"
 #include "cli/plan_loading.h"
 #include "planfile/plan_file_version.h"
-#include "planfile/save_if_modified.h"
 
 namespace sb::cli {
 
