@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <optional>
 
+#include "config/settings_table.h"
 #include "fileio/c_numbers.h"
 #include "fileio/file_bytes.h"
-#include "config/settings_table.h"
 
 namespace sb::config {
 
@@ -40,8 +40,8 @@ std::string takeSetting(ConfigStore& store, std::string_view section, std::strin
 }
 
 void loadSetting(ConfigStore& store, const Setting& setting) {
-    std::string value = takeSetting(store, setting.section, setting.key, setting.defaultText, setting.writeBack,
-                                    setting.bufferSize, setting.missingMarker);
+    std::string value = takeSetting(store, setting.section, setting.key, setting.defaultText,
+                                    setting.writeBack, setting.bufferSize, setting.missingMarker);
     if (setting.text) {
         setting.text(store) = std::move(value);
         return;

@@ -27,6 +27,10 @@ Validity within(int low, int high) {
     return [low, high](const ConfigStore&, int value) { return value >= low && value <= high; };
 }
 
+Validity atLeast(int low) {
+    return [low](const ConfigStore&, int value) { return value >= low; };
+}
+
 bool anyValue(const ConfigStore&, int) {
     return true;
 }
@@ -93,82 +97,111 @@ Setting zone(Setting setting) {
     return setting;
 }
 
-#define FIELD(member) [](ConfigStore& s) -> auto& { return s.member; }
-#define FIELD_AT(member) [i](ConfigStore& s) -> auto& { return s.member; }
+// The field a row fills, named by a pointer to the member.
+template <auto member>
+auto field() {
+    return [](ConfigStore & store) -> auto& {
+        return store.*member;
+    };
+}
+
+// Element i of an array member, such as the label of training type i.
+template <auto member>
+auto element(int i) {
+    return [i](ConfigStore & store) -> auto& {
+        return (store.*member)[i];
+    };
+}
+
+template <auto member>
+auto presetField(int i) {
+    return [i](ConfigStore& store) -> int& { return store.userDiagrams[i].*member; };
+}
+
+template <auto member>
+auto zoneField(int i) {
+    return [i](ConfigStore& store) -> int& { return (store.pulseZones.*member)[i]; };
+}
+
+Validity presetQuantityOf(int i) {
+    return
+        [i](const ConfigStore& store, int code) { return presetQuantity(store.userDiagrams[i].kind, code); };
+}
 
 std::vector<Setting> buildStartupSettings() {
     const auto yes = WriteBack::Yes;
     const auto no = WriteBack::No;
     std::vector<Setting> rows{
-        number("KONFIG", "AUTOLADEN", 1, yes, FIELD(autoLoad)),
-        number("KONFIG", "AUTOMATISCH_TRAININGSDATEN", 0, yes, FIELD(autoOpenDayEditor)),
-        text("KONFIG", "LETZTE_DATEI", "", no, buffer::fileName, FIELD(lastFile)),
-        number("KONFIG", "SPORTART", 5, yes, FIELD(sportMode), within(1, 5)),
-        number("KONFIG", "TRIATHLON_BASIC", 1, yes, FIELD(triathlonBasic), within(0, 1)),
-        number("KONFIG", "TOOLBAR", 1, yes, FIELD(showToolbar)),
-        number("KONFIG", "STATUSBAR", 1, yes, FIELD(showStatusBar)),
-        number("KONFIG", "DARSTELLUNG", 1, yes, FIELD(displayStyle), within(1, 3)),
-        number("KONFIG", "POLAR", 1, yes, FIELD(polarSupport)),
-        number("KONFIG", "TACHO", 0, yes, FIELD(bikeComputerSupport)),
-        notSaved(number("KONFIG", "LOGOZEIT", 3, yes, FIELD(logoSeconds),
-                        [](const ConfigStore&, int value) { return value >= 3; })),
+        number("KONFIG", "AUTOLADEN", 1, yes, field<&ConfigStore::autoLoad>()),
+        number("KONFIG", "AUTOMATISCH_TRAININGSDATEN", 0, yes, field<&ConfigStore::autoOpenDayEditor>()),
+        text("KONFIG", "LETZTE_DATEI", "", no, buffer::fileName, field<&ConfigStore::lastFile>()),
+        number("KONFIG", "SPORTART", 5, yes, field<&ConfigStore::sportMode>(), within(1, 5)),
+        number("KONFIG", "TRIATHLON_BASIC", 1, yes, field<&ConfigStore::triathlonBasic>(), within(0, 1)),
+        number("KONFIG", "TOOLBAR", 1, yes, field<&ConfigStore::showToolbar>()),
+        number("KONFIG", "STATUSBAR", 1, yes, field<&ConfigStore::showStatusBar>()),
+        number("KONFIG", "DARSTELLUNG", 1, yes, field<&ConfigStore::displayStyle>(), within(1, 3)),
+        number("KONFIG", "POLAR", 1, yes, field<&ConfigStore::polarSupport>()),
+        number("KONFIG", "TACHO", 0, yes, field<&ConfigStore::bikeComputerSupport>()),
+        notSaved(number("KONFIG", "LOGOZEIT", 3, yes, field<&ConfigStore::logoSeconds>(), atLeast(3))),
     };
+    const auto& labels = model::defaultTrainingTypeLabels();
+    const auto& colours = model::defaultTrainingTypeColours();
     for (int i = 0; i < kTrainingTypeCount; ++i)
-        rows.push_back(text("KONFIG", numbered("SOLL_IST_EINTRAG_", i + 1),
-                            std::string(model::defaultTrainingTypeLabels()[i]), yes, buffer::label,
-                            FIELD_AT(trainingTypeLabels[i])));
+        rows.push_back(text("KONFIG", numbered("SOLL_IST_EINTRAG_", i + 1), labels[i], yes, buffer::label,
+                            element<&ConfigStore::trainingTypeLabels>(i)));
     for (int i = 0; i < kTrainingTypeCount; ++i)
-        rows.push_back(number("KONFIG", numbered("SOLL_IST_FARBE_", i + 1), model::defaultTrainingTypeColours()[i],
-                              yes, FIELD_AT(trainingTypeColours[i]), isColour));
-    rows.push_back(notSaved(
-        number("MENUE", "MAX_ANZAHL", 0, yes, FIELD(historyMaxCount), within(0, kMaxHistoryEntries))));
-    rows.push_back(number("KONFIG", "DIAGRAMM_TYP", 0, no, FIELD(diagramKind), within(0, 5)));
-    rows.push_back(number("WOCHEN_JAHRES_DIAGRAMM", "MODUS", kDefaultQuantity, no, FIELD(weekOfYearQuantity),
+        rows.push_back(number("KONFIG", numbered("SOLL_IST_FARBE_", i + 1), colours[i], yes,
+                              element<&ConfigStore::trainingTypeColours>(i), isColour));
+    rows.push_back(notSaved(number("MENUE", "MAX_ANZAHL", 0, yes, field<&ConfigStore::historyMaxCount>(),
+                                   within(0, kMaxHistoryEntries))));
+    rows.push_back(number("KONFIG", "DIAGRAMM_TYP", 0, no, field<&ConfigStore::diagramKind>(), within(0, 5)));
+    rows.push_back(number("WOCHEN_JAHRES_DIAGRAMM", "MODUS", kDefaultQuantity, no,
+                          field<&ConfigStore::weekOfYearQuantity>(),
                           quantityOfKind(charts::kWeekOfYearDiagram)));
-    rows.push_back(number("MONATS_JAHRES_DIAGRAMM", "MODUS", kDefaultQuantity, no, FIELD(monthOfYearQuantity),
+    rows.push_back(number("MONATS_JAHRES_DIAGRAMM", "MODUS", kDefaultQuantity, no,
+                          field<&ConfigStore::monthOfYearQuantity>(),
                           quantityOfKind(charts::kMonthOfYearDiagram)));
-    rows.push_back(number("WOCHEN_DIAGRAMM", "MODUS", kDefaultQuantity, no, FIELD(weekQuantity),
-                          quantityOfKind(charts::kWeekDiagram)));
-    rows.push_back(byte("WOCHEN_DIAGRAMM", "MODUS2", FIELD(timeSportFlags)));
-    rows.push_back(byte("WOCHEN_DIAGRAMM", "MODUS3", FIELD(loadSportFlags)));
-    rows.push_back(number("MONATS_DIAGRAMM", "MODUS", kDefaultQuantity, no, FIELD(monthQuantity),
-                          quantityOfKind(charts::kMonthDiagram)));
-    rows.push_back(number("X_Y_DIAGRAMM", "MODUS_Y", charts::kXyPulse, no, FIELD(yQuantity),
+    rows.push_back(number("WOCHEN_DIAGRAMM", "MODUS", kDefaultQuantity, no,
+                          field<&ConfigStore::weekQuantity>(), quantityOfKind(charts::kWeekDiagram)));
+    rows.push_back(byte("WOCHEN_DIAGRAMM", "MODUS2", field<&ConfigStore::timeSportFlags>()));
+    rows.push_back(byte("WOCHEN_DIAGRAMM", "MODUS3", field<&ConfigStore::loadSportFlags>()));
+    rows.push_back(number("MONATS_DIAGRAMM", "MODUS", kDefaultQuantity, no,
+                          field<&ConfigStore::monthQuantity>(), quantityOfKind(charts::kMonthDiagram)));
+    rows.push_back(number("X_Y_DIAGRAMM", "MODUS_Y", charts::kXyPulse, no, field<&ConfigStore::yQuantity>(),
                           [](const ConfigStore&, int code) { return charts::isYQuantity(code); }));
-    rows.push_back(number("X_Y_DIAGRAMM", "MODUS_X", charts::kXyTime, no, FIELD(xQuantity),
+    rows.push_back(number("X_Y_DIAGRAMM", "MODUS_X", charts::kXyTime, no, field<&ConfigStore::xQuantity>(),
                           [](const ConfigStore&, int code) { return charts::isXQuantity(code); }));
-    rows.push_back(number("KONFIG", "BENUTZER", -1, no, FIELD(userDiagramSlot), within(-1, kUserDiagramCount - 1)));
+    rows.push_back(number("KONFIG", "BENUTZER", -1, no, field<&ConfigStore::userDiagramSlot>(),
+                          within(-1, kUserDiagramCount - 1)));
     for (int i = 0; i < kUserDiagramCount; ++i) {
         const std::string section = numbered("BENUTZER_", i + 1);
-        rows.push_back(number(section, "DIAGRAMM_TYP", 0, no, FIELD_AT(userDiagrams[i].kind), within(0, 5)));
-        rows.push_back(number(section, "MODUS", kDefaultQuantity, no, FIELD_AT(userDiagrams[i].quantity),
-                              [i](const ConfigStore& s, int code) {
-                                  return presetQuantity(s.userDiagrams[i].kind, code);
-                              }));
-        rows.push_back(byte(section, "MODUS_ZEIT", FIELD_AT(userDiagrams[i].timeSportFlags)));
-        rows.push_back(byte(section, "MODUS_BELASTUNG", FIELD_AT(userDiagrams[i].loadSportFlags)));
+        rows.push_back(
+            number(section, "DIAGRAMM_TYP", 0, no, presetField<&UserDiagramPreset::kind>(i), within(0, 5)));
+        rows.push_back(number(section, "MODUS", kDefaultQuantity, no,
+                              presetField<&UserDiagramPreset::quantity>(i), presetQuantityOf(i)));
+        rows.push_back(byte(section, "MODUS_ZEIT", presetField<&UserDiagramPreset::timeSportFlags>(i)));
+        rows.push_back(byte(section, "MODUS_BELASTUNG", presetField<&UserDiagramPreset::loadSportFlags>(i)));
     }
     return rows;
 }
 
 std::vector<Setting> buildPulseZoneSettings() {
     const auto no = WriteBack::No;
-    std::vector<Setting> rows{zone(number("X_Y_DIAGRAMM", "Anzahl_Bereich", 0, no, FIELD(pulseZones.count),
-                                          within(0, kPulseZoneColourCount)))};
+    std::vector<Setting> rows{zone(number(
+        "X_Y_DIAGRAMM", "Anzahl_Bereich", 0, no,
+        [](ConfigStore& store) -> int& { return store.pulseZones.count; },
+        within(0, kPulseZoneColourCount)))};
     for (int i = 0; i < kPulseZoneLimitCount; ++i)
         rows.push_back(zone(number("X_Y_DIAGRAMM", numbered("Max_Bereich", i), kDefaultZoneLimit, no,
-                                   FIELD_AT(pulseZones.upper[i]), within(0, kMaxZoneLimit))));
+                                   zoneField<&PulseZones::upper>(i), within(0, kMaxZoneLimit))));
     for (int i = 0; i < kPulseZoneColourCount; ++i) {
         Setting colour = zone(number("X_Y_DIAGRAMM", numbered("Farbe_Bereich", i), kDefaultZoneColours[i],
-                                     WriteBack::Yes, FIELD_AT(pulseZones.colours[i]), isColour));
+                                     WriteBack::Yes, zoneField<&PulseZones::colours>(i), isColour));
         colour.missingMarker = kZoneColourMissing;
         rows.push_back(colour);
     }
     return rows;
 }
-
-#undef FIELD
-#undef FIELD_AT
 
 }  // namespace
 
