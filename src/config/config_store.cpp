@@ -39,20 +39,21 @@ std::string takeSetting(ConfigStore& store, std::string_view section, std::strin
     return std::string(defaultText);
 }
 
-void loadSetting(ConfigStore& store, const Setting& setting) {
+void loadSetting(SettingsTarget& target, const Setting& setting) {
+    ConfigStore& store = target.store;
     std::string value = takeSetting(store, setting.section, setting.key, setting.defaultText,
                                     setting.writeBack, setting.bufferSize, setting.missingMarker);
     if (setting.text) {
-        setting.text(store) = std::move(value);
+        setting.text(target) = std::move(value);
         return;
     }
     int number = fileio::atoiC(value);
-    if (!setting.valid(store, number)) {
+    if (!setting.valid(target, number)) {
         if (setting.writeBack == WriteBack::Yes)
             setProfileString(store.file, setting.section, setting.key, setting.defaultText);
         number = fileio::atoiC(setting.defaultText);
     }
-    setting.number(store) = setting.oneByte ? static_cast<unsigned char>(number) : number;
+    setting.number(target) = setting.oneByte ? static_cast<unsigned char>(number) : number;
 }
 
 // The length is checked like a setting; the entries themselves are names that are only shown.
@@ -96,14 +97,17 @@ void openConfigFile(ConfigStore& store, const std::string& path) {
     store.file = loadProfileFile(path);
 }
 
-void loadAllSettings(ConfigStore& store) {
-    for (const Setting& setting : startupSettings()) loadSetting(store, setting);
+void loadAllSettings(ConfigStore& store, DiagramChoice& diagram) {
+    SettingsTarget target{store, diagram};
+    for (const Setting& setting : startupSettings()) loadSetting(target, setting);
     loadHistory(store);
     flushProfileFile(store.file);
 }
 
 void loadPulseZones(ConfigStore& store) {
-    for (const Setting& setting : pulseZoneSettings()) loadSetting(store, setting);
+    DiagramChoice untouched;  // the zone rows fill stored settings only
+    SettingsTarget target{store, untouched};
+    for (const Setting& setting : pulseZoneSettings()) loadSetting(target, setting);
     PulseZones& zones = store.pulseZones;
     zones.lower[0] = 0;
     for (int i = 1; i < kPulseZoneLimitCount; ++i) zones.lower[i] = zones.upper[i - 1] + 1;
@@ -114,17 +118,21 @@ bool readSettingsWithoutWriting(ConfigStore& store, const std::string& path) {
     std::string bytes;
     if (fileio::readFileBytes(path, bytes) == fileio::ReadOutcome::Failed) return false;
     store.file = parseProfileText(bytes);
-    loadAllSettings(store);
+    DiagramChoice notShown;
+    loadAllSettings(store, notShown);
     loadPulseZones(store);
     return true;
 }
 
-bool saveAllSettings(ConfigStore& store, std::string_view currentFileName) {
+bool saveAllSettings(ConfigStore& store, const DiagramChoice& diagram, std::string_view currentFileName) {
     store.lastFile = std::string(currentFileName);
+    // The rows hand out writable fields; saving only reads them.
+    DiagramChoice shown = diagram;
+    SettingsTarget target{store, shown};
     for (const Setting& setting : startupSettings()) {
         if (!setting.saved) continue;
         setProfileString(store.file, setting.section, setting.key,
-                         setting.text ? setting.text(store) : fileio::formatInt(setting.number(store)));
+                         setting.text ? setting.text(target) : fileio::formatInt(setting.number(target)));
     }
     return flushProfileFile(store.file);
 }

@@ -19,28 +19,28 @@ constexpr std::array<int, kPulseZoneColourCount> kDefaultZoneColours = {8454143,
 // The zone colours' own marker, short enough for their 10-byte buffer.
 constexpr std::string_view kZoneColourMissing = "Vorgabe";
 
-using Validity = std::function<bool(const ConfigStore&, int)>;
-using IntField = std::function<int&(ConfigStore&)>;
-using TextField = std::function<std::string&(ConfigStore&)>;
+using Validity = std::function<bool(const SettingsTarget&, int)>;
+using IntField = std::function<int&(SettingsTarget&)>;
+using TextField = std::function<std::string&(SettingsTarget&)>;
 
 Validity within(int low, int high) {
-    return [low, high](const ConfigStore&, int value) { return value >= low && value <= high; };
+    return [low, high](const SettingsTarget&, int value) { return value >= low && value <= high; };
 }
 
 Validity atLeast(int low) {
-    return [low](const ConfigStore&, int value) { return value >= low; };
+    return [low](const SettingsTarget&, int value) { return value >= low; };
 }
 
-bool anyValue(const ConfigStore&, int) {
+bool anyValue(const SettingsTarget&, int) {
     return true;
 }
 
-bool isColour(const ConfigStore&, int value) {
+bool isColour(const SettingsTarget&, int value) {
     return value >= 0 && value <= 0xFFFFFF;
 }
 
 Validity quantityOfKind(int kind) {
-    return [kind](const ConfigStore&, int code) { return charts::kindHandlesQuantity(kind, code); };
+    return [kind](const SettingsTarget&, int code) { return charts::kindHandlesQuantity(kind, code); };
 }
 
 // A preset of kind 0 or 5 never draws its quantity as bars; any known code is kept for it.
@@ -100,32 +100,40 @@ Setting zone(Setting setting) {
 // The field a row fills, named by a pointer to the member.
 template <auto member>
 auto field() {
-    return [](ConfigStore & store) -> auto& {
-        return store.*member;
+    return [](SettingsTarget & target) -> auto& {
+        return target.store.*member;
+    };
+}
+
+template <auto member>
+auto choice() {
+    return [](SettingsTarget & target) -> auto& {
+        return target.diagram.*member;
     };
 }
 
 // Element i of an array member, such as the label of training type i.
 template <auto member>
 auto element(int i) {
-    return [i](ConfigStore & store) -> auto& {
-        return (store.*member)[i];
+    return [i](SettingsTarget & target) -> auto& {
+        return (target.store.*member)[i];
     };
 }
 
 template <auto member>
 auto presetField(int i) {
-    return [i](ConfigStore& store) -> int& { return store.userDiagrams[i].*member; };
+    return [i](SettingsTarget& target) -> int& { return target.diagram.userDiagrams[i].*member; };
 }
 
 template <auto member>
 auto zoneField(int i) {
-    return [i](ConfigStore& store) -> int& { return (store.pulseZones.*member)[i]; };
+    return [i](SettingsTarget& target) -> int& { return (target.store.pulseZones.*member)[i]; };
 }
 
 Validity presetQuantityOf(int i) {
-    return
-        [i](const ConfigStore& store, int code) { return presetQuantity(store.userDiagrams[i].kind, code); };
+    return [i](const SettingsTarget& target, int code) {
+        return presetQuantity(target.diagram.userDiagrams[i].kind, code);
+    };
 }
 
 std::vector<Setting> buildStartupSettings() {
@@ -154,24 +162,26 @@ std::vector<Setting> buildStartupSettings() {
                               element<&ConfigStore::trainingTypeColours>(i), isColour));
     rows.push_back(notSaved(number("MENUE", "MAX_ANZAHL", 0, yes, field<&ConfigStore::historyMaxCount>(),
                                    within(0, kMaxHistoryEntries))));
-    rows.push_back(number("KONFIG", "DIAGRAMM_TYP", 0, no, field<&ConfigStore::diagramKind>(), within(0, 5)));
+    rows.push_back(
+        number("KONFIG", "DIAGRAMM_TYP", 0, no, choice<&DiagramChoice::diagramKind>(), within(0, 5)));
     rows.push_back(number("WOCHEN_JAHRES_DIAGRAMM", "MODUS", kDefaultQuantity, no,
-                          field<&ConfigStore::weekOfYearQuantity>(),
+                          choice<&DiagramChoice::weekOfYearQuantity>(),
                           quantityOfKind(charts::kWeekOfYearDiagram)));
     rows.push_back(number("MONATS_JAHRES_DIAGRAMM", "MODUS", kDefaultQuantity, no,
-                          field<&ConfigStore::monthOfYearQuantity>(),
+                          choice<&DiagramChoice::monthOfYearQuantity>(),
                           quantityOfKind(charts::kMonthOfYearDiagram)));
     rows.push_back(number("WOCHEN_DIAGRAMM", "MODUS", kDefaultQuantity, no,
-                          field<&ConfigStore::weekQuantity>(), quantityOfKind(charts::kWeekDiagram)));
-    rows.push_back(byte("WOCHEN_DIAGRAMM", "MODUS2", field<&ConfigStore::timeSportFlags>()));
-    rows.push_back(byte("WOCHEN_DIAGRAMM", "MODUS3", field<&ConfigStore::loadSportFlags>()));
+                          choice<&DiagramChoice::weekQuantity>(), quantityOfKind(charts::kWeekDiagram)));
+    rows.push_back(byte("WOCHEN_DIAGRAMM", "MODUS2", choice<&DiagramChoice::timeSportFlags>()));
+    rows.push_back(byte("WOCHEN_DIAGRAMM", "MODUS3", choice<&DiagramChoice::loadSportFlags>()));
     rows.push_back(number("MONATS_DIAGRAMM", "MODUS", kDefaultQuantity, no,
-                          field<&ConfigStore::monthQuantity>(), quantityOfKind(charts::kMonthDiagram)));
-    rows.push_back(number("X_Y_DIAGRAMM", "MODUS_Y", charts::kXyPulse, no, field<&ConfigStore::yQuantity>(),
-                          [](const ConfigStore&, int code) { return charts::isYQuantity(code); }));
-    rows.push_back(number("X_Y_DIAGRAMM", "MODUS_X", charts::kXyTime, no, field<&ConfigStore::xQuantity>(),
-                          [](const ConfigStore&, int code) { return charts::isXQuantity(code); }));
-    rows.push_back(number("KONFIG", "BENUTZER", -1, no, field<&ConfigStore::userDiagramSlot>(),
+                          choice<&DiagramChoice::monthQuantity>(), quantityOfKind(charts::kMonthDiagram)));
+    rows.push_back(number("X_Y_DIAGRAMM", "MODUS_Y", charts::kXyPulse, no,
+                          choice<&DiagramChoice::yQuantity>(),
+                          [](const SettingsTarget&, int code) { return charts::isYQuantity(code); }));
+    rows.push_back(number("X_Y_DIAGRAMM", "MODUS_X", charts::kXyTime, no, choice<&DiagramChoice::xQuantity>(),
+                          [](const SettingsTarget&, int code) { return charts::isXQuantity(code); }));
+    rows.push_back(number("KONFIG", "BENUTZER", -1, no, choice<&DiagramChoice::userDiagramSlot>(),
                           within(-1, kUserDiagramCount - 1)));
     for (int i = 0; i < kUserDiagramCount; ++i) {
         const std::string section = numbered("BENUTZER_", i + 1);
@@ -189,7 +199,7 @@ std::vector<Setting> buildPulseZoneSettings() {
     const auto no = WriteBack::No;
     std::vector<Setting> rows{zone(number(
         "X_Y_DIAGRAMM", "Anzahl_Bereich", 0, no,
-        [](ConfigStore& store) -> int& { return store.pulseZones.count; },
+        [](SettingsTarget& target) -> int& { return target.store.pulseZones.count; },
         within(0, kPulseZoneColourCount)))};
     for (int i = 0; i < kPulseZoneLimitCount; ++i)
         rows.push_back(zone(number("X_Y_DIAGRAMM", numbered("Max_Bereich", i), kDefaultZoneLimit, no,

@@ -1,6 +1,6 @@
 // Every key of train.cfg that the program reads at start-up, described once: its section and key, the
 // default, whether the default is written back at once, the check a stored value must pass, whether the
-// final save writes it, and the field of ConfigStore it fills. Loading and saving both walk these rows.
+// final save writes it, and the field it fills. Loading and saving both walk these rows.
 #pragma once
 
 #include <cstddef>
@@ -13,6 +13,12 @@
 
 namespace sb::config {
 
+// Where the rows put what they read: the stored settings and the diagram choice.
+struct SettingsTarget {
+    ConfigStore& store;
+    DiagramChoice& diagram;
+};
+
 struct Setting {
     std::string section;
     std::string key;
@@ -24,9 +30,9 @@ struct Setting {
         "Test";  // what a missing key reads as; stored as text it counts as missing
     // Text settings fill `text`; numbers fill `number` after `valid` accepted them (an unusable value
     // counts as missing). `oneByte` keeps the low byte of the number.
-    std::function<std::string&(ConfigStore&)> text;
-    std::function<int&(ConfigStore&)> number;
-    std::function<bool(const ConfigStore&, int)> valid;
+    std::function<std::string&(SettingsTarget&)> text;
+    std::function<int&(SettingsTarget&)> number;
+    std::function<bool(const SettingsTarget&, int)> valid;
     bool oneByte = false;
 };
 

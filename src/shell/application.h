@@ -27,9 +27,8 @@ struct RecordingState {
 struct Application {
     config::ProgramPaths paths;
     model::TrainingYear year;
-    // Also holds the diagram choice: diagramKind (currentDiagramKind), the quantities, the time and
-    // load sport flags, the presets and userDiagramSlot.
     config::ConfigStore settings;
+    config::DiagramChoice diagram;  // diagramKind is currentDiagramKind
     config::RouteStore routes;
     RecordingState recordings;
 

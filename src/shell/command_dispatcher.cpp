@@ -130,7 +130,7 @@ const std::vector<CommandEntry>& commandTable() {
 
 bool needsMet(const Application& app, Needs needs) {
     const model::TrainingYear& year = app.year;
-    const int kind = app.settings.diagramKind;
+    const int kind = app.diagram.diagramKind;
     const RecordingState& recordings = app.recordings;
     switch (needs) {
         case Needs::nothing:
@@ -140,7 +140,7 @@ bool needsMet(const Application& app, Needs needs) {
         case Needs::planWithTypes:
             return year.planFileVersion == 2 || year.planFileVersion == 3;
         case Needs::activePreset:
-            return app.settings.userDiagramSlot != -1;
+            return app.diagram.userDiagramSlot != -1;
         case Needs::barDiagram:
             return kind >= charts::kWeekOfYearDiagram && kind <= charts::kMonthDiagram;
         case Needs::weekOrMonthDiagram:

@@ -68,31 +68,31 @@ bool isWeekDiagramSportItem(int code) {
     return timeBitOf(code) != 0 || loadBitOf(code) != 0;
 }
 
-int quantityOfKind(const config::ConfigStore& settings, int kind) {
+int quantityOfKind(const config::DiagramChoice& diagram, int kind) {
     switch (kind) {
         case kWeekOfYearDiagram:
-            return settings.weekOfYearQuantity;
+            return diagram.weekOfYearQuantity;
         case kMonthOfYearDiagram:
-            return settings.monthOfYearQuantity;
+            return diagram.monthOfYearQuantity;
         case kWeekDiagram:
-            return settings.weekQuantity;
+            return diagram.weekQuantity;
         case kMonthDiagram:
-            return settings.monthQuantity;
+            return diagram.monthQuantity;
         default:
             return 0;
     }
 }
 
-int* quantitySlotOfKind(config::ConfigStore& settings, int kind) {
+int* quantitySlotOfKind(config::DiagramChoice& diagram, int kind) {
     switch (kind) {
         case kWeekOfYearDiagram:
-            return &settings.weekOfYearQuantity;
+            return &diagram.weekOfYearQuantity;
         case kMonthOfYearDiagram:
-            return &settings.monthOfYearQuantity;
+            return &diagram.monthOfYearQuantity;
         case kWeekDiagram:
-            return &settings.weekQuantity;
+            return &diagram.weekQuantity;
         case kMonthDiagram:
-            return &settings.monthQuantity;
+            return &diagram.monthQuantity;
         default:
             return nullptr;
     }
@@ -114,24 +114,24 @@ void forEachCommand(std::vector<platform::MenuItem>& items, Visit visit) {
     }
 }
 
-void storeIntoPreset(const config::ConfigStore& settings, config::UserDiagramPreset& preset) {
-    preset.kind = settings.diagramKind;
-    if (const int quantity = quantityOfKind(settings, settings.diagramKind)) preset.quantity = quantity;
-    if (settings.diagramKind == kWeekDiagram) {
-        preset.timeSportFlags = settings.timeSportFlags;
-        preset.loadSportFlags = settings.loadSportFlags;
+void storeIntoPreset(const config::DiagramChoice& diagram, config::UserDiagramPreset& preset) {
+    preset.kind = diagram.diagramKind;
+    if (const int quantity = quantityOfKind(diagram, diagram.diagramKind)) preset.quantity = quantity;
+    if (diagram.diagramKind == kWeekDiagram) {
+        preset.timeSportFlags = diagram.timeSportFlags;
+        preset.loadSportFlags = diagram.loadSportFlags;
     }
 }
 
-void loadFromPreset(const config::UserDiagramPreset& preset, config::ConfigStore& settings) {
-    settings.diagramKind = preset.kind;
+void loadFromPreset(const config::UserDiagramPreset& preset, config::DiagramChoice& diagram) {
+    diagram.diagramKind = preset.kind;
     // A preset file edited by hand may pair a kind with a code it cannot draw; the kind's own
     // quantity then stays.
-    int* quantity = quantitySlotOfKind(settings, preset.kind);
+    int* quantity = quantitySlotOfKind(diagram, preset.kind);
     if (quantity && kindHandlesQuantity(preset.kind, preset.quantity)) *quantity = preset.quantity;
     if (preset.kind == kWeekDiagram) {
-        settings.timeSportFlags = preset.timeSportFlags;
-        settings.loadSportFlags = preset.loadSportFlags;
+        diagram.timeSportFlags = preset.timeSportFlags;
+        diagram.loadSportFlags = preset.loadSportFlags;
     }
 }
 
@@ -143,32 +143,32 @@ int quantityCodeOfMenuItem(int menuId) {
     return 0;
 }
 
-bool quantityItemChecked(const config::ConfigStore& settings, int menuId) {
+bool quantityItemChecked(const config::DiagramChoice& diagram, int menuId) {
     const int code = quantityCodeOfMenuItem(menuId);
     if (code == 0) return false;
-    const int kind = settings.diagramKind;
-    if (kind == kXyDiagram) return code == settings.xQuantity || code == settings.yQuantity;
+    const int kind = diagram.diagramKind;
+    if (kind == kXyDiagram) return code == diagram.xQuantity || code == diagram.yQuantity;
     if (kind == kWeekDiagram) {
-        if (const int bit = timeBitOf(code)) return (settings.timeSportFlags & bit) != 0;
-        if (const int bit = loadBitOf(code)) return (settings.loadSportFlags & bit) != 0;
+        if (const int bit = timeBitOf(code)) return (diagram.timeSportFlags & bit) != 0;
+        if (const int bit = loadBitOf(code)) return (diagram.loadSportFlags & bit) != 0;
     }
-    return code == quantityOfKind(settings, kind);
+    return code == quantityOfKind(diagram, kind);
 }
 
-void setDiagramQuantity(config::ConfigStore& settings, int code) {
-    const int kind = settings.diagramKind;
+void setDiagramQuantity(config::DiagramChoice& diagram, int code) {
+    const int kind = diagram.diagramKind;
     if (kind == kXyDiagram) {
-        if (isXQuantity(code)) settings.xQuantity = code;
-        if (isYQuantity(code)) settings.yQuantity = code;
-    } else if (int* quantity = quantitySlotOfKind(settings, kind)) {
+        if (isXQuantity(code)) diagram.xQuantity = code;
+        if (isYQuantity(code)) diagram.yQuantity = code;
+    } else if (int* quantity = quantitySlotOfKind(diagram, kind)) {
         if (kindHandlesQuantity(kind, code)) *quantity = code;
     }
-    settings.timeSportFlags ^= timeBitOf(code);
-    settings.loadSportFlags ^= loadBitOf(code);
+    diagram.timeSportFlags ^= timeBitOf(code);
+    diagram.loadSportFlags ^= loadBitOf(code);
 }
 
 void markQuantityItem(Application& app, MainWindowView& view, int menuId) {
-    const bool weekDiagram = app.settings.diagramKind == kWeekDiagram;
+    const bool weekDiagram = app.diagram.diagramKind == kWeekDiagram;
     const int chosenCode = quantityCodeOfMenuItem(menuId);
     // The X axis has its own marks; a Y choice of the X-Y diagram leaves them alone.
     const bool yChoice = isYQuantity(chosenCode);
@@ -176,7 +176,7 @@ void markQuantityItem(Application& app, MainWindowView& view, int menuId) {
         const int code = quantityCodeOfMenuItem(item.id);
         if (code == 0 || (yChoice && isXQuantity(code))) return;
         if (weekDiagram && (isWeekDiagramSportItem(code) || code == kTime || code == kLoad)) {
-            item.checked = quantityItemChecked(app.settings, item.id);
+            item.checked = quantityItemChecked(app.diagram, item.id);
         } else {
             item.checked = item.id == menuId;
         }
@@ -185,7 +185,7 @@ void markQuantityItem(Application& app, MainWindowView& view, int menuId) {
 }
 
 void markXAxisItem(Application& app, MainWindowView& view, int menuId) {
-    if (app.settings.diagramKind != kXyDiagram) return;
+    if (app.diagram.diagramKind != kXyDiagram) return;
     if (!isXQuantity(quantityCodeOfMenuItem(menuId))) return;
     setCheck(app.menuBar, 90, menuId == 90);
     setCheck(app.menuBar, 91, menuId == 91);
@@ -194,16 +194,16 @@ void markXAxisItem(Application& app, MainWindowView& view, int menuId) {
 
 void markDiagramKindItems(Application& app, MainWindowView& view) {
     for (int kind = kWeekOfYearDiagram; kind <= kMonthDiagram; ++kind)
-        setCheck(app.menuBar, 52 + kind, app.settings.diagramKind == kind);
+        setCheck(app.menuBar, 52 + kind, app.diagram.diagramKind == kind);
     view.setMenuBar(app.menuBar);
 }
 
-void selectUserDiagram(config::ConfigStore& settings, int slot) {
-    if (slot < -1 || slot >= config::kUserDiagramCount || slot == settings.userDiagramSlot) return;
-    if (settings.userDiagramSlot >= 0 && settings.userDiagramSlot < config::kUserDiagramCount)
-        storeIntoPreset(settings, settings.userDiagrams[settings.userDiagramSlot]);
-    settings.userDiagramSlot = slot;
-    if (slot != -1) loadFromPreset(settings.userDiagrams[slot], settings);
+void selectUserDiagram(config::DiagramChoice& diagram, int slot) {
+    if (slot < -1 || slot >= config::kUserDiagramCount || slot == diagram.userDiagramSlot) return;
+    if (diagram.userDiagramSlot >= 0 && diagram.userDiagramSlot < config::kUserDiagramCount)
+        storeIntoPreset(diagram, diagram.userDiagrams[diagram.userDiagramSlot]);
+    diagram.userDiagramSlot = slot;
+    if (slot != -1) loadFromPreset(diagram.userDiagrams[slot], diagram);
 }
 
 }  // namespace sb::shell

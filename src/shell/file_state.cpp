@@ -38,7 +38,7 @@ void applyFileState(Application& app, MainWindowView& view) {
 }
 
 void applyNavigationState(const Application& app, MainWindowView& view) {
-    const int kind = app.settings.diagramKind;
+    const int kind = app.diagram.diagramKind;
     const bool enabled = kind == charts::kWeekDiagram || kind == charts::kMonthDiagram;
     for (int id : kNavigationControls) view.setToolbarButtonEnabled(id, enabled);
 }

@@ -54,7 +54,7 @@ MenuItem command(const Application& app, std::string text, int id) {
 
 MenuItem axisItem(const Application& app, std::string text, int id) {
     MenuItem item = MenuItem::command(std::move(text), id);
-    item.checked = quantityItemChecked(app.settings, id);
+    item.checked = quantityItemChecked(app.diagram, id);
     // The divided total time is offered in the plain bar style only.
     if (id == 224) item.greyed = app.settings.displayStyle != 1;
     return item;
@@ -130,7 +130,7 @@ MenuItem extrasMenu(const Application& app) {
 }
 
 MenuItem presetKindMenu(const Application& app) {
-    const int kind = app.settings.diagramKind;
+    const int kind = app.diagram.diagramKind;
     return MenuItem::popup("&Diagramm", {MenuItem::command("&Wochen Jahres Diagramm", 53, false, kind == 1),
                                          MenuItem::command("&Monats Jahres Diagramm", 54, false, kind == 2),
                                          MenuItem::command("W&ochen Diagramm", 55, false, kind == 3),
@@ -247,7 +247,7 @@ void addXyAxisMenus(const Application& app, Items& bar) {
 }
 
 void addAxisMenus(const Application& app, Items& bar) {
-    switch (app.settings.diagramKind) {
+    switch (app.diagram.diagramKind) {
         case charts::kWeekOfYearDiagram:
         case charts::kMonthOfYearDiagram:
             bar.push_back(MenuItem::popup("&Y-Achse", yearAxisItems(app)));
@@ -286,7 +286,7 @@ std::vector<MenuItem> buildMenuBar(const Application& app) {
     if (app.settings.bikeComputerSupport == 1)
         bar.push_back(deviceMenu("&Radcomputer", 82, app.recordings.bikeComputerFileLoaded));
     bar.push_back(extrasMenu(app));
-    if (app.settings.userDiagramSlot != -1) bar.push_back(presetKindMenu(app));
+    if (app.diagram.userDiagramSlot != -1) bar.push_back(presetKindMenu(app));
     addAxisMenus(app, bar);
     bar.push_back(helpMenu());
     return bar;

@@ -37,7 +37,7 @@ void setTodaysWeekAndMonth(Application& app) {
 }
 
 void stepWeekOrMonth(Application& app, MainWindowView& view, int step) {
-    const int kind = app.settings.diagramKind;
+    const int kind = app.diagram.diagramKind;
     if (kind != charts::kWeekDiagram && kind != charts::kMonthDiagram) return;
     const std::string text = view.valueBoxText().substr(0, kValueBoxLength);
     const long long stepped = static_cast<long long>(fileio::atoiC(text)) + step;

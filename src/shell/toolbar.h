@@ -33,7 +33,7 @@ struct ToolbarButton {
 const std::array<ToolbarButton, kToolbarEntryCount>& toolbarButtons();
 
 // The tooltip of a toolbar command; a preset button (48…52) names the preset's diagram.
-std::string toolbarTooltip(const config::ConfigStore& settings, int commandId);
+std::string toolbarTooltip(const config::DiagramChoice& diagram, int commandId);
 // The text of an entry in the customisation list; nothing for an index past the table, which ends the
 // list. Separators have an empty text.
 std::optional<std::string> toolbarCustomisationText(int entry);

@@ -25,25 +25,25 @@ void refreshAfterKindChange(Application& app, MainWindowView& view) {
 }  // namespace
 
 void showDiagram(Application& app, MainWindowView& view, int kind) {
-    selectUserDiagram(app.settings, -1);
-    app.settings.diagramKind = kind;
+    selectUserDiagram(app.diagram, -1);
+    app.diagram.diagramKind = kind;
     refreshMenuBar(app, view);
     applyFileState(app, view);
     view.repaint();
 }
 
 void activatePreset(Application& app, MainWindowView& view, int slot) {
-    selectUserDiagram(app.settings, slot);
+    selectUserDiagram(app.diagram, slot);
     refreshAfterKindChange(app, view);
 }
 
 void setPresetKind(Application& app, MainWindowView& view, int kind) {
-    app.settings.diagramKind = kind;
+    app.diagram.diagramKind = kind;
     refreshAfterKindChange(app, view);
 }
 
 void chooseQuantity(Application& app, MainWindowView& view, int menuId) {
-    setDiagramQuantity(app.settings, quantityCodeOfMenuItem(menuId));
+    setDiagramQuantity(app.diagram, quantityCodeOfMenuItem(menuId));
     markQuantityItem(app, view, menuId);
     view.repaint();
 }

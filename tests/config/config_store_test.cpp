@@ -11,12 +11,15 @@ using namespace sb::config::testing;
 
 namespace {
 
-ConfigStore startWith(const std::string& path) {
-    ConfigStore store;
-    openConfigFile(store, path);
-    loadAllSettings(store);
-    loadPulseZones(store);
-    return store;
+// The stored settings and the diagram choice after a start, in one object for brevity.
+struct Started : ConfigStore, DiagramChoice {};
+
+Started startWith(const std::string& path) {
+    Started started;
+    openConfigFile(started, path);
+    loadAllSettings(started, started);
+    loadPulseZones(started);
+    return started;
 }
 
 }  // namespace
@@ -24,10 +27,10 @@ ConfigStore startWith(const std::string& path) {
 TEST(ConfigStore, FirstStartWritesTheDefaultsAndExitTheDiagramChoice) {
     ScratchDir dir;
     const std::string path = dir.file("train.cfg");
-    ConfigStore store = startWith(path);
+    Started store = startWith(path);
     EXPECT_EQ(readBytes(path), readBytes(goldenFile("fresh_train.cfg")));
     EXPECT_EQ(store.pulseZones.lower[1], 151);
-    EXPECT_TRUE(saveAllSettings(store, ""));
+    EXPECT_TRUE(saveAllSettings(store, store, ""));
     EXPECT_EQ(readBytes(path), readBytes(goldenFile("exit_fresh_train.cfg")));
 }
 
@@ -37,7 +40,7 @@ TEST(ConfigStore, EveryStoredValueReachesItsFieldAndAnExitKeepsTheFile) {
     ScratchDir dir;
     const std::string path = dir.file("train.cfg");
     writeBytes(path, readBytes(goldenFile("custom_train.cfg")));
-    ConfigStore store = startWith(path);
+    Started store = startWith(path);
     EXPECT_EQ(std::vector<int>({store.autoLoad, store.autoOpenDayEditor, store.sportMode, store.triathlonBasic,
                                 store.showToolbar, store.showStatusBar, store.displayStyle, store.polarSupport,
                                 store.bikeComputerSupport, store.logoSeconds, store.historyMaxCount}),
@@ -59,7 +62,7 @@ TEST(ConfigStore, EveryStoredValueReachesItsFieldAndAnExitKeepsTheFile) {
     EXPECT_EQ(store.pulseZones.lower[3], 161);
     EXPECT_EQ(store.pulseZones.colours[4], 5);
 
-    EXPECT_TRUE(saveAllSettings(store, std::string(store.lastFile)));
+    EXPECT_TRUE(saveAllSettings(store, store, std::string(store.lastFile)));
     EXPECT_EQ(readBytes(path), readBytes(goldenFile("exit_custom_train.cfg")));
 }
 
@@ -76,7 +79,7 @@ TEST(ConfigStore, DamagedValuesTakeTheirDefaults) {
                "Max_Bereich0=130\nFarbe_Bereich0=Vorgabe\nFarbe_Bereich1=Test\n"
                "[BENUTZER_1]\nDIAGRAMM_TYP=9\nMODUS=999\n[BENUTZER_2]\nDIAGRAMM_TYP=4\nMODUS=127\n"
                "[BENUTZER_3]\nDIAGRAMM_TYP=5\nMODUS=136\n");
-    ConfigStore store = startWith(path);
+    Started store = startWith(path);
     EXPECT_EQ(store.triathlonBasic, 1);
     EXPECT_EQ(store.logoSeconds, 3);
     EXPECT_EQ(store.sportMode, 5);
@@ -118,7 +121,7 @@ TEST(ConfigStore, DamagedValuesTakeTheirDefaults) {
     EXPECT_EQ(readBytes(path), profileText(loadProfileFile(path)));
 
     writeBytes(path, "[KONFIG]\nLOGOZEIT=10\nTRIATHLON_BASIC=0\n");
-    ConfigStore kept = startWith(path);
+    Started kept = startWith(path);
     EXPECT_EQ(kept.logoSeconds, 10);
     EXPECT_EQ(kept.triathlonBasic, 0);
 }
@@ -127,7 +130,7 @@ TEST(ConfigStore, RecentlyUsedListKeepsTheNewestFirst) {
     ScratchDir dir;
     const std::string path = dir.file("train.cfg");
     writeBytes(path, "[MENUE]\nMAX_ANZAHL=4\nANZAHL=4\nEINTRAG_0=a\nEINTRAG_1=b\nEINTRAG_2=c\nEINTRAG_3=d\n");
-    ConfigStore store = startWith(path);
+    Started store = startWith(path);
     ASSERT_EQ(store.history, (std::vector<std::string>{"a", "b", "c", "d"}));
     addToHistory(store, "c");
     EXPECT_EQ(store.history, (std::vector<std::string>{"c", "a", "b", "d"}));
@@ -141,7 +144,7 @@ TEST(ConfigStore, RecentlyUsedListKeepsTheNewestFirst) {
     EXPECT_EQ(startWith(path).history, store.history);
 
     // With the default length 0 the list stays empty.
-    ConfigStore fresh = startWith(dir.file("fresh.cfg"));
+    Started fresh = startWith(dir.file("fresh.cfg"));
     addToHistory(fresh, "/plans/a.sb3");
     EXPECT_TRUE(fresh.history.empty());
     EXPECT_EQ(profileString(fresh.file, "MENUE", "ANZAHL"), "0");
@@ -173,7 +176,7 @@ TEST(ConfigStore, QuantitiesFollowWhatTheirDiagramDraws) {
     const std::string path = dir.file("train.cfg");
     writeBytes(path, "[WOCHEN_DIAGRAMM]\nMODUS=145\n[MONATS_DIAGRAMM]\nMODUS=111\n"
                      "[BENUTZER_1]\nDIAGRAMM_TYP=3\nMODUS=150\n[BENUTZER_2]\nDIAGRAMM_TYP=3\nMODUS=107\n");
-    ConfigStore store = startWith(path);
+    Started store = startWith(path);
     EXPECT_EQ(store.weekQuantity, 145);
     EXPECT_EQ(store.monthQuantity, 103);
     EXPECT_EQ(store.userDiagrams[0].quantity, 150);

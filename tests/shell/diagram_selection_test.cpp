@@ -31,7 +31,7 @@ TEST(DiagramSelection, MenuIdsAndCodesCorrespond) {
 }
 
 TEST(DiagramSelection, SetQuantityStoresPerKindAndTogglesSportBits) {
-    config::ConfigStore settings;
+    config::DiagramChoice settings;
     settings.diagramKind = 1;
     setDiagramQuantity(settings, 112);  // "Zeit Rad" in the week-of-year diagram
     EXPECT_EQ(settings.weekOfYearQuantity, 112);
@@ -67,34 +67,34 @@ TEST(DiagramSelection, SetQuantityStoresPerKindAndTogglesSportBits) {
 TEST(DiagramSelection, MarkQuantityMovesTheCheck) {
     Application app;
     app.year.planFileVersion = 3;
-    app.settings.diagramKind = 1;
-    app.settings.weekOfYearQuantity = 103;
+    app.diagram.diagramKind = 1;
+    app.diagram.weekOfYearQuantity = 103;
     app.menuBar = buildMenuBar(app);
     testing::HeadlessMainWindow view;
-    setDiagramQuantity(app.settings, 116);
+    setDiagramQuantity(app.diagram, 116);
     markQuantityItem(app, view, 223);
     EXPECT_TRUE(checked(app, 223));
     EXPECT_FALSE(checked(app, 209));
     EXPECT_TRUE(view.menuItem(223).checked);
 
     // Week diagram: the sport items show their bits, "Zeit" shows whether it is the quantity.
-    app.settings.diagramKind = 3;
-    app.settings.weekQuantity = 128;
-    app.settings.timeSportFlags = 1 | 2;
+    app.diagram.diagramKind = 3;
+    app.diagram.weekQuantity = 128;
+    app.diagram.timeSportFlags = 1 | 2;
     app.menuBar = buildMenuBar(app);
-    setDiagramQuantity(app.settings, 112);  // switches Rad off
+    setDiagramQuantity(app.diagram, 112);  // switches Rad off
     markQuantityItem(app, view, 219);
     EXPECT_FALSE(checked(app, 219));
     EXPECT_TRUE(checked(app, 220));
     EXPECT_TRUE(checked(app, 218));
-    setDiagramQuantity(app.settings, 104);
+    setDiagramQuantity(app.diagram, 104);
     markQuantityItem(app, view, 210);
     EXPECT_TRUE(checked(app, 210));
     EXPECT_FALSE(checked(app, 218));
     EXPECT_TRUE(checked(app, 220));
 
     // X-Y diagram: a Y choice leaves the X check alone; the X check moves only there.
-    app.settings.diagramKind = 5;
+    app.diagram.diagramKind = 5;
     app.recordings.capabilityBits = 64 | 1;
     app.menuBar = buildMenuBar(app);
     EXPECT_TRUE(checked(app, 90));
@@ -107,18 +107,18 @@ TEST(DiagramSelection, MarkQuantityMovesTheCheck) {
     EXPECT_TRUE(checked(app, 91));
     EXPECT_FALSE(checked(app, 90));
     EXPECT_TRUE(checked(app, 94));
-    app.settings.diagramKind = 1;
+    app.diagram.diagramKind = 1;
     markXAxisItem(app, view, 90);
     EXPECT_TRUE(checked(app, 91));
 }
 
 TEST(DiagramSelection, KindItemsOfThePresetMenu) {
     Application app;
-    app.settings.userDiagramSlot = 0;
-    app.settings.diagramKind = 2;
+    app.diagram.userDiagramSlot = 0;
+    app.diagram.diagramKind = 2;
     app.menuBar = buildMenuBar(app);
     testing::HeadlessMainWindow view;
-    app.settings.diagramKind = 3;
+    app.diagram.diagramKind = 3;
     markDiagramKindItems(app, view);
     EXPECT_FALSE(checked(app, 54));
     EXPECT_TRUE(checked(app, 55));
@@ -126,7 +126,7 @@ TEST(DiagramSelection, KindItemsOfThePresetMenu) {
 }
 
 TEST(DiagramSelection, PresetsStoreAndLoadTheDiagram) {
-    config::ConfigStore settings;
+    config::DiagramChoice settings;
     settings.diagramKind = 4;
     settings.monthQuantity = 116;
     settings.userDiagrams[0] = {1, 120, 0, 0};

@@ -56,7 +56,7 @@ TEST_F(Dispatcher, NextAndPreviousStayInsideTheWeeksAndMonths) {
         return view.valueBoxText();
     };
     dispatch(46);
-    ASSERT_EQ(3, app.settings.diagramKind);
+    ASSERT_EQ(3, app.diagram.diagramKind);
     EXPECT_EQ("53", stepFrom("53", 253));
     EXPECT_EQ(53, app.currentWeek);
     EXPECT_EQ("1", stepFrom("1", 254));
@@ -66,7 +66,7 @@ TEST_F(Dispatcher, NextAndPreviousStayInsideTheWeeksAndMonths) {
     EXPECT_EQ("1", stepFrom("-5", 253));
     EXPECT_EQ("13", stepFrom("12", 253));
     dispatch(45);
-    ASSERT_EQ(4, app.settings.diagramKind);
+    ASSERT_EQ(4, app.diagram.diagramKind);
     EXPECT_EQ("12", stepFrom("12", 253));
     EXPECT_EQ(12, app.currentMonth);
     EXPECT_EQ("12", stepFrom("9999", 254));
@@ -82,13 +82,13 @@ TEST_F(Dispatcher, ADialogHidesTheDiagramAndBringsItBack) {
     dispatch(44);
     int kindWhileOpen = -1;
     services.scriptDialog("IDD_PERSONEN", [this, &kindWhileOpen](auto& dialog) {
-        kindWhileOpen = app.settings.diagramKind;
+        kindWhileOpen = app.diagram.diagramKind;
         dialog.type(203, "1.2.1980, Köln");
         dialog.press(212);
     });
     dispatch(30);
     EXPECT_EQ(0, kindWhileOpen);
-    EXPECT_EQ(2, app.settings.diagramKind);
+    EXPECT_EQ(2, app.diagram.diagramKind);
     EXPECT_EQ(0, app.year.modified);
     EXPECT_TRUE(view.hasMenuItem(209));
     expectNothingUnexpected();
@@ -100,18 +100,18 @@ TEST_F(Dispatcher, TheDayEditorOpensInTheFormOfThePlan) {
     dispatch(32);
     EXPECT_TRUE(services.steps().empty());
     openSamplePlan();
-    app.settings.diagramKind = 3;
+    app.diagram.diagramKind = 3;
     services.scriptDialog("IDD_DATENAENDERN_LAUFEN", [](auto& dialog) { dialog.pressClose(); });
     dispatch(32);
     EXPECT_EQ(std::vector<std::string>{"IDD_DATENAENDERN_LAUFEN"}, services.dialogsOpened());
-    EXPECT_EQ(3, app.settings.diagramKind);
+    EXPECT_EQ(3, app.diagram.diagramKind);
     expectNothingUnexpected();
 }
 
 TEST_F(Dispatcher, PrintingTheDiagramNeedsALoadedPlanAndAKind) {
     initialise();
     openSamplePlan();
-    app.settings.diagramKind = 0;
+    app.diagram.diagramKind = 0;
     dispatch(18);
     EXPECT_TRUE(services.printRequests().empty());
 
@@ -181,7 +181,7 @@ TEST_F(Dispatcher, TheDiagramIsPaintedOnlyAfterTheLogoAndWithAPlan) {
     initialise();
     openSamplePlan();
     app.settings.showStatusBar = 0;
-    app.settings.diagramKind = 4;
+    app.diagram.diagramKind = 4;
     app.currentMonth = 0;
     platform::headless::RecordingCanvas canvas({1200, 800});
     paintMainWindow(app, view, canvas);

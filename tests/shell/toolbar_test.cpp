@@ -32,7 +32,7 @@ TEST(Toolbar, ButtonTable) {
 }
 
 TEST(Toolbar, TooltipsAndCustomisationTexts) {
-    config::ConfigStore settings;
+    config::DiagramChoice settings;
     EXPECT_EQ(toolbarTooltip(settings, 11), "Öffnen");
     EXPECT_EQ(toolbarTooltip(settings, 40), "Wochen-Liste");
     EXPECT_EQ(toolbarTooltip(settings, 253), "nächstes");
@@ -60,7 +60,7 @@ TEST(Toolbar, TooltipsAndCustomisationTexts) {
 TEST(Toolbar, ButtonsFollowPlanAndDiagramKind) {
     Application app;
     testing::HeadlessMainWindow view;
-    app.settings.diagramKind = 4;
+    app.diagram.diagramKind = 4;
     app.year.planFileVersion = 0;
     applyFileState(app, view);
     applyNavigationState(app, view);
@@ -70,7 +70,7 @@ TEST(Toolbar, ButtonsFollowPlanAndDiagramKind) {
     EXPECT_TRUE(view.toolbarButtonEnabled(254));
 
     app.year.planFileVersion = 1;
-    app.settings.diagramKind = 2;
+    app.diagram.diagramKind = 2;
     applyFileState(app, view);
     applyNavigationState(app, view);
     for (int id : {12, 18, 30, 32, 40, 43, 48, 57}) EXPECT_TRUE(view.toolbarButtonEnabled(id)) << id;
