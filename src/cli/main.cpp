@@ -26,6 +26,7 @@ constexpr Subcommand kSubcommands[] = {
 void printUsage(std::FILE* stream) {
     std::fputs("Aufruf: saisonbuch-cli BEFEHL ...\n\nBefehle:\n", stream);
     for (const auto& command : kSubcommands) std::fprintf(stream, "  %s\n", command.summary);
+    std::fputs("\nJeder Befehl nimmt --settings DATEI (eine andere train.cfg als die des Programms).\n", stream);
 }
 
 }  // namespace

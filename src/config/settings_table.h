@@ -26,8 +26,8 @@ struct Setting {
     WriteBack writeBack = WriteBack::No;  // yes: a missing or unusable value is replaced in the file at once
     bool saved = true;                    // written by saveAllSettings
     std::size_t bufferSize = buffer::setting;
-    std::string_view missingMarker =
-        "Test";  // what a missing key reads as; stored as text it counts as missing
+    // What a missing key reads as; a stored value equal to it counts as missing too.
+    std::string_view missingMarker = "Test";
     // Text settings fill `text`; numbers fill `number` after `valid` accepted them (an unusable value
     // counts as missing). `oneByte` keeps the low byte of the number.
     std::function<std::string&(SettingsTarget&)> text;

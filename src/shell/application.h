@@ -28,10 +28,11 @@ struct Application {
     config::ProgramPaths paths;
     model::TrainingYear year;
     config::ConfigStore settings;
-    config::DiagramChoice diagram;  // diagramKind is currentDiagramKind
     config::RouteStore routes;
     RecordingState recordings;
 
+    // What the window shows at the moment; diagram.diagramKind is currentDiagramKind.
+    config::DiagramChoice diagram;
     int currentWeek = 0;    // 1…53 once set at start-up
     int currentMonth = 0;   // 1…12 once set at start-up
     int logoDone = 0;       // diagrams are drawn only once the start logo has gone
