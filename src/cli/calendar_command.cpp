@@ -1,6 +1,7 @@
 // saisonbuch-cli calendar PLAN --month M [--control] -o OUT.png|OUT.pdf: the planning grid (or with
 // --control the control grid) of a month exactly as the view draws it, on a 1400 × 1000 image, or
-// printed on one PDF page as the view's "Drucken" prints it.
+// printed on one PDF page as the view's "Drucken" prints it; sport mode, labels and colours from the
+// user's settings.
 #include <charconv>
 #include <memory>
 
@@ -10,7 +11,6 @@
 #include "cli/cli_commands.h"
 #include "cli/plan_loading.h"
 #include "cli/render_session.h"
-#include "model/training_types.h"
 #include "platform/qt/surface_render.h"
 
 namespace sb::cli {
@@ -58,18 +58,15 @@ bool parse(const Arguments& arguments, CalendarCommandLine& line, std::string& e
     return true;
 }
 
-// The program's default labels, colours and sport mode.
 calendars::CalendarGrid gridOf(const CalendarCommandLine& line, const model::TrainingYear& year,
-                               platform::Colour background) {
-    config::ConfigStore settings;
-    settings.trainingTypeLabels = model::defaultTrainingTypeLabels();
-    settings.trainingTypeColours = model::defaultTrainingTypeColours();
+                               const config::ConfigStore& settings, platform::Colour background) {
     const auto variant = line.control ? calendars::GridVariant::Control : calendars::GridVariant::Planning;
     return calendars::calendarGridOf(year, settings, line.month, variant, background);
 }
 
-bool writeCalendarPng(const CalendarCommandLine& line, const model::TrainingYear& year) {
-    const calendars::CalendarGrid grid = gridOf(line, year, calendars::dialogFace);
+bool writeCalendarPng(const CalendarCommandLine& line, const model::TrainingYear& year,
+                      const config::ConfigStore& settings) {
+    const calendars::CalendarGrid grid = gridOf(line, year, settings, calendars::dialogFace);
     return platform::qt::writePng(
         line.outputPath, {charts::frame::width, charts::frame::height}, [&](platform::Canvas& canvas) {
             charts::setupDialogFrame(canvas, {charts::frame::width, charts::frame::height},
@@ -78,8 +75,9 @@ bool writeCalendarPng(const CalendarCommandLine& line, const model::TrainingYear
         });
 }
 
-bool printCalendarPdf(const CalendarCommandLine& line, const model::TrainingYear& year) {
-    const calendars::CalendarGrid grid = gridOf(line, year, charts::colour::white);
+bool printCalendarPdf(const CalendarCommandLine& line, const model::TrainingYear& year,
+                      const config::ConfigStore& settings) {
+    const calendars::CalendarGrid grid = gridOf(line, year, settings, charts::colour::white);
     const std::string name = std::string(line.control ? "Saisonbuchkontrolle_" : "Saisonbuch_") +
                              std::to_string(line.month) + "_" + std::to_string(year.planYear);
     return charts::printOnUpperHalf(*pdfPrinter(line.outputPath), name, [&](platform::Canvas& canvas) {
@@ -89,7 +87,7 @@ bool printCalendarPdf(const CalendarCommandLine& line, const model::TrainingYear
 
 }  // namespace
 
-int runCalendar(const Arguments& arguments) {
+int runCalendar(const Arguments& arguments, const config::ConfigStore& settings) {
     CalendarCommandLine line;
     std::string error;
     if (!parse(arguments, line, error)) return fail(error + kUsage);
@@ -99,7 +97,8 @@ int runCalendar(const Arguments& arguments) {
     auto year = std::make_unique<model::TrainingYear>();
     if (loadPlan(line.planPath, *year) == 0) return 1;
     RenderSession session;
-    const bool written = pdf ? printCalendarPdf(line, *year) : writeCalendarPng(line, *year);
+    const bool written =
+        pdf ? printCalendarPdf(line, *year, settings) : writeCalendarPng(line, *year, settings);
     if (!written) return fail("Fehler beim Schreiben der Datei " + line.outputPath);
     return 0;
 }

@@ -4,31 +4,31 @@
 
 #include "charts/diagram_printing.h"
 #include "charts/printer_choice.h"
-#include "config/standard_routes_dialog.h"
-#include "shell/athlete_dialog.h"
+#include "editor/athlete_dialog.h"
 #include "shell/diagram_selection.h"
 #include "shell/main_window_paint.h"
+#include "tools/standard_routes_dialog.h"
 
 namespace sb::shell {
 
 void showDiagram(Application& app, MainWindowView& view, int kind) {
-    selectUserDiagram(app.settings, -1);
-    app.settings.diagramKind = kind;
+    selectUserDiagram(app.diagram, -1);
+    app.diagram.diagramKind = kind;
     view.repaint();
 }
 
 void activatePreset(Application& app, MainWindowView& view, int slot) {
-    selectUserDiagram(app.settings, slot);
+    selectUserDiagram(app.diagram, slot);
     view.repaint();
 }
 
 void setPresetKind(Application& app, MainWindowView& view, int kind) {
-    app.settings.diagramKind = kind;
+    app.diagram.diagramKind = kind;
     view.repaint();
 }
 
 void chooseQuantity(Application& app, MainWindowView& view, int menuId) {
-    setDiagramQuantity(app.settings, quantityCodeOfMenuItem(menuId));
+    setDiagramQuantity(app.diagram, quantityCodeOfMenuItem(menuId));
     view.repaint();
 }
 
@@ -58,11 +58,11 @@ void printCurrentDiagram(Application& app, MainWindowView& view, platform::Servi
 }
 
 void editAthleteData(Application& app, platform::Services& services) {
-    editAthlete(services, app.year, false, app.paths.helpFilePath);
+    editor::editAthlete(services, app.year, false, app.paths.helpFilePath);
 }
 
 void editStandardRoutes(Application& app, platform::Services& services) {
-    config::editRoutes(services, app.routes, app.paths.helpFilePath);
+    tools::editRoutes(services, app.routes, app.paths.helpFilePath);
 }
 
 }  // namespace sb::shell

@@ -83,15 +83,15 @@ TEST_F(FileCommands, ANewPlanThatCannotBeWrittenNeverTakesThePreviousName) {
     expectNothingUnexpected();
 }
 
-TEST_F(FileCommands, CancellingTheSaveQuestionOrTheDialogChangesNothing) {
+TEST_F(FileCommands, CancellingAnyStepOfOpenSaveAsOrNewChangesNothing) {
     initialise();
     const std::string old = openSamplePlan();
     app.year.modified = 1;
-    app.settings.diagramKind = 1;
+    app.diagram.diagramKind = 1;
     services.answerMessages({Answer::Cancel});
     dispatch(11);
     EXPECT_EQ(old, app.year.currentFileName);
-    EXPECT_EQ(1, app.settings.diagramKind);
+    EXPECT_EQ(1, app.diagram.diagramKind);
 
     app.year.modified = 0;
     services.answerFileDialogError(platform::dialog_error::bufferTooSmall);
@@ -102,7 +102,23 @@ TEST_F(FileCommands, CancellingTheSaveQuestionOrTheDialogChangesNothing) {
     dispatch(13);
     EXPECT_EQ(2u, services.messages().size());
     EXPECT_EQ(old, app.year.currentFileName);
-    EXPECT_EQ(1, app.settings.diagramKind);
+    EXPECT_EQ(1, app.diagram.diagramKind);
+
+    // "Abbruch" in the athlete dialog of New: no file, and the open plan stays as it was.
+    const model::TrainingYear before = app.year;
+    const std::string target = file("neu.sb3");
+    services.answerFileDialogs({target});
+    services.scriptDialog("IDD_PERSONEN", [](auto& dialog) {
+        dialog.type(201, "Lena");
+        dialog.press(212);
+    });
+    dispatch(10);
+    EXPECT_FALSE(std::filesystem::exists(target));
+    EXPECT_EQ(old, app.year.currentFileName);
+    EXPECT_EQ(before.firstName, app.year.firstName);
+    EXPECT_TRUE(before.days == app.year.days);
+    EXPECT_EQ(0, app.year.modified);
+    EXPECT_EQ(1, app.year.planLoaded);
     expectNothingUnexpected();
 }
 
