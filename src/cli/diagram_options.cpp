@@ -37,7 +37,8 @@ constexpr NumberOption kNumberOptions[] = {
 charts::DiagramRequest requestWith(const config::ConfigStore& settings) {
     charts::DiagramRequest request;
     request.kind = 0;
-    request.code = 0;
+    // The program's own start quantity of every kind.
+    request.code = charts::kKmBike;
     request.sportMode = settings.sportMode;
     for (int type = 0; type < model::kTrainingTypeCount; ++type) {
         request.typeLabels[type] = settings.trainingTypeLabels[type];
@@ -73,9 +74,8 @@ bool parseDiagramOptions(const Arguments& arguments, const config::ConfigStore& 
             return false;
         }
     }
-    if (line.planPath.empty() || line.request.kind == 0 || line.request.code == 0 ||
-        (withOutput && line.outputPath.empty())) {
-        error = "PLAN, --kind und --quantity" + std::string(withOutput ? " und -o" : "") + " fehlen";
+    if (line.planPath.empty() || line.request.kind == 0 || (withOutput && line.outputPath.empty())) {
+        error = "PLAN und --kind" + std::string(withOutput ? " und -o" : "") + " fehlen";
         return false;
     }
     if (!charts::kindHandlesQuantity(line.request.kind, line.request.code)) {

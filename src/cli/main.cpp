@@ -19,8 +19,8 @@ constexpr Subcommand kSubcommands[] = {
     {"info", sb::cli::runInfo, "info PLAN                 Version, Sportler(in), Jahr und Kilometer je Sportart"},
     {"convert", sb::cli::runConvert, "convert EIN AUS           Plan in das Format der Endung von AUS schreiben (sb3, sb2, sbn)"},
     {"export", sb::cli::runExport, "export PLAN AUS.csv [...] Tabellenkalkulations-Export (--help zeigt die Optionen)"},
-    {"series", sb::cli::runSeries, "series PLAN --kind K --quantity Q [...] Werte eines Diagramms je Slot (Slot;Gesamt;...)"},
-    {"chart", sb::cli::runChart, "chart PLAN -o AUS.png|AUS.pdf --kind K --quantity Q [...] Diagramm als Bild oder Druckseite"},
+    {"series", sb::cli::runSeries, "series PLAN --kind K [--quantity Q] [...] Werte eines Diagramms je Slot (Slot;Gesamt;...)"},
+    {"chart", sb::cli::runChart, "chart PLAN -o AUS.png|AUS.pdf --kind K [--quantity Q] [...] Diagramm als Bild oder Druckseite"},
     {"calendar", sb::cli::runCalendar, "calendar PLAN --month M [--control] -o AUS.png|AUS.pdf Planungs- oder Kontrollkalender eines Monats"},
 };
 
