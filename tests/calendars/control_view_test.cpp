@@ -16,7 +16,8 @@ using platform::headless::HeadlessServices;
 using testing::clickGrid;
 
 const char* const kRunInfo =
-    "3.3.2008\nDistanz: 12.5\nStrecke: Stadtwald\nZeit: 01:00\nTrainingspuls: 152\nWetter: \nKommentar: ";
+    "3.3.2008\nDistanz: 12.5\nStrecke: Stadtwald\nZeit: 01:00\nTrainingspuls: 152\nWetter: 24 °C\nKommentar: "
+    "gut";
 
 class ControlViewTest : public ::testing::Test {
   protected:
@@ -24,6 +25,10 @@ class ControlViewTest : public ::testing::Test {
         model::setClock([] { return model::CivilDate{17, 3, 2008}; });
         year->days[62].run = {"Stadtwald", 152, 12.5f, 0, "01:00", 0, ""};
         year->days[62].bike = {"", 130, 1234.56f, 0, "02:00", 0, ""};
+        year->days[62].weather =
+            "24 \xb0"
+            "C";  // Windows-1252, as the plan file holds it
+        year->days[62].comment = "gut";
     }
     void TearDown() override { model::setClock({}); }
 
@@ -57,7 +62,7 @@ TEST_F(ControlViewTest, BothHalvesOfACellShowTheSameDayInformation) {
     const std::vector<std::string> expected{
         kRunInfo, kRunInfo,
         "3.3.2008\nDistanz: 1235\nStrecke: \nZeit: 02:00\nTrainigspuls: 130\n"
-        "Wetter: \nKommentar: "};
+        "Wetter: 24 °C\nKommentar: gut"};
     EXPECT_EQ(expected, services.messageTexts());
     EXPECT_EQ("Tagesinformation", services.messages().front().title);
     ASSERT_EQ(1u, services.printedDocuments().size());
