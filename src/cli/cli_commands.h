@@ -14,6 +14,7 @@ int runConvert(const Arguments& arguments);
 int runExport(const Arguments& arguments);
 int runSeries(const Arguments& arguments);
 int runChart(const Arguments& arguments);
+int runRecording(const Arguments& arguments);
 
 // Prints "saisonbuch-cli: <message>" on stderr and returns 1.
 int fail(const std::string& message);
