@@ -6,14 +6,15 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/help.h"
 #include "charts/diagram_quantity.h"
 #include "editor/day_editor_command.h"
+#include "platform/help.h"
 #include "shell/file_commands.h"
 #include "shell/file_state.h"
 #include "shell/menu_bar.h"
 #include "shell/modal_view.h"
 #include "shell/navigation.h"
+#include "shell/recording_commands.h"
 #include "shell/startup.h"
 #include "shell/status_bar.h"
 #include "shell/window_commands.h"
@@ -28,6 +29,8 @@ constexpr int kFirstCommand = 9;
 constexpr int kLastCommand = 254;
 constexpr int kHelpAboutTopic = 50;
 constexpr int kOdometerCommand = 59;
+constexpr int kPolar = recordings::kPolarRecording;
+constexpr int kBike = recordings::kBikeRecording;
 
 // The diagram kind of commands 43…46: the menu lists the month diagram (45) before the week diagram (46).
 int diagramKindOfCommand(int commandId) {
@@ -111,13 +114,24 @@ const std::vector<CommandEntry>& commandTable() {
          [](Application& a, MainWindowView&, Services& s, int) {
              platform::showHelpTopic(s, a.paths.helpFilePath, kHelpAboutTopic);
          }},
-        {74, 74, N::heartRateFile, F::none, nullptr},     // show the last heart-rate file again
-        {75, 75, N::nothing, F::none, nullptr},           // open a heart-rate file
-        {76, 77, N::heartRateFile, F::none, nullptr},     // heart-rate file info and evaluation
-        {82, 82, N::bikeComputerFile, F::none, nullptr},  // show the last bike-computer file again
-        {83, 83, N::nothing, F::none, nullptr},           // open a bike-computer file
-        {84, 85, N::bikeComputerFile, F::none, nullptr},  // bike-computer file info and evaluation
-        {90, 99, N::xyDiagram, F::none, nullptr},         // X-Y axis quantities
+        {74, 74, N::heartRateFile, F::none,
+         [](Application& a, MainWindowView& v, Services& s, int) { showLastRecording(a, v, s, kPolar); }},
+        {75, 75, N::nothing, F::none,
+         [](Application& a, MainWindowView& v, Services& s, int) { openRecording(a, v, s, kPolar); }},
+        {76, 76, N::heartRateFile, F::none,
+         [](Application& a, MainWindowView&, Services& s, int) { showRecordingInfo(a, s, kPolar); }},
+        {77, 77, N::heartRateFile, F::none,
+         [](Application& a, MainWindowView&, Services& s, int) { evaluateRecording(a, s); }},
+        {82, 82, N::bikeComputerFile, F::none,
+         [](Application& a, MainWindowView& v, Services& s, int) { showLastRecording(a, v, s, kBike); }},
+        {83, 83, N::nothing, F::none,
+         [](Application& a, MainWindowView& v, Services& s, int) { openRecording(a, v, s, kBike); }},
+        {84, 84, N::bikeComputerFile, F::none,
+         [](Application& a, MainWindowView&, Services& s, int) { showRecordingInfo(a, s, kBike); }},
+        {85, 85, N::bikeComputerFile, F::none,
+         [](Application& a, MainWindowView&, Services& s, int) { evaluateRecording(a, s); }},
+        {90, 99, N::xyDiagram, F::none,
+         [](Application& a, MainWindowView& v, Services&, int id) { chooseXyQuantity(a, v, id); }},
         {209, 242, N::barDiagram, F::none,
          [](Application& a, MainWindowView& v, Services&, int id) { chooseQuantity(a, v, id); }},
         {253, 253, N::weekOrMonthDiagram, F::none,

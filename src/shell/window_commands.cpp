@@ -9,6 +9,7 @@
 #include "shell/file_state.h"
 #include "shell/main_window_paint.h"
 #include "shell/menu_bar.h"
+#include "shell/recording_commands.h"
 #include "shell/status_bar.h"
 
 namespace sb::shell {
@@ -75,14 +76,19 @@ void toolbarCreated(Application& app, MainWindowView& view) {
 
 void printCurrentDiagram(Application& app, MainWindowView& view, platform::Services& services) {
     const charts::DiagramRequest request = currentDiagramRequest(app);
-    if (request.kind < charts::kWeekOfYearDiagram || request.kind > charts::kMonthDiagram) return;
-    if (app.year.planLoaded != 1) return;
+    const bool barDiagram = request.kind >= charts::kWeekOfYearDiagram &&
+                            request.kind <= charts::kMonthDiagram && app.year.planLoaded == 1;
+    if (!barDiagram && !showsRecording(app)) return;
     platform::PrintResult result = services.print({});
     if (!result.printer) {
         if (result.error != 0) {
             services.messageBox("Fehler beim Inintialisieren des\nDruckertreibers", "Fehler",
                                 platform::Buttons::Ok, platform::Icon::Exclamation);
         }
+        return;
+    }
+    if (!barDiagram) {
+        printRecordingDiagram(app, *result.printer);
         return;
     }
     if (request.kind == charts::kWeekDiagram) view.setValueBoxText(std::to_string(request.week));

@@ -24,7 +24,8 @@ void toggleStatusBar(Application& app, MainWindowView& view);
 void toolbarCreated(Application& app, MainWindowView& view);
 
 
-// Command 18: the shown bar diagram on the printer the user chooses.
+// Command 18: the shown diagram (a bar diagram or the X-Y diagram of a recording) on the printer the
+// user chooses.
 void printCurrentDiagram(Application& app, MainWindowView& view, platform::Services& services);
 
 // Commands 30 and 58; the dispatcher frames them in the modal view.
