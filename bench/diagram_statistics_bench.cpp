@@ -4,11 +4,12 @@
 
 #include <cstdio>
 
-#include "charts/diagram_statistics.h"
+#include "statistics/diagram_statistics.h"
 
 namespace {
 
 using namespace sb::charts;
+using namespace sb::statistics;
 
 // A triathlete's year: training on most days, several sports on many, types and day values throughout.
 const sb::model::TrainingYear& realisticYear() {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "charts/axis_maximum.h"
 #include "charts/chart_axes.h"
 #include "charts/chart_bars.h"
 #include "charts/chart_frame.h"
@@ -16,6 +17,8 @@
 #include "model/text_encoding.h"
 
 namespace sb::charts {
+
+using namespace statistics;
 
 using platform::Canvas;
 using platform::Point;
@@ -196,17 +199,18 @@ void drawDiagram(Canvas& canvas, const model::TrainingYear& year, const DiagramR
     DiagramSelection selection = selectionOf(request);
     DiagramSeries series = aggregateDiagram(year, request.sportMode, selection);
     KindLayout layout = layoutOf(request.kind, year, selection);
+    float axisMax = axisMaximum(series.code, series.maxValue);
 
     Geometry g;
     g.style = request.style;
     g.lineHeight = canvas.textMetrics().lineHeight();
-    g.scale = series.axisMax > 0 ? plotHeight(g.style) / double(series.axisMax) : INFINITY;
+    g.scale = axisMax > 0 ? plotHeight(g.style) / double(axisMax) : INFINITY;
     g.slotWidth = slotWidthOf(request.kind, g.style, series.slotCount);
     g.inset = truncated(0.1 * g.slotWidth);
 
     canvas.setTextBackground(colour::white);
     drawFrame(canvas, g.style, true);
-    drawValueAxis(canvas, g.style, g.lineHeight, g.scale, series.axisMax, series.maxValue);
+    drawValueAxis(canvas, g.style, g.lineHeight, g.scale, axisMax, series.maxValue);
     drawCategoryAxis(canvas, g.style, layout.axisKind, g.lineHeight, g.slotWidth);
     drawTitle(canvas, layout.titleKind, layout.titleNumber);
     drawValueAxisTitle(canvas, request.code);

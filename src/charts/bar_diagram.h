@@ -6,10 +6,10 @@
 #include <array>
 #include <string>
 
-#include "charts/diagram_sports.h"
-#include "charts/diagram_statistics.h"
 #include "model/training_year.h"
 #include "platform/canvas.h"
+#include "statistics/diagram_statistics.h"
+#include "statistics/sport_parts.h"
 
 namespace sb::charts {
 
@@ -21,13 +21,14 @@ struct DiagramRequest {
     int style = 1;           // DisplayStyle
     int timeSportFlags = 0;  // MODUS2, used by "Zeit" (128)
     int loadSportFlags = 0;  // MODUS3, used by "Belastung" (127)
-    int sportMode = kModeTriathlon;
-    std::array<std::string, kTrainingTypeCount> typeLabels;  // Windows-1252, as the configuration keeps them
-    std::array<platform::Colour, kTrainingTypeCount> typeColours{};
+    int sportMode = statistics::kModeTriathlon;
+    // Windows-1252, as the configuration keeps them
+    std::array<std::string, model::kTrainingTypeCount> typeLabels;
+    std::array<platform::Colour, model::kTrainingTypeCount> typeColours{};
 };
 
 // The aggregation a request stands for: week and month clamped, the sport bits of its quantity.
-DiagramSelection selectionOf(const DiagramRequest& request);
+statistics::DiagramSelection selectionOf(const DiagramRequest& request);
 
 // Draws the diagram on a canvas whose mapping a frame set-up chose (setupScreenFrame, or the printer
 // frame). Kinds other than 1 to 4 draw nothing.

@@ -1,9 +1,11 @@
 // Value and category axes. Positions are products truncated toward zero, measured from the origin.
 #include "charts/chart_axes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "charts/chart_frame.h"
 
@@ -36,6 +38,40 @@ std::string number(int value) {
     return std::to_string(value);
 }
 
+// The value labels end a line height left of the axis and share one font: the diagram font, or when
+// the widest label would run past the canvas edge (a five-digit climbing total), a font just small
+// enough for it, so no digit is lost.
+void selectValueLabelFont(Canvas& canvas, int room, const std::vector<std::string>& labels) {
+    int widest = 0;
+    for (const std::string& label : labels) widest = std::max(widest, canvas.textWidth(label));
+    if (widest <= room || room <= 0) return;
+    platform::Font smaller = canvas.state().font;
+    smaller.height = std::max(1, canvas.textMetrics().height * room / widest);
+    canvas.setFont(smaller);
+    auto tooWide = [&] {
+        for (const std::string& label : labels)
+            if (canvas.textWidth(label) > room) return true;
+        return false;
+    };
+    while (smaller.height > 1 && tooWide()) {
+        --smaller.height;
+        canvas.setFont(smaller);
+    }
+}
+
+void drawValueLabels(Canvas& canvas, int lineHeight, double scale, double step) {
+    using namespace frame;
+    std::vector<std::string> labels;
+    for (int k = 0; k <= valueDivisions; ++k) labels.push_back(number(truncated(step * k)));
+    platform::Font previous = canvas.state().font;
+    int right = originX - lineHeight;
+    selectValueLabelFont(canvas, right - lineHeight / 8, labels);
+    int half = canvas.state().font == previous ? lineHeight / 2 : canvas.textMetrics().lineHeight() / 2;
+    for (int k = 0; k <= valueDivisions; ++k)
+        canvas.drawText({right, originY - truncated(step * k * scale) - half}, labels[k], kRightTop);
+    canvas.setFont(previous);
+}
+
 }  // namespace
 
 void drawValueAxis(Canvas& canvas, int style, int lineHeight, double scale, double axisMax, double maxValue) {
@@ -48,11 +84,9 @@ void drawValueAxis(Canvas& canvas, int style, int lineHeight, double scale, doub
         for (int i = isThreeD(style) ? 0 : 1; i <= kMinorLines; ++i)
             drawGridLine(canvas, style, originY - truncated(step * i * scale * 0.25));
     }
+    if (maxValue != 0) drawValueLabels(canvas, lineHeight, scale, step);
     for (int k = 0; k <= valueDivisions; ++k) {
         int y = originY - truncated(step * k * scale);
-        if (maxValue != 0)
-            canvas.drawText({originX - lineHeight, y - lineHeight / 2}, number(truncated(step * k)),
-                            kRightTop);
         canvas.drawLine({originX - lineHeight / 2, y}, {originX, y});
         if (k >= 1 || isThreeD(style)) {
             SavedDrawingObjects saved(canvas);

@@ -4,9 +4,11 @@
 
 #include <cmath>
 
-#include "charts/diagram_sports.h"
+#include "statistics/sport_parts.h"
 
 namespace sb::charts {
+
+using namespace statistics;
 
 using platform::Brush;
 using platform::Canvas;

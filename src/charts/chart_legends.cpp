@@ -9,6 +9,8 @@
 
 namespace sb::charts {
 
+using namespace statistics;
+
 using platform::Brush;
 using platform::Canvas;
 using platform::Colour;

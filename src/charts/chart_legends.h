@@ -5,15 +5,15 @@
 #include <array>
 #include <string>
 
-#include "charts/diagram_sports.h"
 #include "platform/canvas.h"
+#include "statistics/sport_parts.h"
 
 namespace sb::charts {
 
 // The sports marked in `sports` (SportPart order), listed Schwimmen, Radfahren, Laufen, Alternativ.
 // Used for the per-sport stack with the sports the sport mode admits, and for the week diagram's time
 // and load bars with the selected ones; the box is sized for the entries shown.
-void drawSportLegend(platform::Canvas& canvas, const SportParts& sports);
+void drawSportLegend(platform::Canvas& canvas, const statistics::SportParts& sports);
 
 // labels: the ten training-type labels as UTF-8; the box is as wide as the longest one needs.
 void drawTypeLegend(platform::Canvas& canvas, const std::array<std::string, 10>& labels,

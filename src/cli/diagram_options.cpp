@@ -40,7 +40,7 @@ charts::DiagramRequest defaultRequest() {
     charts::DiagramRequest request;
     request.kind = 0;
     request.code = 0;
-    for (int type = 0; type < charts::kTrainingTypeCount; ++type) {
+    for (int type = 0; type < model::kTrainingTypeCount; ++type) {
         request.typeLabels[type] = model::defaultTrainingTypeLabels()[type];
         request.typeColours[type] = platform::Colour(model::defaultTrainingTypeColours()[type]);
     }

@@ -3,11 +3,12 @@
 #include <cstdio>
 #include <memory>
 
-#include "charts/diagram_statistics.h"
+#include "charts/axis_maximum.h"
 #include "cli/cli_commands.h"
 #include "cli/diagram_options.h"
 #include "cli/plan_loading.h"
 #include "model/text_encoding.h"
+#include "statistics/diagram_statistics.h"
 
 namespace sb::cli {
 namespace {
@@ -21,7 +22,7 @@ std::string withoutTrailingBlanks(std::string text) {
     return text;
 }
 
-void printHeader(const charts::DiagramSeries& series, const charts::DiagramRequest& request) {
+void printHeader(const statistics::DiagramSeries& series, const charts::DiagramRequest& request) {
     std::printf("Slot;Gesamt");
     if (series.parts == charts::SeriesParts::bySport) std::printf(";Rad;Laufen;Schwimmen;Alternativ");
     if (series.parts == charts::SeriesParts::byType)
@@ -30,8 +31,8 @@ void printHeader(const charts::DiagramSeries& series, const charts::DiagramReque
     std::printf("\n");
 }
 
-void printSlot(const charts::DiagramSeries& series, int k) {
-    const charts::DiagramSlot& slot = series.slots[k];
+void printSlot(const statistics::DiagramSeries& series, int k) {
+    const statistics::DiagramSlot& slot = series.slots[k];
     std::printf("%d;%.2f", k + 1, slot.total);
     if (series.parts == charts::SeriesParts::bySport)
         for (float part : slot.bySport) std::printf(";%.2f", part);
@@ -48,11 +49,11 @@ int runSeries(const Arguments& arguments) {
     if (!parseDiagramOptions(arguments, false, line, error)) return fail(error + " (" + kUsage + ")");
     auto year = std::make_unique<model::TrainingYear>();
     if (loadPlan(line.planPath, *year) == 0) return 1;
-    charts::DiagramSeries series =
-        charts::aggregateDiagram(*year, line.request.sportMode, charts::selectionOf(line.request));
+    statistics::DiagramSeries series =
+        statistics::aggregateDiagram(*year, line.request.sportMode, charts::selectionOf(line.request));
     printHeader(series, line.request);
     for (int k = 0; k < series.slotCount; ++k) printSlot(series, k);
-    std::printf("Achsenmaximum;%.2f\n", series.axisMax);
+    std::printf("Achsenmaximum;%.2f\n", charts::axisMaximum(series.code, series.maxValue));
     return 0;
 }
 

@@ -2,6 +2,7 @@
 // by truncation except where the energy values floor them.
 #include "model/calendar.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -136,6 +137,17 @@ int dayOfYearOfWeekday(int week, int weekdayIndex, int planYear) {
     if (index < 0) return 0;
     int last = dayCount(planYear) - 1;
     return index > last ? last : index;
+}
+
+DayRange trainingWeekDays(int week, int planYear) {
+    week = std::clamp(week, 1, kLastTrainingWeek);
+    int monday = week * 7 - 6 - weekdayOf(1, 1, planYear);
+    int last = dayCount(planYear) - 1;
+    return {std::max(monday, 0), week == kLastTrainingWeek ? last : std::min(monday + 6, last)};
+}
+
+int trainingWeekOfDay(int dayIndex, int planYear) {
+    return std::clamp((dayIndex + 6 + weekdayOf(1, 1, planYear)) / 7, 1, kLastTrainingWeek);
 }
 
 std::string weekdayAbbreviation(int weekday) {

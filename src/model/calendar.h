@@ -38,6 +38,19 @@ int sundayBasedWeekday(int day, int month, int year);
 int weekOfYear(int day, int month, int year);
 // Day index of a weekday (0 = Monday) of a week in which week 1 holds 1 January; clamped into the year.
 int dayOfYearOfWeekday(int week, int weekdayIndex, int planYear);
+
+constexpr int kLastTrainingWeek = 53;
+// Day indices first to last of the plan year, both included.
+struct DayRange {
+    int first = 0;
+    int last = -1;
+    bool operator==(const DayRange&) const = default;
+};
+// The training weeks of the week diagram, lists and printouts: week 1 holds 1 January, every further
+// week starts on a Monday, and week 53 runs to 31 December, so that in a leap year opening on a Sunday
+// it has eight days and no day falls outside 1…53. week is clamped into 1…53.
+DayRange trainingWeekDays(int week, int planYear);
+int trainingWeekOfDay(int dayIndex, int planYear);
 // "Mo" … "So" for 1…7; empty outside.
 std::string weekdayAbbreviation(int weekday);
 

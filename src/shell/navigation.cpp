@@ -25,10 +25,7 @@ int clampMonth(int month) {
 
 int todaysWeek() {
     const model::CivilDate date = model::today();
-    const int dayIndex = model::dayOfYear(date.day, date.month, date.year) - 1;
-    // Week w starts on the day index 7w - 6 - (weekday of 1 January), so the days before the first
-    // Monday belong to week 1.
-    return clampWeek((dayIndex + 6 + model::weekdayOf(1, 1, date.year)) / 7);
+    return model::trainingWeekOfDay(model::dayOfYear(date.day, date.month, date.year) - 1, date.year);
 }
 
 void setTodaysWeekAndMonth(Application& app) {

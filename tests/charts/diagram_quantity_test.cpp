@@ -1,5 +1,4 @@
-// The quantity catalogue: which kind computes which code, the axis texts and the captions of the
-// preset buttons.
+// The quantity catalogue: which kind computes which code and how its series is split.
 #include "charts/diagram_quantity.h"
 
 #include <gtest/gtest.h>
@@ -46,33 +45,4 @@ TEST(DiagramQuantity, EachKindComputesItsOwnCodes) {
     EXPECT_EQ(seriesParts(kActualKmBike), SeriesParts::byType);
     EXPECT_EQ(seriesParts(kActualTimeOther), SeriesParts::byType);
     EXPECT_EQ(seriesParts(kTimeTotal), SeriesParts::none);
-}
-
-TEST(DiagramQuantity, AxisTextsAndCaptions) {
-    EXPECT_EQ(valueAxisTitle(kKmRun), "Laufkilometer");
-    EXPECT_EQ(valueAxisTitle(kTimeBySport), "Gesamtzeit (in Sportarten untergliedert)");
-    EXPECT_EQ(valueAxisTitle(kClimbing), "H\xC3\xB6henmeter");
-    EXPECT_EQ(valueAxisTitle(kActualTimeSwim), "IST-Plan Schwimmzeit");
-    EXPECT_EQ(valueAxisTitle(kXyPower), "Leistung");
-    EXPECT_EQ(valueAxisTitle(999), "");
-    EXPECT_EQ(unitText(kCountOther), "x");
-    EXPECT_EQ(unitText(kTime), "h");
-    EXPECT_EQ(unitText(kWeight), "kg");
-    EXPECT_EQ(unitText(kXyTemperature),
-              "\xC2\xB0"
-              "C");
-    EXPECT_EQ(unitText(kXyBalance), "%");
-    for (int code :
-         std::initializer_list<int>{kRestingPulse, kAverageWeight, kAverageRestingPulse, kLoad, 121, 0})
-        EXPECT_EQ(unitText(code), "") << code;
-
-    EXPECT_EQ(diagramCaption(kNoDiagram, kKmBike), "Kein Diagramm ausgew\xC3\xA4hlt");
-    EXPECT_EQ(diagramCaption(kWeekDiagram, kTime), "W-Diagramm (Zeit)");
-    EXPECT_EQ(diagramCaption(kWeekOfYearDiagram, kTimeBySport), "WJ-Diagramm (Zeit Gesamt (Untergliedert))");
-    EXPECT_EQ(diagramCaption(kMonthOfYearDiagram, kActualKmRun), "MJ-Diagramm (IST-Plan KM Laufen)");
-    EXPECT_EQ(diagramCaption(kMonthDiagram, kClimbing), "M-Diagramm (H\xC3\xB6henmeter)");
-    EXPECT_EQ(diagramCaption(kMonthDiagram, 121), "M-Diagramm");
-    EXPECT_EQ(diagramCaption(kXyDiagram, kXyCadence), "X-Y-Diagramm Zeit - Strecke - Trittfrequenz");
-    EXPECT_EQ(diagramCaption(kXyDiagram, kKmBike), "X-Y-Diagramm Zeit - Strecke -");
-    EXPECT_EQ(diagramCaption(9, kKmBike), "");
 }

@@ -66,6 +66,18 @@ TEST(Calendar, WeekdaysAndTheProgramsWeekNumbers) {
     EXPECT_EQ(dayOfYearOfWeekday(53, 6, 2009), 364);
     EXPECT_EQ(dayOfYearOfWeekday(-4, 0, 2009), 0);
 
+    // 2012 is a leap year opening on a Sunday: week 1 is that Sunday alone, and week 53 keeps
+    // Monday 31 December as its eighth day, so every day has a week within 1…53.
+    EXPECT_EQ(trainingWeekDays(1, 2012), (DayRange{0, 0}));
+    EXPECT_EQ(trainingWeekDays(2, 2012), (DayRange{1, 7}));
+    EXPECT_EQ(trainingWeekDays(53, 2012), (DayRange{358, 365}));
+    EXPECT_EQ(trainingWeekDays(53, 2008), (DayRange{363, 365}));
+    EXPECT_EQ(trainingWeekDays(99, 2009), (DayRange{361, 364}));
+    EXPECT_EQ(trainingWeekOfDay(0, 2012), 1);
+    EXPECT_EQ(trainingWeekOfDay(1, 2012), 2);
+    EXPECT_EQ(trainingWeekOfDay(364, 2012), 53);
+    EXPECT_EQ(trainingWeekOfDay(365, 2012), 53);
+
     EXPECT_EQ(weekdayAbbreviation(5), "Fr");
     EXPECT_EQ(weekdayAbbreviation(0), "");
     EXPECT_EQ(weekdayAbbreviation(8), "");

@@ -93,6 +93,7 @@ TEST(QtCanvas, PlacesTextByItsAnchorAndMeasuresInLogicalUnits) {
     TextMetrics half;
     int fullWidth = 0;
     int halfWidth = 0;
+    int narrowWidth = 0;
     int wocheWidth = 0;
     QImage image = renderImage({400, 200}, [&](Canvas& canvas) {
         canvas.setFont({26});
@@ -106,12 +107,16 @@ TEST(QtCanvas, PlacesTextByItsAnchorAndMeasuresInLogicalUnits) {
         canvas.setMapping({{0, 0}, {800, 400}, {0, 0}, {400, 200}});
         half = canvas.textMetrics();
         halfWidth = canvas.textWidth("Trainingsjahr");
+        // A narrow window: text shrinks with the width and so keeps its room in logical units.
+        canvas.setMapping({{0, 0}, {800, 400}, {0, 0}, {150, 400}});
+        narrowWidth = canvas.textWidth("Trainingsjahr");
     });
     EXPECT_EQ(full.height, 26);
     EXPECT_EQ(half.height, 26);
     EXPECT_GT(full.averageCharWidth, 8);
     EXPECT_LT(full.averageCharWidth, 20);
     EXPECT_NEAR(halfWidth, fullWidth, 6);
+    EXPECT_NEAR(narrowWidth, fullWidth, fullWidth / 8);
     // Right-aligned: the opaque box ends at x = 200 and starts at the top y = 10.
     EXPECT_EQ(at(image, 199, 12), blue);
     EXPECT_EQ(at(image, 201, 12), white);

@@ -8,6 +8,7 @@
 #include <QPen>
 #include <QPolygon>
 #include <QRect>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -120,7 +121,9 @@ void QtCanvas::selectBrush() {
 
 const QtCanvas::DeviceFont& QtCanvas::deviceFont() const {
     const Font& font = state().font;
-    double scale = scaleY();
+    // Text follows the tighter of the two scales, so in a narrow window it shrinks with the geometry
+    // instead of growing past the room the layout gives it.
+    double scale = std::min(scaleX(), scaleY());
     if (fontKey_ && fontKey_->first == font && fontKey_->second == scale) return font_;
     QFont qfont(font.pitch == Pitch::Fixed ? QStringLiteral("DejaVu Sans Mono")
                                            : QStringLiteral("DejaVu Sans"));

@@ -1,4 +1,4 @@
-// Which sports a diagram shows: the order of the per-sport parts of a series, the sport bits of the
+// Which sports a series holds: the order of its per-sport parts, the sport bits of the
 // week diagram's time and load selections, and the rules by which the sport mode and the version of
 // the open plan admit a sport.
 #pragma once
@@ -7,7 +7,7 @@
 
 #include "model/training_year.h"
 
-namespace sb::charts {
+namespace sb::statistics {
 
 // Position of a sport among the per-sport parts of a series; also the stacking order, bottom to top.
 enum SportPart { kPartBike = 0, kPartRun = 1, kPartSwim = 2, kPartOther = 3 };
@@ -32,4 +32,4 @@ SportParts includedSports(int sportMode, int planFileVersion);
 // The included sports whose bit is set in a week diagram selection.
 SportParts selectedSports(int sportBits, int sportMode, int planFileVersion);
 
-}  // namespace sb::charts
+}  // namespace sb::statistics

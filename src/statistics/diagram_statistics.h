@@ -1,16 +1,16 @@
 // The series a bar diagram plots: per-day values of every quantity and their aggregation into the
 // slots of the week-of-year, month-of-year, week and month diagrams, with the per-sport and
-// per-training-type parts, the largest value and the top of the value axis.
+// per-training-type parts and the largest value. Drawing and the axis top stay with the charts.
 #pragma once
 
 #include <array>
 
 #include "charts/diagram_quantity.h"
-#include "charts/diagram_sports.h"
 #include "model/training_types.h"
 #include "model/training_year.h"
+#include "statistics/sport_parts.h"
 
-namespace sb::charts {
+namespace sb::statistics {
 
 constexpr int kMaxSlots = 53;
 using model::kTrainingTypeCount;
@@ -30,18 +30,17 @@ struct DiagramSlot {
 struct DiagramSeries {
     int code = 0;
     int slotCount = 0;
-    SeriesParts parts = SeriesParts::none;
+    charts::SeriesParts parts = charts::SeriesParts::none;
     SportParts sports{};        // the sports whose values the parts hold (117, 127, 128)
     SportParts legendSports{};  // the sports the legend names; the selection even where load is absent
     std::array<DiagramSlot, kMaxSlots> slots{};
     float maxValue = 0;  // largest plotted value, at least 0
-    float axisMax = 0;   // axisMaximum(code, maxValue)
 };
 
 // What the main window shows: the kind, its quantity, the selected week (1…53) or month (1…12), and
 // for the week diagram the sport bits of its time (MODUS2) or load (MODUS3) selection.
 struct DiagramSelection {
-    int kind = kNoDiagram;
+    int kind = charts::kNoDiagram;
     int code = 0;
     int week = 1;
     int month = 1;
@@ -59,4 +58,4 @@ DiagramSeries aggregateMonth(const model::TrainingYear& year, int sportMode, int
 DiagramSeries aggregateDiagram(const model::TrainingYear& year, int sportMode,
                                const DiagramSelection& selection);
 
-}  // namespace sb::charts
+}  // namespace sb::statistics

@@ -1,14 +1,16 @@
 // Aggregation of the diagram quantities. Values are summed in single precision, as the axis ladders
 // compare them; every pass reads only the days of the plan year and writes only the kind's slots.
-#include "charts/diagram_statistics.h"
+#include "statistics/diagram_statistics.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "charts/axis_maximum.h"
 #include "model/calendar.h"
 
-namespace sb::charts {
+namespace sb::statistics {
+
+using namespace charts;
+
 namespace {
 
 using model::DayRecord;
@@ -147,7 +149,6 @@ DiagramSeries finish(DiagramSeries series) {
         }
     }
     series.maxValue = largest;
-    series.axisMax = axisMaximum(series.code, largest);
     return series;
 }
 
@@ -194,19 +195,16 @@ DiagramSeries aggregateMonthOfYear(const TrainingYear& year, int sportMode, int 
                          [](model::DayMonth date) { return date.month - 1; });
 }
 
-// Week 1 runs from 1 January to the Sunday before the Monday of week 2, and every day of a week sits in
-// the slot of its own weekday, so a Tuesday 1 January is drawn under "Di".
+// Every day of a week sits in the slot of its own weekday, so a Tuesday 1 January is drawn under "Di"
+// and the eighth day of a week 53 joins its Monday.
 DiagramSeries aggregateWeek(const TrainingYear& year, int sportMode, int code, int week, int sportBits) {
-    week = std::clamp(week, 1, 53);
     DiagramSeries series = startSeries(code, kWeekSlots);
     if (!kindHandlesQuantity(kWeekDiagram, code)) return finish(series);
     chooseSports(series, sportMode, year.planFileVersion, sportBits);
-    int monday = week * 7 - 6 - model::weekdayOf(1, 1, year.planYear);
-    int days = std::min(model::dayCount(year.planYear), model::kMaxDays);
-    for (int slot = 0; slot < kWeekSlots; ++slot) {
-        int d = monday + slot;
-        if (d >= 0 && d < days) addDay(series, slot, year.days[d], year.planFileVersion);
-    }
+    model::DayRange range = model::trainingWeekDays(week, year.planYear);
+    int mondayOffset = model::weekdayOf(1, 1, year.planYear) - 1;
+    for (int d = range.first; d <= std::min(range.last, model::kMaxDays - 1); ++d)
+        addDay(series, (d + mondayOffset) % kWeekSlots, year.days[d], year.planFileVersion);
     return finish(series);
 }
 
@@ -237,4 +235,4 @@ DiagramSeries aggregateDiagram(const TrainingYear& year, int sportMode, const Di
     }
 }
 
-}  // namespace sb::charts
+}  // namespace sb::statistics

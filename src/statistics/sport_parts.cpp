@@ -1,8 +1,8 @@
-// Sport parts of a diagram and the sport-mode and plan-version rules that admit them. The legends and
+// Sport parts of a series and the sport-mode and plan-version rules that admit them. The legends and
 // the aggregation both ask here, so a legend never names a sport whose values the bars leave out.
-#include "charts/diagram_sports.h"
+#include "statistics/sport_parts.h"
 
-namespace sb::charts {
+namespace sb::statistics {
 
 int sportOfPart(int part) {
     switch (part) {
@@ -76,4 +76,4 @@ SportParts selectedSports(int sportBits, int sportMode, int planFileVersion) {
     return parts;
 }
 
-}  // namespace sb::charts
+}  // namespace sb::statistics
