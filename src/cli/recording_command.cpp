@@ -5,6 +5,7 @@
 #include <map>
 
 #include "charts/chart_frame.h"
+#include "charts/diagram_quantity.h"
 #include "cli/cli_commands.h"
 #include "cli/qt_session.h"
 #include "config/config_store.h"
@@ -25,14 +26,15 @@ struct RecordingCommandLine {
     std::string inputPath;
     std::string outputPath;
     bool summary = false;
-    int xCode = 129;
-    int yCode = 135;
+    int xCode = charts::kXyTime;
+    int yCode = charts::kXyPulse;
 };
 
-const std::map<std::string, int> kXCodes{{"time", 129}, {"distance", 130}};
-const std::map<std::string, int> kYCodes{{"pulse", 135},   {"distance", 136}, {"speed", 137},
-                                         {"cadence", 138}, {"altitude", 139}, {"power", 140},
-                                         {"balance", 141}};
+const std::map<std::string, int> kXCodes{{"time", charts::kXyTime}, {"distance", charts::kXyDistance}};
+const std::map<std::string, int> kYCodes{
+    {"pulse", charts::kXyPulse},     {"distance", charts::kXyBikeDistance}, {"speed", charts::kXySpeed},
+    {"cadence", charts::kXyCadence}, {"altitude", charts::kXyAltitude},     {"power", charts::kXyPower},
+    {"balance", charts::kXyBalance}};
 
 bool parse(const Arguments& arguments, RecordingCommandLine& line, std::string& error) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {

@@ -1,28 +1,30 @@
 // Columns of the recording table by quantity code.
 #include "recordings/recording_table.h"
 
+#include "charts/diagram_quantity.h"
+
 namespace sb::recordings {
 
 int slotOfQuantity(int code) {
     switch (code) {
-        case 129:
+        case charts::kXyTime:
             return kTimeSlot;
-        case 130:
-        case 136:
+        case charts::kXyDistance:
+        case charts::kXyBikeDistance:
             return kDistanceSlot;
-        case 135:
+        case charts::kXyPulse:
             return kHeartRateSlot;
-        case 137:
+        case charts::kXySpeed:
             return kSpeedSlot;
-        case 138:
+        case charts::kXyCadence:
             return kCadenceSlot;
-        case 139:
+        case charts::kXyAltitude:
             return kAltitudeSlot;
-        case 140:
+        case charts::kXyPower:
             return kPowerSlot;
-        case 141:
+        case charts::kXyBalance:
             return kBalanceSlot;
-        case 142:
+        case charts::kXyTemperature:
             return kTemperatureSlot;
         default:
             return -1;

@@ -41,8 +41,8 @@ int slotOfQuantity(int code);
 
 // The two series of the X-Y diagram and the quantity codes they show.
 struct XySeries {
-    int xCode = 129;
-    int yCode = 135;
+    int xCode = 129;  // time
+    int yCode = 135;  // pulse
     std::vector<float> x;
     std::vector<float> y;
 };

@@ -11,22 +11,22 @@
 #include "charts/chart_frame.h"
 #include "charts/chart_texts.h"
 #include "charts/diagram_printing.h"
+#include "charts/diagram_quantity.h"
 #include "recordings/curve_points.h"
 
 namespace sb::recordings {
 
 namespace {
 
+using charts::kXyCadence;
+using charts::kXyPulse;
+using charts::kXySpeed;
+using charts::kXyTemperature;
+using charts::kXyTime;
 using charts::truncated;
 using platform::Canvas;
 using platform::Point;
 namespace frame = charts::frame;
-
-constexpr int kXyTime = 129;
-constexpr int kXyPulse = 135;
-constexpr int kXySpeed = 137;
-constexpr int kXyCadence = 138;
-constexpr int kXyTemperature = 142;
 
 using Ladder = std::initializer_list<float>;
 constexpr Ladder kTimeLadder{3600, 7200, 14400, 28800, 43200, 57600};
