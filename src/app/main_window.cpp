@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -22,12 +21,13 @@
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_menu.h"
 #include "platform/qt/qt_text.h"
-#include "shell/main_window_paint.h"
 #include "shell/accelerators.h"
 #include "shell/command_dispatcher.h"
-#include "shell/status_bar.h"
+#include "shell/command_ids.h"
+#include "shell/main_window_paint.h"
+#include "shell/navigation.h"
 #include "shell/toolbar.h"
-#include "shell/window_commands.h"
+#include "shell/window_state.h"
 
 namespace sb::app {
 
@@ -67,12 +67,13 @@ Qt::WindowFlags windowFlagsWithoutMaximise() {
 
 }  // namespace
 
-MainWindow::MainWindow(shell::Application& app, QWidget* parent)
-    : QMainWindow(parent, windowFlagsWithoutMaximise()),
+MainWindow::MainWindow(shell::Application& app, std::unique_ptr<platform::qt::QtServices> services)
+    : QMainWindow(nullptr, windowFlagsWithoutMaximise()),
       app_(app),
-      services_(this),
+      services_(services ? std::move(services) : std::make_unique<platform::qt::QtServices>()),
       toolbarImages_(QString::fromLatin1(kToolbarImages)) {
-    setWindowTitle(QStringLiteral("Saisonbuch"));
+    services_->setOwner(this);
+    setWindowTitle(toQString(shell::windowTitle(app_)));
     setWindowIcon(QIcon(QString::fromLatin1(kProgramIcon)));
     clientArea_ = new ClientArea(*this);
     setCentralWidget(clientArea_);
@@ -91,7 +92,7 @@ MainWindow::MainWindow(shell::Application& app, QWidget* parent)
 
 MainWindow::~MainWindow() {
     // The shell's timer callback refers to this window; it must not fire into a dead one.
-    services_.stopTimer();
+    services_->stopTimer();
 }
 
 void MainWindow::setMenuBar(const std::vector<platform::MenuItem>& menuBar) {
@@ -101,13 +102,19 @@ void MainWindow::setMenuBar(const std::vector<platform::MenuItem>& menuBar) {
     auto* bar = new QMenuBar(this);
     platform::qt::fillMenuBar(*bar, menuBar);
     connect(bar, &QMenuBar::triggered, this, [this](QAction* action) {
-        if (const int id = platform::qt::commandIdOf(action); id != 0) postCommand(id);
+        const int id = platform::qt::commandIdOf(action);
+        if (id == 0) return;
+        // Qt flips a checkable item by itself; its mark shows the program's state, which only the
+        // command may change (choosing the checked quantity again changes nothing).
+        if (const platform::MenuItem* item = platform::findMenuItem(shownMenuBar_, id))
+            action->setChecked(item->checked);
+        postCommand(id);
     });
     QMainWindow::setMenuBar(bar);
 }
 
 void MainWindow::setToolbarButtonEnabled(int commandId, bool enabled) {
-    if (commandId == shell::kValueBoxId) {
+    if (commandId == shell::cmd::kValueBox) {
         if (valueBox_) valueBox_->setEnabled(enabled);
         return;
     }
@@ -123,6 +130,10 @@ void MainWindow::setToolbarVisible(bool visible) {
 
 void MainWindow::setStatusBarVisible(bool visible) {
     statusBar()->setVisible(visible);
+}
+
+void MainWindow::setTitle(const std::string& title) {
+    setWindowTitle(toQString(title));
 }
 
 void MainWindow::setStatusTexts(const std::array<std::string, 3>& parts) {
@@ -154,7 +165,7 @@ void MainWindow::repaint() {
 
 void MainWindow::postCommand(int commandId) {
     QMetaObject::invokeMethod(
-        this, [this, commandId] { shell::dispatchCommand(app_, *this, services_, commandId); },
+        this, [this, commandId] { shell::dispatchCommand(app_, *this, *services_, commandId); },
         Qt::QueuedConnection);
 }
 
@@ -171,7 +182,7 @@ void MainWindow::paintClientArea(QWidget& surface) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (destroyed_ || shell::closeRequested(app_, *this, services_)) {
+    if (destroyed_ || shell::closeRequested(app_, *this, *services_)) {
         event->accept();
     } else {
         event->ignore();
@@ -179,6 +190,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Leaving the value box without Enter: it shows the week or month shown again.
+    if (watched == valueBox_ && event->type() == QEvent::FocusOut) shell::restoreValueBox(app_, *this);
     // Tooltips are asked for when shown, so a preset button always names the preset's current diagram.
     if (event->type() == QEvent::ToolTip) {
         if (auto* button = qobject_cast<QToolButton*>(watched); button && button->defaultAction()) {
@@ -191,14 +204,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::createAccelerators() {
     for (const shell::Accelerator& accelerator : shell::accelerators()) {
-        const QString key = (accelerator.control ? QStringLiteral("Ctrl+") : QString()) +
-                            QString::fromLatin1(accelerator.key.data(), qsizetype(accelerator.key.size()));
-        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        const QKeySequence keys(
+            QString::fromLatin1(accelerator.keys.data(), qsizetype(accelerator.keys.size())));
+        auto* shortcut = accelerator.diagramOnly
+                             ? new QShortcut(keys, clientArea_, nullptr, nullptr, Qt::WidgetShortcut)
+                             : new QShortcut(keys, this);
         const int command = accelerator.command;
         connect(shortcut, &QShortcut::activated, this, [this, command] { postCommand(command); });
     }
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] { shell::helpRequested(app_, services_); });
+    connect(help, &QShortcut::activated, this, [this] { shell::helpRequested(app_, *services_); });
 }
 
 void MainWindow::createStatusBar() {
@@ -227,20 +242,8 @@ void MainWindow::addToolbarEntry(int entry) {
     QAction* action = nullptr;
     if (button.separator) {
         action = toolbar_->addSeparator();
-    } else if (button.command == shell::kValueBoxId) {
-        auto* placeholder = new QWidget(toolbar_);
-        placeholder->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-        auto* layout = new QHBoxLayout(placeholder);
-        layout->setContentsMargins(shell::kValueBoxInset, 0, shell::kValueBoxInset, 0);
-        valueBox_ = new QLineEdit(placeholder);
-        valueBox_->setMaxLength(kValueBoxMaxLength);
-        valueBox_->setFixedWidth(button.width - 2 * shell::kValueBoxInset);
-        valueBox_->setText(toQString(valueText_));
-        valueBox_->setToolTip(toQString(shell::toolbarTooltip(app_.settings, shell::kValueBoxId)));
-        connect(valueBox_, &QLineEdit::textEdited, this,
-                [this](const QString& text) { valueText_ = platform::qt::fromQString(text); });
-        layout->addWidget(valueBox_);
-        action = toolbar_->addWidget(placeholder);
+    } else if (button.command == shell::cmd::kValueBox) {
+        action = toolbar_->addWidget(valueBoxPlaceholder(button.width));
     } else {
         action = toolbar_->addAction(toolbarImage(toolbarImages_, button.image), QString());
         action->setData(button.command);
@@ -251,6 +254,24 @@ void MainWindow::addToolbarEntry(int entry) {
         buttonActions_[command] = action;
     }
     layoutActions_.push_back(action);
+}
+
+QWidget* MainWindow::valueBoxPlaceholder(int width) {
+    auto* placeholder = new QWidget(toolbar_);
+    placeholder->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    auto* layout = new QHBoxLayout(placeholder);
+    layout->setContentsMargins(shell::kValueBoxInset, 0, shell::kValueBoxInset, 0);
+    valueBox_ = new QLineEdit(placeholder);
+    valueBox_->setMaxLength(kValueBoxMaxLength);
+    valueBox_->setFixedWidth(width - 2 * shell::kValueBoxInset);
+    valueBox_->setText(toQString(valueText_));
+    valueBox_->setToolTip(toQString(shell::toolbarTooltip(app_.settings, shell::cmd::kValueBox)));
+    valueBox_->installEventFilter(this);
+    connect(valueBox_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { valueText_ = platform::qt::fromQString(text); });
+    connect(valueBox_, &QLineEdit::returnPressed, this, [this] { postCommand(shell::cmd::kValueBox); });
+    layout->addWidget(valueBox_);
+    return placeholder;
 }
 
 void MainWindow::removeToolbar() {
@@ -267,45 +288,15 @@ void MainWindow::removeToolbar() {
 void MainWindow::recreateToolbar() {
     removeToolbar();
     createToolbar();
-    shell::toolbarCreated(app_, *this);
+    shell::applyToolbarState(app_, *this);
 }
 
 void MainWindow::showToolbarMenu(const QPoint& position) {
-    QAction* clicked = toolbar_->actionAt(position);
-    const auto found = std::find(layoutActions_.begin(), layoutActions_.end(), clicked);
-    const bool onEntry = clicked && found != layoutActions_.end();
-    // A new button goes before the one clicked, or at the end when the click was on empty toolbar.
-    const int insertAt = int(found - layoutActions_.begin());
-
-    QMenu menu(this);
-    QMenu* insertMenu = menu.addMenu(QStringLiteral("Schaltfläche &einfügen…"));
-    for (int entry = 0;; ++entry) {
-        const std::optional<std::string> text = shell::toolbarCustomisationText(entry);
-        if (!text) break;
-        const shell::ToolbarButton& button = shell::toolbarButtons()[std::size_t(entry)];
-        const bool present =
-            std::find(toolbarLayout_.begin(), toolbarLayout_.end(), entry) != toolbarLayout_.end();
-        QAction* item =
-            insertMenu->addAction(text->empty() ? QStringLiteral("Trennlinie") : toQString(*text));
-        if (button.image >= 0) item->setIcon(toolbarImage(toolbarImages_, button.image));
-        item->setData(entry);
-        item->setEnabled(button.separator || !present);
-    }
-    QAction* remove = menu.addAction(QStringLiteral("Schaltfläche ent&fernen"));
-    remove->setEnabled(onEntry);
-    QAction* reset = menu.addAction(QStringLiteral("&Zurücksetzen"));
-
-    QAction* chosen = menu.exec(toolbar_->mapToGlobal(position));
-    if (!chosen) return;
-    bool changed = true;
-    if (chosen == remove) {
-        changed = shell::deleteToolbarEntry(app_.settings, toolbarLayout_, insertAt);
-    } else if (chosen == reset) {
-        shell::resetToolbarLayout(app_.settings, toolbarLayout_);
-    } else {
-        changed = shell::insertToolbarEntry(app_.settings, toolbarLayout_, insertAt, chosen->data().toInt());
-    }
-    if (changed) recreateToolbar();
+    // The layout position clicked; beside the buttons, the end of the layout.
+    const auto clicked =
+        std::find(layoutActions_.begin(), layoutActions_.end(), toolbar_->actionAt(position));
+    const int at = int(clicked - layoutActions_.begin());
+    if (shell::customiseToolbar(*services_, app_.settings, toolbarLayout_, at)) recreateToolbar();
 }
 
 }  // namespace sb::app

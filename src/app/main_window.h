@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <array>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,10 +28,12 @@ class MainWindow : public QMainWindow, public shell::MainWindowView {
 
   public:
     // The window shows app.menuBar at once; the caller then runs shell::windowCreated and shows it.
-    explicit MainWindow(shell::Application& app, QWidget* parent = nullptr);
+    // The commands get `services` (the window becomes their owner), or services of the window's own.
+    explicit MainWindow(shell::Application& app,
+                        std::unique_ptr<platform::qt::QtServices> services = nullptr);
     ~MainWindow() override;
 
-    platform::qt::QtServices& services() { return services_; }
+    platform::qt::QtServices& services() { return *services_; }
     QToolBar* toolbar() const { return toolbar_; }
     QWidget* clientArea() const { return clientArea_; }
     StatusParts* statusParts() const { return statusParts_; }
@@ -39,6 +42,7 @@ class MainWindow : public QMainWindow, public shell::MainWindowView {
     void setToolbarButtonEnabled(int commandId, bool enabled) override;
     void setToolbarVisible(bool visible) override;
     void setStatusBarVisible(bool visible) override;
+    void setTitle(const std::string& title) override;
     void setStatusTexts(const std::array<std::string, 3>& parts) override;
     std::string valueBoxText() const override;
     void setValueBoxText(const std::string& text) override;
@@ -64,10 +68,11 @@ class MainWindow : public QMainWindow, public shell::MainWindowView {
     void removeToolbar();
     void recreateToolbar();
     void addToolbarEntry(int entry);
+    QWidget* valueBoxPlaceholder(int width);
     void showToolbarMenu(const QPoint& position);
 
     shell::Application& app_;
-    platform::qt::QtServices services_;
+    std::unique_ptr<platform::qt::QtServices> services_;
     QWidget* clientArea_ = nullptr;
 
     std::vector<platform::MenuItem> shownMenuBar_;

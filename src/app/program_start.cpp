@@ -22,9 +22,10 @@ void prepareApplication(QApplication& application) {
     std::setlocale(LC_NUMERIC, "C");
 }
 
-std::unique_ptr<MainWindow> openMainWindow(shell::Application& app, const config::ProgramPaths& paths) {
+std::unique_ptr<MainWindow> openMainWindow(shell::Application& app, const config::ProgramPaths& paths,
+                                           std::unique_ptr<platform::qt::QtServices> services) {
     shell::initialiseApplication(app, paths);
-    auto window = std::make_unique<MainWindow>(app);
+    auto window = std::make_unique<MainWindow>(app, std::move(services));
     shell::windowCreated(app, *window);
     window->show();
     return window;

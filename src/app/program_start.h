@@ -17,8 +17,9 @@ namespace sb::app {
 void prepareApplication(QApplication& application);
 
 // Settings loaded, the window created with its bars as configured, shown, and the start-up command
-// queued. `app` must outlive the window.
-std::unique_ptr<MainWindow> openMainWindow(shell::Application& app, const config::ProgramPaths& paths);
+// queued. `app` must outlive the window. `services` as for the window's constructor.
+std::unique_ptr<MainWindow> openMainWindow(shell::Application& app, const config::ProgramPaths& paths,
+                                           std::unique_ptr<platform::qt::QtServices> services = nullptr);
 
 // The whole program; the arguments are Qt's own, the program itself takes none.
 int runProgram(int argc, char* argv[]);

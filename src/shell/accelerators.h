@@ -1,5 +1,6 @@
-// The main window's keyboard shortcuts as data: a key, with or without Ctrl, and the command it sends.
-// Keys are named as the window's toolkit spells them in a key sequence ("N", "5", "F5").
+// The main window's keyboard shortcuts as data: a key sequence as the window's toolkit spells it
+// ("Ctrl+N", "F5", "Alt+Left"), the command it sends, and whether it works only while the diagram has
+// the keyboard focus (keys that an edit field needs for itself).
 #pragma once
 
 #include <array>
@@ -8,15 +9,13 @@
 namespace sb::shell {
 
 struct Accelerator {
-    bool control = false;
-    std::string_view key;
+    std::string_view keys;
     int command = 0;
+    bool diagramOnly = false;
 };
 
-constexpr int kAcceleratorCount = 19;
+constexpr int kAcceleratorCount = 23;
 
 const std::array<Accelerator, kAcceleratorCount>& accelerators();
-// The command of a key, or 0 when the key has none. Key names match without regard to letter case.
-int acceleratorCommand(bool control, std::string_view key);
 
 }  // namespace sb::shell

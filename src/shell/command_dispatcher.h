@@ -1,7 +1,7 @@
 // The main window's one command dispatcher: every menu item, accelerator and toolbar button arrives
-// here as a numbered command. The table of commands says what each needs (a plan, a preset, a
-// recording…) and whether it runs inside the modal-view frame; commands whose dialogs belong to other
-// parts of the program have their handler entered in this table.
+// here as a numbered command (shell/command_ids.h). The table of commands is the one place that says
+// what each needs (a plan, a preset, a recording…), whether it runs inside the modal-view frame and
+// which handler runs it; menus and toolbar grey a command exactly when this table would not run it.
 #pragma once
 
 #include "platform/services.h"
@@ -19,9 +19,12 @@ enum class Needs {
     nothing,
     plan,                // a plan is open
     planWithTypes,       // a plan of version 2 or 3
+    printableDiagram,    // a plan's bar diagram (kinds 1…4) or a recording's X-Y diagram is shown
     activePreset,        // a user diagram preset is active
     barDiagram,          // one of the diagram kinds 1…4 is shown
     weekOrMonthDiagram,  // diagram kind 3 or 4 is shown
+    laterPeriod,         // kind 3 or 4 is shown, before week 53 or December
+    earlierPeriod,       // kind 3 or 4 is shown, after week 1 or January
     heartRateFile,       // a heart-rate recording is loaded
     bikeComputerFile,    // a bike-computer recording is loaded
     xyDiagram,           // the X-Y diagram of a loaded recording is shown
@@ -29,8 +32,7 @@ enum class Needs {
 
 enum class Frame {
     none,
-    modalView,           // no preset, no diagram while the handler runs; the diagram comes back after
-    modalViewThenMenus,  // the same, and the menu bar is rebuilt afterwards (settings may have changed)
+    modalView,  // no preset, no diagram while the handler runs; the diagram comes back after
 };
 
 struct CommandEntry {
@@ -38,14 +40,17 @@ struct CommandEntry {
     int last = 0;
     Needs needs = Needs::nothing;
     Frame frame = Frame::none;
-    CommandHandler run = nullptr;  // none yet: the command does nothing
+    CommandHandler run = nullptr;  // none yet: the command is greyed and does nothing
 };
 
 // The entry of a command id, or null.
 const CommandEntry* findCommand(int commandId);
-// Whether the command may run in the current state.
+// Whether the command's requirement holds in the current state, handler or not.
 bool commandAllowed(const Application& app, int commandId);
+// Whether the command has a handler and may run now: what menus and toolbar show as enabled.
+bool commandEnabled(const Application& app, int commandId);
 
+// Runs an enabled command, then shows the state it left (menus, toolbar, title, status bar).
 void dispatchCommand(Application& app, MainWindowView& view, platform::Services& services, int commandId);
 
 // The window's close box: the exit flow. false when the window stays open.

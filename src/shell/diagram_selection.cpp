@@ -5,6 +5,7 @@
 #include <array>
 
 #include "charts/diagram_quantity.h"
+#include "shell/command_ids.h"
 
 namespace sb::shell {
 namespace {
@@ -23,28 +24,50 @@ struct AxisItem {
 };
 
 constexpr std::array<AxisItem, 44> kAxisItems{{
-    {209, kKmBike},         {210, kKmRun},
-    {211, kKmSwim},         {212, kKmOther},
-    {213, kCountBike},      {214, kCountRun},
-    {215, kCountSwim},      {216, kCountOther},
-    {217, kCountTotal},     {218, kTime},
-    {219, kTimeBike},       {220, kTimeRun},
-    {221, kTimeSwim},       {222, kTimeOther},
-    {223, kTimeTotal},      {224, kTimeBySport},
-    {225, kWeight},         {226, kRestingPulse},
-    {227, kClimbing},       {228, kLoad},
-    {229, kLoadBike},       {230, kLoadRun},
-    {231, kLoadSwim},       {232, kLoadOther},
-    {233, kAverageWeight},  {234, kAverageRestingPulse},
-    {235, kActualKmBike},   {236, kActualKmRun},
-    {237, kActualKmSwim},   {238, kActualKmOther},
-    {239, kActualTimeBike}, {240, kActualTimeRun},
-    {241, kActualTimeSwim}, {242, kActualTimeOther},
-    {90, kXyTime},          {91, kXyDistance},
-    {92, kXyPulse},         {93, kXyBikeDistance},
-    {94, kXySpeed},         {95, kXyCadence},
-    {96, kXyAltitude},      {97, kXyPower},
-    {98, kXyBalance},       {99, kXyTemperature},
+    {cmd::kAxisKmBike, kKmBike},
+    {cmd::kAxisKmRun, kKmRun},
+    {cmd::kAxisKmSwim, kKmSwim},
+    {cmd::kAxisKmOther, kKmOther},
+    {cmd::kAxisCountBike, kCountBike},
+    {cmd::kAxisCountRun, kCountRun},
+    {cmd::kAxisCountSwim, kCountSwim},
+    {cmd::kAxisCountOther, kCountOther},
+    {cmd::kAxisCountTotal, kCountTotal},
+    {cmd::kAxisTime, kTime},
+    {cmd::kAxisTimeBike, kTimeBike},
+    {cmd::kAxisTimeRun, kTimeRun},
+    {cmd::kAxisTimeSwim, kTimeSwim},
+    {cmd::kAxisTimeOther, kTimeOther},
+    {cmd::kAxisTimeTotal, kTimeTotal},
+    {cmd::kAxisTimeBySport, kTimeBySport},
+    {cmd::kAxisWeight, kWeight},
+    {cmd::kAxisRestingPulse, kRestingPulse},
+    {cmd::kAxisClimbing, kClimbing},
+    {cmd::kAxisLoad, kLoad},
+    {cmd::kAxisLoadBike, kLoadBike},
+    {cmd::kAxisLoadRun, kLoadRun},
+    {cmd::kAxisLoadSwim, kLoadSwim},
+    {cmd::kAxisLoadOther, kLoadOther},
+    {cmd::kAxisAverageWeight, kAverageWeight},
+    {cmd::kAxisAverageRestingPulse, kAverageRestingPulse},
+    {cmd::kAxisActualKmBike, kActualKmBike},
+    {cmd::kAxisActualKmRun, kActualKmRun},
+    {cmd::kAxisActualKmSwim, kActualKmSwim},
+    {cmd::kAxisActualKmOther, kActualKmOther},
+    {cmd::kAxisActualTimeBike, kActualTimeBike},
+    {cmd::kAxisActualTimeRun, kActualTimeRun},
+    {cmd::kAxisActualTimeSwim, kActualTimeSwim},
+    {cmd::kAxisActualTimeOther, kActualTimeOther},
+    {cmd::kXyAxisTime, kXyTime},
+    {cmd::kXyAxisDistance, kXyDistance},
+    {cmd::kXyAxisPulse, kXyPulse},
+    {cmd::kXyAxisBikeDistance, kXyBikeDistance},
+    {cmd::kXyAxisSpeed, kXySpeed},
+    {cmd::kXyAxisCadence, kXyCadence},
+    {cmd::kXyAxisAltitude, kXyAltitude},
+    {cmd::kXyAxisPower, kXyPower},
+    {cmd::kXyAxisBalance, kXyBalance},
+    {cmd::kXyAxisTemperature, kXyTemperature},
 }};
 
 // The sport bit of a per-sport time code (112…115) or load code (121…124): Rad 1, Laufen 2,
@@ -62,10 +85,6 @@ int timeBitOf(int code) {
 
 int loadBitOf(int code) {
     return sportBitOf(code, kLoadBike);
-}
-
-bool isWeekDiagramSportItem(int code) {
-    return timeBitOf(code) != 0 || loadBitOf(code) != 0;
 }
 
 int quantityOfKind(const config::ConfigStore& settings, int kind) {
@@ -95,22 +114,6 @@ int* quantitySlotOfKind(config::ConfigStore& settings, int kind) {
             return &settings.monthQuantity;
         default:
             return nullptr;
-    }
-}
-
-void setCheck(std::vector<platform::MenuItem>& items, int menuId, bool checked) {
-    if (platform::MenuItem* item = platform::findMenuItem(items, menuId)) item->checked = checked;
-}
-
-// Visits every command item of the tree.
-template <typename Visit>
-void forEachCommand(std::vector<platform::MenuItem>& items, Visit visit) {
-    for (platform::MenuItem& item : items) {
-        if (!item.children.empty()) {
-            forEachCommand(item.children, visit);
-        } else if (!item.separator) {
-            visit(item);
-        }
     }
 }
 
@@ -165,37 +168,6 @@ void setDiagramQuantity(config::ConfigStore& settings, int code) {
     }
     settings.timeSportFlags ^= timeBitOf(code);
     settings.loadSportFlags ^= loadBitOf(code);
-}
-
-void markQuantityItem(Application& app, MainWindowView& view, int menuId) {
-    const bool weekDiagram = app.settings.diagramKind == kWeekDiagram;
-    const int chosenCode = quantityCodeOfMenuItem(menuId);
-    // The X axis has its own marks; a Y choice of the X-Y diagram leaves them alone.
-    const bool yChoice = config::isYQuantity(chosenCode);
-    forEachCommand(app.menuBar, [&](platform::MenuItem& item) {
-        const int code = quantityCodeOfMenuItem(item.id);
-        if (code == 0 || (yChoice && config::isXQuantity(code))) return;
-        if (weekDiagram && (isWeekDiagramSportItem(code) || code == kTime || code == kLoad)) {
-            item.checked = quantityItemChecked(app.settings, item.id);
-        } else {
-            item.checked = item.id == menuId;
-        }
-    });
-    view.setMenuBar(app.menuBar);
-}
-
-void markXAxisItem(Application& app, MainWindowView& view, int menuId) {
-    if (app.settings.diagramKind != kXyDiagram) return;
-    if (!config::isXQuantity(quantityCodeOfMenuItem(menuId))) return;
-    setCheck(app.menuBar, 90, menuId == 90);
-    setCheck(app.menuBar, 91, menuId == 91);
-    view.setMenuBar(app.menuBar);
-}
-
-void markDiagramKindItems(Application& app, MainWindowView& view) {
-    for (int kind = kWeekOfYearDiagram; kind <= kMonthDiagram; ++kind)
-        setCheck(app.menuBar, 52 + kind, app.settings.diagramKind == kind);
-    view.setMenuBar(app.menuBar);
 }
 
 void selectUserDiagram(config::ConfigStore& settings, int slot) {

@@ -1,14 +1,13 @@
 // The diagram choice behind the axis menus and the user-defined presets: which quantity code a menu
-// item stands for, how a chosen code changes the diagram state, where the check marks of the kind,
-// quantity and X-axis items go, and switching between the five presets.
+// item stands for, how a chosen code changes the diagram state, which quantity items carry a check
+// mark, and switching between the five presets.
 #pragma once
 
 #include "shell/application.h"
-#include "shell/main_window_view.h"
 
 namespace sb::shell {
 
-// The quantity code of an axis menu item (209…242, X-Y 90…99), or 0 for any other id.
+// The quantity code of an axis menu item (of a bar diagram or the X-Y diagram), or 0 for any other id.
 int quantityCodeOfMenuItem(int menuId);
 
 // Whether an axis menu item carries a check mark in the current state: the item of the current kind's
@@ -18,12 +17,6 @@ bool quantityItemChecked(const config::ConfigStore& settings, int menuId);
 // Stores a chosen quantity code in the diagram state of the current kind. The per-sport time codes
 // 112…115 and load codes 121…124 toggle their sport bit for the week diagram whatever kind is shown.
 void setDiagramQuantity(config::ConfigStore& settings, int code);
-
-// Move the check marks in app.menuBar after a choice and hand the menu bar to the window.
-void markQuantityItem(Application& app, MainWindowView& view, int menuId);
-void markXAxisItem(Application& app, MainWindowView& view, int menuId);
-// Checks the preset-kind item of the current kind (53…56 for kinds 1…4) and unchecks the others.
-void markDiagramKindItems(Application& app, MainWindowView& view);
 
 // Makes slot (0…4) the active preset, or none for -1: the preset left keeps the current diagram, the
 // preset taken gives its diagram to the current state. Other slots are ignored.

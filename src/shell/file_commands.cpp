@@ -14,11 +14,9 @@
 #include "planfile/save_if_modified.h"
 #include "shell/athlete_dialog.h"
 #include "shell/common_dialogs.h"
-#include "shell/file_state.h"
 #include "shell/menu_bar.h"
 #include "shell/modal_view.h"
 #include "shell/path_display.h"
-#include "shell/status_bar.h"
 
 namespace sb::shell {
 
@@ -149,26 +147,14 @@ void writeNewPlan(Application& app, platform::Services& services, const std::str
     if (!written) reportSaveFailure(services);
 }
 
-void showPlanState(Application& app, MainWindowView& view) {
-    refreshMenuBar(app, view);
-    applyFileState(app, view);
-    updateStatusBar(app, view);
-}
-
 void newPlan(Application& app, MainWindowView& view, platform::Services& services) {
-    {
-        ModalView modal(app, view);
-        createNewPlan(app, view, services);
-    }
-    showPlanState(app, view);
+    ModalView modal(app, view);
+    createNewPlan(app, view, services);
 }
 
 void openPlan(Application& app, MainWindowView& view, platform::Services& services) {
-    {
-        ModalView modal(app, view);
-        chooseAndOpenPlan(app, view, services);
-    }
-    showPlanState(app, view);
+    ModalView modal(app, view);
+    chooseAndOpenPlan(app, view, services);
 }
 
 void openHistoryEntry(Application& app, MainWindowView& view, platform::Services& services, int index) {
@@ -176,33 +162,26 @@ void openHistoryEntry(Application& app, MainWindowView& view, platform::Services
     if (!saveChangesFirst(app, view, services)) return;
     const std::string path = app.settings.history[std::size_t(index)];
     planfile::openPlanFile(services, app.year, path);
-    showPlanState(app, view);
     view.repaint();
 }
 
 void savePlan(Application& app, MainWindowView& view, platform::Services& services) {
-    {
-        ModalView modal(app, view);
-        switch (planfile::savePlanFile(services, app.year)) {
-            case planfile::SaveResult::Saved:
-                break;
-            case planfile::SaveResult::Failed:
-                reportSaveFailure(services);
-                break;
-            case planfile::SaveResult::NoPlanName:
-                saveAsFlow(app, view, services);
-                break;
-        }
+    ModalView modal(app, view);
+    switch (planfile::savePlanFile(services, app.year)) {
+        case planfile::SaveResult::Saved:
+            break;
+        case planfile::SaveResult::Failed:
+            reportSaveFailure(services);
+            break;
+        case planfile::SaveResult::NoPlanName:
+            saveAsFlow(app, view, services);
+            break;
     }
-    showPlanState(app, view);
 }
 
 void savePlanAs(Application& app, MainWindowView& view, platform::Services& services) {
-    {
-        ModalView modal(app, view);
-        saveAsFlow(app, view, services);
-    }
-    showPlanState(app, view);
+    ModalView modal(app, view);
+    saveAsFlow(app, view, services);
 }
 
 bool exitProgram(Application& app, MainWindowView& view, platform::Services& services) {

@@ -28,16 +28,13 @@ void writeNewPlan(Application& app, platform::Services& services, const std::str
 // The question before an existing file is replaced by a new or renamed plan; true to replace it.
 bool confirmReplacePlan(platform::Services& services, const std::string& path);
 
-// Menus, toolbar and status bar for the plan as it now is.
-void showPlanState(Application& app, MainWindowView& view);
-
 void newPlan(Application& app, MainWindowView& view, platform::Services& services);
 void openPlan(Application& app, MainWindowView& view, platform::Services& services);
-// Commands 20…28: the shown history entry `index` (0-based); nothing for an entry that is not shown.
+// The shown history entry `index` (0-based); nothing for an entry that is not shown.
 void openHistoryEntry(Application& app, MainWindowView& view, platform::Services& services, int index);
 void savePlan(Application& app, MainWindowView& view, platform::Services& services);
 void savePlanAs(Application& app, MainWindowView& view, platform::Services& services);
-// Command 17 and the window's close box. false when the user chose to stay.
+// Exit and the window's close box. false when the user chose to stay.
 bool exitProgram(Application& app, MainWindowView& view, platform::Services& services);
 
 }  // namespace sb::shell

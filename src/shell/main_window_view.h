@@ -21,6 +21,7 @@ class MainWindowView {
     virtual void setToolbarButtonEnabled(int commandId, bool enabled) = 0;
     virtual void setToolbarVisible(bool visible) = 0;
     virtual void setStatusBarVisible(bool visible) = 0;
+    virtual void setTitle(const std::string& title) = 0;
     // The three parts of the status bar.
     virtual void setStatusTexts(const std::array<std::string, 3>& parts) = 0;
     // The toolbar's value box (week or month number).

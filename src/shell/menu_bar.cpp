@@ -6,8 +6,9 @@
 #include <string>
 
 #include "charts/diagram_quantity.h"
+#include "shell/command_dispatcher.h"
+#include "shell/command_ids.h"
 #include "shell/diagram_selection.h"
-#include "shell/file_state.h"
 #include "shell/path_display.h"
 
 namespace sb::shell {
@@ -48,93 +49,122 @@ std::string escapeMnemonics(std::string_view text) {
     return escaped;
 }
 
-MenuItem command(const Application& app, std::string text, int id) {
-    return MenuItem::command(std::move(text), id, !fileCommandEnabled(app.year, id));
-}
-
 MenuItem axisItem(const Application& app, std::string text, int id) {
     MenuItem item = MenuItem::command(std::move(text), id);
     item.checked = quantityItemChecked(app.settings, id);
     // The divided total time is offered in the plain bar style only.
-    if (id == 224) item.greyed = app.settings.displayStyle != 1;
+    if (id == cmd::kAxisTimeBySport) item.greyed = app.settings.displayStyle != 1;
     return item;
+}
+
+// Every command the dispatcher would not run is greyed, whichever popup holds it; so is a submenu with
+// nothing to choose. The menu bar's own titles stay enabled, so their items can always be seen.
+void greyDisabledCommands(const Application& app, Items& items) {
+    for (MenuItem& item : items) {
+        if (!item.children.empty()) {
+            greyDisabledCommands(app, item.children);
+            item.greyed = std::all_of(item.children.begin(), item.children.end(),
+                                      [](const MenuItem& child) { return child.separator || child.greyed; });
+        } else if (!item.separator && !commandEnabled(app, item.id)) {
+            item.greyed = true;
+        }
+    }
 }
 
 void addHistory(const Application& app, Items& items) {
     const int count = shownHistoryCount(app.settings);
     for (int i = 0; i < count; ++i) {
         const std::string name = pathDisplayText(fileNameOfPath(app.settings.history[i]));
-        items.push_back(MenuItem::command("&" + std::to_string(i + 1) + " " + escapeMnemonics(name), 20 + i));
+        items.push_back(MenuItem::command("&" + std::to_string(i + 1) + " " + escapeMnemonics(name),
+                                          cmd::kFirstHistoryEntry + i));
     }
     if (app.settings.historyMaxCount != 0) items.push_back(MenuItem::separatorLine());
 }
 
 MenuItem fileMenu(const Application& app) {
     Items items{
-        command(app, "&Neu\tCrtl+N", 10),
-        command(app, "Ö&ffnen\tCrtl+O", 11),
+        MenuItem::command("&Neu\tCrtl+N", cmd::kNewPlan),
+        MenuItem::command("Ö&ffnen\tCrtl+O", cmd::kOpenPlan),
         MenuItem::separatorLine(),
-        command(app, "&Speichern\tCrtl+S", 12),
-        command(app, "Speichern &unter...", 13),
+        MenuItem::command("&Speichern\tCrtl+S", cmd::kSavePlan),
+        MenuItem::command("Speichern &unter...", cmd::kSavePlanAs),
         MenuItem::popup("&Exportieren...",
-                        {command(app, "in &HTML Dokument", 15), command(app, "in &Tabellenkalkulation", 14)}),
+                        {MenuItem::command("in &HTML Dokument", cmd::kExportHtml),
+                         MenuItem::command("in &Tabellenkalkulation", cmd::kExportSpreadsheet)}),
         MenuItem::separatorLine(),
-        command(app, "Übersichtsliste &drucken...\tCrtl+P", 16),
+        MenuItem::command("Übersichtsliste &drucken...\tCrtl+P", cmd::kPrintOverview),
         MenuItem::separatorLine(),
     };
     addHistory(app, items);
-    items.push_back(command(app, "&Beenden", 17));
+    items.push_back(MenuItem::command("&Beenden", cmd::kExit));
     return MenuItem::popup("&Datei", std::move(items));
 }
 
-MenuItem editMenu(const Application& app) {
-    return MenuItem::popup("&Bearbeiten", {command(app, "&Personendaten", 30), MenuItem::separatorLine(),
-                                           command(app, "S&aisonbuchung", 31), MenuItem::separatorLine(),
-                                           command(app, "&Trainingsdaten", 32)});
+MenuItem editMenu() {
+    return MenuItem::popup(
+        "&Bearbeiten", {MenuItem::command("&Personendaten", cmd::kAthleteData), MenuItem::separatorLine(),
+                        MenuItem::command("S&aisonbuchung", cmd::kPlanningView), MenuItem::separatorLine(),
+                        MenuItem::command("&Trainingsdaten", cmd::kTrainingDays)});
 }
 
-MenuItem viewMenu(const Application& app) {
+MenuItem viewMenu() {
     return MenuItem::popup(
         "&Ansicht",
-        {MenuItem::popup(
-             "&Diagramme",
-             {command(app, "&Wochen-Jahresdiagramm", 43), command(app, "&Monats-Jahresdiagramm", 44),
-              command(app, "W&ochendiagramm", 46), command(app, "Mo&natsdiagramm", 45)}),
-         MenuItem::popup("&Listen", {command(app, "&Wochenliste", 40), command(app, "&Monatsliste", 41),
-                                     command(app, "&Jahresliste", 42)}),
-         command(app, "&Trainingskontrolle", 47)});
+        {MenuItem::popup("&Diagramme",
+                         {MenuItem::command("&Wochen-Jahresdiagramm", cmd::kShowWeekOfYearDiagram),
+                          MenuItem::command("&Monats-Jahresdiagramm", cmd::kShowMonthOfYearDiagram),
+                          MenuItem::command("W&ochendiagramm", cmd::kShowWeekDiagram),
+                          MenuItem::command("Mo&natsdiagramm", cmd::kShowMonthDiagram)}),
+         MenuItem::popup("&Listen", {MenuItem::command("&Wochenliste", cmd::kWeekList),
+                                     MenuItem::command("&Monatsliste", cmd::kMonthList),
+                                     MenuItem::command("&Jahresliste", cmd::kYearList)}),
+         MenuItem::command("&Trainingskontrolle", cmd::kControlView)});
 }
 
-MenuItem toolsMenu(const Application& app) {
-    return MenuItem::popup("&Tools",
-                           {command(app, "&Standardstrecken", 58), MenuItem::separatorLine(),
-                            command(app, "&Kilometerzähler", 59), MenuItem::separatorLine(),
-                            command(app, "&Grundumsatzrechner", 60), command(app, "&BMI-Rechner", 61),
-                            command(app, "&T/H Quotient", 62), command(app, "&Ritzelrechner", 63)});
+MenuItem toolsMenu() {
+    return MenuItem::popup(
+        "&Tools", {MenuItem::command("&Standardstrecken", cmd::kStandardRoutes), MenuItem::separatorLine(),
+                   MenuItem::command("&Kilometerzähler", cmd::kOdometers), MenuItem::separatorLine(),
+                   MenuItem::command("&Grundumsatzrechner", cmd::kBasalMetabolism),
+                   MenuItem::command("&BMI-Rechner", cmd::kBodyMassIndex),
+                   MenuItem::command("&T/H Quotient", cmd::kWaistHipRatio),
+                   MenuItem::command("&Ritzelrechner", cmd::kGearCalculator)});
 }
 
-// The heart-rate and bike-computer menus share their shape; only the first id and the loaded flag differ.
-MenuItem deviceMenu(std::string title, int firstId, bool fileLoaded) {
-    return MenuItem::popup(std::move(title),
-                           {MenuItem::command("&Datei anzeigen", firstId, !fileLoaded),
-                            MenuItem::command("&Datei öffnen", firstId + 1),
-                            MenuItem::command("Datei &Info", firstId + 2, !fileLoaded),
-                            MenuItem::command("Datei &Auswertung", firstId + 3, !fileLoaded)});
+MenuItem heartRateMenu() {
+    return MenuItem::popup("&Pulsuhr", {MenuItem::command("&Datei anzeigen", cmd::kShowHeartRateFile),
+                                        MenuItem::command("&Datei öffnen", cmd::kOpenHeartRateFile),
+                                        MenuItem::command("Datei &Info", cmd::kHeartRateFileInfo),
+                                        MenuItem::command("Datei &Auswertung", cmd::kHeartRateEvaluation)});
+}
+
+MenuItem bikeComputerMenu() {
+    return MenuItem::popup("&Radcomputer",
+                           {MenuItem::command("&Datei anzeigen", cmd::kShowBikeComputerFile),
+                            MenuItem::command("&Datei öffnen", cmd::kOpenBikeComputerFile),
+                            MenuItem::command("Datei &Info", cmd::kBikeComputerFileInfo),
+                            MenuItem::command("Datei &Auswertung", cmd::kBikeComputerEvaluation)});
 }
 
 MenuItem extrasMenu(const Application& app) {
-    return MenuItem::popup("&Extras",
-                           {MenuItem::command("S&ymbolleiste", 64, false, app.settings.showToolbar != 0),
-                            MenuItem::command("S&tatusleiste", 65, false, app.settings.showStatusBar != 0),
-                            MenuItem::separatorLine(), MenuItem::command("&Optionen...", 66)});
+    return MenuItem::popup(
+        "&Extras",
+        {MenuItem::command("S&ymbolleiste", cmd::kToggleToolbar, false, app.settings.showToolbar != 0),
+         MenuItem::command("S&tatusleiste", cmd::kToggleStatusBar, false, app.settings.showStatusBar != 0),
+         MenuItem::separatorLine(), MenuItem::command("&Optionen...", cmd::kOptions)});
 }
 
 MenuItem presetKindMenu(const Application& app) {
     const int kind = app.settings.diagramKind;
-    return MenuItem::popup("&Diagramm", {MenuItem::command("&Wochen Jahres Diagramm", 53, false, kind == 1),
-                                         MenuItem::command("&Monats Jahres Diagramm", 54, false, kind == 2),
-                                         MenuItem::command("W&ochen Diagramm", 55, false, kind == 3),
-                                         MenuItem::command("Mo&nats Diagramm", 56, false, kind == 4)});
+    auto item = [kind](std::string text, int id, int itemKind) {
+        return MenuItem::command(std::move(text), id, false, kind == itemKind);
+    };
+    return MenuItem::popup(
+        "&Diagramm",
+        {item("&Wochen Jahres Diagramm", cmd::kPresetWeekOfYearDiagram, charts::kWeekOfYearDiagram),
+         item("&Monats Jahres Diagramm", cmd::kPresetMonthOfYearDiagram, charts::kMonthOfYearDiagram),
+         item("W&ochen Diagramm", cmd::kPresetWeekDiagram, charts::kWeekDiagram),
+         item("Mo&nats Diagramm", cmd::kPresetMonthDiagram, charts::kMonthDiagram)});
 }
 
 // A sport group of an axis list with its closing separator, when the group is offered.
@@ -147,28 +177,34 @@ void addGroup(Items& items, bool offered, Items group) {
 Items yearAxisItems(const Application& app) {
     const SportGroups groups = sportGroupsOf(app);
     Items items;
-    addGroup(items, groups.swim,
-             {axisItem(app, "KM Schwimmen", 211), axisItem(app, "Zeit Schwimmen", 221),
-              axisItem(app, "Anzahl Schwimmen", 215), axisItem(app, "IST-Plan (KM Schwimmen)", 237),
-              axisItem(app, "IST-Plan (Zeit Schwimmen)", 241)});
-    Items bike{axisItem(app, "KM Rad", 209), axisItem(app, "Zeit Rad", 219),
-               axisItem(app, "Anzahl Rad", 213)};
-    if (groups.version3) bike.push_back(axisItem(app, "Höhenmeter", 227));
-    bike.push_back(axisItem(app, "IST-Plan (KM Rad)", 235));
-    bike.push_back(axisItem(app, "IST-Plan (Zeit Rad)", 239));
-    addGroup(items, groups.bike, std::move(bike));
     addGroup(
-        items, groups.run,
-        {axisItem(app, "KM Lauf", 210), axisItem(app, "Zeit Lauf", 220), axisItem(app, "Anzahl Lauf", 214),
-         axisItem(app, "IST-Plan (KM Lauf)", 236), axisItem(app, "IST-Plan (Zeit Lauf)", 240)});
+        items, groups.swim,
+        {axisItem(app, "KM Schwimmen", cmd::kAxisKmSwim), axisItem(app, "Zeit Schwimmen", cmd::kAxisTimeSwim),
+         axisItem(app, "Anzahl Schwimmen", cmd::kAxisCountSwim),
+         axisItem(app, "IST-Plan (KM Schwimmen)", cmd::kAxisActualKmSwim),
+         axisItem(app, "IST-Plan (Zeit Schwimmen)", cmd::kAxisActualTimeSwim)});
+    Items bike{axisItem(app, "KM Rad", cmd::kAxisKmBike), axisItem(app, "Zeit Rad", cmd::kAxisTimeBike),
+               axisItem(app, "Anzahl Rad", cmd::kAxisCountBike)};
+    if (groups.version3) bike.push_back(axisItem(app, "Höhenmeter", cmd::kAxisClimbing));
+    bike.push_back(axisItem(app, "IST-Plan (KM Rad)", cmd::kAxisActualKmBike));
+    bike.push_back(axisItem(app, "IST-Plan (Zeit Rad)", cmd::kAxisActualTimeBike));
+    addGroup(items, groups.bike, std::move(bike));
+    addGroup(items, groups.run,
+             {axisItem(app, "KM Lauf", cmd::kAxisKmRun), axisItem(app, "Zeit Lauf", cmd::kAxisTimeRun),
+              axisItem(app, "Anzahl Lauf", cmd::kAxisCountRun),
+              axisItem(app, "IST-Plan (KM Lauf)", cmd::kAxisActualKmRun),
+              axisItem(app, "IST-Plan (Zeit Lauf)", cmd::kAxisActualTimeRun)});
     addGroup(items, groups.other,
-             {axisItem(app, "KM Alternativ", 212), axisItem(app, "Zeit Alternativ", 222),
-              axisItem(app, "Anzahl Alternativ", 216), axisItem(app, "IST-Plan (KM Alternativ)", 238),
-              axisItem(app, "IST-Plan (Zeit Alternativ)", 242)});
-    for (MenuItem& item :
-         Items{axisItem(app, "Zeit Gesamt", 223), axisItem(app, "Zeit Gesamt (Untergliedert)", 224),
-               axisItem(app, "Anzahl Gesamt", 217), axisItem(app, "AVG-Ruhepuls", 234),
-               axisItem(app, "AVG-Gewicht", 233)})
+             {axisItem(app, "KM Alternativ", cmd::kAxisKmOther),
+              axisItem(app, "Zeit Alternativ", cmd::kAxisTimeOther),
+              axisItem(app, "Anzahl Alternativ", cmd::kAxisCountOther),
+              axisItem(app, "IST-Plan (KM Alternativ)", cmd::kAxisActualKmOther),
+              axisItem(app, "IST-Plan (Zeit Alternativ)", cmd::kAxisActualTimeOther)});
+    for (MenuItem& item : Items{axisItem(app, "Zeit Gesamt", cmd::kAxisTimeTotal),
+                                axisItem(app, "Zeit Gesamt (Untergliedert)", cmd::kAxisTimeBySport),
+                                axisItem(app, "Anzahl Gesamt", cmd::kAxisCountTotal),
+                                axisItem(app, "AVG-Ruhepuls", cmd::kAxisAverageRestingPulse),
+                                axisItem(app, "AVG-Gewicht", cmd::kAxisAverageWeight)})
         items.push_back(std::move(item));
     return items;
 }
@@ -179,27 +215,27 @@ Items weekAxisItems(const Application& app) {
     auto addIf = [&](bool offered, std::string text, int id) {
         if (offered) items.push_back(axisItem(app, std::move(text), id));
     };
-    addIf(groups.swim, "KM Schwimmen", 211);
-    addIf(groups.bike, "KM Rad", 209);
-    addIf(groups.run, "KM Laufen", 210);
-    addIf(groups.other, "KM Alternativ", 212);
+    addIf(groups.swim, "KM Schwimmen", cmd::kAxisKmSwim);
+    addIf(groups.bike, "KM Rad", cmd::kAxisKmBike);
+    addIf(groups.run, "KM Laufen", cmd::kAxisKmRun);
+    addIf(groups.other, "KM Alternativ", cmd::kAxisKmOther);
     items.push_back(MenuItem::separatorLine());
-    addIf(true, "Zeit", 218);
-    addIf(groups.swim, "   Schwimmen", 221);
-    addIf(groups.bike, "   Rad", 219);
-    addIf(groups.run, "   Laufen", 220);
-    addIf(groups.other, "   Alternativ", 222);
+    addIf(true, "Zeit", cmd::kAxisTime);
+    addIf(groups.swim, "   Schwimmen", cmd::kAxisTimeSwim);
+    addIf(groups.bike, "   Rad", cmd::kAxisTimeBike);
+    addIf(groups.run, "   Laufen", cmd::kAxisTimeRun);
+    addIf(groups.other, "   Alternativ", cmd::kAxisTimeOther);
     items.push_back(MenuItem::separatorLine());
     if (groups.version3) {
-        addIf(true, "Belastung", 228);
-        addIf(groups.swimMode, "   Schwimmen", 231);
-        addIf(groups.bike, "   Rad", 229);
-        addIf(groups.run, "   Laufen", 230);
-        addIf(true, "   Alternativ", 232);
+        addIf(true, "Belastung", cmd::kAxisLoad);
+        addIf(groups.swimMode, "   Schwimmen", cmd::kAxisLoadSwim);
+        addIf(groups.bike, "   Rad", cmd::kAxisLoadBike);
+        addIf(groups.run, "   Laufen", cmd::kAxisLoadRun);
+        addIf(true, "   Alternativ", cmd::kAxisLoadOther);
         items.push_back(MenuItem::separatorLine());
     }
-    addIf(true, "Ruhepuls", 226);
-    addIf(true, "Gewicht", 225);
+    addIf(true, "Ruhepuls", cmd::kAxisRestingPulse);
+    addIf(true, "Gewicht", cmd::kAxisWeight);
     return items;
 }
 
@@ -208,21 +244,26 @@ Items monthAxisItems(const Application& app) {
     Items items;
     addGroup(
         items, groups.swim,
-        {axisItem(app, "KM Schwimmen", 211), axisItem(app, "Zeit Schwimmen", 221),
-         axisItem(app, "IST-Plan (KM Schwimmen)", 237), axisItem(app, "IST-Plan (Zeit Schwimmen)", 241)});
+        {axisItem(app, "KM Schwimmen", cmd::kAxisKmSwim), axisItem(app, "Zeit Schwimmen", cmd::kAxisTimeSwim),
+         axisItem(app, "IST-Plan (KM Schwimmen)", cmd::kAxisActualKmSwim),
+         axisItem(app, "IST-Plan (Zeit Schwimmen)", cmd::kAxisActualTimeSwim)});
     addGroup(items, groups.bike,
-             {axisItem(app, "KM Rad", 209), axisItem(app, "Zeit Rad", 219),
-              axisItem(app, "IST-Plan (KM Rad)", 235), axisItem(app, "IST-Plan (Zeit Rad)", 239)});
+             {axisItem(app, "KM Rad", cmd::kAxisKmBike), axisItem(app, "Zeit Rad", cmd::kAxisTimeBike),
+              axisItem(app, "IST-Plan (KM Rad)", cmd::kAxisActualKmBike),
+              axisItem(app, "IST-Plan (Zeit Rad)", cmd::kAxisActualTimeBike)});
     addGroup(items, groups.run,
-             {axisItem(app, "KM Lauf", 210), axisItem(app, "Zeit Lauf", 220),
-              axisItem(app, "IST-Plan (KM Lauf)", 236), axisItem(app, "IST-Plan (Zeit Lauf)", 240)});
-    addGroup(
-        items, groups.other,
-        {axisItem(app, "KM Alternativ", 212), axisItem(app, "Zeit Alternativ", 222),
-         axisItem(app, "IST-Plan (KM Alternativ)", 238), axisItem(app, "IST-Plan (Zeit Alternativ)", 242)});
+             {axisItem(app, "KM Lauf", cmd::kAxisKmRun), axisItem(app, "Zeit Lauf", cmd::kAxisTimeRun),
+              axisItem(app, "IST-Plan (KM Lauf)", cmd::kAxisActualKmRun),
+              axisItem(app, "IST-Plan (Zeit Lauf)", cmd::kAxisActualTimeRun)});
+    addGroup(items, groups.other,
+             {axisItem(app, "KM Alternativ", cmd::kAxisKmOther),
+              axisItem(app, "Zeit Alternativ", cmd::kAxisTimeOther),
+              axisItem(app, "IST-Plan (KM Alternativ)", cmd::kAxisActualKmOther),
+              axisItem(app, "IST-Plan (Zeit Alternativ)", cmd::kAxisActualTimeOther)});
     for (MenuItem& item :
-         Items{axisItem(app, "Zeit Gesamt", 223), axisItem(app, "Zeit Gesamt (Untergliedert)", 224),
-               axisItem(app, "Ruhepuls", 226), axisItem(app, "Gewicht", 225)})
+         Items{axisItem(app, "Zeit Gesamt", cmd::kAxisTimeTotal),
+               axisItem(app, "Zeit Gesamt (Untergliedert)", cmd::kAxisTimeBySport),
+               axisItem(app, "Ruhepuls", cmd::kAxisRestingPulse), axisItem(app, "Gewicht", cmd::kAxisWeight)})
         items.push_back(std::move(item));
     return items;
 }
@@ -232,17 +273,18 @@ void addXyAxisMenus(const Application& app, Items& bar) {
     const int bits = app.recordings.capabilityBits;
     if ((bits & 64) == 0) return;
     if (bits & 1)
-        bar.push_back(MenuItem::popup("&X-Achse", {axisItem(app, "Zeit", 90), axisItem(app, "Strecke", 91)}));
-    Items y{axisItem(app, "Puls", 92)};
+        bar.push_back(MenuItem::popup("&X-Achse", {axisItem(app, "Zeit", cmd::kXyAxisTime),
+                                                   axisItem(app, "Strecke", cmd::kXyAxisDistance)}));
+    Items y{axisItem(app, "Puls", cmd::kXyAxisPulse)};
     if (bits & 1) {
-        y.push_back(axisItem(app, "Strecke", 93));
-        y.push_back(axisItem(app, "Geschwindigkeit", 94));
+        y.push_back(axisItem(app, "Strecke", cmd::kXyAxisBikeDistance));
+        y.push_back(axisItem(app, "Geschwindigkeit", cmd::kXyAxisSpeed));
     }
-    if (bits & 2) y.push_back(axisItem(app, "Trittfrequenz", 95));
-    if (bits & 4) y.push_back(axisItem(app, "Höhenmeter", 96));
-    if (bits & 8) y.push_back(axisItem(app, "Power", 97));
-    if (bits & 16) y.push_back(axisItem(app, "Balance", 98));
-    if (bits & 256) y.push_back(axisItem(app, "Temperatur", 99));
+    if (bits & 2) y.push_back(axisItem(app, "Trittfrequenz", cmd::kXyAxisCadence));
+    if (bits & 4) y.push_back(axisItem(app, "Höhenmeter", cmd::kXyAxisAltitude));
+    if (bits & 8) y.push_back(axisItem(app, "Power", cmd::kXyAxisPower));
+    if (bits & 16) y.push_back(axisItem(app, "Balance", cmd::kXyAxisBalance));
+    if (bits & 256) y.push_back(axisItem(app, "Temperatur", cmd::kXyAxisTemperature));
     bar.push_back(MenuItem::popup("&Y-Achse", std::move(y)));
 }
 
@@ -267,9 +309,9 @@ void addAxisMenus(const Application& app, Items& bar) {
 }
 
 MenuItem helpMenu() {
-    return MenuItem::popup("&Hilfe",
-                           {MenuItem::command("&Hilfe", 70), MenuItem::command("&Saisonbuch Tour...", 71),
-                            MenuItem::separatorLine(), MenuItem::command("Übe&r", 73)});
+    return MenuItem::popup("&Hilfe", {MenuItem::command("&Hilfe", cmd::kHelpContents),
+                                      MenuItem::command("&Saisonbuch Tour...", cmd::kTour),
+                                      MenuItem::separatorLine(), MenuItem::command("Übe&r", cmd::kAbout)});
 }
 
 }  // namespace
@@ -280,22 +322,15 @@ int shownHistoryCount(const config::ConfigStore& settings) {
 }
 
 std::vector<MenuItem> buildMenuBar(const Application& app) {
-    Items bar{fileMenu(app), editMenu(app), viewMenu(app), toolsMenu(app)};
-    if (app.settings.polarSupport == 1)
-        bar.push_back(deviceMenu("&Pulsuhr", 74, app.recordings.heartRateFileLoaded));
-    if (app.settings.bikeComputerSupport == 1)
-        bar.push_back(deviceMenu("&Radcomputer", 82, app.recordings.bikeComputerFileLoaded));
+    Items bar{fileMenu(app), editMenu(), viewMenu(), toolsMenu()};
+    if (app.settings.polarSupport == 1) bar.push_back(heartRateMenu());
+    if (app.settings.bikeComputerSupport == 1) bar.push_back(bikeComputerMenu());
     bar.push_back(extrasMenu(app));
     if (app.settings.userDiagramSlot != -1) bar.push_back(presetKindMenu(app));
     addAxisMenus(app, bar);
     bar.push_back(helpMenu());
+    for (MenuItem& popup : bar) greyDisabledCommands(app, popup.children);
     return bar;
-}
-
-void refreshMenuBar(Application& app, MainWindowView& view) {
-    applyNavigationState(app, view);
-    app.menuBar = buildMenuBar(app);
-    view.setMenuBar(app.menuBar);
 }
 
 }  // namespace sb::shell

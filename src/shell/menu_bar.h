@@ -7,19 +7,14 @@
 
 #include "platform/menu.h"
 #include "shell/application.h"
-#include "shell/main_window_view.h"
 
 namespace sb::shell {
 
-// The whole tree with its check marks, and with the plan-dependent items already greyed for the plan
-// as it is now, so a rebuild can never make the plan commands available without a plan.
+// The whole tree with its check marks, every command greyed that the dispatcher would not run now, so
+// a rebuild can never offer a command the state does not allow.
 std::vector<platform::MenuItem> buildMenuBar(const Application& app);
 
-// After a change of diagram kind, preset or recording: the navigation state, then the menu bar built
-// anew into app.menuBar and handed to the window.
-void refreshMenuBar(Application& app, MainWindowView& view);
-
-// How many history entries the "&Datei" menu shows (commands 20 … 19 + this count); the history keys
+// How many history entries the "&Datei" menu shows, from the first history command on; the history keys
 // Ctrl+1…Ctrl+9 beyond it have no entry to open.
 int shownHistoryCount(const config::ConfigStore& settings);
 

@@ -12,8 +12,29 @@
 namespace sb::shell {
 
 namespace {
+
 constexpr std::size_t kValueBoxLength = 4;
+
+// The box holds at most four characters; no number counts as 0.
+int valueBoxNumber(const MainWindowView& view) {
+    return fileio::atoiC(view.valueBoxText().substr(0, kValueBoxLength));
 }
+
+// The week or month `value`, kept in range, becomes the shown one.
+void showWeekOrMonth(Application& app, MainWindowView& view, long long value) {
+    const int kind = app.settings.diagramKind;
+    if (kind != charts::kWeekDiagram && kind != charts::kMonthDiagram) return;
+    const int shown = int(std::clamp<long long>(value, 1, lastWeekOrMonth(app)));
+    if (kind == charts::kWeekDiagram) {
+        app.currentWeek = shown;
+    } else {
+        app.currentMonth = shown;
+    }
+    view.setValueBoxText(std::to_string(shown));
+    view.repaint();
+}
+
+}  // namespace
 
 int clampWeek(int week) {
     return std::clamp(week, 1, kLastWeek);
@@ -33,20 +54,27 @@ void setTodaysWeekAndMonth(Application& app) {
     app.currentMonth = clampMonth(model::today().month);
 }
 
+int lastWeekOrMonth(const Application& app) {
+    return app.settings.diagramKind == charts::kMonthDiagram ? kLastMonth : kLastWeek;
+}
+
+int shownWeekOrMonth(const Application& app) {
+    return app.settings.diagramKind == charts::kMonthDiagram ? clampMonth(app.currentMonth)
+                                                             : clampWeek(app.currentWeek);
+}
+
 void stepWeekOrMonth(Application& app, MainWindowView& view, int step) {
+    showWeekOrMonth(app, view, static_cast<long long>(valueBoxNumber(view)) + step);
+}
+
+void showTypedWeekOrMonth(Application& app, MainWindowView& view) {
+    showWeekOrMonth(app, view, valueBoxNumber(view));
+}
+
+void restoreValueBox(const Application& app, MainWindowView& view) {
     const int kind = app.settings.diagramKind;
-    if (kind != charts::kWeekDiagram && kind != charts::kMonthDiagram) return;
-    const std::string text = view.valueBoxText().substr(0, kValueBoxLength);
-    const long long stepped = static_cast<long long>(fileio::atoiC(text)) + step;
-    const int limit = kind == charts::kWeekDiagram ? kLastWeek : kLastMonth;
-    const int value = int(std::clamp<long long>(stepped, 1, limit));
-    if (kind == charts::kWeekDiagram) {
-        app.currentWeek = value;
-    } else {
-        app.currentMonth = value;
-    }
-    view.setValueBoxText(std::to_string(value));
-    view.repaint();
+    if (kind == charts::kWeekDiagram || kind == charts::kMonthDiagram)
+        view.setValueBoxText(std::to_string(shownWeekOrMonth(app)));
 }
 
 }  // namespace sb::shell

@@ -1,5 +1,5 @@
 // The week and month the week and month diagrams show: today's at start-up, stepped by the toolbar's
-// "nächstes" and "vorheriges", and always kept inside 1…53 and 1…12.
+// "nächstes" and "vorheriges" or typed into its value box, and always kept inside 1…53 and 1…12.
 #pragma once
 
 #include "platform/services.h"
@@ -19,8 +19,16 @@ int todaysWeek();
 // currentWeek and currentMonth from today's date.
 void setTodaysWeekAndMonth(Application& app);
 
-// Commands 253 (step 1) and 254 (step -1) for the week or the month diagram: the number in the
-// value box moved by step and kept in range.
+// The last week or month of the shown diagram kind (53 or 12), and the one it shows, kept in range.
+int lastWeekOrMonth(const Application& app);
+int shownWeekOrMonth(const Application& app);
+
+// The arrows for the week or month diagram: the number in the value box moved by step (1 or -1) and
+// kept in range becomes the shown week or month.
 void stepWeekOrMonth(Application& app, MainWindowView& view, int step);
+// Enter in the value box: the number typed, kept in range, is shown.
+void showTypedWeekOrMonth(Application& app, MainWindowView& view);
+// Leaving the value box without Enter: it shows the shown week or month again.
+void restoreValueBox(const Application& app, MainWindowView& view);
 
 }  // namespace sb::shell

@@ -3,15 +3,12 @@
 #include "shell/recording_commands.h"
 
 #include "charts/diagram_quantity.h"
-#include "config/config_store.h"
 #include "recordings/pulse_zones.h"
 #include "recordings/recording_info_dialogs.h"
 #include "recordings/xy_diagram.h"
 #include "recordings/zone_dialog.h"
 #include "shell/common_dialogs.h"
 #include "shell/diagram_selection.h"
-#include "shell/file_state.h"
-#include "shell/menu_bar.h"
 #include "shell/path_display.h"
 
 namespace sb::shell {
@@ -53,8 +50,6 @@ bool readAndShow(Application& app, MainWindowView& view, platform::Services& ser
     app.settings.yQuantity = charts::kXyPulse;
     refreshSeries(app);
     app.settings.diagramKind = charts::kXyDiagram;
-    refreshMenuBar(app, view);
-    applyFileState(app, view);
     view.repaint();
     return true;
 }
@@ -101,10 +96,6 @@ void evaluateRecording(const Application& app, platform::Services& services) {
 void chooseXyQuantity(Application& app, MainWindowView& view, int menuId) {
     setDiagramQuantity(app.settings, quantityCodeOfMenuItem(menuId));
     refreshSeries(app);
-    if (config::isXQuantity(quantityCodeOfMenuItem(menuId)))
-        markXAxisItem(app, view, menuId);
-    else
-        markQuantityItem(app, view, menuId);
     view.repaint();
 }
 

@@ -5,20 +5,18 @@
 #include <algorithm>
 #include <limits>
 
-#include "platform/help.h"
 #include "config/configuration_migration.h"
 #include "config/route_store.h"
 #include "planfile/open_plan_file.h"
 #include "planfile/plan_file_version.h"
+#include "platform/help.h"
 #include "shell/athlete_dialog.h"
+#include "shell/command_ids.h"
 #include "shell/common_dialogs.h"
-#include "shell/diagram_selection.h"
 #include "shell/file_commands.h"
-#include "shell/file_state.h"
 #include "shell/menu_bar.h"
 #include "shell/navigation.h"
-#include "shell/status_bar.h"
-#include "shell/window_commands.h"
+#include "shell/window_state.h"
 
 namespace sb::shell {
 
@@ -28,7 +26,6 @@ using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 
-constexpr int kDayEditorCommand = 32;
 // A logo time the timer's milliseconds can still hold.
 constexpr int kLongestLogoSeconds = std::numeric_limits<int>::max() / 1000;
 
@@ -89,11 +86,8 @@ void initialiseApplication(Application& app, const config::ProgramPaths& paths) 
 void windowCreated(Application& app, MainWindowView& view) {
     view.setToolbarVisible(app.settings.showToolbar == 1);
     view.setStatusBarVisible(app.settings.showStatusBar == 1);
-    refreshMenuBar(app, view);
-    toolbarCreated(app, view);
-    markDiagramKindItems(app, view);
-    updateStatusBar(app, view);
-    view.postCommand(kStartupCommand);
+    showWindowState(app, view);
+    view.postCommand(cmd::kStartup);
 }
 
 void startupCommand(Application& app, MainWindowView& view, platform::Services& services) {
@@ -105,7 +99,7 @@ void startupCommand(Application& app, MainWindowView& view, platform::Services& 
     app.year.currentFileName = app.settings.lastFile;
     config::loadRoutes(app.routes, paths.routesFilePath);
     app.year.planFileVersion = 0;
-    applyFileState(app, view);
+    showWindowState(app, view);
     services.startTimer(std::min(app.settings.logoSeconds, kLongestLogoSeconds) * 1000,
                         [&app, &view, &services] { logoTimer(app, view, services); });
     setTodaysWeekAndMonth(app);
@@ -117,7 +111,6 @@ void startupCommand(Application& app, MainWindowView& view, platform::Services& 
         }
     }
     app.newPlanMode = 0;
-    showPlanState(app, view);
     view.repaint();
 }
 
@@ -125,7 +118,7 @@ void logoTimer(Application& app, MainWindowView& view, platform::Services& servi
     services.stopTimer();
     app.logoDone = 1;
     if (app.settings.autoOpenDayEditor == 1) {
-        view.postCommand(kDayEditorCommand);
+        view.postCommand(cmd::kTrainingDays);
     } else {
         view.repaint();
     }

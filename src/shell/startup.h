@@ -10,8 +10,6 @@
 
 namespace sb::shell {
 
-constexpr int kStartupCommand = 9;
-
 // Before the window is created: the paths, an empty training year, no recording, every setting loaded,
 // the menu bar built.
 void initialiseApplication(Application& app, const config::ProgramPaths& paths);
@@ -20,7 +18,7 @@ void initialiseApplication(Application& app, const config::ProgramPaths& paths);
 // the start-up command posted.
 void windowCreated(Application& app, MainWindowView& view);
 
-// Command 9.
+// The start-up command, posted once the window is on screen.
 void startupCommand(Application& app, MainWindowView& view, platform::Services& services);
 
 // The end of the logo time: diagrams may be drawn from now on, or the day editor opens at once.

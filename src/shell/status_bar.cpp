@@ -7,6 +7,8 @@
 
 namespace sb::shell {
 
+namespace {
+
 std::array<std::string, 3> statusBarTexts(const Application& app) {
     const model::TrainingYear& year = app.year;
     std::string yearText = "Trainingsjahr:";
@@ -17,6 +19,8 @@ std::array<std::string, 3> statusBarTexts(const Application& app) {
     if (year.planFileVersion != 0) file += " " + pathDisplayText(year.currentFileName);
     return {yearText, athlete, file};
 }
+
+}  // namespace
 
 std::array<int, 3> statusBarPartEdges(int right) {
     constexpr std::array<int, 3> kPercentages{25, 50, 100};

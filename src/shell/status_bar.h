@@ -10,12 +10,9 @@
 
 namespace sb::shell {
 
-constexpr int kStatusBarId = 1;
-
-std::array<std::string, 3> statusBarTexts(const Application& app);
 // Right edge of each part for a bar whose right edge is at right (pixels).
 std::array<int, 3> statusBarPartEdges(int right);
-// Hands the texts to the window.
+// Hands the three texts to the window: the plan year, the athlete, the plan file.
 void updateStatusBar(const Application& app, MainWindowView& view);
 
 }  // namespace sb::shell

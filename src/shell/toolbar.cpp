@@ -1,5 +1,5 @@
-// The toolbar's button table and texts, and the customised layout with its persistent form: the entry
-// indices separated by commas, e.g. "0,1,2,3,4".
+// The toolbar's button table and texts, the customised layout with its persistent form (the entry
+// indices separated by commas, e.g. "0,1,2,3,4") and the context menu that changes it.
 #include "shell/toolbar.h"
 
 #include <algorithm>
@@ -7,13 +7,13 @@
 #include <string_view>
 
 #include "charts/diagram_quantity.h"
+#include "shell/command_ids.h"
 
 namespace sb::shell {
 namespace {
 
 constexpr std::string_view kSection = "TOOLBAR";
 constexpr std::string_view kKey = "LAYOUT";
-constexpr int kFirstPreset = 48;
 
 constexpr ToolbarButton button(int image, int command) {
     return {image, command, false, 0};
@@ -24,34 +24,34 @@ constexpr ToolbarButton separator() {
 }
 
 constexpr std::array<ToolbarButton, kToolbarEntryCount> kButtons{{
-    button(0, 11),                             // 0 Öffnen
-    button(1, 12),                             // 1 Speichern
-    button(2, 18),                             // 2 Grafik drucken
-    separator(),                               // 3
-    button(3, 32),                             // 4 Trainingsdaten
-    separator(),                               // 5
-    button(4, 43),                             // 6 Wochen-Jahresdiagramm
-    button(5, 44),                             // 7 Monats-Jahresdiagramm
-    button(6, 46),                             // 8 Wochendiagramm
-    button(7, 45),                             // 9 Monatsdiagramm
-    separator(),                               // 10
-    button(8, 48),                             // 11 preset 1
-    button(9, 49),                             // 12 preset 2
-    button(10, 50),                            // 13 preset 3
-    button(11, 51),                            // 14 preset 4
-    button(12, 52),                            // 15 preset 5
-    separator(),                               // 16
-    button(13, 40),                            // 17 Wochen-Liste
-    button(14, 41),                            // 18 Monats-Liste
-    button(15, 42),                            // 19 Jahres-Liste
-    separator(),                               // 20
-    button(16, 57),                            // 21 Suchen
-    separator(),                               // 22
-    button(17, 30),                            // 23 Personendaten
-    separator(),                               // 24
-    button(18, 254),                           // 25 vorheriges
-    {-1, kValueBoxId, false, kValueBoxWidth},  // 26 value box
-    button(19, 253),                           // 27 nächstes
+    button(0, cmd::kOpenPlan),                    // 0 Öffnen
+    button(1, cmd::kSavePlan),                    // 1 Speichern
+    button(2, cmd::kPrintDiagram),                // 2 Grafik drucken
+    separator(),                                  // 3
+    button(3, cmd::kTrainingDays),                // 4 Trainingsdaten
+    separator(),                                  // 5
+    button(4, cmd::kShowWeekOfYearDiagram),       // 6 Wochen-Jahresdiagramm
+    button(5, cmd::kShowMonthOfYearDiagram),      // 7 Monats-Jahresdiagramm
+    button(6, cmd::kShowWeekDiagram),             // 8 Wochendiagramm
+    button(7, cmd::kShowMonthDiagram),            // 9 Monatsdiagramm
+    separator(),                                  // 10
+    button(8, cmd::kFirstPreset),                 // 11 preset 1
+    button(9, cmd::kFirstPreset + 1),             // 12 preset 2
+    button(10, cmd::kFirstPreset + 2),            // 13 preset 3
+    button(11, cmd::kFirstPreset + 3),            // 14 preset 4
+    button(12, cmd::kLastPreset),                 // 15 preset 5
+    separator(),                                  // 16
+    button(13, cmd::kWeekList),                   // 17 Wochen-Liste
+    button(14, cmd::kMonthList),                  // 18 Monats-Liste
+    button(15, cmd::kYearList),                   // 19 Jahres-Liste
+    separator(),                                  // 20
+    button(16, cmd::kSearch),                     // 21 Suchen
+    separator(),                                  // 22
+    button(17, cmd::kAthleteData),                // 23 Personendaten
+    separator(),                                  // 24
+    button(18, cmd::kPreviousPeriod),             // 25 vorheriges
+    {-1, cmd::kValueBox, false, kValueBoxWidth},  // 26 value box
+    button(19, cmd::kNextPeriod),                 // 27 nächstes
 }};
 
 struct CommandText {
@@ -60,26 +60,26 @@ struct CommandText {
 };
 
 constexpr std::array<CommandText, 16> kTexts{{
-    {11, "Öffnen"},
-    {12, "Speichern"},
-    {18, "Grafik drucken"},
-    {32, "Trainingsdaten"},
-    {43, "Wochen-Jahresdiagramm"},
-    {44, "Monats-Jahresdiagramm"},
-    {46, "Wochendiagramm"},
-    {45, "Monatsdiagramm"},
-    {40, "Wochen-Liste"},
-    {41, "Monats-Liste"},
-    {42, "Jahres-Liste"},
-    {57, "Suchen"},
-    {30, "Personendaten"},
-    {254, "vorheriges"},
-    {kValueBoxId, "Wert"},
-    {253, "nächstes"},
+    {cmd::kOpenPlan, "Öffnen"},
+    {cmd::kSavePlan, "Speichern"},
+    {cmd::kPrintDiagram, "Grafik drucken"},
+    {cmd::kTrainingDays, "Trainingsdaten"},
+    {cmd::kShowWeekOfYearDiagram, "Wochen-Jahresdiagramm"},
+    {cmd::kShowMonthOfYearDiagram, "Monats-Jahresdiagramm"},
+    {cmd::kShowWeekDiagram, "Wochendiagramm"},
+    {cmd::kShowMonthDiagram, "Monatsdiagramm"},
+    {cmd::kWeekList, "Wochen-Liste"},
+    {cmd::kMonthList, "Monats-Liste"},
+    {cmd::kYearList, "Jahres-Liste"},
+    {cmd::kSearch, "Suchen"},
+    {cmd::kAthleteData, "Personendaten"},
+    {cmd::kPreviousPeriod, "vorheriges"},
+    {cmd::kValueBox, "Wert"},
+    {cmd::kNextPeriod, "nächstes"},
 }};
 
 int presetOfCommand(int command) {
-    const int slot = command - kFirstPreset;
+    const int slot = command - cmd::kFirstPreset;
     return slot >= 0 && slot < config::kUserDiagramCount ? slot : -1;
 }
 
@@ -129,6 +129,26 @@ void saveLayout(config::ConfigStore& settings, const std::vector<int>& layout) {
     config::writeSetting(settings, kSection, kKey, layoutText(layout));
 }
 
+// The text of an entry in the insert list.
+std::string customisationText(int entry) {
+    const int command = kButtons[entry].command;
+    if (kButtons[entry].separator) return "Trennlinie";
+    if (const int slot = presetOfCommand(command); slot != -1)
+        return "Benutzer Definiert " + std::to_string(slot + 1);
+    return textOfCommand(command);
+}
+
+std::vector<platform::MenuItem> customisationMenu(const std::vector<int>& layout, int position) {
+    std::vector<platform::MenuItem> insert;
+    for (int entry = 0; entry < kToolbarEntryCount; ++entry)
+        insert.push_back(platform::MenuItem::command(customisationText(entry), kToolbarInsertItem + entry,
+                                                     !canAdd(layout, entry)));
+    const bool onEntry = position >= 0 && position < static_cast<int>(layout.size());
+    return {platform::MenuItem::popup("Schaltfläche &einfügen…", std::move(insert)),
+            platform::MenuItem::command("Schaltfläche ent&fernen", kToolbarRemoveItem, !onEntry),
+            platform::MenuItem::command("&Zurücksetzen", kToolbarResetItem)};
+}
+
 }  // namespace
 
 const std::array<ToolbarButton, kToolbarEntryCount>& toolbarButtons() {
@@ -141,14 +161,6 @@ std::string toolbarTooltip(const config::ConfigStore& settings, int commandId) {
         return charts::diagramCaption(preset.kind, preset.quantity);
     }
     return textOfCommand(commandId);
-}
-
-std::optional<std::string> toolbarCustomisationText(int entry) {
-    if (!isEntry(entry)) return std::nullopt;
-    const int command = kButtons[entry].command;
-    if (const int slot = presetOfCommand(command); slot != -1)
-        return "Benutzer Definiert " + std::to_string(slot + 1);
-    return textOfCommand(command);
 }
 
 std::vector<int> defaultToolbarLayout() {
@@ -180,6 +192,22 @@ bool deleteToolbarEntry(config::ConfigStore& settings, std::vector<int>& layout,
 void resetToolbarLayout(config::ConfigStore& settings, std::vector<int>& layout) {
     layout = defaultToolbarLayout();
     saveLayout(settings, layout);
+}
+
+bool customiseToolbar(platform::Services& services, config::ConfigStore& settings, std::vector<int>& layout,
+                      int position) {
+    const int chosen = services.popupMenu(customisationMenu(layout, position));
+    switch (chosen) {
+        case 0:
+            return false;
+        case kToolbarRemoveItem:
+            return deleteToolbarEntry(settings, layout, position);
+        case kToolbarResetItem:
+            resetToolbarLayout(settings, layout);
+            return true;
+        default:
+            return insertToolbarEntry(settings, layout, position, chosen - kToolbarInsertItem);
+    }
 }
 
 }  // namespace sb::shell

@@ -4,18 +4,17 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "config/config_store.h"
+#include "platform/services.h"
 
 namespace sb::shell {
 
 constexpr int kToolbarEntryCount = 28;
 // The value box is an edit field over the placeholder of its entry, inset from the placeholder's left
 // and right edges, full height. It shows the week or month number.
-constexpr int kValueBoxId = 251;
 constexpr int kValueBoxEntry = 26;
 constexpr int kValueBoxWidth = 50;
 constexpr int kValueBoxInset = 2;
@@ -32,11 +31,8 @@ struct ToolbarButton {
 
 const std::array<ToolbarButton, kToolbarEntryCount>& toolbarButtons();
 
-// The tooltip of a toolbar command; a preset button (48…52) names the preset's diagram.
+// The tooltip of a toolbar command; a preset button names the preset's diagram.
 std::string toolbarTooltip(const config::ConfigStore& settings, int commandId);
-// The text of an entry in the customisation list; nothing for an index past the table, which ends the
-// list. Separators have an empty text.
-std::optional<std::string> toolbarCustomisationText(int entry);
 
 // The full toolbar: every entry once, in table order.
 std::vector<int> defaultToolbarLayout();
@@ -48,5 +44,16 @@ std::vector<int> loadToolbarLayout(config::ConfigStore& settings);
 bool insertToolbarEntry(config::ConfigStore& settings, std::vector<int>& layout, int position, int entry);
 bool deleteToolbarEntry(config::ConfigStore& settings, std::vector<int>& layout, int position);
 void resetToolbarLayout(config::ConfigStore& settings, std::vector<int>& layout);
+
+// Ids of the context menu's items; an insert item carries its entry.
+constexpr int kToolbarRemoveItem = 1;
+constexpr int kToolbarResetItem = 2;
+constexpr int kToolbarInsertItem = 100;  // + entry
+
+// The toolbar's context menu at the layout position clicked (the layout's size for a click beside the
+// buttons): insert an entry before it (one not on the toolbar yet, or a separator), remove it, or
+// reset the toolbar. true when the layout changed; it is then saved already.
+bool customiseToolbar(platform::Services& services, config::ConfigStore& settings, std::vector<int>& layout,
+                      int position);
 
 }  // namespace sb::shell

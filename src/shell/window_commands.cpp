@@ -1,51 +1,34 @@
-// The main window's own commands. Every change of diagram kind or preset rebuilds the menu bar, which
-// carries the axis menus of the kind shown.
+// The main window's own commands. They change the state and repaint; the dispatcher then shows the
+// menus, toolbar and title that the new state calls for.
 #include "shell/window_commands.h"
 
 #include "charts/diagram_printing.h"
 #include "config/standard_routes_dialog.h"
 #include "shell/athlete_dialog.h"
 #include "shell/diagram_selection.h"
-#include "shell/file_state.h"
 #include "shell/main_window_paint.h"
-#include "shell/menu_bar.h"
 #include "shell/recording_commands.h"
-#include "shell/status_bar.h"
 
 namespace sb::shell {
-
-namespace {
-
-void refreshAfterKindChange(Application& app, MainWindowView& view) {
-    refreshMenuBar(app, view);
-    applyFileState(app, view);
-    markDiagramKindItems(app, view);
-    view.repaint();
-}
-
-}  // namespace
 
 void showDiagram(Application& app, MainWindowView& view, int kind) {
     selectUserDiagram(app.settings, -1);
     app.settings.diagramKind = kind;
-    refreshMenuBar(app, view);
-    applyFileState(app, view);
     view.repaint();
 }
 
 void activatePreset(Application& app, MainWindowView& view, int slot) {
     selectUserDiagram(app.settings, slot);
-    refreshAfterKindChange(app, view);
+    view.repaint();
 }
 
 void setPresetKind(Application& app, MainWindowView& view, int kind) {
     app.settings.diagramKind = kind;
-    refreshAfterKindChange(app, view);
+    view.repaint();
 }
 
 void chooseQuantity(Application& app, MainWindowView& view, int menuId) {
     setDiagramQuantity(app.settings, quantityCodeOfMenuItem(menuId));
-    markQuantityItem(app, view, menuId);
     view.repaint();
 }
 
@@ -53,9 +36,6 @@ void toggleToolbar(Application& app, MainWindowView& view) {
     const bool show = app.settings.showToolbar != 1;
     app.settings.showToolbar = show ? 1 : 0;
     view.setToolbarVisible(show);
-    if (show) toolbarCreated(app, view);
-    refreshMenuBar(app, view);
-    applyFileState(app, view);
     view.repaint();
 }
 
@@ -63,15 +43,7 @@ void toggleStatusBar(Application& app, MainWindowView& view) {
     const bool show = app.settings.showStatusBar != 1;
     app.settings.showStatusBar = show ? 1 : 0;
     view.setStatusBarVisible(show);
-    if (show) updateStatusBar(app, view);
-    refreshMenuBar(app, view);
-    applyFileState(app, view);
     view.repaint();
-}
-
-void toolbarCreated(Application& app, MainWindowView& view) {
-    applyFileState(app, view);
-    applyNavigationState(app, view);
 }
 
 void printCurrentDiagram(Application& app, MainWindowView& view, platform::Services& services) {
@@ -96,9 +68,8 @@ void printCurrentDiagram(Application& app, MainWindowView& view, platform::Servi
     charts::printDiagram(*result.printer, app.year, request);
 }
 
-void editAthleteData(Application& app, MainWindowView& view, platform::Services& services) {
+void editAthleteData(Application& app, platform::Services& services) {
     editAthlete(services, app.year, false, app.paths.helpFilePath);
-    updateStatusBar(app, view);
 }
 
 void editStandardRoutes(Application& app, platform::Services& services) {

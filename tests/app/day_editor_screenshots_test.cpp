@@ -20,19 +20,11 @@
 #include "model/training_year.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_services.h"
+#include "platform_qt/qt_test_application.h"
 
 using namespace sb;
 
 namespace {
-
-QApplication& application() {
-    if (auto* running = qobject_cast<QApplication*>(QCoreApplication::instance())) return *running;
-    static int argc = 1;
-    static char name[] = "test_app";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
 
 // A June day of a season in full swing, with every sport trained.
 model::TrainingYear seasonPlan() {
@@ -102,7 +94,7 @@ void expectNoOverlap(const QWidget& window) {
 }  // namespace
 
 TEST(DayEditorScreenshots, EveryFormShowsAFilledDayCleanly) {
-    application();
+    platform::qt::test::application();
     model::setClock([] { return model::CivilDate{17, 6, 2009}; });
     const char* directory = std::getenv("SAISONBUCH_SCREENSHOT_DIR");
     config::RouteStore routes;

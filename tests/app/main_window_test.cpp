@@ -1,18 +1,20 @@
 // The real main window on Qt's offscreen platform, started as the program starts it from a program
-// directory of its own: the reloaded plan is drawn once the logo time is over, the menus, toolbar and
-// status bar follow the plan state, and the toolbar survives being switched off and on.
+// directory of its own: the reloaded plan is drawn once the logo time is over, the menus, toolbar,
+// title and status bar follow the plan state, the toolbar survives being switched off and on, check
+// marks show the state, keys send their commands and the value box takes a typed week.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFocusEvent>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
-#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -21,45 +23,43 @@
 
 #include "app/main_window.h"
 #include "app/program_start.h"
+#include "charts/diagram_quantity.h"
 #include "model/clock.h"
-#include "planfile/plan_file_writer.h"
+#include "platform_qt/qt_test_application.h"
 #include "shell/command_dispatcher.h"
+#include "shell/command_ids.h"
+#include "shell/startup.h"
 
 using namespace sb;
+namespace cmd = sb::shell::cmd;
 namespace fs = std::filesystem;
 
 namespace {
 
-QApplication& application() {
-    static QApplication* app = [] {
-        if (auto* running = qobject_cast<QApplication*>(QCoreApplication::instance())) return running;
-        static int argc = 1;
-        static char name[] = "test_app";
-        static char* argv[] = {name, nullptr};
-        return new QApplication(argc, argv);
-    }();
-    static const bool prepared = (app::prepareApplication(*app), true);
-    (void)prepared;
-    return *app;
-}
-
-// A season of 2009 with something trained on most days, so every diagram has bars to show.
-model::TrainingYear seasonPlan() {
-    model::TrainingYear year;
-    year.firstName = "Anna";
-    year.lastName = "Berger";
-    year.planYear = 2009;
-    for (int day = 0; day < 365; ++day) {
-        model::DayRecord& d = year.days[std::size_t(day)];
-        const float wave = float(1.0 + std::sin(day / 20.0));
-        if (day % 7 != 0) d.bike = {"Waldrunde", 135, 30.0f + 25.0f * wave, 300, "01:30", 2, ""};
-        if (day % 3 == 0) d.run = {"Stadtpark", 150, 8.0f + 4.0f * wave, 0, "00:50", 3, ""};
-        if (day % 4 == 1) d.swim = {"Hallenbad", 125, 2.0f, 0, "00:45", 1, ""};
-        d.bodyWeight = 70.0f;
-        d.restingPulse = 48;
+// The start logo's time passes when the test says so.
+class ManualTimerServices : public platform::qt::QtServices {
+  public:
+    void startTimer(int milliseconds, std::function<void()> onTimeout) override {
+        interval = milliseconds;
+        onTimeout_ = std::move(onTimeout);
     }
-    return year;
-}
+    void stopTimer() override { onTimeout_ = nullptr; }
+    void fire() {
+        if (auto callback = onTimeout_) callback();
+    }
+    int interval = -1;
+
+  private:
+    std::function<void()> onTimeout_;
+};
+
+// A window that records the commands its menus, buttons and keys send instead of running them.
+class RecordingWindow : public app::MainWindow {
+  public:
+    using MainWindow::MainWindow;
+    void postCommand(int commandId) override { posted.push_back(commandId); }
+    std::vector<int> posted;
+};
 
 // A program directory in a fresh temporary folder, with the given settings file.
 class ProgramDirectory {
@@ -131,33 +131,52 @@ void saveScreenshot(const QImage& image, const std::string& name) {
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        application();
+        static const bool prepared = (app::prepareApplication(platform::qt::test::application()), true);
+        (void)prepared;
         model::setClock([] { return model::CivilDate{17, 6, 2009}; });
     }
     void TearDown() override { model::setClock({}); }
+
+    // The program started on the sample plan with these settings, the logo still shown.
+    std::unique_ptr<app::MainWindow> openWithPlan(const std::string& settings) {
+        plan_ = directory_.file("saison 2008.sb3");
+        fs::copy_file(std::string(std::getenv("SAISONBUCH_TEST_DATA")) + "/../../examples/sample-2008.sb3",
+                      plan_);
+        std::ofstream(directory_.file("train.cfg"), std::ios::binary)
+            << "[KONFIG]\r\nAUTOLADEN=1\r\nLETZTE_DATEI=" << plan_ << "\r\n"
+            << settings;
+        auto services = std::make_unique<ManualTimerServices>();
+        timer_ = services.get();
+        auto window = app::openMainWindow(state_, directory_.paths(), std::move(services));
+        std::string unexpected;
+        EXPECT_TRUE(runUntil([&] { return state_.year.planLoaded == 1; }, 5000, unexpected)) << unexpected;
+        return window;
+    }
+    void passLogoTime() {
+        timer_->fire();
+        QApplication::processEvents();
+    }
+    void dispatch(app::MainWindow& window, int command) {
+        shell::dispatchCommand(state_, window, window.services(), command);
+    }
+
+    ProgramDirectory directory_{""};
+    shell::Application state_;
+    ManualTimerServices* timer_ = nullptr;
+    std::string plan_;
 };
 
 }  // namespace
 
 TEST_F(MainWindowTest, ReloadsTheLastPlanAndDrawsItsDiagramAfterTheLogo) {
-    ProgramDirectory directory("");
-    const std::string plan = directory.file("saison 2009.sb3");
-    ASSERT_EQ(planfile::writePlanFile(seasonPlan(), plan), 0);
-    std::ofstream(directory.file("train.cfg"), std::ios::binary)
-        << "[KONFIG]\r\nAUTOLADEN=1\r\nLETZTE_DATEI=" << plan
-        << "\r\nDIAGRAMM_TYP=1\r\nLOGOZEIT=3\r\nTOOLBAR=1\r\nSTATUSBAR=1\r\nSPORTART=5\r\nPOLAR=1\r\nTACHO="
-           "1\r\n";
-
-    shell::Application state;
-    const auto window = app::openMainWindow(state, directory.paths());
-    std::string unexpected;
-    ASSERT_TRUE(runUntil([&] { return state.year.planLoaded == 1; }, 5000, unexpected)) << unexpected;
+    const auto window = openWithPlan(
+        "DIAGRAMM_TYP=1\r\nLOGOZEIT=3\r\nTOOLBAR=1\r\nSTATUSBAR=1\r\nSPORTART=5\r\nPOLAR=1\r\nTACHO=1\r\n");
     const QImage logoPhase = window->clientArea()->grab().toImage();
-    ASSERT_TRUE(runUntil([&] { return state.logoDone == 1; }, 6000, unexpected)) << unexpected;
-    QApplication::processEvents();
-    EXPECT_EQ(unexpected, "");
+    EXPECT_EQ(timer_->interval, 3000);
+    passLogoTime();
+    EXPECT_EQ(state_.logoDone, 1);
 
-    EXPECT_EQ(window->windowTitle(), "Saisonbuch");
+    EXPECT_EQ(window->windowTitle().toStdString(), "saison 2008.sb3 – Saisonbuch");
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
 
@@ -166,17 +185,18 @@ TEST_F(MainWindowTest, ReloadsTheLastPlanAndDrawsItsDiagramAfterTheLogo) {
     for (QAction* action : bar.actions()) menus << action->text();
     EXPECT_EQ(menus.join('|').toStdString(),
               "&Datei|&Bearbeiten|&Ansicht|&Tools|&Pulsuhr|&Radcomputer|&Extras|&Y-Achse|&Hilfe");
-    ASSERT_NE(menuCommand(bar, 12), nullptr);
-    EXPECT_TRUE(menuCommand(bar, 12)->isEnabled());
+    ASSERT_NE(menuCommand(bar, cmd::kSavePlan), nullptr);
+    EXPECT_TRUE(menuCommand(bar, cmd::kSavePlan)->isEnabled());
     ASSERT_NE(window->toolbar(), nullptr);
-    EXPECT_TRUE(toolbarCommand(*window->toolbar(), 12)->isEnabled());
-    EXPECT_EQ(toolbarCommand(*window->toolbar(), 18)->toolTip(), "Grafik drucken");
+    EXPECT_TRUE(toolbarCommand(*window->toolbar(), cmd::kSavePlan)->isEnabled());
+    EXPECT_FALSE(toolbarCommand(*window->toolbar(), cmd::kYearList)->isEnabled()) << "nothing to open yet";
+    EXPECT_EQ(toolbarCommand(*window->toolbar(), cmd::kPrintDiagram)->toolTip(), "Grafik drucken");
 
     // Three parts side by side across the bar, a quarter, a quarter and a half of it.
     const app::StatusParts& parts = *window->statusParts();
-    EXPECT_EQ(parts.text(0), "Trainingsjahr: 2009");
-    EXPECT_EQ(parts.text(1), "Sportler(in): Anna Berger");
-    EXPECT_EQ(parts.text(2).toStdString(), "Datei: " + plan);
+    EXPECT_EQ(parts.text(0), "Trainingsjahr: 2008");
+    EXPECT_EQ(parts.text(1), "Sportler(in): Anna Beispiel");
+    EXPECT_EQ(parts.text(2).toStdString(), "Datei: " + plan_);
     EXPECT_EQ(parts.partGeometry(0).left(), 0);
     EXPECT_EQ(parts.partGeometry(1).left(), parts.partGeometry(0).right() + 1);
     EXPECT_EQ(parts.partGeometry(2).left(), parts.partGeometry(1).right() + 1);
@@ -195,41 +215,114 @@ TEST_F(MainWindowTest, ReloadsTheLastPlanAndDrawsItsDiagramAfterTheLogo) {
 }
 
 TEST_F(MainWindowTest, WithoutPlanTheStartScreenShowsAndPlanCommandsStayOff) {
-    ProgramDirectory directory("[KONFIG]\r\nAUTOLADEN=0\r\nTOOLBAR=1\r\nSTATUSBAR=0\r\nDIAGRAMM_TYP=3\r\n");
-    shell::Application state;
-    const auto window = app::openMainWindow(state, directory.paths());
+    std::ofstream(directory_.file("train.cfg"), std::ios::binary)
+        << "[KONFIG]\r\nAUTOLADEN=0\r\nTOOLBAR=1\r\nSTATUSBAR=0\r\nDIAGRAMM_TYP=3\r\n";
+    auto services = std::make_unique<ManualTimerServices>();
+    timer_ = services.get();
+    const auto window = app::openMainWindow(state_, directory_.paths(), std::move(services));
     std::string unexpected;
-    // The start-up command has run once the routes and the week are settled; without a plan it changes
-    // nothing visible, so wait for the queued command by letting the loop run briefly.
-    runUntil([] { return false; }, 300, unexpected);
-    EXPECT_EQ(unexpected, "");
-    EXPECT_EQ(state.year.planFileVersion, 0);
+    EXPECT_TRUE(runUntil([this] { return timer_->interval >= 0; }, 5000, unexpected)) << unexpected;
+    EXPECT_EQ(state_.year.planFileVersion, 0);
+    EXPECT_EQ(window->windowTitle(), "Saisonbuch");
 
     QMenuBar& bar = *window->menuBar();
     for (QAction* top : bar.actions()) EXPECT_TRUE(top->text().contains('&')) << top->text().toStdString();
-    for (int id : {12, 13, 30, 32}) {
+    for (int id : {cmd::kSavePlan, cmd::kSavePlanAs, cmd::kAthleteData, cmd::kTrainingDays}) {
         ASSERT_NE(menuCommand(bar, id), nullptr) << id;
         EXPECT_FALSE(menuCommand(bar, id)->isEnabled()) << id;
     }
-    EXPECT_TRUE(menuCommand(bar, 11)->isEnabled());
+    EXPECT_TRUE(menuCommand(bar, cmd::kOpenPlan)->isEnabled());
     EXPECT_FALSE(window->statusBar()->isVisible());
 
     // Save stays off through the toolbar being switched off and on again.
-    shell::dispatchCommand(state, *window, window->services(), 64);
+    dispatch(*window, cmd::kToggleToolbar);
     EXPECT_EQ(window->toolbar(), nullptr);
-    shell::dispatchCommand(state, *window, window->services(), 64);
+    dispatch(*window, cmd::kToggleToolbar);
     ASSERT_NE(window->toolbar(), nullptr);
-    EXPECT_FALSE(toolbarCommand(*window->toolbar(), 12)->isEnabled());
-    EXPECT_TRUE(toolbarCommand(*window->toolbar(), 11)->isEnabled());
-    EXPECT_FALSE(toolbarCommand(*window->toolbar(), 11)->icon().isNull()) << "toolbar images missing";
+    EXPECT_FALSE(toolbarCommand(*window->toolbar(), cmd::kSavePlan)->isEnabled());
+    EXPECT_TRUE(toolbarCommand(*window->toolbar(), cmd::kOpenPlan)->isEnabled());
+    EXPECT_FALSE(toolbarCommand(*window->toolbar(), cmd::kOpenPlan)->icon().isNull())
+        << "toolbar images missing";
     EXPECT_FALSE(window->windowIcon().isNull());
     const QLineEdit* valueBox = window->toolbar()->findChild<QLineEdit*>();
     ASSERT_NE(valueBox, nullptr);
     EXPECT_EQ(valueBox->maxLength(), 4);
-    EXPECT_TRUE(toolbarCommand(*window->toolbar(), 253)->isEnabled()) << "the week diagram steps by week";
 
     // The start screen: the logo and the information lines on white.
     const QImage screen = window->clientArea()->grab().toImage();
     saveScreenshot(window->grab().toImage(), "main-window-start-test.png");
     EXPECT_GE(coloursIn(screen, screen.rect()).size(), 3u);
+}
+
+// The window's keys send their commands; the page keys only while the diagram has the focus, so the
+// value box keeps them.
+TEST_F(MainWindowTest, KeysSendTheirCommands) {
+    std::ofstream(directory_.file("train.cfg"), std::ios::binary) << "[KONFIG]\r\nAUTOLADEN=0\r\n";
+    shell::initialiseApplication(state_, directory_.paths());
+    RecordingWindow window(state_);
+    using namespace cmd;
+    const std::vector<std::pair<QKeySequence, int>> keys{
+        {QKeySequence("Ctrl+N"), kNewPlan},
+        {QKeySequence("Ctrl+O"), kOpenPlan},
+        {QKeySequence("Ctrl+S"), kSavePlan},
+        {QKeySequence("Ctrl+P"), kPrintOverview},
+        {QKeySequence("Ctrl+F"), kSearch},
+        {QKeySequence("Ctrl+1"), kFirstHistoryEntry},
+        {QKeySequence("Ctrl+9"), kLastHistoryEntry},
+        {QKeySequence(Qt::Key_F5), kFirstPreset},
+        {QKeySequence(Qt::Key_F9), kLastPreset},
+        {QKeySequence(Qt::ALT | Qt::Key_Left), kPreviousPeriod},
+        {QKeySequence(Qt::ALT | Qt::Key_Right), kNextPeriod},
+        {QKeySequence(Qt::Key_PageUp), kPreviousPeriod},
+        {QKeySequence(Qt::Key_PageDown), kNextPeriod}};
+    const QList<QShortcut*> shortcuts = window.findChildren<QShortcut*>();
+    for (const auto& [sequence, command] : keys) {
+        const auto found = std::find_if(shortcuts.begin(), shortcuts.end(),
+                                        [&](QShortcut* shortcut) { return shortcut->key() == sequence; });
+        ASSERT_NE(found, shortcuts.end()) << sequence.toString().toStdString();
+        window.posted.clear();
+        Q_EMIT(*found)->activated();
+        EXPECT_EQ(window.posted, std::vector<int>{command}) << sequence.toString().toStdString();
+        const bool pageKey = sequence[0].key() == Qt::Key_PageUp || sequence[0].key() == Qt::Key_PageDown;
+        EXPECT_EQ(pageKey,
+                  (*found)->context() == Qt::WidgetShortcut && (*found)->parent() == window.clientArea());
+    }
+}
+
+// Enter in the value box shows the typed week; leaving it without Enter shows the shown week again.
+// Choosing the checked item of a menu again keeps its mark: the marks show the state, which stays.
+TEST_F(MainWindowTest, TheValueBoxTakesATypedWeekAndCheckMarksShowTheState) {
+    const auto window = openWithPlan("DIAGRAMM_TYP=3\r\nTOOLBAR=1\r\n[WOCHEN_DIAGRAMM]\r\nMODUS=103\r\n");
+    passLogoTime();
+    auto* valueBox = window->toolbar()->findChild<QLineEdit*>();
+    ASSERT_NE(valueBox, nullptr);
+    auto enter = [valueBox](const char* text) {
+        valueBox->setText(QString::fromLatin1(text));
+        Q_EMIT valueBox->returnPressed();
+        QApplication::processEvents();
+    };
+    enter("13");
+    EXPECT_EQ(state_.currentWeek, 13);
+    valueBox->setText(QStringLiteral("40"));
+    QFocusEvent leave(QEvent::FocusOut);
+    QApplication::sendEvent(valueBox, &leave);
+    EXPECT_EQ(valueBox->text(), "13");
+    enter("60");
+    EXPECT_EQ(valueBox->text(), "53");
+    EXPECT_FALSE(toolbarCommand(*window->toolbar(), cmd::kNextPeriod)->isEnabled());
+    EXPECT_TRUE(toolbarCommand(*window->toolbar(), cmd::kPreviousPeriod)->isEnabled());
+
+    auto chooseTwice = [&](int id) {
+        for (int time = 0; time < 2; ++time) {
+            ASSERT_NE(menuCommand(*window->menuBar(), id), nullptr) << id;
+            menuCommand(*window->menuBar(), id)->trigger();
+            QApplication::processEvents();
+        }
+        EXPECT_TRUE(menuCommand(*window->menuBar(), id)->isChecked()) << id;
+    };
+    chooseTwice(cmd::kAxisTime);
+    EXPECT_EQ(state_.settings.weekQuantity, charts::kTime);
+    dispatch(*window, cmd::kFirstPreset);
+    chooseTwice(cmd::kPresetMonthDiagram);
+    EXPECT_EQ(state_.settings.diagramKind, charts::kMonthDiagram);
 }

@@ -1,34 +1,10 @@
-// Choosing diagram quantities, moving the check marks after a choice, and the five diagram presets.
+// Choosing diagram quantities and the five diagram presets.
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "shell/diagram_selection.h"
-#include "shell/menu_bar.h"
-#include "support/headless_main_window.h"
 
 namespace sb::shell {
 namespace {
-
-bool checked(const Application& app, int id) {
-    const platform::MenuItem* item = platform::findMenuItem(app.menuBar, id);
-    EXPECT_NE(item, nullptr) << id;
-    return item && item->checked;
-}
-
-TEST(DiagramSelection, MenuIdsAndCodesCorrespond) {
-    EXPECT_EQ(quantityCodeOfMenuItem(218), 128);
-    EXPECT_EQ(quantityCodeOfMenuItem(224), 117);
-    EXPECT_EQ(quantityCodeOfMenuItem(228), 127);
-    EXPECT_EQ(quantityCodeOfMenuItem(231), 123);
-    EXPECT_EQ(quantityCodeOfMenuItem(99), 142);
-    for (int id : {0, 89, 100, 208, 243, 12}) EXPECT_EQ(quantityCodeOfMenuItem(id), 0) << id;
-    std::set<int> codes;
-    for (int id = 209; id <= 242; ++id) codes.insert(quantityCodeOfMenuItem(id));
-    for (int id = 90; id <= 99; ++id) codes.insert(quantityCodeOfMenuItem(id));
-    EXPECT_EQ(codes.size(), 44u);  // one code per item, none twice
-    EXPECT_EQ(codes.count(0), 0u);
-}
 
 TEST(DiagramSelection, SetQuantityStoresPerKindAndTogglesSportBits) {
     config::ConfigStore settings;
@@ -62,67 +38,6 @@ TEST(DiagramSelection, SetQuantityStoresPerKindAndTogglesSportBits) {
     EXPECT_EQ(settings.xQuantity, 130);
     EXPECT_EQ(settings.yQuantity, 137);
     EXPECT_EQ(settings.monthQuantity, 116);
-}
-
-TEST(DiagramSelection, MarkQuantityMovesTheCheck) {
-    Application app;
-    app.year.planFileVersion = 3;
-    app.settings.diagramKind = 1;
-    app.settings.weekOfYearQuantity = 103;
-    app.menuBar = buildMenuBar(app);
-    testing::HeadlessMainWindow view;
-    setDiagramQuantity(app.settings, 116);
-    markQuantityItem(app, view, 223);
-    EXPECT_TRUE(checked(app, 223));
-    EXPECT_FALSE(checked(app, 209));
-    EXPECT_TRUE(view.menuItem(223).checked);
-
-    // Week diagram: the sport items show their bits, "Zeit" shows whether it is the quantity.
-    app.settings.diagramKind = 3;
-    app.settings.weekQuantity = 128;
-    app.settings.timeSportFlags = 1 | 2;
-    app.menuBar = buildMenuBar(app);
-    setDiagramQuantity(app.settings, 112);  // switches Rad off
-    markQuantityItem(app, view, 219);
-    EXPECT_FALSE(checked(app, 219));
-    EXPECT_TRUE(checked(app, 220));
-    EXPECT_TRUE(checked(app, 218));
-    setDiagramQuantity(app.settings, 104);
-    markQuantityItem(app, view, 210);
-    EXPECT_TRUE(checked(app, 210));
-    EXPECT_FALSE(checked(app, 218));
-    EXPECT_TRUE(checked(app, 220));
-
-    // X-Y diagram: a Y choice leaves the X check alone; the X check moves only there.
-    app.settings.diagramKind = 5;
-    app.recordings.capabilityBits = 64 | 1;
-    app.menuBar = buildMenuBar(app);
-    EXPECT_TRUE(checked(app, 90));
-    EXPECT_TRUE(checked(app, 92));
-    markQuantityItem(app, view, 94);
-    EXPECT_TRUE(checked(app, 90));
-    EXPECT_TRUE(checked(app, 94));
-    EXPECT_FALSE(checked(app, 92));
-    markXAxisItem(app, view, 91);
-    EXPECT_TRUE(checked(app, 91));
-    EXPECT_FALSE(checked(app, 90));
-    EXPECT_TRUE(checked(app, 94));
-    app.settings.diagramKind = 1;
-    markXAxisItem(app, view, 90);
-    EXPECT_TRUE(checked(app, 91));
-}
-
-TEST(DiagramSelection, KindItemsOfThePresetMenu) {
-    Application app;
-    app.settings.userDiagramSlot = 0;
-    app.settings.diagramKind = 2;
-    app.menuBar = buildMenuBar(app);
-    testing::HeadlessMainWindow view;
-    app.settings.diagramKind = 3;
-    markDiagramKindItems(app, view);
-    EXPECT_FALSE(checked(app, 54));
-    EXPECT_TRUE(checked(app, 55));
-    EXPECT_TRUE(view.menuItem(55).checked);
 }
 
 TEST(DiagramSelection, PresetsStoreAndLoadTheDiagram) {

@@ -1,9 +1,19 @@
-// The dispatcher's guards and the window's own commands: plan commands never run without a plan,
-// week and month stay in range, dialogs hide the diagram and bring it back, and the bars switch.
+// The dispatcher's guards and the window's own commands: plan commands never run without a plan, grey
+// state and title follow the state, nothing enabled is dead, week and month stay in range, dialogs
+// hide the diagram and bring it back, and the bars switch.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
+#include "charts/diagram_quantity.h"
+#include "planfile/plan_file_writer.h"
 #include "shell/command_dispatcher.h"
+#include "shell/command_ids.h"
 #include "shell/main_window_paint.h"
+#include "shell/menu_bar.h"
+#include "shell/navigation.h"
+#include "shell/toolbar.h"
 #include "shell_test_support.h"
 
 namespace sb::shell::testing {
@@ -11,68 +21,180 @@ namespace {
 
 using Dispatcher = ShellTest;
 
-TEST_F(Dispatcher, NoPlanCommandRunsWithoutAPlan) {
+template <typename Visit>
+void forEachCommandItem(const std::vector<platform::MenuItem>& items, Visit visit) {
+    for (const platform::MenuItem& item : items) {
+        forEachCommandItem(item.children, visit);
+        if (item.children.empty() && !item.separator) visit(item);
+    }
+}
+
+// The requirement of every plan command, whether or not its handler exists yet: without a plan none
+// runs, not even after the menus and toolbar were made anew (a Save would write an empty year over the
+// last plan), and the planning, control and odometer commands need a plan that can hold their data.
+TEST_F(Dispatcher, PlanCommandsNeedTheirPlan) {
+    using namespace cmd;
+    const std::vector<int> planCommands{
+        kSavePlan,         kSavePlanAs,      kExportSpreadsheet,     kExportHtml,
+        kPrintOverview,    kAthleteData,     kTrainingDays,          kWeekList,
+        kMonthList,        kYearList,        kShowWeekOfYearDiagram, kShowMonthOfYearDiagram,
+        kShowMonthDiagram, kShowWeekDiagram, kFirstPreset,           kLastPreset,
+        kSearch,           kStandardRoutes};
+    const std::vector<int> typeCommands{kPlanningView, kControlView, kOdometers};
     const std::string last = file("letzte.sb3");
     writeConfig("[KONFIG]\nAUTOLADEN=0\nLETZTE_DATEI=" + last + "\n");
     initialise();
     openSamplePlan("letzte.sb3");
     const std::string before = fileBytes(last);
     app.year = model::TrainingYear{};
-    app.year.currentFileName = last;
-    dispatch(9);
-    // The options sheet rebuilt the menus and the toolbar came back: still nothing may run.
-    dispatch(64);
-    dispatch(64);
-    for (int id : {12, 13, 18, 30, 32, 43, 48, 58}) dispatch(id);
+    dispatch(kStartup);
+    dispatch(kToggleToolbar);
+    dispatch(kToggleToolbar);
+    for (int id : planCommands) {
+        EXPECT_FALSE(commandAllowed(app, id)) << id;
+        dispatch(id);
+    }
+    for (int id : typeCommands) EXPECT_FALSE(commandAllowed(app, id)) << id;
     EXPECT_TRUE(services.steps().empty());
     EXPECT_EQ(before, fileBytes(last));
-    EXPECT_TRUE(view.menuItem(12).greyed);
-    EXPECT_FALSE(view.toolbarButtonEnabled(12));
-    EXPECT_FALSE(view.toolbarButtonEnabled(30));
-    EXPECT_TRUE(services.printRequests().empty());
+    EXPECT_TRUE(view.menuItem(kPrintOverview).greyed);
+    EXPECT_FALSE(view.toolbarButtonEnabled(kSavePlan));
+
+    openSamplePlan();
+    app.year.planFileVersion = 1;
+    for (int id : planCommands) EXPECT_TRUE(commandAllowed(app, id)) << id;
+    for (int id : typeCommands) EXPECT_FALSE(commandAllowed(app, id)) << id;
+    app.year.planFileVersion = 2;
+    for (int id : typeCommands) EXPECT_TRUE(commandAllowed(app, id)) << id;
     expectNothingUnexpected();
 }
 
-TEST_F(Dispatcher, PlanningCommandsNeedAPlanThatHoldsTrainingTypes) {
+// Menu items and toolbar buttons are greyed exactly where the dispatcher would not run the command, and
+// the title names the plan and its unsaved changes.
+TEST_F(Dispatcher, GreyStateAndTitleFollowTheState) {
+    writeConfig("[KONFIG]\nAUTOLADEN=0\nPOLAR=1\nTACHO=1\n");
     initialise();
-    openSamplePlan();
-    app.year.planFileVersion = 1;
-    EXPECT_FALSE(commandAllowed(app, 31));
-    EXPECT_FALSE(commandAllowed(app, 47));
-    EXPECT_FALSE(commandAllowed(app, 59));
-    EXPECT_TRUE(commandAllowed(app, 30));
-    app.year.planFileVersion = 2;
-    EXPECT_TRUE(commandAllowed(app, 59));
-    EXPECT_FALSE(commandAllowed(app, 53));
-    EXPECT_FALSE(commandAllowed(app, 300));
+    EXPECT_EQ("Saisonbuch", view.title());
+    const std::string path = openSamplePlan("anna.sb3");
+    dispatch(cmd::kShowWeekDiagram);
+    EXPECT_EQ("anna.sb3 – Saisonbuch", view.title());
+    forEachCommandItem(view.menuBar(), [this](const platform::MenuItem& item) {
+        if (item.id != cmd::kAxisTimeBySport)
+            EXPECT_EQ(!commandEnabled(app, item.id), item.greyed) << item.text;
+    });
+    for (const ToolbarButton& button : toolbarButtons())
+        if (!button.separator)
+            EXPECT_EQ(commandEnabled(app, button.command), view.toolbarButtonEnabled(button.command))
+                << button.command;
+    for (int id : {cmd::kPrintOverview, cmd::kYearList, cmd::kOptions})
+        EXPECT_TRUE(view.menuItem(id).greyed) << "no handler yet: " << id;
+    EXPECT_FALSE(view.toolbarButtonEnabled(cmd::kYearList));
+    const platform::MenuItem& exportMenu = view.menuBar()[0].children[5];
+    EXPECT_TRUE(exportMenu.greyed) << exportMenu.text << " offers nothing to choose";
+    EXPECT_FALSE(view.menuBar()[0].greyed);
+
+    app.year.modified = 1;
+    dispatch(cmd::kShowMonthDiagram);
+    EXPECT_EQ("anna.sb3* – Saisonbuch", view.title());
+    dispatch(cmd::kSavePlan);
+    EXPECT_EQ("anna.sb3 – Saisonbuch", view.title());
+    EXPECT_EQ(
+        (std::array<std::string, 3>{"Trainingsjahr: 2009", "Sportler(in): Anna Müller", "Datei: " + path}),
+        view.statusTexts());
+    expectNothingUnexpected();
 }
 
-TEST_F(Dispatcher, NextAndPreviousStayInsideTheWeeksAndMonths) {
+// Every enabled menu item and toolbar button, from a fresh state with a changed plan open, opens a
+// dialog, asks something, or changes the view or the state: nothing the window offers is dead. Only
+// what shows the state already (a checked item, the diagram or preset shown) may leave it as it is.
+TEST_F(Dispatcher, EveryEnabledCommandDoesSomething) {
+    writeConfig("[KONFIG]\nAUTOLADEN=0\nPOLAR=1\nTACHO=1\n[MENUE]\nMAX_ANZAHL=4\n");
+    initialise();
+    model::TrainingYear other = samplePlan();
+    other.planYear = 2010;
+    ASSERT_EQ(0, planfile::writePlanFile(other, file("andere.sb3")));
+    openSamplePlan();
+    app.settings.history = {file("andere.sb3")};
+    app.year.modified = 1;
+    app.currentWeek = 20;
+    app.currentMonth = 6;
+    const Application start = app;
+    const std::map<int, int> kindShownBy{{cmd::kShowWeekOfYearDiagram, charts::kWeekOfYearDiagram},
+                                         {cmd::kShowMonthOfYearDiagram, charts::kMonthOfYearDiagram},
+                                         {cmd::kShowMonthDiagram, charts::kMonthDiagram},
+                                         {cmd::kShowWeekDiagram, charts::kWeekDiagram}};
+    auto fingerprint = [this] {
+        const config::ConfigStore& s = app.settings;
+        return std::vector<int>{
+            s.diagramKind,    s.weekOfYearQuantity, s.monthOfYearQuantity, s.weekQuantity,   s.monthQuantity,
+            s.timeSportFlags, s.loadSportFlags,     s.userDiagramSlot,     s.showToolbar,    s.showStatusBar,
+            app.currentWeek,  app.currentMonth,     app.year.modified,     app.year.planYear};
+    };
+    for (int kind = charts::kNoDiagram; kind <= charts::kMonthDiagram; ++kind) {
+        for (int preset : {-1, 0}) {
+            auto reset = [&] {
+                app = start;
+                app.settings.diagramKind = kind;
+                app.settings.userDiagramSlot = preset;
+            };
+            reset();
+            std::set<int> ids;
+            forEachCommandItem(buildMenuBar(app), [&ids](const platform::MenuItem& item) {
+                if (!item.greyed && !item.checked) ids.insert(item.id);
+            });
+            for (const ToolbarButton& button : toolbarButtons())
+                if (commandEnabled(app, button.command)) ids.insert(button.command);
+            ids.erase(cmd::kFirstPreset + preset);
+            if (preset == -1 && kind != charts::kNoDiagram)
+                for (const auto& [id, shown] : kindShownBy)
+                    if (shown == kind) ids.erase(id);
+            for (int id : ids) {
+                reset();
+                sb::testing::HeadlessMainWindow window;
+                window.setValueBoxText("30");
+                platform::headless::HeadlessServices user;
+                user.answerMessages({Answer::Cancel});
+                const std::vector<int> before = fingerprint();
+                dispatchCommand(app, window, user, id);
+                EXPECT_TRUE(!user.steps().empty() || fingerprint() != before || window.destroyed())
+                    << "kind " << kind << " preset " << preset << " command " << id;
+            }
+        }
+    }
+}
+
+TEST_F(Dispatcher, WeekAndMonthAreTypedOrSteppedInsideTheirRange) {
     initialise();
     openSamplePlan();
-    auto stepFrom = [this](const std::string& box, int command) {
+    auto show = [this](const std::string& box, int command) {
         view.setValueBoxText(box);
         dispatch(command);
         return view.valueBoxText();
     };
-    dispatch(46);
-    ASSERT_EQ(3, app.settings.diagramKind);
-    EXPECT_EQ("53", stepFrom("53", 253));
-    EXPECT_EQ(53, app.currentWeek);
-    EXPECT_EQ("1", stepFrom("1", 254));
-    EXPECT_EQ("1", stepFrom("abc", 253));
-    EXPECT_EQ("1", stepFrom("abc", 254));
-    EXPECT_EQ("53", stepFrom("9999", 254));
-    EXPECT_EQ("1", stepFrom("-5", 253));
-    EXPECT_EQ("13", stepFrom("12", 253));
-    dispatch(45);
-    ASSERT_EQ(4, app.settings.diagramKind);
-    EXPECT_EQ("12", stepFrom("12", 253));
+    dispatch(cmd::kShowWeekDiagram);
+    EXPECT_EQ("13", show("13", cmd::kValueBox));
+    EXPECT_EQ(13, app.currentWeek);
+    EXPECT_EQ("53", show("9999", cmd::kValueBox));
+    EXPECT_FALSE(view.toolbarButtonEnabled(cmd::kNextPeriod));
+    EXPECT_TRUE(view.toolbarButtonEnabled(cmd::kPreviousPeriod));
+    EXPECT_EQ("52", show("53", cmd::kPreviousPeriod));
+    EXPECT_EQ("1", show("abc", cmd::kValueBox));
+    EXPECT_FALSE(view.toolbarButtonEnabled(cmd::kPreviousPeriod));
+    EXPECT_EQ("2", show("1", cmd::kNextPeriod));
+    EXPECT_EQ("1", show("-5", cmd::kNextPeriod));
+    view.setValueBoxText("40");  // typed, then the box is left without Enter
+    restoreValueBox(app, view);
+    EXPECT_EQ("1", view.valueBoxText());
+
+    dispatch(cmd::kShowMonthDiagram);
+    EXPECT_EQ("12", show("13", cmd::kValueBox));
     EXPECT_EQ(12, app.currentMonth);
-    EXPECT_EQ("12", stepFrom("9999", 254));
-    dispatch(43);
-    EXPECT_EQ("7", stepFrom("7", 253));
-    EXPECT_EQ(12, app.currentMonth);
+    EXPECT_FALSE(view.toolbarButtonEnabled(cmd::kNextPeriod));
+    EXPECT_EQ("11", show("12", cmd::kPreviousPeriod));
+    dispatch(cmd::kShowWeekOfYearDiagram);
+    EXPECT_FALSE(view.toolbarButtonEnabled(cmd::kValueBox));
+    EXPECT_EQ("7", show("7", cmd::kValueBox));
+    EXPECT_EQ(1, app.currentWeek);
     expectNothingUnexpected();
 }
 
@@ -91,20 +213,6 @@ TEST_F(Dispatcher, ADialogHidesTheDiagramAndBringsItBack) {
     EXPECT_EQ(2, app.settings.diagramKind);
     EXPECT_EQ(0, app.year.modified);
     EXPECT_TRUE(view.hasMenuItem(209));
-    expectNothingUnexpected();
-}
-
-TEST_F(Dispatcher, TheDayEditorOpensInTheFormOfThePlan) {
-    writeConfig("[KONFIG]\nSPORTART=2\n");
-    initialise();
-    dispatch(32);
-    EXPECT_TRUE(services.steps().empty());
-    openSamplePlan();
-    app.settings.diagramKind = 3;
-    services.scriptDialog("IDD_DATENAENDERN_LAUFEN", [](auto& dialog) { dialog.pressClose(); });
-    dispatch(32);
-    EXPECT_EQ(std::vector<std::string>{"IDD_DATENAENDERN_LAUFEN"}, services.dialogsOpened());
-    EXPECT_EQ(3, app.settings.diagramKind);
     expectNothingUnexpected();
 }
 
@@ -142,7 +250,7 @@ TEST_F(Dispatcher, TheBarsSwitchAndKeepThePlanState) {
     EXPECT_FALSE(view.menuItem(64).checked);
     dispatch(64);
     EXPECT_TRUE(view.menuItem(64).checked);
-    EXPECT_FALSE(view.toolbarButtonEnabled(13));
+    EXPECT_FALSE(view.toolbarButtonEnabled(12));
     dispatch(65);
     EXPECT_FALSE(view.statusBarVisible());
     EXPECT_FALSE(view.menuItem(65).checked);

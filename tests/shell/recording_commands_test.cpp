@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "platform/headless/recording_canvas.h"
+#include "shell/command_ids.h"
 #include "shell/main_window_paint.h"
 #include "shell_test_support.h"
 
@@ -27,28 +28,28 @@ std::string sampleHrm() {
 
 TEST_F(Recordings, OpeningAHeartRateFileShowsPulseOverTimeWithTheAxisMenus) {
     initialise();
-    EXPECT_TRUE(view.menuItem(74).greyed);
+    EXPECT_TRUE(view.menuItem(cmd::kShowHeartRateFile).greyed);
     services.answerFileDialogs({sampleHrm()});
-    dispatch(75);
+    dispatch(cmd::kOpenHeartRateFile);
     ASSERT_EQ(1u, services.fileDialogs().size());
     EXPECT_EQ("Pulsuhr (hrm) ", services.fileDialogs()[0].request.filters.at(0).description);
     EXPECT_EQ("*.hrm", services.fileDialogs()[0].request.filters.at(0).patterns);
     EXPECT_EQ(5, app.settings.diagramKind);
     EXPECT_EQ(1012u, app.recordings.series.y.size());
-    EXPECT_FALSE(view.menuItem(74).greyed);
-    EXPECT_TRUE(view.menuItem(90).checked);
-    EXPECT_TRUE(view.menuItem(92).checked);
-    EXPECT_TRUE(view.hasMenuItem(95));   // cadence
-    EXPECT_FALSE(view.hasMenuItem(97));  // no power column
+    EXPECT_FALSE(view.menuItem(cmd::kShowHeartRateFile).greyed);
+    EXPECT_TRUE(view.menuItem(cmd::kXyAxisTime).checked);
+    EXPECT_TRUE(view.menuItem(cmd::kXyAxisPulse).checked);
+    EXPECT_TRUE(view.hasMenuItem(cmd::kXyAxisCadence));
+    EXPECT_FALSE(view.hasMenuItem(cmd::kXyAxisPower));  // the file has no power column
 
-    dispatch(94);  // speed
+    dispatch(cmd::kXyAxisSpeed);
     EXPECT_EQ(137, app.settings.yQuantity);
     EXPECT_FLOAT_EQ(16.6f, app.recordings.series.y[0]);
-    EXPECT_TRUE(view.menuItem(94).checked);
-    EXPECT_FALSE(view.menuItem(92).checked);
-    dispatch(91);  // over distance
-    EXPECT_TRUE(view.menuItem(91).checked);
-    EXPECT_FALSE(view.menuItem(90).checked);
+    EXPECT_TRUE(view.menuItem(cmd::kXyAxisSpeed).checked);
+    EXPECT_FALSE(view.menuItem(cmd::kXyAxisPulse).checked);
+    dispatch(cmd::kXyAxisDistance);
+    EXPECT_TRUE(view.menuItem(cmd::kXyAxisDistance).checked);
+    EXPECT_FALSE(view.menuItem(cmd::kXyAxisTime).checked);
     EXPECT_NEAR(24.5, app.recordings.series.x.back(), 0.01);
 
     app.logoDone = 1;
@@ -63,18 +64,18 @@ TEST_F(Recordings, OpeningAHeartRateFileShowsPulseOverTimeWithTheAxisMenus) {
 TEST_F(Recordings, AFileThatCannotBeReadKeepsTheRecordingShown) {
     initialise();
     services.answerFileDialogs({sampleHrm(), file("kaputt.hrm")});
-    dispatch(75);
-    dispatch(94);
-    dispatch(75);
+    dispatch(cmd::kOpenHeartRateFile);
+    dispatch(cmd::kXyAxisSpeed);
+    dispatch(cmd::kOpenHeartRateFile);
     EXPECT_EQ(std::vector<LoggedMessage>{kOpenFailed}, services.messages());
     EXPECT_EQ(sampleHrm(), app.recordings.lastHeartRateFile);
     EXPECT_EQ(137, app.settings.yQuantity);
     EXPECT_EQ(1012u, app.recordings.loaded.table.size());
     services.answerFileDialogs({std::nullopt});
-    dispatch(83);  // cancelled: nothing at all
+    dispatch(cmd::kOpenBikeComputerFile);  // cancelled: nothing at all
     EXPECT_EQ(1u, services.messages().size());
     EXPECT_FALSE(app.recordings.bikeComputerFileLoaded);
-    dispatch(74);  // the last file again, from time and pulse
+    dispatch(cmd::kShowHeartRateFile);  // the last file again, from time and pulse
     EXPECT_EQ(135, app.settings.yQuantity);
     expectNothingUnexpected();
 }
@@ -87,8 +88,9 @@ TEST_F(Recordings, ABikeComputerFileIsShownEvaluatedAndPrinted) {
         "\xFF"
         "2.1R0S0.5PRunde//\x82\x0A\x83\x0A\x90\x0A",
         24);
+    EXPECT_FALSE(view.toolbarButtonEnabled(cmd::kPrintDiagram));
     services.answerFileDialogs({path});
-    dispatch(83);
+    dispatch(cmd::kOpenBikeComputerFile);
     EXPECT_EQ("Radcomputer (dat) ", services.fileDialogs().at(0).request.filters.at(0).description);
     EXPECT_TRUE(app.recordings.bikeComputerFileLoaded);
     EXPECT_EQ(8, app.recordings.source);
@@ -99,17 +101,18 @@ TEST_F(Recordings, ABikeComputerFileIsShownEvaluatedAndPrinted) {
         EXPECT_EQ("2007", dialog.text(1003));
         dialog.press(201);
     });
-    dispatch(84);
+    dispatch(cmd::kBikeComputerFileInfo);
     services.scriptDialog("DIAGRAMM_X_Y_BEREICH", [](HeadlessDialogHost& dialog) {
         EXPECT_EQ("15.0", dialog.text(1100));  // 131 bpm for 15 s; 144 bpm lies above the zone
         EXPECT_EQ("100.0", dialog.text(1110));
         dialog.press(201);
     });
-    dispatch(85);
+    dispatch(cmd::kBikeComputerEvaluation);
 
-    openSamplePlan();
+    // Printed without any plan open, from the toolbar button the shown recording enables.
+    EXPECT_TRUE(view.toolbarButtonEnabled(cmd::kPrintDiagram));
     services.answerPrintDialogs({platform::headless::PrintAnswer{}});
-    dispatch(18);
+    dispatch(cmd::kPrintDiagram);
     ASSERT_EQ(1u, services.printedDocuments().size());
     EXPECT_EQ("X_Y_Diagramm", services.printedDocuments()[0].name);
     EXPECT_NE(nullptr, services.printedDocuments()[0].pages.at(0).findText("Puls"));

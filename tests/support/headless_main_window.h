@@ -19,6 +19,7 @@ class HeadlessMainWindow : public shell::MainWindowView {
     }
     void setToolbarVisible(bool visible) override;
     void setStatusBarVisible(bool visible) override { statusBarVisible_ = visible; }
+    void setTitle(const std::string& title) override { title_ = title; }
     void setStatusTexts(const std::array<std::string, 3>& parts) override { statusTexts_ = parts; }
     std::string valueBoxText() const override { return valueBox_; }
     void setValueBoxText(const std::string& text) override { valueBox_ = text; }
@@ -38,6 +39,7 @@ class HeadlessMainWindow : public shell::MainWindowView {
     bool hasMenuItem(int commandId) const;
     bool toolbarVisible() const { return toolbarVisible_; }
     bool statusBarVisible() const { return statusBarVisible_; }
+    const std::string& title() const { return title_; }
     const std::array<std::string, 3>& statusTexts() const { return statusTexts_; }
     int repaints() const { return repaints_; }
     const std::vector<int>& postedCommands() const { return posted_; }
@@ -48,6 +50,7 @@ class HeadlessMainWindow : public shell::MainWindowView {
     std::map<int, bool> toolbarEnabled_;
     bool toolbarVisible_ = false;
     bool statusBarVisible_ = false;
+    std::string title_;
     std::array<std::string, 3> statusTexts_;
     std::string valueBox_;
     platform::Size clientSize_{1200, 800};
