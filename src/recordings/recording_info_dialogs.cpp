@@ -48,7 +48,7 @@ void addTriple(std::vector<ControlTemplate>& list, const char* caption, int row,
 }
 
 ControlTemplate okButton(int row) {
-    return {id::okButton, ControlKind::DefaultButton, "&OK", DialogRect{85, 14 + row * kRowHeight, 50, 14},
+    return {id::okButton, ControlKind::DefaultButton, "&OK", DialogRect{111, 14 + row * kRowHeight, 50, 14},
             platform::ControlFlag::TabStop};
 }
 
@@ -82,27 +82,27 @@ void setClock(DialogHost& host, int first, int hours, int minutes, int seconds) 
 
 const platform::DialogTemplate& polarInfoTemplate() {
     static const platform::DialogTemplate dialog = [] {
-        std::vector<ControlTemplate> list{label("Datei :", 0), field(id::fileName, 0, kFieldX, 150)};
+        std::vector<ControlTemplate> list{label("Datei :", 0), field(id::fileName, 0, kFieldX, 200)};
         addTriple(list, "Datum :", 1, id::day, id::month, id::year, 30);
         addTriple(list, "Startzeit :", 2, id::hours, id::minutes, id::seconds, 18);
         addTriple(list, "Dauer :", 3, id::lengthHours, id::lengthMinutes, id::lengthSeconds, 18);
         list.push_back(label("Model :", 4));
         list.push_back(field(id::model, 4, kFieldX, 80));
         list.push_back(label("Einheiten :", 5));
-        list.push_back(field(id::units, 5, kFieldX, 150));
+        list.push_back(field(id::units, 5, kFieldX, 200));
         list.push_back(okButton(6));
-        return platform::DialogTemplate{"DIAGRAMM_INFO_POLAR", "Info", 222, 14 + 6 * kRowHeight + 22, list};
+        return platform::DialogTemplate{"DIAGRAMM_INFO_POLAR", "Info", 272, 14 + 6 * kRowHeight + 22, list};
     }();
     return dialog;
 }
 
 const platform::DialogTemplate& bikeInfoTemplate() {
     static const platform::DialogTemplate dialog = [] {
-        std::vector<ControlTemplate> list{label("Datei :", 0), field(id::fileName, 0, kFieldX, 150)};
+        std::vector<ControlTemplate> list{label("Datei :", 0), field(id::fileName, 0, kFieldX, 200)};
         addTriple(list, "Datum :", 1, id::day, id::month, id::year, 30);
         addTriple(list, "Dauer :", 2, id::hours, id::minutes, id::seconds, 18);
         list.push_back(label("Bemerkung :", 3));
-        list.push_back(field(id::remark, 3, kFieldX, 150));
+        list.push_back(field(id::remark, 3, kFieldX, 200));
         list.push_back(label("Umfang :", 4));
         list.push_back(field(id::circumference, 4, kFieldX, 40));
         list.push_back({platform::staticControlId, ControlKind::Static, "m",
@@ -110,7 +110,7 @@ const platform::DialogTemplate& bikeInfoTemplate() {
         list.push_back(label("Lap :", 5));
         list.push_back(field(id::laps, 5, kFieldX, 40));
         list.push_back(okButton(6));
-        return platform::DialogTemplate{"DIAGRAMM_INFO_RADCOMPUTER", "Info", 222, 14 + 6 * kRowHeight + 22,
+        return platform::DialogTemplate{"DIAGRAMM_INFO_RADCOMPUTER", "Info", 272, 14 + 6 * kRowHeight + 22,
                                         list};
     }();
     return dialog;
