@@ -32,15 +32,14 @@ void refreshSeries(Application& app) {
     state.series = recordings::seriesOf(state.loaded.table, app.settings.xQuantity, app.settings.yQuantity);
 }
 
-// Reads `path` and shows it as the X-Y diagram of time and pulse; false (after the message) when the
-// file cannot be read.
-bool readAndShow(Application& app, MainWindowView& view, platform::Services& services, int source,
+// Reads `path` and shows it as the X-Y diagram of time and pulse, or tells the user it cannot be read.
+void readAndShow(Application& app, MainWindowView& view, platform::Services& services, int source,
                  const std::string& path) {
     RecordingState& state = app.recordings;
     if (!recordings::readRecording(source, path, state.loaded)) {
         services.messageBox("Fehler beim Öffnen der Datei", "Fehler", platform::Buttons::Ok,
                             platform::Icon::Exclamation);
-        return false;
+        return;
     }
     lastPathOf(state, source) = path;
     (source == kPolarRecording ? state.heartRateFileLoaded : state.bikeComputerFileLoaded) = true;
@@ -51,7 +50,6 @@ bool readAndShow(Application& app, MainWindowView& view, platform::Services& ser
     refreshSeries(app);
     app.settings.diagramKind = charts::kXyDiagram;
     view.repaint();
-    return true;
 }
 
 std::vector<recordings::PulseZone> zonesOf(const Application& app) {
