@@ -32,6 +32,7 @@ std::unique_ptr<MainWindow> openMainWindow(shell::Application& app, const config
 }
 
 int runProgram(int argc, char* argv[]) {
+    platform::qt::chooseGermanSystemLocale();
     QApplication application(argc, argv);
     prepareApplication(application);
     auto app = std::make_unique<shell::Application>();

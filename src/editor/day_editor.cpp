@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/help.h"
+#include "platform/number_field.h"
 #include "editor/day_editor_controls.h"
 #include "editor/day_editor_fields.h"
 #include "fileio/c_numbers.h"
@@ -89,13 +90,13 @@ void DayEditorProcedure::move(DialogHost& host, int step) {
 
 void DayEditorProcedure::goToDate(DialogHost& host) {
     if (storeDay(host, layout_, context_.year, editorDay_) == 0) {
-        int day = fieldInt(host, control::day, 2);
-        int month = fieldInt(host, control::month, 2);
-        if (model::isValidDayMonth(day, month, context_.year.planYear)) {
-            editorDay_ = model::dayOfYear(day, month, context_.year.planYear) - 1;
+        std::optional<int> day = platform::integerField(host, control::day, 2);
+        std::optional<int> month = platform::integerField(host, control::month, 2);
+        if (day && month && model::isValidDayMonth(*day, *month, context_.year.planYear)) {
+            editorDay_ = model::dayOfYear(*day, *month, context_.year.planYear) - 1;
         } else {
-            host.services().messageBox("Eingabefehler im Feld Datum", "Eingabefehler", platform::Buttons::Ok,
-                                       platform::Icon::Exclamation);
+            const bool monthWrong = !month || (day && (*month < 1 || *month > 12));
+            platform::rejectField(host, monthWrong ? control::month : control::day, "Eingabefehler im Feld Datum");
         }
     }
     show(host);

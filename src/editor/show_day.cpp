@@ -77,8 +77,7 @@ std::string formatDistance(float kilometres) {
     return fileio::formatFixed(kilometres, 2);
 }
 
-void showDay(DialogHost& host, const DayEditorLayout& layout, model::TrainingYear& year, int dayIndex) {
-    year.modified = 1;
+void showDay(DialogHost& host, const DayEditorLayout& layout, const model::TrainingYear& year, int dayIndex) {
     const model::DayRecord& day = year.days[size_t(dayIndex)];
     for (model::Sport sport : layout.sports) showSport(host, layout, sportControls(sport), day);
     showDocumentText(host, control::weather, day.weather);

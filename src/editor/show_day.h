@@ -8,9 +8,9 @@
 
 namespace sb::editor {
 
-// Fills the form from day `dayIndex`. Showing a day counts as a change of the plan. Numbers are shown
-// with the precision the plan file keeps, so storing an unchanged day changes nothing in the file.
-void showDay(platform::DialogHost& host, const DayEditorLayout& layout, model::TrainingYear& year,
+// Fills the form from day `dayIndex`. Numbers are shown with the precision the plan file keeps, so
+// storing an unchanged day changes nothing, and merely looking at a day leaves the plan unchanged.
+void showDay(platform::DialogHost& host, const DayEditorLayout& layout, const model::TrainingYear& year,
              int dayIndex);
 
 // A sport whose hours and minutes both read 0 has its other fields disabled.

@@ -1,10 +1,13 @@
-// Checks and stores the fields of one day, one message per rejected field, in the order of the form's
-// reading: pulse, actual type, time, route, distance, content, load, height; then the day values.
+// Checks and stores the fields of one day in the order of the form's reading: pulse, actual type,
+// time, route, distance, content, load, height; then the day values. Each field stands on its own: a
+// rejected one is reported and keeps its stored value while the others are still stored, and the
+// cursor ends in the first rejected field.
 #include "editor/store_day.h"
 
 #include "editor/day_editor_controls.h"
 #include "editor/day_editor_fields.h"
-#include "platform/services.h"
+#include "model/calendar.h"
+#include "platform/number_field.h"
 
 namespace sb::editor {
 
@@ -16,11 +19,9 @@ class DayStore {
   public:
     DayStore(DialogHost& host, const DayEditorLayout& layout) : host_(host), layout_(layout) {}
 
-    int result() const { return rejected_ ? 1 : 0; }
-
     void storeSport(const SportControls& c, model::DayRecord& day) {
         model::SportEntry& entry = day.*c.entry;
-        if (layout_.pulse) storeInt(c.pulse, field_length::pulse, 0, 240, c.pulseMessage, entry.avgPulse);
+        if (layout_.pulse) storeInt(c.pulse, field_length::pulse, 240, c.pulseMessage, entry.avgPulse);
         if (layout_.types) {
             // The selected entry is the code: labels need not differ from each other.
             int code = host_.selection(c.actual);
@@ -41,52 +42,68 @@ class DayStore {
         day.weather = fieldText(host_, control::weather, field_length::text);
         day.comment = fieldText(host_, control::comment, field_length::text);
         storeFloat(control::bodyWeight, 150, "Eingabefehler im Feld Körpergewicht", day.bodyWeight);
-        storeInt(control::restingPulse, field_length::pulse, 0, 240, "Eingabefehler im Feld Ruhepuls",
+        storeInt(control::restingPulse, field_length::pulse, 240, "Eingabefehler im Feld Ruhepuls",
                  day.restingPulse);
     }
 
+    // 1 when a field was rejected; the cursor then goes back to the first of them.
+    int finish() {
+        if (firstRejected_ == 0) return 0;
+        host_.setFocus(firstRejected_);
+        return 1;
+    }
+
   private:
-    void reject(const char* message) {
-        host_.services().messageBox(message, "Eingabefehler", platform::Buttons::Ok,
-                                    platform::Icon::Exclamation);
-        rejected_ = true;
+    void reject(int id, const char* message) {
+        platform::rejectField(host_, id, message);
+        if (firstRejected_ == 0) firstRejected_ = id;
     }
 
-    void storeInt(int id, int maxCharacters, int lowest, int highest, const char* message, int& stored) {
-        int value = fieldInt(host_, id, maxCharacters);
-        if (value < lowest || value > highest) return reject(message);
-        stored = value;
+    void storeInt(int id, int maxCharacters, int highest, const char* message, int& stored) {
+        std::optional<int> value = platform::integerField(host_, id, maxCharacters);
+        if (!value || *value < 0 || *value > highest) return reject(id, message);
+        stored = *value;
     }
 
-    // Written so that a text that is no finite number (nan, inf) fails the check too.
     void storeFloat(int id, double highest, const char* message, float& stored) {
-        double value = fieldNumber(host_, id, field_length::number);
-        if (!(value >= 0 && value <= highest)) return reject(message);
-        stored = float(value);
+        std::optional<double> value = platform::numberField(host_, id, field_length::number);
+        if (!value || *value < 0 || *value > highest) return reject(id, message);
+        stored = float(*value);
     }
 
+    // A time the user left as it was keeps its stored text, so an empty time is not turned into
+    // "00:00" by merely looking at the day.
     void storeTime(const SportControls& c, model::SportEntry& entry) {
-        int hours = fieldInt(host_, c.hours, field_length::time);
-        int minutes = fieldInt(host_, c.minutes, field_length::time);
-        if (hours < 0 || hours > 24 || minutes < 0 || minutes > 59) return reject(c.timeMessage);
-        entry.duration = formatDuration(hours, minutes);
+        std::optional<int> hours = platform::integerField(host_, c.hours, field_length::time);
+        std::optional<int> minutes = platform::integerField(host_, c.minutes, field_length::time);
+        if (!hours || *hours < 0 || *hours > 24) return reject(c.hours, c.timeMessage);
+        if (!minutes || *minutes < 0 || *minutes > 59) return reject(c.minutes, c.timeMessage);
+        if (*hours == model::parseDuration(entry.duration, 1) && *minutes == model::parseDuration(entry.duration, 2)) {
+            return;
+        }
+        entry.duration = formatDuration(*hours, *minutes);
     }
 
     DialogHost& host_;
     const DayEditorLayout& layout_;
-    bool rejected_ = false;
+    int firstRejected_ = 0;
 };
 
 }  // namespace
 
 int storeDay(DialogHost& host, const DayEditorLayout& layout, model::TrainingYear& year, int dayIndex) {
     DayStore store(host, layout);
-    model::DayRecord& day = year.days[size_t(dayIndex)];
+    model::DayRecord& stored = year.days[size_t(dayIndex)];
+    model::DayRecord day = stored;
     for (model::Sport sport : {model::kBike, model::kRun, model::kSwim, model::kOther}) {
         if (layout.shows(sport)) store.storeSport(sportControls(sport), day);
     }
     store.storeDayValues(day);
-    return store.result();
+    if (day != stored) {
+        stored = std::move(day);
+        year.modified = 1;
+    }
+    return store.finish();
 }
 
 }  // namespace sb::editor

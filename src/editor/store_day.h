@@ -1,5 +1,5 @@
-// Storing the day shown in the day editor: every field is checked and stored on its own, so one
-// rejected field (reported with its message) keeps its old value and the others are still stored.
+// Storing the day shown in the day editor: every field is checked in the order of the form; a
+// rejected field is reported with its message and keeps its stored value, the others are stored.
 #pragma once
 
 #include "editor/day_editor_layout.h"
@@ -9,7 +9,8 @@
 namespace sb::editor {
 
 // Stores the fields of the form into day `dayIndex`: the sports in the order bike, run, swim, other,
-// then the day values. Returns 1 when any field was rejected, else 0.
+// then the day values. Returns 1 when a field was rejected (the cursor is then in the first of them), else 0. The plan counts
+// as changed only when a stored value differs from before.
 int storeDay(platform::DialogHost& host, const DayEditorLayout& layout, model::TrainingYear& year,
              int dayIndex);
 

@@ -34,6 +34,7 @@ struct SportEntry {
     std::string duration;      // "hh:mm", empty = no time
     int load = 0;              // 0…5, 0 = none
     std::string content;
+    bool operator==(const SportEntry&) const = default;
 };
 
 struct DayRecord {
@@ -47,6 +48,7 @@ struct DayRecord {
     int restingPulse = 0;      // bpm, 0 = not recorded
     std::string weather;
     std::string comment;
+    bool operator==(const DayRecord&) const = default;
 };
 
 struct Odometer {

@@ -12,7 +12,7 @@
 #include "planfile/open_plan_file.h"
 #include "planfile/plan_file_writer.h"
 #include "planfile/save_if_modified.h"
-#include "shell/athlete_dialog.h"
+#include "editor/athlete_dialog.h"
 #include "shell/common_dialogs.h"
 #include "shell/menu_bar.h"
 #include "shell/modal_view.h"
@@ -65,11 +65,10 @@ void createNewPlan(Application& app, MainWindowView& view, platform::Services& s
     }
     const std::string path = withPlanExtension(*chosen);
     if (!confirmReplacePlan(services, path)) return;
-    model::clearTrainingYear(app.year);
     app.newPlanMode = 1;
-    editAthlete(services, app.year, true, app.paths.helpFilePath);
-    writeNewPlan(app, services, path);
+    const bool entered = enterNewAthlete(app, services);
     app.newPlanMode = 0;
+    if (entered) writeNewPlan(app, services, path);
 }
 
 void chooseAndOpenPlan(Application& app, MainWindowView& view, platform::Services& services) {
@@ -135,6 +134,14 @@ bool saveAsFlow(Application& app, MainWindowView& view, platform::Services& serv
     app.year.planLoaded = 1;
     services.messageBox("Die Datei\n" + pathDisplayText(path) + "\nwurde gespeichert", "Info", Buttons::Ok,
                         Icon::Information);
+    return true;
+}
+
+bool enterNewAthlete(Application& app, platform::Services& services) {
+    model::TrainingYear fresh = app.year;
+    model::clearTrainingYear(fresh);
+    if (editor::editAthlete(services, fresh, true, app.paths.helpFilePath) != platform::dialogOk) return false;
+    app.year = std::move(fresh);
     return true;
 }
 

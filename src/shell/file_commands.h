@@ -21,6 +21,10 @@ bool saveChangesFirst(Application& app, MainWindowView& view, platform::Services
 // The save dialog and the write of the current format; true when the plan was written.
 bool saveAsFlow(Application& app, MainWindowView& view, platform::Services& services);
 
+// The athlete dialog of a new plan on an empty document, which replaces the open plan only on OK; false
+// when the user cancelled, and the open plan stays as it was.
+bool enterNewAthlete(Application& app, platform::Services& services);
+
 // Writes the document as a new plan file at path. Whether or not the write succeeds, the plan is then
 // the open plan under that name; a failed write leaves it modified, so the user can save again.
 void writeNewPlan(Application& app, platform::Services& services, const std::string& path);

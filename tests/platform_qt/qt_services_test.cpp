@@ -5,8 +5,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDate>
 #include <QEventLoop>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 #include <cstdlib>
@@ -95,6 +98,51 @@ TEST(QtServices, HelpPagesAreFoundByTopicOrReportedMissing) {
     std::filesystem::remove_all(dir);
 }
 
+// Qt lets only the newest modal window and the windows it owns take input: help asked for in a modal
+// dialog, or shown before a message box opens, must belong to that window to be read and scrolled.
+TEST(QtServices, HelpBelongsToTheModalWindowInFrontAndOutlivesIt) {
+    test::application();
+    auto dir = std::filesystem::temp_directory_path() / "saisonbuch_help_owner_test";
+    std::filesystem::create_directories(dir);
+    const std::string contents = (dir / "inhalt.html").string();
+    std::ofstream(contents) << "<h1>Inhalt</h1>";
+    QWidget mainWindow;
+    mainWindow.show();
+    QtServices services(&mainWindow);
+
+    struct AsksForHelp : DialogProcedure {
+        std::string file;
+        QWidget* helpOwner = nullptr;
+        QWidget* modal = nullptr;
+        void init(DialogHost& host) override { host.post(1, Notification::Clicked); }
+        void command(DialogHost& host, int, Notification) override {
+            host.services().showHelp(file, 0);
+            modal = QApplication::activeModalWidget();
+            if (auto* help = modal->findChild<QTextBrowser*>()) helpOwner = help->parentWidget();
+            host.end(dialogOk);
+        }
+    } procedure;
+    procedure.file = contents;
+    services.runModal(DialogTemplate{"HILFE_TEST", "Test", 100, 40, {}}, procedure);
+    EXPECT_NE(procedure.modal, nullptr);
+    EXPECT_EQ(procedure.helpOwner, procedure.modal);
+    auto* help = mainWindow.findChild<QTextBrowser*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+
+    bool ownedByTheBox = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ownedByTheBox = box && help->parentWidget() == box && help->isVisible();
+        if (box) box->close();
+    });
+    services.messageBox("Wollen Sie einen neuen erstellen?", "Hinweis", Buttons::Ok, Icon::Information);
+    EXPECT_TRUE(ownedByTheBox);
+    EXPECT_EQ(help->parentWidget(), &mainWindow);
+    EXPECT_TRUE(help->isVisible());
+    std::filesystem::remove_all(dir);
+}
+
 // The pages the program opens exist and are compiled into the resources.
 TEST(QtServices, EveryHelpTopicHasAPageInTheResources) {
     const char* data = std::getenv("SAISONBUCH_TEST_DATA");
@@ -116,6 +164,9 @@ TEST(QtServices, TranslationsTimerAndFileFilters) {
     QApplication& app = test::application();
     EXPECT_TRUE(installGermanTranslations(app));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+    // The file dialog's dates follow the system locale, German although the tests run under "C".
+    EXPECT_EQ(QLocale::system().toString(QDate(2026, 3, 7), QLocale::ShortFormat), "07.03.26");
+    EXPECT_EQ(QLocale::system().dayName(1), "Montag");
 
     QtServices services;
     int fired = 0;

@@ -4,11 +4,14 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "platform/qt/translations.h"
+
 namespace sb::platform::qt::test {
 
 QApplication& application() {
     static QApplication* app = [] {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        chooseGermanSystemLocale();  // as the program does, over the tests' "C" locale
         static int argc = 1;
         static char name[] = "test_platform_qt";
         static char* argv[] = {name, nullptr};

@@ -83,7 +83,7 @@ TEST_F(FileCommands, ANewPlanThatCannotBeWrittenNeverTakesThePreviousName) {
     expectNothingUnexpected();
 }
 
-TEST_F(FileCommands, CancellingTheSaveQuestionOrTheDialogChangesNothing) {
+TEST_F(FileCommands, CancellingAnyStepOfOpenSaveAsOrNewChangesNothing) {
     initialise();
     const std::string old = openSamplePlan();
     app.year.modified = 1;
@@ -103,6 +103,22 @@ TEST_F(FileCommands, CancellingTheSaveQuestionOrTheDialogChangesNothing) {
     EXPECT_EQ(2u, services.messages().size());
     EXPECT_EQ(old, app.year.currentFileName);
     EXPECT_EQ(1, app.settings.diagramKind);
+
+    // "Abbruch" in the athlete dialog of New: no file, and the open plan stays as it was.
+    const model::TrainingYear before = app.year;
+    const std::string target = file("neu.sb3");
+    services.answerFileDialogs({target});
+    services.scriptDialog("IDD_PERSONEN", [](auto& dialog) {
+        dialog.type(201, "Lena");
+        dialog.press(212);
+    });
+    dispatch(10);
+    EXPECT_FALSE(std::filesystem::exists(target));
+    EXPECT_EQ(old, app.year.currentFileName);
+    EXPECT_EQ(before.firstName, app.year.firstName);
+    EXPECT_TRUE(before.days == app.year.days);
+    EXPECT_EQ(0, app.year.modified);
+    EXPECT_EQ(1, app.year.planLoaded);
     expectNothingUnexpected();
 }
 

@@ -99,6 +99,14 @@ TEST_F(StartUp, FirstStartDeclinedOrCancelledLeavesNoPlan) {
     EXPECT_EQ("", app.year.currentFileName);
     EXPECT_EQ(1, app.year.modified);
     EXPECT_TRUE(view.menuItem(12).greyed);
+
+    // "Abbruch" in the athlete dialog ends the creation before any file is asked for.
+    const std::size_t fileDialogs = services.fileDialogs().size();
+    services.answerMessages({Answer::Yes});
+    services.scriptDialog("IDD_PERSONEN", [](auto& dialog) { dialog.press(212); });
+    dispatch(9);
+    EXPECT_EQ(fileDialogs, services.fileDialogs().size());
+    EXPECT_EQ(0, app.year.planFileVersion);
     expectNothingUnexpected();
 }
 

@@ -1,7 +1,9 @@
 // Finding help pages on disk or in the resources, and the window that shows them.
 #include "platform/qt/help_window.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -45,16 +47,48 @@ std::optional<QUrl> helpPageUrl(const std::string& helpFile, int topic) {
 }
 
 HelpWindow::HelpWindow() {
+    setWindowFlag(Qt::Window);
     setWindowTitle(QStringLiteral("Saisonbuch – Hilfe"));
     setOpenExternalLinks(true);
     resize(640, 560);
+    QApplication::instance()->installEventFilter(this);
 }
 
-void HelpWindow::showPage(const QUrl& url) {
+void HelpWindow::showPage(const QUrl& url, QWidget* owner) {
+    QWidget* modal = QApplication::activeModalWidget();
+    moveTo(modal && modal != this ? modal : owner);
     setSource(url);
     show();
     raise();
     activateWindow();
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Show && event->type() != QEvent::Hide) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget == this || !widget->isWindow() || !isVisible()) return false;
+    if (event->type() == QEvent::Show && widget->isModal()) {
+        moveTo(widget);
+    } else if (event->type() == QEvent::Hide && widget == parentWidget()) {
+        QWidget* next = widget->parentWidget();
+        moveTo(next ? next->window() : nullptr);
+    }
+    return false;
+}
+
+// A new owner makes Qt hide the window and create it anew; once shown, it keeps its place and size.
+// Before that the window manager places it.
+void HelpWindow::moveTo(QWidget* owner) {
+    if (parentWidget() == owner) return;
+    const bool shown = isVisible();
+    const QPoint place = pos();
+    const QSize extent = size();
+    setParent(owner, windowFlags() | Qt::Window);
+    if (shown) {
+        resize(extent);
+        move(place);
+        show();
+    }
 }
 
 }  // namespace sb::platform::qt

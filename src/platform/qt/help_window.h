@@ -15,10 +15,21 @@ namespace sb::platform::qt {
 // Where the page of `topic` (0 = the help file itself) lies; nothing when the help file is missing.
 std::optional<QUrl> helpPageUrl(const std::string& helpFile, int topic);
 
+// Qt blocks every window outside the newest modal dialog, so the help window always belongs to the
+// window in front: it is shown owned by the modal dialog that asked for it (or by `owner`), moves into
+// a modal dialog or message box that opens while it is shown, and back to that window's owner when it
+// closes. So it stays in front, readable and scrollable, whatever opened it.
 class HelpWindow : public QTextBrowser {
   public:
     HelpWindow();
-    void showPage(const QUrl& url);
+    // Shows the page in front of the newest modal dialog, else in front of `owner` (may be null).
+    void showPage(const QUrl& url, QWidget* owner);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void moveTo(QWidget* owner);
 };
 
 }  // namespace sb::platform::qt

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMenu>
+#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 
@@ -18,7 +19,8 @@ struct SharedServiceState {
     QTimer timer;
     std::function<void()> onTimeout;
     unsigned lastFileDialogError = dialog_error::none;
-    std::unique_ptr<HelpWindow> helpWindow;
+    // Owned by the window it stands in front of, which may delete it first.
+    QPointer<HelpWindow> helpWindow;
     int waitDepth = 0;
 
     SharedServiceState() {
@@ -29,6 +31,7 @@ struct SharedServiceState {
         });
     }
     ~SharedServiceState() {
+        delete helpWindow.data();
         while (waitDepth-- > 0) QApplication::restoreOverrideCursor();
     }
 };
@@ -94,8 +97,8 @@ int QtServices::popupMenu(const std::vector<MenuItem>& items) {
 bool QtServices::showHelp(const std::string& helpFile, int topic) {
     std::optional<QUrl> url = helpPageUrl(helpFile, topic);
     if (!url) return false;
-    if (!shared_->helpWindow) shared_->helpWindow = std::make_unique<HelpWindow>();
-    shared_->helpWindow->showPage(*url);
+    if (!shared_->helpWindow) shared_->helpWindow = new HelpWindow;
+    shared_->helpWindow->showPage(*url, dialogOwner());
     return true;
 }
 

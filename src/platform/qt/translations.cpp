@@ -23,4 +23,15 @@ bool installGermanTranslations(QCoreApplication& application) {
     return QCoreApplication::installTranslator(translator);
 }
 
+void chooseGermanSystemLocale() {
+    // LC_ALL would override the rest; its value still serves the categories not set here.
+    if (qEnvironmentVariableIsSet("LC_ALL")) {
+        if (!qEnvironmentVariableIsSet("LANG")) qputenv("LANG", qgetenv("LC_ALL"));
+        qunsetenv("LC_ALL");
+    }
+    qputenv("LC_TIME", "de_DE.UTF-8");
+    qputenv("LC_MESSAGES", "de_DE.UTF-8");
+    qputenv("LANGUAGE", "de");
+}
+
 }  // namespace sb::platform::qt

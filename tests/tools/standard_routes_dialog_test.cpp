@@ -2,10 +2,10 @@
 // limits, names with commas, duplicates, and a full table that must not be written outside its slots.
 #include <gtest/gtest.h>
 
-#include "config/standard_routes_dialog.h"
+#include "tools/standard_routes_dialog.h"
 #include "platform/headless/headless_services.h"
 
-namespace sb::config {
+namespace sb::tools {
 namespace {
 
 using platform::headless::HeadlessDialogHost;
@@ -34,7 +34,7 @@ class RoutesDialog : public ::testing::Test {
     }
 
     HeadlessServices services;
-    RouteStore store;
+    config::RouteStore store;
 };
 
 TEST_F(RoutesDialog, AddsRoutesIntoTheFirstFreeSlots) {
@@ -58,7 +58,7 @@ TEST_F(RoutesDialog, AddsRoutesIntoTheFirstFreeSlots) {
     EXPECT_FLOAT_EQ(499.9f, store.routes[2].lengthKm);
 }
 
-TEST_F(RoutesDialog, LengthsOf500AndBelowZeroAreRejectedButTheNameIsKept) {
+TEST_F(RoutesDialog, LengthsOf500BelowZeroOrNoNumberAreRejectedButTheNameIsKept) {
     store.routes[0] = {10, "Runde"};
     edit([](HeadlessDialogHost& dialog) {
         dialog.choose(id::list, "Runde");
@@ -69,8 +69,11 @@ TEST_F(RoutesDialog, LengthsOf500AndBelowZeroAreRejectedButTheNameIsKept) {
         EXPECT_EQ("500", dialog.text(id::lengthField));
         dialog.type(id::lengthField, "-1");
         dialog.press(id::applyButton);
+        dialog.type(id::lengthField, "zwölf");
+        dialog.press(id::applyButton);
+        EXPECT_EQ(id::lengthField, dialog.focus());
     });
-    EXPECT_EQ((std::vector<std::string>{kLengthMessage, kLengthMessage}), services.messageTexts());
+    EXPECT_EQ((std::vector<std::string>{kLengthMessage, kLengthMessage, kLengthMessage}), services.messageTexts());
     EXPECT_EQ(
         "Gro\xDF"
         "e Runde",
@@ -104,8 +107,8 @@ TEST_F(RoutesDialog, TheFirstOfTwoEqualNamesIsEditedAndDeletingLeavesAGap) {
 }
 
 TEST_F(RoutesDialog, AFullTableStoresAndDeletesNothingUntilARouteIsChosen) {
-    for (int i = 0; i < kRouteCount; ++i) store.routes[std::size_t(i)] = {1, "R" + std::to_string(i)};
-    const RouteStore before = store;
+    for (int i = 0; i < config::kRouteCount; ++i) store.routes[std::size_t(i)] = {1, "R" + std::to_string(i)};
+    const config::RouteStore before = store;
     edit([](HeadlessDialogHost& dialog) {
         dialog.choose(id::list, "R42");
         dialog.press(id::addButton);
@@ -119,7 +122,7 @@ TEST_F(RoutesDialog, AFullTableStoresAndDeletesNothingUntilARouteIsChosen) {
               services.messageTexts());
     EXPECT_EQ("R42", store.routes[42].name);
     EXPECT_FLOAT_EQ(7, store.routes[7].lengthKm);
-    for (int i = 0; i < kRouteCount; ++i) {
+    for (int i = 0; i < config::kRouteCount; ++i) {
         if (i == 7) continue;
         EXPECT_FLOAT_EQ(before.routes[std::size_t(i)].lengthKm, store.routes[std::size_t(i)].lengthKm);
     }
@@ -135,14 +138,14 @@ TEST_F(RoutesDialog, AFullTableStoresAndDeletesNothingUntilARouteIsChosen) {
     });
     services.runModal(standardRoutesTemplate(), procedure);
     EXPECT_EQ("R0", store.routes[0].name);
-    EXPECT_EQ(kRouteCount, int(std::count_if(store.routes.begin(), store.routes.end(),
-                                             [](const StandardRoute& r) { return !r.name.empty(); })));
+    EXPECT_EQ(config::kRouteCount, int(std::count_if(store.routes.begin(), store.routes.end(),
+                                             [](const config::StandardRoute& r) { return !r.name.empty(); })));
 }
 
 }  // namespace
-}  // namespace sb::config
+}  // namespace sb::tools
 
-namespace sb::config {
+namespace sb::tools {
 namespace {
 
 TEST_F(RoutesDialog, NothingIsDeletedOnceTheChosenRouteWasStored) {
@@ -163,4 +166,4 @@ TEST_F(RoutesDialog, NothingIsDeletedOnceTheChosenRouteWasStored) {
 }
 
 }  // namespace
-}  // namespace sb::config
+}  // namespace sb::tools

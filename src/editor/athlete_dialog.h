@@ -8,7 +8,7 @@
 #include "platform/dialog.h"
 #include "platform/services.h"
 
-namespace sb::shell {
+namespace sb::editor {
 
 namespace athlete_dialog {
 constexpr int firstName = 201;
@@ -53,4 +53,4 @@ class AthleteProcedure : public platform::DialogProcedure {
 int editAthlete(platform::Services& services, model::TrainingYear& year, bool newPlanMode,
                 const std::string& helpFile);
 
-}  // namespace sb::shell
+}  // namespace sb::editor

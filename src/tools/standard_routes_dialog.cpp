@@ -1,15 +1,15 @@
 // The standard routes dialog. The list shows route names only and sorts them, so a chosen name is
 // traced back to its slot by searching the table; with two equal names the first slot is edited.
-#include "config/standard_routes_dialog.h"
+#include "tools/standard_routes_dialog.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "platform/help.h"
+#include "platform/number_field.h"
 #include "fileio/c_numbers.h"
 #include "model/text_encoding.h"
 
-namespace sb::config {
+namespace sb::tools {
 
 namespace {
 
@@ -36,50 +36,50 @@ const platform::DialogTemplate& standardRoutesTemplate() {
     static const platform::DialogTemplate dialog{
         "STDSTRECKEN",
         "Standardstrecken bearbeiten",
-        280,
+        306,
         170,
         {
             {platform::staticControlId,
              ControlKind::Static,
              "Standardstrecken - Klick zum Bearbeiten",
-             {8, 6, 130, 10}},
+             {8, 6, 156, 10}},
             {id::list,
              ControlKind::ListBox,
              "",
-             {8, 18, 130, 124},
+             {8, 18, 156, 124},
              ControlFlag::Sorted | ControlFlag::TabStop},
             {id::deleteButton,
              ControlKind::Button,
              "Strecke löschen",
-             {8, 148, 62, 14},
+             {8, 148, 76, 14},
              ControlFlag::Disabled | ControlFlag::TabStop},
             {id::addButton,
              ControlKind::Button,
              "Strecke hinzufügen",
-             {76, 148, 62, 14},
+             {88, 148, 76, 14},
              ControlFlag::TabStop},
-            {platform::staticControlId, ControlKind::GroupBox, "Strecke", {146, 14, 126, 96}},
-            {platform::staticControlId, ControlKind::Static, "Trainingsstrecke:", {154, 28, 110, 10}},
+            {platform::staticControlId, ControlKind::GroupBox, "Strecke", {172, 14, 126, 96}},
+            {platform::staticControlId, ControlKind::Static, "Trainingsstrecke:", {180, 28, 110, 10}},
             {id::nameField,
              ControlKind::Edit,
              "",
-             {154, 40, 110, 12},
+             {180, 40, 110, 12},
              ControlFlag::Disabled | ControlFlag::TabStop,
              int(kNameInputLength)},
-            {platform::staticControlId, ControlKind::Static, "Distanz (km):", {154, 58, 110, 10}},
+            {platform::staticControlId, ControlKind::Static, "Distanz (km):", {180, 58, 110, 10}},
             {id::lengthField,
              ControlKind::Edit,
              "",
-             {154, 70, 50, 12},
+             {180, 70, 50, 12},
              ControlFlag::Disabled | ControlFlag::TabStop,
              kLengthInputLength},
             {id::applyButton,
              ControlKind::Button,
              "Änderungen übernehmen",
-             {154, 88, 110, 14},
+             {180, 88, 110, 14},
              ControlFlag::Disabled | ControlFlag::TabStop},
-            {id::okButton, ControlKind::DefaultButton, "OK", {146, 148, 60, 14}, ControlFlag::TabStop},
-            {id::helpButton, ControlKind::Button, "Hilfe", {212, 148, 60, 14}, ControlFlag::TabStop},
+            {id::okButton, ControlKind::DefaultButton, "OK", {172, 148, 60, 14}, ControlFlag::TabStop},
+            {id::helpButton, ControlKind::Button, "Hilfe", {238, 148, 60, 14}, ControlFlag::TabStop},
         }};
     return dialog;
 }
@@ -121,7 +121,7 @@ void StandardRoutesProcedure::help(DialogHost& host) {
 
 void StandardRoutesProcedure::refresh(DialogHost& host) {
     host.clearItems(id::list);
-    for (const StandardRoute& route : routes_.routes) {
+    for (const config::StandardRoute& route : routes_.routes) {
         if (!route.name.empty()) host.addItem(id::list, model::cp1252ToUtf8(route.name));
     }
     enableEditing(host, false);
@@ -140,7 +140,7 @@ void StandardRoutesProcedure::selectRoute(DialogHost& host) {
     if (selected < 0) return;
     const std::string chosen = host.items(id::list)[std::size_t(selected)];
     const auto& routes = routes_.routes;
-    auto found = std::find_if(routes.begin(), routes.end(), [&chosen](const StandardRoute& route) {
+    auto found = std::find_if(routes.begin(), routes.end(), [&chosen](const config::StandardRoute& route) {
         return !route.name.empty() && model::cp1252ToUtf8(route.name) == chosen;
     });
     if (found == routes.end()) return;
@@ -153,11 +153,11 @@ void StandardRoutesProcedure::selectRoute(DialogHost& host) {
 
 void StandardRoutesProcedure::deleteRoute(DialogHost& host) {
     if (currentRoute_ < 0) return;
-    StandardRoute& route = routes_.routes[std::size_t(currentRoute_)];
+    config::StandardRoute& route = routes_.routes[std::size_t(currentRoute_)];
     const std::vector<std::string> items = host.items(id::list);
     auto listed = std::find(items.begin(), items.end(), model::cp1252ToUtf8(route.name));
     if (!route.name.empty() && listed != items.end()) host.removeItem(id::list, int(listed - items.begin()));
-    route = StandardRoute{};
+    route = config::StandardRoute{};
     currentRoute_ = -1;
     host.setText(id::nameField, "");
     host.setText(id::lengthField, "");
@@ -168,7 +168,7 @@ void StandardRoutesProcedure::deleteRoute(DialogHost& host) {
 void StandardRoutesProcedure::addRoute(DialogHost& host) {
     const auto& routes = routes_.routes;
     auto free = std::find_if(routes.begin(), routes.end(),
-                             [](const StandardRoute& route) { return route.name.empty(); });
+                             [](const config::StandardRoute& route) { return route.name.empty(); });
     if (free == routes.end()) {
         host.services().messageBox("Standardstreckenspeicher Voll\nMax. 100 Strecken erlaubt", "Fehler",
                                    Buttons::Ok, Icon::Exclamation);
@@ -187,7 +187,7 @@ void StandardRoutesProcedure::addRoute(DialogHost& host) {
 
 void StandardRoutesProcedure::applyChanges(DialogHost& host) {
     if (currentRoute_ < 0) return;
-    StandardRoute& route = routes_.routes[std::size_t(currentRoute_)];
+    config::StandardRoute& route = routes_.routes[std::size_t(currentRoute_)];
     std::string name = withDots(model::utf8ToCp1252(host.text(id::nameField)).substr(0, kNameInputLength));
     if (name.empty()) {
         host.services().messageBox("Eingabefehler: Trainingsstrecke muss benannt werden\ngeändert",
@@ -195,22 +195,20 @@ void StandardRoutesProcedure::applyChanges(DialogHost& host) {
         name = "Strecke " + std::to_string(currentRoute_ + 1);
     }
     route.name = name;
-    const std::string lengthText = withDots(host.text(id::lengthField).substr(0, kLengthInputLength));
-    const double length = fileio::atofC(lengthText);
-    if (std::isfinite(length) && length >= 0 && length < kLengthLimitKm) {
-        route.lengthKm = float(length);
+    const std::optional<double> length = platform::numberField(host, id::lengthField, kLengthInputLength);
+    if (length && *length >= 0 && *length < kLengthLimitKm) {
+        route.lengthKm = float(*length);
         host.setText(id::nameField, "");
         host.setText(id::lengthField, "");
         refresh(host);
         return;
     }
-    host.services().messageBox("Distanz muss zwischen 0 und 500km liegen.", "Eingabefehler", Buttons::Ok,
-                               Icon::None);
+    platform::rejectField(host, id::lengthField, "Distanz muss zwischen 0 und 500km liegen.", Icon::None);
 }
 
-void editRoutes(platform::Services& services, RouteStore& routes, const std::string& helpFile) {
+void editRoutes(platform::Services& services, config::RouteStore& routes, const std::string& helpFile) {
     StandardRoutesProcedure procedure(routes, helpFile);
     services.runModal(standardRoutesTemplate(), procedure);
 }
 
-}  // namespace sb::config
+}  // namespace sb::tools

@@ -6,9 +6,9 @@
 #include "planfile/plan_file_reader.h"
 #include "planfile/plan_file_writer.h"
 #include "platform/headless/headless_services.h"
-#include "shell/athlete_dialog.h"
+#include "editor/athlete_dialog.h"
 
-namespace sb::shell {
+namespace sb::editor {
 namespace {
 
 using platform::headless::HeadlessDialogHost;
@@ -113,4 +113,4 @@ TEST_F(AthleteDialog, CancelKeepsTheDataAndHelpShowsTopic21) {
 }
 
 }  // namespace
-}  // namespace sb::shell
+}  // namespace sb::editor

@@ -9,7 +9,7 @@
 #include "platform/dialog.h"
 #include "platform/services.h"
 
-namespace sb::config {
+namespace sb::tools {
 
 namespace routes_dialog {
 constexpr int list = 201;
@@ -27,7 +27,7 @@ const platform::DialogTemplate& standardRoutesTemplate();
 
 class StandardRoutesProcedure : public platform::DialogProcedure {
   public:
-    StandardRoutesProcedure(RouteStore& routes, std::string helpFile)
+    StandardRoutesProcedure(config::RouteStore& routes, std::string helpFile)
         : routes_(routes), helpFile_(std::move(helpFile)) {}
 
     void init(platform::DialogHost& host) override;
@@ -45,12 +45,12 @@ class StandardRoutesProcedure : public platform::DialogProcedure {
     void addRoute(platform::DialogHost& host);
     void applyChanges(platform::DialogHost& host);
 
-    RouteStore& routes_;
+    config::RouteStore& routes_;
     std::string helpFile_;
     int currentRoute_ = -1;
 };
 
 // The modal dialog over `routes`.
-void editRoutes(platform::Services& services, RouteStore& routes, const std::string& helpFile);
+void editRoutes(platform::Services& services, config::RouteStore& routes, const std::string& helpFile);
 
-}  // namespace sb::config
+}  // namespace sb::tools

@@ -1,23 +1,21 @@
 // The athlete dialog. The athlete's texts go into the comma-separated plan file unquoted, so every
 // comma typed becomes a dot; otherwise a club "RSC, e.V." would shift the gender field on reading.
-#include "shell/athlete_dialog.h"
+#include "editor/athlete_dialog.h"
 
 #include <algorithm>
 #include <cstdio>
 
 #include "platform/help.h"
-#include "fileio/c_numbers.h"
+#include "platform/number_field.h"
 #include "model/clock.h"
 #include "model/text_encoding.h"
 
-namespace sb::shell {
+namespace sb::editor {
 
 namespace {
 
-using platform::Buttons;
 using platform::ControlKind;
 using platform::DialogHost;
-using platform::Icon;
 using platform::Notification;
 namespace id = athlete_dialog;
 
@@ -132,14 +130,13 @@ void AthleteProcedure::store(DialogHost& host) {
 }
 
 void AthleteProcedure::storePlanYear(DialogHost& host) {
-    const int typed = fileio::atoiC(host.text(id::planYear).substr(0, kYearLength));
-    if (typed >= id::firstYear && typed <= id::lastYear) {
-        year_.planYear = typed;
+    const std::optional<int> typed = platform::integerField(host, id::planYear, kYearLength);
+    if (typed && *typed >= id::firstYear && *typed <= id::lastYear) {
+        year_.planYear = *typed;
         return;
     }
-    host.services().messageBox(
-        "Eingabefehler im Feld\nTrainingsjahr (1990-2040). Aktuelles\nSystemdatum übernommen",
-        "Eingabefehler", Buttons::Ok, Icon::Exclamation);
+    platform::rejectField(host, id::planYear,
+                          "Eingabefehler im Feld\nTrainingsjahr (1990-2040). Aktuelles\nSystemdatum übernommen");
     year_.planYear = model::today().year;
 }
 
@@ -149,4 +146,4 @@ int editAthlete(platform::Services& services, model::TrainingYear& year, bool ne
     return services.runModal(athleteTemplate(), procedure);
 }
 
-}  // namespace sb::shell
+}  // namespace sb::editor
