@@ -24,8 +24,9 @@ std::string writeRealisticConfig() {
     const std::string path = benchFile("train.cfg");
     std::remove(path.c_str());
     sb::config::ConfigStore store;
+    sb::config::DiagramChoice diagram;
     sb::config::openConfigFile(store, path);
-    sb::config::loadAllSettings(store);
+    sb::config::loadAllSettings(store, diagram);
     sb::config::loadPulseZones(store);
     store.historyMaxCount = 9;
     sb::config::writeIntSetting(store, "MENUE", "MAX_ANZAHL", 9);
@@ -43,7 +44,7 @@ std::string writeRealisticConfig() {
         sb::config::setProfileString(store.file, "X_Y_DIAGRAMM", "Max_Bereich" + std::to_string(i),
                                      std::to_string(120 + 15 * i));
     }
-    sb::config::saveAllSettings(store, "/home/anna/Saisonbuch/Planung_2011.sb3");
+    sb::config::saveAllSettings(store, diagram, "/home/anna/Saisonbuch/Planung_2011.sb3");
     return path;
 }
 
@@ -62,8 +63,9 @@ void loadWholeConfiguration(benchmark::State& state) {
     const std::string path = writeRealisticConfig();
     for (auto _ : state) {
         sb::config::ConfigStore store;
+        sb::config::DiagramChoice diagram;
         sb::config::openConfigFile(store, path);
-        sb::config::loadAllSettings(store);
+        sb::config::loadAllSettings(store, diagram);
         sb::config::loadPulseZones(store);
         benchmark::DoNotOptimize(store.pulseZones.lower[5]);
     }

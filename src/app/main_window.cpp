@@ -196,7 +196,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         if (auto* button = qobject_cast<QToolButton*>(watched); button && button->defaultAction()) {
             const int command = button->defaultAction()->data().toInt();
-            button->defaultAction()->setToolTip(toQString(shell::toolbarTooltip(app_.settings, command)));
+            button->defaultAction()->setToolTip(toQString(shell::toolbarTooltip(app_.diagram, command)));
         }
     }
     return QMainWindow::eventFilter(watched, event);
@@ -247,7 +247,7 @@ void MainWindow::addToolbarEntry(int entry) {
     } else {
         action = toolbar_->addAction(toolbarImage(toolbarImages_, button.image), QString());
         action->setData(button.command);
-        action->setToolTip(toQString(shell::toolbarTooltip(app_.settings, button.command)));
+        action->setToolTip(toQString(shell::toolbarTooltip(app_.diagram, button.command)));
         const int command = button.command;
         connect(action, &QAction::triggered, this, [this, command] { postCommand(command); });
         toolbar_->widgetForAction(action)->installEventFilter(this);
@@ -265,7 +265,7 @@ QWidget* MainWindow::valueBoxPlaceholder(int width) {
     valueBox_->setMaxLength(kValueBoxMaxLength);
     valueBox_->setFixedWidth(width - 2 * shell::kValueBoxInset);
     valueBox_->setText(toQString(valueText_));
-    valueBox_->setToolTip(toQString(shell::toolbarTooltip(app_.settings, shell::cmd::kValueBox)));
+    valueBox_->setToolTip(toQString(shell::toolbarTooltip(app_.diagram, shell::cmd::kValueBox)));
     valueBox_->installEventFilter(this);
     connect(valueBox_, &QLineEdit::textEdited, this,
             [this](const QString& text) { valueText_ = platform::qt::fromQString(text); });

@@ -101,6 +101,18 @@ bool kindHandlesQuantity(int kind, int code) {
     }
 }
 
+bool kindOffersQuantity(int kind, int code) {
+    return kindHandlesQuantity(kind, code) && !(kind == kWeekDiagram && isActualPlanCode(code));
+}
+
+bool isXQuantity(int code) {
+    return code == kXyTime || code == kXyDistance;
+}
+
+bool isYQuantity(int code) {
+    return code >= kXyPulse && code <= kXyTemperature;
+}
+
 std::string valueAxisTitle(int code) {
     const QuantityTexts* quantity = findQuantity(code);
     return quantity ? std::string(quantity->title) : std::string();

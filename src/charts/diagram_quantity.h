@@ -68,6 +68,12 @@ SeriesParts seriesParts(int code);
 
 // Whether the aggregation of a kind computes the code; any other code gives an all-zero series.
 bool kindHandlesQuantity(int kind, int code);
+// Whether the "&Y-Achse" menu of a kind offers the code: what a choice, a preset and the stored
+// settings may hold. The week diagram computes 143…150 too, but its menu does not offer them.
+bool kindOffersQuantity(int kind, int code);
+// The X-Y diagram's axes: 129, 130 for X and 135…142 for Y.
+bool isXQuantity(int code);
+bool isYQuantity(int code);
 
 std::string valueAxisTitle(int code);
 // Empty for quantities without a unit (resting pulse, averages, load).

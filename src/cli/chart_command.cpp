@@ -31,10 +31,10 @@ bool printDiagramPdf(const DiagramCommandLine& line, const model::TrainingYear& 
 
 }  // namespace
 
-int runChart(const Arguments& arguments) {
+int runChart(const Arguments& arguments, const config::ConfigStore& settings) {
     DiagramCommandLine line;
     std::string error;
-    if (!parseDiagramOptions(arguments, true, line, error))
+    if (!parseDiagramOptions(arguments, settings, true, line, error))
         return fail(error +
                     " (Aufruf: saisonbuch-cli chart PLAN -o AUS.png|AUS.pdf --kind 1|2|3|4 --quantity CODE "
                     "[--week W] [--month M] [--style 1|2|3] [--time-sports BITS] [--load-sports BITS] "

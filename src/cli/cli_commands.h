@@ -1,20 +1,23 @@
-// The subcommands of saisonbuch-cli. Each takes the arguments after its name, writes its result to
-// standard output and returns the exit code: 0 on success, 1 after a one-line message on stderr.
+// The subcommands of saisonbuch-cli. Each takes the arguments after its name and the settings the
+// program would use, writes its result to standard output and returns the exit code: 0 on success, 1
+// after a one-line message on stderr.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "config/config_store.h"
+
 namespace sb::cli {
 
 using Arguments = std::vector<std::string>;
 
-int runInfo(const Arguments& arguments);
-int runConvert(const Arguments& arguments);
-int runExport(const Arguments& arguments);
-int runSeries(const Arguments& arguments);
-int runChart(const Arguments& arguments);
-int runRecording(const Arguments& arguments);
+int runInfo(const Arguments& arguments, const config::ConfigStore& settings);
+int runConvert(const Arguments& arguments, const config::ConfigStore& settings);
+int runExport(const Arguments& arguments, const config::ConfigStore& settings);
+int runSeries(const Arguments& arguments, const config::ConfigStore& settings);
+int runChart(const Arguments& arguments, const config::ConfigStore& settings);
+int runRecording(const Arguments& arguments, const config::ConfigStore& settings);
 
 // Prints "saisonbuch-cli: <message>" on stderr and returns 1.
 int fail(const std::string& message);

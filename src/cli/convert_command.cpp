@@ -5,11 +5,10 @@
 #include "cli/cli_commands.h"
 #include "cli/plan_loading.h"
 #include "planfile/plan_file_version.h"
-#include "planfile/save_if_modified.h"
 
 namespace sb::cli {
 
-int runConvert(const Arguments& arguments) {
+int runConvert(const Arguments& arguments, const config::ConfigStore&) {
     if (arguments.size() != 2) return fail("Aufruf: saisonbuch-cli convert EIN AUS");
     const std::string& output = arguments[1];
     int outputVersion = planfile::planFileVersionOf(output);

@@ -4,8 +4,6 @@
 
 #include <charconv>
 
-#include "model/training_types.h"
-
 namespace sb::cli {
 namespace {
 
@@ -36,22 +34,24 @@ constexpr NumberOption kNumberOptions[] = {
     {"--sport-mode", 1, 5, &charts::DiagramRequest::sportMode},
 };
 
-charts::DiagramRequest defaultRequest() {
+charts::DiagramRequest requestWith(const config::ConfigStore& settings) {
     charts::DiagramRequest request;
     request.kind = 0;
-    request.code = 0;
+    // The program's own start quantity of every kind.
+    request.code = charts::kKmBike;
+    request.sportMode = settings.sportMode;
     for (int type = 0; type < model::kTrainingTypeCount; ++type) {
-        request.typeLabels[type] = model::defaultTrainingTypeLabels()[type];
-        request.typeColours[type] = platform::Colour(model::defaultTrainingTypeColours()[type]);
+        request.typeLabels[type] = settings.trainingTypeLabels[type];
+        request.typeColours[type] = platform::Colour(settings.trainingTypeColours[type]);
     }
     return request;
 }
 
 }  // namespace
 
-bool parseDiagramOptions(const Arguments& arguments, bool withOutput, DiagramCommandLine& line,
-                         std::string& error) {
-    line.request = defaultRequest();
+bool parseDiagramOptions(const Arguments& arguments, const config::ConfigStore& settings, bool withOutput,
+                         DiagramCommandLine& line, std::string& error) {
+    line.request = requestWith(settings);
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         bool hasValue = i + 1 < arguments.size();
@@ -74,9 +74,8 @@ bool parseDiagramOptions(const Arguments& arguments, bool withOutput, DiagramCom
             return false;
         }
     }
-    if (line.planPath.empty() || line.request.kind == 0 || line.request.code == 0 ||
-        (withOutput && line.outputPath.empty())) {
-        error = "PLAN, --kind und --quantity" + std::string(withOutput ? " und -o" : "") + " fehlen";
+    if (line.planPath.empty() || line.request.kind == 0 || (withOutput && line.outputPath.empty())) {
+        error = "PLAN und --kind" + std::string(withOutput ? " und -o" : "") + " fehlen";
         return false;
     }
     if (!charts::kindHandlesQuantity(line.request.kind, line.request.code)) {

@@ -6,6 +6,7 @@
 
 #include "charts/bar_diagram.h"
 #include "cli/cli_commands.h"
+#include "config/config_store.h"
 
 namespace sb::cli {
 
@@ -16,8 +17,9 @@ struct DiagramCommandLine {
 };
 
 // Reads the plan path and the diagram options (and -o when withOutput); the training-type labels and
-// colours are the defaults. On a wrong argument: false, with the message in `error`.
-bool parseDiagramOptions(const Arguments& arguments, bool withOutput, DiagramCommandLine& line,
-                         std::string& error);
+// colours and the sport mode (unless --sport-mode names one) come from the settings. On a wrong
+// argument: false, with the message in `error`.
+bool parseDiagramOptions(const Arguments& arguments, const config::ConfigStore& settings, bool withOutput,
+                         DiagramCommandLine& line, std::string& error);
 
 }  // namespace sb::cli

@@ -1,5 +1,5 @@
 // saisonbuch-cli export PLAN OUT.csv: the spreadsheet export with every box checked unless switched
-// off, date columns always on and the training types as labels per sport.
+// off, date columns always on and the training types as labels per sport, named as the user named them.
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -7,7 +7,6 @@
 
 #include "cli/cli_commands.h"
 #include "cli/plan_loading.h"
-#include "model/training_types.h"
 #include "output/spreadsheet_export.h"
 #include "planfile/plan_file_writer.h"
 
@@ -27,7 +26,7 @@ void parseDayMonth(const std::string& text, int& day, int& month) {
 
 }  // namespace
 
-int runExport(const Arguments& arguments) {
+int runExport(const Arguments& arguments, const config::ConfigStore& settings) {
     if (arguments.size() < 2) return fail(kUsage);
     output::ExportChoices choices;
     output::ExportDates dates;
@@ -58,7 +57,7 @@ int runExport(const Arguments& arguments) {
     if (range.wholeYearFallback)
         std::fprintf(stderr, "saisonbuch-cli: Eingabefehler in den Datumsfeldern, exportiere gesamtes Jahr\n");
     auto columns = output::spreadsheetColumns(output::limitToPlanVersion(choices, version), range);
-    if (planfile::writePlanFile(*year, arguments[1], columns, model::defaultTrainingTypeLabels()) != 0)
+    if (planfile::writePlanFile(*year, arguments[1], columns, settings.trainingTypeLabels) != 0)
         return fail("Fehler beim Export der Datei " + arguments[1]);
     return 0;
 }

@@ -16,7 +16,7 @@ double otherSportTotal(const model::TrainingYear& year) {
 }
 }  // namespace
 
-int runInfo(const Arguments& arguments) {
+int runInfo(const Arguments& arguments, const config::ConfigStore&) {
     if (arguments.size() != 1) return fail("Aufruf: saisonbuch-cli info PLAN");
     auto year = std::make_unique<model::TrainingYear>();
     int version = loadPlan(arguments[0], *year);

@@ -4,12 +4,13 @@
 #include <string>
 
 #include "cli/cli_commands.h"
+#include "cli/cli_settings.h"
 
 namespace {
 
 struct Subcommand {
     const char* name;
-    int (*run)(const sb::cli::Arguments&);
+    int (*run)(const sb::cli::Arguments&, const sb::config::ConfigStore&);
     const char* summary;
 };
 
@@ -18,14 +19,15 @@ constexpr Subcommand kSubcommands[] = {
     {"info", sb::cli::runInfo, "info PLAN                 Version, Sportler(in), Jahr und Kilometer je Sportart"},
     {"convert", sb::cli::runConvert, "convert EIN AUS           Plan in das Format der Endung von AUS schreiben (sb3, sb2, sbn)"},
     {"export", sb::cli::runExport, "export PLAN AUS.csv [...] Tabellenkalkulations-Export (--help zeigt die Optionen)"},
-    {"series", sb::cli::runSeries, "series PLAN --kind K --quantity Q [...] Werte eines Diagramms je Slot (Slot;Gesamt;...)"},
-    {"chart", sb::cli::runChart, "chart PLAN -o AUS.png|AUS.pdf --kind K --quantity Q [...] Diagramm als Bild oder Druckseite"},
+    {"series", sb::cli::runSeries, "series PLAN --kind K [--quantity Q] [...] Werte eines Diagramms je Slot (Slot;Gesamt;...)"},
+    {"chart", sb::cli::runChart, "chart PLAN -o AUS.png|AUS.pdf --kind K [--quantity Q] [...] Diagramm als Bild oder Druckseite"},
     {"recording", sb::cli::runRecording, "recording DATEI -o AUS.png|AUS.pdf [--x A] [--y A] | --summary  X-Y-Diagramm oder Kennzahlen einer Aufzeichnung (hrm, dat)"},
 };
 
 void printUsage(std::FILE* stream) {
     std::fputs("Aufruf: saisonbuch-cli BEFEHL ...\n\nBefehle:\n", stream);
     for (const auto& command : kSubcommands) std::fprintf(stream, "  %s\n", command.summary);
+    std::fputs("\nJeder Befehl nimmt --settings DATEI (eine andere train.cfg als die des Programms).\n", stream);
 }
 
 }  // namespace
@@ -47,8 +49,12 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     for (const auto& command : kSubcommands) {
-        if (std::strcmp(argv[1], command.name) == 0)
-            return command.run(sb::cli::Arguments(argv + 2, argv + argc));
+        if (std::strcmp(argv[1], command.name) != 0) continue;
+        sb::cli::Arguments arguments(argv + 2, argv + argc);
+        sb::config::ConfigStore settings;
+        std::string error;
+        if (!sb::cli::takeSettings(arguments, settings, error)) return sb::cli::fail(error);
+        return command.run(arguments, settings);
     }
     return sb::cli::fail(std::string("unbekannter Befehl: ") + argv[1]);
 }

@@ -2,7 +2,6 @@
 #include "cli/plan_loading.h"
 
 #include "cli/cli_commands.h"
-#include "planfile/open_plan_file.h"
 #include "planfile/plan_file_version.h"
 
 namespace sb::cli {

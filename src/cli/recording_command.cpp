@@ -1,6 +1,6 @@
 // saisonbuch-cli recording FILE [--x time|distance] [--y QUANTITY] -o OUT.png|OUT.pdf, or --summary:
 // a heart-rate (.hrm) or bike-computer (.dat) recording drawn as the main window draws its X-Y
-// diagram, with the pulse zones of the user's settings, or its key figures as "name<TAB>value" lines.
+// diagram, with the pulse zones of the settings, or its key figures as "name<TAB>value" lines.
 #include <cstdio>
 #include <map>
 
@@ -9,7 +9,6 @@
 #include "cli/cli_commands.h"
 #include "cli/qt_session.h"
 #include "config/config_store.h"
-#include "config/program_paths.h"
 #include "platform/qt/surface_render.h"
 #include "recordings/loaded_recording.h"
 #include "recordings/recording_summary.h"
@@ -67,15 +66,6 @@ bool parse(const Arguments& arguments, RecordingCommandLine& line, std::string& 
     return error.empty();
 }
 
-// The zones of the user's settings, read without writing anything back.
-std::vector<recordings::PulseZone> userPulseZones() {
-    config::ConfigStore settings;
-    settings.file = config::loadProfileFile(config::locateProgramDirectory().configFilePath);
-    settings.file.path.clear();
-    config::loadPulseZones(settings);
-    return recordings::pulseZonesOf(settings.pulseZones);
-}
-
 bool writeDiagram(const RecordingCommandLine& line, const recordings::XySeries& series,
                   const std::vector<recordings::PulseZone>& zones) {
     if (hasExtension(line.outputPath, ".pdf"))
@@ -90,7 +80,7 @@ bool writeDiagram(const RecordingCommandLine& line, const recordings::XySeries& 
 
 }  // namespace
 
-int runRecording(const Arguments& arguments) {
+int runRecording(const Arguments& arguments, const config::ConfigStore& settings) {
     RecordingCommandLine line;
     std::string error;
     if (!parse(arguments, line, error)) return fail(error + " (" + kUsage + ")");
@@ -102,7 +92,7 @@ int runRecording(const Arguments& arguments) {
     recordings::LoadedRecording recording;
     if (!recordings::readRecording(source, line.inputPath, recording))
         return fail("Fehler beim Öffnen der Datei " + line.inputPath);
-    const std::vector<recordings::PulseZone> zones = userPulseZones();
+    const std::vector<recordings::PulseZone> zones = recordings::pulseZonesOf(settings.pulseZones);
     if (line.summary) {
         std::fputs(recordings::recordingSummary(recording, zones).c_str(), stdout);
         return 0;

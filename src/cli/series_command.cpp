@@ -43,10 +43,10 @@ void printSlot(const statistics::DiagramSeries& series, int k) {
 
 }  // namespace
 
-int runSeries(const Arguments& arguments) {
+int runSeries(const Arguments& arguments, const config::ConfigStore& settings) {
     DiagramCommandLine line;
     std::string error;
-    if (!parseDiagramOptions(arguments, false, line, error)) return fail(error + " (" + kUsage + ")");
+    if (!parseDiagramOptions(arguments, settings, false, line, error)) return fail(error + " (" + kUsage + ")");
     auto year = std::make_unique<model::TrainingYear>();
     if (loadPlan(line.planPath, *year) == 0) return 1;
     statistics::DiagramSeries series =

@@ -45,6 +45,24 @@ struct PulseZones {
     std::array<int, kPulseZoneColourCount> colours{};  // 0x00BBGGRR
 };
 
+// What the main window shows at the moment: the diagram kind, each kind's quantity, the week diagram's
+// sport bits, the user-defined presets and the active one. The window changes them as the user
+// chooses; train.cfg keeps them only from one run to the next.
+struct DiagramChoice {
+    int diagramKind = 0;  // DiagramKind 0…5
+    int weekOfYearQuantity = 103;
+    int monthOfYearQuantity = 103;
+    int weekQuantity = 103;
+    int timeSportFlags = 0;  // MODUS2, one byte
+    int loadSportFlags = 0;  // MODUS3, one byte
+    int monthQuantity = 103;
+    int yQuantity = 135;       // X-Y diagram, 135…142
+    int xQuantity = 129;       // X-Y diagram, 129 or 130
+    int userDiagramSlot = -1;  // active preset 0…4, -1 none
+    std::array<UserDiagramPreset, kUserDiagramCount> userDiagrams;
+};
+
+// The stored settings: read at start-up, changed by the options and written back at the end.
 struct ConfigStore {
     ProfileFile file;  // train.cfg
 
@@ -65,26 +83,8 @@ struct ConfigStore {
     int historyMaxCount = 0;           // MAX_ANZAHL 0…9
     std::vector<std::string> history;  // newest first, at most 9 entries
 
-    int diagramKind = 0;  // DiagramKind 0…5
-    int weekOfYearQuantity = 103;
-    int monthOfYearQuantity = 103;
-    int weekQuantity = 103;
-    int timeSportFlags = 0;  // MODUS2, one byte
-    int loadSportFlags = 0;  // MODUS3, one byte
-    int monthQuantity = 103;
-    int yQuantity = 135;       // X-Y diagram, 135…142
-    int xQuantity = 129;       // X-Y diagram, 129 or 130
-    int userDiagramSlot = -1;  // active preset 0…4, -1 none
-    std::array<UserDiagramPreset, kUserDiagramCount> userDiagrams;
-
     PulseZones pulseZones;
 };
-
-// Whether a quantity code belongs to a diagram kind: 1 and 2 the year diagrams, 3 the week diagram,
-// 4 the month diagram. X-Y codes: 129, 130 for X and 135…142 for Y.
-bool isQuantityOfKind(int kind, int code);
-bool isXQuantity(int code);
-bool isYQuantity(int code);
 
 // Reads one key into a buffer of bufferSize bytes. A missing key and the stored text "Test" both give
 // the default, which is written to the file at once when writeBack says so.
@@ -101,10 +101,14 @@ bool writeIntSetting(ConfigStore& store, std::string_view section, std::string_v
 // Opens the configuration file at path into store.file (nothing else is read yet).
 void openConfigFile(ConfigStore& store, const std::string& path);
 // Every start-up key in its order, with defaults, validation and write-back; one save at the end.
-void loadAllSettings(ConfigStore& store);
+void loadAllSettings(ConfigStore& store, DiagramChoice& diagram);
 void loadPulseZones(ConfigStore& store);
+// Both loads of the stored settings over the file at path, without writing it: what a first start
+// would write back stays in memory. A missing file gives the defaults; false when the file exists but
+// cannot be read.
+bool readSettingsWithoutWriting(ConfigStore& store, const std::string& path);
 // Writes the settings the program keeps changing in memory, with currentFileName as LETZTE_DATEI.
-bool saveAllSettings(ConfigStore& store, std::string_view currentFileName);
+bool saveAllSettings(ConfigStore& store, const DiagramChoice& diagram, std::string_view currentFileName);
 // Puts path at the head of the recently-used list and writes the list.
 void addToHistory(ConfigStore& store, std::string_view path);
 

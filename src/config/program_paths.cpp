@@ -62,4 +62,9 @@ ProgramPaths locateProgramDirectory(const Environment& environment) {
     return paths;
 }
 
+std::string programSettingsFile(const Environment& environment) {
+    const auto preferred = preferredDirectory(environment);
+    return (fs::path(preferred ? *preferred : currentDirectory()) / "train.cfg").string();
+}
+
 }  // namespace sb::config

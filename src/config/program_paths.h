@@ -31,5 +31,8 @@ std::optional<std::string> processEnvironment(const std::string& name);
 // else ~/.config/saisonbuch). The directory is created when missing; when it cannot be had, the current
 // working directory is used.
 ProgramPaths locateProgramDirectory(const Environment& environment = processEnvironment);
+// The train.cfg the program would read, found by the same rule but without creating the directory:
+// where it does not exist yet, the program would start from the defaults, and so does a missing file.
+std::string programSettingsFile(const Environment& environment = processEnvironment);
 
 }  // namespace sb::config

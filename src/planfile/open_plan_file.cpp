@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "planfile/legacy_plan_reader.h"
-#include "planfile/plan_file_reader.h"
 #include "planfile/plan_file_version.h"
 
 namespace sb::planfile {
@@ -51,19 +49,6 @@ OpenResult reopenPrevious(platform::Services& services, model::TrainingYear& yea
 }
 
 }  // namespace
-
-int readPlanFileOfVersion(int version, const std::string& path, model::TrainingYear& year) {
-    switch (version) {
-        case 3:
-            return readPlanFile(path, year);
-        case 2:
-            return readPlanFileV2(path, year);
-        case 1:
-            return readPlanFileV1(path, year);
-        default:
-            return 1;
-    }
-}
 
 OpenResult openPlanFile(platform::Services& services, model::TrainingYear& year, const std::string& path) {
     const int version = planFileVersionOf(path);

@@ -18,9 +18,6 @@ enum class OpenResult {
                        // good file
 };
 
-// The reader that version names (3, 2 or 1): 0 on success, 1 on failure or for version 0.
-int readPlanFileOfVersion(int version, const std::string& path, model::TrainingYear& year);
-
 // The main window enables the plan commands when year.planFileVersion is not 0 afterwards.
 OpenResult openPlanFile(platform::Services& services, model::TrainingYear& year, const std::string& path);
 

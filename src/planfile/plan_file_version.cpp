@@ -1,5 +1,10 @@
-// Plan file version by the last three characters of the name.
+// Plan file version by the last three characters of the name, and the reader and writer it selects.
 #include "planfile/plan_file_version.h"
+
+#include "planfile/legacy_plan_reader.h"
+#include "planfile/legacy_plan_writer.h"
+#include "planfile/plan_file_reader.h"
+#include "planfile/plan_file_writer.h"
 
 namespace sb::planfile {
 
@@ -18,6 +23,32 @@ int planFileVersionOf(std::string_view path) {
             return 3;
         default:
             return 0;
+    }
+}
+
+int readPlanFileOfVersion(int version, const std::string& path, model::TrainingYear& year) {
+    switch (version) {
+        case 3:
+            return readPlanFile(path, year);
+        case 2:
+            return readPlanFileV2(path, year);
+        case 1:
+            return readPlanFileV1(path, year);
+        default:
+            return 1;
+    }
+}
+
+int writePlanFileOfVersion(int version, const std::string& path, const model::TrainingYear& year) {
+    switch (version) {
+        case 3:
+            return writePlanFile(year, path);
+        case 2:
+            return writePlanFileV2(year, path);
+        case 1:
+            return writePlanFileV1(year, path);
+        default:
+            return 1;
     }
 }
 

@@ -1,12 +1,23 @@
-// Which plan file format a name stands for. The extension is the only test of whether a file is a plan.
+// Which plan file format a name stands for, and the reader and writer of each format. The extension is
+// the only test of whether a file is a plan.
 #pragma once
 
+#include <string>
 #include <string_view>
+
+#include "model/training_year.h"
 
 namespace sb::planfile {
 
 // 3 for ...sb3, 2 for ...sb2, 1 for ...sbn (letters in either case), 0 for anything else. Only the last
 // three characters count; the dot before them is not examined.
 int planFileVersionOf(std::string_view path);
+
+// The reader that version names (3, 2 or 1): 0 on success, 1 on failure or for version 0.
+int readPlanFileOfVersion(int version, const std::string& path, model::TrainingYear& year);
+
+// The writer that version names (3, 2 or 1) with the plan file's own columns: 0 on success, 1 on a
+// failed write or for version 0 (nothing is written then).
+int writePlanFileOfVersion(int version, const std::string& path, const model::TrainingYear& year);
 
 }  // namespace sb::planfile

@@ -2,28 +2,13 @@
 // caller's action instead of letting it discard the changes the user asked to keep.
 #include "planfile/save_if_modified.h"
 
-#include "planfile/legacy_plan_writer.h"
 #include "planfile/plan_file_version.h"
-#include "planfile/plan_file_writer.h"
 
 namespace sb::planfile {
 
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
-
-int writePlanFileOfVersion(int version, const std::string& path, const model::TrainingYear& year) {
-    switch (version) {
-        case 3:
-            return writePlanFile(year, path);
-        case 2:
-            return writePlanFileV2(year, path);
-        case 1:
-            return writePlanFileV1(year, path);
-        default:
-            return 1;
-    }
-}
 
 SaveResult savePlanFile(platform::Services& services, model::TrainingYear& year) {
     const int version = planFileVersionOf(year.currentFileName);

@@ -9,10 +9,6 @@
 
 namespace sb::planfile {
 
-// The writer that version names (3, 2 or 1) with the plan file's own columns: 0 on success, 1 on a
-// failed write or for version 0 (nothing is written then).
-int writePlanFileOfVersion(int version, const std::string& path, const model::TrainingYear& year);
-
 enum class SaveResult {
     Saved,       // written; modified is 0
     Failed,      // the write failed; the file on disk is unchanged and modified stays as it was

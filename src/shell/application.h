@@ -31,12 +31,12 @@ struct RecordingState {
 struct Application {
     config::ProgramPaths paths;
     model::TrainingYear year;
-    // Also holds the diagram choice: diagramKind (currentDiagramKind), the quantities, the time and
-    // load sport flags, the presets and userDiagramSlot.
     config::ConfigStore settings;
     config::RouteStore routes;
     RecordingState recordings;
 
+    // What the window shows at the moment; diagram.diagramKind is currentDiagramKind.
+    config::DiagramChoice diagram;
     int currentWeek = 0;    // 1…53 once set at start-up
     int currentMonth = 0;   // 1…12 once set at start-up
     int logoDone = 0;       // diagrams are drawn only once the start logo has gone

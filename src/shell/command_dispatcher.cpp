@@ -153,7 +153,7 @@ bool weekOrMonthShown(int kind) {
 
 bool needsMet(const Application& app, Needs needs) {
     const model::TrainingYear& year = app.year;
-    const int kind = app.settings.diagramKind;
+    const int kind = app.diagram.diagramKind;
     const bool barDiagram = kind >= charts::kWeekOfYearDiagram && kind <= charts::kMonthDiagram;
     const RecordingState& recordings = app.recordings;
     switch (needs) {
@@ -166,7 +166,7 @@ bool needsMet(const Application& app, Needs needs) {
         case Needs::printableDiagram:
             return (barDiagram && year.planFileVersion != 0) || showsRecording(app);
         case Needs::activePreset:
-            return app.settings.userDiagramSlot != -1;
+            return app.diagram.userDiagramSlot != -1;
         case Needs::barDiagram:
             return barDiagram;
         case Needs::weekOrMonthDiagram:

@@ -87,54 +87,54 @@ int loadBitOf(int code) {
     return sportBitOf(code, kLoadBike);
 }
 
-int quantityOfKind(const config::ConfigStore& settings, int kind) {
+int quantityOfKind(const config::DiagramChoice& diagram, int kind) {
     switch (kind) {
         case kWeekOfYearDiagram:
-            return settings.weekOfYearQuantity;
+            return diagram.weekOfYearQuantity;
         case kMonthOfYearDiagram:
-            return settings.monthOfYearQuantity;
+            return diagram.monthOfYearQuantity;
         case kWeekDiagram:
-            return settings.weekQuantity;
+            return diagram.weekQuantity;
         case kMonthDiagram:
-            return settings.monthQuantity;
+            return diagram.monthQuantity;
         default:
             return 0;
     }
 }
 
-int* quantitySlotOfKind(config::ConfigStore& settings, int kind) {
+int* quantitySlotOfKind(config::DiagramChoice& diagram, int kind) {
     switch (kind) {
         case kWeekOfYearDiagram:
-            return &settings.weekOfYearQuantity;
+            return &diagram.weekOfYearQuantity;
         case kMonthOfYearDiagram:
-            return &settings.monthOfYearQuantity;
+            return &diagram.monthOfYearQuantity;
         case kWeekDiagram:
-            return &settings.weekQuantity;
+            return &diagram.weekQuantity;
         case kMonthDiagram:
-            return &settings.monthQuantity;
+            return &diagram.monthQuantity;
         default:
             return nullptr;
     }
 }
 
-void storeIntoPreset(const config::ConfigStore& settings, config::UserDiagramPreset& preset) {
-    preset.kind = settings.diagramKind;
-    if (const int quantity = quantityOfKind(settings, settings.diagramKind)) preset.quantity = quantity;
-    if (settings.diagramKind == kWeekDiagram) {
-        preset.timeSportFlags = settings.timeSportFlags;
-        preset.loadSportFlags = settings.loadSportFlags;
+void storeIntoPreset(const config::DiagramChoice& diagram, config::UserDiagramPreset& preset) {
+    preset.kind = diagram.diagramKind;
+    if (const int quantity = quantityOfKind(diagram, diagram.diagramKind)) preset.quantity = quantity;
+    if (diagram.diagramKind == kWeekDiagram) {
+        preset.timeSportFlags = diagram.timeSportFlags;
+        preset.loadSportFlags = diagram.loadSportFlags;
     }
 }
 
-void loadFromPreset(const config::UserDiagramPreset& preset, config::ConfigStore& settings) {
-    settings.diagramKind = preset.kind;
+void loadFromPreset(const config::UserDiagramPreset& preset, config::DiagramChoice& diagram) {
+    diagram.diagramKind = preset.kind;
     // A preset file edited by hand may pair a kind with a code it cannot draw; the kind's own
     // quantity then stays.
-    int* quantity = quantitySlotOfKind(settings, preset.kind);
-    if (quantity && config::isQuantityOfKind(preset.kind, preset.quantity)) *quantity = preset.quantity;
+    int* quantity = quantitySlotOfKind(diagram, preset.kind);
+    if (quantity && kindOffersQuantity(preset.kind, preset.quantity)) *quantity = preset.quantity;
     if (preset.kind == kWeekDiagram) {
-        settings.timeSportFlags = preset.timeSportFlags;
-        settings.loadSportFlags = preset.loadSportFlags;
+        diagram.timeSportFlags = preset.timeSportFlags;
+        diagram.loadSportFlags = preset.loadSportFlags;
     }
 }
 
@@ -146,36 +146,36 @@ int quantityCodeOfMenuItem(int menuId) {
     return 0;
 }
 
-bool quantityItemChecked(const config::ConfigStore& settings, int menuId) {
+bool quantityItemChecked(const config::DiagramChoice& diagram, int menuId) {
     const int code = quantityCodeOfMenuItem(menuId);
     if (code == 0) return false;
-    const int kind = settings.diagramKind;
-    if (kind == kXyDiagram) return code == settings.xQuantity || code == settings.yQuantity;
+    const int kind = diagram.diagramKind;
+    if (kind == kXyDiagram) return code == diagram.xQuantity || code == diagram.yQuantity;
     if (kind == kWeekDiagram) {
-        if (const int bit = timeBitOf(code)) return (settings.timeSportFlags & bit) != 0;
-        if (const int bit = loadBitOf(code)) return (settings.loadSportFlags & bit) != 0;
+        if (const int bit = timeBitOf(code)) return (diagram.timeSportFlags & bit) != 0;
+        if (const int bit = loadBitOf(code)) return (diagram.loadSportFlags & bit) != 0;
     }
-    return code == quantityOfKind(settings, kind);
+    return code == quantityOfKind(diagram, kind);
 }
 
-void setDiagramQuantity(config::ConfigStore& settings, int code) {
-    const int kind = settings.diagramKind;
+void setDiagramQuantity(config::DiagramChoice& diagram, int code) {
+    const int kind = diagram.diagramKind;
     if (kind == kXyDiagram) {
-        if (config::isXQuantity(code)) settings.xQuantity = code;
-        if (config::isYQuantity(code)) settings.yQuantity = code;
-    } else if (int* quantity = quantitySlotOfKind(settings, kind)) {
-        if (config::isQuantityOfKind(kind, code)) *quantity = code;
+        if (isXQuantity(code)) diagram.xQuantity = code;
+        if (isYQuantity(code)) diagram.yQuantity = code;
+    } else if (int* quantity = quantitySlotOfKind(diagram, kind)) {
+        if (kindOffersQuantity(kind, code)) *quantity = code;
     }
-    settings.timeSportFlags ^= timeBitOf(code);
-    settings.loadSportFlags ^= loadBitOf(code);
+    diagram.timeSportFlags ^= timeBitOf(code);
+    diagram.loadSportFlags ^= loadBitOf(code);
 }
 
-void selectUserDiagram(config::ConfigStore& settings, int slot) {
-    if (slot < -1 || slot >= config::kUserDiagramCount || slot == settings.userDiagramSlot) return;
-    if (settings.userDiagramSlot >= 0 && settings.userDiagramSlot < config::kUserDiagramCount)
-        storeIntoPreset(settings, settings.userDiagrams[settings.userDiagramSlot]);
-    settings.userDiagramSlot = slot;
-    if (slot != -1) loadFromPreset(settings.userDiagrams[slot], settings);
+void selectUserDiagram(config::DiagramChoice& diagram, int slot) {
+    if (slot < -1 || slot >= config::kUserDiagramCount || slot == diagram.userDiagramSlot) return;
+    if (diagram.userDiagramSlot >= 0 && diagram.userDiagramSlot < config::kUserDiagramCount)
+        storeIntoPreset(diagram, diagram.userDiagrams[diagram.userDiagramSlot]);
+    diagram.userDiagramSlot = slot;
+    if (slot != -1) loadFromPreset(diagram.userDiagrams[slot], diagram);
 }
 
 }  // namespace sb::shell

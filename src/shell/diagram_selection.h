@@ -12,14 +12,14 @@ int quantityCodeOfMenuItem(int menuId);
 
 // Whether an axis menu item carries a check mark in the current state: the item of the current kind's
 // quantity, and in the week diagram also the sport items whose time or load bits are set.
-bool quantityItemChecked(const config::ConfigStore& settings, int menuId);
+bool quantityItemChecked(const config::DiagramChoice& diagram, int menuId);
 
 // Stores a chosen quantity code in the diagram state of the current kind. The per-sport time codes
 // 112…115 and load codes 121…124 toggle their sport bit for the week diagram whatever kind is shown.
-void setDiagramQuantity(config::ConfigStore& settings, int code);
+void setDiagramQuantity(config::DiagramChoice& diagram, int code);
 
 // Makes slot (0…4) the active preset, or none for -1: the preset left keeps the current diagram, the
 // preset taken gives its diagram to the current state. Other slots are ignored.
-void selectUserDiagram(config::ConfigStore& settings, int slot);
+void selectUserDiagram(config::DiagramChoice& diagram, int slot);
 
 }  // namespace sb::shell

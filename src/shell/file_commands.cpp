@@ -193,7 +193,7 @@ void savePlanAs(Application& app, MainWindowView& view, platform::Services& serv
 
 bool exitProgram(Application& app, MainWindowView& view, platform::Services& services) {
     if (!saveChangesFirst(app, view, services)) return false;
-    config::saveAllSettings(app.settings, app.year.currentFileName);
+    config::saveAllSettings(app.settings, app.diagram, app.year.currentFileName);
     config::saveRoutes(app.routes, app.paths.routesFilePath);
     view.destroy();
     services.quit(0);

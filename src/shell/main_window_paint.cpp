@@ -31,16 +31,16 @@ std::string distanceLine(const model::TrainingYear& year) {
     }
 }
 
-int quantityOfKind(const config::ConfigStore& settings, int kind) {
+int quantityOfKind(const config::DiagramChoice& diagram, int kind) {
     switch (kind) {
         case charts::kWeekOfYearDiagram:
-            return settings.weekOfYearQuantity;
+            return diagram.weekOfYearQuantity;
         case charts::kMonthOfYearDiagram:
-            return settings.monthOfYearQuantity;
+            return diagram.monthOfYearQuantity;
         case charts::kWeekDiagram:
-            return settings.weekQuantity;
+            return diagram.weekQuantity;
         case charts::kMonthDiagram:
-            return settings.monthQuantity;
+            return diagram.monthQuantity;
         default:
             return 0;
     }
@@ -80,13 +80,13 @@ std::array<std::string, 4> informationLines(const Application& app) {
 charts::DiagramRequest currentDiagramRequest(const Application& app) {
     const config::ConfigStore& settings = app.settings;
     charts::DiagramRequest request;
-    request.kind = settings.diagramKind;
-    request.code = quantityOfKind(settings, settings.diagramKind);
+    request.kind = app.diagram.diagramKind;
+    request.code = quantityOfKind(app.diagram, app.diagram.diagramKind);
     request.week = clampWeek(app.currentWeek);
     request.month = clampMonth(app.currentMonth);
     request.style = settings.displayStyle;
-    request.timeSportFlags = settings.timeSportFlags;
-    request.loadSportFlags = settings.loadSportFlags;
+    request.timeSportFlags = app.diagram.timeSportFlags;
+    request.loadSportFlags = app.diagram.loadSportFlags;
     request.sportMode = settings.sportMode;
     request.typeLabels = settings.trainingTypeLabels;
     for (std::size_t i = 0; i < request.typeColours.size(); ++i) {
@@ -102,7 +102,7 @@ void paintMainWindow(const Application& app, MainWindowView& view, platform::Can
     drawLogo(canvas, logoAt);
     if (app.settings.showStatusBar != 1) drawInformationLines(app, canvas);
     if (app.logoDone != 1) return;
-    const int kind = app.settings.diagramKind;
+    const int kind = app.diagram.diagramKind;
     if (kind >= charts::kWeekOfYearDiagram && kind <= charts::kMonthDiagram && app.year.planLoaded == 1) {
         drawBarDiagram(app, view, canvas);
     } else if (showsRecording(app)) {

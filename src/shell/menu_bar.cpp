@@ -51,7 +51,7 @@ std::string escapeMnemonics(std::string_view text) {
 
 MenuItem axisItem(const Application& app, std::string text, int id) {
     MenuItem item = MenuItem::command(std::move(text), id);
-    item.checked = quantityItemChecked(app.settings, id);
+    item.checked = quantityItemChecked(app.diagram, id);
     // The divided total time is offered in the plain bar style only.
     if (id == cmd::kAxisTimeBySport) item.greyed = app.settings.displayStyle != 1;
     return item;
@@ -155,7 +155,7 @@ MenuItem extrasMenu(const Application& app) {
 }
 
 MenuItem presetKindMenu(const Application& app) {
-    const int kind = app.settings.diagramKind;
+    const int kind = app.diagram.diagramKind;
     auto item = [kind](std::string text, int id, int itemKind) {
         return MenuItem::command(std::move(text), id, false, kind == itemKind);
     };
@@ -289,7 +289,7 @@ void addXyAxisMenus(const Application& app, Items& bar) {
 }
 
 void addAxisMenus(const Application& app, Items& bar) {
-    switch (app.settings.diagramKind) {
+    switch (app.diagram.diagramKind) {
         case charts::kWeekOfYearDiagram:
         case charts::kMonthOfYearDiagram:
             bar.push_back(MenuItem::popup("&Y-Achse", yearAxisItems(app)));
@@ -326,7 +326,7 @@ std::vector<MenuItem> buildMenuBar(const Application& app) {
     if (app.settings.polarSupport == 1) bar.push_back(heartRateMenu());
     if (app.settings.bikeComputerSupport == 1) bar.push_back(bikeComputerMenu());
     bar.push_back(extrasMenu(app));
-    if (app.settings.userDiagramSlot != -1) bar.push_back(presetKindMenu(app));
+    if (app.diagram.userDiagramSlot != -1) bar.push_back(presetKindMenu(app));
     addAxisMenus(app, bar);
     bar.push_back(helpMenu());
     for (MenuItem& popup : bar) greyDisabledCommands(app, popup.children);

@@ -7,14 +7,14 @@
 namespace sb::shell {
 
 ModalView::ModalView(Application& app, MainWindowView& view) : app_(app), view_(view) {
-    selectUserDiagram(app_.settings, -1);
-    rememberedKind_ = app_.settings.diagramKind;
-    app_.settings.diagramKind = charts::kNoDiagram;
+    selectUserDiagram(app_.diagram, -1);
+    rememberedKind_ = app_.diagram.diagramKind;
+    app_.diagram.diagramKind = charts::kNoDiagram;
     view_.repaint();
 }
 
 ModalView::~ModalView() {
-    app_.settings.diagramKind = rememberedKind_;
+    app_.diagram.diagramKind = rememberedKind_;
     view_.repaint();
 }
 

@@ -22,7 +22,7 @@ int valueBoxNumber(const MainWindowView& view) {
 
 // The week or month `value`, kept in range, becomes the shown one.
 void showWeekOrMonth(Application& app, MainWindowView& view, long long value) {
-    const int kind = app.settings.diagramKind;
+    const int kind = app.diagram.diagramKind;
     if (kind != charts::kWeekDiagram && kind != charts::kMonthDiagram) return;
     const int shown = int(std::clamp<long long>(value, 1, lastWeekOrMonth(app)));
     if (kind == charts::kWeekDiagram) {
@@ -55,11 +55,11 @@ void setTodaysWeekAndMonth(Application& app) {
 }
 
 int lastWeekOrMonth(const Application& app) {
-    return app.settings.diagramKind == charts::kMonthDiagram ? kLastMonth : kLastWeek;
+    return app.diagram.diagramKind == charts::kMonthDiagram ? kLastMonth : kLastWeek;
 }
 
 int shownWeekOrMonth(const Application& app) {
-    return app.settings.diagramKind == charts::kMonthDiagram ? clampMonth(app.currentMonth)
+    return app.diagram.diagramKind == charts::kMonthDiagram ? clampMonth(app.currentMonth)
                                                              : clampWeek(app.currentWeek);
 }
 
@@ -72,7 +72,7 @@ void showTypedWeekOrMonth(Application& app, MainWindowView& view) {
 }
 
 void restoreValueBox(const Application& app, MainWindowView& view) {
-    const int kind = app.settings.diagramKind;
+    const int kind = app.diagram.diagramKind;
     if (kind == charts::kWeekDiagram || kind == charts::kMonthDiagram)
         view.setValueBoxText(std::to_string(shownWeekOrMonth(app)));
 }

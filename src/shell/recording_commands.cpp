@@ -29,7 +29,7 @@ platform::FileDialogRequest recordingOpenRequest(int source) {
 
 void refreshSeries(Application& app) {
     RecordingState& state = app.recordings;
-    state.series = recordings::seriesOf(state.loaded.table, app.settings.xQuantity, app.settings.yQuantity);
+    state.series = recordings::seriesOf(state.loaded.table, app.diagram.xQuantity, app.diagram.yQuantity);
 }
 
 // Reads `path` and shows it as the X-Y diagram of time and pulse, or tells the user it cannot be read.
@@ -45,10 +45,10 @@ void readAndShow(Application& app, MainWindowView& view, platform::Services& ser
     (source == kPolarRecording ? state.heartRateFileLoaded : state.bikeComputerFileLoaded) = true;
     state.source = source;
     state.capabilityBits = state.loaded.capabilityBits();
-    app.settings.xQuantity = charts::kXyTime;
-    app.settings.yQuantity = charts::kXyPulse;
+    app.diagram.xQuantity = charts::kXyTime;
+    app.diagram.yQuantity = charts::kXyPulse;
     refreshSeries(app);
-    app.settings.diagramKind = charts::kXyDiagram;
+    app.diagram.diagramKind = charts::kXyDiagram;
     view.repaint();
 }
 
@@ -92,13 +92,13 @@ void evaluateRecording(const Application& app, platform::Services& services) {
 }
 
 void chooseXyQuantity(Application& app, MainWindowView& view, int menuId) {
-    setDiagramQuantity(app.settings, quantityCodeOfMenuItem(menuId));
+    setDiagramQuantity(app.diagram, quantityCodeOfMenuItem(menuId));
     refreshSeries(app);
     view.repaint();
 }
 
 bool showsRecording(const Application& app) {
-    return app.settings.diagramKind == charts::kXyDiagram &&
+    return app.diagram.diagramKind == charts::kXyDiagram &&
            (app.recordings.heartRateFileLoaded || app.recordings.bikeComputerFileLoaded);
 }
 

@@ -77,7 +77,7 @@ void initialiseApplication(Application& app, const config::ProgramPaths& paths) 
     app.recordings = RecordingState{};
     model::clearTrainingYear(app.year);
     config::openConfigFile(app.settings, paths.configFilePath);
-    config::loadAllSettings(app.settings);
+    config::loadAllSettings(app.settings, app.diagram);
     config::loadPulseZones(app.settings);
     app.year.currentFileName = app.settings.lastFile;
     app.menuBar = buildMenuBar(app);

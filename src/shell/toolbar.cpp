@@ -155,9 +155,9 @@ const std::array<ToolbarButton, kToolbarEntryCount>& toolbarButtons() {
     return kButtons;
 }
 
-std::string toolbarTooltip(const config::ConfigStore& settings, int commandId) {
+std::string toolbarTooltip(const config::DiagramChoice& diagram, int commandId) {
     if (const int slot = presetOfCommand(commandId); slot != -1) {
-        const config::UserDiagramPreset& preset = settings.userDiagrams[slot];
+        const config::UserDiagramPreset& preset = diagram.userDiagrams[slot];
         return charts::diagramCaption(preset.kind, preset.quantity);
     }
     return textOfCommand(commandId);

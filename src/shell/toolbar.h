@@ -32,7 +32,7 @@ struct ToolbarButton {
 const std::array<ToolbarButton, kToolbarEntryCount>& toolbarButtons();
 
 // The tooltip of a toolbar command; a preset button names the preset's diagram.
-std::string toolbarTooltip(const config::ConfigStore& settings, int commandId);
+std::string toolbarTooltip(const config::DiagramChoice& diagram, int commandId);
 
 // The full toolbar: every entry once, in table order.
 std::vector<int> defaultToolbarLayout();

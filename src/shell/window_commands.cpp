@@ -3,32 +3,32 @@
 #include "shell/window_commands.h"
 
 #include "charts/diagram_printing.h"
-#include "tools/standard_routes_dialog.h"
 #include "editor/athlete_dialog.h"
 #include "shell/diagram_selection.h"
 #include "shell/main_window_paint.h"
 #include "shell/recording_commands.h"
+#include "tools/standard_routes_dialog.h"
 
 namespace sb::shell {
 
 void showDiagram(Application& app, MainWindowView& view, int kind) {
-    selectUserDiagram(app.settings, -1);
-    app.settings.diagramKind = kind;
+    selectUserDiagram(app.diagram, -1);
+    app.diagram.diagramKind = kind;
     view.repaint();
 }
 
 void activatePreset(Application& app, MainWindowView& view, int slot) {
-    selectUserDiagram(app.settings, slot);
+    selectUserDiagram(app.diagram, slot);
     view.repaint();
 }
 
 void setPresetKind(Application& app, MainWindowView& view, int kind) {
-    app.settings.diagramKind = kind;
+    app.diagram.diagramKind = kind;
     view.repaint();
 }
 
 void chooseQuantity(Application& app, MainWindowView& view, int menuId) {
-    setDiagramQuantity(app.settings, quantityCodeOfMenuItem(menuId));
+    setDiagramQuantity(app.diagram, quantityCodeOfMenuItem(menuId));
     view.repaint();
 }
 

@@ -321,8 +321,8 @@ TEST_F(MainWindowTest, TheValueBoxTakesATypedWeekAndCheckMarksShowTheState) {
         EXPECT_TRUE(menuCommand(*window->menuBar(), id)->isChecked()) << id;
     };
     chooseTwice(cmd::kAxisTime);
-    EXPECT_EQ(state_.settings.weekQuantity, charts::kTime);
+    EXPECT_EQ(state_.diagram.weekQuantity, charts::kTime);
     dispatch(*window, cmd::kFirstPreset);
     chooseTwice(cmd::kPresetMonthDiagram);
-    EXPECT_EQ(state_.settings.diagramKind, charts::kMonthDiagram);
+    EXPECT_EQ(state_.diagram.diagramKind, charts::kMonthDiagram);
 }

@@ -29,6 +29,13 @@ std::string readFile(const fs::path& path) {
     return bytes.str();
 }
 
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
 class Cli : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -40,13 +47,15 @@ protected:
         data_ = data;
         dir_ = fs::temp_directory_path() / ("saisonbuch-cli-" + std::to_string(::getpid()) + "-" +
                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
+        fs::create_directories(dir_ / "home");
     }
     void TearDown() override { fs::remove_all(dir_); }
 
     CliRun run(const std::string& arguments) {
         fs::path err = dir_ / "stderr.txt";
-        std::string command = "'" + cli_ + "' " + arguments + " 2>'" + err.string() + "'";
+        // The tool reads the program's settings; a folder of the test's own keeps the user's away.
+        std::string command = "SAISONBUCH_HOME='" + (dir_ / "home").string() + "' '" + cli_ + "' " + arguments +
+                              " 2>'" + err.string() + "'";
         CliRun result;
         FILE* pipe = popen(command.c_str(), "r");
         std::array<char, 4096> buffer{};
@@ -89,6 +98,36 @@ TEST_F(Cli, FailuresExitWithOneLineOnStderr) {
         EXPECT_TRUE(result.out.empty()) << arguments;
     }
     EXPECT_EQ(run("--help").exitCode, 0);
+}
+
+// The user's own training-type labels, colours and sport mode reach the export and the diagrams, from
+// the program's train.cfg or the file --settings names; the tool never writes a settings file.
+TEST_F(Cli, ExportAndSeriesUseTheProgramsSettings) {
+    const std::string labels = "[KONFIG]\r\nSPORTART=2\r\nSOLL_IST_EINTRAG_1=Eigen1\r\nSOLL_IST_EINTRAG_2=Eigen2\r\n"
+                               "SOLL_IST_EINTRAG_3=Eigen3\r\nSOLL_IST_EINTRAG_4=Eigen4\r\n";
+    std::ofstream(dir_ / "home" / "train.cfg", std::ios::binary) << labels;
+    fs::path csv = dir_ / "own.csv";
+    ASSERT_EQ(run("export '" + plan("plan_2009.sb3") + "' '" + csv.string() + "'").exitCode, 0);
+    EXPECT_NE(readFile(csv).find(",Eigen"), std::string::npos);
+    CliRun types = run("series '" + plan("plan_2009.sb3") + "' --kind 2 --quantity 143");
+    EXPECT_EQ(linesOf(types.out).front().rfind("Slot;Gesamt;Eigen1;Eigen2;Eigen3;Eigen4;", 0), 0u) << types.err;
+    // Sport mode 2 (Laufen) leaves the bike time out of the split total time of January.
+    CliRun split = run("series '" + plan("plan_2009.sb3") + "' --kind 2 --quantity 117");
+    ASSERT_GE(linesOf(split.out).size(), 2u) << split.err;
+    EXPECT_EQ(linesOf(split.out)[1].substr(linesOf(split.out)[1].find(';', 2), 6), ";0.00;") << split.out;
+    EXPECT_EQ(readFile(dir_ / "home" / "train.cfg"), labels);
+
+    fs::path other = dir_ / "other.cfg";
+    std::ofstream(other, std::ios::binary) << "[KONFIG]\nSOLL_IST_EINTRAG_1=Anders\n";
+    CliRun named = run("series '" + plan("plan_2009.sb3") + "' --kind 1 --quantity 143 --settings '" + other.string() + "'");
+    EXPECT_EQ(linesOf(named.out).front().rfind("Slot;Gesamt;Anders;ausd. aerob;", 0), 0u) << named.err;
+    EXPECT_EQ(readFile(other), "[KONFIG]\nSOLL_IST_EINTRAG_1=Anders\n");
+    EXPECT_EQ(run("info '" + plan("plan_2009.sb3") + "' --settings '" + (dir_ / "none.cfg").string() + "'").exitCode, 1);
+
+    fs::remove(dir_ / "home" / "train.cfg");
+    CliRun defaults = run("series '" + plan("plan_2009.sb3") + "' --kind 1 --quantity 143");
+    EXPECT_EQ(linesOf(defaults.out).front().rfind("Slot;Gesamt;k. A.;ausd. aerob;", 0), 0u);
+    EXPECT_FALSE(fs::exists(dir_ / "home" / "train.cfg"));
 }
 
 TEST_F(Cli, ConvertKeepsACurrentPlanByteForByteAndMovesBetweenVersions) {
@@ -148,13 +187,6 @@ std::pair<unsigned, unsigned> pngSize(const std::string& bytes) {
     };
     if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0) return {0, 0};
     return {big(16), big(20)};
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
 }
 
 }  // namespace

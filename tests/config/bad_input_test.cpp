@@ -46,11 +46,12 @@ void exerciseProfile(const std::string& bytes) {
 
     // The whole settings round in memory: a profile without a path is never saved.
     ConfigStore store;
+    DiagramChoice diagram;
     store.file = parseProfileText(bytes);
-    loadAllSettings(store);
+    loadAllSettings(store, diagram);
     loadPulseZones(store);
     addToHistory(store, bytes.substr(0, 20));
-    saveAllSettings(store, bytes.substr(0, 30));
+    saveAllSettings(store, diagram, bytes.substr(0, 30));
     ASSERT_GE(store.sportMode, 1);
     ASSERT_LE(store.sportMode, 5);
     ASSERT_LE(store.history.size(), 9u);

@@ -11,51 +11,59 @@ using namespace sb::config::testing;
 
 namespace {
 
-ConfigStore startWith(const std::string& path) {
-    ConfigStore store;
-    openConfigFile(store, path);
-    loadAllSettings(store);
-    loadPulseZones(store);
-    return store;
+// The stored settings and the diagram choice after a start, in one object for brevity.
+struct Started : ConfigStore, DiagramChoice {};
+
+Started startWith(const std::string& path) {
+    Started started;
+    openConfigFile(started, path);
+    loadAllSettings(started, started);
+    loadPulseZones(started);
+    return started;
 }
 
 }  // namespace
 
-TEST(ConfigStore, FirstStartWritesTheDefaultsAndTheFinalSaveTheRest) {
+TEST(ConfigStore, FirstStartWritesTheDefaultsAndExitTheDiagramChoice) {
     ScratchDir dir;
     const std::string path = dir.file("train.cfg");
-    ConfigStore store = startWith(path);
+    Started store = startWith(path);
     EXPECT_EQ(readBytes(path), readBytes(goldenFile("fresh_train.cfg")));
-    EXPECT_EQ(store.trainingTypeLabels[9], "Wettkampf    ");
-    EXPECT_EQ(store.trainingTypeColours[3], 4226304);
-    EXPECT_EQ(store.pulseZones.colours[4], 8750846);
-    EXPECT_EQ(store.pulseZones.upper[5], 150);
-    EXPECT_EQ(store.pulseZones.lower[0], 0);
     EXPECT_EQ(store.pulseZones.lower[1], 151);
-    EXPECT_TRUE(store.lastFile.empty());
-    EXPECT_TRUE(store.history.empty());
+    EXPECT_TRUE(saveAllSettings(store, store, ""));
+    EXPECT_EQ(readBytes(path), readBytes(goldenFile("exit_fresh_train.cfg")));
+}
 
-    store.sportMode = 3;
-    store.trainingTypeLabels[1] = "Grundlagen \xe4";
-    store.diagramKind = 3;
-    store.weekQuantity = 128;
-    store.timeSportFlags = 5;
-    store.userDiagramSlot = 2;
-    store.userDiagrams[2] = {3, 127, 0, 9};
-    EXPECT_TRUE(saveAllSettings(store, "/home/anna/anna_2009.sb3"));
-    EXPECT_EQ(readBytes(path), readBytes(goldenFile("saved_train.cfg")));
+// Every value differs from its default and from the others, so a row that fills the wrong field shows.
+// After an exit the file is the same apart from its line ends.
+TEST(ConfigStore, EveryStoredValueReachesItsFieldAndAnExitKeepsTheFile) {
+    ScratchDir dir;
+    const std::string path = dir.file("train.cfg");
+    writeBytes(path, readBytes(goldenFile("custom_train.cfg")));
+    Started store = startWith(path);
+    EXPECT_EQ(std::vector<int>({store.autoLoad, store.autoOpenDayEditor, store.sportMode, store.triathlonBasic,
+                                store.showToolbar, store.showStatusBar, store.displayStyle, store.polarSupport,
+                                store.bikeComputerSupport, store.logoSeconds, store.historyMaxCount}),
+              std::vector<int>({0, 1, 2, 0, 0, 0, 3, 0, 1, 7, 3}));
+    EXPECT_EQ(store.lastFile, "/daten/pl\xe4ne/jan_2012.sb2");
+    EXPECT_EQ(store.trainingTypeLabels[0], "Ruhetag");
+    EXPECT_EQ(store.trainingTypeLabels[6], "Test ");
+    EXPECT_EQ(store.trainingTypeColours[9], 10);
+    EXPECT_EQ(store.history, (std::vector<std::string>{"/daten/pl\xe4ne/jan_2012.sb2", "/daten/alt.sbn"}));
+    EXPECT_EQ(std::vector<int>({store.diagramKind, store.weekOfYearQuantity, store.monthOfYearQuantity,
+                                store.weekQuantity, store.timeSportFlags, store.loadSportFlags, store.monthQuantity,
+                                store.yQuantity, store.xQuantity, store.userDiagramSlot}),
+              std::vector<int>({4, 120, 126, 127, 15, 6, 117, 142, 130, 4}));
+    const UserDiagramPreset& last = store.userDiagrams[4];
+    EXPECT_EQ(std::vector<int>({last.kind, last.quantity, last.timeSportFlags, last.loadSportFlags}),
+              std::vector<int>({5, 137, 9, 10}));
+    EXPECT_EQ(store.userDiagrams[1].quantity, 125);
+    EXPECT_EQ(store.pulseZones.count, 3);
+    EXPECT_EQ(store.pulseZones.lower[3], 161);
+    EXPECT_EQ(store.pulseZones.colours[4], 5);
 
-    // A second start reads back everything it saved, trailing blanks of labels included.
-    ConfigStore again = startWith(path);
-    EXPECT_EQ(readBytes(path), readBytes(goldenFile("saved_train.cfg")));
-    EXPECT_EQ(again.lastFile, "/home/anna/anna_2009.sb3");
-    EXPECT_EQ(again.sportMode, 3);
-    EXPECT_EQ(again.trainingTypeLabels, store.trainingTypeLabels);
-    EXPECT_EQ(again.weekQuantity, 128);
-    EXPECT_EQ(again.timeSportFlags, 5);
-    EXPECT_EQ(again.userDiagramSlot, 2);
-    EXPECT_EQ(again.userDiagrams[2].quantity, 127);
-    EXPECT_EQ(again.userDiagrams[2].loadSportFlags, 9);
+    EXPECT_TRUE(saveAllSettings(store, store, std::string(store.lastFile)));
+    EXPECT_EQ(readBytes(path), readBytes(goldenFile("exit_custom_train.cfg")));
 }
 
 TEST(ConfigStore, DamagedValuesTakeTheirDefaults) {
@@ -71,7 +79,7 @@ TEST(ConfigStore, DamagedValuesTakeTheirDefaults) {
                "Max_Bereich0=130\nFarbe_Bereich0=Vorgabe\nFarbe_Bereich1=Test\n"
                "[BENUTZER_1]\nDIAGRAMM_TYP=9\nMODUS=999\n[BENUTZER_2]\nDIAGRAMM_TYP=4\nMODUS=127\n"
                "[BENUTZER_3]\nDIAGRAMM_TYP=5\nMODUS=136\n");
-    ConfigStore store = startWith(path);
+    Started store = startWith(path);
     EXPECT_EQ(store.triathlonBasic, 1);
     EXPECT_EQ(store.logoSeconds, 3);
     EXPECT_EQ(store.sportMode, 5);
@@ -113,7 +121,7 @@ TEST(ConfigStore, DamagedValuesTakeTheirDefaults) {
     EXPECT_EQ(readBytes(path), profileText(loadProfileFile(path)));
 
     writeBytes(path, "[KONFIG]\nLOGOZEIT=10\nTRIATHLON_BASIC=0\n");
-    ConfigStore kept = startWith(path);
+    Started kept = startWith(path);
     EXPECT_EQ(kept.logoSeconds, 10);
     EXPECT_EQ(kept.triathlonBasic, 0);
 }
@@ -122,7 +130,7 @@ TEST(ConfigStore, RecentlyUsedListKeepsTheNewestFirst) {
     ScratchDir dir;
     const std::string path = dir.file("train.cfg");
     writeBytes(path, "[MENUE]\nMAX_ANZAHL=4\nANZAHL=4\nEINTRAG_0=a\nEINTRAG_1=b\nEINTRAG_2=c\nEINTRAG_3=d\n");
-    ConfigStore store = startWith(path);
+    Started store = startWith(path);
     ASSERT_EQ(store.history, (std::vector<std::string>{"a", "b", "c", "d"}));
     addToHistory(store, "c");
     EXPECT_EQ(store.history, (std::vector<std::string>{"c", "a", "b", "d"}));
@@ -136,7 +144,7 @@ TEST(ConfigStore, RecentlyUsedListKeepsTheNewestFirst) {
     EXPECT_EQ(startWith(path).history, store.history);
 
     // With the default length 0 the list stays empty.
-    ConfigStore fresh = startWith(dir.file("fresh.cfg"));
+    Started fresh = startWith(dir.file("fresh.cfg"));
     addToHistory(fresh, "/plans/a.sb3");
     EXPECT_TRUE(fresh.history.empty());
     EXPECT_EQ(profileString(fresh.file, "MENUE", "ANZAHL"), "0");
@@ -159,4 +167,21 @@ TEST(ConfigStore, SingleReadsAndWritesReachTheFileAtOnce) {
     EXPECT_EQ(readIntSetting(store, "EXPORT", "DATUM", 1, WriteBack::Yes), 1);
     EXPECT_EQ(readSetting(store, "KONFIG", "LABEL", "", WriteBack::No, buffer::label), std::string(49, 'x'));
     EXPECT_EQ(readBytes(path).substr(0, 20), "[EXPORT]\r\nDATUM=1\r\n[");
+}
+
+// A stored quantity is kept exactly when the diagram of its kind can draw it: the week diagram draws the
+// actual-by-type codes, though its menu does not offer them, and no counts.
+TEST(ConfigStore, QuantitiesFollowWhatTheirDiagramMenuOffers) {
+    ScratchDir dir;
+    const std::string path = dir.file("train.cfg");
+    writeBytes(path, "[WOCHEN_DIAGRAMM]\nMODUS=145\n[MONATS_DIAGRAMM]\nMODUS=111\n"
+                     "[BENUTZER_1]\nDIAGRAMM_TYP=4\nMODUS=150\n[BENUTZER_2]\nDIAGRAMM_TYP=3\nMODUS=107\n"
+                     "[BENUTZER_3]\nDIAGRAMM_TYP=3\nMODUS=150\n[MONATS_JAHRES_DIAGRAMM]\nMODUS=145\n");
+    Started store = startWith(path);
+    EXPECT_EQ(store.weekQuantity, 103);  // the week diagram's menu has no actual-plan quantities
+    EXPECT_EQ(store.monthOfYearQuantity, 145);
+    EXPECT_EQ(store.monthQuantity, 103);
+    EXPECT_EQ(store.userDiagrams[0].quantity, 150);
+    EXPECT_EQ(store.userDiagrams[1].quantity, 103);
+    EXPECT_EQ(store.userDiagrams[2].quantity, 103);
 }

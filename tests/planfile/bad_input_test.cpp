@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "model/training_types.h"
 #include "plan_fixtures.h"
 #include "planfile/legacy_plan_reader.h"
 #include "planfile/legacy_plan_writer.h"
@@ -52,7 +53,7 @@ void writeEverything(const TrainingYear& year) {
     PlanFileColumns all;
     all.withDateColumns = all.withKcal = all.withCumulativeKm = all.withAverages = 1;
     all.typeColumns = 2;
-    const TypeLabels labels = defaultTypeLabels();
+    const TypeLabels labels = sb::model::defaultTrainingTypeLabels();
     EXPECT_FALSE(formatPlanFile(year, all, labels).empty());
     EXPECT_FALSE(formatPlanFileV2(year, all, labels).empty());
     EXPECT_FALSE(formatPlanFileV1(year).empty());

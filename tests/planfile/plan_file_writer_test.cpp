@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "model/training_types.h"
 #include "plan_fixtures.h"
 #include "planfile/legacy_plan_writer.h"
 
@@ -40,7 +41,7 @@ TEST(PlanFileWriter, PlanFileMatchesTheFormatByteForByte) {
 }
 
 TEST(PlanFileWriter, ColumnSwitchesShapeTheExport) {
-    const auto labels = defaultTypeLabels();
+    const auto labels = sb::model::defaultTrainingTypeLabels();
     const auto year = exportFixture2008();
     EXPECT_EQ(fileBytes(goldenPath("plan_range.sb3")), formatPlanFile(year, exportRange(0), labels));
     EXPECT_EQ(fileBytes(goldenPath("export_dates.csv")), formatPlanFile(year, exportRange(), labels));
@@ -101,7 +102,7 @@ TEST(PlanFileWriter, OutOfRangeTypeDigitsStillNameALabel) {
     PlanFileColumns columns;
     columns.lastDay = 0;
     columns.typeColumns = 2;
-    const std::string text = formatPlanFile(year, columns, defaultTypeLabels());
+    const std::string text = formatPlanFile(year, columns, sb::model::defaultTrainingTypeLabels());
     EXPECT_NE(std::string::npos, text.find("kommentar\r\n,0.00,,0,0,,k. A.        "
                                            ",Kraftausdauer,,0.00,0,,0,0,,Kraftausdauer,Leistungstest,"));
     columns.typeColumns = 1;

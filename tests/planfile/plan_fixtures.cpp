@@ -160,11 +160,6 @@ TrainingYear everyFieldFilled(int planYear, int version) {
     return year;
 }
 
-TypeLabels defaultTypeLabels() {
-    return {"k. A.        ", "ausd. aerob  ", "ausd. anaerob", "grundl. ausd.", "intervalltr. ",
-            "Kraftausdauer", "Leistungstest", "Regenerations", "Techniktrain.", "Wettkampf    "};
-}
-
 std::string goldenPath(const std::string& name) {
     const char* root = std::getenv("SAISONBUCH_TEST_DATA");
     return std::string(root ? root : "tests/data") + "/planfile/" + name;

@@ -15,7 +15,6 @@ model::TrainingYear exportFixture2008();
 model::TrainingYear plan2009();
 // Every day and every odometer with every field the given format version stores set to a distinct value.
 model::TrainingYear everyFieldFilled(int planYear, int version);
-TypeLabels defaultTypeLabels();
 
 std::string goldenPath(const std::string& name);
 std::string fileBytes(const std::filesystem::path& path);

@@ -124,18 +124,19 @@ TEST_F(Dispatcher, EveryEnabledCommandDoesSomething) {
                                          {cmd::kShowMonthDiagram, charts::kMonthDiagram},
                                          {cmd::kShowWeekDiagram, charts::kWeekDiagram}};
     auto fingerprint = [this] {
+        const config::DiagramChoice& d = app.diagram;
         const config::ConfigStore& s = app.settings;
         return std::vector<int>{
-            s.diagramKind,    s.weekOfYearQuantity, s.monthOfYearQuantity, s.weekQuantity,   s.monthQuantity,
-            s.timeSportFlags, s.loadSportFlags,     s.userDiagramSlot,     s.showToolbar,    s.showStatusBar,
+            d.diagramKind,    d.weekOfYearQuantity, d.monthOfYearQuantity, d.weekQuantity,   d.monthQuantity,
+            d.timeSportFlags, d.loadSportFlags,     d.userDiagramSlot,     s.showToolbar,    s.showStatusBar,
             app.currentWeek,  app.currentMonth,     app.year.modified,     app.year.planYear};
     };
     for (int kind = charts::kNoDiagram; kind <= charts::kMonthDiagram; ++kind) {
         for (int preset : {-1, 0}) {
             auto reset = [&] {
                 app = start;
-                app.settings.diagramKind = kind;
-                app.settings.userDiagramSlot = preset;
+                app.diagram.diagramKind = kind;
+                app.diagram.userDiagramSlot = preset;
             };
             reset();
             std::set<int> ids;
@@ -204,13 +205,13 @@ TEST_F(Dispatcher, ADialogHidesTheDiagramAndBringsItBack) {
     dispatch(44);
     int kindWhileOpen = -1;
     services.scriptDialog("IDD_PERSONEN", [this, &kindWhileOpen](auto& dialog) {
-        kindWhileOpen = app.settings.diagramKind;
+        kindWhileOpen = app.diagram.diagramKind;
         dialog.type(203, "1.2.1980, Köln");
         dialog.press(212);
     });
     dispatch(30);
     EXPECT_EQ(0, kindWhileOpen);
-    EXPECT_EQ(2, app.settings.diagramKind);
+    EXPECT_EQ(2, app.diagram.diagramKind);
     EXPECT_EQ(0, app.year.modified);
     EXPECT_TRUE(view.hasMenuItem(209));
     expectNothingUnexpected();
@@ -219,7 +220,7 @@ TEST_F(Dispatcher, ADialogHidesTheDiagramAndBringsItBack) {
 TEST_F(Dispatcher, PrintingTheDiagramNeedsALoadedPlanAndAKind) {
     initialise();
     openSamplePlan();
-    app.settings.diagramKind = 0;
+    app.diagram.diagramKind = 0;
     dispatch(18);
     EXPECT_TRUE(services.printRequests().empty());
 
@@ -289,7 +290,7 @@ TEST_F(Dispatcher, TheDiagramIsPaintedOnlyAfterTheLogoAndWithAPlan) {
     initialise();
     openSamplePlan();
     app.settings.showStatusBar = 0;
-    app.settings.diagramKind = 4;
+    app.diagram.diagramKind = 4;
     app.currentMonth = 0;
     platform::headless::RecordingCanvas canvas({1200, 800});
     paintMainWindow(app, view, canvas);

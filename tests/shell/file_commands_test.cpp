@@ -87,11 +87,11 @@ TEST_F(FileCommands, CancellingAnyStepOfOpenSaveAsOrNewChangesNothing) {
     initialise();
     const std::string old = openSamplePlan();
     app.year.modified = 1;
-    app.settings.diagramKind = 1;
+    app.diagram.diagramKind = 1;
     services.answerMessages({Answer::Cancel});
     dispatch(11);
     EXPECT_EQ(old, app.year.currentFileName);
-    EXPECT_EQ(1, app.settings.diagramKind);
+    EXPECT_EQ(1, app.diagram.diagramKind);
 
     app.year.modified = 0;
     services.answerFileDialogError(platform::dialog_error::bufferTooSmall);
@@ -102,7 +102,7 @@ TEST_F(FileCommands, CancellingAnyStepOfOpenSaveAsOrNewChangesNothing) {
     dispatch(13);
     EXPECT_EQ(2u, services.messages().size());
     EXPECT_EQ(old, app.year.currentFileName);
-    EXPECT_EQ(1, app.settings.diagramKind);
+    EXPECT_EQ(1, app.diagram.diagramKind);
 
     // "Abbruch" in the athlete dialog of New: no file, and the open plan stays as it was.
     const model::TrainingYear before = app.year;

@@ -18,7 +18,7 @@ Application appWith(int sportMode, int version, int kind) {
     Application app;
     app.settings.sportMode = sportMode;
     app.year.planFileVersion = version;
-    app.settings.diagramKind = kind;
+    app.diagram.diagramKind = kind;
     return app;
 }
 
@@ -76,8 +76,8 @@ TEST(MenuBar, PopupsAndFileMenuInOrder) {
 
     app.settings.polarSupport = 0;
     app.settings.bikeComputerSupport = 1;
-    app.settings.userDiagramSlot = 2;
-    app.settings.diagramKind = 4;
+    app.diagram.userDiagramSlot = 2;
+    app.diagram.diagramKind = 4;
     bar = buildMenuBar(app);
     EXPECT_EQ(titles(bar),
               (std::vector<std::string>{"&Datei", "&Bearbeiten", "&Ansicht", "&Tools", "&Radcomputer",
@@ -172,27 +172,27 @@ TEST(MenuBar, DividedTotalTimeOnlyForBarStyle) {
 
 TEST(MenuBar, CheckMarksFromState) {
     Application app = appWith(5, 3, 3);
-    app.settings.weekQuantity = 128;
-    app.settings.timeSportFlags = 1 | 8;  // Rad, Schwimmen
-    app.settings.loadSportFlags = 4;      // Alternativ
+    app.diagram.weekQuantity = 128;
+    app.diagram.timeSportFlags = 1 | 8;  // Rad, Schwimmen
+    app.diagram.loadSportFlags = 4;      // Alternativ
     app.settings.showToolbar = 1;
     app.settings.showStatusBar = 0;
     EXPECT_EQ(checkedIds(buildMenuBar(app)), (std::vector<int>{64, 218, 221, 219, 232}));
 
-    app.settings.weekQuantity = 127;
+    app.diagram.weekQuantity = 127;
     app.settings.showToolbar = 0;
     app.settings.showStatusBar = 1;
     EXPECT_EQ(checkedIds(buildMenuBar(app)), (std::vector<int>{65, 221, 219, 228, 232}));
 
-    app.settings.diagramKind = 1;
-    app.settings.weekOfYearQuantity = 117;
+    app.diagram.diagramKind = 1;
+    app.diagram.weekOfYearQuantity = 117;
     EXPECT_EQ(checkedIds(buildMenuBar(app)), (std::vector<int>{65, 224}));
 }
 
 TEST(MenuBar, XyAxisMenusFollowTheRecording) {
     Application app = appWith(5, 3, 5);
-    app.settings.xQuantity = 130;
-    app.settings.yQuantity = 138;
+    app.diagram.xQuantity = 130;
+    app.diagram.yQuantity = 138;
     app.recordings.capabilityBits = 1 | 2 | 256;  // no bit 64: nothing to offer
     EXPECT_FALSE(popupNamed(buildMenuBar(app), "&Y-Achse"));
     EXPECT_FALSE(popupNamed(buildMenuBar(app), "&X-Achse"));

@@ -34,7 +34,7 @@ TEST_F(Recordings, OpeningAHeartRateFileShowsPulseOverTimeWithTheAxisMenus) {
     ASSERT_EQ(1u, services.fileDialogs().size());
     EXPECT_EQ("Pulsuhr (hrm) ", services.fileDialogs()[0].request.filters.at(0).description);
     EXPECT_EQ("*.hrm", services.fileDialogs()[0].request.filters.at(0).patterns);
-    EXPECT_EQ(5, app.settings.diagramKind);
+    EXPECT_EQ(5, app.diagram.diagramKind);
     EXPECT_EQ(1012u, app.recordings.series.y.size());
     EXPECT_FALSE(view.menuItem(cmd::kShowHeartRateFile).greyed);
     EXPECT_TRUE(view.menuItem(cmd::kXyAxisTime).checked);
@@ -43,7 +43,7 @@ TEST_F(Recordings, OpeningAHeartRateFileShowsPulseOverTimeWithTheAxisMenus) {
     EXPECT_FALSE(view.hasMenuItem(cmd::kXyAxisPower));  // the file has no power column
 
     dispatch(cmd::kXyAxisSpeed);
-    EXPECT_EQ(137, app.settings.yQuantity);
+    EXPECT_EQ(137, app.diagram.yQuantity);
     EXPECT_FLOAT_EQ(16.6f, app.recordings.series.y[0]);
     EXPECT_TRUE(view.menuItem(cmd::kXyAxisSpeed).checked);
     EXPECT_FALSE(view.menuItem(cmd::kXyAxisPulse).checked);
@@ -69,14 +69,14 @@ TEST_F(Recordings, AFileThatCannotBeReadKeepsTheRecordingShown) {
     dispatch(cmd::kOpenHeartRateFile);
     EXPECT_EQ(std::vector<LoggedMessage>{kOpenFailed}, services.messages());
     EXPECT_EQ(sampleHrm(), app.recordings.lastHeartRateFile);
-    EXPECT_EQ(137, app.settings.yQuantity);
+    EXPECT_EQ(137, app.diagram.yQuantity);
     EXPECT_EQ(1012u, app.recordings.loaded.table.size());
     services.answerFileDialogs({std::nullopt});
     dispatch(cmd::kOpenBikeComputerFile);  // cancelled: nothing at all
     EXPECT_EQ(1u, services.messages().size());
     EXPECT_FALSE(app.recordings.bikeComputerFileLoaded);
     dispatch(cmd::kShowHeartRateFile);  // the last file again, from time and pulse
-    EXPECT_EQ(135, app.settings.yQuantity);
+    EXPECT_EQ(135, app.diagram.yQuantity);
     expectNothingUnexpected();
 }
 

@@ -14,15 +14,15 @@ namespace sb::shell {
 namespace {
 
 TEST(Toolbar, PresetTooltipsNameTheirDiagram) {
-    config::ConfigStore settings;
-    EXPECT_EQ(toolbarTooltip(settings, cmd::kOpenPlan), "Öffnen");
-    EXPECT_EQ(toolbarTooltip(settings, cmd::kNextPeriod), "nächstes");
-    settings.userDiagrams[0] = {3, 128, 0, 0};
-    settings.userDiagrams[1] = {0, 103, 0, 0};
-    settings.userDiagrams[4] = {4, 144, 0, 0};
-    EXPECT_EQ(toolbarTooltip(settings, cmd::kFirstPreset), "W-Diagramm (Zeit)");
-    EXPECT_EQ(toolbarTooltip(settings, cmd::kFirstPreset + 1), "Kein Diagramm ausgewählt");
-    EXPECT_EQ(toolbarTooltip(settings, cmd::kLastPreset), "M-Diagramm (IST-Plan KM Laufen)");
+    config::DiagramChoice diagram;
+    EXPECT_EQ(toolbarTooltip(diagram, cmd::kOpenPlan), "Öffnen");
+    EXPECT_EQ(toolbarTooltip(diagram, cmd::kNextPeriod), "nächstes");
+    diagram.userDiagrams[0] = {3, 128, 0, 0};
+    diagram.userDiagrams[1] = {0, 103, 0, 0};
+    diagram.userDiagrams[4] = {4, 144, 0, 0};
+    EXPECT_EQ(toolbarTooltip(diagram, cmd::kFirstPreset), "W-Diagramm (Zeit)");
+    EXPECT_EQ(toolbarTooltip(diagram, cmd::kFirstPreset + 1), "Kein Diagramm ausgewählt");
+    EXPECT_EQ(toolbarTooltip(diagram, cmd::kLastPreset), "M-Diagramm (IST-Plan KM Laufen)");
 }
 
 class ToolbarLayout : public ::testing::Test {
