@@ -6,6 +6,7 @@
 #include "editor/athlete_dialog.h"
 #include "shell/diagram_selection.h"
 #include "shell/main_window_paint.h"
+#include "shell/recording_commands.h"
 #include "tools/standard_routes_dialog.h"
 
 namespace sb::shell {
@@ -47,14 +48,19 @@ void toggleStatusBar(Application& app, MainWindowView& view) {
 
 void printCurrentDiagram(Application& app, MainWindowView& view, platform::Services& services) {
     const charts::DiagramRequest request = currentDiagramRequest(app);
-    if (request.kind < charts::kWeekOfYearDiagram || request.kind > charts::kMonthDiagram) return;
-    if (app.year.planLoaded != 1) return;
+    const bool barDiagram = request.kind >= charts::kWeekOfYearDiagram &&
+                            request.kind <= charts::kMonthDiagram && app.year.planLoaded == 1;
+    if (!barDiagram && !showsRecording(app)) return;
     platform::PrintResult result = services.print({});
     if (!result.printer) {
         if (result.error != 0) {
             services.messageBox("Fehler beim Inintialisieren des\nDruckertreibers", "Fehler",
                                 platform::Buttons::Ok, platform::Icon::Exclamation);
         }
+        return;
+    }
+    if (!barDiagram) {
+        printRecordingDiagram(app, *result.printer);
         return;
     }
     if (request.kind == charts::kWeekDiagram) view.setValueBoxText(std::to_string(request.week));
