@@ -10,7 +10,7 @@
 #include "charts/diagram_printing.h"
 #include "cli/cli_commands.h"
 #include "cli/plan_loading.h"
-#include "cli/render_session.h"
+#include "cli/qt_session.h"
 #include "platform/qt/surface_render.h"
 
 namespace sb::cli {
@@ -80,7 +80,7 @@ bool printCalendarPdf(const CalendarCommandLine& line, const model::TrainingYear
     const calendars::CalendarGrid grid = gridOf(line, year, settings, charts::colour::white);
     const std::string name = std::string(line.control ? "Saisonbuchkontrolle_" : "Saisonbuch_") +
                              std::to_string(line.month) + "_" + std::to_string(year.planYear);
-    return charts::printOnUpperHalf(*pdfPrinter(line.outputPath), name, [&](platform::Canvas& canvas) {
+    return charts::printOnUpperHalf(*a4PdfPrinter(line.outputPath), name, [&](platform::Canvas& canvas) {
         calendars::drawCalendarGrid(canvas, grid, nullptr);
     });
 }
@@ -91,14 +91,14 @@ int runCalendar(const Arguments& arguments, const config::ConfigStore& settings)
     CalendarCommandLine line;
     std::string error;
     if (!parse(arguments, line, error)) return fail(error + kUsage);
-    const bool pdf = endsWith(line.outputPath, ".pdf");
-    if (!pdf && !endsWith(line.outputPath, ".png"))
+    const bool pdf = hasExtension(line.outputPath, ".pdf");
+    if (!pdf && !hasExtension(line.outputPath, ".png"))
         return fail("Ausgabe muss auf .png oder .pdf enden: " + line.outputPath);
     auto year = std::make_unique<model::TrainingYear>();
     if (loadPlan(line.planPath, *year) == 0) return 1;
-    RenderSession session;
-    const bool written =
-        pdf ? printCalendarPdf(line, *year, settings) : writeCalendarPng(line, *year, settings);
+    const bool written = withGuiApplication([&] {
+        return pdf ? printCalendarPdf(line, *year, settings) : writeCalendarPng(line, *year, settings);
+    });
     if (!written) return fail("Fehler beim Schreiben der Datei " + line.outputPath);
     return 0;
 }

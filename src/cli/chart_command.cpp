@@ -8,10 +8,10 @@
 #include "cli/cli_commands.h"
 #include "cli/diagram_options.h"
 #include "cli/plan_loading.h"
+#include "cli/qt_session.h"
 
 #include <memory>
 
-#include "cli/render_session.h"
 #include "platform/qt/surface_render.h"
 
 namespace sb::cli {
@@ -26,7 +26,7 @@ bool writeDiagramPng(const DiagramCommandLine& line, const model::TrainingYear& 
 }
 
 bool printDiagramPdf(const DiagramCommandLine& line, const model::TrainingYear& year) {
-    return charts::printDiagram(*pdfPrinter(line.outputPath), year, line.request);
+    return charts::printDiagram(*a4PdfPrinter(line.outputPath), year, line.request);
 }
 
 }  // namespace
@@ -39,13 +39,13 @@ int runChart(const Arguments& arguments, const config::ConfigStore& settings) {
                     " (Aufruf: saisonbuch-cli chart PLAN -o AUS.png|AUS.pdf --kind 1|2|3|4 --quantity CODE "
                     "[--week W] [--month M] [--style 1|2|3] [--time-sports BITS] [--load-sports BITS] "
                     "[--sport-mode 1..5])");
-    bool pdf = endsWith(line.outputPath, ".pdf");
-    if (!pdf && !endsWith(line.outputPath, ".png"))
+    bool pdf = hasExtension(line.outputPath, ".pdf");
+    if (!pdf && !hasExtension(line.outputPath, ".png"))
         return fail("Ausgabe muss auf .png oder .pdf enden: " + line.outputPath);
     auto year = std::make_unique<model::TrainingYear>();
     if (loadPlan(line.planPath, *year) == 0) return 1;
-    RenderSession session;
-    bool written = pdf ? printDiagramPdf(line, *year) : writeDiagramPng(line, *year);
+    bool written =
+        withGuiApplication([&] { return pdf ? printDiagramPdf(line, *year) : writeDiagramPng(line, *year); });
     if (!written) return fail("Fehler beim Schreiben der Datei " + line.outputPath);
     return 0;
 }

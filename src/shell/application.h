@@ -11,6 +11,8 @@
 #include "config/route_store.h"
 #include "model/training_year.h"
 #include "platform/menu.h"
+#include "recordings/loaded_recording.h"
+#include "recordings/recording_table.h"
 
 namespace sb::shell {
 
@@ -22,6 +24,8 @@ struct RecordingState {
     int capabilityBits = 0;            // what the loaded file holds; decides the X-Y axis menus
     std::string lastHeartRateFile;
     std::string lastBikeComputerFile;
+    recordings::LoadedRecording loaded;  // the samples of the last file read, and both readers' info
+    recordings::XySeries series;         // the columns the X-Y diagram shows now
 };
 
 struct Application {

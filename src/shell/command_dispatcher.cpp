@@ -15,6 +15,7 @@
 #include "shell/file_commands.h"
 #include "shell/modal_view.h"
 #include "shell/navigation.h"
+#include "shell/recording_commands.h"
 #include "shell/startup.h"
 #include "shell/window_commands.h"
 #include "shell/window_state.h"
@@ -26,6 +27,8 @@ namespace {
 using platform::Services;
 
 constexpr int kHelpAboutTopic = 50;
+constexpr int kPolar = recordings::kPolarRecording;
+constexpr int kBike = recordings::kBikeRecording;
 
 // The diagram kind of the show-diagram commands: the menu lists the month diagram before the week
 // diagram, so the ids do not follow the kinds.
@@ -69,7 +72,7 @@ const std::vector<CommandEntry>& commandTable() {
         {kPrintOverview, kPrintOverview, N::plan, F::modalView, nullptr},   // "PRINT_V3" / "PRINT_V2"
         {kExit, kExit, N::nothing, F::none,
          [](Application& a, MainWindowView& v, Services& s, int) { exitProgram(a, v, s); }},
-        {kPrintDiagram, kPrintDiagram, N::diagramOfPlan, F::none,
+        {kPrintDiagram, kPrintDiagram, N::printableDiagram, F::none,
          [](Application& a, MainWindowView& v, Services& s, int) { printCurrentDiagram(a, v, s); }},
         {kFirstHistoryEntry, kLastHistoryEntry, N::nothing, F::none,
          [](Application& a, MainWindowView& v, Services& s, int id) {
@@ -122,13 +125,24 @@ const std::vector<CommandEntry>& commandTable() {
          [](Application& a, MainWindowView&, Services& s, int) {
              platform::showHelpTopic(s, a.paths.helpFilePath, kHelpAboutTopic);
          }},
-        {kShowHeartRateFile, kShowHeartRateFile, N::heartRateFile, F::none, nullptr},
-        {kOpenHeartRateFile, kOpenHeartRateFile, N::nothing, F::none, nullptr},
-        {kHeartRateFileInfo, kHeartRateEvaluation, N::heartRateFile, F::none, nullptr},
-        {kShowBikeComputerFile, kShowBikeComputerFile, N::bikeComputerFile, F::none, nullptr},
-        {kOpenBikeComputerFile, kOpenBikeComputerFile, N::nothing, F::none, nullptr},
-        {kBikeComputerFileInfo, kBikeComputerEvaluation, N::bikeComputerFile, F::none, nullptr},
-        {kXyAxisTime, kXyAxisTemperature, N::xyDiagram, F::none, nullptr},
+        {kShowHeartRateFile, kShowHeartRateFile, N::heartRateFile, F::none,
+         [](Application& a, MainWindowView& v, Services& s, int) { showLastRecording(a, v, s, kPolar); }},
+        {kOpenHeartRateFile, kOpenHeartRateFile, N::nothing, F::none,
+         [](Application& a, MainWindowView& v, Services& s, int) { openRecording(a, v, s, kPolar); }},
+        {kHeartRateFileInfo, kHeartRateFileInfo, N::heartRateFile, F::none,
+         [](Application& a, MainWindowView&, Services& s, int) { showRecordingInfo(a, s, kPolar); }},
+        {kHeartRateEvaluation, kHeartRateEvaluation, N::heartRateFile, F::none,
+         [](Application& a, MainWindowView&, Services& s, int) { evaluateRecording(a, s); }},
+        {kShowBikeComputerFile, kShowBikeComputerFile, N::bikeComputerFile, F::none,
+         [](Application& a, MainWindowView& v, Services& s, int) { showLastRecording(a, v, s, kBike); }},
+        {kOpenBikeComputerFile, kOpenBikeComputerFile, N::nothing, F::none,
+         [](Application& a, MainWindowView& v, Services& s, int) { openRecording(a, v, s, kBike); }},
+        {kBikeComputerFileInfo, kBikeComputerFileInfo, N::bikeComputerFile, F::none,
+         [](Application& a, MainWindowView&, Services& s, int) { showRecordingInfo(a, s, kBike); }},
+        {kBikeComputerEvaluation, kBikeComputerEvaluation, N::bikeComputerFile, F::none,
+         [](Application& a, MainWindowView&, Services& s, int) { evaluateRecording(a, s); }},
+        {kXyAxisTime, kXyAxisTemperature, N::xyDiagram, F::none,
+         [](Application& a, MainWindowView& v, Services&, int id) { chooseXyQuantity(a, v, id); }},
         {kAxisKmBike, kAxisActualTimeOther, N::barDiagram, F::none,
          [](Application& a, MainWindowView& v, Services&, int id) { chooseQuantity(a, v, id); }},
         {kValueBox, kValueBox, N::weekOrMonthDiagram, F::none,
@@ -157,8 +171,8 @@ bool needsMet(const Application& app, Needs needs) {
             return year.planFileVersion != 0;
         case Needs::planWithTypes:
             return year.planFileVersion == 2 || year.planFileVersion == 3;
-        case Needs::diagramOfPlan:
-            return barDiagram && year.planFileVersion != 0;
+        case Needs::printableDiagram:
+            return (barDiagram && year.planFileVersion != 0) || showsRecording(app);
         case Needs::activePreset:
             return app.diagram.userDiagramSlot != -1;
         case Needs::barDiagram:
@@ -174,8 +188,7 @@ bool needsMet(const Application& app, Needs needs) {
         case Needs::bikeComputerFile:
             return recordings.bikeComputerFileLoaded;
         case Needs::xyDiagram:
-            return kind == charts::kXyDiagram &&
-                   (recordings.heartRateFileLoaded || recordings.bikeComputerFileLoaded);
+            return showsRecording(app);
     }
     return false;
 }

@@ -19,7 +19,7 @@ enum class Needs {
     nothing,
     plan,                // a plan is open
     planWithTypes,       // a plan of version 2 or 3
-    diagramOfPlan,       // a plan is open and one of the diagram kinds 1…4 is shown
+    printableDiagram,    // a plan's bar diagram (kinds 1…4) or a recording's X-Y diagram is shown
     activePreset,        // a user diagram preset is active
     barDiagram,          // one of the diagram kinds 1…4 is shown
     weekOrMonthDiagram,  // diagram kind 3 or 4 is shown

@@ -8,6 +8,7 @@
 #include "shell/logo.h"
 #include "shell/navigation.h"
 #include "shell/path_display.h"
+#include "shell/recording_commands.h"
 
 namespace sb::shell {
 
@@ -104,6 +105,9 @@ void paintMainWindow(const Application& app, MainWindowView& view, platform::Can
     const int kind = app.diagram.diagramKind;
     if (kind >= charts::kWeekOfYearDiagram && kind <= charts::kMonthDiagram && app.year.planLoaded == 1) {
         drawBarDiagram(app, view, canvas);
+    } else if (showsRecording(app)) {
+        charts::setupScreenFrame(canvas, {0, 0, size.width, size.height});
+        drawRecordingDiagram(app, canvas);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "editor/athlete_dialog.h"
 #include "shell/diagram_selection.h"
 #include "shell/main_window_paint.h"
+#include "shell/recording_commands.h"
 #include "tools/standard_routes_dialog.h"
 
 namespace sb::shell {
@@ -48,10 +49,15 @@ void toggleStatusBar(Application& app, MainWindowView& view) {
 
 void printCurrentDiagram(Application& app, MainWindowView& view, platform::Services& services) {
     const charts::DiagramRequest request = currentDiagramRequest(app);
-    if (request.kind < charts::kWeekOfYearDiagram || request.kind > charts::kMonthDiagram) return;
-    if (app.year.planLoaded != 1) return;
+    const bool barDiagram = request.kind >= charts::kWeekOfYearDiagram &&
+                            request.kind <= charts::kMonthDiagram && app.year.planLoaded == 1;
+    if (!barDiagram && !showsRecording(app)) return;
     std::unique_ptr<platform::Printer> printer = charts::choosePrinter(services);
     if (!printer) return;
+    if (!barDiagram) {
+        printRecordingDiagram(app, *printer);
+        return;
+    }
     if (request.kind == charts::kWeekDiagram) view.setValueBoxText(std::to_string(request.week));
     if (request.kind == charts::kMonthDiagram) view.setValueBoxText(std::to_string(request.month));
     charts::printDiagram(*printer, app.year, request);

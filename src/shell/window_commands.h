@@ -21,7 +21,7 @@ void chooseQuantity(Application& app, MainWindowView& view, int menuId);
 void toggleToolbar(Application& app, MainWindowView& view);
 void toggleStatusBar(Application& app, MainWindowView& view);
 
-// The shown bar diagram on the printer the user chooses.
+// The shown diagram (a bar diagram or the X-Y diagram of a recording) on the printer the user chooses.
 void printCurrentDiagram(Application& app, MainWindowView& view, platform::Services& services);
 
 // The athlete data and the standard routes; the dispatcher frames them in the modal view.

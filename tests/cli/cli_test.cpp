@@ -224,7 +224,59 @@ TEST_F(Cli, ChartRendersAnImageOfTheLogicalCanvasAndAPrintedPage) {
     ASSERT_EQ(page.exitCode, 0) << page.err;
     EXPECT_EQ(readFile(pdf).rfind("%PDF", 0), 0u);
 
-    EXPECT_EQ(run("chart '" + samplePlan() + "' -o '" + (dir_ / "x.gif").string() + "' --kind 1 --quantity 103").exitCode, 1);
+    EXPECT_EQ(
+        run("chart '" + samplePlan() + "' -o '" + (dir_ / "x.gif").string() + "' --kind 1 --quantity 103")
+            .exitCode,
+        1);
+}
+
+TEST_F(Cli, RecordingSummariesAndImagesForEveryHeartRateFile) {
+    fs::path home = dir_ / "home";
+    fs::create_directories(home);
+    std::ofstream(home / "train.cfg")
+        << "[X_Y_DIAGRAMM]\r\nAnzahl_Bereich=2\r\nMax_Bereich0=130\r\nMax_Bereich1=150\r\n";
+    setenv("SAISONBUCH_HOME", home.string().c_str(), 1);
+    std::size_t files = 0;
+    for (const auto& entry : fs::directory_iterator(fs::path(data_) / "recordings")) {
+        if (entry.path().extension() != ".hrm") continue;
+        SCOPED_TRACE(entry.path().filename().string());
+        ++files;
+        CliRun summary = run("recording '" + entry.path().string() + "' --summary");
+        ASSERT_EQ(summary.exitCode, 0) << summary.err;
+        const std::vector<std::string> lines = linesOf(summary.out);
+        ASSERT_GE(lines.size(), 9u);
+        EXPECT_EQ(lines[0].rfind("samples\t", 0), 0u);
+        EXPECT_EQ(lines[lines.size() - 2].rfind("zone1\t", 0), 0u);
+        EXPECT_EQ(lines.back().rfind("zone2\t", 0), 0u);
+        fs::path png = dir_ / (entry.path().stem().string() + ".png");
+        CliRun image = run("recording '" + entry.path().string() + "' -o '" + png.string() + "'");
+        ASSERT_EQ(image.exitCode, 0) << image.err;
+        EXPECT_EQ(pngSize(readFile(png)), (std::pair<unsigned, unsigned>{1400, 1000}));
+    }
+    EXPECT_EQ(files, 10u);
+
+    CliRun metric =
+        run("recording '" +
+            (fs::path(data_) / "recordings" / "ssaring_sportstracker_cycling-metric.hrm").string() +
+            "' --summary");
+    EXPECT_EQ(metric.out.find("samples\t3720\nseconds\t18595.0\ninterval\t5\nmodel\t\nhr_min\t81\n"), 0u)
+        << metric.out;
+    EXPECT_NE(metric.out.find("speed_max_kmh\t110.3\n"), std::string::npos);
+    EXPECT_NE(metric.out.find("altitude_max_m\t403.0\n"), std::string::npos);
+    EXPECT_EQ(metric.out.find("cadence_max"), std::string::npos);
+
+    fs::path pdf = dir_ / "speed.pdf";
+    CliRun page = run("recording '" +
+                      (fs::path(data_) / "recordings" / "teich_hrmparser_polarRS800-bike.hrm").string() +
+                      "' --x distance --y speed -o '" + pdf.string() + "'");
+    ASSERT_EQ(page.exitCode, 0) << page.err;
+    EXPECT_EQ(readFile(pdf).rfind("%PDF", 0), 0u);
+
+    CliRun missing = run("recording '" + (dir_ / "fehlt.dat").string() + "' --summary");
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("Fehler beim Öffnen der Datei"), std::string::npos);
+    EXPECT_EQ(run("recording x.hrm --y heart -o a.png").exitCode, 1);
+    unsetenv("SAISONBUCH_HOME");
 }
 
 TEST_F(Cli, CalendarDrawsAMonthAsImageOrPrintedPage) {

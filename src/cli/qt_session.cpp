@@ -1,6 +1,7 @@
 // The Qt session of the drawing subcommands.
-#include "cli/render_session.h"
+#include "cli/qt_session.h"
 
+#include <QGuiApplication>
 #include <QPrinter>
 #include <QtGlobal>
 
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_text.h"
 
 namespace sb::cli {
@@ -28,26 +30,30 @@ void quietQtMessage(QtMsgType type, const QMessageLogContext&, const QString& me
 
 }  // namespace
 
-bool endsWith(const std::string& text, const std::string& suffix) {
-    if (text.size() < suffix.size()) return false;
-    std::string tail = text.substr(text.size() - suffix.size());
-    for (char& c : tail) c = char(std::tolower(static_cast<unsigned char>(c)));
-    return tail == suffix;
-}
-
-RenderSession::RenderSession() {
+bool withGuiApplication(const std::function<bool()>& work) {
     chooseOffscreenWithoutDisplay();
     qInstallMessageHandler(quietQtMessage);
-    application_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    int argc = 1;
+    char name[] = "saisonbuch-cli";
+    char* argv[] = {name, nullptr};
+    QGuiApplication application(argc, argv);
+    return work();
 }
 
-std::unique_ptr<platform::qt::QtPrinter> pdfPrinter(const std::string& path) {
+std::unique_ptr<platform::Printer> a4PdfPrinter(const std::string& path) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(platform::qt::toQPath(path));
     printer->setPageSize(QPageSize(QPageSize::A4));
     printer->setPageOrientation(QPageLayout::Portrait);
     return std::make_unique<platform::qt::QtPrinter>(std::move(printer));
+}
+
+bool hasExtension(const std::string& path, const std::string& extension) {
+    if (path.size() < extension.size()) return false;
+    std::string tail = path.substr(path.size() - extension.size());
+    for (char& c : tail) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return tail == extension;
 }
 
 }  // namespace sb::cli

@@ -1,0 +1,22 @@
+// What the drawing subcommands share: a Qt session that works without a display and keeps Qt's own
+// notes off stderr, a PDF printer, and the check of an output file's extension.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/printer.h"
+
+namespace sb::cli {
+
+// Runs `work` while a QGuiApplication exists (offscreen when no display is set); returns its result.
+bool withGuiApplication(const std::function<bool()>& work);
+
+// A printer writing an A4 portrait PDF file, as a printed page of the program looks.
+std::unique_ptr<platform::Printer> a4PdfPrinter(const std::string& path);
+
+// The path ends with `extension` (".png"), in any letter case.
+bool hasExtension(const std::string& path, const std::string& extension);
+
+}  // namespace sb::cli

@@ -1,0 +1,106 @@
+// saisonbuch-cli recording FILE [--x time|distance] [--y QUANTITY] -o OUT.png|OUT.pdf, or --summary:
+// a heart-rate (.hrm) or bike-computer (.dat) recording drawn as the main window draws its X-Y
+// diagram, with the pulse zones of the settings, or its key figures as "name<TAB>value" lines.
+#include <cstdio>
+#include <map>
+
+#include "charts/chart_frame.h"
+#include "charts/diagram_quantity.h"
+#include "cli/cli_commands.h"
+#include "cli/qt_session.h"
+#include "config/config_store.h"
+#include "platform/qt/surface_render.h"
+#include "recordings/loaded_recording.h"
+#include "recordings/recording_summary.h"
+#include "recordings/xy_diagram.h"
+
+namespace sb::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "Aufruf: saisonbuch-cli recording DATEI.hrm|DATEI.dat [--x time|distance] "
+    "[--y pulse|distance|speed|cadence|altitude|power|balance] -o AUS.png|AUS.pdf  oder  --summary";
+
+struct RecordingCommandLine {
+    std::string inputPath;
+    std::string outputPath;
+    bool summary = false;
+    int xCode = charts::kXyTime;
+    int yCode = charts::kXyPulse;
+};
+
+const std::map<std::string, int> kXCodes{{"time", charts::kXyTime}, {"distance", charts::kXyDistance}};
+const std::map<std::string, int> kYCodes{
+    {"pulse", charts::kXyPulse},     {"distance", charts::kXyBikeDistance}, {"speed", charts::kXySpeed},
+    {"cadence", charts::kXyCadence}, {"altitude", charts::kXyAltitude},     {"power", charts::kXyPower},
+    {"balance", charts::kXyBalance}};
+
+bool parse(const Arguments& arguments, RecordingCommandLine& line, std::string& error) {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (argument == "--summary") {
+            line.summary = true;
+        } else if ((argument == "-o" || argument == "--x" || argument == "--y") && hasValue) {
+            const std::string& value = arguments[++i];
+            const auto& codes = argument == "--x" ? kXCodes : kYCodes;
+            if (argument == "-o") {
+                line.outputPath = value;
+            } else if (auto found = codes.find(value); found != codes.end()) {
+                (argument == "--x" ? line.xCode : line.yCode) = found->second;
+            } else {
+                error = "unbekannte Achse: " + argument + " " + value;
+                return false;
+            }
+        } else if (line.inputPath.empty() && argument.rfind("-", 0) != 0) {
+            line.inputPath = argument;
+        } else {
+            error = "unbekanntes Argument: " + argument;
+            return false;
+        }
+    }
+    if (line.inputPath.empty())
+        error = "keine Aufzeichnung angegeben";
+    else if (line.summary == !line.outputPath.empty())
+        error = "entweder -o AUS oder --summary angeben";
+    return error.empty();
+}
+
+bool writeDiagram(const RecordingCommandLine& line, const recordings::XySeries& series,
+                  const std::vector<recordings::PulseZone>& zones) {
+    if (hasExtension(line.outputPath, ".pdf"))
+        return recordings::printXyDiagram(*a4PdfPrinter(line.outputPath), series, zones);
+    namespace frame = charts::frame;
+    return platform::qt::writePng(line.outputPath, {frame::width, frame::height},
+                                  [&](platform::Canvas& canvas) {
+                                      charts::setupScreenFrame(canvas, {0, 0, frame::width, frame::height});
+                                      recordings::drawXyDiagram(canvas, series, zones);
+                                  });
+}
+
+}  // namespace
+
+int runRecording(const Arguments& arguments, const config::ConfigStore& settings) {
+    RecordingCommandLine line;
+    std::string error;
+    if (!parse(arguments, line, error)) return fail(error + " (" + kUsage + ")");
+    if (!line.summary && !hasExtension(line.outputPath, ".png") && !hasExtension(line.outputPath, ".pdf"))
+        return fail("Ausgabe muss auf .png oder .pdf enden: " + line.outputPath);
+    const int source = recordings::sourceOfPath(line.inputPath);
+    if (source == recordings::kNoRecording)
+        return fail("Aufzeichnung muss auf .hrm oder .dat enden: " + line.inputPath);
+    recordings::LoadedRecording recording;
+    if (!recordings::readRecording(source, line.inputPath, recording))
+        return fail("Fehler beim Öffnen der Datei " + line.inputPath);
+    const std::vector<recordings::PulseZone> zones = recordings::pulseZonesOf(settings.pulseZones);
+    if (line.summary) {
+        std::fputs(recordings::recordingSummary(recording, zones).c_str(), stdout);
+        return 0;
+    }
+    const recordings::XySeries series = recordings::seriesOf(recording.table, line.xCode, line.yCode);
+    if (!withGuiApplication([&] { return writeDiagram(line, series, zones); }))
+        return fail("Fehler beim Schreiben der Datei " + line.outputPath);
+    return 0;
+}
+
+}  // namespace sb::cli

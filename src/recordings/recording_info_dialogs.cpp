@@ -1,0 +1,144 @@
+// The info dialogs: fields filled once on opening, "&OK" closes.
+#include "recordings/recording_info_dialogs.h"
+
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "fileio/c_numbers.h"
+#include "model/text_encoding.h"
+
+namespace sb::recordings {
+
+namespace {
+
+using platform::ControlKind;
+using platform::ControlTemplate;
+using platform::DialogHost;
+using platform::DialogRect;
+namespace id = info_dialog;
+
+constexpr int kLabelX = 10;
+constexpr int kFieldX = 62;
+constexpr int kRowHeight = 16;
+
+std::string twoDigits(int value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d", value);
+    return text;
+}
+
+ControlTemplate label(const char* text, int row) {
+    return {platform::staticControlId, ControlKind::Static, text,
+            DialogRect{kLabelX, 12 + row * kRowHeight, 50, 10}};
+}
+
+ControlTemplate field(int control, int row, int x, int width) {
+    return {control, ControlKind::Edit, "", DialogRect{x, 10 + row * kRowHeight, width, 12},
+            platform::ControlFlag::ReadOnly};
+}
+
+// Three two-digit fields in a row: day.month.year or hours:minutes:seconds.
+void addTriple(std::vector<ControlTemplate>& list, const char* caption, int row, int first, int second,
+               int third, int thirdWidth) {
+    list.push_back(label(caption, row));
+    list.push_back(field(first, row, kFieldX, 18));
+    list.push_back(field(second, row, kFieldX + 22, 18));
+    list.push_back(field(third, row, kFieldX + 44, thirdWidth));
+}
+
+ControlTemplate okButton(int row) {
+    return {id::okButton, ControlKind::DefaultButton, "&OK", DialogRect{111, 14 + row * kRowHeight, 50, 14},
+            platform::ControlFlag::TabStop};
+}
+
+class InfoProcedure : public platform::DialogProcedure {
+  public:
+    explicit InfoProcedure(std::function<void(DialogHost&)> fill) : fill_(std::move(fill)) {}
+    void init(DialogHost& host) override { fill_(host); }
+    void command(DialogHost& host, int control, platform::Notification notification) override {
+        if (control == id::okButton && notification == platform::Notification::Clicked)
+            host.end(platform::dialogOk);
+    }
+
+  private:
+    std::function<void(DialogHost&)> fill_;
+};
+
+void setDate(DialogHost& host, const std::string& fileName, int day, int month, int year) {
+    host.setText(id::fileName, fileName);
+    host.setText(id::day, twoDigits(day));
+    host.setText(id::month, twoDigits(month));
+    host.setText(id::year, std::to_string(year));
+}
+
+void setClock(DialogHost& host, int first, int hours, int minutes, int seconds) {
+    host.setText(first, twoDigits(hours));
+    host.setText(first + 1, twoDigits(minutes));
+    host.setText(first + 2, twoDigits(seconds));
+}
+
+}  // namespace
+
+const platform::DialogTemplate& polarInfoTemplate() {
+    static const platform::DialogTemplate dialog = [] {
+        std::vector<ControlTemplate> list{label("Datei :", 0), field(id::fileName, 0, kFieldX, 200)};
+        addTriple(list, "Datum :", 1, id::day, id::month, id::year, 30);
+        addTriple(list, "Startzeit :", 2, id::hours, id::minutes, id::seconds, 18);
+        addTriple(list, "Dauer :", 3, id::lengthHours, id::lengthMinutes, id::lengthSeconds, 18);
+        list.push_back(label("Model :", 4));
+        list.push_back(field(id::model, 4, kFieldX, 80));
+        list.push_back(label("Einheiten :", 5));
+        list.push_back(field(id::units, 5, kFieldX, 200));
+        list.push_back(okButton(6));
+        return platform::DialogTemplate{"DIAGRAMM_INFO_POLAR", "Info", 272, 14 + 6 * kRowHeight + 22, list};
+    }();
+    return dialog;
+}
+
+const platform::DialogTemplate& bikeInfoTemplate() {
+    static const platform::DialogTemplate dialog = [] {
+        std::vector<ControlTemplate> list{label("Datei :", 0), field(id::fileName, 0, kFieldX, 200)};
+        addTriple(list, "Datum :", 1, id::day, id::month, id::year, 30);
+        addTriple(list, "Dauer :", 2, id::hours, id::minutes, id::seconds, 18);
+        list.push_back(label("Bemerkung :", 3));
+        list.push_back(field(id::remark, 3, kFieldX, 200));
+        list.push_back(label("Umfang :", 4));
+        list.push_back(field(id::circumference, 4, kFieldX, 40));
+        list.push_back({platform::staticControlId, ControlKind::Static, "m",
+                        DialogRect{kFieldX + 44, 12 + 4 * kRowHeight, 10, 10}});
+        list.push_back(label("Lap :", 5));
+        list.push_back(field(id::laps, 5, kFieldX, 40));
+        list.push_back(okButton(6));
+        return platform::DialogTemplate{"DIAGRAMM_INFO_RADCOMPUTER", "Info", 272, 14 + 6 * kRowHeight + 22,
+                                        list};
+    }();
+    return dialog;
+}
+
+void showPolarInfo(platform::Services& services, const std::string& fileName,
+                   const PolarRecordingInfo& info) {
+    InfoProcedure procedure([&](DialogHost& host) {
+        setDate(host, fileName, info.day, info.month, info.year);
+        setClock(host, id::hours, info.startHour, info.startMinute, info.startSecond);
+        setClock(host, id::lengthHours, info.lengthHours, info.lengthMinutes, info.lengthSeconds);
+        host.setText(id::model, info.model);
+        host.setText(id::units, (info.modeFlags & capability::usUnits) != 0
+                                    ? "US (mph, ft), umgerechnet in km/h und m"
+                                    : "metrisch (km/h, m)");
+    });
+    services.runModal(polarInfoTemplate(), procedure);
+}
+
+void showBikeInfo(platform::Services& services, const std::string& fileName, const BikeRecordingInfo& info) {
+    InfoProcedure procedure([&](DialogHost& host) {
+        setDate(host, fileName, info.day, info.month, info.year);
+        setClock(host, id::hours, info.durationHours, info.durationMinutes, info.durationSeconds);
+        host.setText(id::remark, model::cp1252ToUtf8(info.remark));
+        host.setText(id::circumference, fileio::formatFixed(info.wheelCircumference, 2));
+        host.setText(id::laps, std::to_string(info.lapCount));
+    });
+    services.runModal(bikeInfoTemplate(), procedure);
+}
+
+}  // namespace sb::recordings

@@ -1,0 +1,40 @@
+// The two info dialogs ("Info") of a loaded recording: DIAGRAMM_INFO_POLAR for a heart-rate monitor
+// file, DIAGRAMM_INFO_RADCOMPUTER for a bike-computer file. Every field is read-only.
+#pragma once
+
+#include <string>
+
+#include "platform/dialog.h"
+#include "platform/services.h"
+#include "recordings/bike_reader.h"
+#include "recordings/hrm_reader.h"
+
+namespace sb::recordings {
+
+namespace info_dialog {
+constexpr int okButton = 201;
+constexpr int fileName = 1000;
+constexpr int day = 1001;
+constexpr int month = 1002;
+constexpr int year = 1003;
+constexpr int hours = 1004;  // start time (heart-rate file) or duration (bike computer)
+constexpr int minutes = 1005;
+constexpr int seconds = 1006;
+constexpr int lengthHours = 1007;
+constexpr int lengthMinutes = 1008;
+constexpr int lengthSeconds = 1009;
+constexpr int model = 1010;
+constexpr int units = 1011;
+constexpr int remark = 1012;
+constexpr int circumference = 1013;
+constexpr int laps = 1014;
+}  // namespace info_dialog
+
+const platform::DialogTemplate& polarInfoTemplate();
+const platform::DialogTemplate& bikeInfoTemplate();
+
+// fileName: the recording's file name without its folder, UTF-8.
+void showPolarInfo(platform::Services& services, const std::string& fileName, const PolarRecordingInfo& info);
+void showBikeInfo(platform::Services& services, const std::string& fileName, const BikeRecordingInfo& info);
+
+}  // namespace sb::recordings

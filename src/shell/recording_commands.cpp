@@ -1,0 +1,113 @@
+// The recording commands. A file that cannot be read changes nothing: the diagram, its source and the
+// remembered path stay those of the recording shown before, and the user is told.
+#include "shell/recording_commands.h"
+
+#include "charts/diagram_quantity.h"
+#include "recordings/pulse_zones.h"
+#include "recordings/recording_info_dialogs.h"
+#include "recordings/xy_diagram.h"
+#include "recordings/zone_dialog.h"
+#include "shell/common_dialogs.h"
+#include "shell/diagram_selection.h"
+#include "shell/path_display.h"
+
+namespace sb::shell {
+
+namespace {
+
+using recordings::kBikeRecording;
+using recordings::kPolarRecording;
+
+std::string& lastPathOf(RecordingState& state, int source) {
+    return source == kPolarRecording ? state.lastHeartRateFile : state.lastBikeComputerFile;
+}
+
+platform::FileDialogRequest recordingOpenRequest(int source) {
+    if (source == kPolarRecording) return {"", {{"Pulsuhr (hrm) ", "*.hrm"}}, "", ""};
+    return {"", {{"Radcomputer (dat) ", "*.dat"}}, "", ""};
+}
+
+void refreshSeries(Application& app) {
+    RecordingState& state = app.recordings;
+    state.series = recordings::seriesOf(state.loaded.table, app.diagram.xQuantity, app.diagram.yQuantity);
+}
+
+// Reads `path` and shows it as the X-Y diagram of time and pulse, or tells the user it cannot be read.
+void readAndShow(Application& app, MainWindowView& view, platform::Services& services, int source,
+                 const std::string& path) {
+    RecordingState& state = app.recordings;
+    if (!recordings::readRecording(source, path, state.loaded)) {
+        services.messageBox("Fehler beim Öffnen der Datei", "Fehler", platform::Buttons::Ok,
+                            platform::Icon::Exclamation);
+        return;
+    }
+    lastPathOf(state, source) = path;
+    (source == kPolarRecording ? state.heartRateFileLoaded : state.bikeComputerFileLoaded) = true;
+    state.source = source;
+    state.capabilityBits = state.loaded.capabilityBits();
+    app.diagram.xQuantity = charts::kXyTime;
+    app.diagram.yQuantity = charts::kXyPulse;
+    refreshSeries(app);
+    app.diagram.diagramKind = charts::kXyDiagram;
+    view.repaint();
+}
+
+std::vector<recordings::PulseZone> zonesOf(const Application& app) {
+    return recordings::pulseZonesOf(app.settings.pulseZones);
+}
+
+}  // namespace
+
+void openRecording(Application& app, MainWindowView& view, platform::Services& services, int source) {
+    const auto chosen = services.openFileName(recordingOpenRequest(source));
+    if (!chosen) {
+        reportDialogError(services);
+        return;
+    }
+    readAndShow(app, view, services, source, *chosen);
+}
+
+void showLastRecording(Application& app, MainWindowView& view, platform::Services& services, int source) {
+    const std::string path = lastPathOf(app.recordings, source);
+    readAndShow(app, view, services, source, path);
+}
+
+void showRecordingInfo(const Application& app, platform::Services& services, int source) {
+    const RecordingState& state = app.recordings;
+    if (source == kPolarRecording) {
+        recordings::showPolarInfo(services, pathDisplayText(fileNameOfPath(state.lastHeartRateFile)),
+                                  state.loaded.polar);
+    } else {
+        recordings::showBikeInfo(services, pathDisplayText(fileNameOfPath(state.lastBikeComputerFile)),
+                                 state.loaded.bike);
+    }
+}
+
+void evaluateRecording(const Application& app, platform::Services& services) {
+    const recordings::RecordingTable& table = app.recordings.loaded.table;
+    const recordings::ZoneStatistics statistics =
+        recordings::computeZoneStatistics(recordings::columnOf(table, charts::kXyTime),
+                                          recordings::columnOf(table, charts::kXyPulse), zonesOf(app));
+    recordings::showZoneEvaluation(services, app.settings.pulseZones, statistics);
+}
+
+void chooseXyQuantity(Application& app, MainWindowView& view, int menuId) {
+    setDiagramQuantity(app.diagram, quantityCodeOfMenuItem(menuId));
+    refreshSeries(app);
+    view.repaint();
+}
+
+bool showsRecording(const Application& app) {
+    return app.diagram.diagramKind == charts::kXyDiagram &&
+           (app.recordings.heartRateFileLoaded || app.recordings.bikeComputerFileLoaded);
+}
+
+void drawRecordingDiagram(const Application& app, platform::Canvas& canvas) {
+    recordings::drawXyDiagram(canvas, app.recordings.series, zonesOf(app));
+}
+
+bool printRecordingDiagram(const Application& app, platform::Printer& printer) {
+    return recordings::printXyDiagram(printer, app.recordings.series, zonesOf(app));
+}
+
+}  // namespace sb::shell

@@ -1,0 +1,144 @@
+// The bike-computer reader: the values of a well-formed file, and files cut or damaged anywhere, which
+// must fail or lose only their incomplete last sample, never hang or read past their end.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "recordings/bike_reader.h"
+
+namespace sb::recordings {
+namespace {
+
+std::string lap(const std::string& number) {
+    std::string block = "\xFE";
+    block += std::string("\x01\x00\x00\x00\x02\x00\x00\x00\x03\x00\x04", 11);
+    block += (number + std::string(7, '\0')).substr(0, 7);
+    return block;
+}
+
+// Header with cadence and two laps, circumference 2.1 m, 95.5 minutes, then the samples.
+std::string bikeFile(const std::string& samples, bool cadence = true) {
+    std::string bytes = "\x01";
+    if (cadence)
+        bytes +=
+            "\xFD"
+            "Cadenz=1";
+    bytes += lap("12.5") + "\x07" + lap("3") + "\xFF";
+    bytes +=
+        "2.1R7S95.5PMorgenrunde \xFC"
+        "ber den Berg//";
+    return bytes + samples;
+}
+
+TEST(BikeReader, ReadsSamplesDateAndHeader) {
+    RecordingTable table;
+    BikeRecordingInfo info;
+    ASSERT_TRUE(parseBikeRecording(bikeFile(std::string("\x82\x0A\x5A\x84\x0A\x5B", 6)),
+                                   "/fahrten/070615a.dat", table, info));
+    ASSERT_EQ(2u, table.size());
+    EXPECT_FLOAT_EQ(15, table[1][kTimeSlot]);
+    EXPECT_FLOAT_EQ(132, table[1][kHeartRateSlot]);
+    EXPECT_NEAR(0.021, table[0][kDistanceSlot], 1e-6);
+    EXPECT_NEAR(0.042, table[1][kDistanceSlot], 1e-6);
+    EXPECT_NEAR(5.04, table[1][kSpeedSlot], 1e-5);
+    EXPECT_FLOAT_EQ(91, table[1][kCadenceSlot]);
+    EXPECT_EQ(2007, info.year);
+    EXPECT_EQ(6, info.month);
+    EXPECT_EQ(15, info.day);
+    EXPECT_EQ(1, info.durationHours);
+    EXPECT_EQ(35, info.durationMinutes);
+    EXPECT_EQ(30, info.durationSeconds);
+    EXPECT_EQ(
+        "Morgenrunde \xFC"
+        "ber den Berg",
+        info.remark);
+    EXPECT_FLOAT_EQ(2.1f, info.wheelCircumference);
+    EXPECT_EQ(2, info.lapCount);
+    EXPECT_FLOAT_EQ(12.5f, info.laps[0].value);
+    EXPECT_EQ(65 | 2, info.flags);
+}
+
+TEST(BikeReader, UsesTheWheelOfTheFileAndReadsFilesWithoutCadence) {
+    std::string bytes = bikeFile(std::string("\x78\x0A\x79\x14\x7A", 5), false);
+    bytes.replace(bytes.find("2.1R"), 4, "2.0R");
+    RecordingTable table;
+    BikeRecordingInfo info;
+    ASSERT_TRUE(parseBikeRecording(bytes, "7.dat", table, info));
+    ASSERT_EQ(2u, table.size());  // the odd last byte is no sample
+    EXPECT_NEAR(4.8, table[0][kSpeedSlot], 1e-5);
+    EXPECT_NEAR(9.6, table[1][kSpeedSlot], 1e-5);
+    EXPECT_FLOAT_EQ(0, table[1][kCadenceSlot]);
+    EXPECT_EQ(65, info.flags);
+    EXPECT_EQ(0, info.year);  // a name shorter than six characters gives no date
+
+    ASSERT_TRUE(parseBikeRecording(bikeFile(""), "070615.dat", table, info));
+    EXPECT_TRUE(table.empty());
+}
+
+TEST(BikeReader, RejectsDamagedHeadersAndKeepsThePreviousRecording) {
+    RecordingTable table(4);
+    BikeRecordingInfo info;
+    info.remark = "vorher";
+    std::string wrongMark = bikeFile("");
+    wrongMark.replace(wrongMark.find("Cadenz=1"), 8, "Cadenz=0");
+    EXPECT_FALSE(parseBikeRecording(wrongMark, "070615.dat", table, info));
+    std::string noSlash = bikeFile("");
+    noSlash.erase(noSlash.rfind('/'), 1);
+    noSlash += "X";
+    EXPECT_FALSE(parseBikeRecording(noSlash, "070615.dat", table, info));
+    EXPECT_FALSE(readBikeRecording("/nonexistent/070615.dat", table, info));
+    EXPECT_EQ(4u, table.size());
+    EXPECT_EQ("vorher", info.remark);
+}
+
+TEST(BikeReader, AFileCutAtEveryByteFailsOrLosesSamples) {
+    const std::string bytes = bikeFile(std::string("\x82\x0A\x5A\x84\x0A\x5B\x85\x0B\x5C", 9));
+    const std::size_t header = bytes.size() - 9;
+    for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
+        RecordingTable table;
+        BikeRecordingInfo info;
+        const bool read = parseBikeRecording(bytes.substr(0, cut), "070615.dat", table, info);
+        EXPECT_EQ(cut >= header, read) << cut;
+        if (read) {
+            EXPECT_EQ((cut - header) / 3, table.size()) << cut;
+        }
+    }
+}
+
+TEST(BikeReader, ScrambledFilesReadOrFailWithoutHarm) {
+    const std::string bytes = bikeFile(std::string(300, '\x50'));
+    std::mt19937 random(83);
+    for (int round = 0; round < 500; ++round) {
+        std::string scrambled = bytes;
+        for (int i = 0; i < 8; ++i) scrambled[random() % scrambled.size()] = char(random());
+        RecordingTable table;
+        BikeRecordingInfo info;
+        if (parseBikeRecording(scrambled, "070615.dat", table, info)) {
+            EXPECT_LE(table.size(), scrambled.size() / 2);
+            EXPECT_LE(info.remark.size(), kRemarkLength);
+        }
+    }
+}
+
+TEST(BikeReader, BoundsRemarkAndLapsButReadsEverySample) {
+    std::string bytes =
+        "\xFD"
+        "Cadenz=1";
+    for (int i = 0; i < 1000; ++i) bytes += lap("1");
+    bytes +=
+        "\xFF"
+        "2.1R0S60P" +
+        std::string(10000, 'x') + "//";
+    for (int i = 0; i < 20000; ++i) bytes += std::string("\x80\x05\x50", 3);
+    RecordingTable table;
+    BikeRecordingInfo info;
+    ASSERT_TRUE(parseBikeRecording(bytes, "070615.dat", table, info));
+    EXPECT_EQ(1000, info.lapCount);
+    EXPECT_EQ(kKeptLaps, info.laps.size());
+    EXPECT_EQ(kRemarkLength, info.remark.size());
+    EXPECT_EQ(20000u, table.size());
+    EXPECT_NEAR(20000 * 5 * 2.1 * 0.001, table.back()[kDistanceSlot], 1e-3);
+}
+
+}  // namespace
+}  // namespace sb::recordings

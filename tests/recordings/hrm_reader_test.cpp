@@ -1,0 +1,180 @@
+// The heart-rate file reader against real monitor files and against the files a user might also
+// meet: odd column sets, US units, beat-to-beat recordings, cut, overlong and damaged files.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "fileio/file_bytes.h"
+#include "recording_test_data.h"
+#include "recordings/hrm_reader.h"
+
+namespace sb::recordings {
+namespace {
+
+struct Expected {
+    const char* file;
+    std::size_t samples;
+    float lastSecond;
+    float heartRateMin, heartRateMax;  // of the samples with a signal
+    float speedMax;                    // km/h; -1: no speed column
+    float altitudeMin, altitudeMax;    // m; -1: no altitude column
+    int bits;
+};
+
+// Independently counted from the files: rows of [HRData], units converted where the SMode says US.
+const Expected kFiles[] = {
+    {"GoldenCheetah_GoldenCheetah_06021201.hrm", 2150, 10745, 72, 168, -1, 286.5f, 445.0f, 64 | 4 | 128},
+    {"GoldenCheetah_GoldenCheetah_09052101.hrm", 843, 4210, 74, 159, 58.1f, 117.3f, 208.8f, 64 | 7 | 128},
+    {"GoldenCheetah_GoldenCheetah_10092501.hrm", 1012, 5055, 87, 192, 36.6f, 274, 298, 64 | 7},
+    {"pcolby_bipolar_training-sessions-1912463368.hrm", 181, 180, 67, 125, 31.2f, 133, 134, 64 | 31},
+    {"ssaring_sportstracker_cycling-english.hrm", 205, 3060, 83, 232, 107.67f, 221.0f, 277.4f, 64 | 5 | 128},
+    {"ssaring_sportstracker_cycling-metric.hrm", 3720, 18595, 81, 166, 110.3f, 174, 403, 64 | 5},
+    {"ssaring_sportstracker_s410-sample.hrm", 110, 3270, 72, 178, -1, -1, -1, 0},
+    {"ssaring_sportstracker_s625x-sample.hrm", 858, 4285, 90, 170, 94.8f, 558, 586, 64 | 7},
+    {"teich_hrmparser_polarRS800-RR.hrm", 4591, 2408.06f, 69.5f, 146.3f, -1, -1, -1, 0},
+    {"teich_hrmparser_polarRS800-bike.hrm", 4953, 4952, 51, 155, 69.4f, 14, 41, 64 | 5},
+};
+
+float maxOf(const RecordingTable& table, int slot, bool positiveOnly, bool lowest) {
+    float best = lowest ? 1e9f : -1e9f;
+    for (const RecordingSample& sample : table) {
+        if (positiveOnly && sample[slot] <= 0) continue;
+        best = lowest ? std::min(best, sample[slot]) : std::max(best, sample[slot]);
+    }
+    return best;
+}
+
+TEST(HrmReader, ReadsEveryRealFileWithTheValuesTheUserSees) {
+    for (const Expected& expected : kFiles) {
+        SCOPED_TRACE(expected.file);
+        RecordingTable table;
+        PolarRecordingInfo info;
+        ASSERT_TRUE(readPolarRecording(recordingPath(expected.file), table, info));
+        ASSERT_EQ(expected.samples, table.size());
+        EXPECT_NEAR(expected.lastSecond, table.back()[kTimeSlot], 0.05);
+        EXPECT_NEAR(expected.heartRateMin, maxOf(table, kHeartRateSlot, true, true), 0.05);
+        EXPECT_NEAR(expected.heartRateMax, maxOf(table, kHeartRateSlot, true, false), 0.05);
+        EXPECT_EQ(expected.bits, info.modeFlags);
+        if (expected.speedMax >= 0) {
+            EXPECT_NEAR(expected.speedMax, maxOf(table, kSpeedSlot, false, false), 0.01);
+        }
+        if (expected.altitudeMin >= 0) {
+            EXPECT_NEAR(expected.altitudeMin, maxOf(table, kAltitudeSlot, false, true), 0.05);
+            EXPECT_NEAR(expected.altitudeMax, maxOf(table, kAltitudeSlot, false, false), 0.05);
+        }
+    }
+}
+
+TEST(HrmReader, TakesTheColumnsInTheirOrderWhateverTheFlagCombination) {
+    RecordingTable table;
+    PolarRecordingInfo info;
+    // Speed, cadence and altitude: cadence is the third column, not the altitude.
+    parsePolarRecording(hrmText("SMode=111000100\r\nInterval=5", "95\t166\t76\t285\r\n"), table, info);
+    EXPECT_FLOAT_EQ(16.6f, table[0][kSpeedSlot]);
+    EXPECT_FLOAT_EQ(76, table[0][kCadenceSlot]);
+    EXPECT_FLOAT_EQ(285, table[0][kAltitudeSlot]);
+    // Altitude alone, and speed with power but no altitude, still give the heart rate.
+    parsePolarRecording(hrmText("SMode=001000100", "79\t1220\r\n"), table, info);
+    EXPECT_FLOAT_EQ(79, table[0][kHeartRateSlot]);
+    EXPECT_FLOAT_EQ(1220, table[0][kAltitudeSlot]);
+    EXPECT_EQ(64 | 4, info.modeFlags);
+    parsePolarRecording(hrmText("SMode=100100100", "120\t300\t250\r\n"), table, info);
+    EXPECT_FLOAT_EQ(250, table[0][kPowerSlot]);
+    EXPECT_EQ(64 | 1 | 8, info.modeFlags);
+    // Balance and pedalling index share one column; air pressure of version 107 is read past.
+    parsePolarRecording(hrmText("Version=107\r\nSMode=000011101", "130\t9001\t1013\r\n"), table, info);
+    EXPECT_FLOAT_EQ(9001, table[0][kBalanceSlot]);
+    // The columns follow the SMode even when its cycling character is clear.
+    parsePolarRecording(hrmText("SMode=10000000", "130\t250\r\n"), table, info);
+    EXPECT_FLOAT_EQ(25, table[0][kSpeedSlot]);
+    EXPECT_EQ(64 | 1, info.modeFlags);
+}
+
+TEST(HrmReader, ConvertsUsUnitsAndReadsBeatToBeatIntervals) {
+    RecordingTable table;
+    PolarRecordingInfo info;
+    parsePolarRecording(hrmText("SMode=10100011\r\nInterval=15", "100\t100\t1000\r\n100\t100\t1000\r\n"),
+                        table, info);
+    EXPECT_NEAR(16.09344, table[0][kSpeedSlot], 1e-4);
+    EXPECT_NEAR(304.8, table[0][kAltitudeSlot], 1e-3);
+    EXPECT_NEAR(16.09344 * 15 / 3600, table[1][kDistanceSlot], 1e-6);
+    EXPECT_EQ(128, info.modeFlags & 128);
+
+    parsePolarRecording(hrmText("Interval=238", "1000\r\n500\r\n0\r\n"), table, info);
+    ASSERT_EQ(3u, table.size());
+    EXPECT_FLOAT_EQ(1.0f, table[0][kTimeSlot]);
+    EXPECT_FLOAT_EQ(1.5f, table[1][kTimeSlot]);
+    EXPECT_FLOAT_EQ(120, table[1][kHeartRateSlot]);
+    EXPECT_FLOAT_EQ(0, table[2][kHeartRateSlot]);
+}
+
+TEST(HrmReader, ReadsParamsWithDefaultsAndShortValues) {
+    RecordingTable table;
+    PolarRecordingInfo info;
+    parsePolarRecording(
+        hrmText("Monitor=12\r\nDate=200604\r\nStartTime=9:05\r\nLength=1:02:03.4\r\nInterval=0\r\n"
+                "SMode=1",
+                "150\r\n151\r\n152\r\n"),
+        table, info);
+    EXPECT_EQ("S710/720i", info.model);
+    EXPECT_EQ(2006, info.year);
+    EXPECT_EQ(4, info.month);
+    EXPECT_EQ(0, info.day);
+    EXPECT_EQ(9, info.startHour);
+    EXPECT_EQ(5, info.startMinute);
+    EXPECT_EQ(0, info.startSecond);
+    EXPECT_EQ(3, info.lengthSeconds);
+    EXPECT_EQ(5, info.interval);
+    EXPECT_FLOAT_EQ(10, table[2][kTimeSlot]);
+    EXPECT_FLOAT_EQ(0, table[0][kSpeedSlot]);  // announced by the SMode, missing in the line
+
+    parsePolarRecording("[HRData]\n1\n", table, info);
+    EXPECT_EQ("", info.model);
+    EXPECT_EQ(2000, info.year);
+    EXPECT_EQ(12, info.startHour);
+    parsePolarRecording("[Params]\r\nMonitor=8\r\n", table, info);
+    EXPECT_EQ("", info.model);
+    EXPECT_TRUE(table.empty());
+}
+
+TEST(HrmReader, ReadsLongLinesWholeAndLargeFilesWithoutLimit) {
+    std::string data = "140" + std::string(400, ' ') + "\t999\r\n";
+    for (int i = 0; i < 100000; ++i) data += "150\r\n";
+    RecordingTable table;
+    PolarRecordingInfo info;
+    parsePolarRecording(hrmText("Interval=1", data), table, info);
+    ASSERT_EQ(100001u, table.size());
+    EXPECT_FLOAT_EQ(140, table[0][kHeartRateSlot]);
+    EXPECT_FLOAT_EQ(100000, table.back()[kTimeSlot]);
+}
+
+TEST(HrmReader, FailsOnlyForUnreadableFilesAndLeavesTheTableAlone) {
+    RecordingTable table(3);
+    PolarRecordingInfo info;
+    info.model = "S410";
+    EXPECT_FALSE(readPolarRecording(recordingPath("missing.hrm"), table, info));
+    EXPECT_FALSE(readPolarRecording(recordingPath(""), table, info));
+    EXPECT_EQ(3u, table.size());
+    EXPECT_EQ("S410", info.model);
+}
+
+TEST(HrmReader, SurvivesCutAndScrambledFiles) {
+    std::string bytes;
+    ASSERT_EQ(fileio::ReadOutcome::Read,
+              fileio::readFileBytes(recordingPath("pcolby_bipolar_training-sessions-1912463368.hrm"), bytes));
+    RecordingTable table;
+    PolarRecordingInfo info;
+    for (std::size_t cut = 0; cut <= bytes.size(); cut += 7)
+        parsePolarRecording(bytes.substr(0, cut), table, info);
+    std::mt19937 random(13);
+    for (int round = 0; round < 200; ++round) {
+        std::string scrambled = bytes;
+        for (int i = 0; i < 40; ++i) scrambled[random() % scrambled.size()] = char(random());
+        parsePolarRecording(scrambled, table, info);
+        for (const RecordingSample& sample : table) ASSERT_TRUE(std::isfinite(sample[kDistanceSlot]));
+    }
+}
+
+}  // namespace
+}  // namespace sb::recordings

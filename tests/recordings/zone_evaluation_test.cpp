@@ -1,0 +1,133 @@
+// The zone statistics and the dialogs of a recording, driven as a user does: the zone evaluation with
+// its bar and pie, and the two info dialogs.
+#include <gtest/gtest.h>
+
+#include "platform/headless/headless_services.h"
+#include "recordings/recording_info_dialogs.h"
+#include "recordings/zone_charts.h"
+#include "recordings/zone_dialog.h"
+
+namespace sb::recordings {
+namespace {
+
+using platform::headless::CallKind;
+using platform::headless::HeadlessDialogHost;
+using platform::headless::HeadlessServices;
+namespace id = zone_dialog;
+
+config::PulseZones twoZones() {
+    config::PulseZones zones;
+    zones.count = 2;
+    zones.upper = {130, 150, 170, 180, 190, 150};
+    zones.lower = {0, 131, 151, 171, 181, 191};
+    zones.colours = {0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0xFF00FF};
+    return zones;
+}
+
+TEST(ZoneStatistics, CountsEachIntervalForTheFirstZoneHoldingTheLaterSample) {
+    const std::vector<float> x{0, 10, 20, 35, 40, 60};
+    const std::vector<float> y{200, 131, 130, 150, 151, 0};
+    const ZoneStatistics statistics = computeZoneStatistics(x, y, pulseZonesOf(twoZones()));
+    EXPECT_FLOAT_EQ(30, statistics.times[0]);  // 130 and the 0 at the end
+    EXPECT_FLOAT_EQ(25, statistics.times[1]);  // 131 and 150; 151 counts nowhere
+    EXPECT_FLOAT_EQ(0, statistics.times[2]);
+    EXPECT_NEAR(100.0 * 30 / 55, statistics.percentages[0], 1e-4);
+    EXPECT_NEAR(100.0 * 25 / 55, statistics.percentages[1], 1e-4);
+    EXPECT_FLOAT_EQ(0, computeZoneStatistics(x, y, {}).percentages[0]);
+}
+
+TEST(ZoneDialog, ShowsTimesSharesRangesAndOpensBarAndPie) {
+    HeadlessServices services;
+    ZoneStatistics statistics;
+    statistics.times = {30, 90, 0, 0, 0};
+    statistics.percentages = {25, 75, 0, 0, 0};
+    services.scriptDialog("DIAGRAMM_X_Y_BEREICH", [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ("Bereich", dialog.caption());
+        EXPECT_EQ("Bereich 2 :", dialog.text(id::firstLabel + 1));
+        EXPECT_EQ("90.0", dialog.text(id::firstTime + 1));
+        EXPECT_EQ("75.0", dialog.text(id::firstPercentage + 1));
+        EXPECT_EQ("(131 - 150)", dialog.text(id::firstRange + 1));
+        EXPECT_EQ(0x00FF00u, dialog.swatchColour(id::firstSwatch + 1));
+        EXPECT_TRUE(dialog.isEnabled(id::firstTime + 1));
+        EXPECT_FALSE(dialog.isEnabled(id::firstTime + 2));
+        EXPECT_FALSE(dialog.isEnabled(id::firstSwatch + 4));
+        dialog.press(id::barButton);
+        dialog.press(id::pieButton);
+        dialog.press(id::okButton);
+    });
+    platform::headless::RecordingCanvas bar, pie;
+    services.scriptDialog("DIAGRAMM_X_Y_TORTE", [&](HeadlessDialogHost& dialog) {
+        EXPECT_EQ("Balken", dialog.caption());
+        bar = dialog.paint(zone_chart_dialog::chart);
+        dialog.press(zone_chart_dialog::okButton);
+    });
+    services.scriptDialog("DIAGRAMM_X_Y_TORTE", [&](HeadlessDialogHost& dialog) {
+        EXPECT_EQ("Torte", dialog.caption());
+        pie = dialog.paint(zone_chart_dialog::chart);
+        dialog.press(zone_chart_dialog::okButton);
+    });
+    showZoneEvaluation(services, twoZones(), statistics);
+    EXPECT_TRUE(services.unexpected().empty()) << services.unexpected().front();
+
+    // A 368 × 288 frame: a bar 73 wide from x 148; 1 % is 2.592 high, the stack starts 14.4 up.
+    const auto bars = bar.callsOf(CallKind::Rectangle);
+    ASSERT_EQ(2u, bars.size());
+    EXPECT_EQ((platform::Rect{148, 209, 221, 274}), bars[0]->rect());
+    EXPECT_EQ((platform::Rect{148, 15, 221, 209}), bars[1]->rect());
+    EXPECT_EQ(0x00FF00u, bars[1]->brush().colour);
+    EXPECT_NE(nullptr, bar.findText("75.0 %"));
+    EXPECT_EQ(239, bar.findText("25.0 %")->points[0].x);
+
+    const auto slices = pie.callsOf(CallKind::Pie);
+    ASSERT_EQ(2u, slices.size());
+    EXPECT_EQ((platform::Rect{55, 15, 313, 273}), slices[0]->rect());
+    EXPECT_DOUBLE_EQ(90, slices[0]->startDegrees);
+    EXPECT_DOUBLE_EQ(90, slices[0]->sweepDegrees);
+    EXPECT_DOUBLE_EQ(180, slices[1]->startDegrees);
+    EXPECT_DOUBLE_EQ(270, slices[1]->sweepDegrees);
+}
+
+TEST(InfoDialogs, ShowTheRecordingsHeaders) {
+    HeadlessServices services;
+    PolarRecordingInfo polar;
+    polar.model = "S710/720i";
+    polar.year = 2002;
+    polar.month = 11;
+    polar.day = 3;
+    polar.startHour = 13;
+    polar.startMinute = 7;
+    polar.lengthMinutes = 51;
+    polar.modeFlags = 64 | 128;
+    services.scriptDialog("DIAGRAMM_INFO_POLAR", [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ("Info", dialog.caption());
+        EXPECT_EQ("tour.hrm", dialog.text(info_dialog::fileName));
+        EXPECT_EQ("03", dialog.text(info_dialog::day));
+        EXPECT_EQ("2002", dialog.text(info_dialog::year));
+        EXPECT_EQ("07", dialog.text(info_dialog::minutes));
+        EXPECT_EQ("51", dialog.text(info_dialog::lengthMinutes));
+        EXPECT_EQ("S710/720i", dialog.text(info_dialog::model));
+        EXPECT_EQ("US (mph, ft), umgerechnet in km/h und m", dialog.text(info_dialog::units));
+        dialog.press(info_dialog::okButton);
+    });
+    showPolarInfo(services, "tour.hrm", polar);
+
+    BikeRecordingInfo bike;
+    bike.remark =
+        "\xDC"
+        "berland";
+    bike.wheelCircumference = 2.096f;
+    bike.lapCount = 3;
+    bike.durationHours = 1;
+    services.scriptDialog("DIAGRAMM_INFO_RADCOMPUTER", [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ("01", dialog.text(info_dialog::hours));
+        EXPECT_EQ("Überland", dialog.text(info_dialog::remark));
+        EXPECT_EQ("2.10", dialog.text(info_dialog::circumference));
+        EXPECT_EQ("3", dialog.text(info_dialog::laps));
+        dialog.press(info_dialog::okButton);
+    });
+    showBikeInfo(services, "070615.dat", bike);
+    EXPECT_TRUE(services.unexpected().empty()) << services.unexpected().front();
+}
+
+}  // namespace
+}  // namespace sb::recordings
