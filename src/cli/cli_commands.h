@@ -17,6 +17,7 @@ int runConvert(const Arguments& arguments, const config::ConfigStore& settings);
 int runExport(const Arguments& arguments, const config::ConfigStore& settings);
 int runSeries(const Arguments& arguments, const config::ConfigStore& settings);
 int runChart(const Arguments& arguments, const config::ConfigStore& settings);
+int runCalendar(const Arguments& arguments, const config::ConfigStore& settings);
 int runRecording(const Arguments& arguments, const config::ConfigStore& settings);
 
 // Prints "saisonbuch-cli: <message>" on stderr and returns 1.

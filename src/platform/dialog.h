@@ -35,7 +35,7 @@ enum class ControlKind {
     DropDownList,  // a combo box whose text is always one of its items
     ComboEdit,     // a combo box with an edit field: free text or one of its items
     ListView,      // report mode: columns, rows, full-row selection, headers draggable to reorder columns
-    Canvas,        // painted by the procedure through a Canvas; receives mouse clicks
+    Canvas,        // painted by the procedure through a Canvas; receives clicks, and keys when TabStop
     ColourSwatch,  // a rectangle filled with the colour the procedure sets
 };
 
@@ -178,6 +178,12 @@ class DialogHost {
     virtual Services& services() = 0;
 };
 
+// Keys a Canvas control hears while it has the keyboard focus.
+enum class Key {
+    Left, Right, Up, Down, PageUp, PageDown, Enter, Space,
+    Digit0, Digit1, Digit2, Digit3, Digit4, Digit5, Digit6, Digit7, Digit8, Digit9,
+};
+
 // Events of one dialog. Every handler has a do-nothing default except close, which ends the
 // dialog with dialogCancel.
 class DialogProcedure {
@@ -192,6 +198,9 @@ class DialogProcedure {
     virtual void paint(DialogHost& host, int id, Canvas& canvas) {}
     // Left button pressed on a Canvas control, in device pixels of its client area.
     virtual void mouseDown(DialogHost& host, int id, Point at) {}
+    // A key on a Canvas control that has the keyboard focus. false: not used here, and the dialog
+    // treats it as usual (Enter presses the default button).
+    virtual bool keyDown(DialogHost& host, int id, Key key) { return false; }
     // The help key F1.
     virtual void help(DialogHost& host) {}
     // The close box or Escape.

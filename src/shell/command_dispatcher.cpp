@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "calendars/control_view.h"
+#include "calendars/planning_view.h"
 #include "charts/diagram_quantity.h"
 #include "editor/day_editor_command.h"
 #include "platform/help.h"
@@ -78,7 +80,10 @@ const std::vector<CommandEntry>& commandTable() {
          }},
         {kAthleteData, kAthleteData, N::plan, F::modalView,
          [](Application& a, MainWindowView&, Services& s, int) { editAthleteData(a, s); }},
-        {kPlanningView, kPlanningView, N::planWithTypes, F::modalView, nullptr},  // "SAISONBUCHUNG_NEU"
+        {kPlanningView, kPlanningView, N::planWithTypes, F::modalView,
+         [](Application& a, MainWindowView&, Services& s, int) {
+             calendars::runPlanningView(s, a.year, a.settings, a.paths.helpFilePath);
+         }},
         {kTrainingDays, kTrainingDays, N::plan, F::modalView,
          [](Application& a, MainWindowView& v, Services& s, int) { editTrainingDays(a, v, s); }},
         {kWeekList, kYearList, N::plan, F::modalView, nullptr},
@@ -86,7 +91,10 @@ const std::vector<CommandEntry>& commandTable() {
          [](Application& a, MainWindowView& v, Services&, int id) {
              showDiagram(a, v, diagramKindOfCommand(id));
          }},
-        {kControlView, kControlView, N::planWithTypes, F::modalView, nullptr},
+        {kControlView, kControlView, N::planWithTypes, F::modalView,
+         [](Application& a, MainWindowView&, Services& s, int) {
+             calendars::runControlView(s, a.year, a.settings, a.paths.helpFilePath);
+         }},
         {kFirstPreset, kLastPreset, N::plan, F::none,
          [](Application& a, MainWindowView& v, Services&, int id) {
              activatePreset(a, v, id - kFirstPreset);

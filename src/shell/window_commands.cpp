@@ -3,6 +3,7 @@
 #include "shell/window_commands.h"
 
 #include "charts/diagram_printing.h"
+#include "charts/printer_choice.h"
 #include "editor/athlete_dialog.h"
 #include "shell/diagram_selection.h"
 #include "shell/main_window_paint.h"
@@ -51,21 +52,15 @@ void printCurrentDiagram(Application& app, MainWindowView& view, platform::Servi
     const bool barDiagram = request.kind >= charts::kWeekOfYearDiagram &&
                             request.kind <= charts::kMonthDiagram && app.year.planLoaded == 1;
     if (!barDiagram && !showsRecording(app)) return;
-    platform::PrintResult result = services.print({});
-    if (!result.printer) {
-        if (result.error != 0) {
-            services.messageBox("Fehler beim Inintialisieren des\nDruckertreibers", "Fehler",
-                                platform::Buttons::Ok, platform::Icon::Exclamation);
-        }
-        return;
-    }
+    std::unique_ptr<platform::Printer> printer = charts::choosePrinter(services);
+    if (!printer) return;
     if (!barDiagram) {
-        printRecordingDiagram(app, *result.printer);
+        printRecordingDiagram(app, *printer);
         return;
     }
     if (request.kind == charts::kWeekDiagram) view.setValueBoxText(std::to_string(request.week));
     if (request.kind == charts::kMonthDiagram) view.setValueBoxText(std::to_string(request.month));
-    charts::printDiagram(*result.printer, app.year, request);
+    charts::printDiagram(*printer, app.year, request);
 }
 
 void editAthleteData(Application& app, platform::Services& services) {

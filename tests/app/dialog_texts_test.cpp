@@ -11,6 +11,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include "calendars/control_view.h"
+#include "calendars/control_view_v2.h"
+#include "calendars/planning_view.h"
 #include "editor/athlete_dialog.h"
 #include "editor/day_editor_layout.h"
 #include "editor/day_editor_templates.h"
@@ -37,6 +40,9 @@ std::vector<const platform::DialogTemplate*> everyDialog() {
         &editor::athleteTemplate(),
         &tools::standardRoutesTemplate(),
         &shell::printProgressTemplate(),
+        &calendars::planningViewTemplate(),
+        &calendars::controlViewTemplate(),
+        &calendars::controlViewV2Template(),
     };
     for (const editor::DayEditorLayout& layout : editor::dayEditorLayouts()) {
         dialogs.push_back(&editor::dayEditorTemplate(layout));
@@ -46,9 +52,13 @@ std::vector<const platform::DialogTemplate*> everyDialog() {
 
 void expectTextFits(const QWidget& window) {
     for (const QLabel* label : window.findChildren<QLabel*>()) {
-        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
-            << label->text().toStdString();
-        EXPECT_LE(label->fontMetrics().height(), label->height()) << label->text().toStdString();
+        // Lines break where the text says; a word-wrapped label breaks them itself.
+        const QStringList lines = label->text().split('\n');
+        for (const QString& line : lines) {
+            if (!label->wordWrap())
+                EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->width()) << line.toStdString();
+        }
+        EXPECT_LE(label->fontMetrics().height() * lines.size(), label->height()) << label->text().toStdString();
     }
     for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
         // Push buttons need room for their frame; check boxes and radio buttons for their indicator.

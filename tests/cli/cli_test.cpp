@@ -278,3 +278,28 @@ TEST_F(Cli, RecordingSummariesAndImagesForEveryHeartRateFile) {
     EXPECT_EQ(run("recording x.hrm --y heart -o a.png").exitCode, 1);
     unsetenv("SAISONBUCH_HOME");
 }
+
+TEST_F(Cli, CalendarDrawsAMonthAsImageOrPrintedPage) {
+    fs::path png = dir_ / "march.png";
+    fs::path pdf = dir_ / "control.pdf";
+    CliRun image = run("calendar '" + samplePlan() + "' --month 3 -o '" + png.string() + "'");
+    ASSERT_EQ(image.exitCode, 0) << image.err;
+    EXPECT_EQ(pngSize(readFile(png)), (std::pair<unsigned, unsigned>{1400, 1000}));
+
+    CliRun page = run("calendar '" + samplePlan() + "' --month 5 --control -o '" + pdf.string() + "'");
+    ASSERT_EQ(page.exitCode, 0) << page.err;
+    EXPECT_EQ(readFile(pdf).rfind("%PDF", 0), 0u);
+
+    CliRun noMonth = run("calendar '" + samplePlan() + "' --month 13 -o '" + png.string() + "'");
+    EXPECT_EQ(noMonth.exitCode, 1);
+    EXPECT_NE(noMonth.err.find("--month"), std::string::npos);
+
+    // The user's sport mode decides the rows: running alone draws another calendar.
+    fs::path running = dir_ / "running.png";
+    std::ofstream(dir_ / "running.cfg", std::ios::binary) << "[KONFIG]\r\nSPORTART=2\r\n";
+    ASSERT_EQ(run("calendar '" + samplePlan() + "' --month 3 -o '" + running.string() + "' --settings '" +
+                  (dir_ / "running.cfg").string() + "'")
+                  .exitCode,
+              0);
+    EXPECT_NE(readFile(running), readFile(png));
+}

@@ -217,6 +217,37 @@ TEST_F(Dispatcher, ADialogHidesTheDiagramAndBringsItBack) {
     expectNothingUnexpected();
 }
 
+TEST_F(Dispatcher, TheCalendarsHideTheDiagramAndPlanningShowsInTheTitle) {
+    initialise();
+    openSamplePlan();
+    dispatch(44);
+    EXPECT_FALSE(view.menuItem(31).greyed);
+    EXPECT_FALSE(view.menuItem(47).greyed);
+    int kindWhileOpen = -1;
+    services.scriptDialog("SAISONBUCHUNG_NEU", [this, &kindWhileOpen](auto& dialog) {
+        kindWhileOpen = app.diagram.diagramKind;
+        dialog.pressKey(3, platform::Key::Digit2);  // 1 January, Schwimmen
+        dialog.press(206);
+    });
+    dispatch(31);
+    EXPECT_EQ(0, kindWhileOpen);
+    EXPECT_EQ(2, app.diagram.diagramKind);
+    EXPECT_EQ(2000, app.year.days[0].plannedTypes);
+    EXPECT_NE(std::string::npos, view.title().find("*"));
+
+    services.scriptDialog("TRAININGSKONTROLLE_NEU", [](auto& dialog) { dialog.press(206); });
+    dispatch(47);
+    app.year.planFileVersion = 2;
+    services.scriptDialog("TRAININGSKONTROLLE_V2", [](auto& dialog) { dialog.press(206); });
+    dispatch(47);
+    app.year.planFileVersion = 1;
+    dispatch(47);
+    dispatch(31);
+    EXPECT_EQ((std::vector<std::string>{"SAISONBUCHUNG_NEU", "TRAININGSKONTROLLE_NEU", "TRAININGSKONTROLLE_V2"}),
+              services.dialogsOpened());
+    expectNothingUnexpected();
+}
+
 TEST_F(Dispatcher, PrintingTheDiagramNeedsALoadedPlanAndAKind) {
     initialise();
     openSamplePlan();

@@ -412,6 +412,19 @@ void HeadlessDialogHost::click(int id, Point at) {
     deliver([this, id, at](DialogProcedure& procedure) { procedure.mouseDown(*this, id, at); });
 }
 
+void HeadlessDialogHost::pressKey(int id, Key key) {
+    if (!usable(id, "typing on")) return;
+    if (kindOf(id) != ControlKind::Canvas) {
+        unexpected("pressing a key on control " + std::to_string(id) + ", which is no canvas");
+        return;
+    }
+    bool used = false;
+    deliver([this, id, key, &used](DialogProcedure& procedure) { used = procedure.keyDown(*this, id, key); });
+    if (used || key != Key::Enter || ended_) return;
+    for (const ControlTemplate& control : template_.controls)
+        if (control.kind == ControlKind::DefaultButton) press(control.id);
+}
+
 void HeadlessDialogHost::dragColumn(int id, int from, int to) {
     ControlState* state = usable(id, "dragging a column");
     if (!state) return;

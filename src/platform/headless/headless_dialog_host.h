@@ -91,6 +91,9 @@ class HeadlessDialogHost : public DialogHost {
     void rightClickHeader(int id);
     // Left button on a Canvas control, in device pixels of its client area.
     void click(int id, Point at);
+    // A key on a Canvas control; one the procedure does not use is Enter pressing the default button
+    // or nothing.
+    void pressKey(int id, Key key);
     // Drags the column header shown at display position `from` to display position `to`.
     void dragColumn(int id, int from, int to);
     void pressClose();

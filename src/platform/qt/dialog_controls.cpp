@@ -1,6 +1,8 @@
 // Creating the widgets of template controls and painting the canvas and swatch controls.
 #include "platform/qt/dialog_controls.h"
 
+#include <optional>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -13,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -135,7 +138,7 @@ QWidget* createWidget(const ControlTemplate& control, QWidget* parent) {
 
 bool takesTabStop(ControlKind kind) {
     return kind != ControlKind::Static && kind != ControlKind::Frame && kind != ControlKind::GroupBox &&
-           kind != ControlKind::ColourSwatch && kind != ControlKind::Canvas;
+           kind != ControlKind::ColourSwatch;
 }
 
 }  // namespace
@@ -192,9 +195,10 @@ QWidget* createControlWidget(const ControlTemplate& control, QWidget* parent, co
 
 CanvasControl::CanvasControl(QWidget* parent) : QWidget(parent) {}
 
-void CanvasControl::setHandlers(PaintHandler onPaint, ClickHandler onClick) {
+void CanvasControl::setHandlers(PaintHandler onPaint, ClickHandler onClick, KeyHandler onKey) {
     onPaint_ = std::move(onPaint);
     onClick_ = std::move(onClick);
+    onKey_ = std::move(onKey);
 }
 
 void CanvasControl::paintEvent(QPaintEvent*) {
@@ -204,6 +208,45 @@ void CanvasControl::paintEvent(QPaintEvent*) {
 
 void CanvasControl::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && onClick_) onClick_(event->position().toPoint());
+}
+
+namespace {
+
+std::optional<Key> keyOf(const QKeyEvent& event) {
+    const int code = event.key();
+    if (code >= Qt::Key_0 && code <= Qt::Key_9) return Key(int(Key::Digit0) + (code - Qt::Key_0));
+    switch (code) {
+        case Qt::Key_Left:
+            return Key::Left;
+        case Qt::Key_Right:
+            return Key::Right;
+        case Qt::Key_Up:
+            return Key::Up;
+        case Qt::Key_Down:
+            return Key::Down;
+        case Qt::Key_PageUp:
+            return Key::PageUp;
+        case Qt::Key_PageDown:
+            return Key::PageDown;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return Key::Enter;
+        case Qt::Key_Space:
+            return Key::Space;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+void CanvasControl::keyPressEvent(QKeyEvent* event) {
+    std::optional<Key> key = keyOf(*event);
+    if (key && onKey_ && onKey_(*key)) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 ColourSwatch::ColourSwatch(QWidget* parent) : QWidget(parent) {}

@@ -21,21 +21,25 @@ struct DialogUnits {
 
 DialogUnits dialogUnitsOf(const QFont& font);
 
-// Painted by the dialog procedure through a QtCanvas; reports left clicks in its own pixels.
+// Painted by the dialog procedure through a QtCanvas; reports left clicks in its own pixels, and the
+// keys it has a name for while it has the focus (a key the handler does not use goes to the dialog).
 class CanvasControl : public QWidget {
   public:
     using PaintHandler = std::function<void(QPainter&)>;
     using ClickHandler = std::function<void(QPoint)>;
+    using KeyHandler = std::function<bool(Key)>;
     explicit CanvasControl(QWidget* parent);
-    void setHandlers(PaintHandler onPaint, ClickHandler onClick);
+    void setHandlers(PaintHandler onPaint, ClickHandler onClick, KeyHandler onKey);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     PaintHandler onPaint_;
     ClickHandler onClick_;
+    KeyHandler onKey_;
 };
 
 // A rectangle in one colour with a thin black frame.

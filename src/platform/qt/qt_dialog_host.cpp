@@ -151,6 +151,11 @@ void QtDialogHost::connectControl(Control& entry) {
                     deliver([&](DialogProcedure& procedure) {
                         procedure.mouseDown(*this, id, {at.x(), at.y()});
                     });
+                },
+                [this, id](Key key) {
+                    bool used = false;
+                    deliver([&](DialogProcedure& procedure) { used = procedure.keyDown(*this, id, key); });
+                    return used;
                 });
             break;
         default:
