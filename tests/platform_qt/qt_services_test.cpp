@@ -32,6 +32,7 @@ struct BoxSeen {
     QString text;
     QString title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool titleFits = false;
 };
 
 void answerNextBox(BoxSeen& seen, const QString& answerText) {
@@ -41,6 +42,8 @@ void answerNextBox(BoxSeen& seen, const QString& answerText) {
         seen.text = box->text();
         seen.title = box->windowTitle();
         seen.icon = box->icon();
+        box->adjustSize();
+        seen.titleFits = box->width() > box->fontMetrics().horizontalAdvance(box->windowTitle()) + 100;
         for (QAbstractButton* button : box->buttons()) {
             seen.buttons << button->text();
             if (button->text() == answerText) button->click();
@@ -71,6 +74,11 @@ TEST(QtServices, MessageBoxesShowTheExactTextWithGermanButtons) {
     EXPECT_EQ(three.text, "<b>Speichern?</b>");
     three.buttons.sort();
     EXPECT_EQ(three.buttons, (QStringList{"Abbrechen", "Ja", "Nein"}));
+
+    BoxSeen shortText;
+    answerNextBox(shortText, "OK");
+    services.messageBox("0", "Tagesinformation für einen langen Tag", Buttons::Ok, Icon::Information);
+    EXPECT_TRUE(shortText.titleFits);
 
     BoxSeen single;
     answerNextBox(single, "OK");

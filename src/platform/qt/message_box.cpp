@@ -1,8 +1,10 @@
 // The message box: exact text and title, the German button texts and the icon of the request.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 #include "platform/qt/common_dialogs.h"
 #include "platform/qt/qt_text.h"
@@ -27,6 +29,17 @@ QMessageBox::Icon qtIcon(Icon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A short text makes a box so narrow that the window manager cuts its title ("Tag…ion"); a row as wide
+// as the title and the frame's buttons keeps it whole.
+void keepTitleWhole(QMessageBox& box) {
+    constexpr int kFrameButtonsWidth = 120;
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + kFrameButtonsWidth;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 }  // namespace
 
 Answer showMessageBox(QWidget* owner, const std::string& text, const std::string& title, Buttons buttons,
@@ -36,6 +49,7 @@ Answer showMessageBox(QWidget* owner, const std::string& text, const std::string
     box.setText(toQString(text));
     box.setWindowTitle(toQString(title));
     box.setIcon(qtIcon(icon));
+    keepTitleWhole(box);
     struct Choice {
         QMessageBox::StandardButton button;
         const char* text;
