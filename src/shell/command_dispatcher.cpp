@@ -16,6 +16,7 @@
 #include "shell/startup.h"
 #include "shell/window_commands.h"
 #include "shell/window_state.h"
+#include "tools/odometer_dialog.h"
 
 namespace sb::shell {
 
@@ -95,7 +96,10 @@ const std::vector<CommandEntry>& commandTable() {
         {kSearch, kSearch, N::plan, F::modalView, nullptr},  // search list "LISTE_SUCH"
         {kStandardRoutes, kStandardRoutes, N::plan, F::modalView,
          [](Application& a, MainWindowView&, Services& s, int) { editStandardRoutes(a, s); }},
-        {kOdometers, kOdometers, N::planWithTypes, F::modalView, nullptr},
+        {kOdometers, kOdometers, N::planWithTypes, F::modalView,
+         [](Application& a, MainWindowView&, Services& s, int) {
+             tools::editOdometers(s, a.year, a.paths.helpFilePath);
+         }},
         {kBasalMetabolism, kGearCalculator, N::nothing, F::modalView, nullptr},
         {kToggleToolbar, kToggleToolbar, N::nothing, F::none,
          [](Application& a, MainWindowView& v, Services&, int) { toggleToolbar(a, v); }},
