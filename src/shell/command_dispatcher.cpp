@@ -16,7 +16,10 @@
 #include "shell/startup.h"
 #include "shell/window_commands.h"
 #include "shell/window_state.h"
+#include "tools/basal_metabolism_dialog.h"
+#include "tools/body_mass_index_dialog.h"
 #include "tools/odometer_dialog.h"
+#include "tools/waist_hip_dialog.h"
 
 namespace sb::shell {
 
@@ -100,7 +103,19 @@ const std::vector<CommandEntry>& commandTable() {
          [](Application& a, MainWindowView&, Services& s, int) {
              tools::editOdometers(s, a.year, a.paths.helpFilePath);
          }},
-        {kBasalMetabolism, kGearCalculator, N::nothing, F::modalView, nullptr},
+        {kBasalMetabolism, kBasalMetabolism, N::nothing, F::modalView,
+         [](Application& a, MainWindowView&, Services& s, int) {
+             tools::runBasalMetabolismCalculator(s, a.settings, a.year, a.paths.helpFilePath);
+         }},
+        {kBodyMassIndex, kBodyMassIndex, N::nothing, F::modalView,
+         [](Application& a, MainWindowView&, Services& s, int) {
+             tools::runBodyMassIndexCalculator(s, a.settings, a.year, a.paths.helpFilePath);
+         }},
+        {kWaistHipRatio, kWaistHipRatio, N::nothing, F::modalView,
+         [](Application& a, MainWindowView&, Services& s, int) {
+             tools::runWaistHipCalculator(s, a.settings, a.year, a.paths.helpFilePath);
+         }},
+        {kGearCalculator, kGearCalculator, N::nothing, F::modalView, nullptr},
         {kToggleToolbar, kToggleToolbar, N::nothing, F::none,
          [](Application& a, MainWindowView& v, Services&, int) { toggleToolbar(a, v); }},
         {kToggleStatusBar, kToggleStatusBar, N::nothing, F::none,
