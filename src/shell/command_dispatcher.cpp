@@ -18,6 +18,7 @@
 #include "shell/window_state.h"
 #include "tools/basal_metabolism_dialog.h"
 #include "tools/body_mass_index_dialog.h"
+#include "tools/gear_calculator_dialog.h"
 #include "tools/odometer_dialog.h"
 #include "tools/waist_hip_dialog.h"
 
@@ -115,7 +116,10 @@ const std::vector<CommandEntry>& commandTable() {
          [](Application& a, MainWindowView&, Services& s, int) {
              tools::runWaistHipCalculator(s, a.settings, a.year, a.paths.helpFilePath);
          }},
-        {kGearCalculator, kGearCalculator, N::nothing, F::modalView, nullptr},
+        {kGearCalculator, kGearCalculator, N::nothing, F::modalView,
+         [](Application& a, MainWindowView&, Services& s, int) {
+             tools::runGearCalculator(s, a.settings, a.paths.helpFilePath);
+         }},
         {kToggleToolbar, kToggleToolbar, N::nothing, F::none,
          [](Application& a, MainWindowView& v, Services&, int) { toggleToolbar(a, v); }},
         {kToggleStatusBar, kToggleStatusBar, N::nothing, F::none,
