@@ -8,6 +8,7 @@
 
 #include "charts/diagram_quantity.h"
 #include "editor/day_editor_command.h"
+#include "options/options_sheet.h"
 #include "platform/help.h"
 #include "shell/command_ids.h"
 #include "shell/file_commands.h"
@@ -124,7 +125,8 @@ const std::vector<CommandEntry>& commandTable() {
          [](Application& a, MainWindowView& v, Services&, int) { toggleToolbar(a, v); }},
         {kToggleStatusBar, kToggleStatusBar, N::nothing, F::none,
          [](Application& a, MainWindowView& v, Services&, int) { toggleStatusBar(a, v); }},
-        {kOptions, kOptions, N::nothing, F::modalView, nullptr},  // options property sheet
+        {kOptions, kOptions, N::nothing, F::modalView,
+         [](Application& a, MainWindowView&, Services& s, int) { options::openOptions(s, a.settings); }},
         {kHelpContents, kHelpContents, N::nothing, F::none,
          [](Application& a, MainWindowView&, Services& s, int) {
              platform::showHelpTopic(s, a.paths.helpFilePath, 0);
