@@ -86,7 +86,7 @@ TEST_F(Dispatcher, GreyStateAndTitleFollowTheState) {
         if (!button.separator)
             EXPECT_EQ(commandEnabled(app, button.command), view.toolbarButtonEnabled(button.command))
                 << button.command;
-    for (int id : {cmd::kPrintOverview, cmd::kYearList, cmd::kOptions, cmd::kOpenHeartRateFile})
+    for (int id : {cmd::kPrintOverview, cmd::kYearList, cmd::kOpenHeartRateFile})
         EXPECT_TRUE(view.menuItem(id).greyed) << "no handler yet: " << id;
     EXPECT_FALSE(view.toolbarButtonEnabled(cmd::kYearList));
     const platform::MenuItem& exportMenu = view.menuBar()[0].children[5];
