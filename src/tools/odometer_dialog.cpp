@@ -38,6 +38,12 @@ std::string withDots(std::string text) {
     return text;
 }
 
+// Storing the values a slot already holds leaves the plan unchanged.
+bool sameStoredValues(const model::Odometer& a, const model::Odometer& b) {
+    return a.startDayIndex == b.startDayIndex && a.previousKm == b.previousKm && a.dueKm == b.dueKm &&
+           a.sportSelector == b.sportSelector && a.description == b.description && a.state == b.state;
+}
+
 }  // namespace
 
 const platform::DialogTemplate& odometerTemplate() {
@@ -66,8 +72,10 @@ const platform::DialogTemplate& odometerTemplate() {
             {id::dueKmField, ControlKind::Edit, "", {112, 160, 42, 12}, off, kKmInputLength},
             {platform::staticControlId, ControlKind::Static, "Beschreibung:", {16, 178, 92, 10}},
             {id::descriptionField, ControlKind::Edit, "", {112, 176, 150, 12}, off, int(kDescriptionLength)},
-            {platform::staticControlId, ControlKind::Static, "Auf welche Kilometer\nbezieht\nsich der\nZähler:",
-             {180, 128, 84, 40}, ControlFlag::MultiLine},
+            {platform::staticControlId, ControlKind::Static, "Auf welche Kilometer", {176, 128, 88, 10}},
+            {platform::staticControlId, ControlKind::Static, "bezieht", {176, 138, 88, 10}},
+            {platform::staticControlId, ControlKind::Static, "sich der", {176, 148, 88, 10}},
+            {platform::staticControlId, ControlKind::Static, "Zähler:", {176, 158, 88, 10}},
             {id::cyclingChoice, ControlKind::RadioButton, "nur radfahren", {268, 128, 76, 10},
              off | ControlFlag::GroupStart},
             {id::runningChoice, ControlKind::RadioButton, "nur laufen", {268, 142, 76, 10}, off},
@@ -226,8 +234,8 @@ void OdometerProcedure::applyChanges(DialogHost& host) {
                               "Eingabefehler im Feld Startdatum");
         return;
     }
-    year_.modified = 1;
     model::Odometer& odometer = year_.odometers[std::size_t(currentSlot_)];
+    const model::Odometer before = odometer;
     odometer.startDayIndex = model::dayOfYear(*day, *month, year_.planYear) - 1;
     std::string description =
         withDots(model::utf8ToCp1252(host.text(id::descriptionField)).substr(0, kDescriptionLength));
@@ -249,6 +257,7 @@ void OdometerProcedure::applyChanges(DialogHost& host) {
         if (host.isChecked(kChoices[k])) odometer.sportSelector = k + 1;
     }
     odometer.state = 1;
+    if (!sameStoredValues(before, odometer)) year_.modified = 1;
     for (int control : kEditControls) {
         if (host.dialogTemplate().control(control)->kind == ControlKind::Edit) host.setText(control, "");
     }

@@ -98,7 +98,10 @@ TEST_F(OdometerDialog, StoringCorrectsWhatItCanAndShowsTheOdometerAtOnce) {
 TEST_F(OdometerDialog, ChoosingSwitchingAndDeleting) {
     year.odometers[4] = {59, 100, 0, 20000, 2, "Schuhe", 0};
     year.odometers[7] = {0, 10, 0, 20, 1, "Kette", 1};
-    edit([](HeadlessDialogHost& dialog) {
+    edit([this](HeadlessDialogHost& dialog) {
+        dialog.choose(id::list, 1);
+        dialog.press(id::applyButton);
+        EXPECT_EQ(0, year.modified);  // stored as it was
         dialog.choose(id::list, 0);
         EXPECT_EQ("29", dialog.text(id::startDayField));
         EXPECT_EQ("2", dialog.text(id::startMonthField));
