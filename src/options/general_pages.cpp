@@ -3,6 +3,7 @@
 #include "options/general_pages.h"
 
 #include "fileio/c_numbers.h"
+#include "options/options_sheet.h"
 #include "platform/number_field.h"
 
 namespace sb::options {
@@ -14,8 +15,6 @@ using platform::ControlKind;
 using platform::DialogHost;
 using platform::Notification;
 
-constexpr int kPageWidth = 274;
-constexpr int kPageHeight = 176;
 constexpr int kSportCount = 5;
 constexpr int kStyleCount = 3;
 
@@ -40,8 +39,8 @@ const platform::DialogTemplate& workspacePageTemplate() {
     static const platform::DialogTemplate page{
         "TAB_ARBEITSBEREICH",
         "Arbeitsbereich",
-        kPageWidth,
-        kPageHeight,
+        kOptionsPageWidth,
+        kOptionsPageHeight,
         {
             {workspace_page::autoLoad, ControlKind::CheckBox, "&Letzten Sportler(in) beim Start automatisch laden",
              {10, 12, 250, 12}, ControlFlag::TabStop},
@@ -89,7 +88,7 @@ void WorkspacePage::pageLeave(DialogHost& host) {
 
 const platform::DialogTemplate& sportPageTemplate() {
     static const platform::DialogTemplate page = [] {
-        platform::DialogTemplate built{"TAB_SPORTART", "Sportart", kPageWidth, kPageHeight, {}};
+        platform::DialogTemplate built{"TAB_SPORTART", "Sportart", kOptionsPageWidth, kOptionsPageHeight, {}};
         built.controls.push_back(
             {platform::staticControlId, ControlKind::GroupBox, "Sportarten", {10, 8, 120, 92}});
         const char* names[kSportCount] = {"Rad", "Laufen", "Schwimmen", "Duathlon", "Triathlon"};
@@ -121,7 +120,7 @@ void SportPage::pageLeave(DialogHost& host) {
 
 const platform::DialogTemplate& stylePageTemplate() {
     static const platform::DialogTemplate page = [] {
-        platform::DialogTemplate built{"TAB_DARSTELLUNG", "Darstellung", kPageWidth, kPageHeight, {}};
+        platform::DialogTemplate built{"TAB_DARSTELLUNG", "Darstellung", kOptionsPageWidth, kOptionsPageHeight, {}};
         const char* names[kStyleCount] = {"Balken", "3D-Balken", "Linien"};
         for (int k = 0; k < kStyleCount; ++k) {
             built.controls.push_back({style_page::firstStyle + k, ControlKind::RadioButton, names[k],
@@ -149,8 +148,8 @@ const platform::DialogTemplate& displayPageTemplate() {
     static const platform::DialogTemplate page{
         "TAB_ANZEIGE",
         "Anzeige",
-        kPageWidth,
-        kPageHeight,
+        kOptionsPageWidth,
+        kOptionsPageHeight,
         {
             {display_page::heartRateMonitor, ControlKind::CheckBox, "Pulsuhrunterstützung (*.hrm)",
              {14, 14, 200, 12}, ControlFlag::TabStop},

@@ -10,6 +10,9 @@
 namespace sb::options {
 
 constexpr const char* kOptionsCaption = "Konfiguration";
+// Every page has this size in dialog units, wide enough for all six tabs.
+constexpr int kOptionsPageWidth = 340;
+constexpr int kOptionsPageHeight = 176;
 
 void openOptions(platform::Services& services, config::ConfigStore& settings);
 

@@ -6,6 +6,7 @@
 
 #include "fileio/c_numbers.h"
 #include "options/colour_chooser.h"
+#include "options/options_sheet.h"
 #include "platform/number_field.h"
 
 namespace sb::options {
@@ -33,7 +34,7 @@ bool isUpperBound(const std::string& text) {
 
 const platform::DialogTemplate& pulseZonesPageTemplate() {
     static const platform::DialogTemplate page = [] {
-        platform::DialogTemplate built{"TAB_PULS_BEREICHE", "Bereiche", 274, 176, {}};
+        platform::DialogTemplate built{"TAB_PULS_BEREICHE", "Bereiche", kOptionsPageWidth, kOptionsPageHeight, {}};
         for (int zone = kZoneCount; zone >= 1; --zone) {
             const int y = rowY(zone);
             const int i = zone - 1;

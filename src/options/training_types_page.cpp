@@ -5,6 +5,7 @@
 #include "fileio/c_numbers.h"
 #include "model/text_encoding.h"
 #include "options/colour_chooser.h"
+#include "options/options_sheet.h"
 
 namespace sb::options {
 
@@ -22,16 +23,16 @@ constexpr std::size_t kLabelLength = config::buffer::label - 1;
 
 const platform::DialogTemplate& trainingTypesPageTemplate() {
     static const platform::DialogTemplate page = [] {
-        platform::DialogTemplate built{"TAB_SOLL_IST_BEREICHE", "Soll/Ist-Bereiche", 274, 176, {}};
+        platform::DialogTemplate built{"TAB_SOLL_IST_BEREICHE", "Soll/Ist-Bereiche", kOptionsPageWidth, kOptionsPageHeight, {}};
         for (int k = 0; k < config::kTrainingTypeCount; ++k) {
             const int y = 8 + 16 * k;
             built.controls.push_back({platform::staticControlId, ControlKind::Static,
                                       fileio::formatInt(k + 1) + ". Bereich :", {8, y + 2, 50, 10}});
-            built.controls.push_back({id::firstLabel + k, ControlKind::Edit, "", {60, y, 146, 12},
+            built.controls.push_back({id::firstLabel + k, ControlKind::Edit, "", {60, y, 204, 12},
                                       ControlFlag::TabStop, int(kLabelLength)});
-            built.controls.push_back({id::firstSwatch + k, ControlKind::ColourSwatch, "", {210, y, 16, 12}});
+            built.controls.push_back({id::firstSwatch + k, ControlKind::ColourSwatch, "", {268, y, 16, 12}});
             built.controls.push_back(
-                {id::firstColourButton + k, ControlKind::Button, "&Farbe", {230, y, 36, 12}, ControlFlag::TabStop});
+                {id::firstColourButton + k, ControlKind::Button, "&Farbe", {290, y, 40, 12}, ControlFlag::TabStop});
         }
         return built;
     }();

@@ -192,7 +192,7 @@ platform::DialogTemplate buildTemplate() {
         "TOOL_RITZELRECHNER",
         "Ritzelrechner",
         400,
-        290,
+        370,
         {
             {platform::staticControlId, ControlKind::GroupBox, "Einstellungen", {8, 4, 384, 88}},
             {platform::staticControlId, ControlKind::Static, "Kettenblätter:", {16, 18, 60, 10}},
@@ -216,8 +216,8 @@ platform::DialogTemplate buildTemplate() {
         {id::printChartButton, ControlKind::Button, "Grafik drucken", {198, 98, 62, 14}, tab},
         {id::helpButton, ControlKind::Button, "Hilfe", {264, 98, 60, 14}, tab},
         {id::closeButton, ControlKind::Button, "Beenden", {328, 98, 64, 14}, tab},
-        {id::resultList, ControlKind::ListBox, "", {8, 118, 384, 164}, ControlFlag::Sorted | tab},
-        {id::chart, ControlKind::Canvas, "", {8, 118, 384, 164}, ControlFlag::Hidden},
+        {id::resultList, ControlKind::ListBox, "", {8, 118, 384, 244}, ControlFlag::Sorted | tab},
+        {id::chart, ControlKind::Canvas, "", {8, 118, 384, 244}, ControlFlag::Hidden},
     };
     dialog.controls.insert(dialog.controls.end(), rest.begin(), rest.end());
     return dialog;
