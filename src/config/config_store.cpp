@@ -66,7 +66,8 @@ void loadHistory(ConfigStore& store) {
     store.history.clear();
     // A length raised in the options announces one entry before any file was opened: a missing name.
     for (int i = 0; i < count; ++i) {
-        std::string entry = takeSetting(store, "MENUE", numbered("EINTRAG_", i), "", WriteBack::No, buffer::setting);
+        std::string entry =
+            takeSetting(store, "MENUE", numbered("EINTRAG_", i), "", WriteBack::No, buffer::setting);
         if (!entry.empty()) store.history.push_back(std::move(entry));
     }
 }

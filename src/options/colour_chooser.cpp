@@ -6,10 +6,10 @@ namespace sb::options {
 using platform::rgb;
 
 platform::CustomColours defaultCustomColours() {
-    return {rgb(0, 0, 0),       rgb(255, 0, 0),     rgb(0, 0, 255),     rgb(0, 255, 0),
-            rgb(255, 255, 0),   rgb(0, 255, 255),   rgb(255, 0, 255),   rgb(128, 128, 128),
-            rgb(0, 255, 128),   rgb(0, 128, 255),   rgb(0, 0, 128),     rgb(0, 128, 0),
-            rgb(255, 0, 128),   rgb(128, 128, 0),   rgb(255, 255, 255), rgb(255, 128, 128)};
+    return {rgb(0, 0, 0),     rgb(255, 0, 0),   rgb(0, 0, 255),     rgb(0, 255, 0),
+            rgb(255, 255, 0), rgb(0, 255, 255), rgb(255, 0, 255),   rgb(128, 128, 128),
+            rgb(0, 255, 128), rgb(0, 128, 255), rgb(0, 0, 128),     rgb(0, 128, 0),
+            rgb(255, 0, 128), rgb(128, 128, 0), rgb(255, 255, 255), rgb(255, 128, 128)};
 }
 
 std::optional<platform::Colour> chooseColour(platform::Services& services, platform::Colour current,

@@ -42,14 +42,26 @@ const platform::DialogTemplate& workspacePageTemplate() {
         kOptionsPageWidth,
         kOptionsPageHeight,
         {
-            {workspace_page::autoLoad, ControlKind::CheckBox, "&Letzten Sportler(in) beim Start automatisch laden",
-             {10, 12, 250, 12}, ControlFlag::TabStop},
-            {platform::staticControlId, ControlKind::Static, "Liste der &zuletzt verwendeten Dateien umfaßt",
+            {workspace_page::autoLoad,
+             ControlKind::CheckBox,
+             "&Letzten Sportler(in) beim Start automatisch laden",
+             {10, 12, 250, 12},
+             ControlFlag::TabStop},
+            {platform::staticControlId,
+             ControlKind::Static,
+             "Liste der &zuletzt verwendeten Dateien umfaßt",
              {10, 36, 172, 10}},
-            {workspace_page::historyLength, ControlKind::ComboEdit, "", {184, 34, 30, 12}, ControlFlag::TabStop},
+            {workspace_page::historyLength,
+             ControlKind::ComboEdit,
+             "",
+             {184, 34, 30, 12},
+             ControlFlag::TabStop},
             {platform::staticControlId, ControlKind::Static, "Sportler(in)", {218, 36, 50, 10}},
-            {workspace_page::autoOpenDayEditor, ControlKind::CheckBox,
-             "&Trainingsdaten-Dialog beim starten automatisch aufrufen", {10, 60, 258, 12}, ControlFlag::TabStop},
+            {workspace_page::autoOpenDayEditor,
+             ControlKind::CheckBox,
+             "&Trainingsdaten-Dialog beim starten automatisch aufrufen",
+             {10, 60, 258, 12},
+             ControlFlag::TabStop},
         }};
     return page;
 }
@@ -57,7 +69,8 @@ const platform::DialogTemplate& workspacePageTemplate() {
 void WorkspacePage::init(DialogHost& host) {
     host.setChecked(workspace_page::autoLoad, settings_.autoLoad == 1);
     host.setChecked(workspace_page::autoOpenDayEditor, settings_.autoOpenDayEditor == 1);
-    for (int n = 0; n <= config::kMaxHistoryEntries; ++n) host.addItem(workspace_page::historyLength, fileio::formatInt(n));
+    for (int n = 0; n <= config::kMaxHistoryEntries; ++n)
+        host.addItem(workspace_page::historyLength, fileio::formatInt(n));
     lengthText_ = fileio::formatInt(settings_.historyMaxCount);
     host.setText(workspace_page::historyLength, lengthText_);
 }
@@ -93,11 +106,17 @@ const platform::DialogTemplate& sportPageTemplate() {
             {platform::staticControlId, ControlKind::GroupBox, "Sportarten", {10, 8, 120, 92}});
         const char* names[kSportCount] = {"Rad", "Laufen", "Schwimmen", "Duathlon", "Triathlon"};
         for (int k = 0; k < kSportCount; ++k) {
-            built.controls.push_back({sport_page::firstSport + k, ControlKind::RadioButton, names[k],
-                                      {20, 22 + 14 * k, 100, 10},
-                                      ControlFlag::TabStop | (k == 0 ? unsigned(ControlFlag::GroupStart) : 0u)});
+            built.controls.push_back(
+                {sport_page::firstSport + k,
+                 ControlKind::RadioButton,
+                 names[k],
+                 {20, 22 + 14 * k, 100, 10},
+                 ControlFlag::TabStop | (k == 0 ? unsigned(ControlFlag::GroupStart) : 0u)});
         }
-        built.controls.push_back({sport_page::basic, ControlKind::CheckBox, "Basic", {20, 104, 100, 12},
+        built.controls.push_back({sport_page::basic,
+                                  ControlKind::CheckBox,
+                                  "Basic",
+                                  {20, 104, 100, 12},
                                   ControlFlag::TabStop | ControlFlag::GroupStart});
         return built;
     }();
@@ -105,7 +124,8 @@ const platform::DialogTemplate& sportPageTemplate() {
 }
 
 void SportPage::init(DialogHost& host) {
-    for (int k = 0; k < kSportCount; ++k) host.setChecked(sport_page::firstSport + k, settings_.sportMode == k + 1);
+    for (int k = 0; k < kSportCount; ++k)
+        host.setChecked(sport_page::firstSport + k, settings_.sportMode == k + 1);
     host.setChecked(sport_page::basic, settings_.triathlonBasic == 1);
 }
 
@@ -120,12 +140,16 @@ void SportPage::pageLeave(DialogHost& host) {
 
 const platform::DialogTemplate& stylePageTemplate() {
     static const platform::DialogTemplate page = [] {
-        platform::DialogTemplate built{"TAB_DARSTELLUNG", "Darstellung", kOptionsPageWidth, kOptionsPageHeight, {}};
+        platform::DialogTemplate built{
+            "TAB_DARSTELLUNG", "Darstellung", kOptionsPageWidth, kOptionsPageHeight, {}};
         const char* names[kStyleCount] = {"Balken", "3D-Balken", "Linien"};
         for (int k = 0; k < kStyleCount; ++k) {
-            built.controls.push_back({style_page::firstStyle + k, ControlKind::RadioButton, names[k],
-                                      {14, 14 + 16 * k, 100, 10},
-                                      ControlFlag::TabStop | (k == 0 ? unsigned(ControlFlag::GroupStart) : 0u)});
+            built.controls.push_back(
+                {style_page::firstStyle + k,
+                 ControlKind::RadioButton,
+                 names[k],
+                 {14, 14 + 16 * k, 100, 10},
+                 ControlFlag::TabStop | (k == 0 ? unsigned(ControlFlag::GroupStart) : 0u)});
         }
         return built;
     }();
@@ -133,7 +157,8 @@ const platform::DialogTemplate& stylePageTemplate() {
 }
 
 void StylePage::init(DialogHost& host) {
-    for (int k = 0; k < kStyleCount; ++k) host.setChecked(style_page::firstStyle + k, settings_.displayStyle == k + 1);
+    for (int k = 0; k < kStyleCount; ++k)
+        host.setChecked(style_page::firstStyle + k, settings_.displayStyle == k + 1);
 }
 
 void StylePage::pageLeave(DialogHost& host) {
@@ -145,17 +170,22 @@ void StylePage::pageLeave(DialogHost& host) {
 }
 
 const platform::DialogTemplate& displayPageTemplate() {
-    static const platform::DialogTemplate page{
-        "TAB_ANZEIGE",
-        "Anzeige",
-        kOptionsPageWidth,
-        kOptionsPageHeight,
-        {
-            {display_page::heartRateMonitor, ControlKind::CheckBox, "Pulsuhrunterstützung (*.hrm)",
-             {14, 14, 200, 12}, ControlFlag::TabStop},
-            {display_page::bikeComputer, ControlKind::CheckBox, "Tacho's Radcomputer (*.dat)", {14, 32, 200, 12},
-             ControlFlag::TabStop},
-        }};
+    static const platform::DialogTemplate page{"TAB_ANZEIGE",
+                                               "Anzeige",
+                                               kOptionsPageWidth,
+                                               kOptionsPageHeight,
+                                               {
+                                                   {display_page::heartRateMonitor,
+                                                    ControlKind::CheckBox,
+                                                    "Pulsuhrunterstützung (*.hrm)",
+                                                    {14, 14, 200, 12},
+                                                    ControlFlag::TabStop},
+                                                   {display_page::bikeComputer,
+                                                    ControlKind::CheckBox,
+                                                    "Tacho's Radcomputer (*.dat)",
+                                                    {14, 32, 200, 12},
+                                                    ControlFlag::TabStop},
+                                               }};
     return page;
 }
 

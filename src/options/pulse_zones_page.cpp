@@ -22,7 +22,9 @@ using namespace pulse_zones_page;
 constexpr const char* kSection = "X_Y_Diagramm";
 
 // Zone k counts from 1; the rows stand with zone 5 on top.
-int rowY(int zone) { return 10 + 18 * (kZoneCount - zone); }
+int rowY(int zone) {
+    return 10 + 18 * (kZoneCount - zone);
+}
 
 bool isUpperBound(const std::string& text) {
     if (!platform::isNumberText(text) || text.find('.') != std::string::npos) return false;
@@ -34,21 +36,30 @@ bool isUpperBound(const std::string& text) {
 
 const platform::DialogTemplate& pulseZonesPageTemplate() {
     static const platform::DialogTemplate page = [] {
-        platform::DialogTemplate built{"TAB_PULS_BEREICHE", "Bereiche", kOptionsPageWidth, kOptionsPageHeight, {}};
+        platform::DialogTemplate built{
+            "TAB_PULS_BEREICHE", "Bereiche", kOptionsPageWidth, kOptionsPageHeight, {}};
         for (int zone = kZoneCount; zone >= 1; --zone) {
             const int y = rowY(zone);
             const int i = zone - 1;
-            built.controls.push_back({firstCheck + i, ControlKind::CheckBox, "Bereich " + fileio::formatInt(zone),
-                                      {10, y, 56, 12}, ControlFlag::TabStop | ControlFlag::ManualCheck});
-            built.controls.push_back({platform::staticControlId, ControlKind::Static, "min.", {70, y + 2, 20, 10}});
+            built.controls.push_back({firstCheck + i,
+                                      ControlKind::CheckBox,
+                                      "Bereich " + fileio::formatInt(zone),
+                                      {10, y, 56, 12},
+                                      ControlFlag::TabStop | ControlFlag::ManualCheck});
+            built.controls.push_back(
+                {platform::staticControlId, ControlKind::Static, "min.", {70, y + 2, 20, 10}});
             built.controls.push_back(
                 {firstLowerField + 2 * i, ControlKind::Edit, "", {92, y, 30, 12}, ControlFlag::Disabled, 3});
-            built.controls.push_back({platform::staticControlId, ControlKind::Static, "max.", {128, y + 2, 20, 10}});
+            built.controls.push_back(
+                {platform::staticControlId, ControlKind::Static, "max.", {128, y + 2, 20, 10}});
             built.controls.push_back(
                 {firstUpperField + 2 * i, ControlKind::Edit, "", {150, y, 30, 12}, ControlFlag::TabStop, 3});
             built.controls.push_back({firstSwatch + i, ControlKind::ColourSwatch, "", {188, y, 20, 12}});
-            built.controls.push_back(
-                {firstColourButton + i, ControlKind::Button, "&Farbe", {214, y, 40, 12}, ControlFlag::TabStop});
+            built.controls.push_back({firstColourButton + i,
+                                      ControlKind::Button,
+                                      "&Farbe",
+                                      {214, y, 40, 12},
+                                      ControlFlag::TabStop});
         }
         return built;
     }();
@@ -143,17 +154,19 @@ void PulseZonesPage::pageLeave(DialogHost& host) {
         const bool changed = upper != zones.upper[std::size_t(i)];
         zones.upper[std::size_t(i)] = upper;
         if (i < count_ && upper < lower) {
-            host.services().messageBox("Der MAX-Wert für Bereich " + fileio::formatInt(i + 1) +
-                                           " ist kleiner als der MIN-Wert",
-                                       "Fehler", platform::Buttons::Ok, platform::Icon::Stop);
+            host.services().messageBox(
+                "Der MAX-Wert für Bereich " + fileio::formatInt(i + 1) + " ist kleiner als der MIN-Wert",
+                "Fehler", platform::Buttons::Ok, platform::Icon::Stop);
             return;
         }
-        if (changed) config::writeIntSetting(settings_, kSection, "Max_Bereich" + fileio::formatInt(i), upper);
+        if (changed)
+            config::writeIntSetting(settings_, kSection, "Max_Bereich" + fileio::formatInt(i), upper);
         lower = upper + 1;
     }
     for (int i = 0; i < kZoneCount; ++i) {
         if (colours_[std::size_t(i)] == zones.colours[std::size_t(i)]) continue;
-        config::writeIntSetting(settings_, kSection, "Farbe_Bereich" + fileio::formatInt(i), colours_[std::size_t(i)]);
+        config::writeIntSetting(settings_, kSection, "Farbe_Bereich" + fileio::formatInt(i),
+                                colours_[std::size_t(i)]);
     }
     config::loadPulseZones(settings_);
 }

@@ -23,16 +23,26 @@ constexpr std::size_t kLabelLength = config::buffer::label - 1;
 
 const platform::DialogTemplate& trainingTypesPageTemplate() {
     static const platform::DialogTemplate page = [] {
-        platform::DialogTemplate built{"TAB_SOLL_IST_BEREICHE", "Soll/Ist-Bereiche", kOptionsPageWidth, kOptionsPageHeight, {}};
+        platform::DialogTemplate built{
+            "TAB_SOLL_IST_BEREICHE", "Soll/Ist-Bereiche", kOptionsPageWidth, kOptionsPageHeight, {}};
         for (int k = 0; k < config::kTrainingTypeCount; ++k) {
             const int y = 8 + 16 * k;
-            built.controls.push_back({platform::staticControlId, ControlKind::Static,
-                                      fileio::formatInt(k + 1) + ". Bereich :", {8, y + 2, 50, 10}});
-            built.controls.push_back({id::firstLabel + k, ControlKind::Edit, "", {60, y, 204, 12},
-                                      ControlFlag::TabStop, int(kLabelLength)});
+            built.controls.push_back({platform::staticControlId,
+                                      ControlKind::Static,
+                                      fileio::formatInt(k + 1) + ". Bereich :",
+                                      {8, y + 2, 50, 10}});
+            built.controls.push_back({id::firstLabel + k,
+                                      ControlKind::Edit,
+                                      "",
+                                      {60, y, 204, 12},
+                                      ControlFlag::TabStop,
+                                      int(kLabelLength)});
             built.controls.push_back({id::firstSwatch + k, ControlKind::ColourSwatch, "", {268, y, 16, 12}});
-            built.controls.push_back(
-                {id::firstColourButton + k, ControlKind::Button, "&Farbe", {290, y, 40, 12}, ControlFlag::TabStop});
+            built.controls.push_back({id::firstColourButton + k,
+                                      ControlKind::Button,
+                                      "&Farbe",
+                                      {290, y, 40, 12},
+                                      ControlFlag::TabStop});
         }
         return built;
     }();
@@ -72,7 +82,8 @@ void TrainingTypesPage::pageCancel(DialogHost& host) {
 
 void TrainingTypesPage::showColours(DialogHost& host) {
     for (int k = 0; k < config::kTrainingTypeCount; ++k)
-        host.setSwatchColour(id::firstSwatch + k, platform::Colour(settings_.trainingTypeColours[std::size_t(k)]));
+        host.setSwatchColour(id::firstSwatch + k,
+                             platform::Colour(settings_.trainingTypeColours[std::size_t(k)]));
 }
 
 }  // namespace sb::options

@@ -12,8 +12,8 @@
 namespace sb::options {
 
 namespace training_types_page {
-constexpr int firstLabel = 1100;   // 1100…1109
-constexpr int firstSwatch = 1160;  // 1160…1169
+constexpr int firstLabel = 1100;         // 1100…1109
+constexpr int firstSwatch = 1160;        // 1160…1169
 constexpr int firstColourButton = 1310;  // 1310…1319
 }  // namespace training_types_page
 

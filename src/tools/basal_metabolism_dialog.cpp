@@ -29,7 +29,8 @@ struct Inputs {
 
 class BasalMetabolismProcedure : public platform::DialogProcedure {
   public:
-    BasalMetabolismProcedure(config::ConfigStore& settings, const model::TrainingYear& year, std::string helpFile)
+    BasalMetabolismProcedure(config::ConfigStore& settings, const model::TrainingYear& year,
+                             std::string helpFile)
         : settings_(settings), year_(year), helpFile_(std::move(helpFile)) {}
 
     void init(DialogHost& host) override {
@@ -59,7 +60,9 @@ class BasalMetabolismProcedure : public platform::DialogProcedure {
         }
     }
 
-    void help(DialogHost& host) override { platform::showHelpTopic(host.services(), helpFile_, id::helpTopic); }
+    void help(DialogHost& host) override {
+        platform::showHelpTopic(host.services(), helpFile_, id::helpTopic);
+    }
 
   private:
     // Every field that holds a number is taken; the first one out of its range is reported.
@@ -78,8 +81,8 @@ class BasalMetabolismProcedure : public platform::DialogProcedure {
             platform::rejectField(host, id::heightField, "Eingabefehler im Feld Größe [100-200]");
         } else {
             const bool female = host.isChecked(id::female);
-            host.setText(id::result,
-                         fileio::formatInt(basalMetabolicRate(female, inputs_.weight, inputs_.height, inputs_.age)));
+            host.setText(id::result, fileio::formatInt(basalMetabolicRate(female, inputs_.weight,
+                                                                          inputs_.height, inputs_.age)));
         }
     }
 
@@ -102,16 +105,29 @@ const platform::DialogTemplate& basalMetabolismTemplate() {
                 {platform::staticControlId, ControlKind::Static, "Alter in Jahren:", {8, 10, 72, 10}},
                 {id::ageField, ControlKind::Edit, "", {84, 8, 40, 12}, ControlFlag::TabStop, kInputLength},
                 {platform::staticControlId, ControlKind::Static, "Körpergewicht:", {8, 26, 72, 10}},
-                {id::weightField, ControlKind::Edit, "", {84, 24, 40, 12}, ControlFlag::TabStop, kInputLength},
+                {id::weightField,
+                 ControlKind::Edit,
+                 "",
+                 {84, 24, 40, 12},
+                 ControlFlag::TabStop,
+                 kInputLength},
                 {platform::staticControlId, ControlKind::Static, "kg", {128, 26, 20, 10}},
                 {platform::staticControlId, ControlKind::Static, "Körpergröße:", {8, 42, 72, 10}},
-                {id::heightField, ControlKind::Edit, "", {84, 40, 40, 12}, ControlFlag::TabStop, kInputLength},
+                {id::heightField,
+                 ControlKind::Edit,
+                 "",
+                 {84, 40, 40, 12},
+                 ControlFlag::TabStop,
+                 kInputLength},
                 {platform::staticControlId, ControlKind::Static, "cm", {128, 42, 20, 10}},
                 {platform::staticControlId, ControlKind::Static, "Grundumsatz:", {8, 64, 72, 10}},
                 {id::result, ControlKind::Edit, "", {84, 62, 40, 12}, ControlFlag::ReadOnly},
                 {platform::staticControlId, ControlKind::Static, "kcal", {128, 64, 20, 10}},
                 {platform::staticControlId, ControlKind::GroupBox, "Geschlecht", {152, 4, 68, 50}},
-                {id::male, ControlKind::RadioButton, "männlich", {158, 18, 58, 10},
+                {id::male,
+                 ControlKind::RadioButton,
+                 "männlich",
+                 {158, 18, 58, 10},
                  ControlFlag::TabStop | ControlFlag::GroupStart},
                 {id::female, ControlKind::RadioButton, "weiblich", {158, 34, 58, 10}},
             }};

@@ -24,7 +24,8 @@ float readDecimalSetting(config::ConfigStore& settings, std::string_view section
 void writeDecimalSetting(config::ConfigStore& settings, std::string_view section, std::string_view key,
                          float value);
 // Whether the stored gender (default: the athlete's) is female.
-bool readFemaleSetting(config::ConfigStore& settings, std::string_view section, const model::TrainingYear& year);
+bool readFemaleSetting(config::ConfigStore& settings, std::string_view section,
+                       const model::TrainingYear& year);
 // The athlete's latest body weight as a default text.
 std::string weightDefault(const model::TrainingYear& year);
 

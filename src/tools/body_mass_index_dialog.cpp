@@ -23,7 +23,8 @@ constexpr int kInputLength = 8;
 
 class BodyMassIndexProcedure : public platform::DialogProcedure {
   public:
-    BodyMassIndexProcedure(config::ConfigStore& settings, const model::TrainingYear& year, std::string helpFile)
+    BodyMassIndexProcedure(config::ConfigStore& settings, const model::TrainingYear& year,
+                           std::string helpFile)
         : settings_(settings), year_(year), helpFile_(std::move(helpFile)) {}
 
     void init(DialogHost& host) override {
@@ -45,7 +46,9 @@ class BodyMassIndexProcedure : public platform::DialogProcedure {
         }
     }
 
-    void help(DialogHost& host) override { platform::showHelpTopic(host.services(), helpFile_, id::helpTopic); }
+    void help(DialogHost& host) override {
+        platform::showHelpTopic(host.services(), helpFile_, id::helpTopic);
+    }
 
   private:
     void calculate(DialogHost& host) {
@@ -83,7 +86,12 @@ const platform::DialogTemplate& bodyMassIndexTemplate() {
                 {id::weightField, ControlKind::Edit, "", {72, 8, 40, 12}, ControlFlag::TabStop, kInputLength},
                 {platform::staticControlId, ControlKind::Static, "kg", {116, 10, 20, 10}},
                 {platform::staticControlId, ControlKind::Static, "Körpergröße:", {8, 26, 60, 10}},
-                {id::heightField, ControlKind::Edit, "", {72, 24, 40, 12}, ControlFlag::TabStop, kInputLength},
+                {id::heightField,
+                 ControlKind::Edit,
+                 "",
+                 {72, 24, 40, 12},
+                 ControlFlag::TabStop,
+                 kInputLength},
                 {platform::staticControlId, ControlKind::Static, "cm", {116, 26, 20, 10}},
                 {platform::staticControlId, ControlKind::Static, "Ihr BMI :", {8, 44, 60, 10}},
                 {id::result, ControlKind::Edit, "", {72, 42, 40, 12}, ControlFlag::ReadOnly},

@@ -27,8 +27,12 @@ constexpr int kCircumferenceLength = 5;
 constexpr int kListMode = 0;
 constexpr int kChartMode = 1;
 
-std::string chainringKey(int k) { return "Kettenblatt" + fileio::formatInt(k + 1); }
-std::string sprocketKey(int k) { return "Ritzel" + fileio::formatInt(k + 1); }
+std::string chainringKey(int k) {
+    return "Kettenblatt" + fileio::formatInt(k + 1);
+}
+std::string sprocketKey(int k) {
+    return "Ritzel" + fileio::formatInt(k + 1);
+}
 
 class GearCalculatorProcedure : public platform::DialogProcedure {
   public:
@@ -37,8 +41,8 @@ class GearCalculatorProcedure : public platform::DialogProcedure {
 
     void init(DialogHost& host) override {
         for (int k = 0; k < kChainringCount; ++k) {
-            showTeeth(host, id::firstChainring + k, config::readIntSetting(settings_, kSection, chainringKey(k), 0,
-                                                                           config::WriteBack::No));
+            showTeeth(host, id::firstChainring + k,
+                      config::readIntSetting(settings_, kSection, chainringKey(k), 0, config::WriteBack::No));
         }
         for (int k = 0; k < kSprocketCount; ++k) {
             showTeeth(host, id::firstSprocket + k,
@@ -93,7 +97,9 @@ class GearCalculatorProcedure : public platform::DialogProcedure {
         drawGearChart(canvas, inputs_);
     }
 
-    void help(DialogHost& host) override { platform::showHelpTopic(host.services(), helpFile_, id::helpTopic); }
+    void help(DialogHost& host) override {
+        platform::showHelpTopic(host.services(), helpFile_, id::helpTopic);
+    }
 
   private:
     static void showTeeth(DialogHost& host, int control, int teeth) {
@@ -118,7 +124,8 @@ class GearCalculatorProcedure : public platform::DialogProcedure {
             inputs.chainrings[std::size_t(k)] = fileio::atoiC(host.text(id::firstChainring + k));
         for (int k = 0; k < kSprocketCount; ++k)
             inputs.sprockets[std::size_t(k)] = fileio::atoiC(host.text(id::firstSprocket + k));
-        const std::optional<int> circumference = platform::integerField(host, id::circumference, kCircumferenceLength);
+        const std::optional<int> circumference =
+            platform::integerField(host, id::circumference, kCircumferenceLength);
         if (!circumference || *circumference <= 0) {
             platform::rejectField(host, id::circumference, "Eingabefehler im Feld Radumfang");
             return std::nullopt;
@@ -197,17 +204,19 @@ platform::DialogTemplate buildTemplate() {
             {platform::staticControlId, ControlKind::GroupBox, "Einstellungen", {8, 4, 384, 88}},
             {platform::staticControlId, ControlKind::Static, "Kettenblätter:", {16, 18, 60, 10}},
             {platform::staticControlId, ControlKind::Static, "Ritzel:", {16, 36, 60, 10}},
-            {platform::staticControlId, ControlKind::Static,
-             "klein ................................................... groß", {80, 52, 276, 10}},
+            {platform::staticControlId,
+             ControlKind::Static,
+             "klein ................................................... groß",
+             {80, 52, 276, 10}},
             {platform::staticControlId, ControlKind::Static, "Radumfang:", {16, 70, 60, 10}},
             {platform::staticControlId, ControlKind::Static, "mm", {124, 70, 20, 10}},
         }};
     for (int k = 0; k < kChainringCount; ++k)
-        dialog.controls.push_back({id::firstChainring + k, ControlKind::Edit, "", {80 + 28 * k, 16, 24, 12}, tab,
-                                   kTeethLength});
+        dialog.controls.push_back(
+            {id::firstChainring + k, ControlKind::Edit, "", {80 + 28 * k, 16, 24, 12}, tab, kTeethLength});
     for (int k = 0; k < kSprocketCount; ++k)
-        dialog.controls.push_back({id::firstSprocket + k, ControlKind::Edit, "", {80 + 28 * k, 34, 24, 12}, tab,
-                                   kTeethLength});
+        dialog.controls.push_back(
+            {id::firstSprocket + k, ControlKind::Edit, "", {80 + 28 * k, 34, 24, 12}, tab, kTeethLength});
     const std::vector<platform::ControlTemplate> rest{
         {id::circumference, ControlKind::Edit, "", {80, 68, 40, 12}, tab, kCircumferenceLength},
         {id::listButton, ControlKind::Button, "Liste", {8, 98, 58, 14}, tab},
@@ -230,7 +239,8 @@ const platform::DialogTemplate& gearCalculatorTemplate() {
     return dialog;
 }
 
-void runGearCalculator(platform::Services& services, config::ConfigStore& settings, const std::string& helpFile) {
+void runGearCalculator(platform::Services& services, config::ConfigStore& settings,
+                       const std::string& helpFile) {
     GearCalculatorProcedure procedure(settings, helpFile);
     services.runModal(gearCalculatorTemplate(), procedure);
 }

@@ -29,6 +29,7 @@ constexpr int helpTopic = 45;
 
 const platform::DialogTemplate& gearCalculatorTemplate();
 
-void runGearCalculator(platform::Services& services, config::ConfigStore& settings, const std::string& helpFile);
+void runGearCalculator(platform::Services& services, config::ConfigStore& settings,
+                       const std::string& helpFile);
 
 }  // namespace sb::tools

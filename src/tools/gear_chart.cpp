@@ -35,7 +35,8 @@ int chainringX(int slot, int used) {
     return (slot + 1) * 2 * kWidth / 8;
 }
 
-void drawChainring(platform::Canvas& canvas, const GearInputs& inputs, int chainring, int x, const Scale& scale) {
+void drawChainring(platform::Canvas& canvas, const GearInputs& inputs, int chainring, int x,
+                   const Scale& scale) {
     const platform::TextMetrics metrics = canvas.textMetrics();
     const int tick = metrics.averageCharWidth * 3 / 4;
     canvas.drawLine({x, kBottom}, {x, kTop});

@@ -32,12 +32,14 @@ bool printGearList(platform::Services& services, platform::Printer& printer, con
                 printer.abortDocument();
                 return false;
             }
-            canvas.drawText({kLeft, position + kTopOffset}, gearListLine(inputs.circumference, chainring, sprocket));
+            canvas.drawText({kLeft, position + kTopOffset},
+                            gearListLine(inputs.circumference, chainring, sprocket));
             position += lineHeight;
         }
         position += lineHeight;
     }
-    canvas.drawText({kLeft, position + kTopOffset}, "Radumfang: " + fileio::formatInt(inputs.circumference) + "mm");
+    canvas.drawText({kLeft, position + kTopOffset},
+                    "Radumfang: " + fileio::formatInt(inputs.circumference) + "mm");
     printer.endPage();
     printer.endDocument();
     return true;

@@ -36,8 +36,8 @@ std::vector<std::string> gearListLines(const GearInputs& inputs) {
 }
 
 float gearStep(int circumference, int chainring, int sprocket, int nextSprocket) {
-    return development(circumference, chainring, sprocket) / development(circumference, chainring, nextSprocket) *
-               100 -
+    return development(circumference, chainring, sprocket) /
+               development(circumference, chainring, nextSprocket) * 100 -
            100;
 }
 

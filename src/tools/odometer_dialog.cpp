@@ -28,9 +28,9 @@ constexpr int kKmLimit = 10000;
 constexpr int kKmInputLength = 6;
 constexpr int kDateInputLength = 2;
 
-const int kEditControls[] = {id::startDayField,  id::startMonthField, id::previousKmField,
-                             id::dueKmField,     id::cyclingChoice,   id::runningChoice,
-                             id::bothChoice,     id::descriptionField};
+const int kEditControls[] = {id::startDayField, id::startMonthField, id::previousKmField,
+                             id::dueKmField,    id::cyclingChoice,   id::runningChoice,
+                             id::bothChoice,    id::descriptionField};
 const int kChoices[] = {id::cyclingChoice, id::runningChoice, id::bothChoice};
 
 std::string withDots(std::string text) {
@@ -54,9 +54,15 @@ const platform::DialogTemplate& odometerTemplate() {
         356,
         252,
         {
-            {platform::staticControlId, ControlKind::Static, "Kilometerzähler - Klick zum Bearbeiten",
+            {platform::staticControlId,
+             ControlKind::Static,
+             "Kilometerzähler - Klick zum Bearbeiten",
              {8, 6, 200, 10}},
-            {id::list, ControlKind::ListBox, "", {8, 18, 340, 72}, ControlFlag::Sorted | ControlFlag::TabStop},
+            {id::list,
+             ControlKind::ListBox,
+             "",
+             {8, 18, 340, 72},
+             ControlFlag::Sorted | ControlFlag::TabStop},
             {id::deleteButton, ControlKind::Button, "Zähler löschen", {8, 94, 84, 14}, off},
             {id::addButton, ControlKind::Button, "Zähler hinzufügen", {98, 94, 84, 14}, ControlFlag::TabStop},
             {id::toggleButton, ControlKind::Button, "aktivieren/deaktivieren", {188, 94, 100, 14}, off},
@@ -76,11 +82,17 @@ const platform::DialogTemplate& odometerTemplate() {
             {platform::staticControlId, ControlKind::Static, "bezieht", {176, 138, 88, 10}},
             {platform::staticControlId, ControlKind::Static, "sich der", {176, 148, 88, 10}},
             {platform::staticControlId, ControlKind::Static, "Zähler:", {176, 158, 88, 10}},
-            {id::cyclingChoice, ControlKind::RadioButton, "nur radfahren", {268, 128, 76, 10},
+            {id::cyclingChoice,
+             ControlKind::RadioButton,
+             "nur radfahren",
+             {268, 128, 76, 10},
              off | ControlFlag::GroupStart},
             {id::runningChoice, ControlKind::RadioButton, "nur laufen", {268, 142, 76, 10}, off},
             {id::bothChoice, ControlKind::RadioButton, "beides", {268, 156, 76, 10}, off},
-            {id::applyButton, ControlKind::Button, "Änderungen übernehmen", {16, 200, 110, 14},
+            {id::applyButton,
+             ControlKind::Button,
+             "Änderungen übernehmen",
+             {16, 200, 110, 14},
              off | ControlFlag::GroupStart},
             {id::okButton, ControlKind::DefaultButton, "OK", {220, 230, 60, 14}, ControlFlag::TabStop},
             {id::helpButton, ControlKind::Button, "Hilfe", {288, 230, 60, 14}, ControlFlag::TabStop},

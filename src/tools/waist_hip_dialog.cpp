@@ -48,7 +48,9 @@ class WaistHipProcedure : public platform::DialogProcedure {
         }
     }
 
-    void help(DialogHost& host) override { platform::showHelpTopic(host.services(), helpFile_, id::helpTopic); }
+    void help(DialogHost& host) override {
+        platform::showHelpTopic(host.services(), helpFile_, id::helpTopic);
+    }
 
   private:
     void calculate(DialogHost& host) {
@@ -64,7 +66,8 @@ class WaistHipProcedure : public platform::DialogProcedure {
         }
         const float ratio = waist_ / hip_;
         host.addItem(id::rating, "Ihr THQ: " + fileio::formatFixed(ratio, 2));
-        if (host.isChecked(id::female)) host.addItem(id::rating, ratio > 0.85f ? "Ungünstig: THQ > 0,85" : "OK");
+        if (host.isChecked(id::female))
+            host.addItem(id::rating, ratio > 0.85f ? "Ungünstig: THQ > 0,85" : "OK");
         if (host.isChecked(id::male)) host.addItem(id::rating, ratio > 1.0f ? "Ungünstig: THQ > 1,0" : "OK");
         if (waist_ > 100) host.addItem(id::rating, "Ungünstig: Taille > 100cm");
     }
@@ -95,7 +98,10 @@ const platform::DialogTemplate& waistHipTemplate() {
                 {platform::staticControlId, ControlKind::Static, "Wertung:", {8, 56, 64, 10}},
                 {id::rating, ControlKind::ListBox, "", {8, 68, 204, 46}},
                 {platform::staticControlId, ControlKind::GroupBox, "Geschlecht", {144, 4, 68, 48}},
-                {id::female, ControlKind::RadioButton, "weiblich", {150, 18, 58, 10},
+                {id::female,
+                 ControlKind::RadioButton,
+                 "weiblich",
+                 {150, 18, 58, 10},
                  ControlFlag::TabStop | ControlFlag::GroupStart},
                 {id::male, ControlKind::RadioButton, "männlich", {150, 34, 58, 10}},
             }};

@@ -20,7 +20,8 @@ namespace {
 
 // The text of a PDF file as Ghostscript reads it.
 std::string pdfText(const std::filesystem::path& path) {
-    const std::string command = "gs -q -dNOPAUSE -dBATCH -sDEVICE=txtwrite -sOutputFile=- '" + path.string() + "'";
+    const std::string command =
+        "gs -q -dNOPAUSE -dBATCH -sDEVICE=txtwrite -sOutputFile=- '" + path.string() + "'";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     std::string text;
     std::array<char, 4096> buffer;
@@ -54,8 +55,10 @@ TEST(GearListPdf, ThePrintedPageHoldsTheListInFieldOrder) {
     std::string squeezed;  // the extraction lays out blanks as runs of spaces and tabs; one is enough
     for (char c : text) {
         const bool blank = c == ' ' || c == '\t';
-        if (!blank) squeezed += c;
-        else if (!squeezed.empty() && squeezed.back() != ' ' && squeezed.back() != '\n') squeezed += ' ';
+        if (!blank)
+            squeezed += c;
+        else if (!squeezed.empty() && squeezed.back() != ' ' && squeezed.back() != '\n')
+            squeezed += ' ';
     }
     std::size_t at = 0;
     for (const char* line : expected) {

@@ -96,8 +96,8 @@ TEST_F(OptionsSheet, PagesTakeTheirValuesWhenLeftAndCancelKeepsWhatWasWritten) {
 
 TEST_F(OptionsSheet, TrainingTypesTakeEffectAtOnceAndCancelRestoresThem) {
     load("[KONFIG]\nSOLL_IST_EINTRAG_1=Grundlage\nSOLL_IST_FARBE_3=255\n");
-    services.answerColourDialogs({{ColourOutcome::Chosen, platform::rgb(1, 2, 3)},
-                                  {ColourOutcome::Failed, 0}});
+    services.answerColourDialogs(
+        {{ColourOutcome::Chosen, platform::rgb(1, 2, 3)}, {ColourOutcome::Failed, 0}});
     namespace id = training_types_page;
     run([this](HeadlessPropertySheet& sheet) {
         sheet.selectPage(kTrainingTypes);
@@ -133,8 +133,9 @@ TEST_F(OptionsSheet, TrainingTypesTakeEffectAtOnceAndCancelRestoresThem) {
 }
 
 TEST_F(OptionsSheet, PulseZonesGrowAtTheTopAndInvertedZonesAreRefused) {
-    load("[KONFIG]\nPOLAR=0\nTACHO=1\n[X_Y_DIAGRAMM]\nAnzahl_Bereich=3\nMax_Bereich0=120\nMax_Bereich1=140\n"
-         "Max_Bereich2=160\n");
+    load(
+        "[KONFIG]\nPOLAR=0\nTACHO=1\n[X_Y_DIAGRAMM]\nAnzahl_Bereich=3\nMax_Bereich0=120\nMax_Bereich1=140\n"
+        "Max_Bereich2=160\n");
     using namespace pulse_zones_page;
     auto check = [](int zone) { return firstCheck + zone - 1; };
     auto upper = [](int zone) { return firstUpperField + 2 * (zone - 1); };

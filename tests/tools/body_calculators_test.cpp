@@ -70,8 +70,9 @@ TEST_F(BodyCalculators, BasalMetabolicRateChecksItsFieldsAndStoresWhatWasLastRea
         dialog.press(button::close);
     });
     runBasalMetabolismCalculator(services, settings, year, "inhalt");
-    EXPECT_EQ((std::vector<std::string>{"Eingabefehler im Feld Größe [100-200]", "Eingabefehler im Feld Gewicht [1-300]",
-                                        "Eingabefehler im Feld Alter [1-120]", "Eingabefehler im Feld Alter [1-120]"}),
+    EXPECT_EQ((std::vector<std::string>{
+                  "Eingabefehler im Feld Größe [100-200]", "Eingabefehler im Feld Gewicht [1-300]",
+                  "Eingabefehler im Feld Alter [1-120]", "Eingabefehler im Feld Alter [1-120]"}),
               services.messageTexts());
     EXPECT_EQ("Eingabefehler", services.messages()[0].title);
     EXPECT_EQ(platform::Icon::Exclamation, services.messages()[0].icon);
@@ -137,8 +138,9 @@ TEST_F(BodyCalculators, WaistHipRatioRatesBySexAndReportsAMissingHipAtOnce) {
         dialog.type(id::waistField, "104,5");
         dialog.press(id::male);
         dialog.press(button::calculate);
-        EXPECT_EQ((std::vector<std::string>{"Ihr THQ: 1.04", "Ungünstig: THQ > 1,0", "Ungünstig: Taille > 100cm"}),
-                  dialog.items(id::rating));
+        EXPECT_EQ(
+            (std::vector<std::string>{"Ihr THQ: 1.04", "Ungünstig: THQ > 1,0", "Ungünstig: Taille > 100cm"}),
+            dialog.items(id::rating));
         dialog.press(button::close);
     });
     runWaistHipCalculator(services, settings, year, "inhalt");

@@ -108,7 +108,8 @@ TEST_F(GearCalculator, TheChartStandsTheChainringsSideBySideWithTheirSteps) {
     EXPECT_EQ((std::vector<platform::Point>{{466, 940 - int(0.5 * scale)}, {459, 940 - int(0.5 * scale)}}),
               lines[2]->points);
     EXPECT_NEAR(25 + 0.5 * scale, lines[4]->points[0].y, 1);
-    EXPECT_EQ((std::vector<std::string>{"39", "11", "9.1 %", "12", "53", "11", "9.1 %", "12"}), canvas.texts());
+    EXPECT_EQ((std::vector<std::string>{"39", "11", "9.1 %", "12", "53", "11", "9.1 %", "12"}),
+              canvas.texts());
     EXPECT_EQ(platform::HAlign::Centre, canvas.findText("53")->align.horizontal);
     EXPECT_EQ(466 + 70, canvas.findText("9.1 %")->points[0].x);
 
@@ -122,7 +123,8 @@ TEST_F(GearCalculator, TheChartStandsTheChainringsSideBySideWithTheirSteps) {
 }
 
 TEST_F(GearCalculator, PrintsTheListInFieldOrderAndTheChartOnTheUpperHalf) {
-    services.answerPrintDialogs({PrintAnswer::failure(0x1007), PrintAnswer::cancel(), PrintAnswer{}, PrintAnswer{}});
+    services.answerPrintDialogs(
+        {PrintAnswer::failure(0x1007), PrintAnswer::cancel(), PrintAnswer{}, PrintAnswer{}});
     run([](HeadlessDialogHost& dialog) {
         dialog.type(id::firstChainring, "39");
         dialog.type(id::firstChainring + 1, "53");
@@ -133,18 +135,20 @@ TEST_F(GearCalculator, PrintsTheListInFieldOrderAndTheChartOnTheUpperHalf) {
         dialog.press(id::printChartButton);
         dialog.press(id::closeButton);
     });
-    EXPECT_EQ(std::vector<std::string>{"Fehler beim Inintialisieren des\nDruckertreibers"}, services.messageTexts());
+    EXPECT_EQ(std::vector<std::string>{"Fehler beim Inintialisieren des\nDruckertreibers"},
+              services.messageTexts());
     EXPECT_EQ(platform::Icon::Stop, services.messages()[0].icon);
     ASSERT_EQ(2u, services.printedDocuments().size());
     const auto& list = services.printedDocuments()[0];
     EXPECT_EQ("Ritzelliste", list.name);
     EXPECT_TRUE(list.ended);
     const RecordingCanvas& page = list.pages.at(0);
-    EXPECT_EQ((std::vector<std::string>{"Ritzelliste", "1:3.25    6.93m   Kettenblatt: 39   Ritzel: 12",
-                                        "1:3.55    7.56m   Kettenblatt: 39   Ritzel: 11",
-                                        "1:4.42    9.42m   Kettenblatt: 53   Ritzel: 12",
-                                        "1:4.82   10.28m   Kettenblatt: 53   Ritzel: 11", "Radumfang: 2133mm"}),
-              page.texts());
+    EXPECT_EQ(
+        (std::vector<std::string>{"Ritzelliste", "1:3.25    6.93m   Kettenblatt: 39   Ritzel: 12",
+                                  "1:3.55    7.56m   Kettenblatt: 39   Ritzel: 11",
+                                  "1:4.42    9.42m   Kettenblatt: 53   Ritzel: 12",
+                                  "1:4.82   10.28m   Kettenblatt: 53   Ritzel: 11", "Radumfang: 2133mm"}),
+        page.texts());
     // Line height 21 of the printer's font: the title after one and a half lines, each group followed by
     // an empty line.
     EXPECT_EQ((platform::Point{175, 81}), page.findText("Ritzelliste")->points[0]);

@@ -70,18 +70,18 @@ TEST_F(OdometerDialog, StoringCorrectsWhatItCanAndShowsTheOdometerAtOnce) {
         dialog.press(id::addButton);
         dialog.press(id::bothChoice);
         store(dialog, "1", "1", "zehn", "50", "");
-        EXPECT_EQ((std::vector<std::string>{
-                      line("00 : 00521 von 00500", "Rad. Kette", 10, "  fällig!"),
-                      line("01 : 00051 von 00050", "Zähler Nr.1", 11, "  fällig!")}),
+        EXPECT_EQ((std::vector<std::string>{line("00 : 00521 von 00500", "Rad. Kette", 10, "  fällig!"),
+                                            line("01 : 00051 von 00050", "Zähler Nr.1", 11, "  fällig!")}),
                   dialog.items(id::list));
         EXPECT_FALSE(dialog.isEnabled(id::startDayField));
     });
-    EXPECT_EQ((std::vector<std::string>{
-                  "Eingabefehler im Feld Startdatum",
-                  "Die Anzahl der auslösenden Kilometer\n darf nicht kleiner als die vorherigen Kilometer\nsein",
-                  "Jeder Zähler muß eine Beschreibung besitzen, korrigiert",
-                  "Eingabefehler im Feld vorherige Kilometer"}),
-              services.messageTexts());
+    EXPECT_EQ(
+        (std::vector<std::string>{
+            "Eingabefehler im Feld Startdatum",
+            "Die Anzahl der auslösenden Kilometer\n darf nicht kleiner als die vorherigen Kilometer\nsein",
+            "Jeder Zähler muß eine Beschreibung besitzen, korrigiert",
+            "Eingabefehler im Feld vorherige Kilometer"}),
+        services.messageTexts());
     EXPECT_EQ(platform::Icon::Exclamation, services.messages()[0].icon);
     const model::Odometer& chain = year.odometers[0];
     EXPECT_EQ(182, chain.startDayIndex);
@@ -108,8 +108,7 @@ TEST_F(OdometerDialog, ChoosingSwitchingAndDeleting) {
         EXPECT_TRUE(dialog.isChecked(id::runningChoice));
         EXPECT_FALSE(dialog.isChecked(id::cyclingChoice));
         dialog.press(id::toggleButton);
-        EXPECT_EQ(line("04 : 00100 von 20000", "Schuhe", 6, "  aktiv!"),
-                  dialog.items(id::list)[0]);
+        EXPECT_EQ(line("04 : 00100 von 20000", "Schuhe", 6, "  aktiv!"), dialog.items(id::list)[0]);
         dialog.choose(id::list, 1);
         dialog.press(id::deleteButton);
         EXPECT_EQ(1u, dialog.items(id::list).size());
@@ -124,7 +123,8 @@ TEST_F(OdometerDialog, ChoosingSwitchingAndDeleting) {
 }
 
 TEST_F(OdometerDialog, AFullTableChangesNoSlotUntilAnOdometerIsChosen) {
-    for (int i = 0; i < model::kOdometerCount; ++i) year.odometers[std::size_t(i)] = {0, i, 0, 5000, 1, "Z", 1};
+    for (int i = 0; i < model::kOdometerCount; ++i)
+        year.odometers[std::size_t(i)] = {0, i, 0, 5000, 1, "Z", 1};
     OdometerProcedure procedure(year, "inhalt");
     services.scriptDialog("TOOL_KILOMETERZAEHLER", [&procedure](HeadlessDialogHost& dialog) {
         dialog.choose(id::list, 3);
@@ -139,7 +139,8 @@ TEST_F(OdometerDialog, AFullTableChangesNoSlotUntilAnOdometerIsChosen) {
     });
     services.runModal(odometerTemplate(), procedure);
     EXPECT_TRUE(services.unexpected().empty());
-    EXPECT_EQ(std::vector<std::string>{"Zählerspeicher Voll\nMax. 10 Zähler erlaubt"}, services.messageTexts());
+    EXPECT_EQ(std::vector<std::string>{"Zählerspeicher Voll\nMax. 10 Zähler erlaubt"},
+              services.messageTexts());
     EXPECT_EQ(services.helpCalls(), (std::vector<platform::headless::LoggedHelp>{{"inhalt", 44}}));
     for (int i = 0; i < model::kOdometerCount; ++i) {
         EXPECT_EQ(i, year.odometers[std::size_t(i)].previousKm);
