@@ -135,6 +135,10 @@ TEST_F(BodyCalculators, WaistHipRatioRatesBySexAndReportsAMissingHipAtOnce) {
         dialog.type(id::hipField, "100");
         dialog.press(button::calculate);
         EXPECT_EQ((std::vector<std::string>{"Ihr THQ: 0.80", "OK"}), dialog.items(id::rating));
+        dialog.type(id::hipField, "hundert");
+        dialog.press(button::calculate);
+        EXPECT_TRUE(dialog.items(id::rating).empty());
+        dialog.type(id::hipField, "100");
         dialog.type(id::waistField, "104,5");
         dialog.press(id::male);
         dialog.press(button::calculate);
@@ -144,7 +148,8 @@ TEST_F(BodyCalculators, WaistHipRatioRatesBySexAndReportsAMissingHipAtOnce) {
         dialog.press(button::close);
     });
     runWaistHipCalculator(services, settings, year, "inhalt");
-    EXPECT_EQ(std::vector<std::string>{"Fehler bei der Hüfteingabe"}, services.messageTexts());
+    EXPECT_EQ((std::vector<std::string>{"Fehler bei der Hüfteingabe", "Fehler bei der Hüfteingabe"}),
+              services.messageTexts());
     EXPECT_EQ("M", stored("THQ", "GESCHLECHT"));
     EXPECT_EQ("104.5", stored("THQ", "TAILLE"));
     EXPECT_EQ("100.0", stored("THQ", "HUEFTE"));

@@ -56,15 +56,19 @@ TEST_F(GearCalculator, ListsEveryUsedPairAndKeepsTheFieldsInOrder) {
         dialog.type(id::circumference, "0");
         dialog.press(id::chartButton);
         EXPECT_TRUE(dialog.isVisible(id::resultList));
+        dialog.type(id::circumference, "21OO");
+        dialog.press(id::chartButton);
+        EXPECT_EQ(id::circumference, dialog.focus());
         dialog.type(id::circumference, "2100");
         dialog.press(id::chartButton);
         EXPECT_FALSE(dialog.isVisible(id::resultList));
         EXPECT_TRUE(dialog.isVisible(id::chart));
         dialog.pressClose();
     });
-    EXPECT_EQ((std::vector<std::string>{"Bitte geben Sie die Werte  nach einander ein.",
-                                        "Eingabefehler im Feld Radumfang"}),
-              services.messageTexts());
+    EXPECT_EQ(
+        (std::vector<std::string>{"Bitte geben Sie die Werte  nach einander ein.",
+                                  "Eingabefehler im Feld Radumfang", "Eingabefehler im Feld Radumfang"}),
+        services.messageTexts());
     EXPECT_EQ("Hinweis", services.messages()[0].title);
     EXPECT_EQ("Eingabefehler", services.messages()[1].title);
     EXPECT_EQ("missing", stored("Kettenblatt1"));
