@@ -64,9 +64,12 @@ void loadHistory(ConfigStore& store) {
         count = 0;
     }
     store.history.clear();
-    for (int i = 0; i < count; ++i)
-        store.history.push_back(
-            takeSetting(store, "MENUE", numbered("EINTRAG_", i), "", WriteBack::No, buffer::setting));
+    // A length raised in the options announces one entry before any file was opened: a missing name.
+    for (int i = 0; i < count; ++i) {
+        std::string entry =
+            takeSetting(store, "MENUE", numbered("EINTRAG_", i), "", WriteBack::No, buffer::setting);
+        if (!entry.empty()) store.history.push_back(std::move(entry));
+    }
 }
 
 }  // namespace

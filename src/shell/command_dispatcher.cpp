@@ -10,6 +10,7 @@
 #include "calendars/planning_view.h"
 #include "charts/diagram_quantity.h"
 #include "editor/day_editor_command.h"
+#include "options/options_sheet.h"
 #include "platform/help.h"
 #include "shell/command_ids.h"
 #include "shell/file_commands.h"
@@ -19,6 +20,11 @@
 #include "shell/startup.h"
 #include "shell/window_commands.h"
 #include "shell/window_state.h"
+#include "tools/basal_metabolism_dialog.h"
+#include "tools/body_mass_index_dialog.h"
+#include "tools/gear_calculator_dialog.h"
+#include "tools/odometer_dialog.h"
+#include "tools/waist_hip_dialog.h"
 
 namespace sb::shell {
 
@@ -106,13 +112,32 @@ const std::vector<CommandEntry>& commandTable() {
         {kSearch, kSearch, N::plan, F::modalView, nullptr},  // search list "LISTE_SUCH"
         {kStandardRoutes, kStandardRoutes, N::plan, F::modalView,
          [](Application& a, MainWindowView&, Services& s, int) { editStandardRoutes(a, s); }},
-        {kOdometers, kOdometers, N::planWithTypes, F::modalView, nullptr},
-        {kBasalMetabolism, kGearCalculator, N::nothing, F::modalView, nullptr},
+        {kOdometers, kOdometers, N::planWithTypes, F::modalView,
+         [](Application& a, MainWindowView&, Services& s, int) {
+             tools::editOdometers(s, a.year, a.paths.helpFilePath);
+         }},
+        {kBasalMetabolism, kBasalMetabolism, N::nothing, F::modalView,
+         [](Application& a, MainWindowView&, Services& s, int) {
+             tools::runBasalMetabolismCalculator(s, a.settings, a.year, a.paths.helpFilePath);
+         }},
+        {kBodyMassIndex, kBodyMassIndex, N::nothing, F::modalView,
+         [](Application& a, MainWindowView&, Services& s, int) {
+             tools::runBodyMassIndexCalculator(s, a.settings, a.year, a.paths.helpFilePath);
+         }},
+        {kWaistHipRatio, kWaistHipRatio, N::nothing, F::modalView,
+         [](Application& a, MainWindowView&, Services& s, int) {
+             tools::runWaistHipCalculator(s, a.settings, a.year, a.paths.helpFilePath);
+         }},
+        {kGearCalculator, kGearCalculator, N::nothing, F::modalView,
+         [](Application& a, MainWindowView&, Services& s, int) {
+             tools::runGearCalculator(s, a.settings, a.paths.helpFilePath);
+         }},
         {kToggleToolbar, kToggleToolbar, N::nothing, F::none,
          [](Application& a, MainWindowView& v, Services&, int) { toggleToolbar(a, v); }},
         {kToggleStatusBar, kToggleStatusBar, N::nothing, F::none,
          [](Application& a, MainWindowView& v, Services&, int) { toggleStatusBar(a, v); }},
-        {kOptions, kOptions, N::nothing, F::modalView, nullptr},  // options property sheet
+        {kOptions, kOptions, N::nothing, F::modalView,
+         [](Application& a, MainWindowView&, Services& s, int) { options::openOptions(s, a.settings); }},
         {kHelpContents, kHelpContents, N::nothing, F::none,
          [](Application& a, MainWindowView&, Services& s, int) {
              platform::showHelpTopic(s, a.paths.helpFilePath, 0);

@@ -17,10 +17,18 @@
 #include "editor/athlete_dialog.h"
 #include "editor/day_editor_layout.h"
 #include "editor/day_editor_templates.h"
+#include "options/general_pages.h"
+#include "options/pulse_zones_page.h"
+#include "options/training_types_page.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_services.h"
 #include "shell/print_progress_dialog.h"
+#include "tools/basal_metabolism_dialog.h"
+#include "tools/body_mass_index_dialog.h"
+#include "tools/gear_calculator_dialog.h"
+#include "tools/odometer_dialog.h"
 #include "tools/standard_routes_dialog.h"
+#include "tools/waist_hip_dialog.h"
 
 using namespace sb;
 
@@ -43,6 +51,17 @@ std::vector<const platform::DialogTemplate*> everyDialog() {
         &calendars::planningViewTemplate(),
         &calendars::controlViewTemplate(),
         &calendars::controlViewV2Template(),
+        &tools::odometerTemplate(),
+        &tools::basalMetabolismTemplate(),
+        &tools::bodyMassIndexTemplate(),
+        &tools::waistHipTemplate(),
+        &tools::gearCalculatorTemplate(),
+        &options::workspacePageTemplate(),
+        &options::sportPageTemplate(),
+        &options::stylePageTemplate(),
+        &options::displayPageTemplate(),
+        &options::trainingTypesPageTemplate(),
+        &options::pulseZonesPageTemplate(),
     };
     for (const editor::DayEditorLayout& layout : editor::dayEditorLayouts()) {
         dialogs.push_back(&editor::dayEditorTemplate(layout));
@@ -55,8 +74,9 @@ void expectTextFits(const QWidget& window) {
         // Lines break where the text says; a word-wrapped label breaks them itself.
         const QStringList lines = label->text().split('\n');
         for (const QString& line : lines) {
-            if (!label->wordWrap())
+            if (!label->wordWrap()) {
                 EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->width()) << line.toStdString();
+            }
         }
         EXPECT_LE(label->fontMetrics().height() * lines.size(), label->height()) << label->text().toStdString();
     }

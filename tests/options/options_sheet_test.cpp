@@ -1,0 +1,186 @@
+// The options sheet as the user works it: which values each page takes when it is left and writes at
+// once, what Cancel keeps and restores, the history length and zone bounds undone while typing, zones
+// added and removed at the top only, and the colour chooser.
+#include <gtest/gtest.h>
+
+#include "config/config_test_support.h"
+#include "options/general_pages.h"
+#include "options/options_sheet.h"
+#include "options/pulse_zones_page.h"
+#include "options/training_types_page.h"
+#include "platform/headless/headless_services.h"
+
+namespace sb::options {
+namespace {
+
+using platform::ColourOutcome;
+using platform::headless::HeadlessDialogHost;
+using platform::headless::HeadlessPropertySheet;
+using platform::headless::HeadlessServices;
+
+enum Page { kWorkspace, kSport, kStyle, kDisplay, kTrainingTypes, kPulseZones };
+
+class OptionsSheet : public ::testing::Test {
+  protected:
+    void load(const std::string& lines) {
+        std::string bytes;
+        for (char c : lines) bytes += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        config::testing::writeBytes(path(), bytes);
+        config::openConfigFile(settings, path());
+        config::DiagramChoice diagram;
+        config::loadAllSettings(settings, diagram);
+        config::loadPulseZones(settings);
+    }
+
+    void run(const std::function<void(HeadlessPropertySheet&)>& script) {
+        services.scriptPropertySheet(kOptionsCaption, script);
+        openOptions(services, settings);
+        EXPECT_TRUE(services.unexpected().empty()) << services.unexpected().front();
+    }
+
+    std::string path() const { return scratch.file("train.cfg"); }
+    std::string stored(const char* section, const std::string& key) const {
+        return config::profileString(config::loadProfileFile(path()), section, key).value_or("missing");
+    }
+
+    config::testing::ScratchDir scratch;
+    config::ConfigStore settings;
+    HeadlessServices services;
+};
+
+TEST_F(OptionsSheet, PagesTakeTheirValuesWhenLeftAndCancelKeepsWhatWasWritten) {
+    load("[KONFIG]\nPOLAR=0\nTACHO=0\nSPORTART=1\n");
+    run([](HeadlessPropertySheet& sheet) {
+        EXPECT_EQ(5, sheet.pageCount());
+        EXPECT_EQ("Soll/Ist-Bereiche", sheet.pageTitle(kTrainingTypes));
+        HeadlessDialogHost& workspace = sheet.page(kWorkspace);
+        EXPECT_EQ("0", workspace.text(workspace_page::historyLength));
+        workspace.type(workspace_page::historyLength, "12");
+        EXPECT_EQ("0", workspace.text(workspace_page::historyLength));
+        workspace.type(workspace_page::historyLength, "x");
+        workspace.type(workspace_page::historyLength, "5");
+        workspace.press(workspace_page::autoLoad);
+        sheet.selectPage(kSport);
+        HeadlessDialogHost& sport = sheet.page(kSport);
+        EXPECT_TRUE(sport.isChecked(sport_page::firstSport));
+        sport.press(sport_page::firstSport + 1);
+        sport.press(sport_page::firstSport + 4);
+        for (int k = 0; k < 4; ++k) EXPECT_FALSE(sport.isChecked(sport_page::firstSport + k));
+        EXPECT_TRUE(sport.isChecked(sport_page::firstSport + 4));
+        sheet.selectPage(kStyle);
+        sheet.page(kStyle).press(style_page::firstStyle + 1);
+        sheet.selectPage(kDisplay);
+        sheet.page(kDisplay).press(display_page::heartRateMonitor);
+        sheet.selectPage(kStyle);
+        sheet.page(kStyle).press(style_page::firstStyle + 2);
+        sheet.cancel();
+    });
+    EXPECT_EQ("5", stored("MENUE", "MAX_ANZAHL"));
+    EXPECT_EQ("1", stored("MENUE", "ANZAHL"));
+    EXPECT_EQ("0", stored("KONFIG", "AUTOLADEN"));
+    EXPECT_EQ("1", stored("KONFIG", "POLAR"));  // the Anzeige page was left before Cancel
+    EXPECT_EQ(1, settings.polarSupport);
+    EXPECT_EQ("2", stored("KONFIG", "DARSTELLUNG"));
+    EXPECT_EQ(2, settings.displayStyle);
+    EXPECT_EQ(5, settings.sportMode);
+    EXPECT_EQ("1", stored("KONFIG", "SPORTART"));  // the sport mode waits for the save at exit
+    EXPECT_EQ(5, settings.historyMaxCount);
+
+    // Raising the length from 0 announced one entry, which has no name yet: the next start lists none.
+    config::ConfigStore again;
+    config::openConfigFile(again, path());
+    config::DiagramChoice diagram;
+    config::loadAllSettings(again, diagram);
+    EXPECT_TRUE(again.history.empty());
+}
+
+TEST_F(OptionsSheet, TrainingTypesTakeEffectAtOnceAndCancelRestoresThem) {
+    load("[KONFIG]\nSOLL_IST_EINTRAG_1=Grundlage\nSOLL_IST_FARBE_3=255\n");
+    services.answerColourDialogs(
+        {{ColourOutcome::Chosen, platform::rgb(1, 2, 3)}, {ColourOutcome::Failed, 0}});
+    namespace id = training_types_page;
+    run([this](HeadlessPropertySheet& sheet) {
+        sheet.selectPage(kTrainingTypes);
+        HeadlessDialogHost& page = sheet.page(kTrainingTypes);
+        EXPECT_EQ("Grundlage", page.text(id::firstLabel));
+        page.type(id::firstLabel, "Kraftausdauer am Berg");
+        EXPECT_EQ("Kraftausdauer am Berg", settings.trainingTypeLabels[0]);
+        page.press(id::firstColourButton + 2);
+        EXPECT_EQ(platform::rgb(1, 2, 3), page.swatchColour(id::firstSwatch + 2));
+        page.press(id::firstColourButton + 2);
+        EXPECT_EQ(platform::rgb(1, 2, 3), page.swatchColour(id::firstSwatch + 2));
+        sheet.cancel();
+    });
+    EXPECT_EQ("Grundlage", settings.trainingTypeLabels[0]);
+    EXPECT_EQ(255, settings.trainingTypeColours[2]);
+    EXPECT_EQ(std::vector<std::string>{"COLOR-Dialogbox"}, services.messageTexts());
+    EXPECT_EQ("Error", services.messages()[0].title);
+    EXPECT_EQ(platform::Icon::Stop, services.messages()[0].icon);
+    EXPECT_EQ(platform::rgb(255, 0, 0), services.colourDialogs()[0].customColours[1]);
+    EXPECT_EQ(platform::rgb(255, 128, 128), services.colourDialogs()[0].customColours[15]);
+    EXPECT_EQ(255u, services.colourDialogs()[0].initial);
+
+    services.answerColourDialogs({{ColourOutcome::Chosen, platform::rgb(9, 9, 9)}});
+    run([](HeadlessPropertySheet& sheet) {
+        sheet.selectPage(kTrainingTypes);
+        sheet.page(kTrainingTypes).type(id::firstLabel + 9, "Wettkampf");
+        sheet.page(kTrainingTypes).press(id::firstColourButton + 9);
+        sheet.ok();
+    });
+    EXPECT_EQ("Wettkampf", settings.trainingTypeLabels[9]);
+    EXPECT_EQ(int(platform::rgb(9, 9, 9)), settings.trainingTypeColours[9]);
+    EXPECT_NE("Wettkampf", stored("KONFIG", "SOLL_IST_EINTRAG_10"));  // written with the rest at exit
+}
+
+TEST_F(OptionsSheet, PulseZonesGrowAtTheTopAndInvertedZonesAreRefused) {
+    load(
+        "[KONFIG]\nPOLAR=0\nTACHO=1\n[X_Y_DIAGRAMM]\nAnzahl_Bereich=3\nMax_Bereich0=120\nMax_Bereich1=140\n"
+        "Max_Bereich2=160\n");
+    using namespace pulse_zones_page;
+    auto check = [](int zone) { return firstCheck + zone - 1; };
+    auto upper = [](int zone) { return firstUpperField + 2 * (zone - 1); };
+    run([&](HeadlessPropertySheet& sheet) {
+        ASSERT_EQ(6, sheet.pageCount());
+        EXPECT_EQ("Puls-Bereiche", sheet.pageTitle(kPulseZones));
+        sheet.selectPage(kPulseZones);
+        HeadlessDialogHost& page = sheet.page(kPulseZones);
+        EXPECT_EQ("141", page.text(firstLowerField + 4));
+        EXPECT_TRUE(page.isEnabled(check(4)));
+        EXPECT_FALSE(page.isEnabled(check(5)));
+        EXPECT_FALSE(page.isEnabled(upper(4)));
+        page.press(check(2));
+        for (int zone = 1; zone <= 3; ++zone) EXPECT_TRUE(page.isChecked(check(zone)));
+        page.press(check(3));
+        EXPECT_FALSE(page.isChecked(check(3)));
+        EXPECT_FALSE(page.isEnabled(upper(3)));
+        page.type(upper(2), "250");
+        EXPECT_EQ("140", page.text(upper(2)));
+        page.type(upper(2), "180");
+        EXPECT_EQ("180", page.text(upper(2)));
+        EXPECT_EQ("181", page.text(firstLowerField + 4));
+        sheet.selectPage(kWorkspace);
+        sheet.ok();
+    });
+    EXPECT_EQ("2", stored("X_Y_Diagramm", "Anzahl_Bereich"));
+    EXPECT_EQ("180", stored("X_Y_Diagramm", "Max_Bereich1"));
+    EXPECT_EQ(181, settings.pulseZones.lower[2]);
+    EXPECT_TRUE(services.messages().empty());
+
+    // Zone 1 raised above zone 2: refused, and nothing after it is written.
+    services.answerColourDialogs({{ColourOutcome::Chosen, platform::rgb(7, 7, 7)}});
+    run([&](HeadlessPropertySheet& sheet) {
+        sheet.selectPage(kPulseZones);
+        HeadlessDialogHost& page = sheet.page(kPulseZones);
+        page.type(upper(1), "200");
+        page.press(firstColourButton);
+        sheet.ok();
+    });
+    EXPECT_EQ(std::vector<std::string>{"Der MAX-Wert für Bereich 2 ist kleiner als der MIN-Wert"},
+              services.messageTexts());
+    EXPECT_EQ("Fehler", services.messages()[0].title);
+    EXPECT_EQ("200", stored("X_Y_Diagramm", "Max_Bereich0"));
+    EXPECT_EQ("8454143", stored("X_Y_Diagramm", "Farbe_Bereich0"));
+}
+
+}  // namespace
+}  // namespace sb::options

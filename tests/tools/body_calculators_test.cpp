@@ -1,0 +1,160 @@
+// The three body calculators: their results for known inputs, every message, and what each remembers
+// in train.cfg when it is closed with "Abbruch" or with the close box.
+#include <gtest/gtest.h>
+
+#include "config/config_test_support.h"
+#include "platform/headless/headless_services.h"
+#include "tools/basal_metabolism_dialog.h"
+#include "tools/body_calculator_settings.h"
+#include "tools/body_mass_index_dialog.h"
+#include "tools/waist_hip_dialog.h"
+
+namespace sb::tools {
+namespace {
+
+using platform::headless::HeadlessDialogHost;
+using platform::headless::HeadlessServices;
+namespace button = calculator_buttons;
+
+class BodyCalculators : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        config::openConfigFile(settings, scratch.file("train.cfg"));
+        year.gender = 'm';
+        year.days[40].bodyWeight = 72.4f;
+    }
+
+    std::string stored(const char* section, const char* key) const {
+        return config::profileString(config::loadProfileFile(scratch.file("train.cfg")), section, key)
+            .value_or("missing");
+    }
+
+    void expectNothingUnexpected() const {
+        EXPECT_TRUE(services.unexpected().empty()) << services.unexpected().front();
+    }
+
+    config::testing::ScratchDir scratch;
+    config::ConfigStore settings;
+    model::TrainingYear year;
+    HeadlessServices services;
+};
+
+TEST_F(BodyCalculators, BasalMetabolicRateChecksItsFieldsAndStoresWhatWasLastRead) {
+    namespace id = basal_metabolism_dialog;
+    services.scriptDialog("TOOL_GRUNDUMSATZ", [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ("72.4", dialog.text(id::weightField));
+        EXPECT_TRUE(dialog.isChecked(id::male));
+        EXPECT_EQ("", dialog.text(id::result));  // height 0: nothing calculated on opening
+        dialog.type(id::ageField, "30");
+        dialog.type(id::weightField, "60");
+        dialog.type(id::heightField, "170");
+        dialog.press(button::calculate);
+        EXPECT_EQ("1534", dialog.text(id::result));
+        dialog.press(id::female);
+        dialog.press(button::calculate);
+        EXPECT_EQ("1396", dialog.text(id::result));
+        dialog.type(id::heightField, "200");
+        dialog.press(button::calculate);
+        dialog.type(id::heightField, "200,1");
+        dialog.press(button::calculate);
+        dialog.type(id::heightField, "200");
+        dialog.type(id::weightField, "0");
+        dialog.press(button::calculate);
+        dialog.type(id::weightField, "72,5");
+        dialog.type(id::ageField, "dreißig");
+        dialog.press(button::calculate);
+        EXPECT_EQ(id::ageField, dialog.focus());
+        dialog.type(id::ageField, "121");
+        dialog.press(button::calculate);
+        dialog.type(id::ageField, "31");
+        dialog.press(button::close);
+    });
+    runBasalMetabolismCalculator(services, settings, year, "inhalt");
+    EXPECT_EQ((std::vector<std::string>{
+                  "Eingabefehler im Feld Größe [100-200]", "Eingabefehler im Feld Gewicht [1-300]",
+                  "Eingabefehler im Feld Alter [1-120]", "Eingabefehler im Feld Alter [1-120]"}),
+              services.messageTexts());
+    EXPECT_EQ("Eingabefehler", services.messages()[0].title);
+    EXPECT_EQ(platform::Icon::Exclamation, services.messages()[0].icon);
+    EXPECT_EQ("W", stored("GRUNDUMSATZ", "GESCHLECHT"));
+    EXPECT_EQ("72.5", stored("GRUNDUMSATZ", "GEWICHT"));
+    EXPECT_EQ("200.0", stored("GRUNDUMSATZ", "GROESSE"));
+    EXPECT_EQ("121", stored("GRUNDUMSATZ", "ALTER"));
+    expectNothingUnexpected();
+
+    // Stored values in range calculate on opening; the close box keeps edits out of the file.
+    config::writeSetting(settings, "GRUNDUMSATZ", "ALTER", "30");
+    config::writeSetting(settings, "GRUNDUMSATZ", "GEWICHT", "60.0");
+    config::writeSetting(settings, "GRUNDUMSATZ", "GROESSE", "170.0");
+    services.scriptDialog("TOOL_GRUNDUMSATZ", [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ("1396", dialog.text(id::result));
+        dialog.type(id::weightField, "90");
+        dialog.press(button::calculate);
+        dialog.pressClose();
+    });
+    runBasalMetabolismCalculator(services, settings, year, "inhalt");
+    EXPECT_EQ("60.0", stored("GRUNDUMSATZ", "GEWICHT"));
+    expectNothingUnexpected();
+}
+
+TEST_F(BodyCalculators, BodyMassIndexRefusesOnlyAZeroHeight) {
+    namespace id = body_mass_index_dialog;
+    services.scriptDialog("TOOL_BMI", [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ("0.0", dialog.text(id::heightField));
+        dialog.type(id::weightField, "70");
+        dialog.type(id::heightField, "175");
+        dialog.press(button::calculate);
+        EXPECT_EQ("23", dialog.text(id::result));
+        dialog.type(id::heightField, "0");
+        dialog.press(button::calculate);
+        dialog.type(id::heightField, "1,75m");
+        dialog.press(button::calculate);
+        EXPECT_EQ("23", dialog.text(id::result));
+        dialog.type(id::heightField, "300");
+        dialog.press(button::calculate);
+        EXPECT_EQ("8", dialog.text(id::result));
+        dialog.press(button::help);
+        dialog.press(button::close);
+    });
+    runBodyMassIndexCalculator(services, settings, year, "inhalt");
+    EXPECT_EQ((std::vector<std::string>{"Fehler bei der Größeneingabe", "Fehler bei der Größeneingabe"}),
+              services.messageTexts());
+    EXPECT_EQ("Fehler", services.messages()[0].title);
+    EXPECT_EQ(services.helpCalls(), (std::vector<platform::headless::LoggedHelp>{{"inhalt", 42}}));
+    EXPECT_EQ("300.0", stored("BMI", "GROESSE"));
+    EXPECT_EQ("70.0", stored("BMI", "GEWICHT"));
+    expectNothingUnexpected();
+}
+
+TEST_F(BodyCalculators, WaistHipRatioRatesBySexAndReportsAMissingHipAtOnce) {
+    namespace id = waist_hip_dialog;
+    year.gender = 'w';
+    services.scriptDialog("TOOL_THQ", [](HeadlessDialogHost& dialog) {
+        EXPECT_TRUE(dialog.items(id::rating).empty());
+        dialog.type(id::waistField, "80");
+        dialog.type(id::hipField, "100");
+        dialog.press(button::calculate);
+        EXPECT_EQ((std::vector<std::string>{"Ihr THQ: 0.80", "OK"}), dialog.items(id::rating));
+        dialog.type(id::hipField, "hundert");
+        dialog.press(button::calculate);
+        EXPECT_TRUE(dialog.items(id::rating).empty());
+        dialog.type(id::hipField, "100");
+        dialog.type(id::waistField, "104,5");
+        dialog.press(id::male);
+        dialog.press(button::calculate);
+        EXPECT_EQ(
+            (std::vector<std::string>{"Ihr THQ: 1.04", "Ungünstig: THQ > 1,0", "Ungünstig: Taille > 100cm"}),
+            dialog.items(id::rating));
+        dialog.press(button::close);
+    });
+    runWaistHipCalculator(services, settings, year, "inhalt");
+    EXPECT_EQ((std::vector<std::string>{"Fehler bei der Hüfteingabe", "Fehler bei der Hüfteingabe"}),
+              services.messageTexts());
+    EXPECT_EQ("M", stored("THQ", "GESCHLECHT"));
+    EXPECT_EQ("104.5", stored("THQ", "TAILLE"));
+    EXPECT_EQ("100.0", stored("THQ", "HUEFTE"));
+    expectNothingUnexpected();
+}
+
+}  // namespace
+}  // namespace sb::tools

@@ -1,0 +1,167 @@
+// The gear calculator: the list lines, fields filled in order, a refused circumference, the step chart
+// as drawn, both printouts, and what is remembered when it is left with "Beenden" or the close box.
+#include <gtest/gtest.h>
+
+#include "config/config_test_support.h"
+#include "platform/headless/headless_services.h"
+#include "tools/gear_calculator_dialog.h"
+#include "tools/gear_chart.h"
+
+namespace sb::tools {
+namespace {
+
+using platform::headless::CallKind;
+using platform::headless::HeadlessDialogHost;
+using platform::headless::HeadlessServices;
+using platform::headless::PrintAnswer;
+using platform::headless::RecordingCanvas;
+namespace id = gear_dialog;
+
+class GearCalculator : public ::testing::Test {
+  protected:
+    void SetUp() override { config::openConfigFile(settings, scratch.file("train.cfg")); }
+
+    std::string stored(const std::string& key) const {
+        return config::profileString(config::loadProfileFile(scratch.file("train.cfg")), "Ritzelrechner", key)
+            .value_or("missing");
+    }
+
+    void run(const std::function<void(HeadlessDialogHost&)>& script) {
+        services.scriptDialog("TOOL_RITZELRECHNER", script);
+        runGearCalculator(services, settings, "inhalt");
+        EXPECT_TRUE(services.unexpected().empty()) << services.unexpected().front();
+    }
+
+    config::testing::ScratchDir scratch;
+    config::ConfigStore settings;
+    HeadlessServices services;
+};
+
+TEST_F(GearCalculator, ListsEveryUsedPairAndKeepsTheFieldsInOrder) {
+    run([](HeadlessDialogHost& dialog) {
+        EXPECT_EQ("2133", dialog.text(id::circumference));
+        EXPECT_TRUE(dialog.items(id::resultList).empty());
+        dialog.type(id::firstSprocket + 2, "15");
+        EXPECT_EQ("", dialog.text(id::firstSprocket + 2));
+        dialog.type(id::firstChainring, "53");
+        dialog.press(id::listButton);
+        EXPECT_TRUE(dialog.items(id::resultList).empty());  // no sprocket yet
+        dialog.type(id::firstChainring + 1, "39");
+        dialog.type(id::firstSprocket, "11");
+        dialog.type(id::firstSprocket + 1, "-3");
+        dialog.press(id::listButton);
+        EXPECT_EQ((std::vector<std::string>{"1:3.55    7.56m   Kettenblatt: 39   Ritzel: 11",
+                                            "1:4.82   10.28m   Kettenblatt: 53   Ritzel: 11"}),
+                  dialog.items(id::resultList));
+        dialog.type(id::circumference, "0");
+        dialog.press(id::chartButton);
+        EXPECT_TRUE(dialog.isVisible(id::resultList));
+        dialog.type(id::circumference, "21OO");
+        dialog.press(id::chartButton);
+        EXPECT_EQ(id::circumference, dialog.focus());
+        dialog.type(id::circumference, "2100");
+        dialog.press(id::chartButton);
+        EXPECT_FALSE(dialog.isVisible(id::resultList));
+        EXPECT_TRUE(dialog.isVisible(id::chart));
+        dialog.pressClose();
+    });
+    EXPECT_EQ(
+        (std::vector<std::string>{"Bitte geben Sie die Werte  nach einander ein.",
+                                  "Eingabefehler im Feld Radumfang", "Eingabefehler im Feld Radumfang"}),
+        services.messageTexts());
+    EXPECT_EQ("Hinweis", services.messages()[0].title);
+    EXPECT_EQ("Eingabefehler", services.messages()[1].title);
+    EXPECT_EQ("missing", stored("Kettenblatt1"));
+    EXPECT_EQ("2133", stored("Umfang"));
+    EXPECT_EQ("0", stored("MODUS"));
+
+    services.clearLog();
+    run([](HeadlessDialogHost& dialog) {
+        dialog.type(id::firstChainring, "50");
+        dialog.type(id::firstSprocket, "12");
+        dialog.press(id::chartButton);
+        dialog.press(id::closeButton);
+    });
+    EXPECT_EQ("50", stored("Kettenblatt1"));
+    EXPECT_EQ("", stored("Kettenblatt2"));
+    EXPECT_EQ("12", stored("Ritzel1"));
+    EXPECT_EQ("1", stored("MODUS"));
+
+    // Stored inputs come back, in the mode last used.
+    run([](HeadlessDialogHost& dialog) {
+        EXPECT_EQ("50", dialog.text(id::firstChainring));
+        EXPECT_TRUE(dialog.isVisible(id::chart));
+        EXPECT_EQ("50", dialog.paint(id::chart).texts().front());
+        dialog.press(id::closeButton);
+    });
+}
+
+TEST_F(GearCalculator, TheChartStandsTheChainringsSideBySideWithTheirSteps) {
+    GearInputs inputs;
+    inputs.chainrings = {39, 53, 0};
+    inputs.sprockets = {11, 12};
+    RecordingCanvas canvas;
+    drawGearChart(canvas, inputs);
+    const auto lines = canvas.callsOf(CallKind::Line);
+    ASSERT_EQ(6u, lines.size());  // two chainrings, two ticks each
+    EXPECT_EQ((std::vector<platform::Point>{{466, 940}, {466, 25}}), lines[0]->points);
+    EXPECT_EQ((std::vector<platform::Point>{{933, 940}, {933, 25}}), lines[3]->points);
+    // The smallest development (39/12) sits half a metre above the bottom, the largest (53/11) half a
+    // metre below the top of the scale; the tick reaches 0.75 characters to the left.
+    const double scale = 915 / (2133 * 53 / 11.0 / 1000 - 2133 * 39 / 12.0 / 1000 + 1);
+    EXPECT_EQ((std::vector<platform::Point>{{466, 940 - int(0.5 * scale)}, {459, 940 - int(0.5 * scale)}}),
+              lines[2]->points);
+    EXPECT_NEAR(25 + 0.5 * scale, lines[4]->points[0].y, 1);
+    EXPECT_EQ((std::vector<std::string>{"39", "11", "9.1 %", "12", "53", "11", "9.1 %", "12"}),
+              canvas.texts());
+    EXPECT_EQ(platform::HAlign::Centre, canvas.findText("53")->align.horizontal);
+    EXPECT_EQ(466 + 70, canvas.findText("9.1 %")->points[0].x);
+
+    RecordingCanvas nothing;
+    inputs.circumference = 0;
+    drawGearChart(nothing, inputs);
+    inputs.circumference = 2133;
+    inputs.sprockets = {};
+    drawGearChart(nothing, inputs);
+    EXPECT_TRUE(nothing.calls().empty());
+}
+
+TEST_F(GearCalculator, PrintsTheListInFieldOrderAndTheChartOnTheUpperHalf) {
+    services.answerPrintDialogs(
+        {PrintAnswer::failure(0x1007), PrintAnswer::cancel(), PrintAnswer{}, PrintAnswer{}});
+    run([](HeadlessDialogHost& dialog) {
+        dialog.type(id::firstChainring, "39");
+        dialog.type(id::firstChainring + 1, "53");
+        dialog.type(id::firstSprocket, "12");
+        dialog.type(id::firstSprocket + 1, "11");
+        for (int k = 0; k < 3; ++k) dialog.press(id::printListButton);
+        EXPECT_TRUE(dialog.isEnabled(platform::dialogItself));
+        dialog.press(id::printChartButton);
+        dialog.press(id::closeButton);
+    });
+    EXPECT_EQ(std::vector<std::string>{"Fehler beim Inintialisieren des\nDruckertreibers"},
+              services.messageTexts());
+    EXPECT_EQ(platform::Icon::Stop, services.messages()[0].icon);
+    ASSERT_EQ(2u, services.printedDocuments().size());
+    const auto& list = services.printedDocuments()[0];
+    EXPECT_EQ("Ritzelliste", list.name);
+    EXPECT_TRUE(list.ended);
+    const RecordingCanvas& page = list.pages.at(0);
+    EXPECT_EQ(
+        (std::vector<std::string>{"Ritzelliste", "1:3.25    6.93m   Kettenblatt: 39   Ritzel: 12",
+                                  "1:3.55    7.56m   Kettenblatt: 39   Ritzel: 11",
+                                  "1:4.42    9.42m   Kettenblatt: 53   Ritzel: 12",
+                                  "1:4.82   10.28m   Kettenblatt: 53   Ritzel: 11", "Radumfang: 2133mm"}),
+        page.texts());
+    // Line height 21 of the printer's font: the title after one and a half lines, each group followed by
+    // an empty line.
+    EXPECT_EQ((platform::Point{175, 81}), page.findText("Ritzelliste")->points[0]);
+    EXPECT_EQ(112, page.calls()[1].points[0].y);
+    EXPECT_EQ(112 + 3 * 21, page.calls()[3].points[0].y);
+    EXPECT_EQ(112 + 6 * 21, page.findText("Radumfang: 2133mm")->points[0].y);
+    EXPECT_EQ("Ritzelrechner", services.printedDocuments()[1].name);
+    EXPECT_EQ(8u, services.printedDocuments()[1].pages.at(0).texts().size());
+}
+
+}  // namespace
+}  // namespace sb::tools

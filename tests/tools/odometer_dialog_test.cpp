@@ -1,0 +1,153 @@
+// The odometer dialog as the user works it: adding and changing odometers with every correcting
+// message, a start date that stops the storing, switching and deleting, and a full table that must not
+// be written outside its slots.
+#include <gtest/gtest.h>
+
+#include "model/clock.h"
+#include "platform/headless/headless_services.h"
+#include "tools/odometer_dialog.h"
+
+namespace sb::tools {
+namespace {
+
+using platform::headless::HeadlessDialogHost;
+using platform::headless::HeadlessServices;
+namespace id = odometer_dialog;
+
+// A list line: the description is padded to 29 bytes of the stored text.
+std::string line(const std::string& numbers, const std::string& description, int storedLength,
+                 const std::string& state) {
+    return numbers + " Kilometern :" + description + std::string(std::size_t(29 - storedLength), ' ') + state;
+}
+
+class OdometerDialog : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        model::setClock([] { return model::CivilDate{14, 5, 2008}; });
+        year.planYear = 2008;
+        year.planFileVersion = 3;
+    }
+    void TearDown() override { model::setClock({}); }
+
+    // Runs the dialog with `script`, then presses OK.
+    void edit(const std::function<void(HeadlessDialogHost&)>& script) {
+        services.scriptDialog("TOOL_KILOMETERZAEHLER", [&script](HeadlessDialogHost& dialog) {
+            script(dialog);
+            dialog.press(id::okButton);
+        });
+        editOdometers(services, year, "inhalt");
+        EXPECT_TRUE(services.unexpected().empty()) << services.unexpected().front();
+    }
+
+    static void store(HeadlessDialogHost& dialog, const std::string& day, const std::string& month,
+                      const std::string& previous, const std::string& due, const std::string& description) {
+        dialog.type(id::startDayField, day);
+        dialog.type(id::startMonthField, month);
+        dialog.type(id::previousKmField, previous);
+        dialog.type(id::dueKmField, due);
+        dialog.type(id::descriptionField, description);
+        dialog.press(id::applyButton);
+    }
+
+    HeadlessServices services;
+    model::TrainingYear year;
+};
+
+TEST_F(OdometerDialog, StoringCorrectsWhatItCanAndShowsTheOdometerAtOnce) {
+    year.days[200].bike.distanceKm = 10.6f;
+    year.days[201].bike.distanceKm = 10.6f;
+    year.days[202].run.distanceKm = 30;
+    edit([](HeadlessDialogHost& dialog) {
+        EXPECT_TRUE(dialog.items(id::list).empty());
+        EXPECT_FALSE(dialog.isEnabled(id::applyButton));
+        dialog.press(id::addButton);
+        EXPECT_EQ("14", dialog.text(id::startDayField));
+        EXPECT_EQ("5", dialog.text(id::startMonthField));
+        EXPECT_EQ("1000", dialog.text(id::dueKmField));
+        EXPECT_TRUE(dialog.isChecked(id::cyclingChoice));
+        store(dialog, "31", "2", "0", "1000", "Rad");
+        store(dialog, "1", "7", "500", "400", "Rad, Kette");
+        dialog.press(id::addButton);
+        dialog.press(id::bothChoice);
+        store(dialog, "1", "1", "zehn", "50", "");
+        EXPECT_EQ((std::vector<std::string>{line("00 : 00521 von 00500", "Rad. Kette", 10, "  fällig!"),
+                                            line("01 : 00051 von 00050", "Zähler Nr.1", 11, "  fällig!")}),
+                  dialog.items(id::list));
+        EXPECT_FALSE(dialog.isEnabled(id::startDayField));
+    });
+    EXPECT_EQ(
+        (std::vector<std::string>{
+            "Eingabefehler im Feld Startdatum",
+            "Die Anzahl der auslösenden Kilometer\n darf nicht kleiner als die vorherigen Kilometer\nsein",
+            "Jeder Zähler muß eine Beschreibung besitzen, korrigiert",
+            "Eingabefehler im Feld vorherige Kilometer"}),
+        services.messageTexts());
+    EXPECT_EQ(platform::Icon::Exclamation, services.messages()[0].icon);
+    const model::Odometer& chain = year.odometers[0];
+    EXPECT_EQ(182, chain.startDayIndex);
+    EXPECT_EQ(500, chain.previousKm);
+    EXPECT_EQ(500, chain.dueKm);
+    EXPECT_EQ(21, chain.currentKm - chain.previousKm);
+    EXPECT_EQ("Rad. Kette", chain.description);
+    EXPECT_EQ(3, chain.state);
+    EXPECT_EQ(0, year.odometers[1].previousKm);
+    EXPECT_EQ(3, year.odometers[1].sportSelector);
+    EXPECT_EQ(1, year.modified);
+}
+
+TEST_F(OdometerDialog, ChoosingSwitchingAndDeleting) {
+    year.odometers[4] = {59, 100, 0, 20000, 2, "Schuhe", 0};
+    year.odometers[7] = {0, 10, 0, 20, 1, "Kette", 1};
+    edit([this](HeadlessDialogHost& dialog) {
+        dialog.choose(id::list, 1);
+        dialog.press(id::applyButton);
+        EXPECT_EQ(0, year.modified);  // stored as it was
+        dialog.choose(id::list, 0);
+        EXPECT_EQ("29", dialog.text(id::startDayField));
+        EXPECT_EQ("2", dialog.text(id::startMonthField));
+        EXPECT_TRUE(dialog.isChecked(id::runningChoice));
+        EXPECT_FALSE(dialog.isChecked(id::cyclingChoice));
+        dialog.press(id::toggleButton);
+        EXPECT_EQ(line("04 : 00100 von 20000", "Schuhe", 6, "  aktiv!"), dialog.items(id::list)[0]);
+        dialog.choose(id::list, 1);
+        dialog.press(id::deleteButton);
+        EXPECT_EQ(1u, dialog.items(id::list).size());
+        EXPECT_FALSE(dialog.isEnabled(id::toggleButton));
+        EXPECT_FALSE(dialog.isEnabled(id::deleteButton));
+    });
+    EXPECT_TRUE(services.messages().empty());
+    EXPECT_EQ(1, year.odometers[4].state);
+    EXPECT_EQ(20000, year.odometers[4].dueKm);  // untouched until it is stored again
+    EXPECT_EQ("", year.odometers[7].description);
+    EXPECT_EQ(0, year.odometers[7].dueKm);
+}
+
+TEST_F(OdometerDialog, AFullTableChangesNoSlotUntilAnOdometerIsChosen) {
+    for (int i = 0; i < model::kOdometerCount; ++i)
+        year.odometers[std::size_t(i)] = {0, i, 0, 5000, 1, "Z", 1};
+    OdometerProcedure procedure(year, "inhalt");
+    services.scriptDialog("TOOL_KILOMETERZAEHLER", [&procedure](HeadlessDialogHost& dialog) {
+        dialog.choose(id::list, 3);
+        dialog.press(id::addButton);
+        EXPECT_FALSE(dialog.isEnabled(id::applyButton));
+        EXPECT_FALSE(dialog.isEnabled(id::toggleButton));
+        for (int button : {id::applyButton, id::deleteButton, id::toggleButton})
+            procedure.command(dialog, button, platform::Notification::Clicked);
+        EXPECT_EQ(-1, procedure.currentSlot());
+        dialog.pressHelp();
+        dialog.pressClose();
+    });
+    services.runModal(odometerTemplate(), procedure);
+    EXPECT_TRUE(services.unexpected().empty());
+    EXPECT_EQ(std::vector<std::string>{"Zählerspeicher Voll\nMax. 10 Zähler erlaubt"},
+              services.messageTexts());
+    EXPECT_EQ(services.helpCalls(), (std::vector<platform::headless::LoggedHelp>{{"inhalt", 44}}));
+    for (int i = 0; i < model::kOdometerCount; ++i) {
+        EXPECT_EQ(i, year.odometers[std::size_t(i)].previousKm);
+        EXPECT_EQ(1, year.odometers[std::size_t(i)].state);
+    }
+    EXPECT_EQ(0, year.modified);
+}
+
+}  // namespace
+}  // namespace sb::tools
