@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "plan_fixtures.h"
+#include "support/plan_fixtures.h"
 #include "planfile/plan_file_writer.h"
 
 using namespace sb::planfile;
-using namespace sb::planfile::testing;
+using namespace sb::testing;
 using sb::model::TrainingYear;
 
 namespace {

@@ -7,11 +7,11 @@
 #include <algorithm>
 
 #include "model/training_types.h"
-#include "plan_fixtures.h"
+#include "support/plan_fixtures.h"
 #include "planfile/legacy_plan_writer.h"
 
 using namespace sb::planfile;
-using namespace sb::planfile::testing;
+using namespace sb::testing;
 
 namespace {
 

@@ -99,7 +99,7 @@ TEST_F(Dispatcher, GreyStateAndTitleFollowTheState) {
     dispatch(cmd::kSavePlan);
     EXPECT_EQ("anna.sb3 – Saisonbuch", view.title());
     EXPECT_EQ(
-        (std::array<std::string, 3>{"Trainingsjahr: 2009", "Sportler(in): Anna Müller", "Datei: " + path}),
+        (std::array<std::string, 3>{"Trainingsjahr: 2009", "Sportler(in): Bernd Schäfer", "Datei: " + path}),
         view.statusTexts());
     expectNothingUnexpected();
 }
@@ -110,7 +110,7 @@ TEST_F(Dispatcher, GreyStateAndTitleFollowTheState) {
 TEST_F(Dispatcher, EveryEnabledCommandDoesSomething) {
     writeConfig("[KONFIG]\nAUTOLADEN=0\nPOLAR=1\nTACHO=1\n[MENUE]\nMAX_ANZAHL=4\n");
     initialise();
-    model::TrainingYear other = samplePlan();
+    model::TrainingYear other = plan2009();
     other.planYear = 2010;
     ASSERT_EQ(0, planfile::writePlanFile(other, file("andere.sb3")));
     openSamplePlan();
@@ -279,11 +279,11 @@ TEST_F(Dispatcher, TheStartScreenLinesFollowThePlan) {
     const std::string path = openSamplePlan();
     app.year.modified = 1;
     EXPECT_EQ((std::array<std::string, 4>{"Aktuelle Datei: " + path + " (Datei geändert)",
-                                          "Sportler(in): Anna Müller", "Trainingsjahr: 2009",
-                                          "Gesamtkilometer Radfahren/Laufen/Schwimmen: 100.2 / 12.5 / 1.5"}),
+                                          "Sportler(in): Bernd Schäfer", "Trainingsjahr: 2009",
+                                          "Gesamtkilometer Radfahren/Laufen/Schwimmen: 45.6 / 20.1 / 1.5"}),
               informationLines(app));
     app.year.planFileVersion = 2;
-    EXPECT_EQ("Gesamtkilometer Radfahren/Laufen: 100.2 / 12.5", informationLines(app)[3]);
+    EXPECT_EQ("Gesamtkilometer Radfahren/Laufen: 45.6 / 20.1", informationLines(app)[3]);
 }
 
 TEST_F(Dispatcher, TheDiagramIsPaintedOnlyAfterTheLogoAndWithAPlan) {

@@ -8,6 +8,7 @@
 #include "planfile/plan_file_reader.h"
 #include "planfile/plan_file_writer.h"
 #include "shell/command_dispatcher.h"
+#include "shell/command_ids.h"
 #include "shell/file_commands.h"
 #include "shell_test_support.h"
 
@@ -37,7 +38,7 @@ TEST_F(FileCommands, NewAsksToSaveThenToReplaceAndWritesTheNewPlan) {
     const std::string old = openSamplePlan();
     app.year.modified = 1;
     const std::string target = file("neu.sb3");
-    planfile::writePlanFile(samplePlan(), target);
+    planfile::writePlanFile(plan2009(), target);
     services.answerMessages({Answer::No, Answer::Yes});
     services.answerFileDialogs({target});
     services.scriptDialog("IDD_PERSONEN", typeAthlete);
@@ -122,28 +123,80 @@ TEST_F(FileCommands, CancellingAnyStepOfOpenSaveAsOrNewChangesNothing) {
     expectNothingUnexpected();
 }
 
-TEST_F(FileCommands, OnlyASuccessfulOpenEntersTheHistory) {
+// Open over an open plan: each version's notice, a file that is no plan, and a missing file with the
+// offer to reopen the previous plan. Only a plan that opened enters the history; the previous file is
+// never written, and a failed open never leaves an empty plan under its name.
+TEST_F(FileCommands, OpenShowsExactlyTheMessagesOfItsOutcome) {
+    const std::string sb2 = file("alt.sb2"), sbn = file("alt.sbn"), empty = file("LEER.SB3");
+    ASSERT_EQ(0, planfile::writePlanFileV2(plan2009(), sb2));
+    ASSERT_EQ(0, planfile::writePlanFileV1(plan2009(), sbn));
+    sb::testing::writeBytes(empty, "");
+    const std::string missing = file("fehlt.sb3"), previous = file("vorher.sb3");
+    auto notice = [](const char* old, const char* current) {
+        return LoggedMessage{std::string("Sie haben soebend eine alte\nSaisonbuch V") + old +
+                                 "\nDatei geöffnet. Die erweiterten Funktionen von Saisonbuch V" + current +
+                                 "\nsind deaktiviert. Wenn Sie trotzdem erweiterte Funktionen nutzen "
+                                 "wollen\nlegen Sie ein Kopie Ihres Saisonbuches mit Hilfe des "
+                                 "Menüpunktes\nDatei-->Speichern unter...\n an.",
+                             "Hinweis", Buttons::Ok, Icon::Information};
+    };
+    const LoggedMessage notAPlan{"Diese Datei ist keine zulässige\nSaisonbuchdatei", "Fehler", Buttons::Ok,
+                                 Icon::Exclamation};
+    const LoggedMessage openFailed{
+        "Fehler beim Öffnen der Datei\nSoll versucht werden die letzte benutzte Datei zu öffnen?", "Fehler",
+        Buttons::YesNo, Icon::Stop};
+    const LoggedMessage previousFailed{"Fehler beim Öffnen der vorherigen Datei", "Fehler", Buttons::Ok,
+                                       Icon::None};
+    enum Before { PlanOpen, PlanFileGone, NoPlan };
+    struct Case {
+        std::string path;
+        Before before;
+        std::vector<Answer> answers;
+        std::vector<LoggedMessage> messages;
+        int version;
+        std::string name, firstName;
+    };
+    const std::vector<Case> cases{
+        {sb2, PlanOpen, {}, {notice("2.0", "3.0")}, 2, sb2, "Bernd"},
+        {sbn, PlanOpen, {}, {notice("1.0", "2.0")}, 1, sbn, "Bernd"},
+        {empty, PlanOpen, {}, {}, 3, empty, ""},
+        {file("kaputt.txt"), PlanOpen, {}, {notAPlan}, 0, previous, ""},
+        {missing, PlanOpen, {Answer::No}, {openFailed}, 0, previous, ""},
+        {missing, PlanOpen, {Answer::Yes}, {openFailed}, 3, previous, "Bernd"},
+        {missing, PlanFileGone, {Answer::Yes}, {openFailed, previousFailed}, 0, previous, ""},
+        {missing, NoPlan, {Answer::Yes}, {openFailed}, 0, "", ""}};
     writeConfig("[MENUE]\nMAX_ANZAHL=4\n");
     initialise();
-    const std::string sb2 = file("alt.sb2");
-    ASSERT_EQ(0, planfile::writePlanFileV2(samplePlan(), sb2));
-    services.answerFileDialogs({file("kaputt.txt"), sb2});
-    dispatch(11);
-    EXPECT_EQ("Diese Datei ist keine zulässige\nSaisonbuchdatei", services.messages().at(0).text);
-    EXPECT_TRUE(app.settings.history.empty());
-    EXPECT_EQ(0, app.year.planFileVersion);
-    dispatch(11);
-    EXPECT_EQ(std::vector<std::string>{sb2}, app.settings.history);
-    EXPECT_EQ(2, app.year.planFileVersion);
-    EXPECT_EQ("&1 alt.sb2", view.menuItem(20).text);
-    EXPECT_FALSE(view.menuItem(12).greyed);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path + " " + std::to_string(c.before));
+        app.year = model::TrainingYear{};
+        if (c.before != NoPlan) openSamplePlan("vorher.sb3");
+        app.year.firstName = "ungespeichert";
+        const std::string bytes = fileBytes(previous);
+        if (c.before == PlanFileGone) std::filesystem::remove(previous);
+        app.settings.history.clear();
+        services.clearLog();
+        services.answerMessages(c.answers);
+        services.answerFileDialogs({c.path});
+        dispatch(cmd::kOpenPlan);
+        EXPECT_EQ(c.messages, services.messages());
+        EXPECT_EQ(c.version, app.year.planFileVersion);
+        EXPECT_EQ(c.version != 0, app.year.planLoaded == 1);
+        EXPECT_EQ(0, app.year.modified);
+        EXPECT_EQ(c.name, app.year.currentFileName);
+        EXPECT_EQ(c.firstName, app.year.firstName);
+        const bool opened = c.path != missing && c.version != 0;
+        EXPECT_EQ(opened ? std::vector<std::string>{c.path} : std::vector<std::string>{}, app.settings.history);
+        if (opened) EXPECT_EQ("&1 " + c.path.substr(dir_.string().size() + 1), view.menuItem(20).text);
+        if (c.before != PlanFileGone) EXPECT_EQ(bytes, fileBytes(previous));
+    }
     expectNothingUnexpected();
 }
 
 TEST_F(FileCommands, HistoryEntriesAskFirstAndMissingEntriesDoNothing) {
     const std::string first = file("eins.sb3");
     const std::string second = file("zwei.sb3");
-    model::TrainingYear other = samplePlan();
+    model::TrainingYear other = plan2009();
     other.firstName = "Zweite";
     ASSERT_EQ(0, planfile::writePlanFile(other, second));
     writeConfig("[MENUE]\nMAX_ANZAHL=5\nANZAHL=2\nEINTRAG_0=" + first + "\nEINTRAG_1=" + second + "\n");
@@ -156,7 +209,7 @@ TEST_F(FileCommands, HistoryEntriesAskFirstAndMissingEntriesDoNothing) {
 
     services.answerMessages({Answer::Cancel, Answer::No});
     dispatch(21);
-    EXPECT_EQ("Anna", app.year.firstName);
+    EXPECT_EQ("Bernd", app.year.firstName);
     dispatch(21);
     EXPECT_EQ((std::vector<LoggedMessage>{saveQuestion(first), saveQuestion(first)}), services.messages());
     EXPECT_EQ("Zweite", app.year.firstName);
@@ -168,8 +221,8 @@ TEST_F(FileCommands, HistoryEntriesAskFirstAndMissingEntriesDoNothing) {
 TEST_F(FileCommands, SaveAsWritesTheCurrentFormatUnderAnSb3Name) {
     initialise();
     const std::string sb2 = file("alt.sb2");
-    ASSERT_EQ(0, planfile::writePlanFileV2(samplePlan(), sb2));
-    app.year = samplePlan();
+    ASSERT_EQ(0, planfile::writePlanFileV2(plan2009(), sb2));
+    app.year = plan2009();
     app.year.currentFileName = sb2;
     app.year.planFileVersion = 2;
     app.year.planLoaded = 1;
@@ -193,7 +246,7 @@ TEST_F(FileCommands, SaveAsWritesTheCurrentFormatUnderAnSb3Name) {
     EXPECT_EQ(kReplaceQuestion, services.messages().back());
     model::TrainingYear reread;
     ASSERT_EQ(0, planfile::readPlanFile(written, reread));
-    EXPECT_EQ("Anna", reread.firstName);
+    EXPECT_EQ("Bernd", reread.firstName);
     expectNothingUnexpected();
 }
 
@@ -235,9 +288,9 @@ TEST_F(FileCommands, ExitSavesSettingsAndRoutesOnlyWhenTheUserLeaves) {
     expectNothingUnexpected();
 }
 
-TEST_F(FileCommands, AnsweringYesForAnUnnamedPlanRunsSaveAs) {
+TEST_F(FileCommands, AnsweringYesSavesUnderThePlansNameOrRunsSaveAs) {
     initialise();
-    app.year = samplePlan();
+    app.year = plan2009();
     app.year.currentFileName = file("plan.txt");
     app.year.planFileVersion = 3;
     app.year.planLoaded = 1;
@@ -254,6 +307,17 @@ TEST_F(FileCommands, AnsweringYesForAnUnnamedPlanRunsSaveAs) {
     EXPECT_TRUE(view.destroyed());
     EXPECT_EQ(savedMessage(file("gerettet.sb3")), services.messages().back());
     EXPECT_TRUE(std::filesystem::exists(file("gerettet.sb3")));
+
+    // A plan of the first version is saved in its own format under its own name.
+    app.year = plan2009();
+    app.year.currentFileName = file("alt.sbn");
+    app.year.planFileVersion = 1;
+    app.year.planLoaded = 1;
+    app.year.modified = 1;
+    services.answerMessages({Answer::Yes});
+    dispatch(17);
+    EXPECT_EQ(saveQuestion(file("alt.sbn")), services.messages().back());
+    EXPECT_EQ(fileBytes(sb::testing::goldenPath("plan_2009.sbn")), fileBytes(file("alt.sbn")));
     expectNothingUnexpected();
 }
 

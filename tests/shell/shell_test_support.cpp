@@ -3,7 +3,6 @@
 
 #include <unistd.h>
 #include <fstream>
-#include <iterator>
 
 #include "model/clock.h"
 #include "planfile/plan_file_writer.h"
@@ -19,20 +18,6 @@ LoggedMessage saveQuestion(const std::string& path) {
 
 LoggedMessage savedMessage(const std::string& path) {
     return {"Die Datei\n" + path + "\nwurde gespeichert", "Info", Buttons::Ok, Icon::Information};
-}
-
-model::TrainingYear samplePlan() {
-    model::TrainingYear year;
-    year.firstName = "Anna";
-    year.lastName = "M\xFCller";
-    year.gender = 'w';
-    year.club = "RSC";
-    year.planYear = 2009;
-    year.days[0].bike.distanceKm = 40.25f;
-    year.days[1].bike.distanceKm = 60;
-    year.days[2].run.distanceKm = 12.5f;
-    year.days[3].swim.distanceKm = 1.5f;
-    return year;
 }
 
 void ShellTest::SetUp() {
@@ -71,7 +56,7 @@ void ShellTest::initialise() {
 
 std::string ShellTest::openSamplePlan(const std::string& name) {
     const std::string path = file(name);
-    model::TrainingYear plan = samplePlan();
+    model::TrainingYear plan = plan2009();
     EXPECT_EQ(0, planfile::writePlanFile(plan, path));
     plan.currentFileName = path;
     plan.planFileVersion = 3;
@@ -82,11 +67,6 @@ std::string ShellTest::openSamplePlan(const std::string& name) {
 
 void ShellTest::dispatch(int commandId) {
     dispatchCommand(app, view, services, commandId);
-}
-
-std::string ShellTest::fileBytes(const std::string& path) const {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 void ShellTest::expectNothingUnexpected() const {

@@ -11,6 +11,7 @@
 #include "platform/headless/headless_services.h"
 #include "shell/application.h"
 #include "support/headless_main_window.h"
+#include "support/plan_fixtures.h"
 
 namespace sb::shell::testing {
 
@@ -18,6 +19,8 @@ using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 using platform::headless::LoggedMessage;
+using sb::testing::fileBytes;
+using sb::testing::plan2009;
 
 inline const LoggedMessage kSaveFailed{"Fehler beim Speichern der Datei", "Fehler", Buttons::Ok,
                                        Icon::Exclamation};
@@ -27,9 +30,6 @@ inline const LoggedMessage kReplaceQuestion{
 
 LoggedMessage saveQuestion(const std::string& path);
 LoggedMessage savedMessage(const std::string& path);
-
-// A small plan of 2009: the athlete, two rides, a run and a swim.
-model::TrainingYear samplePlan();
 
 class ShellTest : public ::testing::Test {
   protected:
@@ -41,10 +41,9 @@ class ShellTest : public ::testing::Test {
     void writeConfig(const std::string& lines) const;
     // initialiseApplication and windowCreated, as the program does before the start-up command.
     void initialise();
-    // The sample plan written as an sb3 file and open, as after a successful Open.
+    // The 2009 sample plan written as an sb3 file and open, as after a successful Open.
     std::string openSamplePlan(const std::string& name = "plan.sb3");
     void dispatch(int commandId);
-    std::string fileBytes(const std::string& path) const;
     // Every step the services logged is expected; nothing was left unanswered or unused.
     void expectNothingUnexpected() const;
 

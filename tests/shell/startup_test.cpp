@@ -112,14 +112,14 @@ TEST_F(StartUp, FirstStartDeclinedOrCancelledLeavesNoPlan) {
 
 TEST_F(StartUp, ReloadsTheLastPlanInItsOwnVersion) {
     const std::string last = file("alt.sb2");
-    ASSERT_EQ(0, planfile::writePlanFileV2(samplePlan(), last));
+    ASSERT_EQ(0, planfile::writePlanFileV2(plan2009(), last));
     writeConfig("[KONFIG]\nAUTOLADEN=1\nLETZTE_DATEI=" + last + "\n");
     initialise();
     dispatch(9);
     EXPECT_TRUE(services.steps().empty());
     EXPECT_EQ(2, app.year.planFileVersion);
     EXPECT_EQ(1, app.year.planLoaded);
-    EXPECT_EQ("Anna", app.year.firstName);
+    EXPECT_EQ("Bernd", app.year.firstName);
     EXPECT_FALSE(view.menuItem(12).greyed);
     EXPECT_EQ("Datei: " + last, view.statusTexts()[2]);
     expectNothingUnexpected();

@@ -1,13 +1,13 @@
-// Documents, file helpers and comparisons shared by the plan file tests.
+// The sample plans every test shares (the golden plan files hold them), with file helpers and the
+// comparison of two documents.
 #pragma once
 
 #include <filesystem>
 #include <string>
 
 #include "model/training_year.h"
-#include "planfile/plan_file_columns.h"
 
-namespace sb::planfile::testing {
+namespace sb::testing {
 
 // 2008 (leap year) with three days around 29 February filled and two odometers in use.
 model::TrainingYear exportFixture2008();
@@ -37,4 +37,4 @@ class TempDir {
 // Every stored field equal (currentKm is never stored and is not compared).
 void expectSameDocument(const model::TrainingYear& expected, const model::TrainingYear& actual);
 
-}  // namespace sb::planfile::testing
+}  // namespace sb::testing

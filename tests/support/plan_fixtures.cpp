@@ -1,5 +1,5 @@
-// Test documents and helpers for the plan file tests.
-#include "plan_fixtures.h"
+// The shared sample plans and file helpers.
+#include "support/plan_fixtures.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -7,10 +7,11 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <tuple>
 
 #include "model/calendar.h"
 
-namespace sb::planfile::testing {
+namespace sb::testing {
 
 using model::DayRecord;
 using model::SportEntry;
@@ -194,39 +195,15 @@ void expectSameDocument(const TrainingYear& expected, const TrainingYear& actual
     EXPECT_EQ(expected.planYear, actual.planYear);
     EXPECT_EQ(1, actual.planStartMonth);
     EXPECT_EQ(1, actual.planStartDay);
-    for (int i = 0; i < model::kMaxDays; ++i) {
-        SCOPED_TRACE("day " + std::to_string(i));
-        const DayRecord& a = expected.days[i];
-        const DayRecord& b = actual.days[i];
-        const SportEntry* ea[] = {&a.run, &a.bike, &a.swim, &a.other};
-        const SportEntry* eb[] = {&b.run, &b.bike, &b.swim, &b.other};
-        for (int s = 0; s < 4; ++s) {
-            EXPECT_EQ(ea[s]->route, eb[s]->route);
-            EXPECT_EQ(ea[s]->distanceKm, eb[s]->distanceKm);
-            EXPECT_EQ(ea[s]->heightMetres, eb[s]->heightMetres);
-            EXPECT_EQ(ea[s]->duration, eb[s]->duration);
-            EXPECT_EQ(ea[s]->avgPulse, eb[s]->avgPulse);
-            EXPECT_EQ(ea[s]->load, eb[s]->load);
-            EXPECT_EQ(ea[s]->content, eb[s]->content);
-        }
-        EXPECT_EQ(a.actualTypes, b.actualTypes);
-        EXPECT_EQ(a.plannedTypes, b.plannedTypes);
-        EXPECT_EQ(a.bodyWeight, b.bodyWeight);
-        EXPECT_EQ(a.restingPulse, b.restingPulse);
-        EXPECT_EQ(a.weather, b.weather);
-        EXPECT_EQ(a.comment, b.comment);
-        if (::testing::Test::HasFailure()) return;
-    }
+    for (int i = 0; i < model::kMaxDays; ++i)
+        if (!(expected.days[i] == actual.days[i])) return ADD_FAILURE() << "day " << i << " differs";
     for (int i = 0; i < model::kOdometerCount; ++i) {
         const model::Odometer& a = expected.odometers[i];
         const model::Odometer& b = actual.odometers[i];
-        EXPECT_EQ(a.startDayIndex, b.startDayIndex);
-        EXPECT_EQ(a.previousKm, b.previousKm);
-        EXPECT_EQ(a.dueKm, b.dueKm);
-        EXPECT_EQ(a.sportSelector, b.sportSelector);
-        EXPECT_EQ(a.description, b.description);
-        EXPECT_EQ(a.state, b.state);
+        EXPECT_EQ(std::tie(a.startDayIndex, a.previousKm, a.dueKm, a.sportSelector, a.description, a.state),
+                  std::tie(b.startDayIndex, b.previousKm, b.dueKm, b.sportSelector, b.description, b.state))
+            << "odometer " << i;
     }
 }
 
-}  // namespace sb::planfile::testing
+}  // namespace sb::testing
