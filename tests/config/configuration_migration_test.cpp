@@ -6,11 +6,11 @@
 
 #include <filesystem>
 
-#include "config_test_support.h"
+#include "support/plan_fixtures.h"
 #include "platform/headless/headless_services.h"
 
 using namespace sb::config;
-using namespace sb::config::testing;
+using namespace sb::testing;
 using sb::platform::Icon;
 using sb::platform::headless::HeadlessServices;
 
@@ -21,7 +21,7 @@ const std::string kNotice =
     "\"strecke.cfg\".";
 
 struct Installation {
-    ScratchDir dir;
+    TempDir dir;
     ConfigStore store;
     RouteStore routes;
     HeadlessServices services;
@@ -62,7 +62,7 @@ TEST(ConfigurationMigration, ImportsRoutesAndMovesTheOldFileAside) {
     loadRoutes(written, s.paths.routesFile);
     EXPECT_EQ(written.routes[1].name, std::string(199, 'L'));
     EXPECT_FLOAT_EQ(written.routes[1].lengthKm, 7.2f);
-    EXPECT_EQ(readBytes(s.paths.backupFile), old);
+    EXPECT_EQ(fileBytes(s.paths.backupFile), old);
     EXPECT_FALSE(std::filesystem::exists(s.paths.oldConfigFile));
 
     // Once moved, nothing happens any more.
@@ -87,10 +87,10 @@ TEST(ConfigurationMigration, KeepsTheOldFileWhenTheBackupFails) {
     // The next start runs the move again; the routes edited and saved since are not replaced.
     s.routes.routes[0].name = "Runde am See";
     ASSERT_EQ(saveRoutes(s.routes, s.paths.routesFile), 0);
-    const std::string edited = readBytes(s.paths.routesFile);
+    const std::string edited = fileBytes(s.paths.routesFile);
     RouteStore next;
     EXPECT_EQ(migrateOldConfiguration(s.store, next, s.paths, s.services), 1);
-    EXPECT_EQ(readBytes(s.paths.routesFile), edited);
+    EXPECT_EQ(fileBytes(s.paths.routesFile), edited);
     EXPECT_TRUE(next.routes[0].name.empty());
 }
 

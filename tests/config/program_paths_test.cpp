@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <map>
 
-#include "config_test_support.h"
+#include "support/plan_fixtures.h"
 
 using namespace sb::config;
-using namespace sb::config::testing;
+using namespace sb::testing;
 
 namespace {
 
@@ -24,7 +24,7 @@ Environment environmentOf(std::map<std::string, std::string> values) {
 }  // namespace
 
 TEST(ProgramPaths, FollowsTheEnvironmentAndCreatesTheDirectory) {
-    ScratchDir dir;
+    TempDir dir;
     const std::string home = dir.file("home");
     const std::string own = dir.file("eigen/saisonbuch");
 
@@ -49,7 +49,7 @@ TEST(ProgramPaths, FollowsTheEnvironmentAndCreatesTheDirectory) {
 }
 
 TEST(ProgramPaths, FallsBackToTheWorkingDirectory) {
-    ScratchDir dir;
+    TempDir dir;
     const std::string cwd = std::filesystem::current_path().string();
     ProgramPaths paths = locateProgramDirectory(environmentOf({}));
     EXPECT_EQ(paths.programDirectory, cwd);

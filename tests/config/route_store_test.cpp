@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include "config_test_support.h"
+#include "support/plan_fixtures.h"
 
 using namespace sb::config;
-using namespace sb::config::testing;
+using namespace sb::testing;
 
 TEST(RouteStore, WritesAllSlotsAndReadsThemBack) {
-    ScratchDir dir;
+    TempDir dir;
     const std::string path = dir.file("strecke.cfg");
     RouteStore store;
     loadRoutes(store, path);
@@ -24,7 +24,7 @@ TEST(RouteStore, WritesAllSlotsAndReadsThemBack) {
     store.routes[5] = {0.0f, "Kanal"};
     store.routes[99] = {7.25f, "Letzte"};
     ASSERT_EQ(saveRoutes(store, path), 0);
-    EXPECT_EQ(readBytes(path), readBytes(goldenFile("strecke.cfg")));
+    EXPECT_EQ(fileBytes(path), fileBytes(goldenPath("config/strecke.cfg")));
 
     RouteStore again;
     loadRoutes(again, path);
@@ -36,11 +36,11 @@ TEST(RouteStore, WritesAllSlotsAndReadsThemBack) {
     EXPECT_EQ(again.routes[5].name, "Kanal");
     EXPECT_TRUE(again.routes[6].name.empty());
     ASSERT_EQ(saveRoutes(again, path), 0);
-    EXPECT_EQ(readBytes(path), readBytes(goldenFile("strecke.cfg")));
+    EXPECT_EQ(fileBytes(path), fileBytes(goldenPath("config/strecke.cfg")));
 }
 
 TEST(RouteStore, ReadsHandWrittenFilesSafely) {
-    ScratchDir dir;
+    TempDir dir;
     const std::string path = dir.file("strecke.cfg");
     writeBytes(path, "[strecke_3]\nstrecken_name=" + std::string(250, 'n') +
                          "\nSTRECKEN_LAENGE=12,5\n[STRECKE_4]\nSTRECKEN_NAME=Ohne L\xe4nge\n"
@@ -52,7 +52,7 @@ TEST(RouteStore, ReadsHandWrittenFilesSafely) {
     EXPECT_EQ(store.routes[4].name, "Ohne L\xe4nge");
     EXPECT_EQ(store.routes[4].lengthKm, 0.0f);
     ASSERT_EQ(saveRoutes(store, path), 0);
-    const std::string written = readBytes(path);
+    const std::string written = fileBytes(path);
     EXPECT_NE(written.find("[Eigenes]\r\nx=1\r\n"), std::string::npos);
     EXPECT_NE(written.find("[STRECKE_99]\r\nSTRECKEN_NAME=\r\nSTRECKEN_LAENGE=0.0\r\n"), std::string::npos);
     EXPECT_NE(

@@ -15,9 +15,9 @@ using sb::model::TrainingYear;
 TEST(LegacyPlanFiles, WritersMatchTheFormats) {
     TempDir dir;
     ASSERT_EQ(0, writePlanFileV2(plan2009(), (dir / "p.sb2").string()));
-    EXPECT_EQ(fileBytes(goldenPath("plan_2009.sb2")), fileBytes(dir / "p.sb2"));
+    EXPECT_EQ(fileBytes(goldenPath("planfile/plan_2009.sb2")), fileBytes(dir / "p.sb2"));
     ASSERT_EQ(0, writePlanFileV1(plan2009(), (dir / "p.sbn").string()));
-    EXPECT_EQ(fileBytes(goldenPath("plan_2009.sbn")), fileBytes(dir / "p.sbn"));
+    EXPECT_EQ(fileBytes(goldenPath("planfile/plan_2009.sbn")), fileBytes(dir / "p.sbn"));
 
     TrainingYear park;
     park.planYear = 2009;
@@ -56,7 +56,7 @@ TEST(LegacyPlanFiles, Version1KeepsRunBikeAndDayValuesOnly) {
 
 TEST(LegacyPlanFiles, GoldenFilesReadWithEitherLineEnd) {
     TrainingYear v2;
-    std::string lf = fileBytes(goldenPath("plan_2009.sb2"));
+    std::string lf = fileBytes(goldenPath("planfile/plan_2009.sb2"));
     std::erase(lf, '\r');
     parsePlanFileV2(lf, v2);
     EXPECT_EQ(
@@ -73,7 +73,7 @@ TEST(LegacyPlanFiles, GoldenFilesReadWithEitherLineEnd) {
     EXPECT_EQ("Silvester", v2.days[364].comment);
 
     TrainingYear v1;
-    parsePlanFileV1(fileBytes(goldenPath("plan_2009.sbn")), v1);
+    parsePlanFileV1(fileBytes(goldenPath("planfile/plan_2009.sbn")), v1);
     EXPECT_EQ(45.6f, v1.days[0].bike.distanceKm);
     EXPECT_EQ("", v1.days[0].other.route);
     EXPECT_EQ(0, v1.days[0].plannedTypes);
@@ -85,7 +85,7 @@ TEST(LegacyPlanFiles, GoldenFilesReadWithEitherLineEnd) {
 TEST(LegacyPlanFiles, AnOldPlanSavedInTheCurrentFormatReopensAsCurrent) {
     TempDir dir;
     TrainingYear old;
-    parsePlanFileV1(fileBytes(goldenPath("plan_2009.sbn")), old);
+    parsePlanFileV1(fileBytes(goldenPath("planfile/plan_2009.sbn")), old);
     const std::string path = (dir / "converted.sb3").string();
     ASSERT_EQ(0, writePlanFile(old, path));
     const std::string text = fileBytes(path);

@@ -46,7 +46,7 @@ TEST(PlanFileReader, GoldenFileReadsBackIdenticallyWithEitherLineEnd) {
     TrainingYear expected = plan2009();
     expected.days[364].bike.distanceKm = 0;
     expected.days[364].bike.heightMetres = 1235;
-    const std::string golden = fileBytes(goldenPath("plan_2009.sb3"));
+    const std::string golden = fileBytes(goldenPath("planfile/plan_2009.sb3"));
     TrainingYear read;
     parsePlanFile(golden, read);
     expectSameDocument(expected, read);

@@ -317,7 +317,7 @@ TEST_F(FileCommands, AnsweringYesSavesUnderThePlansNameOrRunsSaveAs) {
     services.answerMessages({Answer::Yes});
     dispatch(17);
     EXPECT_EQ(saveQuestion(file("alt.sbn")), services.messages().back());
-    EXPECT_EQ(fileBytes(sb::testing::goldenPath("plan_2009.sbn")), fileBytes(file("alt.sbn")));
+    EXPECT_EQ(fileBytes(sb::testing::goldenPath("planfile/plan_2009.sbn")), fileBytes(file("alt.sbn")));
     expectNothingUnexpected();
 }
 

@@ -163,7 +163,7 @@ TrainingYear everyFieldFilled(int planYear, int version) {
 
 std::string goldenPath(const std::string& name) {
     const char* root = std::getenv("SAISONBUCH_TEST_DATA");
-    return std::string(root ? root : "tests/data") + "/planfile/" + name;
+    return std::string(root ? root : "tests/data") + "/" + name;
 }
 
 std::string fileBytes(const std::filesystem::path& path) {
@@ -176,7 +176,7 @@ void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
 }
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "planfile-test-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "saisonbuch-test-XXXXXX").string();
     path_ = ::mkdtemp(pattern.data());
 }
 

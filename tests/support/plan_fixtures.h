@@ -16,6 +16,7 @@ model::TrainingYear plan2009();
 // Every day and every odometer with every field the given format version stores set to a distinct value.
 model::TrainingYear everyFieldFilled(int planYear, int version);
 
+// A file under tests/data, named with its folder ("planfile/plan_2009.sb3").
 std::string goldenPath(const std::string& name);
 std::string fileBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, const std::string& bytes);
@@ -28,6 +29,7 @@ class TempDir {
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
     const std::filesystem::path& path() const { return path_; }
 
   private:
