@@ -240,27 +240,6 @@ TEST_F(Dispatcher, PrintingTheDiagramNeedsALoadedPlanAndAKind) {
     expectNothingUnexpected();
 }
 
-TEST_F(Dispatcher, TheBarsSwitchAndKeepThePlanState) {
-    writeConfig("[KONFIG]\nTOOLBAR=1\nSTATUSBAR=1\nAUTOLADEN=0\n");
-    initialise();
-    dispatch(9);
-    EXPECT_TRUE(view.toolbarVisible());
-    dispatch(64);
-    EXPECT_FALSE(view.toolbarVisible());
-    EXPECT_EQ(0, app.settings.showToolbar);
-    EXPECT_FALSE(view.menuItem(64).checked);
-    dispatch(64);
-    EXPECT_TRUE(view.menuItem(64).checked);
-    EXPECT_FALSE(view.toolbarButtonEnabled(12));
-    dispatch(65);
-    EXPECT_FALSE(view.statusBarVisible());
-    EXPECT_FALSE(view.menuItem(65).checked);
-    dispatch(65);
-    EXPECT_TRUE(view.statusBarVisible());
-    EXPECT_EQ("Trainingsjahr:", view.statusTexts()[0]);
-    expectNothingUnexpected();
-}
-
 TEST_F(Dispatcher, HelpCommandsReportAMissingHelp) {
     initialise();
     dispatch(73);

@@ -2,7 +2,6 @@
 // reloads and one that does not, and what the window shows when the logo time ends.
 #include <gtest/gtest.h>
 
-#include "model/clock.h"
 #include "planfile/legacy_plan_writer.h"
 #include "planfile/plan_file_reader.h"
 #include "shell/command_dispatcher.h"
@@ -100,13 +99,6 @@ TEST_F(StartUp, FirstStartDeclinedOrCancelledLeavesNoPlan) {
     EXPECT_EQ(1, app.year.modified);
     EXPECT_TRUE(view.menuItem(12).greyed);
 
-    // "Abbruch" in the athlete dialog ends the creation before any file is asked for.
-    const std::size_t fileDialogs = services.fileDialogs().size();
-    services.answerMessages({Answer::Yes});
-    services.scriptDialog("IDD_PERSONEN", [](auto& dialog) { dialog.press(212); });
-    dispatch(9);
-    EXPECT_EQ(fileDialogs, services.fileDialogs().size());
-    EXPECT_EQ(0, app.year.planFileVersion);
     expectNothingUnexpected();
 }
 
@@ -138,24 +130,6 @@ TEST_F(StartUp, AFailedReloadOffersANewPlan) {
     expectNothingUnexpected();
 }
 
-TEST_F(StartUp, ANewPlanAfterAFailedReloadThatCannotBeWrittenStaysModified) {
-    writeConfig("[KONFIG]\nAUTOLADEN=1\nLETZTE_DATEI=" + file("gone.txt") + "\n");
-    initialise();
-    services.answerMessages({Answer::Yes});
-    services.scriptDialog("IDD_PERSONEN", [](auto& dialog) { dialog.press(211); });
-    const std::string unwritable = file("missing-folder/neu.sb3");
-    services.answerFileDialogs({unwritable});
-    dispatch(9);
-    EXPECT_EQ((std::vector<std::string>{kReloadFailedQuestion.text, kSaveFailed.text}),
-              services.messageTexts());
-    EXPECT_EQ(kSaveFailed, services.messages().back());
-    EXPECT_EQ(unwritable, app.year.currentFileName);
-    EXPECT_EQ(1, app.year.modified);
-    EXPECT_EQ(3, app.year.planFileVersion);
-    EXPECT_EQ(2024, app.year.planYear);
-    expectNothingUnexpected();
-}
-
 TEST_F(StartUp, TheLogoTimeEndsInTheDiagramOrTheDayEditor) {
     writeConfig("[KONFIG]\nAUTOLADEN=0\nLOGOZEIT=10\n");
     initialise();
@@ -171,23 +145,6 @@ TEST_F(StartUp, TheLogoTimeEndsInTheDiagramOrTheDayEditor) {
     services.fireTimer();
     EXPECT_EQ((std::vector<int>{9, 32}), view.postedCommands());
     expectNothingUnexpected();
-}
-
-TEST(TodaysWeek, IsTheWeekThatHoldsTodayWhereWeekOneHoldsTheFirstOfJanuary) {
-    auto weekOn = [](int day, int month, int year) {
-        model::setClock([=] { return model::CivilDate{day, month, year}; });
-        const int week = todaysWeek();
-        model::setClock({});
-        return week;
-    };
-    // 1 January 2023 is a Sunday: it alone is week 1, the Monday after starts week 2.
-    EXPECT_EQ(1, weekOn(1, 1, 2023));
-    EXPECT_EQ(2, weekOn(2, 1, 2023));
-    EXPECT_EQ(53, weekOn(31, 12, 2023));
-    // 2012 starts on a Sunday and is a leap year: 31 December would be week 54, kept at 53.
-    EXPECT_EQ(53, weekOn(31, 12, 2012));
-    EXPECT_EQ(1, weekOn(7, 1, 2024));
-    EXPECT_EQ(2, weekOn(8, 1, 2024));
 }
 
 }  // namespace
