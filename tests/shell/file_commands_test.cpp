@@ -48,10 +48,7 @@ TEST_F(FileCommands, NewAsksToSaveThenToReplaceAndWritesTheNewPlan) {
     EXPECT_EQ("Zielort für neue Datei...", request.title);
     EXPECT_EQ("Saisonbuchdatei (*.sb3)", request.filters.at(0).description);
     EXPECT_EQ("default.sb3", request.proposedName);
-    EXPECT_EQ(target, app.year.currentFileName);
-    EXPECT_EQ(0, app.year.modified);
-    EXPECT_EQ(3, app.year.planFileVersion);
-    EXPECT_EQ(1, app.year.planLoaded);
+    EXPECT_EQ(planState(), std::tuple(target, 3, 1, 0));
     EXPECT_EQ(2030, app.year.planYear);
     EXPECT_EQ(0.0f, app.year.days[0].bike.distanceKm);
     model::TrainingYear written;
@@ -70,8 +67,7 @@ TEST_F(FileCommands, ANewPlanThatCannotBeWrittenNeverTakesThePreviousName) {
     services.scriptDialog("IDD_PERSONEN", typeAthlete);
     dispatch(10);
     EXPECT_EQ(std::vector<LoggedMessage>{kSaveFailed}, services.messages());
-    EXPECT_EQ(unwritable, app.year.currentFileName);
-    EXPECT_EQ(1, app.year.modified);
+    EXPECT_EQ(planState(), std::tuple(unwritable, 3, 1, 1));
     EXPECT_EQ(before, fileBytes(old));
 
     // Exit: "Ja" retries under the new plan's own name, fails again, and the program stays.
@@ -115,11 +111,9 @@ TEST_F(FileCommands, CancellingAnyStepOfOpenSaveAsOrNewChangesNothing) {
     });
     dispatch(10);
     EXPECT_FALSE(std::filesystem::exists(target));
-    EXPECT_EQ(old, app.year.currentFileName);
+    EXPECT_EQ(planState(), std::tuple(old, 3, 1, 0));
     EXPECT_EQ(before.firstName, app.year.firstName);
     EXPECT_TRUE(before.days == app.year.days);
-    EXPECT_EQ(0, app.year.modified);
-    EXPECT_EQ(1, app.year.planLoaded);
     expectNothingUnexpected();
 }
 
@@ -180,10 +174,7 @@ TEST_F(FileCommands, OpenShowsExactlyTheMessagesOfItsOutcome) {
         services.answerFileDialogs({c.path});
         dispatch(cmd::kOpenPlan);
         EXPECT_EQ(c.messages, services.messages());
-        EXPECT_EQ(c.version, app.year.planFileVersion);
-        EXPECT_EQ(c.version != 0, app.year.planLoaded == 1);
-        EXPECT_EQ(0, app.year.modified);
-        EXPECT_EQ(c.name, app.year.currentFileName);
+        EXPECT_EQ(planState(), std::tuple(c.name, c.version, c.version != 0, 0));
         EXPECT_EQ(c.firstName, app.year.firstName);
         const bool opened = c.path != missing && c.version != 0;
         EXPECT_EQ(opened ? std::vector<std::string>{c.path} : std::vector<std::string>{}, app.settings.history);
@@ -222,11 +213,7 @@ TEST_F(FileCommands, SaveAsWritesTheCurrentFormatUnderAnSb3Name) {
     initialise();
     const std::string sb2 = file("alt.sb2");
     ASSERT_EQ(0, planfile::writePlanFileV2(plan2009(), sb2));
-    app.year = plan2009();
-    app.year.currentFileName = sb2;
-    app.year.planFileVersion = 2;
-    app.year.planLoaded = 1;
-    app.year.modified = 1;
+    holdPlan(sb2, 2);
     services.answerFileDialogs({file("kopie.sb2")});
     dispatch(13);
     const std::string written = file("kopie.sb3");
@@ -234,9 +221,7 @@ TEST_F(FileCommands, SaveAsWritesTheCurrentFormatUnderAnSb3Name) {
     EXPECT_EQ("Saisonbuchdatei  (*.sb3)", services.fileDialogs().at(0).request.filters.at(0).description);
     EXPECT_FALSE(std::filesystem::exists(file("kopie.sb2")));
     EXPECT_EQ(planfile::formatPlanFile(app.year), fileBytes(written));
-    EXPECT_EQ(written, app.year.currentFileName);
-    EXPECT_EQ(3, app.year.planFileVersion);
-    EXPECT_EQ(0, app.year.modified);
+    EXPECT_EQ(planState(), std::tuple(written, 3, 1, 0));
 
     // Replacing an existing file needs a "Ja"; "Nein" writes nothing.
     services.answerFileDialogs({written});
@@ -290,11 +275,7 @@ TEST_F(FileCommands, ExitSavesSettingsAndRoutesOnlyWhenTheUserLeaves) {
 
 TEST_F(FileCommands, AnsweringYesSavesUnderThePlansNameOrRunsSaveAs) {
     initialise();
-    app.year = plan2009();
-    app.year.currentFileName = file("plan.txt");
-    app.year.planFileVersion = 3;
-    app.year.planLoaded = 1;
-    app.year.modified = 1;
+    holdPlan(file("plan.txt"), 3);
     services.answerMessages({Answer::Yes});
     services.answerFileDialogs({std::nullopt});
     dispatch(17);
@@ -309,11 +290,7 @@ TEST_F(FileCommands, AnsweringYesSavesUnderThePlansNameOrRunsSaveAs) {
     EXPECT_TRUE(std::filesystem::exists(file("gerettet.sb3")));
 
     // A plan of the first version is saved in its own format under its own name.
-    app.year = plan2009();
-    app.year.currentFileName = file("alt.sbn");
-    app.year.planFileVersion = 1;
-    app.year.planLoaded = 1;
-    app.year.modified = 1;
+    holdPlan(file("alt.sbn"), 1);
     services.answerMessages({Answer::Yes});
     dispatch(17);
     EXPECT_EQ(saveQuestion(file("alt.sbn")), services.messages().back());

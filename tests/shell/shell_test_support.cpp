@@ -65,6 +65,14 @@ std::string ShellTest::openSamplePlan(const std::string& name) {
     return path;
 }
 
+void ShellTest::holdPlan(const std::string& path, int version) {
+    app.year = plan2009();
+    app.year.currentFileName = path;
+    app.year.planFileVersion = version;
+    app.year.planLoaded = 1;
+    app.year.modified = 1;
+}
+
 void ShellTest::dispatch(int commandId) {
     dispatchCommand(app, view, services, commandId);
 }

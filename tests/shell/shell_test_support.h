@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "model/training_year.h"
 #include "platform/headless/headless_services.h"
@@ -43,6 +44,12 @@ class ShellTest : public ::testing::Test {
     void initialise();
     // The 2009 sample plan written as an sb3 file and open, as after a successful Open.
     std::string openSamplePlan(const std::string& name = "plan.sb3");
+    // The sample plan open under `path` in the given version, with unsaved changes, not written.
+    void holdPlan(const std::string& path, int version);
+    // File name, version, loaded flag and unsaved-changes flag of the open plan.
+    std::tuple<std::string, int, int, int> planState() const {
+        return {app.year.currentFileName, app.year.planFileVersion, app.year.planLoaded, app.year.modified};
+    }
     void dispatch(int commandId);
     // Every step the services logged is expected; nothing was left unanswered or unused.
     void expectNothingUnexpected() const;

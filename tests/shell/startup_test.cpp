@@ -25,8 +25,7 @@ TEST_F(StartUp, WithoutAutoloadNothingIsAskedButTheWeekIsToday) {
     initialise();
     dispatch(9);
     EXPECT_TRUE(services.steps().empty());
-    EXPECT_EQ(0, app.year.planFileVersion);
-    EXPECT_EQ(0, app.year.planLoaded);
+    EXPECT_EQ(std::pair(app.year.planFileVersion, app.year.planLoaded), std::pair(0, 0));
     // 15 June 2024: 1 January 2024 is a Monday, so the 167th day lies in week 24.
     EXPECT_EQ(24, app.currentWeek);
     EXPECT_EQ(6, app.currentMonth);
@@ -62,10 +61,7 @@ TEST_F(StartUp, FirstStartShowsTheTourThenCreatesThePlan) {
     EXPECT_EQ("Saisonbuchdatei  (*.sb3)", request.filters.at(0).description);
     EXPECT_EQ("default.sb3", request.proposedName);
     EXPECT_EQ("sb3", request.defaultExtension);
-    EXPECT_EQ(file("neu.sb3"), app.year.currentFileName);
-    EXPECT_EQ(3, app.year.planFileVersion);
-    EXPECT_EQ(1, app.year.planLoaded);
-    EXPECT_EQ(0, app.year.modified);
+    EXPECT_EQ(planState(), std::tuple(file("neu.sb3"), 3, 1, 0));
     EXPECT_EQ(0, app.newPlanMode);
     EXPECT_FALSE(view.menuItem(12).greyed);
     model::TrainingYear written;
@@ -94,9 +90,7 @@ TEST_F(StartUp, FirstStartDeclinedOrCancelledLeavesNoPlan) {
     dispatch(9);
     EXPECT_EQ(3u, services.messages().size());
     EXPECT_EQ(kFirstStartQuestion, services.messages().back());
-    EXPECT_EQ(0, app.year.planFileVersion);
-    EXPECT_EQ("", app.year.currentFileName);
-    EXPECT_EQ(1, app.year.modified);
+    EXPECT_EQ(planState(), std::tuple("", 0, 0, 1));
     EXPECT_TRUE(view.menuItem(12).greyed);
 
     expectNothingUnexpected();
@@ -109,8 +103,7 @@ TEST_F(StartUp, ReloadsTheLastPlanInItsOwnVersion) {
     initialise();
     dispatch(9);
     EXPECT_TRUE(services.steps().empty());
-    EXPECT_EQ(2, app.year.planFileVersion);
-    EXPECT_EQ(1, app.year.planLoaded);
+    EXPECT_EQ(planState(), std::tuple(last, 2, 1, 0));
     EXPECT_EQ("Bernd", app.year.firstName);
     EXPECT_FALSE(view.menuItem(12).greyed);
     EXPECT_EQ("Datei: " + last, view.statusTexts()[2]);
@@ -124,8 +117,7 @@ TEST_F(StartUp, AFailedReloadOffersANewPlan) {
     services.answerMessages({Answer::No});
     dispatch(9);
     EXPECT_EQ(kReloadFailedQuestion, services.messages().at(0));
-    EXPECT_EQ("", app.year.currentFileName);
-    EXPECT_EQ(0, app.year.planFileVersion);
+    EXPECT_EQ(planState(), std::tuple("", 0, 0, 0));
     EXPECT_TRUE(view.menuItem(13).greyed);
     expectNothingUnexpected();
 }
