@@ -225,4 +225,5 @@ TEST_F(Cli, ChartRendersAnImageOfTheLogicalCanvasAndAPrintedPage) {
     EXPECT_EQ(readFile(pdf).rfind("%PDF", 0), 0u);
 
     EXPECT_EQ(run("chart '" + samplePlan() + "' -o '" + (dir_ / "x.gif").string() + "' --kind 1 --quantity 103").exitCode, 1);
+    EXPECT_EQ(run("chart '" + samplePlan() + "' -o '" + (dir_ / "fehlt" / "x.png").string() + "' --kind 1 --quantity 103").exitCode, 1);
 }

@@ -1,5 +1,4 @@
-// Pixels of the Qt canvas: the logical mapping, pens, the checkerboard, text placement and the
-// PNG and PDF writers.
+// Pixels of the Qt canvas: the logical mapping, pens, the checkerboard and text placement.
 #include <gtest/gtest.h>
 
 #include <QColor>
@@ -123,38 +122,6 @@ TEST(QtCanvas, PlacesTextByItsAnchorAndMeasuresInLogicalUnits) {
     EXPECT_EQ(at(image, 199, 8), white);
     EXPECT_EQ(at(image, 200 - wocheWidth + 1, 12), blue);
     EXPECT_EQ(at(image, 200 - wocheWidth - 2, 12), white);
-}
-
-TEST(QtCanvas, WritesPngAndPdfFiles) {
-    test::application();
-    auto dir = std::filesystem::temp_directory_path() / "saisonbuch_qt_canvas_test";
-    std::filesystem::create_directories(dir);
-    Drawing chart = [](Canvas& canvas) {
-        Size size = canvas.deviceSize();
-        canvas.setMapping({{0, 0}, {1400, 1000}, {0, 0}, {size.width, size.height}});
-        canvas.setBrush(Brush::solid(rgb(10, 120, 220)));
-        canvas.drawRectangle({80, 100, 1350, 940});
-        canvas.setFont({26});
-        canvas.drawText({700, 20}, "Trainingsjahr : 2009 – Mär", {HAlign::Centre, VAlign::Top});
-    };
-    std::string png = (dir / "chart.png").string();
-    ASSERT_TRUE(writePng(png, {1400, 1000}, chart));
-    QImage read(QString::fromStdString(png));
-    ASSERT_EQ(read.size(), QSize(1400, 1000));
-    EXPECT_EQ(at(read, 700, 500), rgb(10, 120, 220));
-
-    std::string pdf = (dir / "chart.pdf").string();
-    ASSERT_TRUE(writePdf(pdf, {chart, chart}));
-    std::FILE* file = std::fopen(pdf.c_str(), "rb");
-    ASSERT_NE(file, nullptr);
-    char head[5] = {};
-    EXPECT_EQ(std::fread(head, 1, 4, file), 4u);
-    std::fclose(file);
-    EXPECT_STREQ(head, "%PDF");
-    EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
-
-    EXPECT_FALSE(writePng((dir / "missing" / "chart.png").string(), {10, 10}, chart));
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace
