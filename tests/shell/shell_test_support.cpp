@@ -21,14 +21,8 @@ LoggedMessage savedMessage(const std::string& path) {
 }
 
 void ShellTest::SetUp() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ =
-        std::filesystem::temp_directory_path() / ("saisonbuch-shell-" + std::string(info->test_suite_name()) +
-                                                  "-" + info->name() + "-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
     model::setClock([] { return model::CivilDate{15, 6, 2024}; });
-    app.paths.programDirectory = dir_.string();
+    app.paths.programDirectory = dir_.path().string();
     app.paths.configFilePath = file("train.cfg");
     app.paths.routesFilePath = file("strecke.cfg");
     app.paths.helpFilePath = "help/inhalt.html";
@@ -37,7 +31,6 @@ void ShellTest::SetUp() {
 
 void ShellTest::TearDown() {
     model::setClock({});
-    std::filesystem::remove_all(dir_);
 }
 
 void ShellTest::writeConfig(const std::string& lines) const {

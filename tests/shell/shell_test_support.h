@@ -37,7 +37,7 @@ class ShellTest : public ::testing::Test {
     void SetUp() override;
     void TearDown() override;
 
-    std::string file(const std::string& name) const { return (dir_ / name).string(); }
+    std::string file(const std::string& name) const { return dir_.file(name); }
     // Writes train.cfg with these lines (CR LF added) before initialise() reads it.
     void writeConfig(const std::string& lines) const;
     // initialiseApplication and windowCreated, as the program does before the start-up command.
@@ -54,7 +54,7 @@ class ShellTest : public ::testing::Test {
     // Every step the services logged is expected; nothing was left unanswered or unused.
     void expectNothingUnexpected() const;
 
-    std::filesystem::path dir_;
+    sb::testing::TempDir dir_;
     Application app;
     platform::headless::HeadlessServices services;
     sb::testing::HeadlessMainWindow view;
