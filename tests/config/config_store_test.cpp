@@ -96,13 +96,11 @@ TEST(ConfigStore, DamagedValuesTakeTheirDefaults) {
 
     // Keys that are written back when missing get their defaults written; the others stay for the final save.
     const ProfileFile& file = store.file;
-    EXPECT_EQ(profileString(file, "KONFIG", "TRIATHLON_BASIC"), "1");
-    EXPECT_EQ(profileString(file, "KONFIG", "LOGOZEIT"), "3");
-    EXPECT_EQ(profileString(file, "KONFIG", "AUTOLADEN"), "1");
-    EXPECT_EQ(profileString(file, "KONFIG", "SOLL_IST_FARBE_2"), "16744448");
-    EXPECT_EQ(profileString(file, "MENUE", "ANZAHL"), "0");
-    EXPECT_EQ(profileString(file, "X_Y_DIAGRAMM", "Farbe_Bereich0"), "8454143");
-    EXPECT_EQ(profileString(file, "KONFIG", "DIAGRAMM_TYP"), "6");
+    for (auto [section, key, value] :
+         {std::tuple{"KONFIG", "TRIATHLON_BASIC", "1"}, {"KONFIG", "LOGOZEIT", "3"}, {"KONFIG", "AUTOLADEN", "1"},
+          {"KONFIG", "SOLL_IST_FARBE_2", "16744448"}, {"MENUE", "ANZAHL", "0"},
+          {"X_Y_DIAGRAMM", "Farbe_Bereich0", "8454143"}, {"KONFIG", "DIAGRAMM_TYP", "6"}})
+        EXPECT_EQ(profileString(file, section, key), value) << key;
     EXPECT_EQ(fileBytes(path), profileText(loadProfileFile(path)));
 
     writeBytes(path, "[KONFIG]\nLOGOZEIT=10\nTRIATHLON_BASIC=0\n");
@@ -163,10 +161,9 @@ TEST(ConfigStore, QuantitiesFollowWhatTheirDiagramMenuOffers) {
                      "[BENUTZER_1]\nDIAGRAMM_TYP=4\nMODUS=150\n[BENUTZER_2]\nDIAGRAMM_TYP=3\nMODUS=107\n"
                      "[BENUTZER_3]\nDIAGRAMM_TYP=3\nMODUS=150\n[MONATS_JAHRES_DIAGRAMM]\nMODUS=145\n");
     Started store = startWith(path);
-    EXPECT_EQ(store.weekQuantity, 103);  // the week diagram's menu has no actual-plan quantities
-    EXPECT_EQ(store.monthOfYearQuantity, 145);
-    EXPECT_EQ(store.monthQuantity, 103);
-    EXPECT_EQ(store.userDiagrams[0].quantity, 150);
-    EXPECT_EQ(store.userDiagrams[1].quantity, 103);
-    EXPECT_EQ(store.userDiagrams[2].quantity, 103);
+    // The week diagram's menu has no actual-plan quantities.
+    EXPECT_EQ(std::vector<int>({store.weekQuantity, store.monthOfYearQuantity, store.monthQuantity,
+                                store.userDiagrams[0].quantity, store.userDiagrams[1].quantity,
+                                store.userDiagrams[2].quantity}),
+              std::vector<int>({103, 145, 103, 150, 103, 103}));
 }

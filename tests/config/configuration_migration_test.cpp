@@ -13,6 +13,7 @@ using namespace sb::config;
 using namespace sb::testing;
 using sb::platform::Icon;
 using sb::platform::headless::HeadlessServices;
+using sb::platform::headless::LoggedMessage;
 
 namespace {
 
@@ -46,10 +47,8 @@ TEST(ConfigurationMigration, ImportsRoutesAndMovesTheOldFileAside) {
     s.routes.routes[50].name = "vorher";
 
     EXPECT_EQ(migrateOldConfiguration(s.store, s.routes, s.paths, s.services), 1);
-    ASSERT_EQ(s.services.messages().size(), 1u);
-    EXPECT_EQ(s.services.messages()[0].text, kNotice);
-    EXPECT_EQ(s.services.messages()[0].title, "Hinweis");
-    EXPECT_EQ(s.services.messages()[0].icon, Icon::Exclamation);
+    EXPECT_EQ(s.services.messages(), (std::vector<LoggedMessage>{
+                                         {kNotice, "Hinweis", sb::platform::Buttons::Ok, Icon::Exclamation}}));
     EXPECT_EQ(s.store.lastFile, "/neu/plan.sb3");
     EXPECT_EQ(s.routes.routes[0].name, "Hausrunde");
     EXPECT_FLOAT_EQ(s.routes.routes[0].lengthKm, 12.5f);
@@ -76,11 +75,9 @@ TEST(ConfigurationMigration, KeepsTheOldFileWhenTheBackupFails) {
     s.paths.backupFile = s.dir.file("gone/train.alt");
     EXPECT_EQ(migrateOldConfiguration(s.store, s.routes, s.paths, s.services), 1);
     ASSERT_EQ(s.services.messages().size(), 2u);
-    const auto& failure = s.services.messages()[1];
-    EXPECT_EQ(failure.text,
-              "CopyFile (\"" + s.paths.oldConfigFile + "\", \"" + s.paths.backupFile + "\")\nCode : 2");
-    EXPECT_EQ(failure.title, "Fehler");
-    EXPECT_EQ(failure.icon, Icon::Stop);
+    EXPECT_EQ(s.services.messages()[1],
+              (LoggedMessage{"CopyFile (\"" + s.paths.oldConfigFile + "\", \"" + s.paths.backupFile + "\")\nCode : 2",
+                             "Fehler", sb::platform::Buttons::Ok, Icon::Stop}));
     EXPECT_TRUE(std::filesystem::exists(s.paths.oldConfigFile));
     EXPECT_EQ(s.routes.routes[0].name, "Runde");
 
