@@ -16,24 +16,25 @@ namespace {
 
 const char* kTriathlon = "IDD_DATENAENDERN_TRIATHLON";
 
+// Day, month, year, weekday and week as the form shows them.
+std::vector<std::string> shownDate(const HeadlessDialogHost& dialog) {
+    std::vector<std::string> texts;
+    for (int id : {control::day, control::month, control::year, control::weekday, control::week})
+        texts.push_back(dialog.text(id));
+    return texts;
+}
+
 }  // namespace
 
 TEST_F(EditorTest, OpensOnTodayInAPlanOfThisYearAndOnFirstJanuaryOtherwise) {
     year.planYear = 2010;
     runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
-        EXPECT_EQ(dialog.text(control::day), "14");
-        EXPECT_EQ(dialog.text(control::month), "5");
-        EXPECT_EQ(dialog.text(control::year), "2010");
-        EXPECT_EQ(dialog.text(control::weekday), "Freitag,");
-        EXPECT_EQ(dialog.text(control::week), "19");
+        EXPECT_EQ(shownDate(dialog), (std::vector<std::string>{"14", "5", "2010", "Freitag,", "19"}));
         dialog.press(control::cancel);
     });
     year.planYear = 2009;
     runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
-        EXPECT_EQ(dialog.text(control::day), "1");
-        EXPECT_EQ(dialog.text(control::month), "1");
-        EXPECT_EQ(dialog.text(control::weekday), "Donnerstag,");
-        EXPECT_EQ(dialog.text(control::week), "1");
+        EXPECT_EQ(shownDate(dialog), (std::vector<std::string>{"1", "1", "2009", "Donnerstag,", "1"}));
         dialog.press(control::cancel);
     });
     EXPECT_EQ(year.modified, 0);  // looking at a day changes nothing
@@ -86,18 +87,12 @@ TEST_F(EditorTest, AWrongFieldGetsItsMessageAndTheCursorAndKeepsItsValueWhileThe
                                       "Eingabefehler im Feld Ruhepuls"};
     for (const Case& c : cases) expected.push_back(c.message);
     EXPECT_EQ(messages(), expected);
-    EXPECT_EQ(services.messages()[0].title, "Eingabefehler");
-    EXPECT_EQ(services.messages()[0].icon, platform::Icon::Exclamation);
-    EXPECT_EQ(day.bike.avgPulse, 140);
-    EXPECT_EQ(day.bike.duration, "02:00");
-    EXPECT_EQ(day.bike.distanceKm, 12.5f);
-    EXPECT_EQ(day.bike.heightMetres, 1.0f);
-    EXPECT_EQ(day.bike.route, "Berg. Tal");
-    EXPECT_EQ(day.swim.duration, "");
-    EXPECT_EQ(day.other.distanceKm, 500.0f);
-    EXPECT_EQ(day.bodyWeight, 0.0f);  // an emptied field means 0
-    EXPECT_EQ(day.restingPulse, 240);
-    EXPECT_EQ(year.modified, 1);
+    EXPECT_EQ(std::pair(services.messages()[0].title, services.messages()[0].icon),
+              std::pair(std::string("Eingabefehler"), platform::Icon::Exclamation));
+    EXPECT_EQ(day.bike, (model::SportEntry{"Berg. Tal", 140, 12.5f, 1.0f, "02:00", 2, "GA1"}));
+    // An emptied field means 0.
+    EXPECT_EQ(std::tie(day.swim.duration, day.other.distanceKm, day.bodyWeight, day.restingPulse, year.modified),
+              std::tuple("", 500.0f, 0.0f, 240, 1));
 }
 
 TEST_F(EditorTest, OkOnAnUnchangedDayChangesNothingAndLeavesThePlanUnchanged) {
