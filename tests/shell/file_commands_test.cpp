@@ -24,13 +24,10 @@ void typeAthlete(platform::headless::HeadlessDialogHost& dialog) {
 }
 
 TEST(PlanExtension, EveryNewOrRenamedPlanEndsInSb3) {
-    EXPECT_EQ("/p/plan.sb3", withPlanExtension("/p/plan.sb3"));
-    EXPECT_EQ("/p/plan.SB3", withPlanExtension("/p/plan.SB3"));
-    EXPECT_EQ("/p/plan.sb3", withPlanExtension("/p/plan.sb2"));
-    EXPECT_EQ("/p/plan.sb3", withPlanExtension("/p/plan.SBN"));
-    EXPECT_EQ("/p/plan.sb3", withPlanExtension("/p/plan"));
-    EXPECT_EQ("/p/plan.txt.sb3", withPlanExtension("/p/plan.txt"));
-    EXPECT_EQ("/p.d/plan.sb3", withPlanExtension("/p.d/plan"));
+    for (auto [typed, named] : {std::pair{"/p/plan.sb3", "/p/plan.sb3"}, {"/p/plan.SB3", "/p/plan.SB3"},
+                                {"/p/plan.sb2", "/p/plan.sb3"}, {"/p/plan.SBN", "/p/plan.sb3"}, {"/p/plan", "/p/plan.sb3"},
+                                {"/p/plan.txt", "/p/plan.txt.sb3"}, {"/p.d/plan", "/p.d/plan.sb3"}})
+        EXPECT_EQ(named, withPlanExtension(typed)) << typed;
 }
 
 TEST_F(FileCommands, NewAsksToSaveThenToReplaceAndWritesTheNewPlan) {
