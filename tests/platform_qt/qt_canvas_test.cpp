@@ -3,8 +3,7 @@
 
 #include <QColor>
 #include <QImage>
-#include <cstdio>
-#include <filesystem>
+#include <tuple>
 
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/surface_render.h"
@@ -22,6 +21,10 @@ Colour at(const QImage& image, int x, int y) {
     return rgb(c.red(), c.green(), c.blue());
 }
 
+void expectPixels(const QImage& image, std::initializer_list<std::tuple<int, int, Colour>> pixels) {
+    for (auto [x, y, colour] : pixels) EXPECT_EQ(at(image, x, y), colour) << x << "," << y;
+}
+
 TEST(QtCanvas, MapsTheLogicalWindowOntoThePixels) {
     test::application();
     // 1400 x 1000 logical units onto a 700 x 500 image: half size.
@@ -33,14 +36,8 @@ TEST(QtCanvas, MapsTheLogicalWindowOntoThePixels) {
         canvas.setPen({red, 0, PenStyle::Solid});
         canvas.drawLine({0, 800}, {1400, 800});  // device row 400
     });
-    EXPECT_EQ(at(image, 100, 50), blue);
-    EXPECT_EQ(at(image, 199, 149), blue);
-    EXPECT_EQ(at(image, 200, 100), white);
-    EXPECT_EQ(at(image, 150, 150), white);
-    EXPECT_EQ(at(image, 99, 50), white);
-    EXPECT_EQ(at(image, 0, 400), red);
-    EXPECT_EQ(at(image, 698, 400), red);
-    EXPECT_EQ(at(image, 10, 399), white);
+    expectPixels(image, {{100, 50, blue}, {199, 149, blue}, {200, 100, white}, {150, 150, white}, {99, 50, white},
+                         {0, 400, red}, {698, 400, red}, {10, 399, white}});
 
     // A viewport shifted and flipped upside down still lands where toDevice says.
     Mapping flipped{{0, 0}, {100, 100}, {10, 90}, {80, -80}};
@@ -50,10 +47,7 @@ TEST(QtCanvas, MapsTheLogicalWindowOntoThePixels) {
         canvas.setBrush(Brush::solid(blue));
         canvas.drawRectangle({0, 0, 50, 50});
     });
-    EXPECT_EQ(at(flippedImage, 10, 89), blue);
-    EXPECT_EQ(at(flippedImage, 49, 51), blue);
-    EXPECT_EQ(at(flippedImage, 10, 90), white);
-    EXPECT_EQ(at(flippedImage, 50, 60), white);
+    expectPixels(flippedImage, {{10, 89, blue}, {49, 51, blue}, {10, 90, white}, {50, 60, white}});
 }
 
 TEST(QtCanvas, OutlinesPensAndPatterns) {
@@ -67,14 +61,9 @@ TEST(QtCanvas, OutlinesPensAndPatterns) {
         canvas.setPen({blue, 4, PenStyle::Solid});
         canvas.drawLine({10, 80}, {90, 80});
     });
-    // Outline along the inner edge: columns 10 and 29 red, 30 untouched.
-    EXPECT_EQ(at(image, 10, 20), red);
-    EXPECT_EQ(at(image, 29, 20), red);
-    EXPECT_EQ(at(image, 30, 20), white);
-    // Checkerboard aligned to device pixels: set bits where x + y is even.
-    EXPECT_EQ(at(image, 12, 12), blue);
-    EXPECT_EQ(at(image, 13, 12), white);
-    EXPECT_EQ(at(image, 13, 13), blue);
+    // Outline along the inner edge: columns 10 and 29 red, 30 untouched. Checkerboard aligned to device
+    // pixels: set bits where x + y is even.
+    expectPixels(image, {{10, 20, red}, {29, 20, red}, {30, 20, white}, {12, 12, blue}, {13, 12, white}, {13, 13, blue}});
     // A dotted line leaves gaps.
     int dots = 0;
     for (int x = 0; x < 100; ++x) dots += at(image, x, 50) == red;
@@ -117,11 +106,8 @@ TEST(QtCanvas, PlacesTextByItsAnchorAndMeasuresInLogicalUnits) {
     EXPECT_NEAR(halfWidth, fullWidth, 6);
     EXPECT_NEAR(narrowWidth, fullWidth, fullWidth / 8);
     // Right-aligned: the opaque box ends at x = 200 and starts at the top y = 10.
-    EXPECT_EQ(at(image, 199, 12), blue);
-    EXPECT_EQ(at(image, 201, 12), white);
-    EXPECT_EQ(at(image, 199, 8), white);
-    EXPECT_EQ(at(image, 200 - wocheWidth + 1, 12), blue);
-    EXPECT_EQ(at(image, 200 - wocheWidth - 2, 12), white);
+    expectPixels(image, {{199, 12, blue}, {201, 12, white}, {199, 8, white}, {200 - wocheWidth + 1, 12, blue},
+                         {200 - wocheWidth - 2, 12, white}});
 }
 
 }  // namespace
