@@ -42,16 +42,13 @@ TEST_F(FileCommands, NewAsksToSaveThenToReplaceAndWritesTheNewPlan) {
     dispatch(10);
     EXPECT_EQ((std::vector<LoggedMessage>{saveQuestion(old), kReplaceQuestion}), services.messages());
     const auto& request = services.fileDialogs().at(0).request;
-    EXPECT_EQ("Zielort für neue Datei...", request.title);
-    EXPECT_EQ("Saisonbuchdatei (*.sb3)", request.filters.at(0).description);
-    EXPECT_EQ("default.sb3", request.proposedName);
+    EXPECT_EQ(std::tuple("Zielort für neue Datei...", "Saisonbuchdatei (*.sb3)", "default.sb3"),
+              std::tie(request.title, request.filters.at(0).description, request.proposedName));
     EXPECT_EQ(planState(), std::tuple(target, 3, 1, 0));
-    EXPECT_EQ(2030, app.year.planYear);
-    EXPECT_EQ(0.0f, app.year.days[0].bike.distanceKm);
+    EXPECT_EQ(std::tuple(2030, 0.0f), std::tie(app.year.planYear, app.year.days[0].bike.distanceKm));
     model::TrainingYear written;
     ASSERT_EQ(0, planfile::readPlanFile(target, written));
-    EXPECT_EQ("Lena", written.firstName);
-    EXPECT_EQ("", written.lastName);
+    EXPECT_EQ(std::tuple("Lena", ""), std::tie(written.firstName, written.lastName));
     expectNothingUnexpected();
 }
 

@@ -29,8 +29,7 @@ TEST_F(StartUp, WithoutAutoloadNothingIsAskedButTheWeekIsToday) {
     // 15 June 2024: 1 January 2024 is a Monday, so the 167th day lies in week 24.
     EXPECT_EQ(24, app.currentWeek);
     EXPECT_EQ(6, app.currentMonth);
-    EXPECT_TRUE(services.timerRunning());
-    EXPECT_EQ(3000, services.timerInterval());
+    EXPECT_EQ(std::pair(true, 3000), std::pair(services.timerRunning(), services.timerInterval()));
     EXPECT_TRUE(view.menuItem(12).greyed);
     EXPECT_FALSE(view.toolbarButtonEnabled(12));
     EXPECT_EQ(0, app.logoDone);
@@ -57,17 +56,15 @@ TEST_F(StartUp, FirstStartShowsTheTourThenCreatesThePlan) {
               services.steps());
     EXPECT_EQ(kFirstStartQuestion, services.messages()[0]);
     const auto& request = services.fileDialogs()[0].request;
-    EXPECT_TRUE(services.fileDialogs()[0].save);
-    EXPECT_EQ("Saisonbuchdatei  (*.sb3)", request.filters.at(0).description);
-    EXPECT_EQ("default.sb3", request.proposedName);
-    EXPECT_EQ("sb3", request.defaultExtension);
+    EXPECT_EQ(std::tuple(true, std::string("Saisonbuchdatei  (*.sb3)"), std::string("default.sb3"), std::string("sb3")),
+              std::tie(services.fileDialogs()[0].save, request.filters.at(0).description, request.proposedName,
+                       request.defaultExtension));
     EXPECT_EQ(planState(), std::tuple(file("neu.sb3"), 3, 1, 0));
     EXPECT_EQ(0, app.newPlanMode);
     EXPECT_FALSE(view.menuItem(12).greyed);
     model::TrainingYear written;
     ASSERT_EQ(0, planfile::readPlanFile(file("neu.sb3"), written));
-    EXPECT_EQ("Jan", written.firstName);
-    EXPECT_EQ(2024, written.planYear);
+    EXPECT_EQ(std::tuple("Jan", 2024), std::tie(written.firstName, written.planYear));
     expectNothingUnexpected();
 }
 
