@@ -248,18 +248,12 @@ TEST_F(MainWindowTest, KeysSendTheirCommands) {
     RecordingWindow window(state_);
     using namespace cmd;
     const std::vector<std::pair<QKeySequence, int>> keys{
-        {QKeySequence("Ctrl+N"), kNewPlan},
-        {QKeySequence("Ctrl+O"), kOpenPlan},
-        {QKeySequence("Ctrl+S"), kSavePlan},
-        {QKeySequence("Ctrl+P"), kPrintOverview},
-        {QKeySequence("Ctrl+F"), kSearch},
-        {QKeySequence("Ctrl+1"), kFirstHistoryEntry},
-        {QKeySequence("Ctrl+9"), kLastHistoryEntry},
-        {QKeySequence(Qt::Key_F5), kFirstPreset},
-        {QKeySequence(Qt::Key_F9), kLastPreset},
-        {QKeySequence(Qt::ALT | Qt::Key_Left), kPreviousPeriod},
-        {QKeySequence(Qt::ALT | Qt::Key_Right), kNextPeriod},
-        {QKeySequence(Qt::Key_PageUp), kPreviousPeriod},
+        {QKeySequence("Ctrl+N"), kNewPlan},         {QKeySequence("Ctrl+O"), kOpenPlan},
+        {QKeySequence("Ctrl+S"), kSavePlan},        {QKeySequence("Ctrl+P"), kPrintOverview},
+        {QKeySequence("Ctrl+F"), kSearch},          {QKeySequence("Ctrl+1"), kFirstHistoryEntry},
+        {QKeySequence("Ctrl+9"), kLastHistoryEntry}, {QKeySequence(Qt::Key_F5), kFirstPreset},
+        {QKeySequence(Qt::Key_F9), kLastPreset},    {QKeySequence(Qt::ALT | Qt::Key_Left), kPreviousPeriod},
+        {QKeySequence(Qt::ALT | Qt::Key_Right), kNextPeriod}, {QKeySequence(Qt::Key_PageUp), kPreviousPeriod},
         {QKeySequence(Qt::Key_PageDown), kNextPeriod}};
     const QList<QShortcut*> shortcuts = window.findChildren<QShortcut*>();
     for (const auto& [sequence, command] : keys) {
