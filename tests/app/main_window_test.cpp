@@ -29,6 +29,7 @@
 #include "shell/command_dispatcher.h"
 #include "shell/command_ids.h"
 #include "shell/startup.h"
+#include "support/plan_fixtures.h"
 
 using namespace sb;
 namespace cmd = sb::shell::cmd;
@@ -61,28 +62,13 @@ class RecordingWindow : public app::MainWindow {
     std::vector<int> posted;
 };
 
-// A program directory in a fresh temporary folder, with the given settings file.
-class ProgramDirectory {
-  public:
-    explicit ProgramDirectory(const std::string& settings) {
-        char pattern[] = "/tmp/saisonbuch-app-XXXXXX";
-        path_ = mkdtemp(pattern);
-        std::ofstream(path_ / "train.cfg", std::ios::binary) << settings;
-    }
-    ~ProgramDirectory() { fs::remove_all(path_); }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    config::ProgramPaths paths() const {
-        const std::string home = path_.string();
-        // Only the program directory: nothing from the real home folder may be migrated.
-        return config::locateProgramDirectory([home](const std::string& name) -> std::optional<std::string> {
-            if (name == "SAISONBUCH_HOME") return home;
-            return std::nullopt;
-        });
-    }
-
-  private:
-    fs::path path_;
-};
+// Only the program directory: nothing from the real home folder may be migrated.
+config::ProgramPaths programPaths(const sb::testing::TempDir& directory) {
+    const std::string home = directory.path().string();
+    return config::locateProgramDirectory([home](const std::string& name) -> std::optional<std::string> {
+        return name == "SAISONBUCH_HOME" ? std::optional(home) : std::nullopt;
+    });
+}
 
 // Runs the event loop until `done` holds or the time is up. A modal window that opens meanwhile (a
 // message box the start-up did not expect) is closed and reported, so the test fails instead of hanging.
@@ -147,7 +133,7 @@ class MainWindowTest : public ::testing::Test {
             << settings;
         auto services = std::make_unique<ManualTimerServices>();
         timer_ = services.get();
-        auto window = app::openMainWindow(state_, directory_.paths(), std::move(services));
+        auto window = app::openMainWindow(state_, programPaths(directory_), std::move(services));
         std::string unexpected;
         EXPECT_TRUE(runUntil([&] { return state_.year.planLoaded == 1; }, 5000, unexpected)) << unexpected;
         return window;
@@ -160,7 +146,7 @@ class MainWindowTest : public ::testing::Test {
         shell::dispatchCommand(state_, window, window.services(), command);
     }
 
-    ProgramDirectory directory_{""};
+    sb::testing::TempDir directory_;
     shell::Application state_;
     ManualTimerServices* timer_ = nullptr;
     std::string plan_;
@@ -219,7 +205,7 @@ TEST_F(MainWindowTest, WithoutPlanTheStartScreenShowsAndPlanCommandsStayOff) {
         << "[KONFIG]\r\nAUTOLADEN=0\r\nTOOLBAR=1\r\nSTATUSBAR=0\r\nDIAGRAMM_TYP=3\r\n";
     auto services = std::make_unique<ManualTimerServices>();
     timer_ = services.get();
-    const auto window = app::openMainWindow(state_, directory_.paths(), std::move(services));
+    const auto window = app::openMainWindow(state_, programPaths(directory_), std::move(services));
     std::string unexpected;
     EXPECT_TRUE(runUntil([this] { return timer_->interval >= 0; }, 5000, unexpected)) << unexpected;
     EXPECT_EQ(state_.year.planFileVersion, 0);
@@ -258,22 +244,16 @@ TEST_F(MainWindowTest, WithoutPlanTheStartScreenShowsAndPlanCommandsStayOff) {
 // value box keeps them.
 TEST_F(MainWindowTest, KeysSendTheirCommands) {
     std::ofstream(directory_.file("train.cfg"), std::ios::binary) << "[KONFIG]\r\nAUTOLADEN=0\r\n";
-    shell::initialiseApplication(state_, directory_.paths());
+    shell::initialiseApplication(state_, programPaths(directory_));
     RecordingWindow window(state_);
     using namespace cmd;
     const std::vector<std::pair<QKeySequence, int>> keys{
-        {QKeySequence("Ctrl+N"), kNewPlan},
-        {QKeySequence("Ctrl+O"), kOpenPlan},
-        {QKeySequence("Ctrl+S"), kSavePlan},
-        {QKeySequence("Ctrl+P"), kPrintOverview},
-        {QKeySequence("Ctrl+F"), kSearch},
-        {QKeySequence("Ctrl+1"), kFirstHistoryEntry},
-        {QKeySequence("Ctrl+9"), kLastHistoryEntry},
-        {QKeySequence(Qt::Key_F5), kFirstPreset},
-        {QKeySequence(Qt::Key_F9), kLastPreset},
-        {QKeySequence(Qt::ALT | Qt::Key_Left), kPreviousPeriod},
-        {QKeySequence(Qt::ALT | Qt::Key_Right), kNextPeriod},
-        {QKeySequence(Qt::Key_PageUp), kPreviousPeriod},
+        {QKeySequence("Ctrl+N"), kNewPlan},         {QKeySequence("Ctrl+O"), kOpenPlan},
+        {QKeySequence("Ctrl+S"), kSavePlan},        {QKeySequence("Ctrl+P"), kPrintOverview},
+        {QKeySequence("Ctrl+F"), kSearch},          {QKeySequence("Ctrl+1"), kFirstHistoryEntry},
+        {QKeySequence("Ctrl+9"), kLastHistoryEntry}, {QKeySequence(Qt::Key_F5), kFirstPreset},
+        {QKeySequence(Qt::Key_F9), kLastPreset},    {QKeySequence(Qt::ALT | Qt::Key_Left), kPreviousPeriod},
+        {QKeySequence(Qt::ALT | Qt::Key_Right), kNextPeriod}, {QKeySequence(Qt::Key_PageUp), kPreviousPeriod},
         {QKeySequence(Qt::Key_PageDown), kNextPeriod}};
     const QList<QShortcut*> shortcuts = window.findChildren<QShortcut*>();
     for (const auto& [sequence, command] : keys) {

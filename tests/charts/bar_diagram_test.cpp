@@ -107,15 +107,6 @@ TEST(BarDiagram, StacksShareTheirBoundaries) {
     EXPECT_EQ(canvas.texts().back(), "Alternativ");
     EXPECT_EQ(canvas.findText("Schwimmen"), nullptr);
 
-    // Swim time joins the stack only in a version-3 plan, and so does its legend entry.
-    r.sportMode = kModeTriathlon;
-    for (int version : {3, 2}) {
-        year.planFileVersion = version;
-        RecordingCanvas triathlon;
-        drawDiagram(triathlon, year, r);
-        EXPECT_EQ(triathlon.findText("Schwimmen") != nullptr, version == 3);
-    }
-
     TrainingYear types = planFor(2009);
     dayOf(types, 4, 2).run.duration = "02:00";
     dayOf(types, 4, 2).actualTypes = 10;

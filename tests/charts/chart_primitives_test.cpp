@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 #include "charts/axis_maximum.h"
 #include "charts/chart_axes.h"
@@ -154,9 +155,8 @@ TEST(ChartPrimitives, ThreeDBarFacesAndFlatBars) {
     EXPECT_EQ(bar.calls()[0].rect(), (Rect{120, 500, 190, 930}));
     EXPECT_EQ(bar.calls()[1].points, (std::vector<Point>{{190, 930}, {200, 920}, {200, 490}, {190, 500}}));
     EXPECT_EQ(bar.calls()[2].points, (std::vector<Point>{{190, 500}, {200, 490}, {130, 490}, {120, 500}}));
-    EXPECT_EQ(bar.calls()[1].brush().style, BrushStyle::Checkerboard);
-    EXPECT_EQ(bar.calls()[1].brush().second, colour::black);
-    EXPECT_EQ(bar.calls()[2].brush().colour, colour::bike);
+    EXPECT_EQ(std::tuple(bar.calls()[1].brush().style, bar.calls()[1].brush().second, bar.calls()[2].brush().colour),
+              std::tuple(BrushStyle::Checkerboard, colour::black, colour::bike));
 
     RecordingCanvas sportBar;
     drawSportBar(sportBar, kThreeDStyle, {100, 500, 200, 940}, 10, colour::run);
@@ -191,15 +191,15 @@ TEST(ChartPrimitives, LegendsAndTexts) {
 }
 
 TEST(ChartPrimitives, TruncationAndFrameSetUps) {
-    EXPECT_EQ(truncated(335.99999999999994), 336);  // a product that is whole in exact arithmetic
-    EXPECT_EQ(truncated(764.4), 764);
-    EXPECT_EQ(truncated(-3.7), -3);
-    EXPECT_EQ(truncated(std::numeric_limits<double>::quiet_NaN()), 0);
+    // 335.99999999999994 is a product that is whole in exact arithmetic.
+    for (auto [value, truncatedValue] : {std::pair{335.99999999999994, 336}, {764.4, 764}, {-3.7, -3},
+                                         {std::numeric_limits<double>::quiet_NaN(), 0}})
+        EXPECT_EQ(truncated(value), truncatedValue) << value;
     EXPECT_GT(truncated(std::numeric_limits<double>::infinity()), 1000000);
 
     RecordingCanvas screen({700, 560});
     setupScreenFrame(screen, {0, 30, 700, 530});
-    EXPECT_EQ(screen.state().mapping.viewportOrigin, (Point{0, 30}));
-    EXPECT_EQ(screen.state().mapping.viewportExtent, (sb::platform::Size{700, 500}));
+    EXPECT_EQ(std::pair(screen.state().mapping.viewportOrigin, screen.state().mapping.viewportExtent),
+              std::pair(Point{0, 30}, sb::platform::Size{700, 500}));
     EXPECT_EQ(screen.calls()[0].rect(), (Rect{0, 0, 1400, 1000}));
 }

@@ -12,7 +12,10 @@
 #include <utility>
 #include <vector>
 
+#include "support/plan_fixtures.h"
+
 namespace fs = std::filesystem;
+using sb::testing::fileBytes;
 
 namespace {
 
@@ -21,13 +24,6 @@ struct CliRun {
     std::string out;
     std::string err;
 };
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;
@@ -45,11 +41,8 @@ protected:
         ASSERT_TRUE(data && *data) << "SAISONBUCH_TEST_DATA not set";
         cli_ = cli;
         data_ = data;
-        dir_ = fs::temp_directory_path() / ("saisonbuch-cli-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir_ / "home");
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
     CliRun run(const std::string& arguments) {
         fs::path err = dir_ / "stderr.txt";
@@ -63,7 +56,7 @@ protected:
         while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), n);
         int status = pclose(pipe);
         result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.err = readFile(err);
+        result.err = fileBytes(err);
         return result;
     }
 
@@ -71,7 +64,7 @@ protected:
 
     std::string cli_;
     std::string data_;
-    fs::path dir_;
+    sb::testing::TempDir dir_;
 };
 
 TEST_F(Cli, InfoNamesVersionAthleteYearAndTotals) {
@@ -108,20 +101,20 @@ TEST_F(Cli, ExportAndSeriesUseTheProgramsSettings) {
     std::ofstream(dir_ / "home" / "train.cfg", std::ios::binary) << labels;
     fs::path csv = dir_ / "own.csv";
     ASSERT_EQ(run("export '" + plan("plan_2009.sb3") + "' '" + csv.string() + "'").exitCode, 0);
-    EXPECT_NE(readFile(csv).find(",Eigen"), std::string::npos);
+    EXPECT_NE(fileBytes(csv).find(",Eigen"), std::string::npos);
     CliRun types = run("series '" + plan("plan_2009.sb3") + "' --kind 2 --quantity 143");
     EXPECT_EQ(linesOf(types.out).front().rfind("Slot;Gesamt;Eigen1;Eigen2;Eigen3;Eigen4;", 0), 0u) << types.err;
     // Sport mode 2 (Laufen) leaves the bike time out of the split total time of January.
     CliRun split = run("series '" + plan("plan_2009.sb3") + "' --kind 2 --quantity 117");
     ASSERT_GE(linesOf(split.out).size(), 2u) << split.err;
     EXPECT_EQ(linesOf(split.out)[1].substr(linesOf(split.out)[1].find(';', 2), 6), ";0.00;") << split.out;
-    EXPECT_EQ(readFile(dir_ / "home" / "train.cfg"), labels);
+    EXPECT_EQ(fileBytes(dir_ / "home" / "train.cfg"), labels);
 
     fs::path other = dir_ / "other.cfg";
     std::ofstream(other, std::ios::binary) << "[KONFIG]\nSOLL_IST_EINTRAG_1=Anders\n";
     CliRun named = run("series '" + plan("plan_2009.sb3") + "' --kind 1 --quantity 143 --settings '" + other.string() + "'");
     EXPECT_EQ(linesOf(named.out).front().rfind("Slot;Gesamt;Anders;ausd. aerob;", 0), 0u) << named.err;
-    EXPECT_EQ(readFile(other), "[KONFIG]\nSOLL_IST_EINTRAG_1=Anders\n");
+    EXPECT_EQ(fileBytes(other), "[KONFIG]\nSOLL_IST_EINTRAG_1=Anders\n");
     EXPECT_EQ(run("info '" + plan("plan_2009.sb3") + "' --settings '" + (dir_ / "none.cfg").string() + "'").exitCode, 1);
 
     fs::remove(dir_ / "home" / "train.cfg");
@@ -133,14 +126,14 @@ TEST_F(Cli, ExportAndSeriesUseTheProgramsSettings) {
 TEST_F(Cli, ConvertKeepsACurrentPlanByteForByteAndMovesBetweenVersions) {
     fs::path same = dir_ / "same.sb3";
     ASSERT_EQ(run("convert '" + plan("plan_2009.sb3") + "' '" + same.string() + "'").exitCode, 0);
-    EXPECT_EQ(readFile(same), readFile(plan("plan_2009.sb3")));
+    EXPECT_EQ(fileBytes(same), fileBytes(plan("plan_2009.sb3")));
 
     fs::path older = dir_ / "older.sb2";
     fs::path oldest = dir_ / "oldest.sbn";
     ASSERT_EQ(run("convert '" + plan("plan_2009.sb3") + "' '" + older.string() + "'").exitCode, 0);
     ASSERT_EQ(run("convert '" + older.string() + "' '" + oldest.string() + "'").exitCode, 0);
-    EXPECT_EQ(readFile(older).rfind("Saisonbuch f\x81r das Jahr,2009,,,,,,,,,,\r\n", 0), 0u);
-    EXPECT_EQ(readFile(oldest).rfind("Saisonbuch f\x81r das Jahr,2009,,,,,,,,,,\r\n", 0), 0u);
+    EXPECT_EQ(fileBytes(older).rfind("Saisonbuch f\x81r das Jahr,2009,,,,,,,,,,\r\n", 0), 0u);
+    EXPECT_EQ(fileBytes(oldest).rfind("Saisonbuch f\x81r das Jahr,2009,,,,,,,,,,\r\n", 0), 0u);
 
     fs::path back = dir_ / "back.sb3";
     ASSERT_EQ(run("convert '" + oldest.string() + "' '" + back.string() + "'").exitCode, 0);
@@ -158,11 +151,11 @@ TEST_F(Cli, ExportFallsBackToTheWholeYearOnABadDate) {
     CliRun bad = run("export '" + plan("plan_2009.sb3") + "' '" + fallback.string() + "' --from 31.4");
     ASSERT_EQ(bad.exitCode, 0);
     EXPECT_NE(bad.err.find("Eingabefehler in den Datumsfeldern"), std::string::npos);
-    EXPECT_EQ(readFile(fallback), readFile(whole));
+    EXPECT_EQ(fileBytes(fallback), fileBytes(whole));
     ASSERT_EQ(run("export '" + plan("plan_2009.sb3") + "' '" + toEnd.string() + "' --to 1.1").exitCode, 0);
-    EXPECT_EQ(readFile(toEnd), readFile(whole));
+    EXPECT_EQ(fileBytes(toEnd), fileBytes(whole));
 
-    std::string lines = readFile(range);
+    std::string lines = fileBytes(range);
     EXPECT_EQ(lines.rfind("Saisonbuch f\x81r das Jahr,2009,1,1,,,,,,,,\r\n", 0), 0u);
     EXPECT_NE(lines.find("\r\nFr,02.01.,"), std::string::npos);
     EXPECT_NE(lines.find("\r\nSo,04.01.,"), std::string::npos);
@@ -218,16 +211,14 @@ TEST_F(Cli, ChartRendersAnImageOfTheLogicalCanvasAndAPrintedPage) {
     fs::path pdf = dir_ / "year.pdf";
     CliRun image = run("chart '" + samplePlan() + "' -o '" + png.string() + "' --kind 3 --quantity 103 --week 20 --style 2");
     ASSERT_EQ(image.exitCode, 0) << image.err;
-    EXPECT_EQ(pngSize(readFile(png)), (std::pair<unsigned, unsigned>{1400, 1000}));
+    EXPECT_EQ(pngSize(fileBytes(png)), (std::pair<unsigned, unsigned>{1400, 1000}));
 
     CliRun page = run("chart '" + samplePlan() + "' -o '" + pdf.string() + "' --kind 1 --quantity 117");
     ASSERT_EQ(page.exitCode, 0) << page.err;
-    EXPECT_EQ(readFile(pdf).rfind("%PDF", 0), 0u);
+    EXPECT_EQ(fileBytes(pdf).rfind("%PDF", 0), 0u);
 
-    EXPECT_EQ(
-        run("chart '" + samplePlan() + "' -o '" + (dir_ / "x.gif").string() + "' --kind 1 --quantity 103")
-            .exitCode,
-        1);
+    EXPECT_EQ(run("chart '" + samplePlan() + "' -o '" + (dir_ / "x.gif").string() + "' --kind 1 --quantity 103").exitCode, 1);
+    EXPECT_EQ(run("chart '" + samplePlan() + "' -o '" + (dir_ / "fehlt" / "x.png").string() + "' --kind 1 --quantity 103").exitCode, 1);
 }
 
 TEST_F(Cli, RecordingSummariesAndImagesForEveryHeartRateFile) {
@@ -251,7 +242,7 @@ TEST_F(Cli, RecordingSummariesAndImagesForEveryHeartRateFile) {
         fs::path png = dir_ / (entry.path().stem().string() + ".png");
         CliRun image = run("recording '" + entry.path().string() + "' -o '" + png.string() + "'");
         ASSERT_EQ(image.exitCode, 0) << image.err;
-        EXPECT_EQ(pngSize(readFile(png)), (std::pair<unsigned, unsigned>{1400, 1000}));
+        EXPECT_EQ(pngSize(fileBytes(png)), (std::pair<unsigned, unsigned>{1400, 1000}));
     }
     EXPECT_EQ(files, 10u);
 
@@ -270,7 +261,7 @@ TEST_F(Cli, RecordingSummariesAndImagesForEveryHeartRateFile) {
                       (fs::path(data_) / "recordings" / "teich_hrmparser_polarRS800-bike.hrm").string() +
                       "' --x distance --y speed -o '" + pdf.string() + "'");
     ASSERT_EQ(page.exitCode, 0) << page.err;
-    EXPECT_EQ(readFile(pdf).rfind("%PDF", 0), 0u);
+    EXPECT_EQ(fileBytes(pdf).rfind("%PDF", 0), 0u);
 
     CliRun missing = run("recording '" + (dir_ / "fehlt.dat").string() + "' --summary");
     EXPECT_EQ(missing.exitCode, 1);
@@ -284,11 +275,11 @@ TEST_F(Cli, CalendarDrawsAMonthAsImageOrPrintedPage) {
     fs::path pdf = dir_ / "control.pdf";
     CliRun image = run("calendar '" + samplePlan() + "' --month 3 -o '" + png.string() + "'");
     ASSERT_EQ(image.exitCode, 0) << image.err;
-    EXPECT_EQ(pngSize(readFile(png)), (std::pair<unsigned, unsigned>{1400, 1000}));
+    EXPECT_EQ(pngSize(fileBytes(png)), (std::pair<unsigned, unsigned>{1400, 1000}));
 
     CliRun page = run("calendar '" + samplePlan() + "' --month 5 --control -o '" + pdf.string() + "'");
     ASSERT_EQ(page.exitCode, 0) << page.err;
-    EXPECT_EQ(readFile(pdf).rfind("%PDF", 0), 0u);
+    EXPECT_EQ(fileBytes(pdf).rfind("%PDF", 0), 0u);
 
     CliRun noMonth = run("calendar '" + samplePlan() + "' --month 13 -o '" + png.string() + "'");
     EXPECT_EQ(noMonth.exitCode, 1);
@@ -301,5 +292,5 @@ TEST_F(Cli, CalendarDrawsAMonthAsImageOrPrintedPage) {
                   (dir_ / "running.cfg").string() + "'")
                   .exitCode,
               0);
-    EXPECT_NE(readFile(running), readFile(png));
+    EXPECT_NE(fileBytes(running), fileBytes(png));
 }

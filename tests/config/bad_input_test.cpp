@@ -7,11 +7,11 @@
 #include "config/config_store.h"
 #include "config/configuration_migration.h"
 #include "config/profile_file.h"
-#include "config_test_support.h"
+#include "support/plan_fixtures.h"
 #include "platform/headless/headless_services.h"
 
 using namespace sb::config;
-using namespace sb::config::testing;
+using namespace sb::testing;
 
 namespace {
 
@@ -63,14 +63,14 @@ void exerciseProfile(const std::string& bytes) {
 TEST(BadInput, ProfileParserSurvivesRandomAndTruncatedFiles) {
     std::mt19937 random(20090101);
     for (int i = 0; i < 1000; ++i) exerciseProfile(randomInput(random, i % 10 == 0 ? 2000 : 300));
-    const std::string golden = readBytes(goldenFile("saved_train.cfg"));
+    const std::string golden = fileBytes(goldenPath("config/saved_train.cfg"));
     for (std::size_t length = 0; length <= golden.size(); length += 7)
         exerciseProfile(golden.substr(0, length));
     exerciseProfile(std::string(1 << 16, 'x') + "=\n[" + std::string(1 << 16, 'K'));
 }
 
 TEST(BadInput, OldFileImportSurvivesRandomFiles) {
-    ScratchDir dir;
+    TempDir dir;
     std::mt19937 random(19990101);
     sb::platform::headless::HeadlessServices services;
     ConfigStore store;

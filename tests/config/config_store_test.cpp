@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "config_test_support.h"
+#include "support/plan_fixtures.h"
 
 using namespace sb::config;
-using namespace sb::config::testing;
+using namespace sb::testing;
 
 namespace {
 
@@ -25,21 +25,21 @@ Started startWith(const std::string& path) {
 }  // namespace
 
 TEST(ConfigStore, FirstStartWritesTheDefaultsAndExitTheDiagramChoice) {
-    ScratchDir dir;
+    TempDir dir;
     const std::string path = dir.file("train.cfg");
     Started store = startWith(path);
-    EXPECT_EQ(readBytes(path), readBytes(goldenFile("fresh_train.cfg")));
+    EXPECT_EQ(fileBytes(path), fileBytes(goldenPath("config/fresh_train.cfg")));
     EXPECT_EQ(store.pulseZones.lower[1], 151);
     EXPECT_TRUE(saveAllSettings(store, store, ""));
-    EXPECT_EQ(readBytes(path), readBytes(goldenFile("exit_fresh_train.cfg")));
+    EXPECT_EQ(fileBytes(path), fileBytes(goldenPath("config/exit_fresh_train.cfg")));
 }
 
 // Every value differs from its default and from the others, so a row that fills the wrong field shows.
 // After an exit the file is the same apart from its line ends.
 TEST(ConfigStore, EveryStoredValueReachesItsFieldAndAnExitKeepsTheFile) {
-    ScratchDir dir;
+    TempDir dir;
     const std::string path = dir.file("train.cfg");
-    writeBytes(path, readBytes(goldenFile("custom_train.cfg")));
+    writeBytes(path, fileBytes(goldenPath("config/custom_train.cfg")));
     Started store = startWith(path);
     EXPECT_EQ(std::vector<int>({store.autoLoad, store.autoOpenDayEditor, store.sportMode, store.triathlonBasic,
                                 store.showToolbar, store.showStatusBar, store.displayStyle, store.polarSupport,
@@ -63,11 +63,11 @@ TEST(ConfigStore, EveryStoredValueReachesItsFieldAndAnExitKeepsTheFile) {
     EXPECT_EQ(store.pulseZones.colours[4], 5);
 
     EXPECT_TRUE(saveAllSettings(store, store, std::string(store.lastFile)));
-    EXPECT_EQ(readBytes(path), readBytes(goldenFile("exit_custom_train.cfg")));
+    EXPECT_EQ(fileBytes(path), fileBytes(goldenPath("config/exit_custom_train.cfg")));
 }
 
 TEST(ConfigStore, DamagedValuesTakeTheirDefaults) {
-    ScratchDir dir;
+    TempDir dir;
     const std::string path = dir.file("train.cfg");
     writeBytes(path,
                "[KONFIG]\nTRIATHLON_BASIC=7\nLOGOZEIT=1\nSPORTART=9\nDARSTELLUNG=0\nAUTOLADEN=Test\n"
@@ -80,45 +80,28 @@ TEST(ConfigStore, DamagedValuesTakeTheirDefaults) {
                "[BENUTZER_1]\nDIAGRAMM_TYP=9\nMODUS=999\n[BENUTZER_2]\nDIAGRAMM_TYP=4\nMODUS=127\n"
                "[BENUTZER_3]\nDIAGRAMM_TYP=5\nMODUS=136\n");
     Started store = startWith(path);
-    EXPECT_EQ(store.triathlonBasic, 1);
-    EXPECT_EQ(store.logoSeconds, 3);
-    EXPECT_EQ(store.sportMode, 5);
-    EXPECT_EQ(store.displayStyle, 1);
-    EXPECT_EQ(store.autoLoad, 1);
-    EXPECT_EQ(store.trainingTypeColours[1], 16744448);
-    EXPECT_EQ(store.diagramKind, 0);
-    EXPECT_EQ(store.userDiagramSlot, -1);
-    EXPECT_EQ(store.historyMaxCount, 0);
-    EXPECT_TRUE(store.history.empty());
-    EXPECT_EQ(store.weekOfYearQuantity, 103);
-    EXPECT_EQ(store.monthOfYearQuantity, 150);
-    EXPECT_EQ(store.weekQuantity, 103);
-    EXPECT_EQ(store.timeSportFlags, 1);
-    EXPECT_EQ(store.monthQuantity, 103);
-    EXPECT_EQ(store.yQuantity, 135);
-    EXPECT_EQ(store.xQuantity, 129);
-    EXPECT_EQ(store.pulseZones.count, 0);
-    EXPECT_EQ(store.pulseZones.upper[0], 130);
-    EXPECT_EQ(store.pulseZones.upper[1], 150);
-    EXPECT_EQ(store.pulseZones.lower[1], 131);
-    EXPECT_EQ(store.pulseZones.lower[2], 151);
-    EXPECT_EQ(store.pulseZones.colours[0], 8454143);
-    EXPECT_EQ(store.pulseZones.colours[1], 0);  // "Test" is no marker for the zone colours
-    EXPECT_EQ(store.userDiagrams[0].kind, 0);
-    EXPECT_EQ(store.userDiagrams[0].quantity, 103);
-    EXPECT_EQ(store.userDiagrams[1].quantity, 103);
-    EXPECT_EQ(store.userDiagrams[2].quantity, 136);
+    EXPECT_EQ(std::vector<int>({store.triathlonBasic, store.logoSeconds, store.sportMode, store.displayStyle,
+                                store.autoLoad, store.trainingTypeColours[1], store.diagramKind,
+                                store.userDiagramSlot, store.historyMaxCount, int(store.history.size())}),
+              std::vector<int>({1, 3, 5, 1, 1, 16744448, 0, -1, 0, 0}));
+    EXPECT_EQ(std::vector<int>({store.weekOfYearQuantity, store.monthOfYearQuantity, store.weekQuantity,
+                                store.timeSportFlags, store.monthQuantity, store.yQuantity, store.xQuantity,
+                                store.userDiagrams[0].kind, store.userDiagrams[0].quantity,
+                                store.userDiagrams[1].quantity, store.userDiagrams[2].quantity}),
+              std::vector<int>({103, 150, 103, 1, 103, 135, 129, 0, 103, 103, 136}));
+    const PulseZones& zones = store.pulseZones;
+    EXPECT_EQ(std::vector<int>({zones.count, zones.upper[0], zones.upper[1], zones.lower[1], zones.lower[2],
+                                zones.colours[0], zones.colours[1]}),  // "Test" is no marker for zone colours
+              std::vector<int>({0, 130, 150, 131, 151, 8454143, 0}));
 
     // Keys that are written back when missing get their defaults written; the others stay for the final save.
     const ProfileFile& file = store.file;
-    EXPECT_EQ(profileString(file, "KONFIG", "TRIATHLON_BASIC"), "1");
-    EXPECT_EQ(profileString(file, "KONFIG", "LOGOZEIT"), "3");
-    EXPECT_EQ(profileString(file, "KONFIG", "AUTOLADEN"), "1");
-    EXPECT_EQ(profileString(file, "KONFIG", "SOLL_IST_FARBE_2"), "16744448");
-    EXPECT_EQ(profileString(file, "MENUE", "ANZAHL"), "0");
-    EXPECT_EQ(profileString(file, "X_Y_DIAGRAMM", "Farbe_Bereich0"), "8454143");
-    EXPECT_EQ(profileString(file, "KONFIG", "DIAGRAMM_TYP"), "6");
-    EXPECT_EQ(readBytes(path), profileText(loadProfileFile(path)));
+    for (auto [section, key, value] :
+         {std::tuple{"KONFIG", "TRIATHLON_BASIC", "1"}, {"KONFIG", "LOGOZEIT", "3"}, {"KONFIG", "AUTOLADEN", "1"},
+          {"KONFIG", "SOLL_IST_FARBE_2", "16744448"}, {"MENUE", "ANZAHL", "0"},
+          {"X_Y_DIAGRAMM", "Farbe_Bereich0", "8454143"}, {"KONFIG", "DIAGRAMM_TYP", "6"}})
+        EXPECT_EQ(profileString(file, section, key), value) << key;
+    EXPECT_EQ(fileBytes(path), profileText(loadProfileFile(path)));
 
     writeBytes(path, "[KONFIG]\nLOGOZEIT=10\nTRIATHLON_BASIC=0\n");
     Started kept = startWith(path);
@@ -127,7 +110,7 @@ TEST(ConfigStore, DamagedValuesTakeTheirDefaults) {
 }
 
 TEST(ConfigStore, RecentlyUsedListKeepsTheNewestFirst) {
-    ScratchDir dir;
+    TempDir dir;
     const std::string path = dir.file("train.cfg");
     writeBytes(path, "[MENUE]\nMAX_ANZAHL=4\nANZAHL=4\nEINTRAG_0=a\nEINTRAG_1=b\nEINTRAG_2=c\nEINTRAG_3=d\n");
     Started store = startWith(path);
@@ -136,11 +119,11 @@ TEST(ConfigStore, RecentlyUsedListKeepsTheNewestFirst) {
     EXPECT_EQ(store.history, (std::vector<std::string>{"c", "a", "b", "d"}));
     addToHistory(store, "e");
     EXPECT_EQ(store.history, (std::vector<std::string>{"e", "c", "a", "b"}));
-    const std::string written = readBytes(path);
+    const std::string written = fileBytes(path);
     EXPECT_NE(written.find("ANZAHL=4\r\nEINTRAG_0=e\r\nEINTRAG_1=c\r\nEINTRAG_2=a\r\nEINTRAG_3=b\r\n"),
               std::string::npos);
     addToHistory(store, "e");
-    EXPECT_EQ(readBytes(path), written);
+    EXPECT_EQ(fileBytes(path), written);
     EXPECT_EQ(startWith(path).history, store.history);
 
     // With the default length 0 the list stays empty.
@@ -151,37 +134,36 @@ TEST(ConfigStore, RecentlyUsedListKeepsTheNewestFirst) {
 }
 
 TEST(ConfigStore, SingleReadsAndWritesReachTheFileAtOnce) {
-    ScratchDir dir;
+    TempDir dir;
     const std::string path = dir.file("train.cfg");
     ConfigStore store;
     openConfigFile(store, path);
     EXPECT_EQ(readIntSetting(store, "EXPORT", "DATUM", 1, WriteBack::Yes), 1);
     EXPECT_EQ(readSetting(store, "SUCHEN", "SOLL", "0", WriteBack::No), "0");
-    EXPECT_EQ(readBytes(path), "[EXPORT]\r\nDATUM=1\r\n");
+    EXPECT_EQ(fileBytes(path), "[EXPORT]\r\nDATUM=1\r\n");
     EXPECT_TRUE(writeIntSetting(store, "export", "datum", 0));
     EXPECT_TRUE(writeSetting(store, "Liste", "LISTVIEW", "11$0$1$2$3$4$5$6$7$8$9$10$"));
-    EXPECT_EQ(readBytes(path),
+    EXPECT_EQ(fileBytes(path),
               "[EXPORT]\r\nDATUM=0\r\n\r\n[Liste]\r\nLISTVIEW=11$0$1$2$3$4$5$6$7$8$9$10$\r\n");
     writeBytes(path, "[EXPORT]\nDATUM=Test\n[KONFIG]\nLABEL=" + std::string(300, 'x') + "\n");
     openConfigFile(store, path);
     EXPECT_EQ(readIntSetting(store, "EXPORT", "DATUM", 1, WriteBack::Yes), 1);
     EXPECT_EQ(readSetting(store, "KONFIG", "LABEL", "", WriteBack::No, buffer::label), std::string(49, 'x'));
-    EXPECT_EQ(readBytes(path).substr(0, 20), "[EXPORT]\r\nDATUM=1\r\n[");
+    EXPECT_EQ(fileBytes(path).substr(0, 20), "[EXPORT]\r\nDATUM=1\r\n[");
 }
 
 // A stored quantity is kept exactly when the diagram of its kind can draw it: the week diagram draws the
 // actual-by-type codes, though its menu does not offer them, and no counts.
 TEST(ConfigStore, QuantitiesFollowWhatTheirDiagramMenuOffers) {
-    ScratchDir dir;
+    TempDir dir;
     const std::string path = dir.file("train.cfg");
     writeBytes(path, "[WOCHEN_DIAGRAMM]\nMODUS=145\n[MONATS_DIAGRAMM]\nMODUS=111\n"
                      "[BENUTZER_1]\nDIAGRAMM_TYP=4\nMODUS=150\n[BENUTZER_2]\nDIAGRAMM_TYP=3\nMODUS=107\n"
                      "[BENUTZER_3]\nDIAGRAMM_TYP=3\nMODUS=150\n[MONATS_JAHRES_DIAGRAMM]\nMODUS=145\n");
     Started store = startWith(path);
-    EXPECT_EQ(store.weekQuantity, 103);  // the week diagram's menu has no actual-plan quantities
-    EXPECT_EQ(store.monthOfYearQuantity, 145);
-    EXPECT_EQ(store.monthQuantity, 103);
-    EXPECT_EQ(store.userDiagrams[0].quantity, 150);
-    EXPECT_EQ(store.userDiagrams[1].quantity, 103);
-    EXPECT_EQ(store.userDiagrams[2].quantity, 103);
+    // The week diagram's menu has no actual-plan quantities.
+    EXPECT_EQ(std::vector<int>({store.weekQuantity, store.monthOfYearQuantity, store.monthQuantity,
+                                store.userDiagrams[0].quantity, store.userDiagrams[1].quantity,
+                                store.userDiagrams[2].quantity}),
+              std::vector<int>({103, 145, 103, 150, 103, 103}));
 }

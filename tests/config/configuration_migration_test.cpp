@@ -6,13 +6,14 @@
 
 #include <filesystem>
 
-#include "config_test_support.h"
+#include "support/plan_fixtures.h"
 #include "platform/headless/headless_services.h"
 
 using namespace sb::config;
-using namespace sb::config::testing;
+using namespace sb::testing;
 using sb::platform::Icon;
 using sb::platform::headless::HeadlessServices;
+using sb::platform::headless::LoggedMessage;
 
 namespace {
 
@@ -21,7 +22,7 @@ const std::string kNotice =
     "\"strecke.cfg\".";
 
 struct Installation {
-    ScratchDir dir;
+    TempDir dir;
     ConfigStore store;
     RouteStore routes;
     HeadlessServices services;
@@ -46,10 +47,8 @@ TEST(ConfigurationMigration, ImportsRoutesAndMovesTheOldFileAside) {
     s.routes.routes[50].name = "vorher";
 
     EXPECT_EQ(migrateOldConfiguration(s.store, s.routes, s.paths, s.services), 1);
-    ASSERT_EQ(s.services.messages().size(), 1u);
-    EXPECT_EQ(s.services.messages()[0].text, kNotice);
-    EXPECT_EQ(s.services.messages()[0].title, "Hinweis");
-    EXPECT_EQ(s.services.messages()[0].icon, Icon::Exclamation);
+    EXPECT_EQ(s.services.messages(), (std::vector<LoggedMessage>{
+                                         {kNotice, "Hinweis", sb::platform::Buttons::Ok, Icon::Exclamation}}));
     EXPECT_EQ(s.store.lastFile, "/neu/plan.sb3");
     EXPECT_EQ(s.routes.routes[0].name, "Hausrunde");
     EXPECT_FLOAT_EQ(s.routes.routes[0].lengthKm, 12.5f);
@@ -62,7 +61,7 @@ TEST(ConfigurationMigration, ImportsRoutesAndMovesTheOldFileAside) {
     loadRoutes(written, s.paths.routesFile);
     EXPECT_EQ(written.routes[1].name, std::string(199, 'L'));
     EXPECT_FLOAT_EQ(written.routes[1].lengthKm, 7.2f);
-    EXPECT_EQ(readBytes(s.paths.backupFile), old);
+    EXPECT_EQ(fileBytes(s.paths.backupFile), old);
     EXPECT_FALSE(std::filesystem::exists(s.paths.oldConfigFile));
 
     // Once moved, nothing happens any more.
@@ -76,21 +75,19 @@ TEST(ConfigurationMigration, KeepsTheOldFileWhenTheBackupFails) {
     s.paths.backupFile = s.dir.file("gone/train.alt");
     EXPECT_EQ(migrateOldConfiguration(s.store, s.routes, s.paths, s.services), 1);
     ASSERT_EQ(s.services.messages().size(), 2u);
-    const auto& failure = s.services.messages()[1];
-    EXPECT_EQ(failure.text,
-              "CopyFile (\"" + s.paths.oldConfigFile + "\", \"" + s.paths.backupFile + "\")\nCode : 2");
-    EXPECT_EQ(failure.title, "Fehler");
-    EXPECT_EQ(failure.icon, Icon::Stop);
+    EXPECT_EQ(s.services.messages()[1],
+              (LoggedMessage{"CopyFile (\"" + s.paths.oldConfigFile + "\", \"" + s.paths.backupFile + "\")\nCode : 2",
+                             "Fehler", sb::platform::Buttons::Ok, Icon::Stop}));
     EXPECT_TRUE(std::filesystem::exists(s.paths.oldConfigFile));
     EXPECT_EQ(s.routes.routes[0].name, "Runde");
 
     // The next start runs the move again; the routes edited and saved since are not replaced.
     s.routes.routes[0].name = "Runde am See";
     ASSERT_EQ(saveRoutes(s.routes, s.paths.routesFile), 0);
-    const std::string edited = readBytes(s.paths.routesFile);
+    const std::string edited = fileBytes(s.paths.routesFile);
     RouteStore next;
     EXPECT_EQ(migrateOldConfiguration(s.store, next, s.paths, s.services), 1);
-    EXPECT_EQ(readBytes(s.paths.routesFile), edited);
+    EXPECT_EQ(fileBytes(s.paths.routesFile), edited);
     EXPECT_TRUE(next.routes[0].name.empty());
 }
 

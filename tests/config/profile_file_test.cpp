@@ -6,10 +6,10 @@
 
 #include <filesystem>
 
-#include "config_test_support.h"
+#include "support/plan_fixtures.h"
 
 using namespace sb::config;
-using namespace sb::config::testing;
+using namespace sb::testing;
 
 TEST(ProfileFile, LooksUpSectionsAndKeysWithoutRegardToCase) {
     const ProfileFile file = parseProfileText(
@@ -42,13 +42,13 @@ TEST(ProfileFile, WritesInPlaceAndKeepsEverythingElse) {
 }
 
 TEST(ProfileFile, SavesByReplacingTheWholeFile) {
-    ScratchDir dir;
+    TempDir dir;
     const std::string path = dir.file("train.cfg");
     ProfileFile file = loadProfileFile(path);
     EXPECT_TRUE(file.readable);
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_TRUE(writeProfileString(file, "KONFIG", "AUTOLADEN", "1"));
-    EXPECT_EQ(readBytes(path), "[KONFIG]\r\nAUTOLADEN=1\r\n");
+    EXPECT_EQ(fileBytes(path), "[KONFIG]\r\nAUTOLADEN=1\r\n");
     EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
 
     // A folder where the file should be cannot be read, and is never written over.
@@ -62,5 +62,5 @@ TEST(ProfileFile, SavesByReplacingTheWholeFile) {
     // A save that cannot be written leaves the previous file as it was.
     ProfileFile lost = loadProfileFile(dir.file("missing/train.cfg"));
     EXPECT_FALSE(writeProfileString(lost, "A", "b", "c"));
-    EXPECT_EQ(readBytes(path), "[KONFIG]\r\nAUTOLADEN=1\r\n");
+    EXPECT_EQ(fileBytes(path), "[KONFIG]\r\nAUTOLADEN=1\r\n");
 }

@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <map>
 
-#include "config_test_support.h"
+#include "support/plan_fixtures.h"
 
 using namespace sb::config;
-using namespace sb::config::testing;
+using namespace sb::testing;
 
 namespace {
 
@@ -24,19 +24,17 @@ Environment environmentOf(std::map<std::string, std::string> values) {
 }  // namespace
 
 TEST(ProgramPaths, FollowsTheEnvironmentAndCreatesTheDirectory) {
-    ScratchDir dir;
+    TempDir dir;
     const std::string home = dir.file("home");
     const std::string own = dir.file("eigen/saisonbuch");
 
     ProgramPaths paths = locateProgramDirectory(environmentOf({{"SAISONBUCH_HOME", own}, {"HOME", home}}));
-    EXPECT_EQ(paths.programDirectory, own);
     EXPECT_TRUE(std::filesystem::is_directory(own));
-    EXPECT_EQ(paths.configFilePath, own + "/train.cfg");
-    EXPECT_EQ(paths.routesFilePath, own + "/strecke.cfg");
-    EXPECT_EQ(paths.helpFilePath, "help/inhalt.html");
-    EXPECT_EQ(paths.tourFilePath, "help/tour.html");
-    EXPECT_EQ(paths.oldConfigFilePath, home + "/train.cfg");
-    EXPECT_EQ(paths.oldConfigBackupPath, home + "/train.alt");
+    EXPECT_EQ((std::vector<std::string>{paths.programDirectory, paths.configFilePath, paths.routesFilePath,
+                                        paths.helpFilePath, paths.tourFilePath, paths.oldConfigFilePath,
+                                        paths.oldConfigBackupPath}),
+              (std::vector<std::string>{own, own + "/train.cfg", own + "/strecke.cfg", "help/inhalt.html",
+                                        "help/tour.html", home + "/train.cfg", home + "/train.alt"}));
 
     const std::string xdg = dir.file("xdg");
     paths = locateProgramDirectory(
@@ -49,7 +47,7 @@ TEST(ProgramPaths, FollowsTheEnvironmentAndCreatesTheDirectory) {
 }
 
 TEST(ProgramPaths, FallsBackToTheWorkingDirectory) {
-    ScratchDir dir;
+    TempDir dir;
     const std::string cwd = std::filesystem::current_path().string();
     ProgramPaths paths = locateProgramDirectory(environmentOf({}));
     EXPECT_EQ(paths.programDirectory, cwd);

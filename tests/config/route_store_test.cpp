@@ -3,20 +3,17 @@
 
 #include <gtest/gtest.h>
 
-#include "config_test_support.h"
+#include "support/plan_fixtures.h"
 
 using namespace sb::config;
-using namespace sb::config::testing;
+using namespace sb::testing;
 
 TEST(RouteStore, WritesAllSlotsAndReadsThemBack) {
-    ScratchDir dir;
+    TempDir dir;
     const std::string path = dir.file("strecke.cfg");
     RouteStore store;
     loadRoutes(store, path);
-    for (const StandardRoute& route : store.routes) {
-        EXPECT_TRUE(route.name.empty());
-        EXPECT_EQ(route.lengthKm, 0.0f);
-    }
+    for (const StandardRoute& route : store.routes) EXPECT_EQ(std::pair(route.name, route.lengthKm), std::pair(std::string(), 0.0f));
     store.routes[0] = {12.5f, "Hausrunde"};
     store.routes[1] = {42.0f,
                        "\xdc"
@@ -24,35 +21,30 @@ TEST(RouteStore, WritesAllSlotsAndReadsThemBack) {
     store.routes[5] = {0.0f, "Kanal"};
     store.routes[99] = {7.25f, "Letzte"};
     ASSERT_EQ(saveRoutes(store, path), 0);
-    EXPECT_EQ(readBytes(path), readBytes(goldenFile("strecke.cfg")));
+    EXPECT_EQ(fileBytes(path), fileBytes(goldenPath("config/strecke.cfg")));
 
     RouteStore again;
     loadRoutes(again, path);
-    EXPECT_EQ(again.routes[1].name,
-              "\xdc"
-              "ber den Berg");
-    EXPECT_FLOAT_EQ(again.routes[0].lengthKm, 12.5f);
-    EXPECT_FLOAT_EQ(again.routes[99].lengthKm, 7.2f);
-    EXPECT_EQ(again.routes[5].name, "Kanal");
-    EXPECT_TRUE(again.routes[6].name.empty());
+    EXPECT_EQ(std::tuple(again.routes[1].name, again.routes[5].name, again.routes[6].name),
+              std::tuple("\xdc" "ber den Berg", "Kanal", ""));
+    EXPECT_EQ(std::pair(again.routes[0].lengthKm, again.routes[99].lengthKm), std::pair(12.5f, 7.2f));
     ASSERT_EQ(saveRoutes(again, path), 0);
-    EXPECT_EQ(readBytes(path), readBytes(goldenFile("strecke.cfg")));
+    EXPECT_EQ(fileBytes(path), fileBytes(goldenPath("config/strecke.cfg")));
 }
 
 TEST(RouteStore, ReadsHandWrittenFilesSafely) {
-    ScratchDir dir;
+    TempDir dir;
     const std::string path = dir.file("strecke.cfg");
     writeBytes(path, "[strecke_3]\nstrecken_name=" + std::string(250, 'n') +
                          "\nSTRECKEN_LAENGE=12,5\n[STRECKE_4]\nSTRECKEN_NAME=Ohne L\xe4nge\n"
                          "[STRECKE_100]\nSTRECKEN_NAME=zu viel\n[Eigenes]\nx=1\n");
     RouteStore store;
     loadRoutes(store, path);
-    EXPECT_EQ(store.routes[3].name, std::string(199, 'n'));
-    EXPECT_FLOAT_EQ(store.routes[3].lengthKm, 12.0f);  // atof stops at the comma
-    EXPECT_EQ(store.routes[4].name, "Ohne L\xe4nge");
-    EXPECT_EQ(store.routes[4].lengthKm, 0.0f);
+    // atof stops at the comma.
+    EXPECT_EQ(std::tuple(store.routes[3].name, store.routes[3].lengthKm, store.routes[4].name, store.routes[4].lengthKm),
+              std::tuple(std::string(199, 'n'), 12.0f, "Ohne L\xe4nge", 0.0f));
     ASSERT_EQ(saveRoutes(store, path), 0);
-    const std::string written = readBytes(path);
+    const std::string written = fileBytes(path);
     EXPECT_NE(written.find("[Eigenes]\r\nx=1\r\n"), std::string::npos);
     EXPECT_NE(written.find("[STRECKE_99]\r\nSTRECKEN_NAME=\r\nSTRECKEN_LAENGE=0.0\r\n"), std::string::npos);
     EXPECT_NE(

@@ -10,6 +10,7 @@
 #include "editor/day_editor.h"
 #include "editor/day_editor_layout.h"
 #include "model/clock.h"
+#include "model/training_types.h"
 #include "model/training_year.h"
 #include "platform/headless/headless_services.h"
 
@@ -23,10 +24,7 @@ class EditorTest : public ::testing::Test {
         model::setClock([] { return model::CivilDate{14, 5, 2010}; });
         year.planYear = 2009;
         year.planFileVersion = 3;
-        const char* labels[] = {"k. A.        ", "ausd. aerob  ", "ausd. anaerob", "grundl. ausd.",
-                                "intervalltr. ", "Kraftausdauer", "Leistungstest", "Regenerations",
-                                "Techniktrain.", "Wettkampf    "};
-        for (int code = 0; code < 10; ++code) settings.trainingTypeLabels[size_t(code)] = labels[code];
+        settings.trainingTypeLabels = model::defaultTrainingTypeLabels();
         routes.routes[3] = {21.5f, "Waldrunde"};
         routes.routes[7] = {0.0f, "Stadtpark"};
         routes.routes[9] = {42.2f, "M\xFCggelsee"};  // Windows-1252 ü

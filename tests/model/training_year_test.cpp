@@ -4,16 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/text_encoding.h"
 
 using namespace sb::model;
 
 TEST(TrainingYear, PackedTypesYieldADigitForAnyStoredInteger) {
-    EXPECT_EQ(sportTypeDigit(3052, kSwim), 3);
-    EXPECT_EQ(sportTypeDigit(3052, kOther), 0);
-    EXPECT_EQ(sportTypeDigit(3052, kRun), 5);
-    EXPECT_EQ(sportTypeDigit(3052, kBike), 2);
-    EXPECT_EQ(sportTypeDigit(3052, 5), 0);
+    for (auto [sport, digit] : {std::pair<int, int>{kSwim, 3}, {kOther, 0}, {kRun, 5}, {kBike, 2}, {5, 0}})
+        EXPECT_EQ(sportTypeDigit(3052, sport), digit) << sport;
     EXPECT_EQ(setSportTypeDigit(7, 3052, kOther), 3752);
     EXPECT_EQ(setSportTypeDigit(7, 3052, 9), 3052);
     for (int packed : {-3052, 123456789, -2147483647 - 1, 2147483647, 99999}) {
@@ -36,11 +35,8 @@ TEST(TrainingYear, TotalsCoverThePlanYearOnly) {
     year.days[100].swim.distanceKm = 2;
     year.days[100].other.distanceKm = 99;
     year.days[365].bike.distanceKm = 1000;
-    EXPECT_DOUBLE_EQ(yearDistanceTotal(year, 0), 40);
-    EXPECT_DOUBLE_EQ(yearDistanceTotal(year, 1), 10);
-    EXPECT_DOUBLE_EQ(yearDistanceTotal(year, 2), 2);
-    EXPECT_DOUBLE_EQ(yearDistanceTotal(year, 3), 52);
-    EXPECT_DOUBLE_EQ(yearDistanceTotal(year, 4), 0);
+    for (auto [sport, km] : {std::pair{0, 40.0}, {1, 10.0}, {2, 2.0}, {3, 52.0}, {4, 0.0}})
+        EXPECT_DOUBLE_EQ(yearDistanceTotal(year, sport), km) << sport;
     year.planYear = 2008;
     EXPECT_DOUBLE_EQ(yearDistanceTotal(year, 0), 1040);
 }
@@ -59,13 +55,10 @@ TEST(TrainingYear, LatestWeightAndClearing) {
     year.currentFileName = "/plans/anna.sb3";
     year.odometers[3].description = "Kette";
     clearTrainingYear(year);
-    EXPECT_EQ(year.gender, 'w');
-    EXPECT_EQ(year.firstName, "");
-    EXPECT_EQ(year.planYear, 0);
+    EXPECT_EQ(std::tie(year.gender, year.firstName, year.planYear, year.odometers[3].description),
+              std::tuple('w', "", 0, ""));
     EXPECT_EQ(year.days[200].bodyWeight, 0);
-    EXPECT_EQ(year.odometers[3].description, "");
-    EXPECT_EQ(year.modified, 1);
-    EXPECT_EQ(year.currentFileName, "/plans/anna.sb3");
+    EXPECT_EQ(std::tie(year.modified, year.currentFileName), std::tuple(1, "/plans/anna.sb3"));
 }
 
 TEST(TrainingYear, TextsCutToTheirFieldAndConvertBetweenCodePages) {

@@ -3,7 +3,7 @@
 // added and removed at the top only, and the colour chooser.
 #include <gtest/gtest.h>
 
-#include "config/config_test_support.h"
+#include "support/plan_fixtures.h"
 #include "options/general_pages.h"
 #include "options/options_sheet.h"
 #include "options/pulse_zones_page.h"
@@ -25,7 +25,7 @@ class OptionsSheet : public ::testing::Test {
     void load(const std::string& lines) {
         std::string bytes;
         for (char c : lines) bytes += c == '\n' ? std::string("\r\n") : std::string(1, c);
-        config::testing::writeBytes(path(), bytes);
+        sb::testing::writeBytes(path(), bytes);
         config::openConfigFile(settings, path());
         config::DiagramChoice diagram;
         config::loadAllSettings(settings, diagram);
@@ -43,7 +43,7 @@ class OptionsSheet : public ::testing::Test {
         return config::profileString(config::loadProfileFile(path()), section, key).value_or("missing");
     }
 
-    config::testing::ScratchDir scratch;
+    sb::testing::TempDir scratch;
     config::ConfigStore settings;
     HeadlessServices services;
 };

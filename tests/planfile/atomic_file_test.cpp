@@ -7,11 +7,11 @@
 
 #include <csignal>
 
-#include "plan_fixtures.h"
+#include "support/plan_fixtures.h"
 #include "planfile/plan_file_writer.h"
 
 using namespace sb::planfile;
-using namespace sb::planfile::testing;
+using namespace sb::testing;
 namespace fs = std::filesystem;
 
 namespace {

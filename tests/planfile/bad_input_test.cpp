@@ -6,14 +6,14 @@
 #include <random>
 
 #include "model/training_types.h"
-#include "plan_fixtures.h"
+#include "support/plan_fixtures.h"
 #include "planfile/legacy_plan_reader.h"
 #include "planfile/legacy_plan_writer.h"
 #include "planfile/plan_file_reader.h"
 #include "planfile/plan_file_writer.h"
 
 using namespace sb::planfile;
-using namespace sb::planfile::testing;
+using namespace sb::testing;
 using sb::model::TrainingYear;
 namespace width = sb::model::width;
 

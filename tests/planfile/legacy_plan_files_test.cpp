@@ -2,22 +2,22 @@
 // format.
 #include <gtest/gtest.h>
 
-#include "plan_fixtures.h"
+#include "support/plan_fixtures.h"
 #include "planfile/legacy_plan_reader.h"
 #include "planfile/legacy_plan_writer.h"
 #include "planfile/plan_file_reader.h"
 #include "planfile/plan_file_writer.h"
 
 using namespace sb::planfile;
-using namespace sb::planfile::testing;
+using namespace sb::testing;
 using sb::model::TrainingYear;
 
 TEST(LegacyPlanFiles, WritersMatchTheFormats) {
     TempDir dir;
     ASSERT_EQ(0, writePlanFileV2(plan2009(), (dir / "p.sb2").string()));
-    EXPECT_EQ(fileBytes(goldenPath("plan_2009.sb2")), fileBytes(dir / "p.sb2"));
+    EXPECT_EQ(fileBytes(goldenPath("planfile/plan_2009.sb2")), fileBytes(dir / "p.sb2"));
     ASSERT_EQ(0, writePlanFileV1(plan2009(), (dir / "p.sbn").string()));
-    EXPECT_EQ(fileBytes(goldenPath("plan_2009.sbn")), fileBytes(dir / "p.sbn"));
+    EXPECT_EQ(fileBytes(goldenPath("planfile/plan_2009.sbn")), fileBytes(dir / "p.sbn"));
 
     TrainingYear park;
     park.planYear = 2009;
@@ -28,35 +28,26 @@ TEST(LegacyPlanFiles, WritersMatchTheFormats) {
     EXPECT_EQ(v1.find("kommentar\r\n") + 11, v1.find("10.00,Park,00:50,0,"));
 }
 
-TEST(LegacyPlanFiles, Version2KeepsWhatItHasAndLeavesTheRestEmpty) {
+// Version 2 drops swimming, loads, contents and climbing; version 1 also the other sport and the types.
+TEST(LegacyPlanFiles, EachVersionKeepsWhatItHasAndLeavesTheRestEmpty) {
     TempDir dir;
-    for (int planYear : {2008, 2009}) {
-        SCOPED_TRACE(planYear);
-        const std::string path = (dir / "full.sb2").string();
-        ASSERT_EQ(0, writePlanFileV2(everyFieldFilled(planYear, 3), path));
-        TrainingYear read = everyFieldFilled(planYear, 3);
-        ASSERT_EQ(0, readPlanFileV2(path, read));
-        expectSameDocument(everyFieldFilled(planYear, 2), read);
-        EXPECT_EQ(fileBytes(path), formatPlanFileV2(read));
-    }
-}
-
-TEST(LegacyPlanFiles, Version1KeepsRunBikeAndDayValuesOnly) {
-    TempDir dir;
-    for (int planYear : {2008, 2009}) {
-        SCOPED_TRACE(planYear);
-        const std::string path = (dir / "full.sbn").string();
-        ASSERT_EQ(0, writePlanFileV1(everyFieldFilled(planYear, 3), path));
-        TrainingYear read = everyFieldFilled(planYear, 3);
-        ASSERT_EQ(0, readPlanFileV1(path, read));
-        expectSameDocument(everyFieldFilled(planYear, 1), read);
-        EXPECT_EQ(fileBytes(path), formatPlanFileV1(read));
+    const std::string path = dir.file("full.sb");
+    for (int version : {2, 1}) {
+        for (int planYear : {2008, 2009}) {
+            SCOPED_TRACE(std::to_string(version) + " " + std::to_string(planYear));
+            const TrainingYear full = everyFieldFilled(planYear, 3);
+            ASSERT_EQ(0, version == 2 ? writePlanFileV2(full, path) : writePlanFileV1(full, path));
+            TrainingYear read = full;
+            ASSERT_EQ(0, version == 2 ? readPlanFileV2(path, read) : readPlanFileV1(path, read));
+            expectSameDocument(everyFieldFilled(planYear, version), read);
+            EXPECT_EQ(fileBytes(path), version == 2 ? formatPlanFileV2(read) : formatPlanFileV1(read));
+        }
     }
 }
 
 TEST(LegacyPlanFiles, GoldenFilesReadWithEitherLineEnd) {
     TrainingYear v2;
-    std::string lf = fileBytes(goldenPath("plan_2009.sb2"));
+    std::string lf = fileBytes(goldenPath("planfile/plan_2009.sb2"));
     std::erase(lf, '\r');
     parsePlanFileV2(lf, v2);
     EXPECT_EQ(
@@ -73,7 +64,7 @@ TEST(LegacyPlanFiles, GoldenFilesReadWithEitherLineEnd) {
     EXPECT_EQ("Silvester", v2.days[364].comment);
 
     TrainingYear v1;
-    parsePlanFileV1(fileBytes(goldenPath("plan_2009.sbn")), v1);
+    parsePlanFileV1(fileBytes(goldenPath("planfile/plan_2009.sbn")), v1);
     EXPECT_EQ(45.6f, v1.days[0].bike.distanceKm);
     EXPECT_EQ("", v1.days[0].other.route);
     EXPECT_EQ(0, v1.days[0].plannedTypes);
@@ -85,7 +76,7 @@ TEST(LegacyPlanFiles, GoldenFilesReadWithEitherLineEnd) {
 TEST(LegacyPlanFiles, AnOldPlanSavedInTheCurrentFormatReopensAsCurrent) {
     TempDir dir;
     TrainingYear old;
-    parsePlanFileV1(fileBytes(goldenPath("plan_2009.sbn")), old);
+    parsePlanFileV1(fileBytes(goldenPath("planfile/plan_2009.sbn")), old);
     const std::string path = (dir / "converted.sb3").string();
     ASSERT_EQ(0, writePlanFile(old, path));
     const std::string text = fileBytes(path);

@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include "plan_fixtures.h"
+#include <tuple>
+
+#include "support/plan_fixtures.h"
 #include "planfile/plan_file_writer.h"
 
 using namespace sb::planfile;
-using namespace sb::planfile::testing;
+using namespace sb::testing;
 using sb::model::TrainingYear;
 
 namespace {
@@ -46,7 +48,7 @@ TEST(PlanFileReader, GoldenFileReadsBackIdenticallyWithEitherLineEnd) {
     TrainingYear expected = plan2009();
     expected.days[364].bike.distanceKm = 0;
     expected.days[364].bike.heightMetres = 1235;
-    const std::string golden = fileBytes(goldenPath("plan_2009.sb3"));
+    const std::string golden = fileBytes(goldenPath("planfile/plan_2009.sb3"));
     TrainingYear read;
     parsePlanFile(golden, read);
     expectSameDocument(expected, read);
@@ -60,22 +62,16 @@ TEST(PlanFileReader, GoldenFileReadsBackIdenticallyWithEitherLineEnd) {
 TEST(PlanFileReader, TitleFieldsAndShortFiles) {
     TrainingYear year;
     parsePlanFile("Saisonbuch f\x81r das Jahr,2009,5,7,,,,,,,,\r\n", year);
-    EXPECT_EQ(2009, year.planYear);
-    EXPECT_EQ(1, year.planStartMonth);
-    EXPECT_EQ(1, year.planStartDay);
-    EXPECT_EQ('w', year.gender);
+    EXPECT_EQ(std::tuple(2009, 1, 1, 'w'), std::tie(year.planYear, year.planStartMonth, year.planStartDay, year.gender));
 
     // A 2008 file that ends after 100 day lines: the rest of the year and the odometers are empty.
     const std::string full = formatPlanFile(everyFieldFilled(2008, 3));
     std::size_t cut = 0;
     for (int line = 0; line < 3 + 100; ++line) cut = full.find('\n', cut) + 1;
     parsePlanFile(full.substr(0, cut), year);
-    EXPECT_EQ("Lauf99", year.days[99].run.route);
-    EXPECT_EQ("Kommentar 99", year.days[99].comment);
-    EXPECT_EQ("", year.days[100].run.route);
-    EXPECT_EQ(0, year.days[100].restingPulse);
-    EXPECT_EQ("", year.odometers[1].description);
-    EXPECT_EQ(0, year.odometers[1].dueKm);
+    EXPECT_EQ(std::tuple("Lauf99", "Kommentar 99"), std::tie(year.days[99].run.route, year.days[99].comment));
+    EXPECT_TRUE(year.days[100] == sb::model::DayRecord{});
+    EXPECT_EQ(std::tuple("", 0), std::tie(year.odometers[1].description, year.odometers[1].dueKm));
 
     // Nothing at all still reads, as an empty plan.
     parsePlanFile("", year);
@@ -86,12 +82,8 @@ TEST(PlanFileReader, TitleFieldsAndShortFiles) {
 TEST(PlanFileReader, AthleteLineByPosition) {
     TrainingYear year;
     parsePlanFile(kHead, year);
-    EXPECT_EQ("A", year.firstName);
-    EXPECT_EQ("B", year.lastName);
-    EXPECT_EQ("1.1.1990", year.birthDate);
-    EXPECT_EQ("T", year.trainer);
-    EXPECT_EQ("V", year.club);
-    EXPECT_EQ('m', year.gender);
+    EXPECT_EQ(std::tuple("A", "B", "1.1.1990", "T", "V", 'm'),
+              std::tie(year.firstName, year.lastName, year.birthDate, year.trainer, year.club, year.gender));
 
     // An empty gender at the end of an LF line must not swallow the header line.
     parsePlanFile("t,2008,1,1\nSportler:,A,B,G:,d,T:,t,V:,v,G:,\nheader\nRoute,1.5\n", year);
@@ -111,22 +103,13 @@ TEST(PlanFileReader, FieldsAreCutToTheirWidthsAndNumbersReadLikeAtoi) {
     TrainingYear year;
     parsePlanFile(kHead + day + rest, year);
     const auto& d = year.days[0];
-    EXPECT_EQ(std::string(255, 'x'), d.run.route);
-    EXPECT_EQ(0.0f, d.run.distanceKm);
-    EXPECT_EQ(std::string(7, 'x'), d.run.duration);
-    EXPECT_EQ(-12, d.run.avgPulse);
-    EXPECT_EQ(9, d.run.load);
-    EXPECT_EQ("+7", d.run.content);
-    EXPECT_EQ(std::string(254, 'x'), d.weather);
-    EXPECT_EQ(0.0f, d.bodyWeight);
-    EXPECT_EQ(2147483647, d.restingPulse);
-    EXPECT_EQ(-5, d.plannedTypes);
-    EXPECT_EQ(123456, d.actualTypes);
-    EXPECT_EQ(std::string(255, 'x'), d.comment);
+    EXPECT_EQ((sb::model::SportEntry{std::string(255, 'x'), -12, 0.0f, 0, std::string(7, 'x'), 9, "+7"}), d.run);
+    EXPECT_EQ(std::tuple(std::string(254, 'x'), 0.0f, 2147483647, -5, 123456, std::string(255, 'x')),
+              std::tie(d.weather, d.bodyWeight, d.restingPulse, d.plannedTypes, d.actualTypes, d.comment));
     EXPECT_EQ("", year.days[1].run.route);
-    EXPECT_EQ(-5, year.odometers[0].startDayIndex);
-    EXPECT_EQ(std::string(31, 'x'), year.odometers[0].description);
-    EXPECT_EQ(4, year.odometers[0].sportSelector);
+    const sb::model::Odometer& odometer = year.odometers[0];
+    EXPECT_EQ(std::tuple(-5, std::string(31, 'x'), 4),
+              std::tie(odometer.startDayIndex, odometer.description, odometer.sportSelector));
 
     // Packed types from a file are kept as they are and written back unchanged.
     EXPECT_NE(std::string::npos, formatPlanFile(year).find(",-5,123456,"));
@@ -135,10 +118,7 @@ TEST(PlanFileReader, FieldsAreCutToTheirWidthsAndNumbersReadLikeAtoi) {
 TEST(PlanFileReader, NulBytesEndATextButNotTheFile) {
     TrainingYear year;
     parsePlanFile(kHead + std::string("Pa\0rk,3.5,\0\0,120,", 17) + std::string(27, ',') + "\r\n", year);
-    EXPECT_EQ("Pa", year.days[0].run.route);
-    EXPECT_EQ(3.5f, year.days[0].run.distanceKm);
-    EXPECT_EQ("", year.days[0].run.duration);
-    EXPECT_EQ(120, year.days[0].run.avgPulse);
+    EXPECT_EQ((sb::model::SportEntry{"Pa", 120, 3.5f, 0, "", 0, ""}), year.days[0].run);
 }
 
 TEST(PlanFileReader, UnreadableFileLeavesTheDocumentAlone) {

@@ -7,11 +7,11 @@
 #include <algorithm>
 
 #include "model/training_types.h"
-#include "plan_fixtures.h"
+#include "support/plan_fixtures.h"
 #include "planfile/legacy_plan_writer.h"
 
 using namespace sb::planfile;
-using namespace sb::planfile::testing;
+using namespace sb::testing;
 
 namespace {
 
@@ -28,7 +28,7 @@ PlanFileColumns exportRange(int withDateColumns = 1) {
 TEST(PlanFileWriter, PlanFileMatchesTheFormatByteForByte) {
     TempDir dir;
     ASSERT_EQ(0, writePlanFile(plan2009(), (dir / "p.sb3").string()));
-    EXPECT_EQ(fileBytes(goldenPath("plan_2009.sb3")), fileBytes(dir / "p.sb3"));
+    EXPECT_EQ(fileBytes(goldenPath("planfile/plan_2009.sb3")), fileBytes(dir / "p.sb3"));
 
     const std::string text = formatPlanFile(plan2009());
     EXPECT_EQ(3 + 365 + 1 + 10, std::count(text.begin(), text.end(), '\n'));
@@ -43,27 +43,27 @@ TEST(PlanFileWriter, PlanFileMatchesTheFormatByteForByte) {
 TEST(PlanFileWriter, ColumnSwitchesShapeTheExport) {
     const auto labels = sb::model::defaultTrainingTypeLabels();
     const auto year = exportFixture2008();
-    EXPECT_EQ(fileBytes(goldenPath("plan_range.sb3")), formatPlanFile(year, exportRange(0), labels));
-    EXPECT_EQ(fileBytes(goldenPath("export_dates.csv")), formatPlanFile(year, exportRange(), labels));
+    EXPECT_EQ(fileBytes(goldenPath("planfile/plan_range.sb3")), formatPlanFile(year, exportRange(0), labels));
+    EXPECT_EQ(fileBytes(goldenPath("planfile/export_dates.csv")), formatPlanFile(year, exportRange(), labels));
 
     PlanFileColumns sums = exportRange();
     sums.withKcal = sums.withCumulativeKm = sums.withAverages = 1;
     sums.typeColumns = 0;
-    EXPECT_EQ(fileBytes(goldenPath("export_kcal_cumulative_averages.csv")),
+    EXPECT_EQ(fileBytes(goldenPath("planfile/export_kcal_cumulative_averages.csv")),
               formatPlanFile(year, sums, labels));
 
     PlanFileColumns types = exportRange();
     types.typeColumns = 2;
-    EXPECT_EQ(fileBytes(goldenPath("export_types2.csv")), formatPlanFile(year, types, labels));
+    EXPECT_EQ(fileBytes(goldenPath("planfile/export_types2.csv")), formatPlanFile(year, types, labels));
 
     PlanFileColumns bike = exportRange();
     bike.withRun = bike.withSwim = bike.withOther = bike.withPulse = bike.withWeight = bike.typeColumns = 0;
-    EXPECT_EQ(fileBytes(goldenPath("export_bike_only.csv")), formatPlanFile(year, bike, labels));
+    EXPECT_EQ(fileBytes(goldenPath("planfile/export_bike_only.csv")), formatPlanFile(year, bike, labels));
 
     PlanFileColumns all = exportRange();
     all.withKcal = all.withCumulativeKm = all.withAverages = 1;
     all.typeColumns = 2;
-    EXPECT_EQ(fileBytes(goldenPath("export_v2_all.csv")), formatPlanFileV2(year, all, labels));
+    EXPECT_EQ(fileBytes(goldenPath("planfile/export_v2_all.csv")), formatPlanFileV2(year, all, labels));
 }
 
 TEST(PlanFileWriter, DayRangeStaysInsideTheYear) {

@@ -1,11 +1,10 @@
 // A dialog template turned into Qt widgets: kinds, template states, tab order, the notifications of
-// typing and clicking, list-view columns, the canvas control, and modal runs ended by keys.
+// typing and clicking, the canvas control, and modal and modeless runs ended by keys or procedures.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,13 +14,10 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
 
-#include "platform/headless/headless_services.h"
 #include "platform/qt/dialog_window.h"
-#include "platform/qt/property_sheet_window.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "platform/qt/qt_services.h"
 #include "qt_test_application.h"
@@ -158,11 +154,9 @@ TEST(QtDialogHost, BuildsTheTemplateAndNotifiesLikeTheHeadlessHost) {
     qobject_cast<QCheckBox*>(host.widget(manual))->click();
     qobject_cast<QRadioButton*>(host.widget(radioA))->click();
     qobject_cast<QRadioButton*>(host.widget(radioB))->click();
-    EXPECT_FALSE(host.isChecked(box));
-    EXPECT_FALSE(host.isChecked(manual));
-    EXPECT_FALSE(host.isChecked(radioA));
-    EXPECT_TRUE(host.isChecked(radioB));
-    EXPECT_TRUE(host.isChecked(radioC));
+    std::vector<bool> checked;
+    for (int id : std::initializer_list<int>{box, manual, radioA, radioB, radioC}) checked.push_back(host.isChecked(id));
+    EXPECT_EQ(checked, (std::vector<bool>{false, false, false, true, true}));
     EXPECT_EQ(probe.log,
               (std::vector<std::string>{clicked(box), clicked(manual), clicked(radioA), clicked(radioB)}));
 
@@ -182,52 +176,6 @@ TEST(QtDialogHost, BuildsTheTemplateAndNotifiesLikeTheHeadlessHost) {
     QApplication::sendEvent(host.widget(canvas), &press);
     EXPECT_EQ(probe.clicks, (std::vector<Point>{Point{7, 9}}));
     EXPECT_EQ(host.clientSize(canvas), (Size{place.width(), place.height()}));
-}
-
-TEST(QtDialogHost, ListViewColumnsFollowTheHeadlessHost) {
-    test::application();
-    QWidget surface;
-    Probe probe;
-    headless::HeadlessServices headlessServices;
-    DialogTemplate dialog = sampleTemplate();
-    QtDialogHost qt(dialog, probe, surface, std::make_unique<QtServices>());
-    headless::HeadlessDialogHost reference(dialog, probe, headlessServices);
-    auto both = [&](const std::function<void(DialogHost&)>& step) {
-        step(qt);
-        step(reference);
-    };
-    both([](DialogHost& h) {
-        h.insertColumn(table, 0, "Datum");
-        h.insertColumn(table, 1, "Sport");
-        h.insertColumn(table, 2, "Zeit");
-        h.insertRow(table, 0, {"1.3.", "Rad", "1:00"});
-        h.insertRow(table, 0, {"2.3.", "Laufen"});
-    });
-    // The user drags the third header to the front.
-    auto* view = qobject_cast<QTableWidget*>(qt.widget(table));
-    view->horizontalHeader()->moveSection(2, 0);
-    reference.dragColumn(table, 2, 0);
-    EXPECT_EQ(qt.columnOrder(table), (std::vector<int>{2, 0, 1}));
-    both([](DialogHost& h) { h.insertColumn(table, 1, "Puls"); });
-    EXPECT_EQ(qt.columnOrder(table), reference.columnOrder(table));
-    both([](DialogHost& h) { h.setColumnOrder(table, {3, 2, 1, 0}); });
-    both([](DialogHost& h) { h.setColumnOrder(table, {0, 0, 1, 2}); });  // no permutation: ignored
-    EXPECT_EQ(qt.columnOrder(table), (std::vector<int>{3, 2, 1, 0}));
-    both([](DialogHost& h) { h.deleteColumn(table, 0); });
-    EXPECT_EQ(qt.columnOrder(table), reference.columnOrder(table));
-    EXPECT_EQ(qt.rows(table), reference.rows(table));
-    ASSERT_EQ(qt.columns(table).size(), 3u);
-    EXPECT_EQ(qt.columns(table)[0].header, "Puls");
-
-    probe.log.clear();
-    qt.setSelection(table, 1);
-    EXPECT_EQ(qt.selection(table), 1);
-    view->horizontalHeader()->customContextMenuRequested(QPoint(3, 3));
-    view->customContextMenuRequested(QPoint(3, 30));
-    EXPECT_EQ(probe.log,
-              (std::vector<std::string>{
-                  std::to_string(table) + ":" + std::to_string(int(Notification::HeaderRightClicked)),
-                  std::to_string(table) + ":" + std::to_string(int(Notification::RightClicked))}));
 }
 
 void sendKey(QWidget* widget, int key) {
@@ -276,51 +224,6 @@ TEST(QtDialogHost, ModelessDialogsTakeInputWhileTheCallerProcessesEvents) {
     dialog->processEvents();
     EXPECT_FALSE(dialog->isOpen());
     EXPECT_EQ(probe.log, (std::vector<std::string>{"init", clicked(ok)}));
-}
-
-// Records the page events of a property sheet.
-class Page : public DialogProcedure {
-  public:
-    Page(std::vector<std::string>& log, std::string name) : log_(log), name_(std::move(name)) {}
-    void init(DialogHost&) override { log_.push_back(name_ + " init"); }
-    void pageLeave(DialogHost&) override { log_.push_back(name_ + " leave"); }
-    void pageCancel(DialogHost&) override { log_.push_back(name_ + " cancel"); }
-
-  private:
-    std::vector<std::string>& log_;
-    std::string name_;
-};
-
-TEST(QtDialogHost, PropertySheetsInitialisePagesWhenShown) {
-    test::application();
-    QtServices services;
-    std::vector<std::string> log;
-    Page first(log, "first");
-    Page second(log, "second");
-    Page third(log, "third");
-    DialogTemplate page{"TAB", "", 100, 60, {{1000, ControlKind::Edit, "", {5, 5, 50, 12}, TabStop}}};
-    PropertySheet sheet{
-        "Konfiguration", {{"Eins", &page, &first}, {"Zwei", &page, &second}, {"Drei", &page, &third}}, 0};
-
-    QTimer::singleShot(0, [] {
-        auto* window = dynamic_cast<PropertySheetWindow*>(QApplication::activeModalWidget());
-        ASSERT_NE(window, nullptr);
-        window->tabs().setCurrentIndex(1);
-        window->ok();
-    });
-    EXPECT_EQ(services.runPropertySheet(sheet), dialogOk);
-    EXPECT_EQ(log, (std::vector<std::string>{"first init", "first leave", "second init", "second leave"}));
-
-    log.clear();
-    sheet.startPage = 2;
-    QTimer::singleShot(0, [] {
-        auto* window = dynamic_cast<PropertySheetWindow*>(QApplication::activeModalWidget());
-        ASSERT_NE(window, nullptr);
-        window->page(2).end(dialogOk);  // pages cannot end the sheet
-        sendKey(window, Qt::Key_Escape);
-    });
-    EXPECT_EQ(services.runPropertySheet(sheet), dialogCancel);
-    EXPECT_EQ(log, (std::vector<std::string>{"third init", "third cancel"}));
 }
 
 }  // namespace

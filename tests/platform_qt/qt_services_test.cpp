@@ -22,6 +22,7 @@
 #include "platform/qt/qt_services.h"
 #include "platform/qt/translations.h"
 #include "qt_test_application.h"
+#include "support/plan_fixtures.h"
 
 namespace sb::platform::qt {
 namespace {
@@ -94,24 +95,21 @@ TEST(QtServices, HelpPagesAreFoundByTopicOrReportedMissing) {
     EXPECT_FALSE(services.showHelp("", 22));
     EXPECT_FALSE(services.showHelp("qrc:/nicht/vorhanden.html", 0));
 
-    auto dir = std::filesystem::temp_directory_path() / "saisonbuch_help_test";
-    std::filesystem::create_directories(dir);
+    sb::testing::TempDir dir;
     std::ofstream(dir / "inhalt.html") << "<h1>Inhalt</h1>";
     std::ofstream(dir / "thema22.html") << "<h1>Tagesdaten</h1>";
     std::string contents = (dir / "inhalt.html").string();
     EXPECT_TRUE(services.showHelp(contents, 22));
     EXPECT_EQ(helpPageUrl(contents, 0)->toLocalFile().toStdString(), contents);
-    EXPECT_EQ(helpPageUrl(contents, 22)->toLocalFile().toStdString(), (dir / "thema22.html").string());
+    EXPECT_EQ(helpPageUrl(contents, 22)->toLocalFile().toStdString(), dir.file("thema22.html"));
     EXPECT_EQ(helpPageUrl(contents, 99)->fragment(), "thema99");
-    std::filesystem::remove_all(dir);
 }
 
 // Qt lets only the newest modal window and the windows it owns take input: help asked for in a modal
 // dialog, or shown before a message box opens, must belong to that window to be read and scrolled.
 TEST(QtServices, HelpBelongsToTheModalWindowInFrontAndOutlivesIt) {
     test::application();
-    auto dir = std::filesystem::temp_directory_path() / "saisonbuch_help_owner_test";
-    std::filesystem::create_directories(dir);
+    sb::testing::TempDir dir;
     const std::string contents = (dir / "inhalt.html").string();
     std::ofstream(contents) << "<h1>Inhalt</h1>";
     QWidget mainWindow;
@@ -148,7 +146,6 @@ TEST(QtServices, HelpBelongsToTheModalWindowInFrontAndOutlivesIt) {
     EXPECT_TRUE(ownedByTheBox);
     EXPECT_EQ(help->parentWidget(), &mainWindow);
     EXPECT_TRUE(help->isVisible());
-    std::filesystem::remove_all(dir);
 }
 
 // The pages the program opens exist and are compiled into the resources.

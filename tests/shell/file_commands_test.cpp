@@ -8,6 +8,7 @@
 #include "planfile/plan_file_reader.h"
 #include "planfile/plan_file_writer.h"
 #include "shell/command_dispatcher.h"
+#include "shell/command_ids.h"
 #include "shell/file_commands.h"
 #include "shell_test_support.h"
 
@@ -23,13 +24,10 @@ void typeAthlete(platform::headless::HeadlessDialogHost& dialog) {
 }
 
 TEST(PlanExtension, EveryNewOrRenamedPlanEndsInSb3) {
-    EXPECT_EQ("/p/plan.sb3", withPlanExtension("/p/plan.sb3"));
-    EXPECT_EQ("/p/plan.SB3", withPlanExtension("/p/plan.SB3"));
-    EXPECT_EQ("/p/plan.sb3", withPlanExtension("/p/plan.sb2"));
-    EXPECT_EQ("/p/plan.sb3", withPlanExtension("/p/plan.SBN"));
-    EXPECT_EQ("/p/plan.sb3", withPlanExtension("/p/plan"));
-    EXPECT_EQ("/p/plan.txt.sb3", withPlanExtension("/p/plan.txt"));
-    EXPECT_EQ("/p.d/plan.sb3", withPlanExtension("/p.d/plan"));
+    for (auto [typed, named] : {std::pair{"/p/plan.sb3", "/p/plan.sb3"}, {"/p/plan.SB3", "/p/plan.SB3"},
+                                {"/p/plan.sb2", "/p/plan.sb3"}, {"/p/plan.SBN", "/p/plan.sb3"}, {"/p/plan", "/p/plan.sb3"},
+                                {"/p/plan.txt", "/p/plan.txt.sb3"}, {"/p.d/plan", "/p.d/plan.sb3"}})
+        EXPECT_EQ(named, withPlanExtension(typed)) << typed;
 }
 
 TEST_F(FileCommands, NewAsksToSaveThenToReplaceAndWritesTheNewPlan) {
@@ -37,26 +35,20 @@ TEST_F(FileCommands, NewAsksToSaveThenToReplaceAndWritesTheNewPlan) {
     const std::string old = openSamplePlan();
     app.year.modified = 1;
     const std::string target = file("neu.sb3");
-    planfile::writePlanFile(samplePlan(), target);
+    planfile::writePlanFile(plan2009(), target);
     services.answerMessages({Answer::No, Answer::Yes});
     services.answerFileDialogs({target});
     services.scriptDialog("IDD_PERSONEN", typeAthlete);
     dispatch(10);
     EXPECT_EQ((std::vector<LoggedMessage>{saveQuestion(old), kReplaceQuestion}), services.messages());
     const auto& request = services.fileDialogs().at(0).request;
-    EXPECT_EQ("Zielort für neue Datei...", request.title);
-    EXPECT_EQ("Saisonbuchdatei (*.sb3)", request.filters.at(0).description);
-    EXPECT_EQ("default.sb3", request.proposedName);
-    EXPECT_EQ(target, app.year.currentFileName);
-    EXPECT_EQ(0, app.year.modified);
-    EXPECT_EQ(3, app.year.planFileVersion);
-    EXPECT_EQ(1, app.year.planLoaded);
-    EXPECT_EQ(2030, app.year.planYear);
-    EXPECT_EQ(0.0f, app.year.days[0].bike.distanceKm);
+    EXPECT_EQ(std::tuple("Zielort für neue Datei...", "Saisonbuchdatei (*.sb3)", "default.sb3"),
+              std::tie(request.title, request.filters.at(0).description, request.proposedName));
+    EXPECT_EQ(planState(), std::tuple(target, 3, 1, 0));
+    EXPECT_EQ(std::tuple(2030, 0.0f), std::tie(app.year.planYear, app.year.days[0].bike.distanceKm));
     model::TrainingYear written;
     ASSERT_EQ(0, planfile::readPlanFile(target, written));
-    EXPECT_EQ("Lena", written.firstName);
-    EXPECT_EQ("", written.lastName);
+    EXPECT_EQ(std::tuple("Lena", ""), std::tie(written.firstName, written.lastName));
     expectNothingUnexpected();
 }
 
@@ -69,8 +61,7 @@ TEST_F(FileCommands, ANewPlanThatCannotBeWrittenNeverTakesThePreviousName) {
     services.scriptDialog("IDD_PERSONEN", typeAthlete);
     dispatch(10);
     EXPECT_EQ(std::vector<LoggedMessage>{kSaveFailed}, services.messages());
-    EXPECT_EQ(unwritable, app.year.currentFileName);
-    EXPECT_EQ(1, app.year.modified);
+    EXPECT_EQ(planState(), std::tuple(unwritable, 3, 1, 1));
     EXPECT_EQ(before, fileBytes(old));
 
     // Exit: "Ja" retries under the new plan's own name, fails again, and the program stays.
@@ -114,36 +105,83 @@ TEST_F(FileCommands, CancellingAnyStepOfOpenSaveAsOrNewChangesNothing) {
     });
     dispatch(10);
     EXPECT_FALSE(std::filesystem::exists(target));
-    EXPECT_EQ(old, app.year.currentFileName);
+    EXPECT_EQ(planState(), std::tuple(old, 3, 1, 0));
     EXPECT_EQ(before.firstName, app.year.firstName);
     EXPECT_TRUE(before.days == app.year.days);
-    EXPECT_EQ(0, app.year.modified);
-    EXPECT_EQ(1, app.year.planLoaded);
     expectNothingUnexpected();
 }
 
-TEST_F(FileCommands, OnlyASuccessfulOpenEntersTheHistory) {
+// Open over an open plan: each version's notice, a file that is no plan, and a missing file with the
+// offer to reopen the previous plan. Only a plan that opened enters the history; the previous file is
+// never written, and a failed open never leaves an empty plan under its name.
+TEST_F(FileCommands, OpenShowsExactlyTheMessagesOfItsOutcome) {
+    const std::string sb2 = file("alt.sb2"), sbn = file("alt.sbn"), empty = file("LEER.SB3");
+    ASSERT_EQ(0, planfile::writePlanFileV2(plan2009(), sb2));
+    ASSERT_EQ(0, planfile::writePlanFileV1(plan2009(), sbn));
+    sb::testing::writeBytes(empty, "");
+    const std::string missing = file("fehlt.sb3"), previous = file("vorher.sb3");
+    auto notice = [](const char* old, const char* current) {
+        return LoggedMessage{std::string("Sie haben soebend eine alte\nSaisonbuch V") + old +
+                                 "\nDatei geöffnet. Die erweiterten Funktionen von Saisonbuch V" + current +
+                                 "\nsind deaktiviert. Wenn Sie trotzdem erweiterte Funktionen nutzen "
+                                 "wollen\nlegen Sie ein Kopie Ihres Saisonbuches mit Hilfe des "
+                                 "Menüpunktes\nDatei-->Speichern unter...\n an.",
+                             "Hinweis", Buttons::Ok, Icon::Information};
+    };
+    const LoggedMessage notAPlan{"Diese Datei ist keine zulässige\nSaisonbuchdatei", "Fehler", Buttons::Ok,
+                                 Icon::Exclamation};
+    const LoggedMessage openFailed{
+        "Fehler beim Öffnen der Datei\nSoll versucht werden die letzte benutzte Datei zu öffnen?", "Fehler",
+        Buttons::YesNo, Icon::Stop};
+    const LoggedMessage previousFailed{"Fehler beim Öffnen der vorherigen Datei", "Fehler", Buttons::Ok,
+                                       Icon::None};
+    enum Before { PlanOpen, PlanFileGone, NoPlan };
+    struct Case {
+        std::string path;
+        Before before;
+        std::vector<Answer> answers;
+        std::vector<LoggedMessage> messages;
+        int version;
+        std::string name, firstName;
+    };
+    const std::vector<Case> cases{
+        {sb2, PlanOpen, {}, {notice("2.0", "3.0")}, 2, sb2, "Bernd"},
+        {sbn, PlanOpen, {}, {notice("1.0", "2.0")}, 1, sbn, "Bernd"},
+        {empty, PlanOpen, {}, {}, 3, empty, ""},
+        {file("kaputt.txt"), PlanOpen, {}, {notAPlan}, 0, previous, ""},
+        {missing, PlanOpen, {Answer::No}, {openFailed}, 0, previous, ""},
+        {missing, PlanOpen, {Answer::Yes}, {openFailed}, 3, previous, "Bernd"},
+        {missing, PlanFileGone, {Answer::Yes}, {openFailed, previousFailed}, 0, previous, ""},
+        {missing, NoPlan, {Answer::Yes}, {openFailed}, 0, "", ""}};
     writeConfig("[MENUE]\nMAX_ANZAHL=4\n");
     initialise();
-    const std::string sb2 = file("alt.sb2");
-    ASSERT_EQ(0, planfile::writePlanFileV2(samplePlan(), sb2));
-    services.answerFileDialogs({file("kaputt.txt"), sb2});
-    dispatch(11);
-    EXPECT_EQ("Diese Datei ist keine zulässige\nSaisonbuchdatei", services.messages().at(0).text);
-    EXPECT_TRUE(app.settings.history.empty());
-    EXPECT_EQ(0, app.year.planFileVersion);
-    dispatch(11);
-    EXPECT_EQ(std::vector<std::string>{sb2}, app.settings.history);
-    EXPECT_EQ(2, app.year.planFileVersion);
-    EXPECT_EQ("&1 alt.sb2", view.menuItem(20).text);
-    EXPECT_FALSE(view.menuItem(12).greyed);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path + " " + std::to_string(c.before));
+        app.year = model::TrainingYear{};
+        if (c.before != NoPlan) openSamplePlan("vorher.sb3");
+        app.year.firstName = "ungespeichert";
+        const std::string bytes = fileBytes(previous);
+        if (c.before == PlanFileGone) std::filesystem::remove(previous);
+        app.settings.history.clear();
+        services.clearLog();
+        services.answerMessages(c.answers);
+        services.answerFileDialogs({c.path});
+        dispatch(cmd::kOpenPlan);
+        EXPECT_EQ(c.messages, services.messages());
+        EXPECT_EQ(planState(), std::tuple(c.name, c.version, c.version != 0, 0));
+        EXPECT_EQ(c.firstName, app.year.firstName);
+        const bool opened = c.path != missing && c.version != 0;
+        EXPECT_EQ(opened ? std::vector<std::string>{c.path} : std::vector<std::string>{}, app.settings.history);
+        if (opened) EXPECT_EQ("&1 " + c.path.substr(dir_.path().string().size() + 1), view.menuItem(20).text);
+        if (c.before != PlanFileGone) EXPECT_EQ(bytes, fileBytes(previous));
+    }
     expectNothingUnexpected();
 }
 
 TEST_F(FileCommands, HistoryEntriesAskFirstAndMissingEntriesDoNothing) {
     const std::string first = file("eins.sb3");
     const std::string second = file("zwei.sb3");
-    model::TrainingYear other = samplePlan();
+    model::TrainingYear other = plan2009();
     other.firstName = "Zweite";
     ASSERT_EQ(0, planfile::writePlanFile(other, second));
     writeConfig("[MENUE]\nMAX_ANZAHL=5\nANZAHL=2\nEINTRAG_0=" + first + "\nEINTRAG_1=" + second + "\n");
@@ -156,7 +194,7 @@ TEST_F(FileCommands, HistoryEntriesAskFirstAndMissingEntriesDoNothing) {
 
     services.answerMessages({Answer::Cancel, Answer::No});
     dispatch(21);
-    EXPECT_EQ("Anna", app.year.firstName);
+    EXPECT_EQ("Bernd", app.year.firstName);
     dispatch(21);
     EXPECT_EQ((std::vector<LoggedMessage>{saveQuestion(first), saveQuestion(first)}), services.messages());
     EXPECT_EQ("Zweite", app.year.firstName);
@@ -168,12 +206,8 @@ TEST_F(FileCommands, HistoryEntriesAskFirstAndMissingEntriesDoNothing) {
 TEST_F(FileCommands, SaveAsWritesTheCurrentFormatUnderAnSb3Name) {
     initialise();
     const std::string sb2 = file("alt.sb2");
-    ASSERT_EQ(0, planfile::writePlanFileV2(samplePlan(), sb2));
-    app.year = samplePlan();
-    app.year.currentFileName = sb2;
-    app.year.planFileVersion = 2;
-    app.year.planLoaded = 1;
-    app.year.modified = 1;
+    ASSERT_EQ(0, planfile::writePlanFileV2(plan2009(), sb2));
+    holdPlan(sb2, 2);
     services.answerFileDialogs({file("kopie.sb2")});
     dispatch(13);
     const std::string written = file("kopie.sb3");
@@ -181,9 +215,7 @@ TEST_F(FileCommands, SaveAsWritesTheCurrentFormatUnderAnSb3Name) {
     EXPECT_EQ("Saisonbuchdatei  (*.sb3)", services.fileDialogs().at(0).request.filters.at(0).description);
     EXPECT_FALSE(std::filesystem::exists(file("kopie.sb2")));
     EXPECT_EQ(planfile::formatPlanFile(app.year), fileBytes(written));
-    EXPECT_EQ(written, app.year.currentFileName);
-    EXPECT_EQ(3, app.year.planFileVersion);
-    EXPECT_EQ(0, app.year.modified);
+    EXPECT_EQ(planState(), std::tuple(written, 3, 1, 0));
 
     // Replacing an existing file needs a "Ja"; "Nein" writes nothing.
     services.answerFileDialogs({written});
@@ -193,7 +225,7 @@ TEST_F(FileCommands, SaveAsWritesTheCurrentFormatUnderAnSb3Name) {
     EXPECT_EQ(kReplaceQuestion, services.messages().back());
     model::TrainingYear reread;
     ASSERT_EQ(0, planfile::readPlanFile(written, reread));
-    EXPECT_EQ("Anna", reread.firstName);
+    EXPECT_EQ("Bernd", reread.firstName);
     expectNothingUnexpected();
 }
 
@@ -235,13 +267,9 @@ TEST_F(FileCommands, ExitSavesSettingsAndRoutesOnlyWhenTheUserLeaves) {
     expectNothingUnexpected();
 }
 
-TEST_F(FileCommands, AnsweringYesForAnUnnamedPlanRunsSaveAs) {
+TEST_F(FileCommands, AnsweringYesSavesUnderThePlansNameOrRunsSaveAs) {
     initialise();
-    app.year = samplePlan();
-    app.year.currentFileName = file("plan.txt");
-    app.year.planFileVersion = 3;
-    app.year.planLoaded = 1;
-    app.year.modified = 1;
+    holdPlan(file("plan.txt"), 3);
     services.answerMessages({Answer::Yes});
     services.answerFileDialogs({std::nullopt});
     dispatch(17);
@@ -254,6 +282,13 @@ TEST_F(FileCommands, AnsweringYesForAnUnnamedPlanRunsSaveAs) {
     EXPECT_TRUE(view.destroyed());
     EXPECT_EQ(savedMessage(file("gerettet.sb3")), services.messages().back());
     EXPECT_TRUE(std::filesystem::exists(file("gerettet.sb3")));
+
+    // A plan of the first version is saved in its own format under its own name.
+    holdPlan(file("alt.sbn"), 1);
+    services.answerMessages({Answer::Yes});
+    dispatch(17);
+    EXPECT_EQ(saveQuestion(file("alt.sbn")), services.messages().back());
+    EXPECT_EQ(fileBytes(sb::testing::goldenPath("planfile/plan_2009.sbn")), fileBytes(file("alt.sbn")));
     expectNothingUnexpected();
 }
 

@@ -3,7 +3,6 @@
 
 #include <unistd.h>
 #include <fstream>
-#include <iterator>
 
 #include "model/clock.h"
 #include "planfile/plan_file_writer.h"
@@ -21,29 +20,9 @@ LoggedMessage savedMessage(const std::string& path) {
     return {"Die Datei\n" + path + "\nwurde gespeichert", "Info", Buttons::Ok, Icon::Information};
 }
 
-model::TrainingYear samplePlan() {
-    model::TrainingYear year;
-    year.firstName = "Anna";
-    year.lastName = "M\xFCller";
-    year.gender = 'w';
-    year.club = "RSC";
-    year.planYear = 2009;
-    year.days[0].bike.distanceKm = 40.25f;
-    year.days[1].bike.distanceKm = 60;
-    year.days[2].run.distanceKm = 12.5f;
-    year.days[3].swim.distanceKm = 1.5f;
-    return year;
-}
-
 void ShellTest::SetUp() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ =
-        std::filesystem::temp_directory_path() / ("saisonbuch-shell-" + std::string(info->test_suite_name()) +
-                                                  "-" + info->name() + "-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
     model::setClock([] { return model::CivilDate{15, 6, 2024}; });
-    app.paths.programDirectory = dir_.string();
+    app.paths.programDirectory = dir_.path().string();
     app.paths.configFilePath = file("train.cfg");
     app.paths.routesFilePath = file("strecke.cfg");
     app.paths.helpFilePath = "help/inhalt.html";
@@ -52,7 +31,6 @@ void ShellTest::SetUp() {
 
 void ShellTest::TearDown() {
     model::setClock({});
-    std::filesystem::remove_all(dir_);
 }
 
 void ShellTest::writeConfig(const std::string& lines) const {
@@ -71,7 +49,7 @@ void ShellTest::initialise() {
 
 std::string ShellTest::openSamplePlan(const std::string& name) {
     const std::string path = file(name);
-    model::TrainingYear plan = samplePlan();
+    model::TrainingYear plan = plan2009();
     EXPECT_EQ(0, planfile::writePlanFile(plan, path));
     plan.currentFileName = path;
     plan.planFileVersion = 3;
@@ -80,13 +58,16 @@ std::string ShellTest::openSamplePlan(const std::string& name) {
     return path;
 }
 
-void ShellTest::dispatch(int commandId) {
-    dispatchCommand(app, view, services, commandId);
+void ShellTest::holdPlan(const std::string& path, int version) {
+    app.year = plan2009();
+    app.year.currentFileName = path;
+    app.year.planFileVersion = version;
+    app.year.planLoaded = 1;
+    app.year.modified = 1;
 }
 
-std::string ShellTest::fileBytes(const std::string& path) const {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+void ShellTest::dispatch(int commandId) {
+    dispatchCommand(app, view, services, commandId);
 }
 
 void ShellTest::expectNothingUnexpected() const {

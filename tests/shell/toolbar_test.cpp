@@ -2,13 +2,12 @@
 // file.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "platform/headless/headless_services.h"
 #include "shell/command_ids.h"
 #include "shell/toolbar.h"
+#include "support/plan_fixtures.h"
 
 namespace sb::shell {
 namespace {
@@ -27,30 +26,19 @@ TEST(Toolbar, PresetTooltipsNameTheirDiagram) {
 
 class ToolbarLayout : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ =
-            std::filesystem::temp_directory_path() / ("saisonbuch-toolbar-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_);
-        path_ = (folder_ / "train.cfg").string();
-        std::ofstream(path_, std::ios::binary) << "[KONFIG]\r\nSPORTART=4\r\n";
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
+    void SetUp() override { std::ofstream(path_, std::ios::binary) << "[KONFIG]\r\nSPORTART=4\r\n"; }
 
     config::ConfigStore openStore() const {
         config::ConfigStore store;
         config::openConfigFile(store, path_);
         return store;
     }
-    std::string fileText() const {
-        std::ifstream in(path_, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
     void storeLayoutText(const std::string& text) const {
         std::ofstream(path_, std::ios::binary) << "[TOOLBAR]\r\nLAYOUT=" << text << "\r\n";
     }
 
-    std::filesystem::path folder_;
-    std::string path_;
+    sb::testing::TempDir folder_;
+    std::string path_ = folder_.file("train.cfg");
 };
 
 // The context menu offers what can be inserted there, and each change is saved at once.
@@ -80,7 +68,7 @@ TEST_F(ToolbarLayout, CustomisationMenuChangesAndSavesTheLayout) {
     EXPECT_FALSE(beside[0].children[2].greyed);  // removed, so it may come back
     EXPECT_TRUE(beside[1].greyed);               // nothing to remove beside the buttons
     EXPECT_EQ(std::vector<std::string>{}, services.unexpected());
-    EXPECT_EQ(fileText(),
+    EXPECT_EQ(sb::testing::fileBytes(path_),
               "[KONFIG]\r\nSPORTART=4\r\n\r\n[TOOLBAR]\r\n"
               "LAYOUT=3,0,1,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,2\r\n");
 

@@ -7,6 +7,8 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
+#include <vector>
 
 #include "model/calendar.h"
 
@@ -73,10 +75,7 @@ TEST(DiagramStatistics, StackBySportFollowsSportModeAndVersionAndMatchesTheLegen
 
     DiagramSeries duathlon = aggregateMonth(year, kModeDuathlon, kTimeBySport, 6);
     const DiagramSlot& slot = duathlon.slots[9];
-    EXPECT_FLOAT_EQ(slot.bySport[kPartBike], 1.0f);
-    EXPECT_FLOAT_EQ(slot.bySport[kPartRun], 0.5f);
-    EXPECT_EQ(slot.bySport[kPartSwim], 0);
-    EXPECT_FLOAT_EQ(slot.bySport[kPartOther], 0.25f);
+    EXPECT_EQ(std::vector<float>(slot.bySport.begin(), slot.bySport.end()), (std::vector<float>{1, 0.5f, 0, 0.25f}));
     EXPECT_FLOAT_EQ(slot.total, 1.75f);
     EXPECT_EQ(duathlon.legendSports, (SportParts{true, true, false, true}));
 
@@ -130,10 +129,8 @@ TEST(DiagramStatistics, AveragesTakeOnlyRecordedDays) {
     year.days[at(year, 2, 4)].restingPulse = 50;
 
     DiagramSeries weight = aggregateMonthOfYear(year, kModeTriathlon, kAverageWeight);
-    EXPECT_FLOAT_EQ(weight.slots[3].total, 71.0f);
-    EXPECT_EQ(weight.slots[4].total, 0);
-    DiagramSeries pulse = aggregateMonthOfYear(year, kModeTriathlon, kAverageRestingPulse);
-    EXPECT_FLOAT_EQ(pulse.slots[3].total, 49.0f);
+    EXPECT_EQ(std::pair(weight.slots[3].total, weight.slots[4].total), std::pair(71.0f, 0.0f));
+    EXPECT_FLOAT_EQ(aggregateMonthOfYear(year, kModeTriathlon, kAverageRestingPulse).slots[3].total, 49.0f);
     // 1 to 5 April 2009 are Wednesday to Sunday of week 14; 9 April lies in week 15.
     EXPECT_FLOAT_EQ(aggregateWeekOfYear(year, kModeTriathlon, kAverageWeight).slots[13].total, 70.0f);
     EXPECT_FLOAT_EQ(aggregateWeekOfYear(year, kModeTriathlon, kAverageRestingPulse).slots[13].total, 49.0f);
@@ -148,36 +145,32 @@ TEST(DiagramStatistics, WeekOfYearSlotsFollowTheWeekNumberWithoutRollOver) {
     TrainingYear year = planFor(2010);
     for (int d = 0; d < 365; ++d) year.days[d].bike.distanceKm = 1;
     DiagramSeries km = aggregateWeekOfYear(year, kModeTriathlon, kKmBike);
-    EXPECT_EQ(km.slotCount, 53);
-    EXPECT_EQ(km.slots[52].total, 3);  // 1 to 3 January 2010 belong to week 53 of 2009
-    EXPECT_EQ(km.slots[0].total, 7);   // week 1 starts on Monday 4 January
-    EXPECT_EQ(km.slots[51].total, 5);  // Monday 27 to Friday 31 December, nothing of the next year
-    EXPECT_EQ(sumOfTotals(km), 365);
+    // 1 to 3 January 2010 belong to week 53 of 2009, week 1 starts on Monday 4 January, week 52 holds
+    // Monday 27 to Friday 31 December and nothing of the next year.
+    EXPECT_EQ(std::tuple(km.slotCount, km.slots[52].total, km.slots[0].total, km.slots[51].total, sumOfTotals(km)),
+              std::tuple(53, 3.0f, 7.0f, 5.0f, 365.0f));
 
     year = planFor(2009);
     year.days[at(year, 28, 12)].run.distanceKm = 10;
     year.days[at(year, 31, 12)].run.distanceKm = 5;
     year.days[365].run.distanceKm = 1000;  // beyond a common year: never read
     DiagramSeries run = aggregateWeekOfYear(year, kModeTriathlon, kKmRun);
-    EXPECT_EQ(run.slots[52].total, 15);
-    EXPECT_EQ(run.maxValue, 15);
+    EXPECT_EQ(std::pair(run.slots[52].total, run.maxValue), std::pair(15.0f, 15.0f));
     EXPECT_EQ(aggregateMonthOfYear(year, kModeTriathlon, kKmRun).slots[11].total, 15);
 }
 
 TEST(DiagramStatistics, WeekDaysSitInTheSlotOfTheirWeekday) {
     TrainingYear year = planFor(2008);  // 1 January 2008 is a Tuesday; leap year
     for (int d = 0; d < 366; ++d) year.days[d].bike.distanceKm = static_cast<float>(d + 1);
+    // Monday 31 December 2007 is not in the plan; Tuesday 1 to Sunday 6 January are.
     DiagramSeries first = aggregateWeek(year, kModeTriathlon, kKmBike, 1, 0);
-    EXPECT_EQ(first.slotCount, 7);
-    EXPECT_EQ(first.slots[0].total, 0);  // Monday 31 December 2007 is not in the plan
-    EXPECT_EQ(first.slots[1].total, 1);  // Tuesday 1 January
-    EXPECT_EQ(first.slots[6].total, 6);  // Sunday 6 January, the day before week 2 begins
+    EXPECT_EQ(std::tuple(first.slotCount, first.slots[0].total, first.slots[1].total, first.slots[6].total),
+              std::tuple(7, 0.0f, 1.0f, 6.0f));
     EXPECT_EQ(aggregateWeek(year, kModeTriathlon, kKmBike, 2, 0).slots[0].total, 7);
 
+    // Monday 29 to Wednesday 31 December of the leap year.
     DiagramSeries last = aggregateWeek(year, kModeTriathlon, kKmBike, 53, 0);
-    EXPECT_EQ(last.slots[0].total, 364);  // Monday 29 December
-    EXPECT_EQ(last.slots[2].total, 366);  // Wednesday 31 December of the leap year
-    EXPECT_EQ(last.slots[3].total, 0);
+    EXPECT_EQ(std::tuple(last.slots[0].total, last.slots[2].total, last.slots[3].total), std::tuple(364.0f, 366.0f, 0.0f));
     EXPECT_EQ(aggregateWeek(year, kModeTriathlon, kKmBike, 99, 0).slots[2].total, 366);
     EXPECT_EQ(aggregateWeek(year, kModeTriathlon, kKmBike, -4, 0).slots[1].total, 1);
 
@@ -191,8 +184,7 @@ TEST(DiagramStatistics, WeekDaysSitInTheSlotOfTheirWeekday) {
     year.days[at(year, 31, 12)].run.distanceKm = 42;
     year.days[at(year, 24, 12)].run.distanceKm = 5;
     DiagramSeries eighth = aggregateWeek(year, kModeTriathlon, kKmRun, 53, 0);
-    EXPECT_EQ(eighth.slots[0].total, 47);
-    EXPECT_EQ(sumOfTotals(eighth), 47);
+    EXPECT_EQ(std::pair(eighth.slots[0].total, sumOfTotals(eighth)), std::pair(47.0f, 47.0f));
     EXPECT_EQ(aggregateWeekOfYear(year, kModeTriathlon, kKmRun).slots[52].total, 42);
 }
 
@@ -200,9 +192,8 @@ TEST(DiagramStatistics, MonthsHaveOneSlotPerDay) {
     TrainingYear year = planFor(2008);
     for (int d = 0; d < 366; ++d) year.days[d].swim.distanceKm = static_cast<float>(d + 1);
     DiagramSeries february = aggregateMonth(year, kModeTriathlon, kKmSwim, 2);
-    EXPECT_EQ(february.slotCount, 29);
-    EXPECT_EQ(february.slots[0].total, 32);
-    EXPECT_EQ(february.slots[28].total, 60);
+    EXPECT_EQ(std::tuple(february.slotCount, february.slots[0].total, february.slots[28].total),
+              std::tuple(29, 32.0f, 60.0f));
     EXPECT_EQ(aggregateMonth(year, kModeTriathlon, kKmSwim, 12).slots[30].total, 366);
     EXPECT_EQ(aggregateMonthOfYear(year, kModeTriathlon, kKmSwim).slots[1].total, (32 + 60) * 29 / 2);
 
@@ -237,9 +228,8 @@ TEST(DiagramStatistics, WeekTimeAndLoadSetSelectedSportsSideBySide) {
     EXPECT_EQ(aggregateWeek(year, kModeRun, kTime, 10, 15).sports, (SportParts{false, true, false, true}));
 
     DiagramSeries load = aggregateWeek(year, kModeTriathlon, kLoad, 10, kBitBike | kBitSwim);
-    EXPECT_EQ(load.slots[0].bySport[kPartBike], 4);
-    EXPECT_EQ(load.slots[0].bySport[kPartSwim], 2);
-    EXPECT_EQ(load.maxValue, 4);
+    EXPECT_EQ(std::tuple(load.slots[0].bySport[kPartBike], load.slots[0].bySport[kPartSwim], load.maxValue),
+              std::tuple(4.0f, 2.0f, 4.0f));
 
     // Older plans have neither load nor swimming; the load legend still names the selection.
     year.planFileVersion = 2;

@@ -2,7 +2,7 @@
 // in train.cfg when it is closed with "Abbruch" or with the close box.
 #include <gtest/gtest.h>
 
-#include "config/config_test_support.h"
+#include "support/plan_fixtures.h"
 #include "platform/headless/headless_services.h"
 #include "tools/basal_metabolism_dialog.h"
 #include "tools/body_calculator_settings.h"
@@ -33,7 +33,7 @@ class BodyCalculators : public ::testing::Test {
         EXPECT_TRUE(services.unexpected().empty()) << services.unexpected().front();
     }
 
-    config::testing::ScratchDir scratch;
+    sb::testing::TempDir scratch;
     config::ConfigStore settings;
     model::TrainingYear year;
     HeadlessServices services;

@@ -2,7 +2,7 @@
 // as drawn, both printouts, and what is remembered when it is left with "Beenden" or the close box.
 #include <gtest/gtest.h>
 
-#include "config/config_test_support.h"
+#include "support/plan_fixtures.h"
 #include "platform/headless/headless_services.h"
 #include "tools/gear_calculator_dialog.h"
 #include "tools/gear_chart.h"
@@ -32,7 +32,7 @@ class GearCalculator : public ::testing::Test {
         EXPECT_TRUE(services.unexpected().empty()) << services.unexpected().front();
     }
 
-    config::testing::ScratchDir scratch;
+    sb::testing::TempDir scratch;
     config::ConfigStore settings;
     HeadlessServices services;
 };

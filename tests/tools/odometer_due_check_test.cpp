@@ -6,6 +6,17 @@
 
 using namespace sb;
 
+namespace {
+
+// Kilometres and state of the first six odometers.
+std::vector<std::pair<int, int>> readings(const model::TrainingYear& year) {
+    std::vector<std::pair<int, int>> result;
+    for (int i = 0; i < 6; ++i) result.emplace_back(year.odometers[i].currentKm, year.odometers[i].state);
+    return result;
+}
+
+}  // namespace
+
 TEST(OdometerDueCheck, SumsTheChosenSportsFromTheStartDay) {
     model::TrainingYear year;
     year.planYear = 2008;
@@ -23,15 +34,7 @@ TEST(OdometerDueCheck, SumsTheChosenSportsFromTheStartDay) {
     year.odometers[5] = {0, 5000, 0, 10, 1, "", 1};  // free slot
 
     EXPECT_TRUE(tools::checkOdometersDue(year));
-    EXPECT_EQ(year.odometers[0].currentKm, 21);
-    EXPECT_EQ(year.odometers[0].state, 3);
-    EXPECT_EQ(year.odometers[1].currentKm, 127);
-    EXPECT_EQ(year.odometers[1].state, 1);
-    EXPECT_EQ(year.odometers[2].currentKm, 6);
-    EXPECT_EQ(year.odometers[3].state, 0);
-    EXPECT_EQ(year.odometers[4].currentKm, 50);
-    EXPECT_EQ(year.odometers[4].state, 3);
-    EXPECT_EQ(year.odometers[5].currentKm, 0);
+    EXPECT_EQ(readings(year), (std::vector<std::pair<int, int>>{{21, 3}, {127, 1}, {6, 1}, {1021, 0}, {50, 3}, {0, 1}}));
 
     // Switched off, an odometer is not made due again; one whose kilometres went away keeps its state
     // but no longer calls for the reminder.
@@ -39,8 +42,7 @@ TEST(OdometerDueCheck, SumsTheChosenSportsFromTheStartDay) {
     year.odometers[4].state = 0;
     EXPECT_FALSE(tools::checkOdometersDue(year));
     EXPECT_EQ(year.odometers[4].state, 0);
-    EXPECT_EQ(year.odometers[0].currentKm, 10);
-    EXPECT_EQ(year.odometers[0].state, 3);
+    EXPECT_EQ(readings(year)[0], std::pair(10, 3));
 }
 
 TEST(OdometerDueCheck, FirstVersionPlansHaveNoOdometers) {
@@ -49,6 +51,5 @@ TEST(OdometerDueCheck, FirstVersionPlansHaveNoOdometers) {
     year.planFileVersion = 1;
     year.odometers[0] = {0, 2000, 0, 1000, 2, "Schuhe", 1};
     EXPECT_FALSE(tools::checkOdometersDue(year));
-    EXPECT_EQ(year.odometers[0].state, 1);
-    EXPECT_EQ(year.odometers[0].currentKm, 0);
+    EXPECT_EQ(readings(year)[0], std::pair(0, 1));
 }

@@ -1,13 +1,13 @@
-// Documents, file helpers and comparisons shared by the plan file tests.
+// The sample plans every test shares (the golden plan files hold them), with file helpers and the
+// comparison of two documents.
 #pragma once
 
 #include <filesystem>
 #include <string>
 
 #include "model/training_year.h"
-#include "planfile/plan_file_columns.h"
 
-namespace sb::planfile::testing {
+namespace sb::testing {
 
 // 2008 (leap year) with three days around 29 February filled and two odometers in use.
 model::TrainingYear exportFixture2008();
@@ -16,6 +16,7 @@ model::TrainingYear plan2009();
 // Every day and every odometer with every field the given format version stores set to a distinct value.
 model::TrainingYear everyFieldFilled(int planYear, int version);
 
+// A file under tests/data, named with its folder ("planfile/plan_2009.sb3").
 std::string goldenPath(const std::string& name);
 std::string fileBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, const std::string& bytes);
@@ -28,6 +29,7 @@ class TempDir {
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
     const std::filesystem::path& path() const { return path_; }
 
   private:
@@ -37,4 +39,4 @@ class TempDir {
 // Every stored field equal (currentKm is never stored and is not compared).
 void expectSameDocument(const model::TrainingYear& expected, const model::TrainingYear& actual);
 
-}  // namespace sb::planfile::testing
+}  // namespace sb::testing

@@ -1,5 +1,5 @@
-// Test documents and helpers for the plan file tests.
-#include "plan_fixtures.h"
+// The shared sample plans and file helpers.
+#include "support/plan_fixtures.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -7,39 +7,17 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <tuple>
 
 #include "model/calendar.h"
 
-namespace sb::planfile::testing {
+namespace sb::testing {
 
 using model::DayRecord;
 using model::SportEntry;
 using model::TrainingYear;
 
 namespace {
-
-SportEntry entry(std::string route, float distanceKm, std::string duration, int avgPulse, int load,
-                 std::string content, float heightMetres = 0) {
-    SportEntry e;
-    e.route = std::move(route);
-    e.distanceKm = distanceKm;
-    e.duration = std::move(duration);
-    e.avgPulse = avgPulse;
-    e.load = load;
-    e.content = std::move(content);
-    e.heightMetres = heightMetres;
-    return e;
-}
-
-void setOdometer(model::Odometer& odometer, int start, int previous, int due, int state,
-                 std::string description, int selector) {
-    odometer.startDayIndex = start;
-    odometer.previousKm = previous;
-    odometer.dueKm = due;
-    odometer.state = state;
-    odometer.description = std::move(description);
-    odometer.sportSelector = selector;
-}
 
 std::string numbered(const std::string& stem, int n) {
     return stem + std::to_string(n);
@@ -57,24 +35,23 @@ TrainingYear exportFixture2008() {
     year.club = "RSC K\xf6ln e.V.";
     year.gender = 'w';
     DayRecord& d58 = year.days[58];
-    d58.run = entry("Park", 8.5f, "00:51", 140, 2, "GA1");
+    d58.run = {"Park", 140, 8.5f, 0, "00:51", 2, "GA1"};
     d58.plannedTypes = 20;
     d58.weather = "sonnig";
     d58.comment = "locker";
     DayRecord& d59 = year.days[59];
-    d59.run = entry("Wald", 10.0f, "00:50", 150, 3, "Tempo");
-    d59.bike = entry("Runde", 20.0f, "01:00", 130, 1, "Kette", 350);
-    d59.swim = entry("Halle", 2.0f, "00:40", 120, 2, "Kraul");
-    d59.other = entry("See", 5.0f, "00:30", 110, 4, "Kajak");
+    d59.run = {"Wald", 150, 10.0f, 0, "00:50", 3, "Tempo"};
+    d59.bike = {"Runde", 130, 20.0f, 350, "01:00", 1, "Kette"};
+    d59.swim = {"Halle", 120, 2.0f, 0, "00:40", 2, "Kraul"};
+    d59.other = {"See", 110, 5.0f, 0, "00:30", 4, "Kajak"};
     d59.weather = "Regen";
     d59.bodyWeight = 70.0f;
     d59.restingPulse = 48;
     d59.plannedTypes = 3052;
     d59.actualTypes = 4163;
     d59.comment = "gut";
-    setOdometer(year.odometers[0], 31, 1200, 5000, 1, "Kette", 1);
-    year.odometers[0].currentKm = 99;
-    setOdometer(year.odometers[1], 0, 0, 800, 3, "Schuhe", 2);
+    year.odometers[0] = {31, 1200, 99, 5000, 1, "Kette", 1};
+    year.odometers[1] = {0, 0, 0, 800, 2, "Schuhe", 3};
     return year;
 }
 
@@ -91,10 +68,10 @@ TrainingYear plan2009() {
         "d";
     year.gender = 'm';
     DayRecord& first = year.days[0];
-    first.run = entry("Strand", 12.34f, "01:05", 145, 2, "GA2");
-    first.bike = entry("Berg", 45.6f, "01:45", 128, 3, "Anstieg", 780);
-    first.swim = entry("Bad", 1.5f, "00:35", 118, 1, "Technik");
-    first.other = entry("Loipe", 15.0f, "01:20", 135, 5, "Skating");
+    first.run = {"Strand", 145, 12.34f, 0, "01:05", 2, "GA2"};
+    first.bike = {"Berg", 128, 45.6f, 780, "01:45", 3, "Anstieg"};
+    first.swim = {"Bad", 118, 1.5f, 0, "00:35", 1, "Technik"};
+    first.other = {"Loipe", 135, 15.0f, 0, "01:20", 5, "Skating"};
     first.weather = "Schnee";
     first.bodyWeight = 78.25f;
     first.restingPulse = 52;
@@ -102,16 +79,16 @@ TrainingYear plan2009() {
     first.actualTypes = 4321;
     first.comment = "Neujahr";
     DayRecord& march = year.days[59];
-    march.run = entry("Ring", 7.77f, "00:42", 150, 0, "");
+    march.run = {"Ring", 150, 7.77f, 0, "00:42", 0, ""};
     march.bodyWeight = 77.5f;
     march.plannedTypes = 20;
     march.actualTypes = 20;
     DayRecord& last = year.days[364];
-    last.bike = entry("Ende", 0.005f, "", 0, 0, "", 1234.6f);
+    last.bike = {"Ende", 0, 0.005f, 1234.6f, "", 0, ""};
     last.weather = "Nebel";
     last.comment = "Silvester";
-    setOdometer(year.odometers[0], 10, 100, 2000, 1, "Kette", 1);
-    setOdometer(year.odometers[9], 200, 0, 500, 0, "Laufschuh", 2);
+    year.odometers[0] = {10, 100, 0, 2000, 1, "Kette", 1};
+    year.odometers[9] = {200, 0, 0, 500, 2, "Laufschuh", 0};
     return year;
 }
 
@@ -128,11 +105,10 @@ TrainingYear everyFieldFilled(int planYear, int version) {
         DayRecord& day = year.days[i];
         const float f = static_cast<float>(i % 97) + 0.25f;
         const std::string minutes = (i % 60 < 10 ? "0" : "") + std::to_string(i % 60);
-        day.run = entry(numbered("Lauf", i), f, "01:" + minutes, 100 + i % 100, 1, numbered("LI", i));
-        day.bike =
-            entry(numbered("Rad", i), f * 3, "02:" + minutes, 90 + i % 80, 2, numbered("RI", i), i * 7.0f);
-        day.swim = entry(numbered("Bahn", i), f / 5, "00:" + minutes, 80 + i % 70, 3, numbered("SI", i));
-        day.other = entry(numbered("Ski", i), f * 2, "03:" + minutes, 70 + i % 60, 4, numbered("AI", i));
+        day.run = {numbered("Lauf", i), 100 + i % 100, f, 0, "01:" + minutes, 1, numbered("LI", i)};
+        day.bike = {numbered("Rad", i), 90 + i % 80, f * 3, i * 7.0f, "02:" + minutes, 2, numbered("RI", i)};
+        day.swim = {numbered("Bahn", i), 80 + i % 70, f / 5, 0, "00:" + minutes, 3, numbered("SI", i)};
+        day.other = {numbered("Ski", i), 70 + i % 60, f * 2, 0, "03:" + minutes, 4, numbered("AI", i)};
         day.weather = numbered("Wetter\xfc", i);
         day.bodyWeight = 60.5f + static_cast<float>(i % 20);
         day.restingPulse = 40 + i % 30;
@@ -154,15 +130,14 @@ TrainingYear everyFieldFilled(int planYear, int version) {
     }
     if (version >= 2)
         for (int i = 0; i < model::kOdometerCount; ++i)
-            setOdometer(year.odometers[i], i * 30, i * 100, 1000 + i, i % 4, numbered("Zaehler ", i),
-                        1 + i % 3);
+            year.odometers[i] = {i * 30, i * 100, 0, 1000 + i, 1 + i % 3, numbered("Zaehler ", i), i % 4};
     year.planLoaded = 1;
     return year;
 }
 
 std::string goldenPath(const std::string& name) {
     const char* root = std::getenv("SAISONBUCH_TEST_DATA");
-    return std::string(root ? root : "tests/data") + "/planfile/" + name;
+    return std::string(root ? root : "tests/data") + "/" + name;
 }
 
 std::string fileBytes(const std::filesystem::path& path) {
@@ -175,7 +150,7 @@ void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
 }
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "planfile-test-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "saisonbuch-test-XXXXXX").string();
     path_ = ::mkdtemp(pattern.data());
 }
 
@@ -194,39 +169,15 @@ void expectSameDocument(const TrainingYear& expected, const TrainingYear& actual
     EXPECT_EQ(expected.planYear, actual.planYear);
     EXPECT_EQ(1, actual.planStartMonth);
     EXPECT_EQ(1, actual.planStartDay);
-    for (int i = 0; i < model::kMaxDays; ++i) {
-        SCOPED_TRACE("day " + std::to_string(i));
-        const DayRecord& a = expected.days[i];
-        const DayRecord& b = actual.days[i];
-        const SportEntry* ea[] = {&a.run, &a.bike, &a.swim, &a.other};
-        const SportEntry* eb[] = {&b.run, &b.bike, &b.swim, &b.other};
-        for (int s = 0; s < 4; ++s) {
-            EXPECT_EQ(ea[s]->route, eb[s]->route);
-            EXPECT_EQ(ea[s]->distanceKm, eb[s]->distanceKm);
-            EXPECT_EQ(ea[s]->heightMetres, eb[s]->heightMetres);
-            EXPECT_EQ(ea[s]->duration, eb[s]->duration);
-            EXPECT_EQ(ea[s]->avgPulse, eb[s]->avgPulse);
-            EXPECT_EQ(ea[s]->load, eb[s]->load);
-            EXPECT_EQ(ea[s]->content, eb[s]->content);
-        }
-        EXPECT_EQ(a.actualTypes, b.actualTypes);
-        EXPECT_EQ(a.plannedTypes, b.plannedTypes);
-        EXPECT_EQ(a.bodyWeight, b.bodyWeight);
-        EXPECT_EQ(a.restingPulse, b.restingPulse);
-        EXPECT_EQ(a.weather, b.weather);
-        EXPECT_EQ(a.comment, b.comment);
-        if (::testing::Test::HasFailure()) return;
-    }
+    for (int i = 0; i < model::kMaxDays; ++i)
+        if (!(expected.days[i] == actual.days[i])) return ADD_FAILURE() << "day " << i << " differs";
     for (int i = 0; i < model::kOdometerCount; ++i) {
         const model::Odometer& a = expected.odometers[i];
         const model::Odometer& b = actual.odometers[i];
-        EXPECT_EQ(a.startDayIndex, b.startDayIndex);
-        EXPECT_EQ(a.previousKm, b.previousKm);
-        EXPECT_EQ(a.dueKm, b.dueKm);
-        EXPECT_EQ(a.sportSelector, b.sportSelector);
-        EXPECT_EQ(a.description, b.description);
-        EXPECT_EQ(a.state, b.state);
+        EXPECT_EQ(std::tie(a.startDayIndex, a.previousKm, a.dueKm, a.sportSelector, a.description, a.state),
+                  std::tie(b.startDayIndex, b.previousKm, b.dueKm, b.sportSelector, b.description, b.state))
+            << "odometer " << i;
     }
 }
 
-}  // namespace sb::planfile::testing
+}  // namespace sb::testing
