@@ -29,7 +29,7 @@ TEST_F(ToolCommands, EachToolOpensItsDialogAndTheReminderLeadsToTheOdometers) {
                           [](HeadlessDialogHost& host) { host.press(editor::control::ok); });
     services.answerMessages({Answer::Yes});
     services.scriptDialog("TOOL_KILOMETERZAEHLER", [](HeadlessDialogHost& host) {
-        EXPECT_EQ(1u, host.items(201).size());
+        EXPECT_EQ(2u, host.items(201).size());  // the plan's two odometers
         host.pressClose();
     });
     dispatch(cmd::kTrainingDays);
