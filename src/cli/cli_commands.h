@@ -17,6 +17,8 @@ int runConvert(const Arguments& arguments, const config::ConfigStore& settings);
 int runExport(const Arguments& arguments, const config::ConfigStore& settings);
 int runSeries(const Arguments& arguments, const config::ConfigStore& settings);
 int runChart(const Arguments& arguments, const config::ConfigStore& settings);
+int runList(const Arguments& arguments, const config::ConfigStore& settings);
+int runSearch(const Arguments& arguments, const config::ConfigStore& settings);
 
 // Prints "saisonbuch-cli: <message>" on stderr and returns 1.
 int fail(const std::string& message);

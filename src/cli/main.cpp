@@ -21,6 +21,8 @@ constexpr Subcommand kSubcommands[] = {
     {"export", sb::cli::runExport, "export PLAN AUS.csv [...] Tabellenkalkulations-Export (--help zeigt die Optionen)"},
     {"series", sb::cli::runSeries, "series PLAN --kind K [--quantity Q] [...] Werte eines Diagramms je Slot (Slot;Gesamt;...)"},
     {"chart", sb::cli::runChart, "chart PLAN -o AUS.png|AUS.pdf --kind K [--quantity Q] [...] Diagramm als Bild oder Druckseite"},
+    {"list", sb::cli::runList, "list PLAN (--week W | --month M | --year) [--columns 0,1,...] [--html AUS.htm] Wochen-, Monats- oder Jahresliste"},
+    {"search", sb::cli::runSearch, "search PLAN --type 0..9 [--columns 0,1,...] [--html AUS.htm] Suchliste nach Training IST"},
 };
 
 void printUsage(std::FILE* stream) {
