@@ -14,6 +14,8 @@
 #include "editor/athlete_dialog.h"
 #include "editor/day_editor_layout.h"
 #include "editor/day_editor_templates.h"
+#include "lists/list_dialog_templates.h"
+#include "lists/list_print_dialog.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_services.h"
 #include "shell/print_progress_dialog.h"
@@ -37,6 +39,11 @@ std::vector<const platform::DialogTemplate*> everyDialog() {
         &editor::athleteTemplate(),
         &tools::standardRoutesTemplate(),
         &shell::printProgressTemplate(),
+        &lists::listTemplate(lists::ListKind::Week),
+        &lists::listTemplate(lists::ListKind::Month),
+        &lists::listTemplate(lists::ListKind::Year),
+        &lists::searchTemplate(),
+        &lists::listPrintTemplate(),
     };
     for (const editor::DayEditorLayout& layout : editor::dayEditorLayouts()) {
         dialogs.push_back(&editor::dayEditorTemplate(layout));
