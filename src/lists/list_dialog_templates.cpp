@@ -38,7 +38,9 @@ std::vector<ControlTemplate> listControls(ListKind kind) {
         controls.push_back({id::nextButton, ControlKind::Button, ">", {92, 6, 16, 12}, ControlFlag::TabStop});
         controls.push_back({id::showButton, ControlKind::DefaultButton, "Anzeigen", {112, 6, 50, 12}, ControlFlag::TabStop});
     }
-    controls.push_back({id::list, ControlKind::ListView, "", {8, 24, kWidth - 16, 170}, ControlFlag::TabStop});
+    // The year list has no number field, so its list takes that room too.
+    const int listTop = kind == ListKind::Year ? 6 : 24;
+    controls.push_back({id::list, ControlKind::ListView, "", {8, listTop, kWidth - 16, 194 - listTop}, ControlFlag::TabStop});
     addSumGroup(controls, 8, 200, "Radsport\nGes. km / Ges. Zeit / Anz.:", {id::bikeKm, id::bikeHours, id::bikeCount});
     addSumGroup(controls, 168, 200, "Laufen\nGes. km / Ges. Zeit / Anz.:", {id::runKm, id::runHours, id::runCount});
     addSumGroup(controls, 328, 200, "Schwimmen\nGes. km / Ges. Zeit / Anz.:", {id::swimKm, id::swimHours, id::swimCount});

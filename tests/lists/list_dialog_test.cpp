@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <unistd.h>
 #include <fstream>
 
 #include "lists/list_dialog.h"
@@ -33,7 +34,7 @@ class ListDialogs : public ::testing::Test {
   protected:
     void SetUp() override {
         dir_ = std::filesystem::temp_directory_path() /
-               ("saisonbuch-lists-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+               ("saisonbuch-lists-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir_);
         config::openConfigFile(settings, (dir_ / "train.cfg").string());
         settings.trainingTypeLabels = testing::testLabels();

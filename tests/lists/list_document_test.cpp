@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <unistd.h>
 
 #include "list_fixtures.h"
 #include "output/html_frame.h"
@@ -20,7 +21,7 @@ using lists::testing::testLabels;
 // Writes the document as the program does and compares the file with the golden one; with
 // SAISONBUCH_UPDATE_GOLDEN set the golden file is rewritten instead.
 void expectGolden(const std::string& document, const std::string& name) {
-    const std::string written = (std::filesystem::temp_directory_path() / ("sb_lists_" + name)).string();
+    const std::string written = (std::filesystem::temp_directory_path() / ("sb_lists_" + std::to_string(::getpid()) + "_" + name)).string();
     ASSERT_TRUE(writeHtmlDocument(written, document));
     if (std::getenv("SAISONBUCH_UPDATE_GOLDEN")) std::filesystem::copy_file(written, goldenPath(name),
                                                                              std::filesystem::copy_options::overwrite_existing);

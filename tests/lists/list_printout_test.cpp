@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <unistd.h>
 #include <fstream>
 
 #include "lists/list_dialog.h"
@@ -90,7 +91,8 @@ TEST(ListPrintout, PagesMatchTheGoldenRecordings) {
 class ListPrintDialog : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() / "saisonbuch-list-print";
+        dir_ = std::filesystem::temp_directory_path() /
+               ("saisonbuch-list-print-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir_);
         config::openConfigFile(settings, (dir_ / "train.cfg").string());
         model::setClock([] { return model::CivilDate{5, 3, 2008}; });

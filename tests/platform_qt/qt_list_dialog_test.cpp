@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <chrono>
 #include <filesystem>
+#include <unistd.h>
 
 #include "config/config_store.h"
 #include "lists/list_dialog.h"
@@ -32,7 +33,7 @@ model::TrainingYear ridesEveryDay() {
 
 TEST(QtListDialog, ADraggedHeaderIsTheSavedOrder) {
     test::application();
-    const auto folder = std::filesystem::temp_directory_path() / "saisonbuch-qt-list";
+    const auto folder = std::filesystem::temp_directory_path() / ("saisonbuch-qt-list-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     config::ConfigStore settings;
     config::openConfigFile(settings, (folder / "train.cfg").string());
