@@ -3,6 +3,7 @@
 // 100…110, "Datum" greyed) that adds a column at the end or removes one.
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "lists/column_order.h"

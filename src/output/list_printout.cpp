@@ -2,12 +2,11 @@
 // a page of text lines at a fixed left margin; nothing is scaled to the sheet.
 #include "output/list_printout.h"
 
-#include <cmath>
+#include <limits>
 
 #include "fileio/c_numbers.h"
 #include "lists/day_rows.h"
 #include "lists/list_columns.h"
-#include "lists/sum_texts.h"
 #include "model/calendar.h"
 #include "model/text_encoding.h"
 #include "statistics/sport_parts.h"
@@ -23,7 +22,9 @@ constexpr float kColumnScale = 1.25f;
 // One printed page after another: the running line offset, the page break and the column positions.
 class PageWriter {
   public:
-    PageWriter(platform::Printer& printer, const lists::ColumnOrder& order, std::function<void()> pageHeader)
+    using PageHeader = std::function<void(PageWriter&)>;
+
+    PageWriter(platform::Printer& printer, const lists::ColumnOrder& order, PageHeader pageHeader)
         : printer_(printer), order_(order), pageHeader_(std::move(pageHeader)) {}
 
     void startPage() {
@@ -33,15 +34,18 @@ class PageWriter {
         charWidth_ = metrics.averageCharWidth;
         offset_ = 0;
         pageOpen_ = true;
-        if (pageHeader_) pageHeader_();
+        bodyStart_ = std::numeric_limits<int>::max();
+        if (pageHeader_) pageHeader_(*this);
+        bodyStart_ = offset_;
     }
     void endPage() {
         if (pageOpen_) printer_.endPage();
         pageOpen_ = false;
     }
-    // Breaks the page when `height` more units do not fit above the bottom margin.
+    // Breaks the page when `height` more units do not fit above the bottom margin. A page holds at
+    // least one line below its header, however small the sheet.
     void makeRoom(int height) {
-        if (kTop + offset_ + height > canvas().deviceSize().height - kTop) {
+        if (offset_ > bodyStart_ && kTop + offset_ + height > canvas().deviceSize().height - kTop) {
             endPage();
             startPage();
         }
@@ -67,10 +71,11 @@ class PageWriter {
 
     platform::Printer& printer_;
     const lists::ColumnOrder& order_;
-    std::function<void()> pageHeader_;
+    PageHeader pageHeader_;
     int lineHeight_ = 1;
     int charWidth_ = 0;
     int offset_ = 0;
+    int bodyStart_ = 0;
     bool pageOpen_ = false;
 };
 
@@ -105,15 +110,13 @@ void printSummary(PageWriter& page, const lists::PeriodSums& sums, int sportMode
 bool printPeriod(platform::Printer& printer, const model::TrainingYear& year, const ListPrintout& printout,
                  const model::DayRange& days, const std::string& periodTitle, const model::TrainingTypeLabels& labels,
                  const KeepPrinting& keepPrinting) {
-    PageWriter* writer = nullptr;
-    PageWriter page(printer, printout.order, [&] {
-        writer->text(kLeft, "T R A I N I N G S D A T E N  " + fileio::formatInt(year.planYear));
-        writer->advance(writer->halfAgain());
-        writer->text(kLeft, periodTitle);
-        writer->advance(writer->halfAgain());
-        writer->row(lists::headerCells(printout.order));
+    PageWriter page(printer, printout.order, [&](PageWriter& header) {
+        header.text(kLeft, "T R A I N I N G S D A T E N  " + fileio::formatInt(year.planYear));
+        header.advance(header.halfAgain());
+        header.text(kLeft, periodTitle);
+        header.advance(header.halfAgain());
+        header.row(lists::headerCells(printout.order));
     });
-    writer = &page;
     page.startPage();
     lists::PeriodTotals totals;
     for (int index = days.first; index <= days.last; ++index) {

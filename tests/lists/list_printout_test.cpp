@@ -57,10 +57,10 @@ TEST(ListPrintout, PagesMatchTheGoldenRecordings) {
     const model::TrainingTypeLabels labels = testing::testLabels();
     std::deque<PrintedDocument> log;
     auto keepGoing = [] { return true; };
+    const output::ListPrintout week10{ListKind::Week, 10, {0, 1, 2, 3, 4, 5, 8}, true, true, 5};
     {
         HeadlessPrinter printer(PrintAnswer{}, log);
-        output::ListPrintout week{ListKind::Week, 10, {0, 1, 2, 3, 4, 5, 8}, true, true, 5};
-        ASSERT_TRUE(output::printList(printer, year, week, labels, keepGoing));
+        ASSERT_TRUE(output::printList(printer, year, week10, labels, keepGoing));
     }
     {
         HeadlessPrinter printer(shortSheet(), log);
@@ -83,6 +83,12 @@ TEST(ListPrintout, PagesMatchTheGoldenRecordings) {
     ASSERT_TRUE(output::printList(printer, year, wholeYear, labels, keepGoing));
     EXPECT_EQ("Saisonbuch Jahr 2008", log.back().name);
     EXPECT_EQ(12u, log.back().pages.size());
+    PrintAnswer tiny;
+    tiny.geometry = {1400, 60, 0, 0};
+    HeadlessPrinter tinyPrinter(tiny, log);
+    ASSERT_TRUE(output::printList(tinyPrinter, year, week10, labels, keepGoing));
+    EXPECT_EQ(14u, log.back().pages.size());  // nine rows and five sum lines, one below each header
+
     int calls = 0;
     EXPECT_FALSE(output::printList(printer, year, wholeYear, labels, [&calls] { return ++calls < 40; }));
     EXPECT_TRUE(log.back().aborted);
