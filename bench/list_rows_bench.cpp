@@ -39,7 +39,8 @@ void BM_YearListRowsCellsAndSums(benchmark::State& state) {
     const lists::ColumnOrder order = lists::allColumns();
     const model::TrainingTypeLabels& labels = model::defaultTrainingTypeLabels();
     for (auto _ : state) {
-        const lists::PeriodList list = lists::periodRows(year, lists::listPeriod(lists::ListKind::Year, 0, 2008));
+        const lists::PeriodList list =
+            lists::periodRows(year, lists::listPeriod(lists::ListKind::Year, 0, 2008));
         std::size_t bytes = 0;
         for (const lists::ListRow& row : list.rows)
             for (const std::string& cell : lists::rowCells(row, order, year, labels)) bytes += cell.size();

@@ -1,5 +1,6 @@
 // saisonbuch-cli list PLAN (--week W | --month M | --year) [--columns 0,1,5,…]: the rows of a week,
-// month or year list tab-separated in the chosen column order, then the sum lines; with --html AUS.htm the list document instead.
+// month or year list tab-separated in the chosen column order, then the sum lines; with --html AUS.htm the
+// list document instead.
 #include <cstdio>
 #include <memory>
 
@@ -58,9 +59,12 @@ int runList(const Arguments& arguments, const config::ConfigStore& settings) {
     if (!line.htmlPath.empty()) {
         const std::string document =
             output::listDocument(*year, line.kind, line.number, line.columns, settings.trainingTypeLabels);
-        return output::writeHtmlDocument(line.htmlPath, document) ? 0 : fail("Fehler beim Export der Datei " + line.htmlPath);
+        return output::writeHtmlDocument(line.htmlPath, document)
+                   ? 0
+                   : fail("Fehler beim Export der Datei " + line.htmlPath);
     }
-    const lists::PeriodList list = lists::periodRows(*year, lists::listPeriod(line.kind, line.number, year->planYear));
+    const lists::PeriodList list =
+        lists::periodRows(*year, lists::listPeriod(line.kind, line.number, year->planYear));
     printRows(list.rows, line.columns, *year, settings.trainingTypeLabels);
     printSums(lists::sumsOf(list.totals), year->planFileVersion);
     return 0;

@@ -14,7 +14,8 @@
 namespace sb::cli {
 namespace {
 
-constexpr const char* kUsage = "Aufruf: saisonbuch-cli search PLAN --type 0..9 [--columns 0,1,5,...] [--html AUS.htm]";
+constexpr const char* kUsage =
+    "Aufruf: saisonbuch-cli search PLAN --type 0..9 [--columns 0,1,5,...] [--html AUS.htm]";
 
 }  // namespace
 
@@ -36,9 +37,11 @@ int runSearch(const Arguments& arguments, const config::ConfigStore& settings) {
     auto year = std::make_unique<model::TrainingYear>();
     if (loadPlan(line.planPath, *year) == 0) return 1;
     if (!line.htmlPath.empty()) {
-        const std::string document =
-            output::searchDocument(*year, settings.sportMode, type, line.columns, settings.trainingTypeLabels);
-        return output::writeHtmlDocument(line.htmlPath, document) ? 0 : fail("Fehler beim Export der Datei " + line.htmlPath);
+        const std::string document = output::searchDocument(*year, settings.sportMode, type, line.columns,
+                                                            settings.trainingTypeLabels);
+        return output::writeHtmlDocument(line.htmlPath, document)
+                   ? 0
+                   : fail("Fehler beim Export der Datei " + line.htmlPath);
     }
     const lists::SearchList list = lists::searchRows(*year, settings.sportMode, type);
     if (!list.found) {

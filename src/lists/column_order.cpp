@@ -62,7 +62,8 @@ std::string formatColumnOrder(const ColumnOrder& order) {
 }
 
 ColumnOrder loadColumnOrder(config::ConfigStore& settings, std::string_view section) {
-    const std::string stored = config::readSetting(settings, section, kKey, kNothingStored, config::WriteBack::No);
+    const std::string stored =
+        config::readSetting(settings, section, kKey, kNothingStored, config::WriteBack::No);
     StoredOrder parsed = parseColumnOrder(stored);
     if (parsed.repaired) saveColumnOrder(settings, section, parsed.order);
     return parsed.order;

@@ -46,7 +46,8 @@ ListProcedure::ListProcedure(ListKind kind, ListContext context)
       columns_(id::list, loadColumnOrder(context_.settings, kListSection)) {}
 
 void ListProcedure::init(DialogHost& host) {
-    if (kind_ != ListKind::Year) host.setText(id::numberField, fileio::formatInt(openingNumber(kind_, context_.year.planYear)));
+    if (kind_ != ListKind::Year)
+        host.setText(id::numberField, fileio::formatInt(openingNumber(kind_, context_.year.planYear)));
     columns_.create(host);
     if (context_.year.planFileVersion != 3) {
         for (int field : {id::swimKm, id::swimHours, id::swimCount}) host.show(field, false);
@@ -127,7 +128,8 @@ void ListProcedure::showSums(DialogHost& host, const PeriodSums& sums) const {
     withDistance(model::kRun, id::runKm, id::runHours, id::runCount);
     host.setText(id::otherHours, hoursText(sums.hours[slot(model::kOther)]));
     host.setText(id::otherCount, countText(sums.rows[slot(model::kOther)]));
-    if (context_.year.planFileVersion == 3) withDistance(model::kSwim, id::swimKm, id::swimHours, id::swimCount);
+    if (context_.year.planFileVersion == 3)
+        withDistance(model::kSwim, id::swimKm, id::swimHours, id::swimCount);
     host.setText(id::allHours, hoursText(sums.totalHours));
     host.setText(id::allCount, countText(sums.totalRows));
 }
@@ -144,7 +146,8 @@ void ListProcedure::saveDocument(DialogHost& host) {
     if (!number) return;
     const ColumnOrder order = columns_.displayed(host);
     saveListDocument(host.services(), output::listDocumentName(kind_, *number, context_.year.planYear), [&] {
-        return output::listDocument(context_.year, kind_, *number, order, context_.settings.trainingTypeLabels);
+        return output::listDocument(context_.year, kind_, *number, order,
+                                    context_.settings.trainingTypeLabels);
     });
 }
 

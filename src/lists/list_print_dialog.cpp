@@ -48,7 +48,8 @@ class ListPrintProcedure : public platform::DialogProcedure {
         host.setChecked(id::summary, flag(kSummaryKey));
         platform::PrintResult result = host.services().print({platform::PrintDialogKind::DefaultPrinter, ""});
         if (!result.printer && result.error != 0) {
-            host.services().messageBox(kPrinterFailure, "Fehler", platform::Buttons::Ok, platform::Icon::Stop);
+            host.services().messageBox(kPrinterFailure, "Fehler", platform::Buttons::Ok,
+                                       platform::Icon::Stop);
             host.end(platform::dialogCancel);
             return;
         }
@@ -58,7 +59,8 @@ class ListPrintProcedure : public platform::DialogProcedure {
     void command(DialogHost& host, int control, Notification notification) override {
         if (notification != Notification::Clicked) return;
         if (control == id::setupButton) {
-            platform::PrintResult result = host.services().print({platform::PrintDialogKind::Setup, printerName()});
+            platform::PrintResult result =
+                host.services().print({platform::PrintDialogKind::Setup, printerName()});
             if (result.printer) choose(host, std::move(result.printer));
         } else if (control == id::printButton) {
             print(host);
@@ -68,7 +70,9 @@ class ListPrintProcedure : public platform::DialogProcedure {
         }
     }
 
-    void help(DialogHost& host) override { platform::showHelpTopic(host.services(), context_.helpFile, id::helpTopic); }
+    void help(DialogHost& host) override {
+        platform::showHelpTopic(host.services(), context_.helpFile, id::helpTopic);
+    }
 
   private:
     std::string printerName() const { return printer_ ? printer_->name() : std::string(); }
@@ -79,17 +83,25 @@ class ListPrintProcedure : public platform::DialogProcedure {
     }
 
     void saveFlags(DialogHost& host) {
-        config::writeIntSetting(context_.settings, kSection, kTrainingFreeKey, host.isChecked(id::trainingFreeDays) ? 1 : 0);
-        config::writeIntSetting(context_.settings, kSection, kSummaryKey, host.isChecked(id::summary) ? 1 : 0);
+        config::writeIntSetting(context_.settings, kSection, kTrainingFreeKey,
+                                host.isChecked(id::trainingFreeDays) ? 1 : 0);
+        config::writeIntSetting(context_.settings, kSection, kSummaryKey,
+                                host.isChecked(id::summary) ? 1 : 0);
     }
 
     void print(DialogHost& host) {
-        platform::PrintResult result = host.services().print({platform::PrintDialogKind::Print, printerName()});
+        platform::PrintResult result =
+            host.services().print({platform::PrintDialogKind::Print, printerName()});
         if (!result.printer) return;
-        output::ListPrintout printout{request_.kind, request_.number, request_.order, host.isChecked(id::trainingFreeDays),
-                                      host.isChecked(id::summary), context_.settings.sportMode};
+        output::ListPrintout printout{request_.kind,
+                                      request_.number,
+                                      request_.order,
+                                      host.isChecked(id::trainingFreeDays),
+                                      host.isChecked(id::summary),
+                                      context_.settings.sportMode};
         printWithProgress(owner_, [&](const output::KeepPrinting& keepPrinting) {
-            output::printList(*result.printer, context_.year, printout, context_.settings.trainingTypeLabels, keepPrinting);
+            output::printList(*result.printer, context_.year, printout, context_.settings.trainingTypeLabels,
+                              keepPrinting);
         });
         saveFlags(host);
         host.end(platform::dialogOk);
@@ -114,10 +126,21 @@ const platform::DialogTemplate& listPrintTemplate() {
             {staticControlId, ControlKind::GroupBox, "Drucker", {6, 4, 208, 42}},
             {staticControlId, ControlKind::Static, "Name :", {12, 18, 28, 10}},
             {id::printerName, ControlKind::Edit, "", {42, 16, 166, 12}, ControlFlag::ReadOnly},
-            {id::setupButton, ControlKind::Button, "Drucker einrichten", {118, 30, 90, 13}, ControlFlag::TabStop},
-            {id::trainingFreeDays, ControlKind::CheckBox, "Trainingsfreie Tage ausdrucken", {10, 52, 200, 12},
+            {id::setupButton,
+             ControlKind::Button,
+             "Drucker einrichten",
+             {118, 30, 90, 13},
              ControlFlag::TabStop},
-            {id::summary, ControlKind::CheckBox, "Zusammenfassung ausdrucken", {10, 66, 200, 12}, ControlFlag::TabStop},
+            {id::trainingFreeDays,
+             ControlKind::CheckBox,
+             "Trainingsfreie Tage ausdrucken",
+             {10, 52, 200, 12},
+             ControlFlag::TabStop},
+            {id::summary,
+             ControlKind::CheckBox,
+             "Zusammenfassung ausdrucken",
+             {10, 66, 200, 12},
+             ControlFlag::TabStop},
             {id::printButton, ControlKind::DefaultButton, "Drucken", {40, 90, 60, 14}, ControlFlag::TabStop},
             {id::noPrintButton, ControlKind::Button, "Abbruch", {120, 90, 60, 14}, ControlFlag::TabStop},
         }};
@@ -133,7 +156,8 @@ void printSearchList(DialogHost& owner, const ListContext& context, int type, co
     platform::PrintResult result = owner.services().print({platform::PrintDialogKind::Print, ""});
     if (!result.printer) {
         if (result.error != 0)
-            owner.services().messageBox(kPrinterFailure, "Fehler", platform::Buttons::Ok, platform::Icon::Exclamation);
+            owner.services().messageBox(kPrinterFailure, "Fehler", platform::Buttons::Ok,
+                                        platform::Icon::Exclamation);
         return;
     }
     printWithProgress(owner, [&](const output::KeepPrinting& keepPrinting) {

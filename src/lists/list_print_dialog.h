@@ -29,8 +29,10 @@ struct ListPrintRequest {
 };
 
 // Opened from a list dialog, which is the printout's owner.
-void runListPrintDialog(platform::DialogHost& owner, const ListContext& context, const ListPrintRequest& request);
+void runListPrintDialog(platform::DialogHost& owner, const ListContext& context,
+                        const ListPrintRequest& request);
 // The search list straight to the print dialog.
-void printSearchList(platform::DialogHost& owner, const ListContext& context, int type, const ColumnOrder& order);
+void printSearchList(platform::DialogHost& owner, const ListContext& context, int type,
+                     const ColumnOrder& order);
 
 }  // namespace sb::lists

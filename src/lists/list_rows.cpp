@@ -61,7 +61,8 @@ PeriodSums sumsOf(const PeriodTotals& totals) {
 
 PeriodList periodRows(const model::TrainingYear& year, const model::DayRange& days) {
     PeriodList list;
-    for (int index = std::max(days.first, 0); index <= std::min(days.last, model::dayCount(year) - 1); ++index) {
+    for (int index = std::max(days.first, 0); index <= std::min(days.last, model::dayCount(year) - 1);
+         ++index) {
         const model::DayRecord& day = year.days[std::size_t(index)];
         addDayDistances(list.totals, day);
         for (int sport : listRowSports(day, year.planFileVersion)) {
@@ -87,12 +88,13 @@ SearchList searchRows(const model::TrainingYear& year, int sportMode, int type) 
     return list;
 }
 
-std::vector<std::string> rowCells(const ListRow& row, const ColumnOrder& order, const model::TrainingYear& year,
-                                  const model::TrainingTypeLabels& labels) {
+std::vector<std::string> rowCells(const ListRow& row, const ColumnOrder& order,
+                                  const model::TrainingYear& year, const model::TrainingTypeLabels& labels) {
     std::vector<std::string> cells;
     for (int id : order) {
         const bool blank = row.repeatsDay && (id == kDateColumn || id == kWeekdayColumn);
-        cells.push_back(blank ? std::string() : cellText(id, year, row.dayIndex, row.sport, row.runningKm, labels));
+        cells.push_back(blank ? std::string()
+                              : cellText(id, year, row.dayIndex, row.sport, row.runningKm, labels));
     }
     return cells;
 }

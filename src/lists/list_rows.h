@@ -22,9 +22,9 @@ model::DayRange listPeriod(ListKind kind, int number, int planYear);
 
 struct ListRow {
     int dayIndex = 0;
-    int sport = 0;                     // model::Sport
-    std::optional<float> runningKm;    // the sport's distance in the period up to this day; none in the search
-    bool repeatsDay = false;           // not the day's first row in the search: date and weekday stay empty
+    int sport = 0;                   // model::Sport
+    std::optional<float> runningKm;  // the sport's distance in the period up to this day; none in the search
+    bool repeatsDay = false;         // not the day's first row in the search: date and weekday stay empty
     bool operator==(const ListRow&) const = default;
 };
 
@@ -33,7 +33,7 @@ using PerSport = std::array<float, 4>;
 
 // Collected day by day: distances before the day's rows, so a row's running total includes its own day.
 struct PeriodTotals {
-    PerSport km{};       // the alternative sport keeps no distance
+    PerSport km{};  // the alternative sport keeps no distance
     PerSport minutes{};
     std::array<int, 4> rows{};
     float weightSum = 0;  // kg
@@ -65,8 +65,8 @@ struct SearchList {
 SearchList searchRows(const model::TrainingYear& year, int sportMode, int type);
 
 // The row's cells in display order, Windows-1252.
-std::vector<std::string> rowCells(const ListRow& row, const ColumnOrder& order, const model::TrainingYear& year,
-                                  const model::TrainingTypeLabels& labels);
+std::vector<std::string> rowCells(const ListRow& row, const ColumnOrder& order,
+                                  const model::TrainingYear& year, const model::TrainingTypeLabels& labels);
 std::vector<std::string> headerCells(const ColumnOrder& order);
 
 }  // namespace sb::lists

@@ -21,7 +21,8 @@ std::vector<std::string> utf8(std::vector<std::string> cells) {
 }  // namespace
 
 void ListViewColumns::create(platform::DialogHost& host) const {
-    for (std::size_t i = 0; i < inserted_.size(); ++i) host.insertColumn(listId_, int(i), columnHeader(inserted_[i]));
+    for (std::size_t i = 0; i < inserted_.size(); ++i)
+        host.insertColumn(listId_, int(i), columnHeader(inserted_[i]));
     host.fitColumnsToHeaders(listId_);
 }
 
@@ -29,7 +30,8 @@ void ListViewColumns::fill(platform::DialogHost& host, const std::vector<ListRow
                            const model::TrainingYear& year, const model::TrainingTypeLabels& labels) const {
     host.clearRows(listId_);
     int position = 0;
-    for (const ListRow& row : rows) host.insertRow(listId_, position++, utf8(rowCells(row, inserted_, year, labels)));
+    for (const ListRow& row : rows)
+        host.insertRow(listId_, position++, utf8(rowCells(row, inserted_, year, labels)));
     host.fitColumnsToHeaders(listId_);
 }
 
@@ -44,8 +46,8 @@ ColumnOrder ListViewColumns::displayed(const platform::DialogHost& host) const {
 bool ListViewColumns::runMenu(platform::DialogHost& host) {
     std::vector<platform::MenuItem> items;
     for (int id = 0; id < kColumnCount; ++id) {
-        items.push_back(platform::MenuItem::command(columnHeader(id), kFirstColumnMenuItem + id, id == kDateColumn,
-                                                    showsColumn(inserted_, id)));
+        items.push_back(platform::MenuItem::command(columnHeader(id), kFirstColumnMenuItem + id,
+                                                    id == kDateColumn, showsColumn(inserted_, id)));
     }
     const int chosen = host.services().popupMenu(items) - kFirstColumnMenuItem;
     if (chosen <= kDateColumn || chosen >= kColumnCount) return false;

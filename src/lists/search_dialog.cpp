@@ -32,7 +32,8 @@ SearchProcedure::SearchProcedure(ListContext context)
 
 void SearchProcedure::init(DialogHost& host) {
     type_ = storedType(context_.settings);
-    for (const std::string& label : context_.settings.trainingTypeLabels) host.addItem(id::typeList, model::cp1252ToUtf8(label));
+    for (const std::string& label : context_.settings.trainingTypeLabels)
+        host.addItem(id::typeList, model::cp1252ToUtf8(label));
     host.setSelection(id::typeList, type_);
     columns_.create(host);
     search(host);

@@ -25,11 +25,15 @@ std::string weightText(float weight) {
 std::vector<SumLine> sumLines(const PeriodSums& sums, int planFileVersion) {
     auto sport = [&sums](int s) { return std::size_t(s - 1); };
     auto withDistance = [&](const char* name, int s) {
-        return SumLine{name, {kmText(sums.km[sport(s)]), hoursText(sums.hours[sport(s)]), countText(sums.rows[sport(s)])}};
+        return SumLine{
+            name,
+            {kmText(sums.km[sport(s)]), hoursText(sums.hours[sport(s)]), countText(sums.rows[sport(s)])}};
     };
     std::vector<SumLine> lines{withDistance("Radsport", model::kBike), withDistance("Laufen", model::kRun)};
     if (planFileVersion == 3) lines.push_back(withDistance("Schwimmen", model::kSwim));
-    lines.push_back({"Alternativsport", {hoursText(sums.hours[sport(model::kOther)]), countText(sums.rows[sport(model::kOther)])}});
+    lines.push_back(
+        {"Alternativsport",
+         {hoursText(sums.hours[sport(model::kOther)]), countText(sums.rows[sport(model::kOther)])}});
     lines.push_back({"Alle Sportarten", {hoursText(sums.totalHours), countText(sums.totalRows)}});
     lines.push_back({"Durchschnittsgewicht", {weightText(sums.averageWeight)}});
     return lines;

@@ -19,7 +19,11 @@ void appendHtmlHead(std::string& out, int planYear) {
 void appendHtmlFooter(std::string& out) {
     out += "</TABLE>\n<TABLE><TR><TD>\n<P><FONT SIZE=-1>erstellt mit Saisonbuch V";
     out.append(kProgramVersion).append(" ");
-    out.append("<A HREF=\"").append(kHomePage).append("\" target=\"_blank\">").append(kHomePage).append("</A>");
+    out.append("<A HREF=\"")
+        .append(kHomePage)
+        .append("\" target=\"_blank\">")
+        .append(kHomePage)
+        .append("</A>");
     out += "</FONT></TD></TR></TABLE>\n</BODY></HTML>\n";
 }
 

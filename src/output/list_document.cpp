@@ -12,9 +12,12 @@ namespace sb::output {
 
 namespace {
 
-void appendAthleteRow(std::string& out, std::string_view caption, const std::string& value, bool wide = false) {
+void appendAthleteRow(std::string& out, std::string_view caption, const std::string& value,
+                      bool wide = false) {
     out += "<TR>\n";
-    out.append(wide ? "<TH WIDTH=\"15%\" ALIGN=\"LEFT\">" : "<TH ALIGN=\"LEFT\">").append(caption).append("</TH>\n");
+    out.append(wide ? "<TH WIDTH=\"15%\" ALIGN=\"LEFT\">" : "<TH ALIGN=\"LEFT\">")
+        .append(caption)
+        .append("</TH>\n");
     out.append("<TH ALIGN=\"LEFT\">").append(value).append("</TH>\n");
     out += "</TR>\n";
 }
@@ -49,9 +52,9 @@ void appendRows(std::string& out, const std::vector<lists::ListRow>& rows, std::
     }
 }
 
-std::string document(const model::TrainingYear& year, const std::string& heading, const lists::ColumnOrder& order,
-                     const std::vector<lists::ListRow>& rows, std::string_view cellOpening,
-                     const model::TrainingTypeLabels& labels) {
+std::string document(const model::TrainingYear& year, const std::string& heading,
+                     const lists::ColumnOrder& order, const std::vector<lists::ListRow>& rows,
+                     std::string_view cellOpening, const model::TrainingTypeLabels& labels) {
     std::string out;
     appendHtmlHead(out, year.planYear);
     appendAthleteTable(out, year, heading);
@@ -92,19 +95,20 @@ std::string listDocumentName(lists::ListKind kind, int number, int planYear) {
 std::string searchDocumentName(const std::string& label) {
     std::string name = label;
     std::replace_if(
-        name.begin(), name.end(), [](char c) { return std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos; },
-        '_');
+        name.begin(), name.end(),
+        [](char c) { return std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos; }, '_');
     return name + "_Such_Liste.htm";
 }
 
 std::string listDocument(const model::TrainingYear& year, lists::ListKind kind, int number,
                          const lists::ColumnOrder& order, const model::TrainingTypeLabels& labels) {
     const lists::PeriodList list = lists::periodRows(year, lists::listPeriod(kind, number, year.planYear));
-    return document(year, heading(kind, number, year.planYear), order, list.rows, "<TH ALIGN=\"LEFT\">", labels);
+    return document(year, heading(kind, number, year.planYear), order, list.rows, "<TH ALIGN=\"LEFT\">",
+                    labels);
 }
 
-std::string searchDocument(const model::TrainingYear& year, int sportMode, int type, const lists::ColumnOrder& order,
-                           const model::TrainingTypeLabels& labels) {
+std::string searchDocument(const model::TrainingYear& year, int sportMode, int type,
+                           const lists::ColumnOrder& order, const model::TrainingTypeLabels& labels) {
     const std::string& label = labels[std::size_t(std::clamp(type, 0, 9))];
     const lists::SearchList list = lists::searchRows(year, sportMode, type);
     return document(year, "Suchliste: " + escapeHtml(label), order, list.rows, "<TH>", labels);

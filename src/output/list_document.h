@@ -19,7 +19,7 @@ std::string searchDocumentName(const std::string& label);
 // Windows-1252 text with "\n" line ends.
 std::string listDocument(const model::TrainingYear& year, lists::ListKind kind, int number,
                          const lists::ColumnOrder& order, const model::TrainingTypeLabels& labels);
-std::string searchDocument(const model::TrainingYear& year, int sportMode, int type, const lists::ColumnOrder& order,
-                           const model::TrainingTypeLabels& labels);
+std::string searchDocument(const model::TrainingYear& year, int sportMode, int type,
+                           const lists::ColumnOrder& order, const model::TrainingTypeLabels& labels);
 
 }  // namespace sb::output

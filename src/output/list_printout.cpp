@@ -50,11 +50,15 @@ class PageWriter {
             startPage();
         }
     }
-    void text(int x, const std::string& cp1252) { canvas().drawText({x, kTop + offset_}, model::cp1252ToUtf8(cp1252)); }
+    void text(int x, const std::string& cp1252) {
+        canvas().drawText({x, kTop + offset_}, model::cp1252ToUtf8(cp1252));
+    }
     void advance(int units) { offset_ += units; }
     int lineHeight() const { return lineHeight_; }
     int halfAgain() const { return int(float(lineHeight_) * 1.5f); }
-    int scaledWidth(int characters) const { return int(float(charWidth_) * float(characters) * kColumnScale); }
+    int scaledWidth(int characters) const {
+        return int(float(charWidth_) * float(characters) * kColumnScale);
+    }
     // Cells at their columns, then one line down.
     void row(const std::vector<std::string>& cells) {
         makeRoom(lineHeight_);
@@ -93,8 +97,8 @@ void printSummary(PageWriter& page, const lists::PeriodSums& sums, int sportMode
     };
     auto withDistance = [&sums](int sport) {
         const std::size_t i = std::size_t(sport - 1);
-        return fileio::formatFixed(sums.km[i], 1) + " km / " + fileio::formatFixed(sums.hours[i], 1) + " h / " +
-               fileio::formatInt(sums.rows[i]) + " x";
+        return fileio::formatFixed(sums.km[i], 1) + " km / " + fileio::formatFixed(sums.hours[i], 1) +
+               " h / " + fileio::formatInt(sums.rows[i]) + " x";
     };
     page.advance(page.halfAgain());
     using statistics::sportIncluded;
@@ -102,14 +106,15 @@ void printSummary(PageWriter& page, const lists::PeriodSums& sums, int sportMode
     if (sportIncluded(statistics::kPartRun, sportMode, 3)) line("Laufen", withDistance(model::kRun));
     if (sportIncluded(statistics::kPartSwim, sportMode, 3)) line("Schwimmen", withDistance(model::kSwim));
     const std::size_t other = std::size_t(model::kOther - 1);
-    line("Alternativ", fileio::formatFixed(sums.hours[other], 1) + " h / " + fileio::formatInt(sums.rows[other]) + " x");
+    line("Alternativ",
+         fileio::formatFixed(sums.hours[other], 1) + " h / " + fileio::formatInt(sums.rows[other]) + " x");
     line("AVG-Gewicht", fileio::formatFixed(sums.averageWeight, 1) + " kg");
 }
 
 // One period: its days from the first page on, with the summary below the last row.
 bool printPeriod(platform::Printer& printer, const model::TrainingYear& year, const ListPrintout& printout,
-                 const model::DayRange& days, const std::string& periodTitle, const model::TrainingTypeLabels& labels,
-                 const KeepPrinting& keepPrinting) {
+                 const model::DayRange& days, const std::string& periodTitle,
+                 const model::TrainingTypeLabels& labels, const KeepPrinting& keepPrinting) {
     PageWriter page(printer, printout.order, [&](PageWriter& header) {
         header.text(kLeft, "T R A I N I N G S D A T E N  " + fileio::formatInt(year.planYear));
         header.advance(header.halfAgain());
@@ -129,7 +134,8 @@ bool printPeriod(platform::Printer& printer, const model::TrainingYear& year, co
             std::vector<std::string> cells;
             for (std::size_t i = 0; i < printout.order.size() && i < 2; ++i) {
                 const int id = printout.order[i];
-                if (i == 0 || id == lists::kWeekdayColumn) cells.push_back(lists::cellText(id, year, index, 0, std::nullopt, labels));
+                if (i == 0 || id == lists::kWeekdayColumn)
+                    cells.push_back(lists::cellText(id, year, index, 0, std::nullopt, labels));
             }
             page.row(cells);
             continue;
@@ -165,13 +171,15 @@ bool printList(platform::Printer& printer, const model::TrainingYear& year, cons
     bool complete = true;
     if (printout.kind == lists::ListKind::Year) {
         for (int month = 1; month <= 12 && complete; ++month) {
-            complete = printPeriod(printer, year, printout, lists::listPeriod(lists::ListKind::Month, month, year.planYear),
+            complete = printPeriod(printer, year, printout,
+                                   lists::listPeriod(lists::ListKind::Month, month, year.planYear),
                                    subtitle(lists::ListKind::Month, month, month), labels, keepPrinting);
         }
     } else {
         const model::DayRange days = lists::listPeriod(printout.kind, printout.number, year.planYear);
-        complete = printPeriod(printer, year, printout, days, subtitle(printout.kind, printout.number, printout.number),
-                               labels, keepPrinting);
+        complete =
+            printPeriod(printer, year, printout, days,
+                        subtitle(printout.kind, printout.number, printout.number), labels, keepPrinting);
     }
     if (!complete) {
         printer.abortDocument();

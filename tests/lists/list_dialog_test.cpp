@@ -3,14 +3,14 @@
 // the search's message and rows, and the HTML button's save flow.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <unistd.h>
+#include <filesystem>
 #include <fstream>
 
+#include "list_fixtures.h"
 #include "lists/list_dialog.h"
 #include "lists/list_dialog_templates.h"
 #include "lists/search_dialog.h"
-#include "list_fixtures.h"
 #include "model/clock.h"
 #include "platform/headless/headless_services.h"
 
@@ -25,7 +25,8 @@ using platform::headless::LoggedMessage;
 namespace id = list_dialog;
 namespace sid = search_dialog;
 
-const LoggedMessage kWrongWeek{"Falsche Woche\nMuss zwischen 1 und 53 liegen", "Fehler", Buttons::Ok, Icon::Exclamation};
+const LoggedMessage kWrongWeek{"Falsche Woche\nMuss zwischen 1 und 53 liegen", "Fehler", Buttons::Ok,
+                               Icon::Exclamation};
 const LoggedMessage kWrongMonth{"Falscher Monat\nMuss zwischen 1 und 12 liegen", "Fehler", Buttons::Ok,
                                 Icon::Exclamation};
 const LoggedMessage kNothingFound{"Keinen Datensatz gefunden.", "Info", Buttons::Ok, Icon::Information};
@@ -34,7 +35,9 @@ class ListDialogs : public ::testing::Test {
   protected:
     void SetUp() override {
         dir_ = std::filesystem::temp_directory_path() /
-               ("saisonbuch-lists-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" + std::to_string(::getpid()));
+               ("saisonbuch-lists-" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+                std::to_string(::getpid()));
         std::filesystem::create_directories(dir_);
         config::openConfigFile(settings, (dir_ / "train.cfg").string());
         settings.trainingTypeLabels = testing::testLabels();
@@ -194,7 +197,8 @@ TEST_F(ListDialogs, SearchFindsByTheChosenIndexAndShowsTheDateOnce) {
 
 TEST_F(ListDialogs, HtmlButtonProposesTheNameAsksBeforeReplacingAndReportsFailures) {
     std::ofstream(path("10_Wochen_Liste.htm")) << "alt";
-    services.answerFileDialogs({path("10_Wochen_Liste.htm"), path("10_Wochen_Liste.htm"), "/kein/ordner/x.htm"});
+    services.answerFileDialogs(
+        {path("10_Wochen_Liste.htm"), path("10_Wochen_Liste.htm"), "/kein/ordner/x.htm"});
     services.answerMessages({platform::Answer::No, platform::Answer::Yes});
     open(ListKind::Week, "LISTE_WOCHE", [](HeadlessDialogHost& dialog) {
         for (int i = 0; i < 3; ++i) dialog.press(id::htmlButton);
@@ -204,7 +208,8 @@ TEST_F(ListDialogs, HtmlButtonProposesTheNameAsksBeforeReplacingAndReportsFailur
     EXPECT_EQ("10_Wochen_Liste.htm", request.proposedName);
     EXPECT_EQ("HTML-Datei  (*.htm)", request.filters.at(0).description);
     EXPECT_EQ("htm", request.defaultExtension);
-    EXPECT_NE(testing::fileBytes(path("10_Wochen_Liste.htm")).find("10. Woche im Jahr 2008"), std::string::npos);
+    EXPECT_NE(testing::fileBytes(path("10_Wochen_Liste.htm")).find("10. Woche im Jahr 2008"),
+              std::string::npos);
     ASSERT_EQ(3u, services.messages().size());
     EXPECT_EQ((LoggedMessage{"Fehler beim Export der Datei", "Fehler", Buttons::Ok, Icon::Exclamation}),
               services.messages()[2]);

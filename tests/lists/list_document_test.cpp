@@ -2,8 +2,8 @@
 // a month, week 1 and week 53, and the search; plus the proposed file names.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <unistd.h>
+#include <filesystem>
 
 #include "list_fixtures.h"
 #include "output/html_frame.h"
@@ -21,10 +21,13 @@ using lists::testing::testLabels;
 // Writes the document as the program does and compares the file with the golden one; with
 // SAISONBUCH_UPDATE_GOLDEN set the golden file is rewritten instead.
 void expectGolden(const std::string& document, const std::string& name) {
-    const std::string written = (std::filesystem::temp_directory_path() / ("sb_lists_" + std::to_string(::getpid()) + "_" + name)).string();
+    const std::string written =
+        (std::filesystem::temp_directory_path() / ("sb_lists_" + std::to_string(::getpid()) + "_" + name))
+            .string();
     ASSERT_TRUE(writeHtmlDocument(written, document));
-    if (std::getenv("SAISONBUCH_UPDATE_GOLDEN")) std::filesystem::copy_file(written, goldenPath(name),
-                                                                             std::filesystem::copy_options::overwrite_existing);
+    if (std::getenv("SAISONBUCH_UPDATE_GOLDEN"))
+        std::filesystem::copy_file(written, goldenPath(name),
+                                   std::filesystem::copy_options::overwrite_existing);
     EXPECT_EQ(fileBytes(goldenPath(name)), fileBytes(written)) << name;
     std::filesystem::remove(written);
 }
@@ -32,15 +35,18 @@ void expectGolden(const std::string& document, const std::string& name) {
 TEST(ListDocument, MatchesTheGoldenFiles) {
     const model::TrainingYear year2008 = fullYear(2008);
     const lists::ColumnOrder reordered{0, 1, 2, 3, 4, 8, 9, 6, 7};
-    expectGolden(listDocument(year2008, ListKind::Year, 0, lists::allColumns(), testLabels()), "year_2008.htm");
+    expectGolden(listDocument(year2008, ListKind::Year, 0, lists::allColumns(), testLabels()),
+                 "year_2008.htm");
     expectGolden(listDocument(year2008, ListKind::Month, 2, reordered, testLabels()), "month_2_2008.htm");
     expectGolden(searchDocument(year2008, 5, 3, lists::allColumns(), testLabels()), "search_3_2008.htm");
 
     model::TrainingYear year2012 = fullYear(2012, 2);
     year2012.club.clear();
     year2012.trainer = "Tom";
-    expectGolden(listDocument(year2012, ListKind::Week, 1, lists::allColumns(), testLabels()), "week_1_2012.htm");
-    expectGolden(listDocument(year2012, ListKind::Week, 53, {0, 1, 2, 3, 4, 5}, testLabels()), "week_53_2012.htm");
+    expectGolden(listDocument(year2012, ListKind::Week, 1, lists::allColumns(), testLabels()),
+                 "week_1_2012.htm");
+    expectGolden(listDocument(year2012, ListKind::Week, 53, {0, 1, 2, 3, 4, 5}, testLabels()),
+                 "week_53_2012.htm");
 }
 
 TEST(ListDocument, NamesAndFailures) {

@@ -3,15 +3,15 @@
 // line) against golden files, page breaks included.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <unistd.h>
+#include <filesystem>
 #include <fstream>
 
+#include "list_fixtures.h"
 #include "lists/list_dialog.h"
 #include "lists/list_dialog_templates.h"
 #include "lists/list_print_dialog.h"
 #include "lists/search_dialog.h"
-#include "list_fixtures.h"
 #include "model/clock.h"
 #include "output/list_printout.h"
 #include "platform/headless/headless_services.h"
@@ -41,7 +41,8 @@ std::string recorded(const PrintedDocument& document) {
 }
 
 void expectGolden(const std::string& text, const std::string& name) {
-    if (std::getenv("SAISONBUCH_UPDATE_GOLDEN")) std::ofstream(testing::goldenPath(name), std::ios::binary) << text;
+    if (std::getenv("SAISONBUCH_UPDATE_GOLDEN"))
+        std::ofstream(testing::goldenPath(name), std::ios::binary) << text;
     EXPECT_EQ(testing::fileBytes(testing::goldenPath(name)), text) << name;
 }
 
@@ -98,7 +99,9 @@ class ListPrintDialog : public ::testing::Test {
   protected:
     void SetUp() override {
         dir_ = std::filesystem::temp_directory_path() /
-               ("saisonbuch-list-print-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" + std::to_string(::getpid()));
+               ("saisonbuch-list-print-" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+                std::to_string(::getpid()));
         std::filesystem::create_directories(dir_);
         config::openConfigFile(settings, (dir_ / "train.cfg").string());
         model::setClock([] { return model::CivilDate{5, 3, 2008}; });
@@ -169,8 +172,9 @@ TEST_F(ListPrintDialog, APrinterThatCannotBeInitialisedIsReported) {
     EXPECT_TRUE(services.unexpected().empty()) << services.unexpected().front();
     const std::string failure = "Fehler beim Inintialisieren des\nDruckertreibers";
     ASSERT_EQ(2u, services.messages().size());
-    EXPECT_EQ((platform::headless::LoggedMessage{failure, "Fehler", platform::Buttons::Ok, platform::Icon::Stop}),
-              services.messages()[0]);
+    EXPECT_EQ(
+        (platform::headless::LoggedMessage{failure, "Fehler", platform::Buttons::Ok, platform::Icon::Stop}),
+        services.messages()[0]);
     EXPECT_EQ(failure, services.messages()[1].text);
     EXPECT_TRUE(services.printedDocuments().empty());
     EXPECT_EQ("fehlt", stored("Zusammenfassung"));

@@ -2,12 +2,12 @@
 // texts, the days of a period, the search's rows, and stored column orders that must be repaired.
 #include <gtest/gtest.h>
 
+#include "list_fixtures.h"
 #include "lists/column_order.h"
 #include "lists/day_rows.h"
 #include "lists/list_columns.h"
 #include "lists/list_rows.h"
 #include "lists/sum_texts.h"
-#include "list_fixtures.h"
 
 namespace sb::lists {
 namespace {
@@ -54,8 +54,8 @@ TEST(ListRows, CellsOfEveryColumn) {
     const model::TrainingTypeLabels labels = testing::testLabels();
     std::vector<std::string> bike;
     for (int id = 0; id <= kColumnCount; ++id) bike.push_back(cellText(id, year, 59, kBike, 50.04f, labels));
-    EXPECT_EQ((std::vector<std::string>{"29.02", "Fr", "R", "42.3", "50.0", "01:30", labels[3], labels[1], "Runde",
-                                        "GA1", "3", ""}),
+    EXPECT_EQ((std::vector<std::string>{"29.02", "Fr", "R", "42.3", "50.0", "01:30", labels[3], labels[1],
+                                        "Runde", "GA1", "3", ""}),
               bike);
     EXPECT_EQ("", cellText(kRunningDistanceColumn, year, 59, kOther, 50, labels));
     EXPECT_EQ(labels[3], cellText(kActualTypeColumn, year, 59, kOther, std::nullopt, labels));
@@ -66,9 +66,9 @@ TEST(ListRows, CellsOfEveryColumn) {
 }
 
 TEST(ListRows, PeriodsFollowTheTrainingWeeksAndMonths) {
-    EXPECT_EQ((model::DayRange{0, 6}), listPeriod(ListKind::Week, 1, 2007));      // begins on a Monday
-    EXPECT_EQ((model::DayRange{0, 5}), listPeriod(ListKind::Week, 1, 2008));      // to the Sunday
-    EXPECT_EQ((model::DayRange{0, 0}), listPeriod(ListKind::Week, 1, 2012));      // 1 January a Sunday
+    EXPECT_EQ((model::DayRange{0, 6}), listPeriod(ListKind::Week, 1, 2007));       // begins on a Monday
+    EXPECT_EQ((model::DayRange{0, 5}), listPeriod(ListKind::Week, 1, 2008));       // to the Sunday
+    EXPECT_EQ((model::DayRange{0, 0}), listPeriod(ListKind::Week, 1, 2012));       // 1 January a Sunday
     EXPECT_EQ((model::DayRange{358, 365}), listPeriod(ListKind::Week, 53, 2012));  // eight days
     EXPECT_EQ((model::DayRange{31, 59}), listPeriod(ListKind::Month, 2, 2008));
     EXPECT_EQ((model::DayRange{334, 364}), listPeriod(ListKind::Month, 12, 2009));
@@ -77,7 +77,7 @@ TEST(ListRows, PeriodsFollowTheTrainingWeeksAndMonths) {
 
 TEST(ListRows, WeekRowsRunningTotalsAndSums) {
     model::TrainingYear year = emptyYear(2009);
-    year.days[5].bike = {"A", 0, 10, 0, "00:30", 0, ""};   // Tuesday of week 2
+    year.days[5].bike = {"A", 0, 10, 0, "00:30", 0, ""};  // Tuesday of week 2
     year.days[5].swim = {"", 0, 1.5f, 0, "00:45", 0, ""};
     year.days[6].bike = {"B", 0, 0, 0, "01:00", 0, ""};
     year.days[6].other = {"Yoga", 0, 0, 0, "", 0, ""};
@@ -114,7 +114,8 @@ TEST(ListRows, SearchShowsTheDateOnlyOnTheDaysFirstRow) {
     ASSERT_EQ(3u, list.rows.size());
     EXPECT_EQ((std::vector<std::string>{"11.01", "Fr", "R", ""}),
               rowCells(list.rows[0], {0, 1, 2, 4}, year, labels));
-    EXPECT_EQ((std::vector<std::string>{"", "", "L", "5.0"}), rowCells(list.rows[1], {0, 1, 2, 3}, year, labels));
+    EXPECT_EQ((std::vector<std::string>{"", "", "L", "5.0"}),
+              rowCells(list.rows[1], {0, 1, 2, 3}, year, labels));
     EXPECT_EQ("13.01", rowCells(list.rows[2], {0}, year, labels)[0]);
     EXPECT_EQ(1u, searchRows(year, 1, 4).rows.size() - 1);
 

@@ -1,6 +1,7 @@
 // The year list in real Qt widgets: a header dragged to another place is the order "Beenden" keeps.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QApplication>
 #include <QHeaderView>
 #include <QPushButton>
@@ -8,7 +9,6 @@
 #include <QTimer>
 #include <chrono>
 #include <filesystem>
-#include <unistd.h>
 
 #include "config/config_store.h"
 #include "lists/list_dialog.h"
@@ -33,7 +33,8 @@ model::TrainingYear ridesEveryDay() {
 
 TEST(QtListDialog, ADraggedHeaderIsTheSavedOrder) {
     test::application();
-    const auto folder = std::filesystem::temp_directory_path() / ("saisonbuch-qt-list-" + std::to_string(::getpid()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("saisonbuch-qt-list-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     config::ConfigStore settings;
     config::openConfigFile(settings, (folder / "train.cfg").string());
@@ -43,7 +44,8 @@ TEST(QtListDialog, ADraggedHeaderIsTheSavedOrder) {
     const auto opened = std::chrono::steady_clock::now();
     double shownMs = 0;
     QTimer::singleShot(0, [&] {
-        shownMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - opened).count();
+        shownMs =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - opened).count();
         auto* window = dynamic_cast<DialogWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(window, nullptr);
         auto* table = qobject_cast<QTableWidget*>(window->host().widget(lists::list_dialog::list));

@@ -12,8 +12,8 @@ TEST_F(ListCommands, WeekMonthYearAndSearchOpenTheirLists) {
     initialise();
     openSamplePlan();
     std::vector<std::string> shown;
-    for (const auto& [name, list] : {std::pair{"LISTE_WOCHE", 205}, {"LISTE_MONAT", 205}, {"LISTE_JAHR", 205},
-                                     {"LISTE_SUCH", 201}}) {
+    for (const auto& [name, list] :
+         {std::pair{"LISTE_WOCHE", 205}, {"LISTE_MONAT", 205}, {"LISTE_JAHR", 205}, {"LISTE_SUCH", 201}}) {
         services.scriptDialog(name, [&shown, list](platform::headless::HeadlessDialogHost& dialog) {
             const auto rows = dialog.rows(list);
             shown.push_back(dialog.caption() + " " + std::to_string(rows.size()) + " " + rows.front()[0]);
