@@ -100,9 +100,11 @@ TEST_F(ListDialogs, WeekListShowsTodaysWeekWithItsSumsAndGuardsTheField) {
         EXPECT_EQ("01.01", dialog.rows(id::list).front()[0]);
         dialog.press(id::previousButton);
         EXPECT_EQ("1", dialog.text(id::numberField));
+        dialog.press(id::helpButton);
         dialog.press(id::closeButton);
     });
     EXPECT_EQ((std::vector<LoggedMessage>{kWrongWeek, kWrongWeek, kWrongWeek}), services.messages());
+    EXPECT_EQ((std::vector<platform::headless::LoggedHelp>{{"hilfe", 31}}), services.helpCalls());
 }
 
 TEST_F(ListDialogs, MonthAndYearListsOfAnOlderPlanHaveNoSwimming) {
