@@ -19,6 +19,8 @@ int runSeries(const Arguments& arguments, const config::ConfigStore& settings);
 int runChart(const Arguments& arguments, const config::ConfigStore& settings);
 int runCalendar(const Arguments& arguments, const config::ConfigStore& settings);
 int runRecording(const Arguments& arguments, const config::ConfigStore& settings);
+int runList(const Arguments& arguments, const config::ConfigStore& settings);
+int runSearch(const Arguments& arguments, const config::ConfigStore& settings);
 
 // Prints "saisonbuch-cli: <message>" on stderr and returns 1.
 int fail(const std::string& message);

@@ -23,6 +23,8 @@ constexpr Subcommand kSubcommands[] = {
     {"chart", sb::cli::runChart, "chart PLAN -o AUS.png|AUS.pdf --kind K [--quantity Q] [...] Diagramm als Bild oder Druckseite"},
     {"calendar", sb::cli::runCalendar, "calendar PLAN --month M [--control] -o AUS.png|AUS.pdf Planungs- oder Kontrollkalender eines Monats"},
     {"recording", sb::cli::runRecording, "recording DATEI -o AUS.png|AUS.pdf [--x A] [--y A] | --summary  X-Y-Diagramm oder Kennzahlen einer Aufzeichnung (hrm, dat)"},
+    {"list", sb::cli::runList, "list PLAN (--week W | --month M | --year) [--columns 0,1,...] [--html AUS.htm] Wochen-, Monats- oder Jahresliste"},
+    {"search", sb::cli::runSearch, "search PLAN --type 0..9 [--columns 0,1,...] [--html AUS.htm] Suchliste nach Training IST"},
 };
 
 void printUsage(std::FILE* stream) {

@@ -155,6 +155,7 @@ class DialogHost {
     // Column indices from left to right as shown.
     virtual std::vector<int> columnOrder(int id) const = 0;
     virtual void setColumnOrder(int id, const std::vector<int>& order) = 0;
+    // Every column wide enough for its header and for the cells it holds.
     virtual void fitColumnsToHeaders(int id) = 0;
     virtual void insertRow(int id, int position, const std::vector<std::string>& cells) = 0;
     virtual void clearRows(int id) = 0;

@@ -14,6 +14,7 @@
 #include "platform/help.h"
 #include "shell/command_ids.h"
 #include "shell/file_commands.h"
+#include "shell/list_commands.h"
 #include "shell/modal_view.h"
 #include "shell/navigation.h"
 #include "shell/recording_commands.h"
@@ -92,7 +93,8 @@ const std::vector<CommandEntry>& commandTable() {
          }},
         {kTrainingDays, kTrainingDays, N::plan, F::modalView,
          [](Application& a, MainWindowView& v, Services& s, int) { editTrainingDays(a, v, s); }},
-        {kWeekList, kYearList, N::plan, F::modalView, nullptr},
+        {kWeekList, kYearList, N::plan, F::modalView,
+         [](Application& a, MainWindowView&, Services& s, int id) { showList(a, s, id); }},
         {kShowWeekOfYearDiagram, kShowWeekDiagram, N::plan, F::none,
          [](Application& a, MainWindowView& v, Services&, int id) {
              showDiagram(a, v, diagramKindOfCommand(id));
@@ -109,7 +111,8 @@ const std::vector<CommandEntry>& commandTable() {
          [](Application& a, MainWindowView& v, Services&, int id) {
              setPresetKind(a, v, charts::kWeekOfYearDiagram + id - kPresetWeekOfYearDiagram);
          }},
-        {kSearch, kSearch, N::plan, F::modalView, nullptr},  // search list "LISTE_SUCH"
+        {kSearch, kSearch, N::plan, F::modalView,
+         [](Application& a, MainWindowView&, Services& s, int) { showSearchList(a, s); }},
         {kStandardRoutes, kStandardRoutes, N::plan, F::modalView,
          [](Application& a, MainWindowView&, Services& s, int) { editStandardRoutes(a, s); }},
         {kOdometers, kOdometers, N::planWithTypes, F::modalView,

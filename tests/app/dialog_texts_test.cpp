@@ -17,6 +17,8 @@
 #include "editor/athlete_dialog.h"
 #include "editor/day_editor_layout.h"
 #include "editor/day_editor_templates.h"
+#include "lists/list_dialog_templates.h"
+#include "lists/list_print_dialog.h"
 #include "options/general_pages.h"
 #include "options/pulse_zones_page.h"
 #include "options/training_types_page.h"
@@ -54,6 +56,11 @@ std::vector<const platform::DialogTemplate*> everyDialog() {
         &options::displayPageTemplate(),
         &options::trainingTypesPageTemplate(),
         &options::pulseZonesPageTemplate(),
+        &lists::listTemplate(lists::ListKind::Week),
+        &lists::listTemplate(lists::ListKind::Month),
+        &lists::listTemplate(lists::ListKind::Year),
+        &lists::searchTemplate(),
+        &lists::listPrintTemplate(),
     };
     for (const editor::DayEditorLayout& layout : editor::dayEditorLayouts()) {
         dialogs.push_back(&editor::dayEditorTemplate(layout));

@@ -294,3 +294,29 @@ TEST_F(Cli, CalendarDrawsAMonthAsImageOrPrintedPage) {
               0);
     EXPECT_NE(fileBytes(running), fileBytes(png));
 }
+
+TEST_F(Cli, ListAndSearchPrintRowsSumsAndDocuments) {
+    CliRun week = run("list '" + samplePlan() + "' --week 10 --columns 0,2,3");
+    ASSERT_EQ(week.exitCode, 0) << week.err;
+    std::vector<std::string> lines = linesOf(week.out);
+    ASSERT_EQ(lines.size(), 1u + 8u + 6u);
+    EXPECT_EQ(lines[0], "Datum\tArt\tKM");
+    EXPECT_EQ(lines[1], "03.03\tL\t7.5");
+    EXPECT_EQ(lines[9], "Radsport\t153.5km\t5.5h\t3x");
+    EXPECT_EQ(lines[14], "Durchschnittsgewicht\t64.9kg");
+
+    fs::path html = dir_ / "year.htm";
+    ASSERT_EQ(run("list '" + samplePlan() + "' --year --html '" + html.string() + "'").exitCode, 0);
+    EXPECT_NE(fileBytes(html).find("Saisonbuch f&uuml;r das Jahr 2008</H2>\r\n"), std::string::npos);
+
+    CliRun search = run("search '" + samplePlan() + "' --type 4 --columns 0,5");
+    ASSERT_EQ(search.exitCode, 0) << search.err;
+    EXPECT_EQ(linesOf(search.out)[1], "02.01\t00:39");
+    for (const std::string& arguments : {std::string(" --week 54"), std::string(" --month 1 --columns 0,0"),
+                                         std::string(" --year --columns 11"), std::string("")}) {
+        CliRun bad = run("list '" + samplePlan() + "'" + arguments);
+        EXPECT_EQ(bad.exitCode, 1) << arguments;
+        EXPECT_TRUE(bad.out.empty()) << arguments;
+    }
+    EXPECT_EQ(run("search '" + samplePlan() + "' --type 10").exitCode, 1);
+}

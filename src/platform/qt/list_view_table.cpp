@@ -82,7 +82,9 @@ void setTableColumnOrder(QTableWidget& table, const std::vector<int>& order) {
 void fitTableColumnsToHeaders(QTableWidget& table) {
     QHeaderView* header = table.horizontalHeader();
     for (int i = 0; i < table.columnCount(); ++i) {
-        header->resizeSection(i, std::max(header->sectionSizeHint(i), header->minimumSectionSize()));
+        // Sizes to the wider of the header and the cells.
+        table.resizeColumnToContents(i);
+        header->resizeSection(i, std::max(header->sectionSize(i), header->minimumSectionSize()));
     }
 }
 

@@ -1,0 +1,16 @@
+// Saving a list document: the save dialog with the HTML filter and the proposed name, the question
+// before an existing file is replaced, and the message when the file cannot be written.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/services.h"
+
+namespace sb::lists {
+
+// `document` is made only once the user chose where it goes.
+void saveListDocument(platform::Services& services, const std::string& proposedName,
+                      const std::function<std::string()>& document);
+
+}  // namespace sb::lists

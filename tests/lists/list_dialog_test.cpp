@@ -1,0 +1,231 @@
+// The list dialogs and the search list as the user works them: the range messages, the arrows, the
+// sums of a known week, the column menu and dragged headers kept in train.cfg, a damaged stored order,
+// the search's message and rows, and the HTML button's save flow.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <filesystem>
+#include <fstream>
+
+#include "list_fixtures.h"
+#include "lists/list_dialog.h"
+#include "lists/list_dialog_templates.h"
+#include "lists/search_dialog.h"
+#include "model/clock.h"
+#include "platform/headless/headless_services.h"
+
+namespace sb::lists {
+namespace {
+
+using platform::Buttons;
+using platform::Icon;
+using platform::headless::HeadlessDialogHost;
+using platform::headless::HeadlessServices;
+using platform::headless::LoggedMessage;
+namespace id = list_dialog;
+namespace sid = search_dialog;
+
+const LoggedMessage kWrongWeek{"Falsche Woche\nMuss zwischen 1 und 53 liegen", "Fehler", Buttons::Ok,
+                               Icon::Exclamation};
+const LoggedMessage kWrongMonth{"Falscher Monat\nMuss zwischen 1 und 12 liegen", "Fehler", Buttons::Ok,
+                                Icon::Exclamation};
+const LoggedMessage kNothingFound{"Keinen Datensatz gefunden.", "Info", Buttons::Ok, Icon::Information};
+
+class ListDialogs : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("saisonbuch-lists-" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+                std::to_string(::getpid()));
+        std::filesystem::create_directories(dir_);
+        config::openConfigFile(settings, (dir_ / "train.cfg").string());
+        settings.trainingTypeLabels = testing::testLabels();
+        model::setClock([] { return model::CivilDate{5, 3, 2008}; });
+    }
+    void TearDown() override {
+        model::setClock({});
+        std::filesystem::remove_all(dir_);
+        EXPECT_TRUE(services.unexpected().empty()) << services.unexpected().front();
+    }
+
+    void open(ListKind kind, const std::string& name, platform::headless::DialogScript script) {
+        services.scriptDialog(name, std::move(script));
+        runListDialog(services, kind, {year, settings, "hilfe"});
+    }
+    void openSearch(platform::headless::DialogScript script) {
+        services.scriptDialog("LISTE_SUCH", std::move(script));
+        runSearchDialog(services, {year, settings, "hilfe"});
+    }
+    std::string stored(std::string_view section, std::string_view key) {
+        return config::readSetting(settings, section, key, "fehlt", config::WriteBack::No);
+    }
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+    std::filesystem::path dir_;
+    model::TrainingYear year = testing::fullYear(2008);
+    config::ConfigStore settings;
+    HeadlessServices services;
+};
+
+TEST_F(ListDialogs, WeekListShowsTodaysWeekWithItsSumsAndGuardsTheField) {
+    open(ListKind::Week, "LISTE_WOCHE", [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ("10", dialog.text(id::numberField));  // Wednesday 5 March 2008
+        const auto rows = dialog.rows(id::list);
+        ASSERT_EQ(5u, rows.size());
+        EXPECT_EQ((std::vector<std::string>{"04.03", "Di", "R", "32.5", "32.5", "01:13"}),
+                  std::vector<std::string>(rows[0].begin(), rows[0].begin() + 6));
+        EXPECT_EQ("Grund & \"<GA>\"", rows[0][6]);
+        EXPECT_EQ("68.0", rows[4][4]);
+        EXPECT_EQ("68.0km", dialog.text(id::bikeKm));
+        EXPECT_EQ("2.5h", dialog.text(id::bikeHours));
+        EXPECT_EQ("2x", dialog.text(id::bikeCount));
+        EXPECT_EQ("1x", dialog.text(id::swimCount));
+        EXPECT_EQ("1x", dialog.text(id::otherCount));
+        EXPECT_EQ("4.2h", dialog.text(id::allHours));
+        EXPECT_EQ("5x", dialog.text(id::allCount));
+        EXPECT_EQ("71.2kg", dialog.text(id::weight));
+
+        dialog.type(id::numberField, "54");
+        dialog.press(id::showButton);
+        EXPECT_EQ(5u, dialog.rows(id::list).size());
+        dialog.press(id::nextButton);
+        EXPECT_EQ("53", dialog.text(id::numberField));
+        EXPECT_EQ("31.12", dialog.rows(id::list).back()[0]);
+        dialog.type(id::numberField, "x");
+        dialog.press(id::htmlButton);
+        dialog.press(id::printButton);
+        dialog.press(id::previousButton);
+        EXPECT_EQ("1", dialog.text(id::numberField));
+        EXPECT_EQ("01.01", dialog.rows(id::list).front()[0]);
+        dialog.press(id::previousButton);
+        EXPECT_EQ("1", dialog.text(id::numberField));
+        dialog.press(id::helpButton);
+        dialog.press(id::closeButton);
+    });
+    EXPECT_EQ((std::vector<LoggedMessage>{kWrongWeek, kWrongWeek, kWrongWeek}), services.messages());
+    EXPECT_EQ((std::vector<platform::headless::LoggedHelp>{{"hilfe", 31}}), services.helpCalls());
+}
+
+TEST_F(ListDialogs, MonthAndYearListsOfAnOlderPlanHaveNoSwimming) {
+    year = testing::fullYear(2007, 2);
+    open(ListKind::Month, "LISTE_MONAT", [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ("1", dialog.text(id::numberField));
+        EXPECT_FALSE(dialog.isVisible(id::swimKm));
+        for (const auto& row : dialog.rows(id::list)) EXPECT_NE("S", row[2]);
+        dialog.press(id::nextButton);
+        EXPECT_EQ("01.02", dialog.rows(id::list).front()[0]);
+        dialog.type(id::numberField, "13");
+        dialog.press(id::nextButton);
+        EXPECT_EQ("12", dialog.text(id::numberField));
+        dialog.type(id::numberField, "0");
+        dialog.press(id::showButton);
+        dialog.pressClose();
+    });
+    open(ListKind::Year, "LISTE_JAHR", [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ("30.12", dialog.rows(id::list).back()[0]);
+        dialog.pressClose();
+    });
+    EXPECT_EQ(std::vector<LoggedMessage>{kWrongMonth}, services.messages());
+}
+
+TEST_F(ListDialogs, ColumnChoicesAndDraggedHeadersAreKeptByBeendenOnly) {
+    EXPECT_EQ("fehlt", stored("KONFIG", "LISTVIEW"));
+    services.answerPopupMenus({103, 103});
+    open(ListKind::Year, "LISTE_JAHR", [](HeadlessDialogHost& dialog) {
+        dialog.rightClick(id::list);
+        EXPECT_EQ(10u, dialog.columns(id::list).size());
+        dialog.rightClick(id::list);
+        dialog.dragColumn(id::list, 10, 0);  // "KM", added at the end, dragged to the front
+        EXPECT_EQ("KM", dialog.columns(id::list)[std::size_t(dialog.columnOrder(id::list)[0])].header);
+        EXPECT_EQ("20.5", dialog.rows(id::list)[0][10]);
+        dialog.press(id::closeButton);
+    });
+    const auto& menu = services.popupMenus().front();
+    ASSERT_EQ(11u, menu.size());
+    EXPECT_TRUE(menu[0].greyed && menu[0].checked);
+    EXPECT_EQ("Belastung", menu[10].text);
+    EXPECT_FALSE(services.popupMenus()[1][3].checked);
+    EXPECT_EQ("11$3$0$1$2$4$5$6$7$8$9$10$", stored("KONFIG", "LISTVIEW"));
+
+    services.answerPopupMenus({110});
+    open(ListKind::Week, "LISTE_WOCHE", [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ("KM", dialog.columns(id::list)[0].header);
+        dialog.rightClick(id::list);
+        dialog.pressClose();
+    });
+    EXPECT_EQ("11$3$0$1$2$4$5$6$7$8$9$10$", stored("KONFIG", "LISTVIEW"));
+}
+
+TEST_F(ListDialogs, ADamagedStoredOrderIsRepairedAndWrittenBack) {
+    config::writeSetting(settings, "KONFIG", "LISTVIEW", "14$8$8$3$12$x$");
+    open(ListKind::Year, "LISTE_JAHR", [](HeadlessDialogHost& dialog) {
+        ASSERT_EQ(3u, dialog.columns(id::list).size());
+        EXPECT_EQ("Datum", dialog.columns(id::list)[0].header);
+        EXPECT_EQ("Strecke", dialog.columns(id::list)[1].header);
+        dialog.pressClose();
+    });
+    EXPECT_EQ("3$0$8$3$", stored("KONFIG", "LISTVIEW"));
+}
+
+TEST_F(ListDialogs, SearchFindsByTheChosenIndexAndShowsTheDateOnce) {
+    year = testing::fullYear(2008, 3);
+    settings.trainingTypeLabels[2] = settings.trainingTypeLabels[3];
+    config::writeSetting(settings, "SUCHEN", "SOLL", "12");
+    openSearch([](HeadlessDialogHost& dialog) {
+        EXPECT_EQ(0, dialog.selection(sid::typeList));
+        dialog.choose(sid::typeList, 3);
+        dialog.press(sid::searchButton);
+        const auto rows = dialog.rows(sid::list);
+        ASSERT_FALSE(rows.empty());
+        for (const auto& row : rows) EXPECT_EQ("", row[4]);  // no "Gesamt-KM" in the search
+        EXPECT_EQ("S", rows[0][2]);
+        EXPECT_EQ("", rows[1][0]);  // the day's bike row after its swim row
+        EXPECT_EQ(rows[0][7], rows[1][7]);
+        dialog.press(sid::closeButton);
+    });
+    EXPECT_EQ("3", stored("SUCHEN", "SOLL"));
+    EXPECT_EQ("11$0$1$2$3$4$5$6$7$8$9$10$", stored("SUCHEN", "LISTVIEW"));
+
+    year = model::TrainingYear{};
+    year.planYear = 2008;
+    year.planFileVersion = 3;
+    openSearch([](HeadlessDialogHost& dialog) {
+        EXPECT_TRUE(dialog.rows(sid::list).empty());
+        dialog.pressClose();
+    });
+    EXPECT_EQ(std::vector<LoggedMessage>{kNothingFound}, services.messages());
+}
+
+TEST_F(ListDialogs, HtmlButtonProposesTheNameAsksBeforeReplacingAndReportsFailures) {
+    std::ofstream(path("10_Wochen_Liste.htm")) << "alt";
+    services.answerFileDialogs(
+        {path("10_Wochen_Liste.htm"), path("10_Wochen_Liste.htm"), "/kein/ordner/x.htm"});
+    services.answerMessages({platform::Answer::No, platform::Answer::Yes});
+    open(ListKind::Week, "LISTE_WOCHE", [](HeadlessDialogHost& dialog) {
+        for (int i = 0; i < 3; ++i) dialog.press(id::htmlButton);
+        dialog.pressClose();
+    });
+    const auto& request = services.fileDialogs().front().request;
+    EXPECT_EQ("10_Wochen_Liste.htm", request.proposedName);
+    EXPECT_EQ("HTML-Datei  (*.htm)", request.filters.at(0).description);
+    EXPECT_EQ("htm", request.defaultExtension);
+    EXPECT_NE(testing::fileBytes(path("10_Wochen_Liste.htm")).find("10. Woche im Jahr 2008"),
+              std::string::npos);
+    ASSERT_EQ(3u, services.messages().size());
+    EXPECT_EQ((LoggedMessage{"Fehler beim Export der Datei", "Fehler", Buttons::Ok, Icon::Exclamation}),
+              services.messages()[2]);
+    EXPECT_FALSE(std::filesystem::exists("/kein/ordner/x.htm"));
+
+    settings.trainingTypeLabels[4] = "Tempo 5/3: \"hart\"";
+    config::writeSetting(settings, "SUCHEN", "SOLL", "4");
+    services.answerFileDialogs({std::nullopt});
+    openSearch([](HeadlessDialogHost& dialog) {
+        dialog.press(sid::htmlButton);
+        dialog.pressClose();
+    });
+    EXPECT_EQ("Tempo 5_3_ _hart__Such_Liste.htm", services.fileDialogs().back().request.proposedName);
+}
+
+}  // namespace
+}  // namespace sb::lists

@@ -1,0 +1,184 @@
+// The list print dialog and the printouts: the stored switches, the printer's failure, the progress
+// dialog with its owner disabled, and the printed pages as recorded drawing (text and position per
+// line) against golden files, page breaks included.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <filesystem>
+#include <fstream>
+
+#include "list_fixtures.h"
+#include "lists/list_dialog.h"
+#include "lists/list_dialog_templates.h"
+#include "lists/list_print_dialog.h"
+#include "lists/search_dialog.h"
+#include "model/clock.h"
+#include "output/list_printout.h"
+#include "platform/headless/headless_services.h"
+
+namespace sb::lists {
+namespace {
+
+using platform::headless::CallKind;
+using platform::headless::HeadlessDialogHost;
+using platform::headless::HeadlessPrinter;
+using platform::headless::HeadlessServices;
+using platform::headless::PrintAnswer;
+using platform::headless::PrintedDocument;
+namespace pid = list_print_dialog;
+
+// One line per text: page, x, y and the text.
+std::string recorded(const PrintedDocument& document) {
+    std::string lines = document.name + "\n";
+    for (std::size_t page = 0; page < document.pages.size(); ++page) {
+        for (const auto& call : document.pages[page].calls()) {
+            if (call.kind != CallKind::Text) continue;
+            lines += std::to_string(page + 1) + " " + std::to_string(call.points[0].x) + " " +
+                     std::to_string(call.points[0].y) + " " + call.text + "\n";
+        }
+    }
+    return lines;
+}
+
+void expectGolden(const std::string& text, const std::string& name) {
+    if (std::getenv("SAISONBUCH_UPDATE_GOLDEN"))
+        std::ofstream(testing::goldenPath(name), std::ios::binary) << text;
+    EXPECT_EQ(testing::fileBytes(testing::goldenPath(name)), text) << name;
+}
+
+// A short sheet, so that a month runs over two pages.
+PrintAnswer shortSheet() {
+    PrintAnswer answer;
+    answer.geometry = {1400, 700, 0, 0};
+    return answer;
+}
+
+TEST(ListPrintout, PagesMatchTheGoldenRecordings) {
+    const model::TrainingYear year = testing::fullYear(2008);
+    const model::TrainingTypeLabels labels = testing::testLabels();
+    std::deque<PrintedDocument> log;
+    auto keepGoing = [] { return true; };
+    const output::ListPrintout week10{ListKind::Week, 10, {0, 1, 2, 3, 4, 5, 8}, true, true, 5};
+    {
+        HeadlessPrinter printer(PrintAnswer{}, log);
+        ASSERT_TRUE(output::printList(printer, year, week10, labels, keepGoing));
+    }
+    {
+        HeadlessPrinter printer(shortSheet(), log);
+        output::ListPrintout month{ListKind::Month, 2, {1, 0, 2, 3, 7}, false, true, 2};
+        ASSERT_TRUE(output::printList(printer, year, month, labels, keepGoing));
+    }
+    {
+        HeadlessPrinter printer(shortSheet(), log);
+        ASSERT_TRUE(output::printSearchList(printer, year, 5, 3, {0, 1, 2, 3, 8}, labels, keepGoing));
+    }
+    ASSERT_EQ(3u, log.size());
+    EXPECT_EQ(2u, log[1].pages.size());
+    EXPECT_GT(log[2].pages.size(), 1u);
+    expectGolden(recorded(log[0]), "week_10_2008.print");
+    expectGolden(recorded(log[1]), "month_2_2008.print");
+    expectGolden(recorded(log[2]), "search_3_2008.print");
+
+    HeadlessPrinter printer(PrintAnswer{}, log);
+    output::ListPrintout wholeYear{ListKind::Year, 0, allColumns(), false, false, 5};
+    ASSERT_TRUE(output::printList(printer, year, wholeYear, labels, keepGoing));
+    EXPECT_EQ("Saisonbuch Jahr 2008", log.back().name);
+    EXPECT_EQ(12u, log.back().pages.size());
+    PrintAnswer tiny;
+    tiny.geometry = {1400, 60, 0, 0};
+    HeadlessPrinter tinyPrinter(tiny, log);
+    ASSERT_TRUE(output::printList(tinyPrinter, year, week10, labels, keepGoing));
+    EXPECT_EQ(14u, log.back().pages.size());  // nine rows and five sum lines, one below each header
+
+    int calls = 0;
+    EXPECT_FALSE(output::printList(printer, year, wholeYear, labels, [&calls] { return ++calls < 40; }));
+    EXPECT_TRUE(log.back().aborted);
+}
+
+class ListPrintDialog : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("saisonbuch-list-print-" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+                std::to_string(::getpid()));
+        std::filesystem::create_directories(dir_);
+        config::openConfigFile(settings, (dir_ / "train.cfg").string());
+        model::setClock([] { return model::CivilDate{5, 3, 2008}; });
+    }
+    void TearDown() override {
+        model::setClock({});
+        std::filesystem::remove_all(dir_);
+    }
+    std::string stored(std::string_view key) {
+        return config::readSetting(settings, "Liste", key, "fehlt", config::WriteBack::No);
+    }
+
+    std::filesystem::path dir_;
+    model::TrainingYear year = testing::fullYear(2008);
+    config::ConfigStore settings;
+    HeadlessServices services;
+};
+
+TEST_F(ListPrintDialog, PrintsWithProgressAndKeepsTheSwitches) {
+    config::writeSetting(settings, "Liste", "Zusammenfassung", "1");
+    PrintAnswer setup;
+    setup.printerName = "Laser";
+    services.answerPrintDialogs({setup, PrintAnswer::cancel(), setup});
+    bool ownerDisabled = false;
+    services.scriptModeless("DRUCKDIALOG", [this, &ownerDisabled](HeadlessDialogHost&) {
+        ownerDisabled = !services.lastDialog("LISTE_WOCHE")->isEnabled(platform::dialogItself);
+    });
+    services.scriptDialog("LISTE_WOCHE", [](HeadlessDialogHost& dialog) {
+        dialog.press(list_dialog::printButton);
+        EXPECT_TRUE(dialog.isEnabled(platform::dialogItself));
+        dialog.pressClose();
+    });
+    services.scriptDialog("LISTE_DRUCKEN", [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ("Headless-Drucker", dialog.text(pid::printerName));
+        EXPECT_FALSE(dialog.isChecked(pid::trainingFreeDays));
+        EXPECT_TRUE(dialog.isChecked(pid::summary));
+        dialog.press(pid::setupButton);
+        EXPECT_EQ("Laser", dialog.text(pid::printerName));
+        dialog.press(pid::trainingFreeDays);
+        dialog.press(pid::printButton);  // cancelled in the print dialog
+        EXPECT_FALSE(dialog.ended());
+        dialog.press(pid::printButton);
+    });
+    runListDialog(services, ListKind::Week, {year, settings, "hilfe"});
+    EXPECT_TRUE(services.unexpected().empty()) << services.unexpected().front();
+    ASSERT_EQ(1u, services.printedDocuments().size());
+    EXPECT_EQ("Saisonbuch 10 Woche", services.printedDocuments()[0].name);
+    EXPECT_EQ("Laser", services.printRequests().back().printerName);
+    EXPECT_TRUE(ownerDisabled);
+    EXPECT_EQ("1", stored("TrainingsfreieTage"));
+    EXPECT_EQ("1", stored("Zusammenfassung"));
+}
+
+TEST_F(ListPrintDialog, APrinterThatCannotBeInitialisedIsReported) {
+    services.setDefaultPrinter(PrintAnswer::failure(0x1000));
+    services.answerPrintDialogs({PrintAnswer::failure(0x1000)});
+    services.scriptDialog("LISTE_JAHR", [](HeadlessDialogHost& dialog) {
+        dialog.press(list_dialog::printButton);
+        dialog.pressClose();
+    });
+    services.scriptDialog("LISTE_DRUCKEN", [](HeadlessDialogHost& dialog) { EXPECT_TRUE(dialog.ended()); });
+    services.scriptDialog("LISTE_SUCH", [](HeadlessDialogHost& dialog) {
+        dialog.press(search_dialog::printButton);
+        dialog.pressClose();
+    });
+    runListDialog(services, ListKind::Year, {year, settings, "hilfe"});
+    runSearchDialog(services, {year, settings, "hilfe"});
+    EXPECT_TRUE(services.unexpected().empty()) << services.unexpected().front();
+    const std::string failure = "Fehler beim Inintialisieren des\nDruckertreibers";
+    ASSERT_EQ(2u, services.messages().size());
+    EXPECT_EQ(
+        (platform::headless::LoggedMessage{failure, "Fehler", platform::Buttons::Ok, platform::Icon::Stop}),
+        services.messages()[0]);
+    EXPECT_EQ(failure, services.messages()[1].text);
+    EXPECT_TRUE(services.printedDocuments().empty());
+    EXPECT_EQ("fehlt", stored("Zusammenfassung"));
+}
+
+}  // namespace
+}  // namespace sb::lists
