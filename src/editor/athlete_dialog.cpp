@@ -66,7 +66,7 @@ const platform::DialogTemplate& athleteTemplate() {
             {id::trainer, ControlKind::Edit, "", {75, 106, 160, 12}, tab, kNameLength},
             {platform::staticControlId, ControlKind::Static, "Trainingsjahr:", {10, 126, 60, 10}},
             {id::planYear, ControlKind::Edit, "", {75, 124, 40, 12}, tab, kYearLength},
-            {platform::staticControlId, ControlKind::Static, "Beginn (Tag.Monat):", {125, 126, 70, 10}},
+            {platform::staticControlId, ControlKind::Static, "Beginn (Tag.Monat):", {120, 126, 72, 10}},
             {id::startDay, ControlKind::Edit, "", {195, 124, 18, 12}, ControlFlag::Disabled},
             {id::startMonth, ControlKind::Edit, "", {217, 124, 18, 12}, ControlFlag::Disabled},
             {id::okButton, ControlKind::DefaultButton, "OK", {10, 166, 70, 14}, tab},
