@@ -11,6 +11,7 @@
 #include "charts/diagram_quantity.h"
 #include "editor/day_editor_command.h"
 #include "options/options_sheet.h"
+#include "output/export_dialog.h"
 #include "platform/help.h"
 #include "shell/command_ids.h"
 #include "shell/file_commands.h"
@@ -74,7 +75,11 @@ const std::vector<CommandEntry>& commandTable() {
          [](Application& a, MainWindowView& v, Services& s, int) { savePlan(a, v, s); }},
         {kSavePlanAs, kSavePlanAs, N::plan, F::none,
          [](Application& a, MainWindowView& v, Services& s, int) { savePlanAs(a, v, s); }},
-        {kExportSpreadsheet, kExportHtml, N::plan, F::modalView, nullptr},  // export dialog "EXPORT"
+        {kExportSpreadsheet, kExportSpreadsheet, N::plan, F::modalView,
+         [](Application& a, MainWindowView&, Services& s, int) {
+             output::runSpreadsheetExport(s, a.settings, a.year, a.paths.helpFilePath);
+         }},
+        {kExportHtml, kExportHtml, N::plan, F::modalView, nullptr},  // export dialog "EXPORT", HTML type
         {kPrintOverview, kPrintOverview, N::plan, F::modalView, nullptr},   // "PRINT_V3" / "PRINT_V2"
         {kExit, kExit, N::nothing, F::none,
          [](Application& a, MainWindowView& v, Services& s, int) { exitProgram(a, v, s); }},

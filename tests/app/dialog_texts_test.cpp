@@ -20,6 +20,7 @@
 #include "options/general_pages.h"
 #include "options/pulse_zones_page.h"
 #include "options/training_types_page.h"
+#include "output/export_dialog.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_services.h"
 #include "shell/print_progress_dialog.h"
@@ -56,6 +57,7 @@ std::vector<const platform::DialogTemplate*> everyDialog() {
         &tools::bodyMassIndexTemplate(),
         &tools::waistHipTemplate(),
         &tools::gearCalculatorTemplate(),
+        &output::exportTemplate(),
         &options::workspacePageTemplate(),
         &options::sportPageTemplate(),
         &options::stylePageTemplate(),
