@@ -12,6 +12,7 @@
 #include "editor/day_editor_command.h"
 #include "options/options_sheet.h"
 #include "output/export_dialog.h"
+#include "output/overview_print_dialog.h"
 #include "platform/help.h"
 #include "shell/command_ids.h"
 #include "shell/file_commands.h"
@@ -80,7 +81,8 @@ const std::vector<CommandEntry>& commandTable() {
              output::runSpreadsheetExport(s, a.settings, a.year, a.paths.helpFilePath);
          }},
         {kExportHtml, kExportHtml, N::plan, F::modalView, nullptr},  // export dialog "EXPORT", HTML type
-        {kPrintOverview, kPrintOverview, N::plan, F::modalView, nullptr},   // "PRINT_V3" / "PRINT_V2"
+        {kPrintOverview, kPrintOverview, N::plan, F::modalView,
+         [](Application& a, MainWindowView&, Services& s, int) { output::runOverviewPrint(s, a.year); }},
         {kExit, kExit, N::nothing, F::none,
          [](Application& a, MainWindowView& v, Services& s, int) { exitProgram(a, v, s); }},
         {kPrintDiagram, kPrintDiagram, N::printableDiagram, F::none,

@@ -21,6 +21,7 @@
 #include "options/pulse_zones_page.h"
 #include "options/training_types_page.h"
 #include "output/export_dialog.h"
+#include "output/overview_print_dialog.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_services.h"
 #include "shell/print_progress_dialog.h"
@@ -58,6 +59,8 @@ std::vector<const platform::DialogTemplate*> everyDialog() {
         &tools::waistHipTemplate(),
         &tools::gearCalculatorTemplate(),
         &output::exportTemplate(),
+        &output::overviewPrintV3Template(),
+        &output::overviewPrintV2Template(),
         &options::workspacePageTemplate(),
         &options::sportPageTemplate(),
         &options::stylePageTemplate(),
