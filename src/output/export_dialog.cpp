@@ -124,7 +124,7 @@ class ExportProcedure : public platform::DialogProcedure {
 };
 
 platform::ControlTemplate checkBox(int control, const char* text, int x, int y) {
-    return {control, ControlKind::CheckBox, text, {x, y, 110, 10}, ControlFlag::TabStop};
+    return {control, ControlKind::CheckBox, text, {x, y, 124, 10}, ControlFlag::TabStop};
 }
 
 }  // namespace
@@ -133,8 +133,8 @@ const platform::DialogTemplate& exportTemplate() {
     static const platform::DialogTemplate dialog{
         "EXPORT",
         "Exportoptionen",
-        260,
-        156,
+        272,
+        148,
         {
             {platform::staticControlId, ControlKind::Static, "Export von:", {8, 10, 50, 10}},
             {id::startDay, ControlKind::Edit, "", {60, 8, 20, 12}, ControlFlag::TabStop, 2},
@@ -149,7 +149,7 @@ const platform::DialogTemplate& exportTemplate() {
             checkBox(id::run, "Laufdaten", 14, 52),
             checkBox(id::other, "Alternativsportdaten", 14, 64),
             checkBox(id::swim, "Schwimmdaten", 14, 76),
-            {platform::staticControlId, ControlKind::GroupBox, "Zusatzdaten", {132, 28, 120, 100}},
+            {platform::staticControlId, ControlKind::GroupBox, "Zusatzdaten", {132, 28, 132, 88}},
             checkBox(id::cumulativeKm, "Gesamtkilometer", 138, 40),
             checkBox(id::averages, "Durschnittsgeschwindigkeit", 138, 52),
             checkBox(id::pulse, "Pulsdaten", 138, 64),
@@ -158,15 +158,15 @@ const platform::DialogTemplate& exportTemplate() {
             {id::trainingTypes,
              ControlKind::CheckBox,
              "Trainingseinheiten: soll/ist",
-             {138, 100, 110, 20},
-             ControlFlag::TabStop | ControlFlag::MultiLine},
+             {138, 100, 124, 10},
+             ControlFlag::TabStop},
             {id::ok,
              ControlKind::DefaultButton,
              "OK",
-             {8, 136, 76, 14},
+             {8, 128, 80, 14},
              ControlFlag::TabStop | ControlFlag::GroupStart},
-            {id::cancel, ControlKind::Button, "Abbruch", {92, 136, 76, 14}, ControlFlag::TabStop},
-            {id::help, ControlKind::Button, "Hilfe", {176, 136, 76, 14}, ControlFlag::TabStop},
+            {id::cancel, ControlKind::Button, "Abbruch", {96, 128, 80, 14}, ControlFlag::TabStop},
+            {id::help, ControlKind::Button, "Hilfe", {184, 128, 80, 14}, ControlFlag::TabStop},
         }};
     return dialog;
 }

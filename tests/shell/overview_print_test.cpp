@@ -126,5 +126,33 @@ TEST_F(OverviewPrint, PagesCarryTheCoverTheMonthLinesAndTheSummary) {
               pages[3].texts());
 }
 
+// A month longer than the sheet goes on over the next page under the same header, losing no line.
+TEST_F(OverviewPrint, AMonthLongerThanTheSheetContinuesUnderItsHeader) {
+    model::TrainingYear year = overviewPlan();
+    for (int day = 31; day < 59; ++day) year.days[day].run = {"Runde", 140, 8, 0, "00:40"};
+    platform::headless::HeadlessServices printing;
+    PrintAnswer shortSheet;
+    shortSheet.geometry = {4960, 1400, 0, 0};
+    printing.setDefaultPrinter(shortSheet);
+    platform::PrintResult result = printing.print({platform::PrintDialogKind::DefaultPrinter, {}});
+    output::OverviewOptions options;
+    options.firstMonth = 2;
+    options.lastMonth = 2;
+    options.summary = false;
+    ASSERT_TRUE(output::printOverview(*result.printer, year, options, [] { return true; }));
+    const auto& pages = printing.printedDocuments().front().pages;
+    ASSERT_GT(pages.size(), 1u);
+    std::size_t lines = 0;
+    for (const auto& page : pages) {
+        const std::vector<std::string> texts = page.texts();
+        EXPECT_EQ("Saisonbuch: Februar 2009", texts.front());
+        EXPECT_EQ(std::string(80, '-'), texts.at(3));
+        lines += texts.size() - 4;
+    }
+    EXPECT_EQ(28u + 5u, lines);
+    EXPECT_EQ("L: Sa,28.02. 0008.0  0224.0 00:40 140 Runde                          k.A /k.A  ",
+              pages.back().texts().back());
+}
+
 }  // namespace
 }  // namespace sb::shell::testing
