@@ -18,6 +18,7 @@ int runExport(const Arguments& arguments, const config::ConfigStore& settings);
 int runSeries(const Arguments& arguments, const config::ConfigStore& settings);
 int runChart(const Arguments& arguments, const config::ConfigStore& settings);
 int runCalendar(const Arguments& arguments, const config::ConfigStore& settings);
+int runOverview(const Arguments& arguments, const config::ConfigStore& settings);
 int runRecording(const Arguments& arguments, const config::ConfigStore& settings);
 int runList(const Arguments& arguments, const config::ConfigStore& settings);
 int runSearch(const Arguments& arguments, const config::ConfigStore& settings);

@@ -22,6 +22,7 @@ constexpr Subcommand kSubcommands[] = {
     {"series", sb::cli::runSeries, "series PLAN --kind K [--quantity Q] [...] Werte eines Diagramms je Slot (Slot;Gesamt;...)"},
     {"chart", sb::cli::runChart, "chart PLAN -o AUS.png|AUS.pdf --kind K [--quantity Q] [...] Diagramm als Bild oder Druckseite"},
     {"calendar", sb::cli::runCalendar, "calendar PLAN --month M [--control] -o AUS.png|AUS.pdf Planungs- oder Kontrollkalender eines Monats"},
+    {"overview", sb::cli::runOverview, "overview PLAN -o AUS.pdf [--from M] [--to M] [...] Übersichtsliste (Deckblatt, Monatsseiten, Zusammenfassung) als PDF"},
     {"recording", sb::cli::runRecording, "recording DATEI -o AUS.png|AUS.pdf [--x A] [--y A] | --summary  X-Y-Diagramm oder Kennzahlen einer Aufzeichnung (hrm, dat)"},
     {"list", sb::cli::runList, "list PLAN (--week W | --month M | --year) [--columns 0,1,...] [--html AUS.htm] Wochen-, Monats- oder Jahresliste"},
     {"search", sb::cli::runSearch, "search PLAN --type 0..9 [--columns 0,1,...] [--html AUS.htm] Suchliste nach Training IST"},

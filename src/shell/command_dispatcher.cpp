@@ -11,6 +11,8 @@
 #include "charts/diagram_quantity.h"
 #include "editor/day_editor_command.h"
 #include "options/options_sheet.h"
+#include "output/export_dialog.h"
+#include "output/overview_print_dialog.h"
 #include "platform/help.h"
 #include "shell/command_ids.h"
 #include "shell/file_commands.h"
@@ -75,8 +77,13 @@ const std::vector<CommandEntry>& commandTable() {
          [](Application& a, MainWindowView& v, Services& s, int) { savePlan(a, v, s); }},
         {kSavePlanAs, kSavePlanAs, N::plan, F::none,
          [](Application& a, MainWindowView& v, Services& s, int) { savePlanAs(a, v, s); }},
-        {kExportSpreadsheet, kExportHtml, N::plan, F::modalView, nullptr},  // export dialog "EXPORT"
-        {kPrintOverview, kPrintOverview, N::plan, F::modalView, nullptr},   // "PRINT_V3" / "PRINT_V2"
+        {kExportSpreadsheet, kExportSpreadsheet, N::plan, F::modalView,
+         [](Application& a, MainWindowView&, Services& s, int) {
+             output::runSpreadsheetExport(s, a.settings, a.year, a.paths.helpFilePath);
+         }},
+        {kExportHtml, kExportHtml, N::plan, F::modalView, nullptr},  // export dialog "EXPORT", HTML type
+        {kPrintOverview, kPrintOverview, N::plan, F::modalView,
+         [](Application& a, MainWindowView&, Services& s, int) { output::runOverviewPrint(s, a.year); }},
         {kExit, kExit, N::nothing, F::none,
          [](Application& a, MainWindowView& v, Services& s, int) { exitProgram(a, v, s); }},
         {kPrintDiagram, kPrintDiagram, N::printableDiagram, F::none,

@@ -22,6 +22,8 @@
 #include "options/general_pages.h"
 #include "options/pulse_zones_page.h"
 #include "options/training_types_page.h"
+#include "output/export_dialog.h"
+#include "output/overview_print_dialog.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_services.h"
 #include "platform_qt/qt_test_application.h"
@@ -50,6 +52,9 @@ std::vector<const platform::DialogTemplate*> everyDialog() {
         &tools::bodyMassIndexTemplate(),
         &tools::waistHipTemplate(),
         &tools::gearCalculatorTemplate(),
+        &output::exportTemplate(),
+        &output::overviewPrintV3Template(),
+        &output::overviewPrintV2Template(),
         &options::workspacePageTemplate(),
         &options::sportPageTemplate(),
         &options::stylePageTemplate(),

@@ -320,3 +320,32 @@ TEST_F(Cli, ListAndSearchPrintRowsSumsAndDocuments) {
     }
     EXPECT_EQ(run("search '" + samplePlan() + "' --type 10").exitCode, 1);
 }
+
+// The text of a PDF with every run of blanks as one blank.
+std::string pdfWords(const fs::path& pdf) {
+    FILE* pipe = popen(("pdftotext -layout '" + pdf.string() + "' - 2>/dev/null").c_str(), "r");
+    std::string words;
+    for (int c; (c = std::fgetc(pipe)) != EOF;)
+        if (c != ' ' || words.empty() || words.back() != ' ') words += char(c);
+    pclose(pipe);
+    return words;
+}
+
+// The overview as the printed PDF reads: the cover, the month lines with the type codes, the summary;
+// months in the wrong order are refused before anything is written.
+TEST_F(Cli, OverviewPrintsCoverMonthsAndSummaryIntoAPdf) {
+    fs::path pdf = dir_ / "overview.pdf";
+    CliRun printed = run("overview '" + plan("plan_2009.sb3") + "' -o '" + pdf.string() + "' --cover --to 2");
+    ASSERT_EQ(printed.exitCode, 0) << printed.err;
+    const std::string text = pdfWords(pdf);
+    for (const char* expected : {"SAISONBUCH 2009", "Aaer: aerobe Ausdauer", "Saisonbuch: Februar 2009",
+                                 "R: Do,01.01. 0045.6 0045.6 01:45 128 Berg Intr/Aaer",
+                                 "A: Do,01.01. 000015 01:20 135 Loipe Aane/AGru", "Gesamt:"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+
+    CliRun wrong = run("overview '" + plan("plan_2009.sb3") + "' -o '" + (dir_ / "no.pdf").string() +
+                       "' --from 5 --to 3");
+    EXPECT_EQ(wrong.exitCode, 1);
+    EXPECT_NE(wrong.err.find("Falsche Monatseingabe(n)"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir_ / "no.pdf"));
+}

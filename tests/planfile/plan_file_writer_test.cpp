@@ -105,6 +105,10 @@ TEST(PlanFileWriter, OutOfRangeTypeDigitsStillNameALabel) {
     const std::string text = formatPlanFile(year, columns, sb::model::defaultTrainingTypeLabels());
     EXPECT_NE(std::string::npos, text.find("kommentar\r\n,0.00,,0,0,,k. A.        "
                                            ",Kraftausdauer,,0.00,0,,0,0,,Kraftausdauer,Leistungstest,"));
+    sb::planfile::TypeLabels commas = sb::model::defaultTrainingTypeLabels();
+    commas[5] = "Kraft, Ausdauer";
+    EXPECT_NE(std::string::npos, formatPlanFile(year, columns, commas).find(",Kraft. Ausdauer,Leistungstest,"))
+        << "a comma in a label would shift every later column";
     columns.typeColumns = 1;
     EXPECT_NE(std::string::npos, formatPlanFile(year, columns).find(",-5,123456,,,\r\n"));
 }

@@ -89,11 +89,8 @@ TEST_F(Dispatcher, GreyStateAndTitleFollowTheState) {
                 << button.command;
         }
     }
-    for (int id : {cmd::kPrintOverview, cmd::kExportSpreadsheet, cmd::kExportHtml})
-        EXPECT_TRUE(view.menuItem(id).greyed) << "no handler yet: " << id;
+    EXPECT_TRUE(view.menuItem(cmd::kExportHtml).greyed) << "no handler yet";
     EXPECT_TRUE(view.toolbarButtonEnabled(cmd::kYearList));
-    const platform::MenuItem& exportMenu = view.menuBar()[0].children[5];
-    EXPECT_TRUE(exportMenu.greyed) << exportMenu.text << " offers nothing to choose";
     EXPECT_FALSE(view.menuBar()[0].greyed);
 
     app.year.modified = 1;

@@ -1,0 +1,123 @@
+// "Datei › Exportieren › Tabellenkalkulation": the dialog's boxes from and back to section EXPORT, the
+// limits of older plans, the date rules and the two result messages.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "output/export_dialog.h"
+#include "shell/command_ids.h"
+#include "shell_test_support.h"
+
+namespace sb::shell::testing {
+namespace {
+
+using platform::headless::HeadlessDialogHost;
+using ExportCommand = ShellTest;
+namespace id = output::export_dialog;
+
+const LoggedMessage kExported{"Datei exportiert", "Hinweis", Buttons::Ok, Icon::Information};
+const LoggedMessage kDateError{"Eingabefehler in den Datumsfeldern\nexportiere gesamtes Jahr",
+                               "Eingabefehler", Buttons::Ok, Icon::Exclamation};
+
+class ExportRun : public ExportCommand {
+  protected:
+    // Exports with the given dates into `name`; returns the number of lines written.
+    long exportDates(const std::string& name, const std::string& from, const std::string& to) {
+        const std::string path = file(name);
+        services.answerFileDialogs({path});
+        services.scriptDialog("EXPORT", [from, to](HeadlessDialogHost& host) {
+            host.setText(id::startDay, from.substr(0, from.find('.')));
+            host.setText(id::startMonth, from.substr(from.find('.') + 1));
+            host.setText(id::endDay, to.substr(0, to.find('.')));
+            host.setText(id::endMonth, to.substr(to.find('.') + 1));
+            host.press(id::ok);
+        });
+        dispatch(cmd::kExportSpreadsheet);
+        const std::string bytes = fileBytes(path);
+        return std::count(bytes.begin(), bytes.end(), '\n');
+    }
+};
+
+TEST_F(ExportCommand, BoxesComeFromTheirKeysAndGoBackOnlyWithAnExport) {
+    writeConfig("[KONFIG]\nAUTOLADEN=0\n[EXPORT]\nPULS=0\nALTERNATIV=1\n");
+    initialise();
+    openSamplePlan();
+    app.year.planFileVersion = 1;
+    services.scriptDialog("EXPORT", [](HeadlessDialogHost& host) {
+        EXPECT_EQ("1", host.text(id::startDay));
+        EXPECT_EQ("12", host.text(id::endMonth));
+        EXPECT_FALSE(host.isChecked(id::pulse));
+        EXPECT_TRUE(host.isChecked(id::kcal));
+        for (int box : {id::other, id::trainingTypes, id::swim}) {
+            EXPECT_FALSE(host.isChecked(box)) << box;
+            EXPECT_FALSE(host.isEnabled(box)) << box;
+        }
+        host.press(id::bike);
+        host.press(id::cancel);
+    });
+    dispatch(cmd::kExportSpreadsheet);
+    const std::string opened = fileBytes(file("train.cfg"));
+    EXPECT_NE(std::string::npos, opened.find("ALTERNATIV=1\r\n"));
+    EXPECT_NE(std::string::npos, opened.find("RAD=1\r\n"));
+    EXPECT_NE(std::string::npos, opened.find("TRAININGSKONTROLLE=1\r\n"));
+    EXPECT_NE(std::string::npos, opened.find("PULS=0\r\n"));
+
+    services.answerFileDialogs({std::nullopt, file("export.csv")});
+    services.scriptDialog("EXPORT", [](HeadlessDialogHost& host) {
+        host.press(id::ok);
+        EXPECT_FALSE(host.ended()) << "a cancelled file dialog leaves the dialog open";
+        host.press(id::bike);
+        host.press(id::ok);
+    });
+    dispatch(cmd::kExportSpreadsheet);
+    EXPECT_EQ(std::vector<LoggedMessage>{kExported}, services.messages());
+    EXPECT_EQ("export.csv", services.fileDialogs().at(0).request.proposedName);
+    EXPECT_EQ("Datei exportieren nach...", services.fileDialogs().at(0).request.title);
+    const std::string written = fileBytes(file("train.cfg"));
+    for (const char* line : {"RAD=0\r\n", "ALTERNATIV=0\r\n", "TRAININGSKONTROLLE=0\r\n", "SCHWIMMEN=0\r\n",
+                             "PULS=0\r\n", "KALORIEN=1\r\n"})
+        EXPECT_NE(std::string::npos, written.find(line)) << line;
+    expectNothingUnexpected();
+}
+
+TEST_F(ExportRun, DatesChooseTheDaysAndBadDatesTheWholeYear) {
+    initialise();
+    openSamplePlan();
+    const long whole = exportDates("ganz.csv", "1.1", "31.12");
+    EXPECT_EQ(whole - 334, exportDates("maerz.csv", "1.3", "31.3"));
+    EXPECT_EQ(whole - 334, exportDates("bis_ende.csv", "1.12", "1.1"));
+    EXPECT_EQ(std::vector<LoggedMessage>(3, kExported), services.messages());
+    services.clearLog();
+
+    EXPECT_EQ(whole, exportDates("april.csv", "31.4", "5.5"));
+    EXPECT_EQ(whole, exportDates("schalttag.csv", "29.2", "1.3"));
+    EXPECT_EQ((std::vector<LoggedMessage>{kDateError, kExported, kDateError, kExported}),
+              services.messages());
+    services.clearLog();
+    app.year.planYear = 2008;
+    EXPECT_EQ(whole - 363, exportDates("schaltjahr.csv", "29.2", "1.3"));
+    EXPECT_EQ(std::vector<LoggedMessage>{kExported}, services.messages());
+    services.clearLog();
+
+    services.answerMessages({Answer::No});
+    services.answerFileDialogs({file("ganz.csv")});
+    services.scriptDialog("EXPORT", [](HeadlessDialogHost& host) {
+        host.press(id::ok);
+        EXPECT_FALSE(host.ended()) << "not replacing the file leaves the dialog open";
+        host.press(id::cancel);
+    });
+    dispatch(cmd::kExportSpreadsheet);
+    EXPECT_EQ((std::vector<LoggedMessage>{
+                  {"Die Datei \"ganz.csv\" ist schon vorhanden\nWollen Sie die Datei überschrieben?",
+                   "Frage?", Buttons::YesNo, Icon::Exclamation}}),
+              services.messages());
+    services.clearLog();
+    exportDates("fehlt/export.csv", "1.1", "31.12");
+    EXPECT_EQ((std::vector<LoggedMessage>{
+                  {"Fehler beim Export der Datei", "Fehler", Buttons::Ok, Icon::Exclamation}}),
+              services.messages());
+    expectNothingUnexpected();
+}
+
+}  // namespace
+}  // namespace sb::shell::testing
