@@ -73,15 +73,6 @@ void saveColumnOrder(config::ConfigStore& settings, std::string_view section, co
     config::writeSetting(settings, section, kKey, formatColumnOrder(order));
 }
 
-void toggleColumn(ColumnOrder& order, int columnId) {
-    if (columnId == kDateColumn || columnId < 0 || columnId >= kColumnCount) return;
-    auto found = std::find(order.begin(), order.end(), columnId);
-    if (found == order.end())
-        order.push_back(columnId);
-    else
-        order.erase(found);
-}
-
 bool showsColumn(const ColumnOrder& order, int columnId) {
     return std::find(order.begin(), order.end(), columnId) != order.end();
 }

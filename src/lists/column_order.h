@@ -33,8 +33,6 @@ std::string formatColumnOrder(const ColumnOrder& order);
 ColumnOrder loadColumnOrder(config::ConfigStore& settings, std::string_view section);
 void saveColumnOrder(config::ConfigStore& settings, std::string_view section, const ColumnOrder& order);
 
-// Adds or removes one column; "Datum" stays, and an id is never listed twice.
-void toggleColumn(ColumnOrder& order, int columnId);
 bool showsColumn(const ColumnOrder& order, int columnId);
 
 }  // namespace sb::lists

@@ -132,13 +132,6 @@ int weekOfYear(int day, int month, int year) {
     }
 }
 
-int dayOfYearOfWeekday(int week, int weekdayIndex, int planYear) {
-    int index = week * 7 + weekdayIndex - 6 - weekdayOf(1, 1, planYear);
-    if (index < 0) return 0;
-    int last = dayCount(planYear) - 1;
-    return index > last ? last : index;
-}
-
 DayRange trainingWeekDays(int week, int planYear) {
     week = std::clamp(week, 1, kLastTrainingWeek);
     int monday = week * 7 - 6 - weekdayOf(1, 1, planYear);
@@ -204,7 +197,5 @@ int enduranceKcal(double distanceKm, std::string_view durationText, float weight
 int runningKcal(float distanceKm, float weightKg) {
     return saturatingInt(std::floor(static_cast<double>(distanceKm) * weightKg));
 }
-
-int otherSportKcal() { return 0; }
 
 }  // namespace sb::model

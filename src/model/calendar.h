@@ -36,8 +36,6 @@ int weekdayOf(int day, int month, int year);
 int sundayBasedWeekday(int day, int month, int year);
 // Monday-based week in the style of ISO 8601 but without the roll-over into the next year.
 int weekOfYear(int day, int month, int year);
-// Day index of a weekday (0 = Monday) of a week in which week 1 holds 1 January; clamped into the year.
-int dayOfYearOfWeekday(int week, int weekdayIndex, int planYear);
 
 constexpr int kLastTrainingWeek = 53;
 // Day indices first to last of the plan year, both included.
@@ -60,6 +58,5 @@ double averageSpeed(double distanceKm, std::string_view durationText);
 std::string formatPace(double distanceKm, std::string_view durationText);
 int enduranceKcal(double distanceKm, std::string_view durationText, float weightKg);
 int runningKcal(float distanceKm, float weightKg);
-int otherSportKcal();
 
 }  // namespace sb::model

@@ -3,7 +3,6 @@
 // the search's message and rows, and the HTML button's save flow.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 
@@ -13,6 +12,7 @@
 #include "lists/search_dialog.h"
 #include "model/clock.h"
 #include "platform/headless/headless_services.h"
+#include "support/plan_fixtures.h"
 
 namespace sb::lists {
 namespace {
@@ -34,18 +34,12 @@ const LoggedMessage kNothingFound{"Keinen Datensatz gefunden.", "Info", Buttons:
 class ListDialogs : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("saisonbuch-lists-" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
-                std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
-        config::openConfigFile(settings, (dir_ / "train.cfg").string());
+        config::openConfigFile(settings, path("train.cfg"));
         settings.trainingTypeLabels = testing::testLabels();
         model::setClock([] { return model::CivilDate{5, 3, 2008}; });
     }
     void TearDown() override {
         model::setClock({});
-        std::filesystem::remove_all(dir_);
         EXPECT_TRUE(services.unexpected().empty()) << services.unexpected().front();
     }
 
@@ -60,9 +54,9 @@ class ListDialogs : public ::testing::Test {
     std::string stored(std::string_view section, std::string_view key) {
         return config::readSetting(settings, section, key, "fehlt", config::WriteBack::No);
     }
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    std::string path(const std::string& name) const { return dir_.file(name); }
 
-    std::filesystem::path dir_;
+    sb::testing::TempDir dir_;
     model::TrainingYear year = testing::fullYear(2008);
     config::ConfigStore settings;
     HeadlessServices services;
@@ -210,7 +204,7 @@ TEST_F(ListDialogs, HtmlButtonProposesTheNameAsksBeforeReplacingAndReportsFailur
     EXPECT_EQ("10_Wochen_Liste.htm", request.proposedName);
     EXPECT_EQ("HTML-Datei  (*.htm)", request.filters.at(0).description);
     EXPECT_EQ("htm", request.defaultExtension);
-    EXPECT_NE(testing::fileBytes(path("10_Wochen_Liste.htm")).find("10. Woche im Jahr 2008"),
+    EXPECT_NE(sb::testing::fileBytes(path("10_Wochen_Liste.htm")).find("10. Woche im Jahr 2008"),
               std::string::npos);
     ASSERT_EQ(3u, services.messages().size());
     EXPECT_EQ((LoggedMessage{"Fehler beim Export der Datei", "Fehler", Buttons::Ok, Icon::Exclamation}),

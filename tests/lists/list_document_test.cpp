@@ -2,34 +2,30 @@
 // a month, week 1 and week 53, and the search; plus the proposed file names.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-#include <filesystem>
+#include <cstdlib>
 
 #include "list_fixtures.h"
 #include "output/html_frame.h"
 #include "output/list_document.h"
+#include "support/plan_fixtures.h"
 
 namespace sb::output {
 namespace {
 
 using lists::ListKind;
-using lists::testing::fileBytes;
 using lists::testing::fullYear;
-using lists::testing::goldenPath;
+using sb::testing::fileBytes;
+using sb::testing::goldenPath;
 using lists::testing::testLabels;
 
 // Writes the document as the program does and compares the file with the golden one; with
 // SAISONBUCH_UPDATE_GOLDEN set the golden file is rewritten instead.
 void expectGolden(const std::string& document, const std::string& name) {
-    const std::string written =
-        (std::filesystem::temp_directory_path() / ("sb_lists_" + std::to_string(::getpid()) + "_" + name))
-            .string();
-    ASSERT_TRUE(writeHtmlDocument(written, document));
-    if (std::getenv("SAISONBUCH_UPDATE_GOLDEN"))
-        std::filesystem::copy_file(written, goldenPath(name),
-                                   std::filesystem::copy_options::overwrite_existing);
-    EXPECT_EQ(fileBytes(goldenPath(name)), fileBytes(written)) << name;
-    std::filesystem::remove(written);
+    const sb::testing::TempDir dir;
+    const std::string golden = goldenPath("lists/" + name);
+    ASSERT_TRUE(writeHtmlDocument(dir.file(name), document));
+    if (std::getenv("SAISONBUCH_UPDATE_GOLDEN")) sb::testing::writeBytes(golden, fileBytes(dir / name));
+    EXPECT_EQ(fileBytes(golden), fileBytes(dir / name)) << name;
 }
 
 TEST(ListDocument, MatchesTheGoldenFiles) {

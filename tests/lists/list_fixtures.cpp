@@ -2,9 +2,6 @@
 #include "list_fixtures.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "model/calendar.h"
 
@@ -62,18 +59,6 @@ model::TrainingTypeLabels testLabels() {
     model::TrainingTypeLabels labels = model::defaultTrainingTypeLabels();
     labels[3] = "Grund & \"<GA>\"";
     return labels;
-}
-
-std::string goldenPath(const std::string& name) {
-    const char* dir = std::getenv("SAISONBUCH_TEST_DATA");
-    return std::string(dir ? dir : ".") + "/lists/" + name;
-}
-
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 }  // namespace sb::lists::testing

@@ -2,8 +2,6 @@
 // labels as the user may name them.
 #pragma once
 
-#include <string>
-
 #include "model/training_types.h"
 #include "model/training_year.h"
 
@@ -14,7 +12,5 @@ namespace sb::lists::testing {
 model::TrainingYear fullYear(int planYear, int version = 3);
 // The default labels, with label 3 holding <, & and ".
 model::TrainingTypeLabels testLabels();
-std::string goldenPath(const std::string& name);
-std::string fileBytes(const std::string& path);
 
 }  // namespace sb::lists::testing

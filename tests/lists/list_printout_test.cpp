@@ -3,9 +3,6 @@
 // line) against golden files, page breaks included.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-#include <filesystem>
-#include <fstream>
 
 #include "list_fixtures.h"
 #include "lists/list_dialog.h"
@@ -15,6 +12,7 @@
 #include "model/clock.h"
 #include "output/list_printout.h"
 #include "platform/headless/headless_services.h"
+#include "support/plan_fixtures.h"
 
 namespace sb::lists {
 namespace {
@@ -41,9 +39,9 @@ std::string recorded(const PrintedDocument& document) {
 }
 
 void expectGolden(const std::string& text, const std::string& name) {
-    if (std::getenv("SAISONBUCH_UPDATE_GOLDEN"))
-        std::ofstream(testing::goldenPath(name), std::ios::binary) << text;
-    EXPECT_EQ(testing::fileBytes(testing::goldenPath(name)), text) << name;
+    const std::string golden = sb::testing::goldenPath("lists/" + name);
+    if (std::getenv("SAISONBUCH_UPDATE_GOLDEN")) sb::testing::writeBytes(golden, text);
+    EXPECT_EQ(sb::testing::fileBytes(golden), text) << name;
 }
 
 // A short sheet, so that a month runs over two pages.
@@ -98,23 +96,15 @@ TEST(ListPrintout, PagesMatchTheGoldenRecordings) {
 class ListPrintDialog : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("saisonbuch-list-print-" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
-                std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
-        config::openConfigFile(settings, (dir_ / "train.cfg").string());
+        config::openConfigFile(settings, dir_.file("train.cfg"));
         model::setClock([] { return model::CivilDate{5, 3, 2008}; });
     }
-    void TearDown() override {
-        model::setClock({});
-        std::filesystem::remove_all(dir_);
-    }
+    void TearDown() override { model::setClock({}); }
     std::string stored(std::string_view key) {
         return config::readSetting(settings, "Liste", key, "fehlt", config::WriteBack::No);
     }
 
-    std::filesystem::path dir_;
+    sb::testing::TempDir dir_;
     model::TrainingYear year = testing::fullYear(2008);
     config::ConfigStore settings;
     HeadlessServices services;

@@ -68,31 +68,27 @@ TEST(XyDiagram, PulseCurveOverTwoZoneBandsWithItsAxes) {
     EXPECT_NE(curve.end(), std::find(curve.begin(), curve.end(), platform::Point{609, 940 - 764}));
 }
 
-TEST(XyDiagram, AZoneReachingPastTheTopEndsThereAndZonesAboveAreLeftOut) {
+// A zone reaching past the top ends there and zones above are left out; other quantities and empty
+// recordings draw no bands.
+TEST(XyDiagram, BandsStopAtTheTopAndOnlyPulseHasThem) {
     RecordingCanvas canvas;
     drawXyDiagram(canvas, pulseRide(182),
                   {{0, 130, kZone1}, {131, 250, kZone2}, {251, 300, platform::rgb(1, 2, 3)}});
     EXPECT_EQ((std::vector<Rect>{Rect{80, 100, 1350, 394}}), rectanglesFilledWith(canvas, kZone2));
     EXPECT_TRUE(canvas.filledWith(platform::rgb(1, 2, 3)).empty());
-}
 
-TEST(XyDiagram, OtherQuantitiesGetThePlotBackgroundAndNoBands) {
-    RecordingCanvas canvas;
-    drawXyDiagram(canvas, pulseRide(40, 137), {{0, 130, kZone1}});
-    EXPECT_TRUE(canvas.filledWith(kZone1).empty());
-    EXPECT_EQ(1u, canvas.filledWith(charts::colour::plotBackground).size());
-    EXPECT_NE(nullptr, canvas.findText("Radgeschwindigkeit"));
-    EXPECT_NE(nullptr, canvas.findText("km/h"));
-    EXPECT_NE(nullptr, canvas.findText("200"));  // 120 km/h rounds up to 200
-}
+    RecordingCanvas speed;
+    drawXyDiagram(speed, pulseRide(40, 137), {{0, 130, kZone1}});
+    EXPECT_TRUE(speed.filledWith(kZone1).empty());
+    EXPECT_EQ(1u, speed.filledWith(charts::colour::plotBackground).size());
+    for (const char* label : {"Radgeschwindigkeit", "km/h", "200"})  // 120 km/h rounds up to 200
+        EXPECT_NE(nullptr, speed.findText(label)) << label;
 
-TEST(XyDiagram, AnEmptyRecordingDrawsFrameAndAxesOnly) {
-    RecordingCanvas canvas;
-    XySeries empty;
-    drawXyDiagram(canvas, empty, {{0, 130, kZone1}});
-    EXPECT_TRUE(canvas.callsOf(CallKind::Polyline).empty());
-    EXPECT_TRUE(canvas.filledWith(kZone1).empty());
-    EXPECT_NE(nullptr, canvas.findText("1:00"));
+    RecordingCanvas empty;
+    drawXyDiagram(empty, XySeries{}, {{0, 130, kZone1}});
+    EXPECT_TRUE(empty.callsOf(CallKind::Polyline).empty());
+    EXPECT_TRUE(empty.filledWith(kZone1).empty());
+    EXPECT_NE(nullptr, empty.findText("1:00"));
 }
 
 TEST(XyDiagram, ALongCurveKeepsItsExtremesInAFewPointsPerColumn) {

@@ -199,24 +199,6 @@ TEST_F(Dispatcher, WeekAndMonthAreTypedOrSteppedInsideTheirRange) {
     expectNothingUnexpected();
 }
 
-TEST_F(Dispatcher, ADialogHidesTheDiagramAndBringsItBack) {
-    initialise();
-    openSamplePlan();
-    dispatch(44);
-    int kindWhileOpen = -1;
-    services.scriptDialog("IDD_PERSONEN", [this, &kindWhileOpen](auto& dialog) {
-        kindWhileOpen = app.diagram.diagramKind;
-        dialog.type(203, "1.2.1980, Köln");
-        dialog.press(212);
-    });
-    dispatch(30);
-    EXPECT_EQ(0, kindWhileOpen);
-    EXPECT_EQ(2, app.diagram.diagramKind);
-    EXPECT_EQ(0, app.year.modified);
-    EXPECT_TRUE(view.hasMenuItem(209));
-    expectNothingUnexpected();
-}
-
 TEST_F(Dispatcher, TheCalendarsHideTheDiagramAndPlanningShowsInTheTitle) {
     initialise();
     openSamplePlan();

@@ -44,12 +44,3 @@ TEST(OdometerDueCheck, SumsTheChosenSportsFromTheStartDay) {
     EXPECT_EQ(year.odometers[4].state, 0);
     EXPECT_EQ(readings(year)[0], std::pair(10, 3));
 }
-
-TEST(OdometerDueCheck, FirstVersionPlansHaveNoOdometers) {
-    model::TrainingYear year;
-    year.planYear = 2009;
-    year.planFileVersion = 1;
-    year.odometers[0] = {0, 2000, 0, 1000, 2, "Schuhe", 1};
-    EXPECT_FALSE(tools::checkOdometersDue(year));
-    EXPECT_EQ(readings(year)[0], std::pair(0, 1));
-}
