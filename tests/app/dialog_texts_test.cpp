@@ -123,9 +123,10 @@ TEST(DialogTexts, NoTextOfAnyDialogIsCutOff) {
         QApplication::processEvents();
         expectTextFits(window);
         if (dialog->name.starts_with("IDD_DATENAENDERN")) expectNoOverlap(window);
-        if (directory)
+        if (directory) {
             EXPECT_TRUE(window.grab().save(QString::fromUtf8(directory) + "/" +
                                            QString::fromStdString(dialog->name) + ".png"));
+        }
         window.host().detach();
     }
 }

@@ -172,8 +172,12 @@ TEST_F(FileCommands, OpenShowsExactlyTheMessagesOfItsOutcome) {
         EXPECT_EQ(c.firstName, app.year.firstName);
         const bool opened = c.path != missing && c.version != 0;
         EXPECT_EQ(opened ? std::vector<std::string>{c.path} : std::vector<std::string>{}, app.settings.history);
-        if (opened) EXPECT_EQ("&1 " + c.path.substr(dir_.path().string().size() + 1), view.menuItem(20).text);
-        if (c.before != PlanFileGone) EXPECT_EQ(bytes, fileBytes(previous));
+        if (opened) {
+            EXPECT_EQ("&1 " + c.path.substr(dir_.path().string().size() + 1), view.menuItem(20).text);
+        }
+        if (c.before != PlanFileGone) {
+            EXPECT_EQ(bytes, fileBytes(previous));
+        }
     }
     expectNothingUnexpected();
 }
