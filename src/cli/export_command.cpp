@@ -18,8 +18,9 @@ namespace sb::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "Aufruf: saisonbuch-cli export PLAN AUS.csv|AUS.htm [--from T.M] [--to T.M] [--no-run] [--no-bike] [--no-swim] "
-    "[--no-other] [--no-pulse] [--no-weight] [--no-kcal] [--no-cumulative] [--no-averages] [--no-types]";
+    "Aufruf: saisonbuch-cli export PLAN AUS.csv|AUS.htm [--from T.M] [--to T.M] [--no-run] [--no-bike] "
+    "[--no-swim] [--no-other] [--no-pulse] [--no-weight] [--no-kcal] [--no-cumulative] [--no-averages] "
+    "[--no-types]";
 
 // Day and month of "D.M" as the export's date fields read them (atoi of each part).
 void parseDayMonth(const std::string& text, int& day, int& month) {
@@ -32,7 +33,8 @@ void parseDayMonth(const std::string& text, int& day, int& month) {
 bool isHtmlName(std::string path) {
     std::transform(path.begin(), path.end(), path.begin(), [](unsigned char c) { return std::tolower(c); });
     const auto endsWith = [&](std::string_view ending) {
-        return path.size() >= ending.size() && path.compare(path.size() - ending.size(), ending.size(), ending) == 0;
+        return path.size() >= ending.size() &&
+               path.compare(path.size() - ending.size(), ending.size(), ending) == 0;
     };
     return endsWith(".htm") || endsWith(".html");
 }
@@ -70,9 +72,9 @@ int runExport(const Arguments& arguments, const config::ConfigStore& settings) {
     if (range.wholeYearFallback)
         std::fprintf(stderr, "saisonbuch-cli: Eingabefehler in den Datumsfeldern, exportiere gesamtes Jahr\n");
     auto columns = output::spreadsheetColumns(output::limitToPlanVersion(choices, version), range);
-    const int failed = isHtmlName(arguments[1])
-                           ? output::writeYearDocument(*year, arguments[1], columns, settings.trainingTypeLabels)
-                           : planfile::writePlanFile(*year, arguments[1], columns, settings.trainingTypeLabels);
+    const auto& labels = settings.trainingTypeLabels;
+    const int failed = isHtmlName(arguments[1]) ? output::writeYearDocument(*year, arguments[1], columns, labels)
+                                                : planfile::writePlanFile(*year, arguments[1], columns, labels);
     if (failed != 0)
         return fail("Fehler beim Export der Datei " + arguments[1]);
     return 0;

@@ -32,7 +32,9 @@ constexpr std::array<SportRow, 4> kSports{{
     {model::kOther, "sonst.Sport", &PlanFileColumns::withOther, &model::DayRecord::other},
 }};
 
-void cell(std::string& out, std::string_view text) { out.append("<TD>").append(text).append("</TD>"); }
+void cell(std::string& out, std::string_view text) {
+    out.append("<TD>").append(text).append("</TD>");
+}
 
 void appendAthlete(std::string& out, const model::TrainingYear& year) {
     out += "<TABLE><TR>\n<TD WIDTH=\"50%\" BGCOLOR = \"#EEEEEE\">";
@@ -136,7 +138,8 @@ std::string yearDocument(const model::TrainingYear& year, const PlanFileColumns&
     std::array<double, 4> cumulativeKm{};
     int rowNumber = 0;
     const int dayCount = model::dayCount(year.planYear);
-    for (int dayIndex = std::max(columns.firstDay, 0); dayIndex <= lastDay && dayIndex < dayCount; ++dayIndex) {
+    for (int dayIndex = std::max(columns.firstDay, 0); dayIndex <= lastDay && dayIndex < dayCount;
+         ++dayIndex) {
         for (std::size_t s = 0; s < kSports.size(); ++s) {
             const SportRow& sport = kSports[s];
             const model::SportEntry& entry = year.days[std::size_t(dayIndex)].*sport.entry;
