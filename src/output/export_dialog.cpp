@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "output/year_document.h"
 #include "planfile/plan_file_writer.h"
 #include "platform/help.h"
 #include "shell/common_dialogs.h"
@@ -187,6 +188,16 @@ void runSpreadsheetExport(platform::Services& services, config::ConfigStore& set
                                        settings.trainingTypeLabels);
     };
     runExportDialog(services, settings, year, ExportType::Spreadsheet, exporter, helpFile);
+}
+
+void runHtmlExport(platform::Services& services, config::ConfigStore& settings,
+                   const model::TrainingYear& year, const std::string& helpFile) {
+    const Exporter exporter = [&](const ExportChoices& choices, const ExportRange& range,
+                                  const std::string& path) {
+        platform::WaitCursor waiting(services);
+        return writeYearDocument(year, path, spreadsheetColumns(choices, range), settings.trainingTypeLabels);
+    };
+    runExportDialog(services, settings, year, ExportType::Html, exporter, helpFile);
 }
 
 }  // namespace sb::output

@@ -47,5 +47,8 @@ void runExportDialog(platform::Services& services, config::ConfigStore& settings
 // The spreadsheet export of the open plan with the user's training-type labels.
 void runSpreadsheetExport(platform::Services& services, config::ConfigStore& settings,
                           const model::TrainingYear& year, const std::string& helpFile);
+// The HTML year document of the open plan, with the same boxes and labels.
+void runHtmlExport(platform::Services& services, config::ConfigStore& settings,
+                   const model::TrainingYear& year, const std::string& helpFile);
 
 }  // namespace sb::output

@@ -81,7 +81,10 @@ const std::vector<CommandEntry>& commandTable() {
          [](Application& a, MainWindowView&, Services& s, int) {
              output::runSpreadsheetExport(s, a.settings, a.year, a.paths.helpFilePath);
          }},
-        {kExportHtml, kExportHtml, N::plan, F::modalView, nullptr},  // export dialog "EXPORT", HTML type
+        {kExportHtml, kExportHtml, N::plan, F::modalView,
+         [](Application& a, MainWindowView&, Services& s, int) {
+             output::runHtmlExport(s, a.settings, a.year, a.paths.helpFilePath);
+         }},
         {kPrintOverview, kPrintOverview, N::plan, F::modalView,
          [](Application& a, MainWindowView&, Services& s, int) { output::runOverviewPrint(s, a.year); }},
         {kExit, kExit, N::nothing, F::none,

@@ -154,6 +154,12 @@ TEST_F(Cli, ExportFallsBackToTheWholeYearOnABadDate) {
     EXPECT_EQ(fileBytes(fallback), fileBytes(whole));
     ASSERT_EQ(run("export '" + plan("plan_2009.sb3") + "' '" + toEnd.string() + "' --to 1.1").exitCode, 0);
     EXPECT_EQ(fileBytes(toEnd), fileBytes(whole));
+    fs::path html = dir_ / "maerz.HTM";
+    ASSERT_EQ(run("export '" + plan("plan_2009.sb3") + "' '" + html.string() + "' --from 1.3 --no-types").exitCode,
+              0);
+    EXPECT_NE(fileBytes(html).find("<TR><TD>Laufen</TD><TD>So</TD><TD>1.03.</TD><TD>7.8</TD>"),
+              std::string::npos);
+    EXPECT_EQ(fileBytes(html).find("Trainingssoll"), std::string::npos);
 
     std::string lines = fileBytes(range);
     EXPECT_EQ(lines.rfind("Saisonbuch f\x81r das Jahr,2009,1,1,,,,,,,,\r\n", 0), 0u);

@@ -1,5 +1,5 @@
-// "Datei › Exportieren › Tabellenkalkulation": the dialog's boxes from and back to section EXPORT, the
-// limits of older plans, the date rules and the two result messages.
+// "Datei › Exportieren": the dialog's boxes from and back to section EXPORT, the limits of older plans,
+// the date rules and the two result messages; the HTML type with its own save dialog and document.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -116,6 +116,31 @@ TEST_F(ExportRun, DatesChooseTheDaysAndBadDatesTheWholeYear) {
     EXPECT_EQ((std::vector<LoggedMessage>{
                   {"Fehler beim Export der Datei", "Fehler", Buttons::Ok, Icon::Exclamation}}),
               services.messages());
+    expectNothingUnexpected();
+}
+
+TEST_F(ExportCommand, HtmlTypeWritesTheYearDocumentOfTheChosenDays) {
+    initialise();
+    openSamplePlan();
+    const std::string path = file("saison.htm");
+    services.answerFileDialogs({path});
+    services.scriptDialog("EXPORT", [](HeadlessDialogHost& host) {
+        host.setText(id::startDay, "2");
+        host.setText(id::endDay, "1");
+        host.setText(id::endMonth, "1");
+        host.press(id::ok);
+    });
+    dispatch(cmd::kExportHtml);
+    EXPECT_EQ(std::vector<LoggedMessage>{kExported}, services.messages());
+    const platform::FileDialogRequest& request = services.fileDialogs().at(0).request;
+    EXPECT_EQ("export.htm", request.proposedName);
+    EXPECT_EQ("HTML Dokument (*.htm)", request.filters.at(0).description);
+    EXPECT_EQ("*.htm", request.filters.at(0).patterns);
+    const std::string html = fileBytes(path);
+    EXPECT_EQ(0u, html.rfind("<!DOCTYPE html PUBLIC", 0));
+    EXPECT_EQ(std::string::npos, html.find("<TD>1.01.</TD>")) << "the export starts on 2 January";
+    EXPECT_NE(std::string::npos, html.find("<TD>Laufen</TD><TD>So</TD><TD>1.03.</TD>"))
+        << "an end of 1.1 runs to the year's end";
     expectNothingUnexpected();
 }
 
