@@ -24,17 +24,6 @@ constexpr std::string_view kTrainingFreeKey = "TrainingsfreieTage";
 constexpr std::string_view kSummaryKey = "Zusammenfassung";
 const char* const kPrinterFailure = "Fehler beim Inintialisieren des\nDruckertreibers";
 
-// Disables the owner for the lifetime of a printout and shows the progress dialog.
-template <typename Print>
-void printWithProgress(DialogHost& owner, Print print) {
-    owner.enable(platform::dialogItself, false);
-    {
-        shell::PrintProgress progress(owner.services());
-        print([&progress] { return progress.continuePrinting(); });
-    }
-    owner.enable(platform::dialogItself, true);
-}
-
 class ListPrintProcedure : public platform::DialogProcedure {
   public:
     ListPrintProcedure(DialogHost& owner, const ListContext& context, const ListPrintRequest& request)
@@ -99,7 +88,7 @@ class ListPrintProcedure : public platform::DialogProcedure {
                                       host.isChecked(id::trainingFreeDays),
                                       host.isChecked(id::summary),
                                       context_.settings.sportMode};
-        printWithProgress(owner_, [&](const output::KeepPrinting& keepPrinting) {
+        shell::printWithProgress(owner_, [&](const output::KeepPrinting& keepPrinting) {
             output::printList(*result.printer, context_.year, printout, context_.settings.trainingTypeLabels,
                               keepPrinting);
         });
@@ -160,7 +149,7 @@ void printSearchList(DialogHost& owner, const ListContext& context, int type, co
                                         platform::Icon::Exclamation);
         return;
     }
-    printWithProgress(owner, [&](const output::KeepPrinting& keepPrinting) {
+    shell::printWithProgress(owner, [&](const output::KeepPrinting& keepPrinting) {
         output::printSearchList(*result.printer, context.year, context.settings.sportMode, type, order,
                                 context.settings.trainingTypeLabels, keepPrinting);
     });

@@ -4,6 +4,7 @@
 #include "output/overview_print_dialog.h"
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 #include "output/overview_printout.h"
@@ -84,11 +85,9 @@ class OverviewPrintProcedure : public platform::DialogProcedure {
             if (result.error != 0) reportPrinterError(services);
             return;
         }
-        {
-            shell::PrintProgress progress(services);
-            printOverview(*result.printer, year_, options,
-                          [&progress] { return progress.continuePrinting(); });
-        }
+        shell::printWithProgress(host, [&](const std::function<bool()>& keepPrinting) {
+            printOverview(*result.printer, year_, options, keepPrinting);
+        });
         host.end(platform::dialogOk);
     }
 

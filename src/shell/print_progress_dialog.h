@@ -42,4 +42,16 @@ class PrintProgress {
     std::unique_ptr<platform::ModelessDialog> dialog_;
 };
 
+// Runs print(keepPrinting) with the progress dialog open and the dialog that started it disabled, so
+// nothing in it can be changed or started twice while the pages are produced.
+template <typename Print>
+void printWithProgress(platform::DialogHost& owner, Print print) {
+    owner.enable(platform::dialogItself, false);
+    {
+        PrintProgress progress(owner.services());
+        print([&progress] { return progress.continuePrinting(); });
+    }
+    owner.enable(platform::dialogItself, true);
+}
+
 }  // namespace sb::shell
