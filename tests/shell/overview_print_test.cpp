@@ -29,15 +29,15 @@ model::TrainingYear overviewPlan() {
     year.days[3].swim.distanceKm = 1.5f;
     year.planFileVersion = 3;
     year.birthDate = "1.2.1980";
-    year.days[31].bike = {"Runde <um> den See, lang und noch viel l\xE4nger", 142, 40.25f, 0, "01:30"};
-    year.days[33].bike = {"", 0, 20, 0, ""};
-    year.days[33].run = {"Wald", 150, 10, 0, "00:55"};
+    year.days[31].bike = {"Runde <um> den See, lang und noch viel l\xE4nger", 142, 40.25f, 0, "01:30", 0, ""};
+    year.days[33].bike = {"", 0, 20, 0, "", 0, ""};
+    year.days[33].run = {"Wald", 150, 10, 0, "00:55", 0, ""};
     year.days[33].plannedTypes = 21;  // bike 1, run 2
     year.days[33].actualTypes = 12;
-    year.days[34].other = {"Ski", 0, 12.6f, 0, "02:00"};
-    year.days[35].other = {"X", 0, 0, 0, ""};
-    year.days[36].swim = {"", 0, 2, 0, "00:40"};
-    year.days[36].bike = {"", 0, 5, 0, ""};
+    year.days[34].other = {"Ski", 0, 12.6f, 0, "02:00", 0, ""};
+    year.days[35].other = {"X", 0, 0, 0, "", 0, ""};
+    year.days[36].swim = {"", 0, 2, 0, "00:40", 0, ""};
+    year.days[36].bike = {"", 0, 5, 0, "", 0, ""};
     return year;
 }
 
@@ -143,7 +143,7 @@ TEST_F(OverviewPrint, PagesCarryTheCoverTheMonthLinesAndTheSummary) {
 // A month longer than the sheet goes on over the next page under the same header, losing no line.
 TEST_F(OverviewPrint, AMonthLongerThanTheSheetContinuesUnderItsHeader) {
     model::TrainingYear year = overviewPlan();
-    for (int day = 31; day < 59; ++day) year.days[day].run = {"Runde", 140, 8, 0, "00:40"};
+    for (int day = 31; day < 59; ++day) year.days[day].run = {"Runde", 140, 8, 0, "00:40", 0, ""};
     platform::headless::HeadlessServices printing;
     PrintAnswer shortSheet;
     shortSheet.geometry = {4960, 1400, 0, 0};
