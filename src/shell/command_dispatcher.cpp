@@ -1,6 +1,6 @@
-// The command table and the dispatcher. Entries without a handler belong to dialogs that do not exist
-// yet; their requirements are already fixed here, so a handler entered later is enabled exactly where
-// it may run, with nothing else to change.
+// The command table and the dispatcher. A command may be entered before its dialog exists, with its
+// requirements but without a handler: it stays greyed, and the handler entered later is enabled
+// exactly where it may run, with nothing else to change.
 #include "shell/command_dispatcher.h"
 
 #include <algorithm>
