@@ -52,8 +52,8 @@ std::optional<int> integerField(const DialogHost& host, int id, int maxCharacter
     return fileio::atoiC(*text);
 }
 
-void rejectField(DialogHost& host, int id, const std::string& message, Icon icon) {
-    host.services().messageBox(message, "Eingabefehler", Buttons::Ok, icon);
+void rejectField(DialogHost& host, int id, const std::string& message, Icon icon, const std::string& title) {
+    host.services().messageBox(message, title, Buttons::Ok, icon);
     host.setFocus(id);
 }
 

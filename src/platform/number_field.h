@@ -20,8 +20,9 @@ bool isNumberText(std::string_view text);
 std::optional<double> numberField(const DialogHost& host, int id, int maxCharacters);
 std::optional<int> integerField(const DialogHost& host, int id, int maxCharacters);
 
-// Reports an input error in field `id` (title "Eingabefehler") and puts the cursor into that field, so
-// the user can mend it at once.
-void rejectField(DialogHost& host, int id, const std::string& message, Icon icon = Icon::Exclamation);
+// Reports an input error in field `id` (title "Eingabefehler" unless the dialog has its own) and puts
+// the cursor into that field, so the user can mend it at once.
+void rejectField(DialogHost& host, int id, const std::string& message, Icon icon = Icon::Exclamation,
+                 const std::string& title = "Eingabefehler");
 
 }  // namespace sb::platform

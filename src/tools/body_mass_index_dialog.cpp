@@ -56,9 +56,7 @@ class BodyMassIndexProcedure : public platform::DialogProcedure {
         const std::optional<double> height = platform::numberField(host, id::heightField, kInputLength);
         if (height) height_ = float(*height);
         if (!height || height_ == 0) {
-            host.services().messageBox("Fehler bei der Größeneingabe", "Fehler", platform::Buttons::Ok,
-                                       platform::Icon::Exclamation);
-            host.setFocus(id::heightField);
+            platform::rejectField(host, id::heightField, "Fehler bei der Größeneingabe", platform::Icon::Exclamation, "Fehler");
             return;
         }
         const double index = double(weight_) * 10000 / (double(height_) * double(height_));

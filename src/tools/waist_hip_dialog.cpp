@@ -59,9 +59,7 @@ class WaistHipProcedure : public platform::DialogProcedure {
         const std::optional<double> hip = platform::numberField(host, id::hipField, kInputLength);
         if (hip) hip_ = float(*hip);
         if (!hip || hip_ == 0) {
-            host.services().messageBox("Fehler bei der Hüfteingabe", "Fehler", platform::Buttons::Ok,
-                                       platform::Icon::Exclamation);
-            host.setFocus(id::hipField);
+            platform::rejectField(host, id::hipField, "Fehler bei der Hüfteingabe", platform::Icon::Exclamation, "Fehler");
             return;
         }
         const float ratio = waist_ / hip_;
