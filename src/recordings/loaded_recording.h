@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "recordings/activity_recording.h"
 #include "recordings/bike_reader.h"
 #include "recordings/hrm_reader.h"
 #include "recordings/recording_table.h"
@@ -11,13 +12,14 @@
 namespace sb::recordings {
 
 // The X-Y data source codes.
-enum RecordingSource { kNoRecording = 0, kPolarRecording = 6, kBikeRecording = 8 };
+enum RecordingSource { kNoRecording = 0, kPolarRecording = 6, kBikeRecording = 8, kActivityRecording = 10 };
 
 struct LoadedRecording {
     int source = kNoRecording;
     RecordingTable table;
     PolarRecordingInfo polar;  // of the last heart-rate file read
     BikeRecordingInfo bike;    // of the last bike-computer file read
+    ActivityInfo activity;     // of the last FIT, TCX or GPX file read
 
     // Of the reader that filled the table: what the axis menus may offer.
     int capabilityBits() const;
