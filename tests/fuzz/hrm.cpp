@@ -1,0 +1,11 @@
+// Heart-rate monitor recordings (.hrm).
+#include "recording_checks.h"
+#include "recordings/hrm_reader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    sb::recordings::LoadedRecording recording;
+    recording.source = sb::recordings::kPolarRecording;
+    sb::recordings::parsePolarRecording(fuzzBytes(data, size), recording.table, recording.polar);
+    checkRecording(recording, size);
+    return 0;
+}

@@ -1,0 +1,55 @@
+// What every plan reader must keep, whatever the bytes: the second save of a read plan writes what the
+// first wrote (a plan does not degrade further each time it is saved), text fields stay within their
+// widths, and the diagram series of the plan can be computed (of one quantity an input picks, since all
+// of them for every input would slow the search a hundredfold).
+#pragma once
+
+#include <string>
+
+#include "charts/diagram_quantity.h"
+#include "fuzz_target.h"
+#include "model/training_year.h"
+#include "statistics/diagram_statistics.h"
+
+inline void checkEntryWidths(const sb::model::SportEntry& entry) {
+    namespace width = sb::model::width;
+    fuzzRequire(entry.route.size() < width::route && entry.content.size() < width::content);
+    fuzzRequire(entry.duration.size() < width::duration);
+}
+
+inline void checkPlanWidths(const sb::model::TrainingYear& year) {
+    namespace width = sb::model::width;
+    fuzzRequire(year.firstName.size() < width::name && year.lastName.size() < width::name);
+    fuzzRequire(year.club.size() < width::name && year.trainer.size() < width::name);
+    fuzzRequire(year.birthDate.size() < width::birthDate);
+    for (const sb::model::DayRecord& day : year.days) {
+        checkEntryWidths(day.bike);
+        checkEntryWidths(day.run);
+        checkEntryWidths(day.swim);
+        checkEntryWidths(day.other);
+        fuzzRequire(day.weather.size() < width::weather && day.comment.size() < width::comment);
+    }
+    for (const sb::model::Odometer& odometer : year.odometers)
+        fuzzRequire(odometer.description.size() < width::odometerDescription);
+}
+
+inline void computeSeries(const sb::model::TrainingYear& year, int code) {
+    for (int kind = sb::charts::kWeekOfYearDiagram; kind <= sb::charts::kMonthDiagram; ++kind) {
+        const sb::statistics::DiagramSelection selection{kind, code, 53, 12, 15};
+        sb::statistics::aggregateDiagram(year, 5, selection);
+    }
+    for (int selector = 0; selector < 4; ++selector) sb::model::yearDistanceTotal(year, selector);
+}
+
+// parse reads bytes into a year, format writes a year in the same version.
+template <typename Parse, typename Format>
+void checkPlanReader(std::string_view bytes, Parse parse, Format format) {
+    sb::model::TrainingYear year;
+    parse(bytes, year);
+    checkPlanWidths(year);
+    computeSeries(year, 103 + static_cast<int>(bytes.size() % 48));
+    const std::string saved = format(year);
+    sb::model::TrainingYear reread;
+    parse(saved, reread);
+    fuzzRequire(format(reread) == saved);
+}

@@ -1,0 +1,41 @@
+// The settings file train.cfg, edited by hand or damaged: every value the program goes on with lies in
+// the range it can use, and saving works on what was read.
+#include "config/config_store.h"
+#include "fuzz_target.h"
+
+namespace {
+
+using namespace sb::config;
+
+void checkRepaired(const ConfigStore& store, const DiagramChoice& diagram) {
+    fuzzRequire(store.sportMode >= 1 && store.sportMode <= 5);
+    fuzzRequire(store.displayStyle >= 1 && store.displayStyle <= 3 && store.logoSeconds >= 3);
+    fuzzRequire(store.historyMaxCount >= 0 && store.historyMaxCount <= kMaxHistoryEntries);
+    fuzzRequire(store.history.size() <= kMaxHistoryEntries);
+    for (const std::string& label : store.trainingTypeLabels) fuzzRequire(label.size() < buffer::label);
+    for (int colour : store.trainingTypeColours) fuzzRequire(colour >= 0 && colour <= 0xFFFFFF);
+    fuzzRequire(store.pulseZones.count >= 0 && store.pulseZones.count <= kPulseZoneColourCount);
+    for (int limit : store.pulseZones.upper) fuzzRequire(limit >= 0 && limit <= 220);
+    fuzzRequire(diagram.diagramKind >= 0 && diagram.diagramKind <= 5);
+    fuzzRequire(diagram.userDiagramSlot >= -1 && diagram.userDiagramSlot < kUserDiagramCount);
+    for (const UserDiagramPreset& preset : diagram.userDiagrams) {
+        fuzzRequire(preset.kind >= 0 && preset.kind <= 5);
+        fuzzRequire(preset.timeSportFlags >= 0 && preset.timeSportFlags <= 255);
+        fuzzRequire(preset.loadSportFlags >= 0 && preset.loadSportFlags <= 255);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    ConfigStore store;
+    DiagramChoice diagram;
+    store.file = parseProfileText(fuzzBytes(data, size));
+    loadAllSettings(store, diagram);
+    loadPulseZones(store);
+    checkRepaired(store, diagram);
+    addToHistory(store, "/plans/2026.sb3");
+    saveAllSettings(store, diagram, "/plans/2026.sb3");
+    profileText(store.file);
+    return 0;
+}
