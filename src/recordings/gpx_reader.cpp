@@ -28,10 +28,14 @@ TrackPoint trackPointOf(const pugi::xml_node& node) {
     TrackPoint point;
     setPosition(point, numberOfText(node.attribute("lat").value()),
                 numberOfText(node.attribute("lon").value()));
-    point.time = isoTimeSeconds(childNamed(node, "time").text().get());
-    point.altitude = numberOf(childNamed(node, "ele"));
-    forEachDescendant(childNamed(node, "extensions"),
-                      [&point](const pugi::xml_node& element) { readExtension(element, point); });
+    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+        const std::string_view name = localName(child);
+        if (name == "time") point.time = isoTimeSeconds(child.text().get());
+        if (name == "ele") point.altitude = numberOf(child);
+        if (name == "extensions")
+            forEachDescendant(child,
+                              [&point](const pugi::xml_node& element) { readExtension(element, point); });
+    }
     return point;
 }
 

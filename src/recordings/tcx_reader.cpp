@@ -19,21 +19,29 @@ std::optional<double> childNumber(const pugi::xml_node& parent, std::string_view
     return numberOf(childNamed(parent, name));
 }
 
+void readExtension(const pugi::xml_node& element, TrackPoint& point) {
+    const std::string_view name = localName(element);
+    if (name == "Speed") point.speed = numberOf(element);
+    if (name == "Watts") point.power = numberOf(element);
+    if (name == "RunCadence" && !point.cadence) point.cadence = numberOf(element);
+}
+
+// One pass over the trackpoint's children, whatever their order.
 TrackPoint trackPointOf(const pugi::xml_node& node) {
     TrackPoint point;
-    point.time = isoTimeSeconds(childNamed(node, "Time").text().get());
-    const pugi::xml_node position = childNamed(node, "Position");
-    setPosition(point, childNumber(position, "LatitudeDegrees"), childNumber(position, "LongitudeDegrees"));
-    point.altitude = childNumber(node, "AltitudeMeters");
-    point.distance = childNumber(node, "DistanceMeters");
-    point.heartRate = childNumber(childNamed(node, "HeartRateBpm"), "Value");
-    point.cadence = childNumber(node, "Cadence");
-    forEachDescendant(childNamed(node, "Extensions"), [&point](const pugi::xml_node& element) {
-        const std::string_view name = localName(element);
-        if (name == "Speed") point.speed = numberOf(element);
-        if (name == "Watts") point.power = numberOf(element);
-        if (name == "RunCadence" && !point.cadence) point.cadence = numberOf(element);
-    });
+    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+        const std::string_view name = localName(child);
+        if (name == "Time") point.time = isoTimeSeconds(child.text().get());
+        if (name == "Position")
+            setPosition(point, childNumber(child, "LatitudeDegrees"), childNumber(child, "LongitudeDegrees"));
+        if (name == "AltitudeMeters") point.altitude = numberOf(child);
+        if (name == "DistanceMeters") point.distance = numberOf(child);
+        if (name == "HeartRateBpm") point.heartRate = childNumber(child, "Value");
+        if (name == "Cadence") point.cadence = numberOf(child);
+        if (name == "Extensions")
+            forEachDescendant(child,
+                              [&point](const pugi::xml_node& element) { readExtension(element, point); });
+    }
     return point;
 }
 
