@@ -1,0 +1,11 @@
+// GPX tracks of phones, watches and training platforms.
+#include "recording_checks.h"
+#include "recordings/gpx_reader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    sb::recordings::LoadedRecording recording;
+    recording.source = sb::recordings::kActivityRecording;
+    if (sb::recordings::parseGpxRecording(fuzzBytes(data, size), recording.table, recording.activity).ok)
+        checkRecording(recording, size);
+    return 0;
+}
