@@ -5,10 +5,13 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
@@ -17,6 +20,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
+#include <optional>
 
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_menu.h"
@@ -25,6 +29,7 @@
 #include "shell/command_dispatcher.h"
 #include "shell/command_ids.h"
 #include "shell/main_window_paint.h"
+#include "shell/named_files.h"
 #include "shell/navigation.h"
 #include "shell/toolbar.h"
 #include "shell/window_state.h"
@@ -65,6 +70,16 @@ Qt::WindowFlags windowFlagsWithoutMaximise() {
            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 }
 
+// The first file of a drop, when it is a plan or a recording on this machine.
+std::optional<std::string> droppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().isEmpty()) return std::nullopt;
+    const QUrl url = data->urls().front();
+    if (!url.isLocalFile()) return std::nullopt;
+    std::string path = platform::qt::fromQPath(url.toLocalFile());
+    if (!shell::opensAsNamedFile(path)) return std::nullopt;
+    return path;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(shell::Application& app, std::unique_ptr<platform::qt::QtServices> services)
@@ -73,6 +88,7 @@ MainWindow::MainWindow(shell::Application& app, std::unique_ptr<platform::qt::Qt
       services_(services ? std::move(services) : std::make_unique<platform::qt::QtServices>()),
       toolbarImages_(QString::fromLatin1(kToolbarImages)) {
     services_->setOwner(this);
+    setAcceptDrops(true);
     setWindowTitle(toQString(shell::windowTitle(app_)));
     setWindowIcon(QIcon(QString::fromLatin1(kProgramIcon)));
     clientArea_ = new ClientArea(*this);
@@ -187,6 +203,20 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     } else {
         event->ignore();
     }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (droppedFile(event->mimeData())) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const std::optional<std::string> path = droppedFile(event->mimeData());
+    if (!path) return;
+    event->acceptProposedAction();
+    // The drag ends first: the save question and the messages must not run inside the drop.
+    QMetaObject::invokeMethod(
+        this, [this, file = *path] { shell::fileDropped(app_, *this, *services_, file); },
+        Qt::QueuedConnection);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

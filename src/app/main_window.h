@@ -1,6 +1,7 @@
 // The program's main window on Qt: the client area painted by the shell, the menu bar built from the
 // shell's menu tree, the customisable toolbar with its value box, the three-part status bar and the
-// keyboard shortcuts. Every command it receives goes to the shell's dispatcher.
+// keyboard shortcuts. Every command it receives goes to the shell's dispatcher. Plan and recording files
+// dropped on it are opened.
 #pragma once
 
 #include <QMainWindow>
@@ -59,6 +60,8 @@ class MainWindow : public QMainWindow, public shell::MainWindowView {
     // No toolbar-hiding menu of Qt's own: the shell owns whether the toolbar is shown.
     QMenu* createPopupMenu() override { return nullptr; }
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <clocale>
+#include <filesystem>
 
 #include "platform/qt/translations.h"
 #include "shell/startup.h"
@@ -36,6 +37,9 @@ int runProgram(int argc, char* argv[]) {
     QApplication application(argc, argv);
     prepareApplication(application);
     auto app = std::make_unique<shell::Application>();
+    // QApplication has taken its own options out of the arguments; what is left names a file to open.
+    std::error_code error;
+    if (argc > 1 && *argv[1] != '\0') app->startFile = std::filesystem::absolute(argv[1], error).string();
     const std::unique_ptr<MainWindow> window = openMainWindow(*app, config::locateProgramDirectory());
     return application.exec();
 }

@@ -21,7 +21,8 @@ void prepareApplication(QApplication& application);
 std::unique_ptr<MainWindow> openMainWindow(shell::Application& app, const config::ProgramPaths& paths,
                                            std::unique_ptr<platform::qt::QtServices> services = nullptr);
 
-// The whole program; the arguments are Qt's own, the program itself takes none.
+// The whole program; the arguments are Qt's own and, after them, one optional file: a plan or a
+// recording, opened at start.
 int runProgram(int argc, char* argv[]);
 
 }  // namespace sb::app

@@ -46,7 +46,8 @@ DayEditorProcedure::DayEditorProcedure(const DayEditorLayout& layout, DayEditorC
     : layout_(layout), context_(std::move(context)) {}
 
 void DayEditorProcedure::init(DialogHost& host) {
-    editorDay_ = openingDay(context_.year);
+    editorDay_ = context_.firstDay >= 0 ? std::min(context_.firstDay, model::dayCount(context_.year) - 1)
+                                        : openingDay(context_.year);
     fillLists(host);
     show(host);
 }

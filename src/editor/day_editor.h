@@ -21,6 +21,7 @@ struct DayEditorContext {
     const config::ConfigStore& settings;  // the training-type labels
     const config::RouteStore& routes;
     std::string helpFile;
+    int firstDay = -1;  // the day index shown first; -1: today in a plan of the current year, else 1 January
 };
 
 class DayEditorProcedure : public platform::DialogProcedure {

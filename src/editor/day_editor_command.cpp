@@ -9,11 +9,11 @@ namespace sb::editor {
 
 DayEditorOutcome runDayEditorCommand(platform::Services& services, model::TrainingYear& year,
                                      const config::ConfigStore& settings, const config::RouteStore& routes,
-                                     const std::string& helpFile) {
+                                     const std::string& helpFile, int firstDay) {
     const DayEditorLayout* layout =
         chooseDayEditorLayout(year.planFileVersion, settings.sportMode, settings.triathlonBasic);
     if (!layout) return DayEditorOutcome::NoPlan;
-    openDayEditor(services, *layout, {year, settings, routes, helpFile});
+    openDayEditor(services, *layout, {year, settings, routes, helpFile, firstDay});
     if (!tools::checkOdometersDue(year)) return DayEditorOutcome::Closed;
     platform::Answer answer =
         services.messageBox("Ein Kilometerzähler hat ausgelöst.\nansehen?", "Erinnerung",

@@ -1,5 +1,5 @@
 // The "Trainingsdaten" command: the day editor in the form that suits the open plan and the sport mode,
-// followed by the odometer due check and its reminder.
+// followed by the odometer due check and its reminder. firstDay as in DayEditorContext.
 #pragma once
 
 #include <string>
@@ -19,6 +19,6 @@ enum class DayEditorOutcome {
 
 DayEditorOutcome runDayEditorCommand(platform::Services& services, model::TrainingYear& year,
                                      const config::ConfigStore& settings, const config::RouteStore& routes,
-                                     const std::string& helpFile);
+                                     const std::string& helpFile, int firstDay = -1);
 
 }  // namespace sb::editor

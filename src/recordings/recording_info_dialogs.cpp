@@ -1,4 +1,5 @@
-// The info dialogs: fields filled once on opening, "&OK" closes.
+// The info dialogs: fields filled once on opening, "&OK" closes, and so does "Als Training übernehmen"
+// with a result of its own; the caller runs the take-over once the dialog is gone.
 #include "recordings/recording_info_dialogs.h"
 
 #include <cstdio>
@@ -21,6 +22,7 @@ namespace id = info_dialog;
 constexpr int kLabelX = 10;
 constexpr int kFieldX = 62;
 constexpr int kRowHeight = 16;
+constexpr int kTakeOverResult = 3;
 
 std::string twoDigits(int value) {
     char text[16];
@@ -47,9 +49,12 @@ void addTriple(std::vector<ControlTemplate>& list, const char* caption, int row,
     list.push_back(field(third, row, kFieldX + 44, thirdWidth));
 }
 
-ControlTemplate okButton(int row) {
-    return {id::okButton, ControlKind::DefaultButton, "&OK", DialogRect{111, 14 + row * kRowHeight, 50, 14},
-            platform::ControlFlag::TabStop};
+void addButtons(std::vector<ControlTemplate>& list, int row) {
+    const int y = 14 + row * kRowHeight;
+    list.push_back({id::okButton, ControlKind::DefaultButton, "&OK", DialogRect{56, y, 50, 14},
+                    platform::ControlFlag::TabStop});
+    list.push_back({id::takeOverButton, ControlKind::Button, "Als &Training übernehmen",
+                    DialogRect{112, y, 104, 14}, platform::ControlFlag::TabStop});
 }
 
 class InfoProcedure : public platform::DialogProcedure {
@@ -57,8 +62,9 @@ class InfoProcedure : public platform::DialogProcedure {
     explicit InfoProcedure(std::function<void(DialogHost&)> fill) : fill_(std::move(fill)) {}
     void init(DialogHost& host) override { fill_(host); }
     void command(DialogHost& host, int control, platform::Notification notification) override {
-        if (control == id::okButton && notification == platform::Notification::Clicked)
-            host.end(platform::dialogOk);
+        if (notification != platform::Notification::Clicked) return;
+        if (control == id::okButton) host.end(platform::dialogOk);
+        if (control == id::takeOverButton) host.end(kTakeOverResult);
     }
 
   private:
@@ -90,7 +96,7 @@ const platform::DialogTemplate& polarInfoTemplate() {
         list.push_back(field(id::model, 4, kFieldX, 80));
         list.push_back(label("Einheiten :", 5));
         list.push_back(field(id::units, 5, kFieldX, 200));
-        list.push_back(okButton(6));
+        addButtons(list, 6);
         return platform::DialogTemplate{"DIAGRAMM_INFO_POLAR", "Info", 272, 14 + 6 * kRowHeight + 22, list};
     }();
     return dialog;
@@ -109,14 +115,14 @@ const platform::DialogTemplate& bikeInfoTemplate() {
                         DialogRect{kFieldX + 44, 12 + 4 * kRowHeight, 10, 10}});
         list.push_back(label("Lap :", 5));
         list.push_back(field(id::laps, 5, kFieldX, 40));
-        list.push_back(okButton(6));
+        addButtons(list, 6);
         return platform::DialogTemplate{"DIAGRAMM_INFO_RADCOMPUTER", "Info", 272, 14 + 6 * kRowHeight + 22,
                                         list};
     }();
     return dialog;
 }
 
-void showPolarInfo(platform::Services& services, const std::string& fileName,
+bool showPolarInfo(platform::Services& services, const std::string& fileName,
                    const PolarRecordingInfo& info) {
     InfoProcedure procedure([&](DialogHost& host) {
         setDate(host, fileName, info.day, info.month, info.year);
@@ -127,10 +133,10 @@ void showPolarInfo(platform::Services& services, const std::string& fileName,
                                     ? "US (mph, ft), umgerechnet in km/h und m"
                                     : "metrisch (km/h, m)");
     });
-    services.runModal(polarInfoTemplate(), procedure);
+    return services.runModal(polarInfoTemplate(), procedure) == kTakeOverResult;
 }
 
-void showBikeInfo(platform::Services& services, const std::string& fileName, const BikeRecordingInfo& info) {
+bool showBikeInfo(platform::Services& services, const std::string& fileName, const BikeRecordingInfo& info) {
     InfoProcedure procedure([&](DialogHost& host) {
         setDate(host, fileName, info.day, info.month, info.year);
         setClock(host, id::hours, info.durationHours, info.durationMinutes, info.durationSeconds);
@@ -138,7 +144,7 @@ void showBikeInfo(platform::Services& services, const std::string& fileName, con
         host.setText(id::circumference, fileio::formatFixed(info.wheelCircumference, 2));
         host.setText(id::laps, std::to_string(info.lapCount));
     });
-    services.runModal(bikeInfoTemplate(), procedure);
+    return services.runModal(bikeInfoTemplate(), procedure) == kTakeOverResult;
 }
 
 }  // namespace sb::recordings

@@ -1,5 +1,6 @@
 // The two info dialogs ("Info") of a loaded recording: DIAGRAMM_INFO_POLAR for a heart-rate monitor
-// file, DIAGRAMM_INFO_RADCOMPUTER for a bike-computer file. Every field is read-only.
+// file, DIAGRAMM_INFO_RADCOMPUTER for a bike-computer file. Every field is read-only; besides "&OK" a
+// button offers to take the recording over as the day's training.
 #pragma once
 
 #include <string>
@@ -13,6 +14,7 @@ namespace sb::recordings {
 
 namespace info_dialog {
 constexpr int okButton = 201;
+constexpr int takeOverButton = 202;
 constexpr int fileName = 1000;
 constexpr int day = 1001;
 constexpr int month = 1002;
@@ -33,8 +35,9 @@ constexpr int laps = 1014;
 const platform::DialogTemplate& polarInfoTemplate();
 const platform::DialogTemplate& bikeInfoTemplate();
 
-// fileName: the recording's file name without its folder, UTF-8.
-void showPolarInfo(platform::Services& services, const std::string& fileName, const PolarRecordingInfo& info);
-void showBikeInfo(platform::Services& services, const std::string& fileName, const BikeRecordingInfo& info);
+// fileName: the recording's file name without its folder, UTF-8. true when the dialog was closed by
+// "Als Training übernehmen".
+bool showPolarInfo(platform::Services& services, const std::string& fileName, const PolarRecordingInfo& info);
+bool showBikeInfo(platform::Services& services, const std::string& fileName, const BikeRecordingInfo& info);
 
 }  // namespace sb::recordings

@@ -41,6 +41,7 @@ struct Application {
     int currentMonth = 0;   // 1…12 once set at start-up
     int logoDone = 0;       // diagrams are drawn only once the start logo has gone
     int newPlanMode = 0;    // the athlete dialog edits the plan year only while a new plan is made
+    std::string startFile;  // named on the command line: opened once, by the start-up command
 
     std::vector<platform::MenuItem> menuBar;  // as last built, with the file state applied
 };

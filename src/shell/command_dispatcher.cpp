@@ -9,7 +9,6 @@
 #include "calendars/control_view.h"
 #include "calendars/planning_view.h"
 #include "charts/diagram_quantity.h"
-#include "editor/day_editor_command.h"
 #include "options/options_sheet.h"
 #include "output/export_dialog.h"
 #include "output/overview_print_dialog.h"
@@ -21,6 +20,7 @@
 #include "shell/navigation.h"
 #include "shell/recording_commands.h"
 #include "shell/startup.h"
+#include "shell/training_commands.h"
 #include "shell/window_commands.h"
 #include "shell/window_state.h"
 #include "tools/basal_metabolism_dialog.h"
@@ -52,14 +52,6 @@ int diagramKindOfCommand(int commandId) {
         default:
             return charts::kWeekDiagram;
     }
-}
-
-// The day editor; when an odometer became due and the user wants to see it, the odometers follow.
-void editTrainingDays(Application& app, MainWindowView& view, Services& services) {
-    const editor::DayEditorOutcome outcome =
-        editor::runDayEditorCommand(services, app.year, app.settings, app.routes, app.paths.helpFilePath);
-    if (outcome == editor::DayEditorOutcome::OdometersWanted)
-        dispatchCommand(app, view, services, cmd::kOdometers);
 }
 
 const std::vector<CommandEntry>& commandTable() {
@@ -168,7 +160,7 @@ const std::vector<CommandEntry>& commandTable() {
         {kOpenHeartRateFile, kOpenHeartRateFile, N::nothing, F::none,
          [](Application& a, MainWindowView& v, Services& s, int) { openRecording(a, v, s, kPolar); }},
         {kHeartRateFileInfo, kHeartRateFileInfo, N::heartRateFile, F::none,
-         [](Application& a, MainWindowView&, Services& s, int) { showRecordingInfo(a, s, kPolar); }},
+         [](Application& a, MainWindowView& v, Services& s, int) { showRecordingInfo(a, v, s, kPolar); }},
         {kHeartRateEvaluation, kHeartRateEvaluation, N::heartRateFile, F::none,
          [](Application& a, MainWindowView&, Services& s, int) { evaluateRecording(a, s); }},
         {kShowBikeComputerFile, kShowBikeComputerFile, N::bikeComputerFile, F::none,
@@ -176,9 +168,11 @@ const std::vector<CommandEntry>& commandTable() {
         {kOpenBikeComputerFile, kOpenBikeComputerFile, N::nothing, F::none,
          [](Application& a, MainWindowView& v, Services& s, int) { openRecording(a, v, s, kBike); }},
         {kBikeComputerFileInfo, kBikeComputerFileInfo, N::bikeComputerFile, F::none,
-         [](Application& a, MainWindowView&, Services& s, int) { showRecordingInfo(a, s, kBike); }},
+         [](Application& a, MainWindowView& v, Services& s, int) { showRecordingInfo(a, v, s, kBike); }},
         {kBikeComputerEvaluation, kBikeComputerEvaluation, N::bikeComputerFile, F::none,
          [](Application& a, MainWindowView&, Services& s, int) { evaluateRecording(a, s); }},
+        {kTakeOverTraining, kTakeOverTraining, N::planAndRecording, F::none,
+         [](Application& a, MainWindowView& v, Services& s, int) { takeOverLoadedRecording(a, v, s); }},
         {kXyAxisTime, kXyAxisTemperature, N::xyDiagram, F::none,
          [](Application& a, MainWindowView& v, Services&, int id) { chooseXyQuantity(a, v, id); }},
         {kAxisKmBike, kAxisActualTimeOther, N::barDiagram, F::none,
@@ -225,6 +219,8 @@ bool needsMet(const Application& app, Needs needs) {
             return recordings.heartRateFileLoaded;
         case Needs::bikeComputerFile:
             return recordings.bikeComputerFileLoaded;
+        case Needs::planAndRecording:
+            return year.planFileVersion != 0 && recordings.loaded.source != recordings::kNoRecording;
         case Needs::xyDiagram:
             return showsRecording(app);
     }

@@ -27,6 +27,7 @@ enum class Needs {
     earlierPeriod,       // kind 3 or 4 is shown, after week 1 or January
     heartRateFile,       // a heart-rate recording is loaded
     bikeComputerFile,    // a bike-computer recording is loaded
+    planAndRecording,    // a plan is open and a recording of any source is loaded
     xyDiagram,           // the X-Y diagram of a loaded recording is shown
 };
 

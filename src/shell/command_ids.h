@@ -71,6 +71,7 @@ constexpr int kShowBikeComputerFile = 82;
 constexpr int kOpenBikeComputerFile = 83;
 constexpr int kBikeComputerFileInfo = 84;
 constexpr int kBikeComputerEvaluation = 85;
+constexpr int kTakeOverTraining = 86;  // in both menus: the recording read last
 
 // "&X-Achse" and "&Y-Achse" of the X-Y diagram.
 constexpr int kXyAxisTime = 90;

@@ -71,6 +71,12 @@ void createNewPlan(Application& app, MainWindowView& view, platform::Services& s
     if (entered) writeNewPlan(app, services, path);
 }
 
+void openAndRemember(Application& app, platform::Services& services, const std::string& path) {
+    if (planfile::openPlanFile(services, app.year, path) == planfile::OpenResult::Opened) {
+        config::addToHistory(app.settings, path);
+    }
+}
+
 void chooseAndOpenPlan(Application& app, MainWindowView& view, platform::Services& services) {
     if (!saveChangesFirst(app, view, services)) return;
     const auto chosen = services.openFileName(
@@ -79,9 +85,7 @@ void chooseAndOpenPlan(Application& app, MainWindowView& view, platform::Service
         reportDialogError(services);
         return;
     }
-    if (planfile::openPlanFile(services, app.year, *chosen) == planfile::OpenResult::Opened) {
-        config::addToHistory(app.settings, *chosen);
-    }
+    openAndRemember(app, services, *chosen);
 }
 
 }  // namespace
@@ -162,6 +166,12 @@ void newPlan(Application& app, MainWindowView& view, platform::Services& service
 void openPlan(Application& app, MainWindowView& view, platform::Services& services) {
     ModalView modal(app, view);
     chooseAndOpenPlan(app, view, services);
+}
+
+void openPlanPath(Application& app, MainWindowView& view, platform::Services& services,
+                  const std::string& path) {
+    ModalView modal(app, view);
+    if (saveChangesFirst(app, view, services)) openAndRemember(app, services, path);
 }
 
 void openHistoryEntry(Application& app, MainWindowView& view, platform::Services& services, int index) {

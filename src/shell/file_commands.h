@@ -34,6 +34,9 @@ bool confirmReplacePlan(platform::Services& services, const std::string& path);
 
 void newPlan(Application& app, MainWindowView& view, platform::Services& services);
 void openPlan(Application& app, MainWindowView& view, platform::Services& services);
+// "Öffnen" without its file dialog: the save question, then the plan at `path`.
+void openPlanPath(Application& app, MainWindowView& view, platform::Services& services,
+                  const std::string& path);
 // The shown history entry `index` (0-based); nothing for an entry that is not shown.
 void openHistoryEntry(Application& app, MainWindowView& view, platform::Services& services, int index);
 void savePlan(Application& app, MainWindowView& view, platform::Services& services);

@@ -132,18 +132,23 @@ MenuItem toolsMenu() {
 }
 
 MenuItem heartRateMenu() {
-    return MenuItem::popup("&Pulsuhr", {MenuItem::command("&Datei anzeigen", cmd::kShowHeartRateFile),
-                                        MenuItem::command("&Datei öffnen", cmd::kOpenHeartRateFile),
-                                        MenuItem::command("Datei &Info", cmd::kHeartRateFileInfo),
-                                        MenuItem::command("Datei &Auswertung", cmd::kHeartRateEvaluation)});
+    return MenuItem::popup(
+        "&Pulsuhr",
+        {MenuItem::command("&Datei anzeigen", cmd::kShowHeartRateFile),
+         MenuItem::command("&Datei öffnen", cmd::kOpenHeartRateFile),
+         MenuItem::command("Datei &Info", cmd::kHeartRateFileInfo),
+         MenuItem::command("Datei &Auswertung", cmd::kHeartRateEvaluation), MenuItem::separatorLine(),
+         MenuItem::command("Als &Training übernehmen", cmd::kTakeOverTraining)});
 }
 
 MenuItem bikeComputerMenu() {
-    return MenuItem::popup("&Radcomputer",
-                           {MenuItem::command("&Datei anzeigen", cmd::kShowBikeComputerFile),
-                            MenuItem::command("&Datei öffnen", cmd::kOpenBikeComputerFile),
-                            MenuItem::command("Datei &Info", cmd::kBikeComputerFileInfo),
-                            MenuItem::command("Datei &Auswertung", cmd::kBikeComputerEvaluation)});
+    return MenuItem::popup(
+        "&Radcomputer",
+        {MenuItem::command("&Datei anzeigen", cmd::kShowBikeComputerFile),
+         MenuItem::command("&Datei öffnen", cmd::kOpenBikeComputerFile),
+         MenuItem::command("Datei &Info", cmd::kBikeComputerFileInfo),
+         MenuItem::command("Datei &Auswertung", cmd::kBikeComputerEvaluation), MenuItem::separatorLine(),
+         MenuItem::command("Als &Training übernehmen", cmd::kTakeOverTraining)});
 }
 
 MenuItem extrasMenu(const Application& app) {

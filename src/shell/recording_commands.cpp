@@ -10,6 +10,7 @@
 #include "shell/common_dialogs.h"
 #include "shell/diagram_selection.h"
 #include "shell/path_display.h"
+#include "shell/training_commands.h"
 
 namespace sb::shell {
 
@@ -33,12 +34,16 @@ void refreshSeries(Application& app) {
 }
 
 // Reads `path` and shows it as the X-Y diagram of time and pulse, or tells the user it cannot be read.
+void reportOpenFailure(platform::Services& services) {
+    services.messageBox("Fehler beim Öffnen der Datei", "Fehler", platform::Buttons::Ok,
+                        platform::Icon::Exclamation);
+}
+
 void readAndShow(Application& app, MainWindowView& view, platform::Services& services, int source,
                  const std::string& path) {
     RecordingState& state = app.recordings;
     if (!recordings::readRecording(source, path, state.loaded)) {
-        services.messageBox("Fehler beim Öffnen der Datei", "Fehler", platform::Buttons::Ok,
-                            platform::Icon::Exclamation);
+        reportOpenFailure(services);
         return;
     }
     lastPathOf(state, source) = path;
@@ -72,15 +77,32 @@ void showLastRecording(Application& app, MainWindowView& view, platform::Service
     readAndShow(app, view, services, source, path);
 }
 
-void showRecordingInfo(const Application& app, platform::Services& services, int source) {
-    const RecordingState& state = app.recordings;
-    if (source == kPolarRecording) {
-        recordings::showPolarInfo(services, pathDisplayText(fileNameOfPath(state.lastHeartRateFile)),
-                                  state.loaded.polar);
-    } else {
-        recordings::showBikeInfo(services, pathDisplayText(fileNameOfPath(state.lastBikeComputerFile)),
-                                 state.loaded.bike);
+bool openRecordingFile(Application& app, MainWindowView& view, platform::Services& services,
+                       const std::string& path) {
+    const int source = recordings::sourceOfPath(path);
+    if (source == recordings::kNoRecording) return false;
+    readAndShow(app, view, services, source, path);
+    return true;
+}
+
+void showRecordingInfo(Application& app, MainWindowView& view, platform::Services& services, int source) {
+    RecordingState& state = app.recordings;
+    const std::string fileName = pathDisplayText(fileNameOfPath(lastPathOf(state, source)));
+    const bool takeOver = source == kPolarRecording
+                              ? recordings::showPolarInfo(services, fileName, state.loaded.polar)
+                              : recordings::showBikeInfo(services, fileName, state.loaded.bike);
+    if (!takeOver) return;
+    if (state.loaded.source == source) {
+        takeOverRecording(app, view, services, state.loaded);
+        return;
     }
+    // The table holds another source's samples since: the file whose info was shown is read again.
+    recordings::LoadedRecording again;
+    if (!recordings::readRecording(source, lastPathOf(state, source), again)) {
+        reportOpenFailure(services);
+        return;
+    }
+    takeOverRecording(app, view, services, again);
 }
 
 void evaluateRecording(const Application& app, platform::Services& services) {

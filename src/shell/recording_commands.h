@@ -3,6 +3,8 @@
 // quantity, and the X-Y diagram as the window paints and prints it.
 #pragma once
 
+#include <string>
+
 #include "platform/canvas.h"
 #include "platform/printer.h"
 #include "platform/services.h"
@@ -16,8 +18,12 @@ namespace sb::shell {
 void openRecording(Application& app, MainWindowView& view, platform::Services& services, int source);
 // Commands 74 and 82: the last file of the source read again and shown.
 void showLastRecording(Application& app, MainWindowView& view, platform::Services& services, int source);
-// Commands 76 and 84.
-void showRecordingInfo(const Application& app, platform::Services& services, int source);
+// A file named on the command line or dropped on the window, read as if chosen in the open dialog of
+// its source (recordings::sourceOfPath); false, with nothing done, when its name names no recording.
+bool openRecordingFile(Application& app, MainWindowView& view, platform::Services& services,
+                       const std::string& path);
+// Commands 76 and 84; the dialog's "Als Training übernehmen" takes that source's recording over.
+void showRecordingInfo(Application& app, MainWindowView& view, platform::Services& services, int source);
 // Commands 77 and 85: time and share per pulse zone of the samples shown.
 void evaluateRecording(const Application& app, platform::Services& services);
 // Commands 90…99.

@@ -1,9 +1,12 @@
 // Start-up. Whatever branch the start takes, the week and month are set from today and the menus end
-// up matching the plan that is open, so no plan command is offered without a plan.
+// up matching the plan that is open, so no plan command is offered without a plan. A plan named on the
+// command line takes the place of the last plan and of the first-start questions; a recording named
+// there opens after the usual start, on top of the plan it brought.
 #include "shell/startup.h"
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "config/configuration_migration.h"
 #include "config/route_store.h"
@@ -11,10 +14,12 @@
 #include "planfile/open_plan_file.h"
 #include "planfile/plan_file_version.h"
 #include "platform/help.h"
+#include "recordings/loaded_recording.h"
 #include "shell/command_ids.h"
 #include "shell/common_dialogs.h"
 #include "shell/file_commands.h"
 #include "shell/menu_bar.h"
+#include "shell/named_files.h"
 #include "shell/navigation.h"
 #include "shell/window_state.h"
 
@@ -103,7 +108,11 @@ void startupCommand(Application& app, MainWindowView& view, platform::Services& 
     services.startTimer(std::min(app.settings.logoSeconds, kLongestLogoSeconds) * 1000,
                         [&app, &view, &services] { logoTimer(app, view, services); });
     setTodaysWeekAndMonth(app);
-    if (app.settings.autoLoad == 1) {
+    const std::string named = std::exchange(app.startFile, {});
+    const bool planNamed = !named.empty() && recordings::sourceOfPath(named) == recordings::kNoRecording;
+    if (planNamed) {
+        openNamedFile(app, view, services, named);
+    } else if (app.settings.autoLoad == 1) {
         if (app.year.currentFileName.empty()) {
             leadFirstStart(app, services);
         } else {
@@ -111,6 +120,7 @@ void startupCommand(Application& app, MainWindowView& view, platform::Services& 
         }
     }
     app.newPlanMode = 0;
+    if (!named.empty() && !planNamed) openNamedFile(app, view, services, named);
     view.repaint();
 }
 

@@ -17,6 +17,7 @@
 #include "editor/athlete_dialog.h"
 #include "editor/day_editor_layout.h"
 #include "editor/day_editor_templates.h"
+#include "editor/training_takeover_dialog.h"
 #include "lists/list_dialog_templates.h"
 #include "lists/list_print_dialog.h"
 #include "options/general_pages.h"
@@ -27,6 +28,7 @@
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_services.h"
 #include "platform_qt/qt_test_application.h"
+#include "recordings/recording_info_dialogs.h"
 #include "shell/print_progress_dialog.h"
 #include "tools/basal_metabolism_dialog.h"
 #include "tools/body_mass_index_dialog.h"
@@ -66,6 +68,9 @@ std::vector<const platform::DialogTemplate*> everyDialog() {
         &lists::listTemplate(lists::ListKind::Year),
         &lists::searchTemplate(),
         &lists::listPrintTemplate(),
+        &recordings::polarInfoTemplate(),
+        &recordings::bikeInfoTemplate(),
+        &editor::trainingTakeoverTemplate(),
     };
     for (const editor::DayEditorLayout& layout : editor::dayEditorLayouts()) {
         dialogs.push_back(&editor::dayEditorTemplate(layout));

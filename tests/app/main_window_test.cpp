@@ -1,20 +1,25 @@
 // The real main window on Qt's offscreen platform, started as the program starts it from a program
 // directory of its own: the reloaded plan is drawn once the logo time is over, the menus, toolbar,
 // title and status bar follow the plan state, the toolbar survives being switched off and on, check
-// marks show the state, keys send their commands and the value box takes a typed week.
+// marks show the state, keys send their commands, the value box takes a typed week and a recording
+// dropped on the window opens.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -305,4 +310,30 @@ TEST_F(MainWindowTest, TheValueBoxTakesATypedWeekAndCheckMarksShowTheState) {
     dispatch(*window, cmd::kFirstPreset);
     chooseTwice(cmd::kPresetMonthDiagram);
     EXPECT_EQ(state_.diagram.diagramKind, charts::kMonthDiagram);
+}
+
+TEST_F(MainWindowTest, ARecordingDroppedOnTheWindowOpensAndOtherFilesAreNotTaken) {
+    const auto window = openWithPlan("POLAR=1\r\n");
+    passLogoTime();
+    auto dragEnter = [&window](const std::string& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+        QDragEnterEvent enter(QPoint(20, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        return enter.isAccepted();
+    };
+    EXPECT_FALSE(dragEnter(directory_.file("notizen.txt")));
+    const std::string recording =
+        std::string(std::getenv("SAISONBUCH_TEST_DATA")) + "/../../examples/08061701.hrm";
+    EXPECT_TRUE(dragEnter(recording));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(recording))});
+    QDropEvent drop(QPointF(20, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    std::string unexpected;
+    EXPECT_TRUE(runUntil([this] { return state_.recordings.heartRateFileLoaded; }, 5000, unexpected))
+        << unexpected;
+    EXPECT_EQ(state_.diagram.diagramKind, charts::kXyDiagram);
+    EXPECT_EQ(state_.year.currentFileName, plan_);
 }

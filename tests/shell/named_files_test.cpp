@@ -1,0 +1,81 @@
+// Files named on the command line or dropped on the window: a plan named at start replaces the last
+// plan, a recording opens on top of it; a dropped plan goes through the save question like "Öffnen", a
+// dropped recording opens like its menu's open dialog, and any other file is refused without harm.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "planfile/plan_file_writer.h"
+#include "shell/named_files.h"
+#include "shell_test_support.h"
+
+namespace sb::shell::testing {
+namespace {
+
+using NamedFiles = ShellTest;
+
+std::string writeRecording(const std::string& path) {
+    std::ofstream(path, std::ios::binary) << "[Params]\r\nVersion=106\r\nSMode=000000000\r\nDate="
+                                             "20090614\r\nInterval=5\r\n[HRData]\r\n140\r\n150\r\n";
+    return path;
+}
+
+TEST_F(NamedFiles, APlanNamedAtStartReplacesTheLastPlanARecordingOpensOnTopOfIt) {
+    const std::string last = file("last.sb3");
+    const std::string named = file("named.sb3");
+    model::TrainingYear other = plan2009();
+    other.firstName = "Named";
+    ASSERT_EQ(0, planfile::writePlanFile(plan2009(), last));
+    ASSERT_EQ(0, planfile::writePlanFile(other, named));
+    writeConfig("[KONFIG]\nAUTOLADEN=0\nLETZTE_DATEI=" + last + "\n[MENUE]\nMAX_ANZAHL=4\n");
+    initialise();
+    app.startFile = named;
+    dispatch(9);
+    EXPECT_EQ(planState(), std::tuple(named, 3, 1, 0));
+    EXPECT_EQ("Named", app.year.firstName);
+    EXPECT_EQ(named, app.settings.history.at(0));
+    EXPECT_FALSE(view.menuItem(12).greyed);
+
+    writeConfig("[KONFIG]\nAUTOLADEN=1\nLETZTE_DATEI=" + last + "\n");
+    initialise();
+    app.startFile = writeRecording(file("lauf.hrm"));
+    dispatch(9);
+    EXPECT_EQ(planState(), std::tuple(last, 3, 1, 0));
+    EXPECT_TRUE(app.recordings.heartRateFileLoaded);
+    EXPECT_EQ(5, app.diagram.diagramKind);
+    EXPECT_TRUE(app.startFile.empty());  // opened once only
+    EXPECT_TRUE(services.messages().empty());
+    expectNothingUnexpected();
+}
+
+TEST_F(NamedFiles, DroppedFilesOpenLikeTheirMenusAndOthersAreRefused) {
+    writeConfig("[MENUE]\nMAX_ANZAHL=4\n");
+    initialise();
+    holdPlan(file("changed.sb3"), 3);
+    const std::string other = file("other.sb3");
+    ASSERT_EQ(0, planfile::writePlanFile(plan2009(), other));
+    EXPECT_TRUE(opensAsNamedFile("/a/B.SB2") && opensAsNamedFile("x.hrm") && opensAsNamedFile("070615.dat"));
+    EXPECT_FALSE(opensAsNamedFile("notes.txt") || opensAsNamedFile("plan.sb3.txt"));
+
+    services.answerMessages({Answer::Cancel, Answer::No});
+    fileDropped(app, view, services, other);
+    EXPECT_EQ(planState(), std::tuple(file("changed.sb3"), 3, 1, 1));
+    fileDropped(app, view, services, other);
+    EXPECT_EQ(planState(), std::tuple(other, 3, 1, 0));
+    EXPECT_EQ(other, app.settings.history.at(0));
+    EXPECT_EQ("other.sb3 – Saisonbuch", view.title());
+
+    fileDropped(app, view, services, writeRecording(file("lauf.hrm")));
+    EXPECT_TRUE(app.recordings.heartRateFileLoaded);
+    fileDropped(app, view, services, file("notes.txt"));
+    EXPECT_EQ(planState(), std::tuple(other, 3, 1, 0));
+    EXPECT_EQ((std::vector<LoggedMessage>{saveQuestion(file("changed.sb3")),
+                                          saveQuestion(file("changed.sb3")),
+                                          {"Diese Datei ist keine zulässige\nSaisonbuchdatei", "Fehler",
+                                           Buttons::Ok, Icon::Exclamation}}),
+              services.messages());
+    expectNothingUnexpected();
+}
+
+}  // namespace
+}  // namespace sb::shell::testing

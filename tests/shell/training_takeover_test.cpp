@@ -1,0 +1,158 @@
+// "Als Training übernehmen": a recording's values go into the right day and sport of the open plan
+// and the day editor opens there; values already entered are replaced only when the user says so; a
+// date outside the plan year and a missing plan are refused with a message, and nothing is written.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "shell/command_ids.h"
+#include "shell_test_support.h"
+
+namespace sb::shell::testing {
+namespace {
+
+using platform::headless::HeadlessDialogHost;
+using Takeover = ShellTest;
+
+constexpr int kJune14 = 164;  // day index of 14 June 2009
+const char* const kTakeoverDialog = "IDD_TRAINING_UEBERNEHMEN";
+
+// One hour on 14 June 2009 at 30 km/h, a sample every 10 minutes, one without a signal: 30 km, pulse
+// 148 on average, climbing 200 → 300 m, a descent of 20 m, then 10 m more.
+std::string writeRide(const std::string& path) {
+    std::ofstream(path, std::ios::binary)
+        << "[Params]\r\nVersion=106\r\nMonitor=12\r\nSMode=101000100\r\nDate=20090614\r\n"
+           "StartTime=10:00:00.0\r\nLength=01:00:00.0\r\nInterval=600\r\n[HRData]\r\n"
+           "140 300 200\r\n150 300 230\r\n0 300 260\r\n160 300 300\r\n150 300 290\r\n140 300 280\r\n"
+           "150 300 290\r\n";
+    return path;
+}
+
+// The day editor opens on 14 June and is closed without a change.
+void expectDayEditorOnJune14(platform::headless::HeadlessServices& services) {
+    services.scriptDialog("IDD_DATENAENDERN_TRIATHLON", [](HeadlessDialogHost& editor) {
+        EXPECT_EQ("14", editor.text(286));
+        EXPECT_EQ("6", editor.text(287));
+        EXPECT_EQ("30.00", editor.text(200));
+        editor.press(297);
+    });
+}
+
+TEST_F(Takeover, TheInfoDialogsButtonFillsTheChosenSportOfThatDayAndOpensTheDayEditorThere) {
+    writeConfig("[KONFIG]\nTRIATHLON_BASIC=0\n");
+    initialise();
+    openSamplePlan();
+    services.answerFileDialogs({writeRide(file("ride.hrm"))});
+    dispatch(cmd::kOpenHeartRateFile);
+    EXPECT_FALSE(view.menuItem(cmd::kTakeOverTraining).greyed);
+
+    services.scriptDialog("DIAGRAMM_INFO_POLAR", [](HeadlessDialogHost& info) { info.press(202); });
+    services.scriptDialog(kTakeoverDialog, [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ("14", dialog.text(300));
+        EXPECT_EQ("06", dialog.text(301));
+        EXPECT_EQ("2009", dialog.text(302));
+        EXPECT_EQ((std::vector<std::string>{"Schwimmen", "Rad", "Laufen", "Alternativ"}), dialog.items(303));
+        EXPECT_EQ(-1, dialog.selection(303));  // a heart-rate file names no sport
+        EXPECT_EQ("01", dialog.text(304));
+        EXPECT_EQ("00", dialog.text(305));
+        EXPECT_EQ("30.00", dialog.text(306));
+        EXPECT_EQ("148", dialog.text(307));
+        EXPECT_EQ("110", dialog.text(308));
+        dialog.press(310);  // no sport yet
+        dialog.choose(303, "Laufen");
+        EXPECT_FALSE(dialog.isEnabled(308));  // climbing is kept for rides only
+        dialog.choose(303, "Rad");
+        EXPECT_TRUE(dialog.isEnabled(308));
+        dialog.type(304, "25");
+        dialog.press(310);
+        dialog.type(304, "1");
+        dialog.type(308, "112");
+        dialog.press(310);
+    });
+    expectDayEditorOnJune14(services);
+    dispatch(cmd::kHeartRateFileInfo);
+
+    EXPECT_EQ((std::vector<LoggedMessage>{
+                  {"Bitte wählen Sie eine Sportart.", "Eingabefehler", Buttons::Ok, Icon::Exclamation},
+                  {"Eingabefehler im Feld Radsport->Zeit (0-24 oder 0-59)", "Eingabefehler", Buttons::Ok,
+                   Icon::Exclamation}}),
+              services.messages());
+    const model::DayRecord& day = app.year.days[kJune14];
+    EXPECT_EQ((model::SportEntry{"", 148, 30.0f, 112.0f, "01:00", 0, ""}), day.bike);
+    EXPECT_EQ(model::SportEntry{}, day.run);
+    EXPECT_EQ(1, app.year.modified);
+    EXPECT_EQ(5, app.diagram.diagramKind);  // the recording is shown again afterwards
+    expectNothingUnexpected();
+}
+
+TEST_F(Takeover, AsksBeforeItReplacesValuesAlreadyEnteredAndKeepsTheRest) {
+    writeConfig("[KONFIG]\nTRIATHLON_BASIC=0\n");
+    initialise();
+    openSamplePlan();
+    app.year.days[kJune14].bike = {"Hausrunde", 120, 20.0f, 50.0f, "00:45", 2, "locker"};
+    services.answerFileDialogs({writeRide(file("ride.hrm"))});
+    dispatch(cmd::kOpenHeartRateFile);
+    services.answerMessages({Answer::No, Answer::Yes});
+    services.scriptDialog(kTakeoverDialog, [this](HeadlessDialogHost& dialog) {
+        dialog.choose(303, "Rad");
+        dialog.press(310);  // No: nothing written, the dialog stays
+        EXPECT_FALSE(dialog.ended());
+        EXPECT_EQ(0, app.year.modified);
+        EXPECT_EQ("00:45", app.year.days[kJune14].bike.duration);
+        dialog.press(310);
+    });
+    expectDayEditorOnJune14(services);
+    dispatch(cmd::kTakeOverTraining);
+
+    const LoggedMessage question{
+        "Am 14.06.2009 ist für Rad schon ein Training eingetragen.\nSoll es durch die Werte der Aufzeichnung "
+        "ersetzt werden?",
+        "Frage?", Buttons::YesNo, Icon::Question};
+    EXPECT_EQ((std::vector<LoggedMessage>{question, question}), services.messages());
+    EXPECT_EQ((model::SportEntry{"Hausrunde", 148, 30.0f, 110.0f, "01:00", 2, "locker"}),
+              app.year.days[kJune14].bike);
+    expectNothingUnexpected();
+}
+
+TEST_F(Takeover, ARecordingOfAnotherYearOrWithoutAPlanIsRefused) {
+    initialise();
+    services.answerFileDialogs({writeRide(file("ride.hrm"))});
+    dispatch(cmd::kOpenHeartRateFile);
+    EXPECT_TRUE(view.menuItem(cmd::kTakeOverTraining).greyed);
+    services.scriptDialog("DIAGRAMM_INFO_POLAR", [](HeadlessDialogHost& info) { info.press(202); });
+    dispatch(cmd::kHeartRateFileInfo);
+    EXPECT_EQ(
+        (std::vector<LoggedMessage>{
+            {"Es ist kein Saisonbuch geöffnet.\nÖffnen oder erstellen Sie zuerst das Saisonbuch, in das "
+             "das Training übernommen werden soll.",
+             "Hinweis", Buttons::Ok, Icon::Information}}),
+        services.messages());
+    services.clearLog();
+
+    openSamplePlan();
+    const model::TrainingYear before = app.year;
+    services.scriptDialog(kTakeoverDialog, [](HeadlessDialogHost& dialog) {
+        dialog.choose(303, "Laufen");
+        dialog.type(302, "2010");
+        dialog.press(310);
+        EXPECT_EQ(302, dialog.focus());
+        dialog.type(300, "31");
+        dialog.type(301, "02");
+        dialog.press(310);
+        dialog.press(311);
+    });
+    dispatch(cmd::kTakeOverTraining);
+    EXPECT_EQ(
+        (std::vector<LoggedMessage>{
+            {"Der 14.06.2010 liegt nicht im Trainingsjahr 2009 des geöffneten Saisonbuchs.\nBitte ändern "
+             "Sie das Datum oder brechen Sie ab.",
+             "Hinweis", Buttons::Ok, Icon::Exclamation},
+            {"Eingabefehler im Feld Datum", "Eingabefehler", Buttons::Ok, Icon::Exclamation}}),
+        services.messages());
+    EXPECT_TRUE(before.days == app.year.days);
+    EXPECT_EQ(0, app.year.modified);
+    expectNothingUnexpected();
+}
+
+}  // namespace
+}  // namespace sb::shell::testing
