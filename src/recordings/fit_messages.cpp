@@ -98,8 +98,8 @@ struct Definition {
     std::uint16_t global = 0;
     bool bigEndian = false;
     std::vector<FitField> fields;
-    std::size_t size = 0;  // bytes of a data message, developer fields included
-    bool hasTimestamp = false;
+    std::array<std::uint8_t, 256> positions{};  // as in FitMessage
+    std::size_t size = 0;                       // bytes of a data message, developer fields included
 };
 
 // One file of a chain: its messages, and whether the file ends before its header says it should.
@@ -153,14 +153,15 @@ std::size_t readDefinition(std::string_view messages, std::size_t pos, Definitio
     at += 5;
     if (messages.size() - at < 3 * fieldCount) return 0;
     definition.fields.clear();
+    definition.positions.fill(0);
     definition.size = 0;
-    definition.hasTimestamp = false;
     for (std::size_t i = 0; i < fieldCount; ++i, at += 3) {
         const FitField field{byteAt(messages, at), byteAt(messages, at + 1), byteAt(messages, at + 2),
                              static_cast<std::uint16_t>(definition.size)};
         definition.fields.push_back(field);
         definition.size += field.size;
-        definition.hasTimestamp = definition.hasTimestamp || field.number == kFitTimestampField;
+        if (definition.positions[field.number] == 0)
+            definition.positions[field.number] = static_cast<std::uint8_t>(i + 1);
     }
     if (header & 0x20) {
         if (messages.size() - at < 1) return 0;
@@ -205,11 +206,12 @@ FitWalk walkPart(const Part& part, const std::function<void(const FitMessage&)>&
         const Definition& definition = definitions[compressed ? (header >> 5) & 0x03 : header & 0x0F];
         if (!definition.defined) return FitWalk::badMessage;
         if (messages.size() - pos - 1 < definition.size) return early;
-        FitMessage message{definition.global, definition.bigEndian, definition.fields,
-                           messages.substr(pos + 1, definition.size), std::nullopt};
+        FitMessage message{definition.global, definition.bigEndian,
+                           definition.fields, messages.substr(pos + 1, definition.size),
+                           std::nullopt,      &definition.positions};
         if (compressed)
             message.timestamp = expandTimestamp(lastTime, header & 0x1F);
-        else if (definition.hasTimestamp)
+        else
             message.timestamp = ownTimestamp(message);
         if (message.timestamp) lastTime = *message.timestamp;
         onMessage(message);
@@ -221,9 +223,8 @@ FitWalk walkPart(const Part& part, const std::function<void(const FitMessage&)>&
 }  // namespace
 
 const FitField* FitMessage::find(std::uint8_t fieldNumber) const {
-    for (const FitField& field : fields)
-        if (field.number == fieldNumber) return &field;
-    return nullptr;
+    const std::uint8_t position = (*positions)[fieldNumber];
+    return position == 0 ? nullptr : &fields[position - 1];
 }
 
 std::optional<double> FitMessage::number(std::uint8_t fieldNumber) const {

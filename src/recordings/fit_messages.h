@@ -17,6 +17,7 @@
 // Another header may follow the CRC: the files are chained and read one after the other.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -43,6 +44,8 @@ struct FitMessage {
     std::span<const FitField> fields;
     std::string_view content;                // the message's bytes after its header byte
     std::optional<std::uint32_t> timestamp;  // its own or the one its compressed header gives
+    // For each field number, 1 + the field's position in `fields`; 0 for a number it lacks.
+    const std::array<std::uint8_t, 256>* positions = nullptr;
 
     const FitField* find(std::uint8_t number) const;
     // The field's first value; empty when the field is absent, holds its base type's invalid value,
