@@ -1,12 +1,15 @@
-// The info dialogs: fields filled once on opening, "&OK" closes.
+// The info dialogs: fields filled once on opening, "&OK" closes; the activity's dialog may also close
+// asking for the recording to become the day's training.
 #include "recordings/recording_info_dialogs.h"
 
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
 #include "fileio/c_numbers.h"
 #include "model/text_encoding.h"
+#include "model/training_year.h"
 
 namespace sb::recordings {
 
@@ -21,6 +24,7 @@ namespace id = info_dialog;
 constexpr int kLabelX = 10;
 constexpr int kFieldX = 62;
 constexpr int kRowHeight = 16;
+constexpr int kTakeOver = 3;  // the activity dialog's result when "Als Training übernehmen" closed it
 
 std::string twoDigits(int value) {
     char text[16];
@@ -57,8 +61,9 @@ class InfoProcedure : public platform::DialogProcedure {
     explicit InfoProcedure(std::function<void(DialogHost&)> fill) : fill_(std::move(fill)) {}
     void init(DialogHost& host) override { fill_(host); }
     void command(DialogHost& host, int control, platform::Notification notification) override {
-        if (control == id::okButton && notification == platform::Notification::Clicked)
-            host.end(platform::dialogOk);
+        if (notification != platform::Notification::Clicked) return;
+        if (control == id::okButton) host.end(platform::dialogOk);
+        if (control == id::takeOverButton) host.end(kTakeOver);
     }
 
   private:
@@ -76,6 +81,35 @@ void setClock(DialogHost& host, int first, int hours, int minutes, int seconds) 
     host.setText(first, twoDigits(hours));
     host.setText(first + 1, twoDigits(minutes));
     host.setText(first + 2, twoDigits(seconds));
+}
+
+// The plan's name of the sport with the file's own in brackets: "Laufen (running)".
+std::string sportText(const ActivityInfo& info) {
+    switch (info.planSport) {
+        case model::kBike:
+            return "Rad (" + info.sport + ")";
+        case model::kRun:
+            return "Laufen (" + info.sport + ")";
+        case model::kSwim:
+            return "Schwimmen (" + info.sport + ")";
+        case model::kOther:
+            return "Alternativ (" + info.sport + ")";
+        default:
+            return info.sport;
+    }
+}
+
+void fillActivity(DialogHost& host, const std::string& fileName, const ActivityInfo& info) {
+    host.setText(id::fileName, fileName);
+    host.setText(id::sport, sportText(info));
+    if (info.year != 0) {  // a file without a date leaves date and start time empty
+        setDate(host, fileName, info.day, info.month, info.year);
+        setClock(host, id::hours, info.startHour, info.startMinute, info.startSecond);
+    }
+    const long seconds = std::lround(info.durationSeconds);
+    setClock(host, id::lengthHours, int(seconds / 3600), int(seconds / 60 % 60), int(seconds % 60));
+    host.setText(id::distance, fileio::formatFixed(info.distanceKm, 2));
+    host.setText(id::device, info.device);
 }
 
 }  // namespace
@@ -116,6 +150,30 @@ const platform::DialogTemplate& bikeInfoTemplate() {
     return dialog;
 }
 
+const platform::DialogTemplate& activityInfoTemplate() {
+    static const platform::DialogTemplate dialog = [] {
+        std::vector<ControlTemplate> list{label("Datei :", 0), field(id::fileName, 0, kFieldX, 200)};
+        list.push_back(label("Sportart :", 1));
+        list.push_back(field(id::sport, 1, kFieldX, 200));
+        addTriple(list, "Datum :", 2, id::day, id::month, id::year, 30);
+        addTriple(list, "Startzeit :", 3, id::hours, id::minutes, id::seconds, 18);
+        addTriple(list, "Dauer :", 4, id::lengthHours, id::lengthMinutes, id::lengthSeconds, 18);
+        list.push_back(label("Strecke :", 5));
+        list.push_back(field(id::distance, 5, kFieldX, 40));
+        list.push_back({platform::staticControlId, ControlKind::Static, "km",
+                        DialogRect{kFieldX + 44, 12 + 5 * kRowHeight, 14, 10}});
+        list.push_back(label("Gerät :", 6));
+        list.push_back(field(id::device, 6, kFieldX, 200));
+        list.push_back({id::okButton, ControlKind::DefaultButton, "&OK",
+                        DialogRect{62, 14 + 7 * kRowHeight, 50, 14}, platform::ControlFlag::TabStop});
+        list.push_back({id::takeOverButton, ControlKind::Button, "Als &Training übernehmen",
+                        DialogRect{122, 14 + 7 * kRowHeight, 100, 14}, platform::ControlFlag::TabStop});
+        return platform::DialogTemplate{"DIAGRAMM_INFO_AKTIVITAET", "Info", 272, 14 + 7 * kRowHeight + 22,
+                                        list};
+    }();
+    return dialog;
+}
+
 void showPolarInfo(platform::Services& services, const std::string& fileName,
                    const PolarRecordingInfo& info) {
     InfoProcedure procedure([&](DialogHost& host) {
@@ -139,6 +197,11 @@ void showBikeInfo(platform::Services& services, const std::string& fileName, con
         host.setText(id::laps, std::to_string(info.lapCount));
     });
     services.runModal(bikeInfoTemplate(), procedure);
+}
+
+bool showActivityInfo(platform::Services& services, const std::string& fileName, const ActivityInfo& info) {
+    InfoProcedure procedure([&](DialogHost& host) { fillActivity(host, fileName, info); });
+    return services.runModal(activityInfoTemplate(), procedure) == kTakeOver;
 }
 
 }  // namespace sb::recordings

@@ -1,11 +1,13 @@
-// The two info dialogs ("Info") of a loaded recording: DIAGRAMM_INFO_POLAR for a heart-rate monitor
-// file, DIAGRAMM_INFO_RADCOMPUTER for a bike-computer file. Every field is read-only.
+// The info dialogs ("Info") of a loaded recording: DIAGRAMM_INFO_POLAR for a heart-rate monitor file,
+// DIAGRAMM_INFO_RADCOMPUTER for a bike-computer file, DIAGRAMM_INFO_AKTIVITAET for a FIT, TCX or GPX
+// file. Every field is read-only.
 #pragma once
 
 #include <string>
 
 #include "platform/dialog.h"
 #include "platform/services.h"
+#include "recordings/activity_recording.h"
 #include "recordings/bike_reader.h"
 #include "recordings/hrm_reader.h"
 
@@ -28,13 +30,20 @@ constexpr int units = 1011;
 constexpr int remark = 1012;
 constexpr int circumference = 1013;
 constexpr int laps = 1014;
+constexpr int sport = 1015;
+constexpr int distance = 1016;
+constexpr int device = 1017;
+constexpr int takeOverButton = 202;  // "Als Training übernehmen"
 }  // namespace info_dialog
 
 const platform::DialogTemplate& polarInfoTemplate();
 const platform::DialogTemplate& bikeInfoTemplate();
+const platform::DialogTemplate& activityInfoTemplate();
 
 // fileName: the recording's file name without its folder, UTF-8.
 void showPolarInfo(platform::Services& services, const std::string& fileName, const PolarRecordingInfo& info);
 void showBikeInfo(platform::Services& services, const std::string& fileName, const BikeRecordingInfo& info);
+// true when the user chose "Als Training übernehmen" (the dialog is closed then).
+bool showActivityInfo(platform::Services& services, const std::string& fileName, const ActivityInfo& info);
 
 }  // namespace sb::recordings

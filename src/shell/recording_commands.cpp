@@ -1,5 +1,7 @@
 // The recording commands. A file that cannot be read changes nothing: the diagram, its source and the
-// remembered path stay those of the recording shown before, and the user is told.
+// remembered path stay those of the recording shown before, and the user is told why. The "&Pulsuhr"
+// menu also opens the activity files of today's watches; they count as its files, read by their own
+// reader.
 #include "shell/recording_commands.h"
 
 #include "charts/diagram_quantity.h"
@@ -15,6 +17,7 @@ namespace sb::shell {
 
 namespace {
 
+using recordings::kActivityRecording;
 using recordings::kBikeRecording;
 using recordings::kPolarRecording;
 
@@ -23,7 +26,15 @@ std::string& lastPathOf(RecordingState& state, int source) {
 }
 
 platform::FileDialogRequest recordingOpenRequest(int source) {
-    if (source == kPolarRecording) return {"", {{"Pulsuhr (hrm) ", "*.hrm"}}, "", ""};
+    if (source == kPolarRecording)
+        return {"",
+                {{"Pulsuhr (hrm) ", "*.hrm"},
+                 {"FIT-Datei (fit) ", "*.fit"},
+                 {"TCX-Datei (tcx) ", "*.tcx"},
+                 {"GPX-Datei (gpx) ", "*.gpx"},
+                 {"Alle Aufzeichnungen", "*.hrm;*.fit;*.tcx;*.gpx"}},
+                "",
+                ""};
     return {"", {{"Radcomputer (dat) ", "*.dat"}}, "", ""};
 }
 
@@ -32,17 +43,25 @@ void refreshSeries(Application& app) {
     state.series = recordings::seriesOf(state.loaded.table, app.diagram.xQuantity, app.diagram.yQuantity);
 }
 
-// Reads `path` and shows it as the X-Y diagram of time and pulse, or tells the user it cannot be read.
-void readAndShow(Application& app, MainWindowView& view, platform::Services& services, int source,
+// The reader of a file of a device's menu: an activity file's own, else the device's.
+int readerOf(int menuSource, const std::string& path) {
+    const bool activity = recordings::sourceOfPath(path) == kActivityRecording;
+    return menuSource == kPolarRecording && activity ? kActivityRecording : menuSource;
+}
+
+// Reads `path`, a file of the device menu `menuSource`, and shows it as the X-Y diagram of time and
+// pulse, or tells the user why it cannot be read. A cut activity file is shown, and the user told.
+void readAndShow(Application& app, MainWindowView& view, platform::Services& services, int menuSource,
                  const std::string& path) {
     RecordingState& state = app.recordings;
-    if (!recordings::readRecording(source, path, state.loaded)) {
-        services.messageBox("Fehler beim Öffnen der Datei", "Fehler", platform::Buttons::Ok,
-                            platform::Icon::Exclamation);
+    const int source = readerOf(menuSource, path);
+    const recordings::RecordingReadResult read = recordings::readRecording(source, path, state.loaded);
+    if (!read.ok) {
+        services.messageBox(read.message, "Fehler", platform::Buttons::Ok, platform::Icon::Exclamation);
         return;
     }
-    lastPathOf(state, source) = path;
-    (source == kPolarRecording ? state.heartRateFileLoaded : state.bikeComputerFileLoaded) = true;
+    lastPathOf(state, menuSource) = path;
+    (menuSource == kPolarRecording ? state.heartRateFileLoaded : state.bikeComputerFileLoaded) = true;
     state.source = source;
     state.capabilityBits = state.loaded.capabilityBits();
     app.diagram.xQuantity = charts::kXyTime;
@@ -50,6 +69,9 @@ void readAndShow(Application& app, MainWindowView& view, platform::Services& ser
     refreshSeries(app);
     app.diagram.diagramKind = charts::kXyDiagram;
     view.repaint();
+    const std::string& warning = state.loaded.activity.warning;
+    if (source == kActivityRecording && !warning.empty())
+        services.messageBox(warning, "Hinweis", platform::Buttons::Ok, platform::Icon::Information);
 }
 
 std::vector<recordings::PulseZone> zonesOf(const Application& app) {
@@ -72,15 +94,19 @@ void showLastRecording(Application& app, MainWindowView& view, platform::Service
     readAndShow(app, view, services, source, path);
 }
 
-void showRecordingInfo(const Application& app, platform::Services& services, int source) {
+bool showRecordingInfo(const Application& app, platform::Services& services, int source) {
     const RecordingState& state = app.recordings;
-    if (source == kPolarRecording) {
-        recordings::showPolarInfo(services, pathDisplayText(fileNameOfPath(state.lastHeartRateFile)),
-                                  state.loaded.polar);
+    const std::string& path =
+        source == kPolarRecording ? state.lastHeartRateFile : state.lastBikeComputerFile;
+    const std::string fileName = pathDisplayText(fileNameOfPath(path));
+    if (source == kBikeRecording) {
+        recordings::showBikeInfo(services, fileName, state.loaded.bike);
+    } else if (readerOf(source, path) == kActivityRecording) {
+        return recordings::showActivityInfo(services, fileName, state.loaded.activity);
     } else {
-        recordings::showBikeInfo(services, pathDisplayText(fileNameOfPath(state.lastBikeComputerFile)),
-                                 state.loaded.bike);
+        recordings::showPolarInfo(services, fileName, state.loaded.polar);
     }
+    return false;
 }
 
 void evaluateRecording(const Application& app, platform::Services& services) {

@@ -11,13 +11,14 @@
 
 namespace sb::shell {
 
-// Commands 75 and 83: the open dialog for the source's files (recordings::kPolarRecording or
-// kBikeRecording), then the file read and shown.
+// Commands 75 and 83: the open dialog for the source's files (recordings::kPolarRecording, whose
+// dialog also offers the activity files, or kBikeRecording), then the file read and shown.
 void openRecording(Application& app, MainWindowView& view, platform::Services& services, int source);
 // Commands 74 and 82: the last file of the source read again and shown.
 void showLastRecording(Application& app, MainWindowView& view, platform::Services& services, int source);
-// Commands 76 and 84.
-void showRecordingInfo(const Application& app, platform::Services& services, int source);
+// Commands 76 and 84: the info dialog of the source's last file. true when the user asked for the
+// activity file shown to become the day's training ("Als Training übernehmen").
+bool showRecordingInfo(const Application& app, platform::Services& services, int source);
 // Commands 77 and 85: time and share per pulse zone of the samples shown.
 void evaluateRecording(const Application& app, platform::Services& services);
 // Commands 90…99.

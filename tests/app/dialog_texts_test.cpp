@@ -27,6 +27,7 @@
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_services.h"
 #include "platform_qt/qt_test_application.h"
+#include "recordings/recording_info_dialogs.h"
 #include "shell/print_progress_dialog.h"
 #include "tools/basal_metabolism_dialog.h"
 #include "tools/body_mass_index_dialog.h"
@@ -66,6 +67,7 @@ std::vector<const platform::DialogTemplate*> everyDialog() {
         &lists::listTemplate(lists::ListKind::Year),
         &lists::searchTemplate(),
         &lists::listPrintTemplate(),
+        &recordings::activityInfoTemplate(),
     };
     for (const editor::DayEditorLayout& layout : editor::dayEditorLayouts()) {
         dialogs.push_back(&editor::dayEditorTemplate(layout));
