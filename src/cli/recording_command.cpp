@@ -1,6 +1,6 @@
 // saisonbuch-cli recording FILE [--x time|distance] [--y QUANTITY] -o OUT.png|OUT.pdf, or --summary:
-// a heart-rate (.hrm) or bike-computer (.dat) recording drawn as the main window draws its X-Y
-// diagram, with the pulse zones of the settings, or its key figures as "name<TAB>value" lines.
+// a heart-rate (.hrm), bike-computer (.dat) or activity (.fit) recording drawn as the main window draws its
+// X-Y diagram, with the pulse zones of the settings, or its key figures as "name<TAB>value" lines.
 #include <cstdio>
 #include <map>
 
@@ -18,8 +18,9 @@ namespace sb::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "Aufruf: saisonbuch-cli recording DATEI.hrm|DATEI.dat [--x time|distance] "
-    "[--y pulse|distance|speed|cadence|altitude|power|balance] -o AUS.png|AUS.pdf  oder  --summary";
+    "Aufruf: saisonbuch-cli recording DATEI.hrm|DATEI.dat|DATEI.fit [--x time|distance] "
+    "[--y pulse|distance|speed|cadence|altitude|power|balance|temperature] -o AUS.png|AUS.pdf  oder  "
+    "--summary";
 
 struct RecordingCommandLine {
     std::string inputPath;
@@ -31,9 +32,9 @@ struct RecordingCommandLine {
 
 const std::map<std::string, int> kXCodes{{"time", charts::kXyTime}, {"distance", charts::kXyDistance}};
 const std::map<std::string, int> kYCodes{
-    {"pulse", charts::kXyPulse},     {"distance", charts::kXyBikeDistance}, {"speed", charts::kXySpeed},
-    {"cadence", charts::kXyCadence}, {"altitude", charts::kXyAltitude},     {"power", charts::kXyPower},
-    {"balance", charts::kXyBalance}};
+    {"pulse", charts::kXyPulse},     {"distance", charts::kXyBikeDistance},  {"speed", charts::kXySpeed},
+    {"cadence", charts::kXyCadence}, {"altitude", charts::kXyAltitude},      {"power", charts::kXyPower},
+    {"balance", charts::kXyBalance}, {"temperature", charts::kXyTemperature}};
 
 bool parse(const Arguments& arguments, RecordingCommandLine& line, std::string& error) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -88,10 +89,12 @@ int runRecording(const Arguments& arguments, const config::ConfigStore& settings
         return fail("Ausgabe muss auf .png oder .pdf enden: " + line.outputPath);
     const int source = recordings::sourceOfPath(line.inputPath);
     if (source == recordings::kNoRecording)
-        return fail("Aufzeichnung muss auf .hrm oder .dat enden: " + line.inputPath);
+        return fail("Aufzeichnung muss auf .hrm, .dat oder .fit enden: " + line.inputPath);
     recordings::LoadedRecording recording;
-    if (!recordings::readRecording(source, line.inputPath, recording))
-        return fail("Fehler beim Öffnen der Datei " + line.inputPath);
+    const recordings::RecordingReadResult read = recordings::readRecording(source, line.inputPath, recording);
+    if (!read.ok) return fail(line.inputPath + ": " + read.message);
+    if (!recording.activity.warning.empty())
+        std::fprintf(stderr, "%s: %s\n", line.inputPath.c_str(), recording.activity.warning.c_str());
     const std::vector<recordings::PulseZone> zones = recordings::pulseZonesOf(settings.pulseZones);
     if (line.summary) {
         std::fputs(recordings::recordingSummary(recording, zones).c_str(), stdout);

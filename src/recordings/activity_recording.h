@@ -14,11 +14,11 @@ struct ActivityInfo {
     std::string format;  // "FIT", "TCX" or "GPX"
     std::string sport;   // the file's own sport name ("cycling", "Running" …); empty when it names none
     int planSport = 0;   // the plan's sport (model::Sport) the file's sport stands for; 0 when unknown
-    int year = 0, month = 0, day = 0;                  // local start date; 0 when the file has no time
+    int year = 0, month = 0, day = 0;  // local start date; 0 when the file has no time
     int startHour = 0, startMinute = 0, startSecond = 0;
     double durationSeconds = 0;  // from the file's totals where it has them, else from the samples
     double distanceKm = 0;
-    std::string device;  // maker and product where the file names them; empty otherwise
+    std::string device;    // maker and product where the file names them; empty otherwise
     int capabilities = 0;  // capability bits of the columns the file holds
     std::string warning;   // non-empty when the file was cut but its complete samples are offered
 };
@@ -29,5 +29,16 @@ struct ActivityReadResult {
     bool ok = false;
     std::string message;
 };
+
+// The message for a file that cannot be opened or read at all, whatever its kind.
+constexpr const char* kCannotOpenRecording = "Fehler beim Öffnen der Datei";
+
+// Whether the path's extension is one an activity reader reads (".fit", in any letter case).
+bool isActivityRecordingPath(std::string_view path);
+// The bytes read by the reader of the extension (".fit" …, any letter case).
+ActivityReadResult parseActivityRecording(std::string_view extension, std::string_view bytes,
+                                          RecordingTable& table, ActivityInfo& info);
+// The file read by the reader of its extension.
+ActivityReadResult readActivityRecording(const std::string& path, RecordingTable& table, ActivityInfo& info);
 
 }  // namespace sb::recordings

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "fileio/c_numbers.h"
-#include "fileio/file_bytes.h"
 
 namespace sb::recordings {
 
@@ -95,20 +94,6 @@ ActivityReadResult loadActivityXml(std::string_view bytes, const std::string& fo
     if (parsed.status == pugi::status_no_document_element) return {false, noRecordingMessage(format)};
     if (!parsed) return {false, "Die " + format + "-Datei ist beschädigt (kein gültiges XML)."};
     return {true, {}};
-}
-
-ActivityReadResult readActivityFile(const std::string& path,
-                                    const std::function<ActivityReadResult(std::string_view)>& parse) {
-    std::string bytes;
-    switch (fileio::readFileBytes(path, bytes)) {
-        case fileio::ReadOutcome::Missing:
-            return {false, "Die Datei gibt es nicht."};
-        case fileio::ReadOutcome::Failed:
-            return {false, "Die Datei lässt sich nicht lesen."};
-        case fileio::ReadOutcome::Read:
-            break;
-    }
-    return parse(bytes);
 }
 
 std::string_view localName(const pugi::xml_node& node) {

@@ -22,9 +22,6 @@ ActivityReadResult loadActivityXml(std::string_view bytes, const std::string& fo
 // The message for a file that holds no track point.
 std::string noRecordingMessage(const std::string& format);
 
-// The file's bytes handed to parse, or the message why they cannot be had.
-ActivityReadResult readActivityFile(const std::string& path,
-                                    const std::function<ActivityReadResult(std::string_view)>& parse);
 
 // The name without its namespace prefix.
 std::string_view localName(const pugi::xml_node& node);

@@ -74,9 +74,5 @@ ActivityReadResult parseGpxRecording(std::string_view bytes, RecordingTable& tab
     return {true, {}};
 }
 
-ActivityReadResult readGpxRecording(const std::string& path, RecordingTable& table, ActivityInfo& info) {
-    return readActivityFile(path,
-                            [&](std::string_view bytes) { return parseGpxRecording(bytes, table, info); });
-}
 
 }  // namespace sb::recordings

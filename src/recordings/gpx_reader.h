@@ -22,6 +22,5 @@ namespace sb::recordings {
 // ok=false with a German message when the file is no XML or holds no track point; table and info are
 // then left as they were.
 ActivityReadResult parseGpxRecording(std::string_view bytes, RecordingTable& table, ActivityInfo& info);
-ActivityReadResult readGpxRecording(const std::string& path, RecordingTable& table, ActivityInfo& info);
 
 }  // namespace sb::recordings

@@ -23,31 +23,45 @@ int LoadedRecording::capabilityBits() const {
             return polar.modeFlags;
         case kBikeRecording:
             return bike.flags;
+        case kActivityRecording:
+            return activity.capabilities;
         default:
             return 0;
     }
 }
 
 int LoadedRecording::interval() const {
-    return source == kBikeRecording ? kBikeSampleSeconds : polar.interval;
+    switch (source) {
+        case kBikeRecording:
+            return kBikeSampleSeconds;
+        case kActivityRecording:
+            return 0;
+        default:
+            return polar.interval;
+    }
 }
 
 int sourceOfPath(const std::string& path) {
     if (endsWithNoCase(path, ".hrm")) return kPolarRecording;
     if (endsWithNoCase(path, ".dat")) return kBikeRecording;
+    if (isActivityRecordingPath(path)) return kActivityRecording;
     return kNoRecording;
 }
 
-bool readRecording(int source, const std::string& path, LoadedRecording& recording) {
+RecordingReadResult readRecording(int source, const std::string& path, LoadedRecording& recording) {
+    RecordingReadResult result{true, {}};
     if (source == kPolarRecording) {
-        if (!readPolarRecording(path, recording.table, recording.polar)) return false;
+        result.ok = readPolarRecording(path, recording.table, recording.polar);
     } else if (source == kBikeRecording) {
-        if (!readBikeRecording(path, recording.table, recording.bike)) return false;
+        result.ok = readBikeRecording(path, recording.table, recording.bike);
+    } else if (source == kActivityRecording) {
+        result = readActivityRecording(path, recording.table, recording.activity);
     } else {
-        return false;
+        result.ok = false;
     }
-    recording.source = source;
-    return true;
+    if (!result.ok && result.message.empty()) result.message = kCannotOpenRecording;
+    if (result.ok) recording.source = source;
+    return result;
 }
 
 }  // namespace sb::recordings

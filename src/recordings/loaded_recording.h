@@ -23,15 +23,20 @@ struct LoadedRecording {
 
     // Of the reader that filled the table: what the axis menus may offer.
     int capabilityBits() const;
-    // Seconds between samples as the file states them.
+    // Seconds between samples as the file states them; 0 for an activity file, whose devices record
+    // at varying intervals.
     int interval() const;
 };
 
-// kPolarRecording for ".hrm", kBikeRecording for ".dat" (any letter case), else kNoRecording.
+// kPolarRecording for ".hrm", kBikeRecording for ".dat", kActivityRecording for the activity files
+// extensions (any letter case), else kNoRecording.
 int sourceOfPath(const std::string& path);
 
-// Reads the file with the reader of `source`. false when it cannot be read; `recording` is then
-// unchanged.
-bool readRecording(int source, const std::string& path, LoadedRecording& recording);
+// The outcome of reading any recording: not ok with the message for the user.
+using RecordingReadResult = ActivityReadResult;
+
+// Reads the file with the reader of `source`. When it cannot be read, `recording` is unchanged. An
+// activity file cut short is read with recording.activity.warning set.
+RecordingReadResult readRecording(int source, const std::string& path, LoadedRecording& recording);
 
 }  // namespace sb::recordings

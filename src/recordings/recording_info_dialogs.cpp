@@ -2,12 +2,14 @@
 // with a result of its own; the caller runs the take-over once the dialog is gone.
 #include "recordings/recording_info_dialogs.h"
 
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
 #include "fileio/c_numbers.h"
 #include "model/text_encoding.h"
+#include "model/training_year.h"
 
 namespace sb::recordings {
 
@@ -84,6 +86,35 @@ void setClock(DialogHost& host, int first, int hours, int minutes, int seconds) 
     host.setText(first + 2, twoDigits(seconds));
 }
 
+// The plan's name of the sport with the file's own in brackets: "Laufen (running)".
+std::string sportText(const ActivityInfo& info) {
+    switch (info.planSport) {
+        case model::kBike:
+            return "Rad (" + info.sport + ")";
+        case model::kRun:
+            return "Laufen (" + info.sport + ")";
+        case model::kSwim:
+            return "Schwimmen (" + info.sport + ")";
+        case model::kOther:
+            return "Alternativ (" + info.sport + ")";
+        default:
+            return info.sport;
+    }
+}
+
+void fillActivity(DialogHost& host, const std::string& fileName, const ActivityInfo& info) {
+    host.setText(id::fileName, fileName);
+    host.setText(id::sport, sportText(info));
+    if (info.year != 0) {  // a file without a date leaves date and start time empty
+        setDate(host, fileName, info.day, info.month, info.year);
+        setClock(host, id::hours, info.startHour, info.startMinute, info.startSecond);
+    }
+    const long seconds = std::lround(info.durationSeconds);
+    setClock(host, id::lengthHours, int(seconds / 3600), int(seconds / 60 % 60), int(seconds % 60));
+    host.setText(id::distance, fileio::formatFixed(info.distanceKm, 2));
+    host.setText(id::device, info.device);
+}
+
 }  // namespace
 
 const platform::DialogTemplate& polarInfoTemplate() {
@@ -122,6 +153,30 @@ const platform::DialogTemplate& bikeInfoTemplate() {
     return dialog;
 }
 
+const platform::DialogTemplate& activityInfoTemplate() {
+    static const platform::DialogTemplate dialog = [] {
+        std::vector<ControlTemplate> list{label("Datei :", 0), field(id::fileName, 0, kFieldX, 200)};
+        list.push_back(label("Sportart :", 1));
+        list.push_back(field(id::sport, 1, kFieldX, 200));
+        addTriple(list, "Datum :", 2, id::day, id::month, id::year, 30);
+        addTriple(list, "Startzeit :", 3, id::hours, id::minutes, id::seconds, 18);
+        addTriple(list, "Dauer :", 4, id::lengthHours, id::lengthMinutes, id::lengthSeconds, 18);
+        list.push_back(label("Strecke :", 5));
+        list.push_back(field(id::distance, 5, kFieldX, 40));
+        list.push_back({platform::staticControlId, ControlKind::Static, "km",
+                        DialogRect{kFieldX + 44, 12 + 5 * kRowHeight, 14, 10}});
+        list.push_back(label("Gerät :", 6));
+        list.push_back(field(id::device, 6, kFieldX, 200));
+        list.push_back({id::okButton, ControlKind::DefaultButton, "&OK",
+                        DialogRect{62, 14 + 7 * kRowHeight, 50, 14}, platform::ControlFlag::TabStop});
+        list.push_back({id::takeOverButton, ControlKind::Button, "Als &Training übernehmen",
+                        DialogRect{122, 14 + 7 * kRowHeight, 100, 14}, platform::ControlFlag::TabStop});
+        return platform::DialogTemplate{"DIAGRAMM_INFO_AKTIVITAET", "Info", 272, 14 + 7 * kRowHeight + 22,
+                                        list};
+    }();
+    return dialog;
+}
+
 bool showPolarInfo(platform::Services& services, const std::string& fileName,
                    const PolarRecordingInfo& info) {
     InfoProcedure procedure([&](DialogHost& host) {
@@ -145,6 +200,11 @@ bool showBikeInfo(platform::Services& services, const std::string& fileName, con
         host.setText(id::laps, std::to_string(info.lapCount));
     });
     return services.runModal(bikeInfoTemplate(), procedure) == kTakeOverResult;
+}
+
+bool showActivityInfo(platform::Services& services, const std::string& fileName, const ActivityInfo& info) {
+    InfoProcedure procedure([&](DialogHost& host) { fillActivity(host, fileName, info); });
+    return services.runModal(activityInfoTemplate(), procedure) == kTakeOverResult;
 }
 
 }  // namespace sb::recordings

@@ -52,7 +52,10 @@ std::string recordingSummary(const LoadedRecording& recording, const std::vector
     line(out, "samples", std::to_string(table.size()));
     line(out, "seconds", fixed(table.empty() ? 0.0f : table.back()[kTimeSlot], 1));
     line(out, "interval", std::to_string(recording.interval()));
-    line(out, "model", recording.source == kPolarRecording ? recording.polar.model : std::string());
+    line(out, "model",
+         recording.source == kPolarRecording      ? recording.polar.model
+         : recording.source == kActivityRecording ? recording.activity.device
+                                                  : std::string());
     const Range heartRate = rangeOf(table, kHeartRateSlot, true);
     line(out, "hr_min", fixed(heartRate.lowOr0(), 0));
     line(out, "hr_avg", fixed(heartRate.average(), 1));

@@ -17,7 +17,7 @@ enum RecordingSlot {
     kAltitudeSlot = 5,     // m
     kPowerSlot = 6,        // W
     kBalanceSlot = 7,      // the file's value (power balance, pedalling index)
-    kTemperatureSlot = 8,  // the file's value; no reader fills it
+    kTemperatureSlot = 8,  // °C; only activity files hold it
     kSlotCount = 9,
 };
 

@@ -89,9 +89,5 @@ ActivityReadResult parseTcxRecording(std::string_view bytes, RecordingTable& tab
     return {true, {}};
 }
 
-ActivityReadResult readTcxRecording(const std::string& path, RecordingTable& table, ActivityInfo& info) {
-    return readActivityFile(path,
-                            [&](std::string_view bytes) { return parseTcxRecording(bytes, table, info); });
-}
 
 }  // namespace sb::recordings

@@ -23,6 +23,5 @@ namespace sb::recordings {
 // ok=false with a German message when the file is no XML or holds no track point with a measurement;
 // table and info are then left as they were.
 ActivityReadResult parseTcxRecording(std::string_view bytes, RecordingTable& table, ActivityInfo& info);
-ActivityReadResult readTcxRecording(const std::string& path, RecordingTable& table, ActivityInfo& info);
 
 }  // namespace sb::recordings

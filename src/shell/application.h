@@ -20,9 +20,9 @@ namespace sb::shell {
 struct RecordingState {
     bool heartRateFileLoaded = false;
     bool bikeComputerFileLoaded = false;
-    int source = 0;                    // 6 heart-rate monitor file, 8 bike-computer file
+    int source = 0;                    // 6 heart-rate monitor file, 8 bike-computer file, 10 activity file
     int capabilityBits = 0;            // what the loaded file holds; decides the X-Y axis menus
-    std::string lastHeartRateFile;
+    std::string lastHeartRateFile;  // the "&Pulsuhr" menu's last file: heart-rate or activity file
     std::string lastBikeComputerFile;
     recordings::LoadedRecording loaded;  // the samples of the last file read, and both readers' info
     recordings::XySeries series;         // the columns the X-Y diagram shows now

@@ -1,5 +1,7 @@
 // The recording commands. A file that cannot be read changes nothing: the diagram, its source and the
-// remembered path stay those of the recording shown before, and the user is told.
+// remembered path stay those of the recording shown before, and the user is told why. The "&Pulsuhr"
+// menu also opens the activity files of today's watches; they count as its files, read by their own
+// reader.
 #include "shell/recording_commands.h"
 
 #include "charts/diagram_quantity.h"
@@ -16,6 +18,7 @@ namespace sb::shell {
 
 namespace {
 
+using recordings::kActivityRecording;
 using recordings::kBikeRecording;
 using recordings::kPolarRecording;
 
@@ -24,7 +27,15 @@ std::string& lastPathOf(RecordingState& state, int source) {
 }
 
 platform::FileDialogRequest recordingOpenRequest(int source) {
-    if (source == kPolarRecording) return {"", {{"Pulsuhr (hrm) ", "*.hrm"}}, "", ""};
+    if (source == kPolarRecording)
+        return {"",
+                {{"Pulsuhr (hrm) ", "*.hrm"},
+                 {"FIT-Datei (fit) ", "*.fit"},
+                 {"TCX-Datei (tcx) ", "*.tcx"},
+                 {"GPX-Datei (gpx) ", "*.gpx"},
+                 {"Alle Aufzeichnungen", "*.hrm;*.fit;*.tcx;*.gpx"}},
+                "",
+                ""};
     return {"", {{"Radcomputer (dat) ", "*.dat"}}, "", ""};
 }
 
@@ -33,21 +44,29 @@ void refreshSeries(Application& app) {
     state.series = recordings::seriesOf(state.loaded.table, app.diagram.xQuantity, app.diagram.yQuantity);
 }
 
-// Reads `path` and shows it as the X-Y diagram of time and pulse, or tells the user it cannot be read.
-void reportOpenFailure(platform::Services& services) {
-    services.messageBox("Fehler beim Öffnen der Datei", "Fehler", platform::Buttons::Ok,
-                        platform::Icon::Exclamation);
+// The reader of a file of a device's menu: an activity file's own, else the device's.
+int readerOf(int menuSource, const std::string& path) {
+    const bool activity = recordings::sourceOfPath(path) == kActivityRecording;
+    return menuSource == kPolarRecording && activity ? kActivityRecording : menuSource;
 }
 
-void readAndShow(Application& app, MainWindowView& view, platform::Services& services, int source,
+void reportReadFailure(platform::Services& services, const recordings::RecordingReadResult& read) {
+    services.messageBox(read.message, "Fehler", platform::Buttons::Ok, platform::Icon::Exclamation);
+}
+
+// Reads `path`, a file of the device menu `menuSource`, and shows it as the X-Y diagram of time and
+// pulse, or tells the user why it cannot be read. A cut activity file is shown, and the user told.
+void readAndShow(Application& app, MainWindowView& view, platform::Services& services, int menuSource,
                  const std::string& path) {
     RecordingState& state = app.recordings;
-    if (!recordings::readRecording(source, path, state.loaded)) {
-        reportOpenFailure(services);
+    const int source = readerOf(menuSource, path);
+    const recordings::RecordingReadResult read = recordings::readRecording(source, path, state.loaded);
+    if (!read.ok) {
+        reportReadFailure(services, read);
         return;
     }
-    lastPathOf(state, source) = path;
-    (source == kPolarRecording ? state.heartRateFileLoaded : state.bikeComputerFileLoaded) = true;
+    lastPathOf(state, menuSource) = path;
+    (menuSource == kPolarRecording ? state.heartRateFileLoaded : state.bikeComputerFileLoaded) = true;
     state.source = source;
     state.capabilityBits = state.loaded.capabilityBits();
     app.diagram.xQuantity = charts::kXyTime;
@@ -55,6 +74,9 @@ void readAndShow(Application& app, MainWindowView& view, platform::Services& ser
     refreshSeries(app);
     app.diagram.diagramKind = charts::kXyDiagram;
     view.repaint();
+    const std::string& warning = state.loaded.activity.warning;
+    if (source == kActivityRecording && !warning.empty())
+        services.messageBox(warning, "Hinweis", platform::Buttons::Ok, platform::Icon::Information);
 }
 
 std::vector<recordings::PulseZone> zonesOf(const Application& app) {
@@ -81,25 +103,34 @@ bool openRecordingFile(Application& app, MainWindowView& view, platform::Service
                        const std::string& path) {
     const int source = recordings::sourceOfPath(path);
     if (source == recordings::kNoRecording) return false;
-    readAndShow(app, view, services, source, path);
+    // Activity files belong to the heart-rate monitor's menu, as when chosen in its open dialog.
+    readAndShow(app, view, services, source == kActivityRecording ? kPolarRecording : source, path);
     return true;
 }
 
 void showRecordingInfo(Application& app, MainWindowView& view, platform::Services& services, int source) {
     RecordingState& state = app.recordings;
-    const std::string fileName = pathDisplayText(fileNameOfPath(lastPathOf(state, source)));
-    const bool takeOver = source == kPolarRecording
-                              ? recordings::showPolarInfo(services, fileName, state.loaded.polar)
-                              : recordings::showBikeInfo(services, fileName, state.loaded.bike);
+    const std::string& path = lastPathOf(state, source);
+    const std::string fileName = pathDisplayText(fileNameOfPath(path));
+    const int reader = readerOf(source, path);
+    bool takeOver = false;
+    if (reader == kBikeRecording) {
+        takeOver = recordings::showBikeInfo(services, fileName, state.loaded.bike);
+    } else if (reader == kActivityRecording) {
+        takeOver = recordings::showActivityInfo(services, fileName, state.loaded.activity);
+    } else {
+        takeOver = recordings::showPolarInfo(services, fileName, state.loaded.polar);
+    }
     if (!takeOver) return;
-    if (state.loaded.source == source) {
+    if (state.loaded.source == reader) {
         takeOverRecording(app, view, services, state.loaded);
         return;
     }
     // The table holds another source's samples since: the file whose info was shown is read again.
     recordings::LoadedRecording again;
-    if (!recordings::readRecording(source, lastPathOf(state, source), again)) {
-        reportOpenFailure(services);
+    const recordings::RecordingReadResult read = recordings::readRecording(reader, path, again);
+    if (!read.ok) {
+        reportReadFailure(services, read);
         return;
     }
     takeOverRecording(app, view, services, again);

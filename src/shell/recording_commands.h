@@ -13,8 +13,8 @@
 
 namespace sb::shell {
 
-// Commands 75 and 83: the open dialog for the source's files (recordings::kPolarRecording or
-// kBikeRecording), then the file read and shown.
+// Commands 75 and 83: the open dialog for the source's files (recordings::kPolarRecording, whose
+// dialog also offers the activity files, or kBikeRecording), then the file read and shown.
 void openRecording(Application& app, MainWindowView& view, platform::Services& services, int source);
 // Commands 74 and 82: the last file of the source read again and shown.
 void showLastRecording(Application& app, MainWindowView& view, platform::Services& services, int source);

@@ -71,6 +71,7 @@ std::vector<const platform::DialogTemplate*> everyDialog() {
         &recordings::polarInfoTemplate(),
         &recordings::bikeInfoTemplate(),
         &editor::trainingTakeoverTemplate(),
+        &recordings::activityInfoTemplate(),
     };
     for (const editor::DayEditorLayout& layout : editor::dayEditorLayouts()) {
         dialogs.push_back(&editor::dayEditorTemplate(layout));

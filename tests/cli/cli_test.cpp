@@ -223,7 +223,7 @@ TEST_F(Cli, ChartRendersAnImageOfTheLogicalCanvasAndAPrintedPage) {
     EXPECT_EQ(run("chart '" + samplePlan() + "' -o '" + (dir_ / "fehlt" / "x.png").string() + "' --kind 1 --quantity 103").exitCode, 1);
 }
 
-TEST_F(Cli, RecordingSummariesAndImagesForEveryHeartRateFile) {
+TEST_F(Cli, RecordingSummariesAndImagesForEveryHeartRateFileAndActivityFiles) {
     fs::path home = dir_ / "home";
     fs::create_directories(home);
     std::ofstream(home / "train.cfg")
@@ -264,6 +264,22 @@ TEST_F(Cli, RecordingSummariesAndImagesForEveryHeartRateFile) {
                       "' --x distance --y speed -o '" + pdf.string() + "'");
     ASSERT_EQ(page.exitCode, 0) << page.err;
     EXPECT_EQ(fileBytes(pdf).rfind("%PDF", 0), 0u);
+
+    const fs::path recordings = fs::path(data_) / "recordings";
+    CliRun ride = run("recording '" + (recordings / "garmin-edge-820-bike.fit").string() + "' --summary");
+    EXPECT_EQ(ride.out.find("samples\t15\nseconds\t65.0\ninterval\t0\nmodel\tGarmin, Produkt 2530\n"), 0u)
+        << ride.out;
+    EXPECT_NE(ride.out.find("speed_max_kmh\t25.9\ndistance_km\t0.46\naltitude_min_m\t-17.8\n"),
+              std::string::npos);
+    EXPECT_NE(ride.out.find("zone2\t"), std::string::npos);
+    fs::path power = dir_ / "power.png";
+    CliRun image = run("recording '" + (recordings / "Edge810-Vector-2013-08-16-15-35-10.fit").string() +
+                       "' --y power -o '" + power.string() + "'");
+    ASSERT_EQ(image.exitCode, 0) << image.err;
+    EXPECT_EQ(pngSize(fileBytes(power)), (std::pair<unsigned, unsigned>{1400, 1000}));
+    CliRun damaged = run("recording '" + (recordings / "activity-filecrc.fit").string() + "' --summary");
+    EXPECT_EQ(damaged.exitCode, 1);
+    EXPECT_NE(damaged.err.find("activity-filecrc.fit: Die FIT-Datei ist beschädigt"), std::string::npos);
 
     CliRun missing = run("recording '" + (dir_ / "fehlt.dat").string() + "' --summary");
     EXPECT_EQ(missing.exitCode, 1);

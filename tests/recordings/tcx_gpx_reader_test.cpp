@@ -8,6 +8,7 @@
 
 #include "fileio/file_bytes.h"
 #include "recording_test_data.h"
+#include "recordings/activity_recording.h"
 #include "recordings/gpx_reader.h"
 #include "recordings/tcx_reader.h"
 
@@ -33,17 +34,17 @@ struct Expected {
 // Counted from the files independently: trackpoints with a measurement, their extremes, the speed
 // between points where the file states none, distance along the positions where it keeps none.
 const Expected kFiles[] = {
-    {"vkurup_python-tcxparser_test.tcx", readTcxRecording, 383, 60, 189, 16.4503f, 4.68631f, 157.7936f,
+    {"vkurup_python-tcxparser_test.tcx", readActivityRecording, 383, 60, 189, 16.4503f, 4.68631f, 157.7936f,
      215.9532f, "Running", 2, 64 | 1 | 4},
-    {"vkurup_python-tcxparser_no_hr.tcx", readTcxRecording, 383, 0, 0, 16.4503f, 4.68631f, 157.7936f,
+    {"vkurup_python-tcxparser_no_hr.tcx", readActivityRecording, 383, 0, 0, 16.4503f, 4.68631f, 157.7936f,
      215.9532f, "Running", 2, 64 | 1 | 4},
-    {"vkurup_python-tcxparser_sup_activity_1.tcx", readTcxRecording, 111, 76, 106, 5.0796f, 1.15751f, 0, 0,
+    {"vkurup_python-tcxparser_sup_activity_1.tcx", readActivityRecording, 111, 76, 106, 5.0796f, 1.15751f, 0, 0,
      "Other", 3, 64 | 1},
-    {"garmin-extensions.gpx", readGpxRecording, 3, 118, 131, 20.0151f, 0.222390f, 99.6f, 102, "cycling", 1,
+    {"garmin-extensions.gpx", readActivityRecording, 3, 118, 131, 20.0151f, 0.222390f, 99.6f, 102, "cycling", 1,
      64 | 1 | 2 | 4 | 8 | 256},
-    {"cluetrust-extensions.gpx", readGpxRecording, 3, 142, 155, 12.6f, 0.245f, 0, 0, "running", 2,
+    {"cluetrust-extensions.gpx", readActivityRecording, 3, 142, 155, 12.6f, 0.245f, 0, 0, "running", 2,
      64 | 1 | 2 | 256},
-    {"positions-only.gpx", readGpxRecording, 3, 0, 0, 26.2494f, 0.333585f, 0, 0, "", 0, 64 | 1},
+    {"positions-only.gpx", readActivityRecording, 3, 0, 0, 26.2494f, 0.333585f, 0, 0, "", 0, 64 | 1},
 };
 
 float extreme(const RecordingTable& table, int slot, bool lowest) {
@@ -79,7 +80,7 @@ TEST(TcxGpxReader, TakesDurationAndDistanceFromTheLapsAndTheDateInLocalTime) {
     RecordingTable table;
     ActivityInfo info;
     ASSERT_TRUE(
-        readTcxRecording(recordingPath("vkurup_python-tcxparser_sup_activity_1.tcx"), table, info).ok);
+        readActivityRecording(recordingPath("vkurup_python-tcxparser_sup_activity_1.tcx"), table, info).ok);
     EXPECT_EQ("TCX", info.format);
     EXPECT_EQ("vívoactive HR", info.device);
     EXPECT_NEAR(966.796 + 145.539, info.durationSeconds, 1e-6);  // the samples end at 1112 s
@@ -89,7 +90,7 @@ TEST(TcxGpxReader, TakesDurationAndDistanceFromTheLapsAndTheDateInLocalTime) {
 
     // Central European summer time: 22:00:05 UTC is five seconds past midnight of the next day.
     setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
-    const ActivityReadResult read = readGpxRecording(recordingPath("garmin-extensions.gpx"), table, info);
+    const ActivityReadResult read = readActivityRecording(recordingPath("garmin-extensions.gpx"), table, info);
     setenv("TZ", "UTC", 1);
     tzset();
     ASSERT_TRUE(read.ok);
@@ -107,7 +108,7 @@ TEST(TcxGpxReader, TakesDurationAndDistanceFromTheLapsAndTheDateInLocalTime) {
 TEST(TcxGpxReader, ReadsEveryQuantityOfAPointWhateverItsPrefix) {
     RecordingTable table;
     ActivityInfo info;
-    ASSERT_TRUE(readGpxRecording(recordingPath("garmin-extensions.gpx"), table, info).ok);
+    ASSERT_TRUE(readActivityRecording(recordingPath("garmin-extensions.gpx"), table, info).ok);
     EXPECT_FLOAT_EQ(20, table[1][kTimeSlot]);
     EXPECT_FLOAT_EQ(131, table[1][kHeartRateSlot]);
     EXPECT_FLOAT_EQ(90, table[1][kCadenceSlot]);
@@ -115,7 +116,7 @@ TEST(TcxGpxReader, ReadsEveryQuantityOfAPointWhateverItsPrefix) {
     EXPECT_FLOAT_EQ(20.5f, table[1][kTemperatureSlot]);
     EXPECT_FLOAT_EQ(102, table[1][kAltitudeSlot]);
     // Times in UTC, with an offset, with a fraction and without a zone.
-    ASSERT_TRUE(readGpxRecording(recordingPath("positions-only.gpx"), table, info).ok);
+    ASSERT_TRUE(readActivityRecording(recordingPath("positions-only.gpx"), table, info).ok);
     EXPECT_FLOAT_EQ(20, table[1][kTimeSlot]);
     EXPECT_FLOAT_EQ(50.5f, table[2][kTimeSlot]);
 
@@ -172,8 +173,8 @@ TEST(TcxGpxReader, RefusesFilesWithoutARecordingAndLeavesTheTableAlone) {
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(test.message, result.message);
     }
-    EXPECT_EQ("Die Datei gibt es nicht.",
-              readGpxRecording(recordingPath("missing.gpx"), table, info).message);
+    EXPECT_EQ(kCannotOpenRecording,
+              readActivityRecording(recordingPath("missing.gpx"), table, info).message);
     EXPECT_EQ(4u, table.size());
     EXPECT_EQ("Uhr", info.device);
 }

@@ -28,7 +28,7 @@ TEST(TrainingProposal, ClimbingIgnoresJitterButCountsEveryRealClimbInFull) {
 
 TEST(TrainingProposal, TakesDateSportDurationDistanceAndPulseFromEachSource) {
     LoadedRecording polar;
-    ASSERT_TRUE(readRecording(kPolarRecording, recordingPath("GoldenCheetah_GoldenCheetah_10092501.hrm"), polar));
+    ASSERT_TRUE(readRecording(kPolarRecording, recordingPath("GoldenCheetah_GoldenCheetah_10092501.hrm"), polar).ok);
     TrainingProposal proposal = proposeTraining(polar);
     EXPECT_EQ(2010, proposal.year);
     EXPECT_EQ(9, proposal.month);

@@ -1,14 +1,17 @@
-// The recording commands as the user meets them: opening a heart-rate or bike-computer file through
-// the device menus, a file that cannot be read, the axis menus of the X-Y diagram, its info and zone
-// evaluation dialogs, and painting and printing the diagram.
+// The recording commands as the user meets them: opening a heart-rate, activity or bike-computer file
+// through the device menus, a file that cannot be read, the axis menus of the X-Y diagram, its info and
+// zone evaluation dialogs, and painting and printing the diagram.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 
 #include "platform/headless/recording_canvas.h"
+#include "recordings/loaded_recording.h"
 #include "shell/command_ids.h"
 #include "shell/main_window_paint.h"
+#include "shell/recording_commands.h"
 #include "shell_test_support.h"
 
 namespace sb::shell::testing {
@@ -21,9 +24,12 @@ using Recordings = ShellTest;
 
 const LoggedMessage kOpenFailed{"Fehler beim Öffnen der Datei", "Fehler", Buttons::Ok, Icon::Exclamation};
 
+std::string recording(const std::string& name) {
+    return std::string(std::getenv("SAISONBUCH_TEST_DATA")) + "/recordings/" + name;
+}
+
 std::string sampleHrm() {
-    return std::string(std::getenv("SAISONBUCH_TEST_DATA")) +
-           "/recordings/GoldenCheetah_GoldenCheetah_10092501.hrm";
+    return recording("GoldenCheetah_GoldenCheetah_10092501.hrm");
 }
 
 TEST_F(Recordings, OpeningAHeartRateFileShowsPulseOverTimeWithTheAxisMenus) {
@@ -116,6 +122,65 @@ TEST_F(Recordings, ABikeComputerFileIsShownEvaluatedAndPrinted) {
     ASSERT_EQ(1u, services.printedDocuments().size());
     EXPECT_EQ("X_Y_Diagramm", services.printedDocuments()[0].name);
     EXPECT_NE(nullptr, services.printedDocuments()[0].pages.at(0).findText("Puls"));
+    expectNothingUnexpected();
+}
+
+TEST_F(Recordings, AnActivityFileOpensFromTheHeartRateMenuWithItsOwnInfoAndMessages) {
+    initialise();
+    const std::string ride = recording("Edge810-Vector-2013-08-16-15-35-10.fit");
+    services.answerFileDialogs({ride});
+    dispatch(cmd::kOpenHeartRateFile);
+    std::vector<std::string> filters;
+    for (const platform::FileFilter& filter : services.fileDialogs().at(0).request.filters)
+        filters.push_back(filter.description + "|" + filter.patterns);
+    EXPECT_EQ(
+        (std::vector<std::string>{"Pulsuhr (hrm) |*.hrm", "FIT-Datei (fit) |*.fit", "TCX-Datei (tcx) |*.tcx",
+                                  "GPX-Datei (gpx) |*.gpx", "Alle Aufzeichnungen|*.hrm;*.fit;*.tcx;*.gpx"}),
+        filters);
+    EXPECT_EQ(recordings::kActivityRecording, app.recordings.source);
+    EXPECT_EQ(4700u, app.recordings.series.y.size());
+    for (int axis : {cmd::kXyAxisDistance, cmd::kXyAxisCadence, cmd::kXyAxisAltitude, cmd::kXyAxisPower,
+                     cmd::kXyAxisTemperature})
+        EXPECT_TRUE(view.hasMenuItem(axis)) << axis;
+    EXPECT_FALSE(view.hasMenuItem(cmd::kXyAxisBalance));
+    dispatch(cmd::kXyAxisPower);
+    EXPECT_FLOAT_EQ(619, *std::max_element(app.recordings.series.y.begin(), app.recordings.series.y.end()));
+
+    bool takeOver = false;
+    const auto info = [&](HeadlessDialogHost& dialog) {
+        EXPECT_EQ("Edge810-Vector-2013-08-16-15-35-10.fit", dialog.text(1000));
+        EXPECT_EQ("Rad (cycling)", dialog.text(1015));
+        EXPECT_EQ("16.08.2013", dialog.text(1001) + "." + dialog.text(1002) + "." + dialog.text(1003));
+        EXPECT_EQ("18:05:10", dialog.text(1004) + ":" + dialog.text(1005) + ":" + dialog.text(1006));
+        EXPECT_EQ("01:18:20", dialog.text(1007) + ":" + dialog.text(1008) + ":" + dialog.text(1009));
+        EXPECT_EQ("41.34", dialog.text(1016));
+        EXPECT_EQ("Garmin, Produkt 1567", dialog.text(1017));
+        dialog.press(takeOver ? 202 : 201);
+    };
+    services.scriptDialog("DIAGRAMM_INFO_AKTIVITAET", info);
+    dispatch(cmd::kHeartRateFileInfo);
+    takeOver = true;
+    services.scriptDialog("DIAGRAMM_INFO_AKTIVITAET", info);
+    dispatch(cmd::kHeartRateFileInfo);  // the take-over, which needs a plan
+
+    // A damaged file keeps the ride shown; one cut after a whole message is shown with a notice.
+    const std::string cut = file("gekuerzt.FIT");
+    const std::string bike = fileBytes(recording("garmin-edge-820-bike.fit"));
+    std::ofstream(cut, std::ios::binary) << bike.substr(0, bike.size() - 2);
+    services.answerFileDialogs({recording("activity-filecrc.fit"), cut});
+    dispatch(cmd::kOpenHeartRateFile);
+    EXPECT_EQ(4700u, app.recordings.loaded.table.size());
+    dispatch(cmd::kOpenHeartRateFile);
+    EXPECT_EQ(15u, app.recordings.loaded.table.size());
+    EXPECT_EQ((std::vector<LoggedMessage>{
+                  {"Es ist kein Saisonbuch geöffnet.\nÖffnen oder erstellen Sie zuerst das Saisonbuch, in das "
+                   "das Training übernommen werden soll.",
+                   "Hinweis", Buttons::Ok, Icon::Information},
+                  {"Die FIT-Datei ist beschädigt (die Prüfsumme stimmt nicht).", "Fehler", Buttons::Ok,
+                   Icon::Exclamation},
+                  {"Die FIT-Datei ist unvollständig. Gezeigt werden die 15 Messwerte bis zu ihrem Ende.",
+                   "Hinweis", Buttons::Ok, Icon::Information}}),
+              services.messages());
     expectNothingUnexpected();
 }
 

@@ -1,0 +1,63 @@
+// Which reader reads an activity file: the one place that knows the extensions of FIT, TCX and GPX.
+#include "recordings/activity_recording.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+#include "fileio/file_bytes.h"
+#include "recordings/fit_reader.h"
+#include "recordings/gpx_reader.h"
+#include "recordings/tcx_reader.h"
+
+namespace sb::recordings {
+
+namespace {
+
+using Parser = ActivityReadResult (*)(std::string_view, RecordingTable&, ActivityInfo&);
+
+struct Reader {
+    std::string_view extension;  // lower case, with the dot
+    Parser parse;
+};
+
+constexpr Reader kReaders[] = {
+    {".fit", parseFitRecording},
+    {".tcx", parseTcxRecording},
+    {".gpx", parseGpxRecording},
+};
+
+const Reader* readerOf(std::string_view extension) {
+    const auto matches = [extension](const Reader& reader) {
+        return std::equal(extension.begin(), extension.end(), reader.extension.begin(),
+                          reader.extension.end(),
+                          [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+    };
+    const auto found = std::find_if(std::begin(kReaders), std::end(kReaders), matches);
+    return found == std::end(kReaders) ? nullptr : found;
+}
+
+std::string extensionOf(std::string_view path) {
+    return std::filesystem::path(path).extension().string();
+}
+
+}  // namespace
+
+bool isActivityRecordingPath(std::string_view path) {
+    return readerOf(extensionOf(path)) != nullptr;
+}
+
+ActivityReadResult parseActivityRecording(std::string_view extension, std::string_view bytes,
+                                          RecordingTable& table, ActivityInfo& info) {
+    const Reader* reader = readerOf(extension);
+    if (!reader) return {false, "Dieses Dateiformat kann nicht gelesen werden."};
+    return reader->parse(bytes, table, info);
+}
+
+ActivityReadResult readActivityRecording(const std::string& path, RecordingTable& table, ActivityInfo& info) {
+    std::string bytes;
+    if (fileio::readFileBytes(path, bytes) != fileio::ReadOutcome::Read) return {false, kCannotOpenRecording};
+    return parseActivityRecording(extensionOf(path), bytes, table, info);
+}
+
+}  // namespace sb::recordings
