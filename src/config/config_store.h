@@ -84,6 +84,8 @@ struct ConfigStore {
     std::vector<std::string> history;  // newest first, at most 9 entries
 
     PulseZones pulseZones;
+
+    bool saveFailureReported = false;  // the user was told of the failed save that file.saveFailed marks
 };
 
 // Reads one key into a buffer of bufferSize bytes. A missing key and the stored text "Test" both give
