@@ -230,6 +230,13 @@ TEST_F(FileCommands, SaveAsWritesTheCurrentFormatUnderAnSb3Name) {
     model::TrainingYear reread;
     ASSERT_EQ(0, planfile::readPlanFile(written, reread));
     EXPECT_EQ("Bernd", reread.firstName);
+
+    // A name that cannot be written: the message, and the plan keeps its name and its changes.
+    app.year.modified = 1;
+    services.answerFileDialogs({file("fehlt/kopie")});
+    dispatch(13);
+    EXPECT_EQ(kSaveFailed, services.messages().back());
+    EXPECT_EQ(planState(), std::tuple(written, 3, 1, 1));
     expectNothingUnexpected();
 }
 
