@@ -84,6 +84,8 @@ struct ConfigStore {
     std::vector<std::string> history;  // newest first, at most 9 entries
 
     PulseZones pulseZones;
+
+    bool saveFailureReported = false;  // the user was told of the failed save that file.saveFailed marks
 };
 
 // Reads one key into a buffer of bufferSize bytes. A missing key and the stored text "Test" both give
@@ -94,7 +96,7 @@ std::string readSetting(ConfigStore& store, std::string_view section, std::strin
 // readSetting converted with atoi.
 int readIntSetting(ConfigStore& store, std::string_view section, std::string_view key, int defaultValue,
                    WriteBack writeBack);
-// Single writes are on disk when they return; failures are not reported to the user.
+// Single writes are on disk when they return; a failure marks file.saveFailed for the caller to report.
 bool writeSetting(ConfigStore& store, std::string_view section, std::string_view key, std::string_view value);
 bool writeIntSetting(ConfigStore& store, std::string_view section, std::string_view key, int value);
 

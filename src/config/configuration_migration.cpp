@@ -11,6 +11,7 @@
 #include <system_error>
 #include <vector>
 
+#include "config/save_failure_report.h"
 #include "fileio/c_numbers.h"
 #include "fileio/file_bytes.h"
 #include "fileio/text_lines.h"
@@ -81,6 +82,7 @@ int migrateOldConfiguration(ConfigStore& store, RouteStore& routes, const Migrat
     importOldFile(*bytes, store, routesKept ? nullptr : &routes);
     store.lastFile = readSetting(store, "KONFIG", "LETZTE_DATEI", "", WriteBack::No, buffer::fileName);
     const bool routesWritten = routesKept || saveRoutes(routes, paths.routesFile) == 0;
+    if (!routesWritten) reportFileNotSaved(services, paths.routesFile);
 
     if (!fs::copy_file(paths.oldConfigFile, paths.backupFile, fs::copy_options::overwrite_existing, error)) {
         reportFailure(services, "CopyFile (\"" + paths.oldConfigFile + "\", \"" + paths.backupFile + "\")",

@@ -184,8 +184,9 @@ std::string profileText(const ProfileFile& file) {
 }
 
 bool saveProfileFile(ProfileFile& file) {
-    if (!file.readable || file.path.empty()) return false;
-    if (!fileio::writeFileAtomically(file.path, profileText(file))) return false;
+    if (file.path.empty()) return false;
+    file.saveFailed = !file.readable || !fileio::writeFileAtomically(file.path, profileText(file));
+    if (file.saveFailed) return false;
     file.unsaved = false;
     return true;
 }

@@ -42,8 +42,9 @@ struct ProfileFile {
     std::string path;                      // where saveProfileFile writes; empty for text parsed in memory
     std::vector<ProfileSection> sections;  // sections[0] holds the lines before the first section header
     std::unordered_map<std::string, std::size_t> sectionIndex;  // lower-case name → first section
-    bool readable = true;  // false: the file exists but could not be read; never saved
-    bool unsaved = false;  // changed in memory since the last save
+    bool readable = true;     // false: the file exists but could not be read; never saved
+    bool unsaved = false;     // changed in memory since the last save
+    bool saveFailed = false;  // the last save of a file with a path failed; cleared by the next success
 };
 
 ProfileFile parseProfileText(std::string_view bytes);
@@ -60,7 +61,8 @@ void setProfileString(ProfileFile& file, std::string_view section, std::string_v
 // The file's bytes as they would be saved.
 std::string profileText(const ProfileFile& file);
 // Writes a temporary file beside the target and renames it over the target, so a failure leaves the old
-// file intact. Returns false on any failure (also for an unreadable or path-less profile).
+// file intact. Returns false on any failure (also for an unreadable or path-less profile); a profile
+// without a path has no file to fail on and so never counts as saveFailed.
 bool saveProfileFile(ProfileFile& file);
 // Saves when something changed since the last save; true when nothing needed saving.
 bool flushProfileFile(ProfileFile& file);

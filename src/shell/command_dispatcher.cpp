@@ -9,6 +9,7 @@
 #include "calendars/control_view.h"
 #include "calendars/planning_view.h"
 #include "charts/diagram_quantity.h"
+#include "config/save_failure_report.h"
 #include "options/options_sheet.h"
 #include "output/export_dialog.h"
 #include "output/overview_print_dialog.h"
@@ -256,6 +257,7 @@ void dispatchCommand(Application& app, MainWindowView& view, Services& services,
         ModalView modal(app, view);
         entry.run(app, view, services, commandId);
     }
+    config::reportUnsavedSettings(app.settings, services);
     showWindowState(app, view);
 }
 

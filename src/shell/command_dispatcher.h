@@ -51,7 +51,8 @@ bool commandAllowed(const Application& app, int commandId);
 // Whether the command has a handler and may run now: what menus and toolbar show as enabled.
 bool commandEnabled(const Application& app, int commandId);
 
-// Runs an enabled command, then shows the state it left (menus, toolbar, title, status bar).
+// Runs an enabled command, reports settings the command could not save, then shows the state it left
+// (menus, toolbar, title, status bar).
 void dispatchCommand(Application& app, MainWindowView& view, platform::Services& services, int commandId);
 
 // The window's close box: the exit flow. false when the window stays open.

@@ -9,6 +9,7 @@
 
 #include "config/config_store.h"
 #include "config/route_store.h"
+#include "config/save_failure_report.h"
 #include "planfile/open_plan_file.h"
 #include "planfile/plan_file_writer.h"
 #include "planfile/save_if_modified.h"
@@ -203,8 +204,12 @@ void savePlanAs(Application& app, MainWindowView& view, platform::Services& serv
 
 bool exitProgram(Application& app, MainWindowView& view, platform::Services& services) {
     if (!saveChangesFirst(app, view, services)) return false;
+    // The final save is the settings' last chance: its failure is told even when an earlier one was.
+    app.settings.saveFailureReported = false;
     config::saveAllSettings(app.settings, app.diagram, app.year.currentFileName);
-    config::saveRoutes(app.routes, app.paths.routesFilePath);
+    config::reportUnsavedSettings(app.settings, services);
+    if (config::saveRoutes(app.routes, app.paths.routesFilePath) != 0)
+        config::reportFileNotSaved(services, app.paths.routesFilePath);
     view.destroy();
     services.quit(0);
     return true;

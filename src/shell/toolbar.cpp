@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "charts/diagram_quantity.h"
+#include "config/save_failure_report.h"
 #include "shell/command_ids.h"
 
 namespace sb::shell {
@@ -197,17 +198,21 @@ void resetToolbarLayout(config::ConfigStore& settings, std::vector<int>& layout)
 bool customiseToolbar(platform::Services& services, config::ConfigStore& settings, std::vector<int>& layout,
                       int position) {
     const int chosen = services.popupMenu(customisationMenu(layout, position));
+    bool changed = true;
     switch (chosen) {
         case 0:
             return false;
         case kToolbarRemoveItem:
-            return deleteToolbarEntry(settings, layout, position);
+            changed = deleteToolbarEntry(settings, layout, position);
+            break;
         case kToolbarResetItem:
             resetToolbarLayout(settings, layout);
-            return true;
+            break;
         default:
-            return insertToolbarEntry(settings, layout, position, chosen - kToolbarInsertItem);
+            changed = insertToolbarEntry(settings, layout, position, chosen - kToolbarInsertItem);
     }
+    config::reportUnsavedSettings(settings, services);
+    return changed;
 }
 
 }  // namespace sb::shell

@@ -52,7 +52,7 @@ constexpr int kToolbarInsertItem = 100;  // + entry
 
 // The toolbar's context menu at the layout position clicked (the layout's size for a click beside the
 // buttons): insert an entry before it (one not on the toolbar yet, or a separator), remove it, or
-// reset the toolbar. true when the layout changed; it is then saved already.
+// reset the toolbar. true when the layout changed; it is then saved already, or the user was told why not.
 bool customiseToolbar(platform::Services& services, config::ConfigStore& settings, std::vector<int>& layout,
                       int position);
 

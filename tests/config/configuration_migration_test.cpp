@@ -69,7 +69,7 @@ TEST(ConfigurationMigration, ImportsRoutesAndMovesTheOldFileAside) {
     EXPECT_EQ(s.services.messages().size(), 1u);
 }
 
-TEST(ConfigurationMigration, KeepsTheOldFileWhenTheBackupFails) {
+TEST(ConfigurationMigration, KeepsTheOldFileWhenTheBackupOrTheRoutesFail) {
     Installation s;
     writeBytes(s.paths.oldConfigFile, "plan.sb3,0,0,\n\nRunde,5,\n");
     s.paths.backupFile = s.dir.file("gone/train.alt");
@@ -89,6 +89,17 @@ TEST(ConfigurationMigration, KeepsTheOldFileWhenTheBackupFails) {
     EXPECT_EQ(migrateOldConfiguration(s.store, next, s.paths, s.services), 1);
     EXPECT_EQ(fileBytes(s.paths.routesFile), edited);
     EXPECT_TRUE(next.routes[0].name.empty());
+
+    // Routes that cannot be written are reported by name; the old file stays for the next start.
+    Installation t;
+    writeBytes(t.paths.oldConfigFile, "plan.sb3,0,0,\n\nRunde,5,\n");
+    t.paths.routesFile = t.dir.file("gone/strecke.cfg");
+    EXPECT_EQ(migrateOldConfiguration(t.store, t.routes, t.paths, t.services), 1);
+    EXPECT_EQ(t.services.messages(),
+              (std::vector<LoggedMessage>{{kNotice, "Hinweis", sb::platform::Buttons::Ok, Icon::Exclamation},
+                                          {"Fehler beim Speichern der Datei\n" + t.paths.routesFile, "Fehler",
+                                           sb::platform::Buttons::Ok, Icon::Exclamation}}));
+    EXPECT_TRUE(std::filesystem::exists(t.paths.oldConfigFile));
 }
 
 TEST(ConfigurationMigration, LeavesFilesThatAreNotOldSettingsAlone) {

@@ -141,6 +141,14 @@ TEST_F(ExportCommand, HtmlTypeWritesTheYearDocumentOfTheChosenDays) {
     EXPECT_EQ(std::string::npos, html.find("<TD>1.01.</TD>")) << "the export starts on 2 January";
     EXPECT_NE(std::string::npos, html.find("<TD>Laufen</TD><TD>So</TD><TD>1.03.</TD>"))
         << "an end of 1.1 runs to the year's end";
+
+    services.clearLog();
+    services.answerFileDialogs({file("fehlt/saison.htm")});
+    services.scriptDialog("EXPORT", [](HeadlessDialogHost& host) { host.press(id::ok); });
+    dispatch(cmd::kExportHtml);
+    EXPECT_EQ((std::vector<LoggedMessage>{
+                  {"Fehler beim Export der Datei", "Fehler", Buttons::Ok, Icon::Exclamation}}),
+              services.messages());
     expectNothingUnexpected();
 }
 

@@ -230,6 +230,13 @@ TEST_F(FileCommands, SaveAsWritesTheCurrentFormatUnderAnSb3Name) {
     model::TrainingYear reread;
     ASSERT_EQ(0, planfile::readPlanFile(written, reread));
     EXPECT_EQ("Bernd", reread.firstName);
+
+    // A name that cannot be written: the message, and the plan keeps its name and its changes.
+    app.year.modified = 1;
+    services.answerFileDialogs({file("fehlt/kopie")});
+    dispatch(13);
+    EXPECT_EQ(kSaveFailed, services.messages().back());
+    EXPECT_EQ(planState(), std::tuple(written, 3, 1, 1));
     expectNothingUnexpected();
 }
 
@@ -268,6 +275,37 @@ TEST_F(FileCommands, ExitSavesSettingsAndRoutesOnlyWhenTheUserLeaves) {
     const std::string routes = fileBytes(file("strecke.cfg"));
     EXPECT_NE(std::string::npos, routes.find("[STRECKE_0]\r\n"));
     EXPECT_NE(std::string::npos, routes.find("[STRECKE_99]\r\n"));
+    expectNothingUnexpected();
+}
+
+// Folders in the places of train.cfg and strecke.cfg stop every save, also for root. The options tell
+// of the settings once, not again while the file stays unwritable; the end of the program tells of both.
+TEST_F(FileCommands, SettingsAndRoutesThatCannotBeSavedAreReportedByName) {
+    writeConfig("[KONFIG]\nAUTOLADEN=0\n");
+    initialise();
+    std::filesystem::remove(file("train.cfg"));
+    std::filesystem::create_directory(file("train.cfg"));
+    std::filesystem::create_directory(file("strecke.cfg"));
+    const LoggedMessage settingsFailed{"Fehler beim Speichern der Datei\n" + file("train.cfg"), "Fehler",
+                                       Buttons::Ok, Icon::Exclamation};
+    const LoggedMessage routesFailed{"Fehler beim Speichern der Datei\n" + file("strecke.cfg"), "Fehler",
+                                     Buttons::Ok, Icon::Exclamation};
+    for (int i = 0; i < 2; ++i) {
+        services.scriptPropertySheet("Konfiguration", [](platform::headless::HeadlessPropertySheet& sheet) {
+            sheet.selectPage(3);
+            sheet.page(3).press(1301);
+            sheet.ok();
+        });
+    }
+    dispatch(cmd::kOptions);
+    EXPECT_EQ(std::vector<LoggedMessage>{settingsFailed}, services.messages());
+    dispatch(cmd::kOptions);
+    EXPECT_EQ(std::vector<LoggedMessage>{settingsFailed}, services.messages());
+
+    services.clearLog();
+    dispatch(cmd::kExit);
+    EXPECT_EQ((std::vector<LoggedMessage>{settingsFailed, routesFailed}), services.messages());
+    EXPECT_TRUE(view.destroyed());
     expectNothingUnexpected();
 }
 

@@ -2,9 +2,12 @@
 // reloads and one that does not, and what the window shows when the logo time ends.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "planfile/legacy_plan_writer.h"
 #include "planfile/plan_file_reader.h"
 #include "shell/command_dispatcher.h"
+#include "shell/command_ids.h"
 #include "shell/navigation.h"
 #include "shell_test_support.h"
 
@@ -36,6 +39,18 @@ TEST_F(StartUp, WithoutAutoloadNothingIsAskedButTheWeekIsToday) {
     services.fireTimer();
     EXPECT_EQ(1, app.logoDone);
     EXPECT_FALSE(services.timerRunning());
+    expectNothingUnexpected();
+}
+
+TEST_F(StartUp, SettingsThatCannotBeWrittenBackAreReportedOnceStartedUp) {
+    std::filesystem::create_directory(file("train.cfg"));
+    initialise();
+    services.answerMessages({Answer::No});
+    dispatch(cmd::kStartup);
+    EXPECT_EQ((std::vector<LoggedMessage>{kFirstStartQuestion,
+                                          {"Fehler beim Speichern der Datei\n" + file("train.cfg"), "Fehler",
+                                           Buttons::Ok, Icon::Exclamation}}),
+              services.messages());
     expectNothingUnexpected();
 }
 

@@ -2,6 +2,7 @@
 // file.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "platform/headless/headless_services.h"
@@ -79,6 +80,17 @@ TEST_F(ToolbarLayout, CustomisationMenuChangesAndSavesTheLayout) {
     EXPECT_EQ(layout, defaultToolbarLayout());
     config::ConfigStore afterReset = openStore();
     EXPECT_EQ(loadToolbarLayout(afterReset), defaultToolbarLayout());
+
+    // A folder in the file's place: the toolbar still changes, and the user learns it is not kept.
+    std::filesystem::remove(path_);
+    std::filesystem::create_directory(path_);
+    services.clearLog();
+    services.answerPopupMenus({kToolbarRemoveItem});
+    EXPECT_TRUE(customiseToolbar(services, afterReset, layout, 0));
+    EXPECT_EQ((std::vector<platform::headless::LoggedMessage>{{"Fehler beim Speichern der Datei\n" + path_,
+                                                               "Fehler", platform::Buttons::Ok,
+                                                               platform::Icon::Exclamation}}),
+              services.messages());
 }
 
 TEST_F(ToolbarLayout, DamagedLayoutGivesTheFullToolbar) {

@@ -1,10 +1,11 @@
-// Rendering drawings into an image or a PNG file.
+// Rendering drawings into an image or a PNG file; the file is replaced only by a complete image.
 #include "platform/qt/surface_render.h"
 
+#include <QBuffer>
 #include <QPainter>
 
+#include "fileio/file_bytes.h"
 #include "platform/qt/qt_canvas.h"
-#include "platform/qt/qt_text.h"
 
 namespace sb::platform::qt {
 
@@ -19,7 +20,10 @@ QImage renderImage(Size size, const Drawing& draw) {
 }
 
 bool writePng(const std::string& path, Size size, const Drawing& draw) {
-    return renderImage(size, draw).save(toQPath(path), "PNG");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !renderImage(size, draw).save(&buffer, "PNG")) return false;
+    return fileio::writeFileAtomically(path, std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
 
 }  // namespace sb::platform::qt

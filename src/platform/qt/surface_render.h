@@ -15,7 +15,7 @@ using Drawing = std::function<void(Canvas& canvas)>;
 
 // An image of `size` pixels, white before the drawing runs.
 QImage renderImage(Size size, const Drawing& draw);
-// false when the file cannot be written.
+// false when the file cannot be written; an old file of that name is then left as it was.
 bool writePng(const std::string& path, Size size, const Drawing& draw);
 
 }  // namespace sb::platform::qt
