@@ -175,6 +175,15 @@ const std::vector<HostilePlan>& hostilePlans() {
              return planText(year, v);
          },
          [](const Walked& w) { EXPECT_EQ(0, w.left.planYear); }},
+        {"YearBeyondInt",
+         {3, 2},
+         [](int v) {
+             std::string text = planText(sb::testing::plan2009(), v);
+             return text.replace(text.find("2009"), 4, v == 3 ? "99999999999" : "-99999999999");
+         },
+         [](const Walked& w) {
+             EXPECT_EQ(w.left.planFileVersion == 3 ? 2147483647 : -2147483647 - 1, w.left.planYear);
+         }},
         {"YearAbc",
          {3, 2, 1},
          [](int v) {
