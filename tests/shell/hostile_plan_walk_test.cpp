@@ -1,8 +1,6 @@
-// Damaged and hostile plan files opened through the Open command and walked through everything that
-// reads a plan: every diagram, the lists and the search, both calendars with their day information, the
-// odometers, the overview printout, both exports, the day editor on several days, and Save. Nothing may crash
-// or upset the sanitizers, damaged values read as decided, the saved file is a well-formed plan again, and a
-// file that cannot be opened leaves no plan open and writes nothing.
+// Damaged plan files opened through the Open command, walked through every view that reads a plan and
+// saved: nothing may crash or upset the sanitizers, damaged values read as decided, the saved plan is
+// well formed, and a file that cannot be opened leaves no plan open and writes nothing.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 

@@ -1,7 +1,6 @@
-// A train.cfg edited by hand into values the program cannot use: the program starts with it, builds its
-// menus, opens every list, the search, the options sheet and the zone evaluation, and draws every kind
-// of diagram; every value is repaired where it is read, and the repaired values are what goes back
-// into the file.
+// A train.cfg damaged by hand, through start, menus, every list, the search, the options sheet, the
+// zone evaluation and every diagram kind: each value is repaired where it is read, and the repaired
+// values are what goes back into the file.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
