@@ -1,6 +1,8 @@
 // Whole-file reading and the write-beside-then-rename replacement.
 #include "fileio/file_bytes.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -40,8 +42,17 @@ std::string resolvedTarget(const std::string& path) {
 
 ReadOutcome readFileBytes(const std::string& path, std::string& bytes) {
     bytes.clear();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return errno == ENOENT ? ReadOutcome::Missing : ReadOutcome::Failed;
+    // Only a regular file has an end: a pipe would block the program and a device might never stop, so
+    // the name is opened without waiting and anything else is refused before a byte is read.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) return errno == ENOENT ? ReadOutcome::Missing : ReadOutcome::Failed;
+    struct stat status;
+    std::FILE* file = nullptr;
+    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)) file = ::fdopen(descriptor, "rb");
+    if (!file) {
+        ::close(descriptor);
+        return ReadOutcome::Failed;
+    }
     char buffer[65536];
     std::size_t count;
     while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, count);

@@ -10,7 +10,7 @@ namespace sb::fileio {
 enum class ReadOutcome { Read, Missing, Failed };
 
 // The file's bytes; Missing when it does not exist, Failed when it exists but cannot be read (a
-// directory, no permission, an I/O error).
+// directory, a pipe or a device, no permission, an I/O error).
 ReadOutcome readFileBytes(const std::string& path, std::string& bytes);
 
 // true when path now holds exactly bytes. The bytes go to a new temporary file beside the target;

@@ -2,6 +2,7 @@
 #include "model/training_year.h"
 
 #include <cstdlib>
+#include <limits>
 
 #include "model/calendar.h"
 
@@ -47,6 +48,8 @@ int setSportTypeDigit(int digit, int packed, int sport) {
     if (place == 0) return packed;
     long long magnitude = std::llabs(static_cast<long long>(packed));
     long long replaced = magnitude + static_cast<long long>(digit - sportTypeDigit(packed, sport)) * place;
+    // A damaged file's number at the edge of int would wrap; its four type digits are all it means.
+    if (replaced > std::numeric_limits<int>::max()) replaced %= 10000;
     return static_cast<int>(packed < 0 ? -replaced : replaced);
 }
 

@@ -54,6 +54,7 @@ std::optional<int> integerField(const DialogHost& host, int id, int maxCharacter
 
 void rejectField(DialogHost& host, int id, const std::string& message, Icon icon, const std::string& title) {
     host.services().messageBox(message, title, Buttons::Ok, icon);
+    host.enable(id, true);
     host.setFocus(id);
 }
 

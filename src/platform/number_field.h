@@ -21,7 +21,8 @@ std::optional<double> numberField(const DialogHost& host, int id, int maxCharact
 std::optional<int> integerField(const DialogHost& host, int id, int maxCharacters);
 
 // Reports an input error in field `id` (title "Eingabefehler" unless the dialog has its own) and puts
-// the cursor into that field, so the user can mend it at once.
+// the cursor into that field, so the user can mend it at once: a field a damaged file filled while the
+// dialog kept it disabled is enabled for that, or the value could never be corrected.
 void rejectField(DialogHost& host, int id, const std::string& message, Icon icon = Icon::Exclamation,
                  const std::string& title = "Eingabefehler");
 

@@ -181,7 +181,9 @@ void OdometerProcedure::selectLine(DialogHost& host) {
     if (slot < 0 || slot >= model::kOdometerCount) return;
     currentSlot_ = slot;
     const model::Odometer& odometer = year_.odometers[std::size_t(slot)];
-    const model::DayMonth date = model::dateOfDayOfYear(odometer.startDayIndex + 1, year_.planYear);
+    // A damaged file's start day may be any int; after the year it has no date, as before it.
+    const int start = std::min(odometer.startDayIndex, model::kMaxDays);
+    const model::DayMonth date = model::dateOfDayOfYear(start + 1, year_.planYear);
     fillFields(host, date.day, date.month, odometer);
     enableEditing(host, true);
     host.enable(id::toggleButton, true);

@@ -20,6 +20,7 @@ TEST(TrainingYear, PackedTypesYieldADigitForAnyStoredInteger) {
             int digit = sportTypeDigit(packed, sport);
             EXPECT_GE(digit, 0) << packed;
             EXPECT_LE(digit, 9) << packed;
+            EXPECT_EQ(9, sportTypeDigit(setSportTypeDigit(9, packed, sport), sport)) << packed;
         }
     }
     EXPECT_EQ(sportTypeDigit(-3052, kRun), 5);

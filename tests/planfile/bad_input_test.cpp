@@ -109,13 +109,3 @@ TEST(BadInput, EveryReaderSurvivesGarbageTruncationAndMutation) {
         }
     }
 }
-
-TEST(BadInput, YearsFarOutsideTheCalendarReadAndWrite) {
-    TrainingYear year;
-    parsePlanFile("t,99999999999,1,1\r\n", year);
-    EXPECT_EQ(2147483647, year.planYear);
-    writeEverything(year);
-    parsePlanFile("t,-2147483648,1,1\r\n", year);
-    EXPECT_EQ(-2147483647 - 1, year.planYear);
-    writeEverything(year);
-}

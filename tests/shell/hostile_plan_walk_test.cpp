@@ -1,0 +1,477 @@
+// Damaged plan files opened through the Open command, walked through every view that reads a plan and
+// saved: nothing may crash or upset the sanitizers, damaged values read as decided, the saved plan is
+// well formed, and a file that cannot be opened leaves no plan open and writes nothing.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <map>
+
+#include "calendars/calendar_grid.h"
+#include "calendars/calendar_view.h"
+#include "charts/diagram_quantity.h"
+#include "editor/day_editor_controls.h"
+#include "editor/day_editor_layout.h"
+#include "lists/list_dialog_templates.h"
+#include "lists/list_print_dialog.h"
+#include "model/calendar.h"
+#include "output/export_dialog.h"
+#include "output/overview_print_dialog.h"
+#include "planfile/legacy_plan_writer.h"
+#include "planfile/plan_file_writer.h"
+#include "platform/headless/recording_canvas.h"
+#include "shell/command_ids.h"
+#include "shell/diagram_selection.h"
+#include "shell/main_window_paint.h"
+#include "shell_test_support.h"
+#include "tools/odometer_dialog.h"
+#include "tools/odometer_due_check.h"
+
+namespace sb::shell::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using model::TrainingYear;
+using platform::Key;
+using platform::headless::HeadlessDialogHost;
+using platform::headless::PrintAnswer;
+using sb::testing::everyFieldFilled;
+
+const char* extensionOf(int version) {
+    return version == 3 ? "sb3" : version == 2 ? "sb2" : "sbn";
+}
+
+std::string planText(const TrainingYear& year, int version) {
+    if (version == 3) return planfile::formatPlanFile(year);
+    return version == 2 ? planfile::formatPlanFileV2(year) : planfile::formatPlanFileV1(year);
+}
+
+// Where the day lines of a plan text begin: after the title, athlete and header lines.
+std::size_t dayLinesStart(const std::string& text) {
+    std::size_t at = 0;
+    for (int line = 0; line < 3; ++line) at = text.find('\n', at) + 1;
+    return at;
+}
+
+// Every field after the title line, the line ends kept, becomes 5,000 bytes: a number field 3.4e38
+// written out in digits, beyond every int and at the edge of float (negative on every other line), a
+// text field as many "ä".
+std::string everyFieldLong(const std::string& text) {
+    std::string out = text.substr(0, text.find('\n') + 1);
+    std::size_t at = out.size();
+    int line = 1;
+    while (at < text.size()) {
+        const std::size_t end = text.find_first_of(",\r", at);
+        const std::string field = text.substr(at, end - at);
+        const bool number = !field.empty() && field.find_first_not_of("0123456789.-:") == std::string::npos;
+        if (number) {
+            std::string digits = (line % 2 ? "-34" : "34") + std::string(37, '0') + ".";
+            out += digits + std::string(5000 - digits.size(), '0');
+        } else {
+            out += std::string(5000, '\xe4');
+        }
+        if (end == std::string::npos) break;
+        out += text[end];
+        at = end + 1;
+        if (text[end] == '\r') {
+            out += "\n";
+            at += 1;
+            ++line;
+        }
+    }
+    return out;
+}
+
+std::string withoutEveryThirdComma(std::string text) {
+    int commas = 0;
+    for (std::size_t i = dayLinesStart(text); i < text.size(); ++i)
+        if (text[i] == ',' && ++commas % 3 == 0) text.erase(i--, 1);
+    return text;
+}
+
+std::string withNulBytes(std::string text) {
+    for (std::size_t i = dayLinesStart(text); i < text.size(); i += 13) text[i] = '\0';
+    return text;
+}
+
+// The lines of a filled plan, then day lines repeated up to 50 MB.
+std::string fiftyMegabytes(int version) {
+    const std::string plan = planText(everyFieldFilled(2009, version), version);
+    const std::size_t start = dayLinesStart(plan);
+    const std::string dayLines = plan.substr(start, plan.find("****") - start);
+    std::string text = plan;
+    while (text.size() < 50u << 20) text += dayLines;
+    return text;
+}
+
+// What the walk saw and left.
+struct Walked {
+    TrainingYear opened;
+    TrainingYear left;               // after the walk, before Save
+    std::vector<std::string> found;  // the search list's rows: "type date sport letter"
+    std::string saved;               // the file Save wrote
+};
+
+struct HostilePlan {
+    std::string name;
+    std::vector<int> versions;  // the plan versions the damage matters in
+    std::function<std::string(int version)> bytes;
+    std::function<void(const Walked&)> check;  // what the earlier decisions say of these values
+};
+
+bool contains(const std::vector<std::string>& list, const std::string& item) {
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+const std::vector<HostilePlan>& hostilePlans() {
+    static const std::vector<HostilePlan> plans{
+        {"TypeDigits",
+         {3, 2},
+         [](int v) {
+             TrainingYear year = sb::testing::plan2009();
+             year.days[0].actualTypes = -5;
+             year.days[100] = year.days[0];
+             year.days[100].plannedTypes = -5;
+             year.days[100].actualTypes = 12345;
+             return planText(year, v);
+         },
+         [](const Walked& w) {
+             // Digits come from the magnitude; the stored number goes back as it was.
+             for (const char* row : {"5 01.01 R", "5 11.04 R", "4 11.04 L"})
+                 EXPECT_TRUE(contains(w.found, row)) << row;
+             EXPECT_NE(std::string::npos, w.saved.find(",-5,12345,"));
+         }},
+        {"Load9",
+         {3},
+         [](int v) {
+             TrainingYear year = sb::testing::plan2009();
+             year.days[0].run.load = 9;
+             return planText(year, v);
+         },
+         [](const Walked& w) {
+             EXPECT_EQ(9, w.opened.days[0].run.load);
+             EXPECT_EQ(0, w.left.days[0].run.load) << "the day editor stores a load outside 0…5 as 0";
+         }},
+        {"OdometerStartMinus5",
+         {3, 2},
+         [](int v) {
+             TrainingYear year = sb::testing::plan2009();
+             year.odometers[0] = {-5, 0, 0, 1, 1, "Kette", 1};
+             return planText(year, v);
+         },
+         [](const Walked& w) {
+             EXPECT_EQ(-5, w.opened.odometers[0].startDayIndex);
+             EXPECT_EQ(3, w.left.odometers[0].state) << "counted from 1 January, the ride made it due";
+         }},
+        {"Year0",
+         {3, 2, 1},
+         [](int v) {
+             TrainingYear year = sb::testing::plan2009();
+             year.planYear = 0;
+             return planText(year, v);
+         },
+         [](const Walked& w) { EXPECT_EQ(0, w.left.planYear); }},
+        {"YearBeyondInt",
+         {3, 2},
+         [](int v) {
+             std::string text = planText(sb::testing::plan2009(), v);
+             return text.replace(text.find("2009"), 4, v == 3 ? "99999999999" : "-99999999999");
+         },
+         [](const Walked& w) {
+             EXPECT_EQ(w.left.planFileVersion == 3 ? 2147483647 : -2147483647 - 1, w.left.planYear);
+         }},
+        {"YearAbc",
+         {3, 2, 1},
+         [](int v) {
+             std::string text = planText(sb::testing::plan2009(), v);
+             return text.replace(text.find("2009"), 4, "abc");
+         },
+         [](const Walked& w) { EXPECT_EQ(0, w.left.planYear); }},
+        {"Fields5000Bytes",
+         {3, 2, 1},
+         [](int v) { return everyFieldLong(planText(everyFieldFilled(2009, v), v)); },
+         [](const Walked& w) {
+             const model::DayRecord& day = w.opened.days[0];
+             EXPECT_EQ(std::tuple(29u, 255u, 254u, 255u),
+                       std::tuple(w.opened.firstName.size(), day.run.route.size(), day.weather.size(),
+                                  day.comment.size()));
+             EXPECT_EQ(198u, w.left.days[0].run.route.size()) << "the day editor keeps 198 characters";
+         }},
+        {"MissingCommas",
+         {3, 2, 1},
+         [](int v) { return withoutEveryThirdComma(planText(everyFieldFilled(2009, v), v)); },
+         nullptr},
+        {"NulBytes",
+         {3, 2, 1},
+         [](int v) { return withNulBytes(planText(everyFieldFilled(2009, v), v)); },
+         nullptr},
+        {"EmptyFile",
+         {3, 2, 1},
+         [](int) { return std::string(); },
+         [](const Walked& w) {
+             EXPECT_EQ(std::tuple(0, ""), std::tie(w.opened.planYear, w.opened.firstName));
+         }},
+        {"FiftyMegabytes",
+         {3},
+         fiftyMegabytes,
+         [](const Walked& w) { EXPECT_TRUE(w.opened.days[364] == everyFieldFilled(2009, 3).days[364]); }},
+    };
+    return plans;
+}
+
+class HostilePlanWalk : public ShellTest,
+                        public ::testing::WithParamInterface<std::pair<const HostilePlan*, int>> {
+  protected:
+    const HostilePlan& plan() const { return *GetParam().first; }
+    int version() const { return GetParam().second; }
+
+    void open(const std::string& path) {
+        services.answerFileDialogs({path});
+        dispatch(cmd::kOpenPlan);
+        ASSERT_EQ(std::tuple(path, version()), std::tie(app.year.currentFileName, app.year.planFileVersion));
+    }
+
+    void drawEveryDiagram() {
+        app.logoDone = 1;
+        for (int style = 1; style <= 3; ++style) {
+            app.settings.displayStyle = style;
+            for (int kind = charts::kWeekOfYearDiagram; kind <= charts::kMonthDiagram; ++kind) {
+                for (int code = charts::kKmBike; code <= charts::kActualTimeOther; ++code) {
+                    if (!charts::kindOffersQuantity(kind, code)) continue;
+                    app.diagram.diagramKind = kind;
+                    setDiagramQuantity(app.diagram, code);
+                    app.diagram.timeSportFlags = app.diagram.loadSportFlags = 15;
+                    for (int period : {1, 53}) {
+                        app.currentWeek = period;
+                        app.currentMonth = std::min(period, 12);
+                        platform::headless::RecordingCanvas canvas;
+                        paintMainWindow(app, view, canvas);
+                        ASSERT_FALSE(canvas.texts().empty()) << kind << " " << code;
+                    }
+                }
+            }
+        }
+        app.diagram.diagramKind = charts::kNoDiagram;
+    }
+
+    // Every week and month; week 53 and the year are also saved as HTML and printed.
+    std::vector<std::string> walkLists() {
+        namespace id = lists::list_dialog;
+        namespace sid = lists::search_dialog;
+        auto stepThrough = [](int steps) {
+            return [steps](HeadlessDialogHost& list) {
+                for (int i = 0; i < steps; ++i) list.press(id::nextButton);
+                if (steps != 11) {
+                    list.press(id::htmlButton);
+                    list.press(id::printButton);
+                }
+                list.press(id::closeButton);
+            };
+        };
+        services.scriptDialog("LISTE_WOCHE", stepThrough(52));
+        services.scriptDialog("LISTE_MONAT", stepThrough(11));
+        services.scriptDialog("LISTE_JAHR", stepThrough(0));
+        services.answerFileDialogs({file("woche.htm"), file("jahr.htm")});
+        services.answerPrintDialogs({PrintAnswer{}, PrintAnswer{}});
+        for (int list = 0; list < 2; ++list) {
+            services.scriptDialog("LISTE_DRUCKEN", [](HeadlessDialogHost& print) {
+                print.press(lists::list_print_dialog::printButton);
+            });
+        }
+        std::vector<std::string> found;
+        services.scriptDialog("LISTE_SUCH", [&found](HeadlessDialogHost& search) {
+            for (int type = 0; type < model::kTrainingTypeCount; ++type) {
+                search.choose(sid::typeList, type);
+                search.press(sid::searchButton);
+                std::string date;
+                for (const auto& row : search.rows(sid::list)) {
+                    if (!row[0].empty()) date = row[0];
+                    found.push_back(std::to_string(type) + " " + date + " " + row[2]);
+                }
+            }
+            search.press(sid::closeButton);
+        });
+        for (int id : {cmd::kWeekList, cmd::kMonthList, cmd::kYearList, cmd::kSearch}) dispatch(id);
+        return found;
+    }
+
+    // Every month of both calendars; the control view shows the day information of two cells a month,
+    // the planning view plans type 9 on the first of each month. Then every odometer.
+    void walkCalendarsAndOdometers() {
+        if (version() == 1) return;
+        namespace vid = calendars::view_id;
+        namespace oid = tools::odometer_dialog;
+        services.scriptDialog("SAISONBUCHUNG_NEU", [](HeadlessDialogHost& view) {
+            for (int month = 1; month <= 12; ++month) {
+                view.paint(vid::canvas);
+                view.pressKey(vid::canvas, Key::Digit9);
+                view.press(vid::nextMonth);
+            }
+            view.press(vid::ok);
+        });
+        services.scriptDialog(version() == 3 ? "TRAININGSKONTROLLE_NEU" : "TRAININGSKONTROLLE_V2",
+                              [](HeadlessDialogHost& view) {
+                                  for (int month = 1; month <= 12; ++month) {
+                                      view.paint(vid::canvas);
+                                      view.pressKey(vid::canvas, Key::Enter);
+                                      view.pressKey(vid::canvas, Key::Down);
+                                      view.pressKey(vid::canvas, Key::Enter);
+                                      view.press(vid::nextMonth);
+                                  }
+                                  view.press(vid::ok);
+                              });
+        services.scriptDialog("TOOL_KILOMETERZAEHLER", [](HeadlessDialogHost& odometers) {
+            for (int slot = 0; slot < int(odometers.items(oid::list).size()); ++slot)
+                odometers.choose(oid::list, slot);
+            odometers.press(oid::okButton);
+        });
+        for (int command : {cmd::kPlanningView, cmd::kControlView, cmd::kOdometers}) dispatch(command);
+        const int sport = calendars::shownSports(app.settings.sportMode).front();
+        for (int month = 1; month <= 12; ++month) {
+            const int day = model::dayOfYear(1, month, app.year.planYear) - 1;
+            EXPECT_EQ(9, model::sportTypeDigit(app.year.days[std::size_t(day)].plannedTypes, sport)) << month;
+        }
+    }
+
+    void printAndExport() {
+        namespace oid = output::overview_print_dialog;
+        namespace eid = output::export_dialog;
+        services.answerPrintDialogs({PrintAnswer{}});
+        services.scriptDialog(version() == 3 ? "PRINT_V3" : "PRINT_V2", [](HeadlessDialogHost& print) {
+            print.press(oid::cover);
+            print.press(oid::print);
+        });
+        dispatch(cmd::kPrintOverview);
+        services.answerFileDialogs({file("export.csv"), file("export.htm")});
+        for (int command : {cmd::kExportSpreadsheet, cmd::kExportHtml}) {
+            services.scriptDialog("EXPORT", [](HeadlessDialogHost& exporting) { exporting.press(eid::ok); });
+            dispatch(command);
+        }
+        EXPECT_GT(fs::file_size(file("export.csv")), 0u);
+        EXPECT_GT(fs::file_size(file("export.htm")), 0u);
+    }
+
+    // Presses a button of the day editor that stays on the day when a field is rejected; each field it
+    // rejects the user sets to 0 and presses again.
+    void pressCorrecting(HeadlessDialogHost& editor, int button) {
+        for (int attempt = 0; attempt < 40; ++attempt) {
+            const std::size_t messages = services.messages().size();
+            editor.press(button);
+            if (services.messages().size() == messages) return;
+            editor.type(editor.focus(), "0");
+        }
+        ADD_FAILURE() << "the day editor never took the day";
+    }
+
+    // The editor opens on 1 January and goes on to 1 July or 31 December; each day is stored.
+    void editSomeDays() {
+        namespace control = editor::control;
+        const std::string form =
+            editor::chooseDayEditorLayout(version(), app.settings.sportMode, app.settings.triathlonBasic)
+                ->templateName;
+        for (const auto& [day, month] : {std::pair{"1", "1"}, {"1", "7"}, {"31", "12"}}) {
+            services.scriptDialog(form, [&, day = day, month = month](HeadlessDialogHost& editor) {
+                pressCorrecting(editor, control::apply);
+                editor.type(control::day, day);
+                editor.type(control::month, month);
+                editor.press(control::goToDate);
+                pressCorrecting(editor, control::ok);
+                // The reminder that follows the editor when an odometer became due.
+                TrainingYear afterwards = app.year;
+                if (tools::checkOdometersDue(afterwards)) services.answerMessages({Answer::No});
+            });
+            dispatch(cmd::kTrainingDays);
+        }
+    }
+
+    Walked walk(const std::string& path) {
+        Walked walked;
+        open(path);
+        walked.opened = app.year;
+        drawEveryDiagram();
+        walked.found = walkLists();
+        walkCalendarsAndOdometers();
+        printAndExport();
+        editSomeDays();
+        walked.left = app.year;
+        dispatch(cmd::kSavePlan);
+        walked.saved = fileBytes(path);
+        return walked;
+    }
+};
+
+// The saved file has exactly the lines of its format, each with its CR LF, and no NUL.
+void expectWellFormed(const std::string& saved, int version, const TrainingYear& year) {
+    const long lines = std::count(saved.begin(), saved.end(), '\n');
+    EXPECT_EQ(3 + model::dayCount(year) + (version == 1 ? 0 : 11), lines);
+    EXPECT_EQ(lines, std::count(saved.begin(), saved.end(), '\r'));
+    EXPECT_EQ(std::string::npos, saved.find('\0'));
+}
+
+TEST_P(HostilePlanWalk, EveryViewCopesAndSaveWritesAWellFormedPlan) {
+    const std::string path = file("feindlich." + std::string(extensionOf(version())));
+    sb::testing::writeBytes(path, plan().bytes(version()));
+    initialise();
+    const Walked walked = walk(path);
+    expectWellFormed(walked.saved, version(), walked.left);
+    if (plan().check) plan().check(walked);
+    // Opened and saved again, the repaired plan stays as it is.
+    open(path);
+    dispatch(cmd::kSavePlan);
+    EXPECT_EQ(walked.saved, fileBytes(path));
+    expectNothingUnexpected();
+}
+
+std::vector<std::pair<const HostilePlan*, int>> walkCases() {
+    std::vector<std::pair<const HostilePlan*, int>> cases;
+    for (const HostilePlan& plan : hostilePlans())
+        for (int version : plan.versions) cases.emplace_back(&plan, version);
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Plans, HostilePlanWalk, ::testing::ValuesIn(walkCases()), [](const auto& info) {
+    return info.param.first->name + "_" + extensionOf(info.param.second);
+});
+
+// The folder's files and their bytes.
+std::map<std::string, std::string> folderContents(const fs::path& folder) {
+    std::map<std::string, std::string> contents;
+    for (const auto& entry : fs::directory_iterator(folder))
+        contents[entry.path().filename().string()] = entry.is_regular_file() ? fileBytes(entry.path()) : "";
+    return contents;
+}
+
+// A folder, a pipe nobody writes to and an endless device, each under a plan's name: the open fails,
+// "Nein" leaves no plan open, and nothing is written, not even by a Save that follows.
+using UnreadablePlan = ShellTest;
+
+TEST_F(UnreadablePlan, LeavesNoPlanOpenAndWritesNothing) {
+    const LoggedMessage openFailed{
+        "Fehler beim Öffnen der Datei\nSoll versucht werden die letzte benutzte Datei zu öffnen?", "Fehler",
+        Buttons::YesNo, Icon::Stop};
+    fs::create_directory(file("ordner.sb3"));
+    fs::create_directory(file("ordner.sb2"));
+    ASSERT_EQ(0, ::mkfifo(file("leitung.sb3").c_str(), 0600));
+    fs::create_symlink("/dev/zero", file("null.sbn"));
+    initialise();
+    for (const char* name : {"ordner.sb3", "ordner.sb2", "leitung.sb3", "null.sbn"}) {
+        SCOPED_TRACE(name);
+        const std::string previous = openSamplePlan();
+        app.year.modified = 1;
+        services.clearLog();
+        const auto before = folderContents(dir_.path());
+        services.answerMessages({Answer::No, Answer::No});
+        services.answerFileDialogs({file(name)});
+        dispatch(cmd::kOpenPlan);
+        EXPECT_EQ(openFailed, services.messages().back());
+        EXPECT_EQ(planState(), std::tuple(previous, 0, 0, 0));
+        for (int command : {cmd::kSavePlan, cmd::kSavePlanAs, cmd::kTrainingDays}) dispatch(command);
+        EXPECT_EQ(before, folderContents(dir_.path()));
+        expectNothingUnexpected();
+    }
+}
+
+}  // namespace
+}  // namespace sb::shell::testing
