@@ -39,17 +39,30 @@ std::string takeSetting(ConfigStore& store, std::string_view section, std::strin
     return std::string(defaultText);
 }
 
+// Whether text starts like a number (blanks, a sign, a digit): "abc" is no colour 0, it is damage.
+bool startsWithNumber(std::string_view text) {
+    std::size_t at = text.find_first_not_of(" \t");
+    if (at != std::string_view::npos && (text[at] == '-' || text[at] == '+')) ++at;
+    return at < text.size() && text[at] >= '0' && text[at] <= '9';
+}
+
 void loadSetting(SettingsTarget& target, const Setting& setting) {
     ConfigStore& store = target.store;
-    std::string value = takeSetting(store, setting.section, setting.key, setting.defaultText,
-                                    setting.writeBack, setting.bufferSize, setting.missingMarker);
+    const std::optional<std::string> stored =
+        storedValue(store.file, setting.section, setting.key, setting.bufferSize, setting.missingMarker);
+    const bool writeDefault = setting.writeBack == WriteBack::Yes;
+    if (!stored && writeDefault)
+        setProfileString(store.file, setting.section, setting.key, setting.defaultText);
+    std::string value = stored.value_or(setting.defaultText);
     if (setting.text) {
         setting.text(target) = std::move(value);
         return;
     }
     int number = fileio::atoiC(value);
-    if (!setting.valid(target, number)) {
-        if (setting.writeBack == WriteBack::Yes)
+    if (!startsWithNumber(value) || !setting.valid(target, number)) {
+        // A stored value the program cannot use is replaced in the file as well, so the damage heals
+        // even in keys whose missing value is never written.
+        if (stored || writeDefault)
             setProfileString(store.file, setting.section, setting.key, setting.defaultText);
         number = fileio::atoiC(setting.defaultText);
     }

@@ -91,15 +91,16 @@ TEST(ConfigStore, DamagedValuesTakeTheirDefaults) {
               std::vector<int>({103, 150, 103, 1, 103, 135, 129, 0, 103, 103, 136}));
     const PulseZones& zones = store.pulseZones;
     EXPECT_EQ(std::vector<int>({zones.count, zones.upper[0], zones.upper[1], zones.lower[1], zones.lower[2],
-                                zones.colours[0], zones.colours[1]}),  // "Test" is no marker for zone colours
-              std::vector<int>({0, 130, 150, 131, 151, 8454143, 0}));
+                                zones.colours[0], zones.colours[1]}),  // "Test" is no colour either
+              std::vector<int>({0, 130, 150, 131, 151, 8454143, 4914882}));
 
-    // Keys that are written back when missing get their defaults written; the others stay for the final save.
+    // Damaged values are repaired in the file at once, also in keys whose missing value is never written.
     const ProfileFile& file = store.file;
     for (auto [section, key, value] :
          {std::tuple{"KONFIG", "TRIATHLON_BASIC", "1"}, {"KONFIG", "LOGOZEIT", "3"}, {"KONFIG", "AUTOLADEN", "1"},
           {"KONFIG", "SOLL_IST_FARBE_2", "16744448"}, {"MENUE", "ANZAHL", "0"},
-          {"X_Y_DIAGRAMM", "Farbe_Bereich0", "8454143"}, {"KONFIG", "DIAGRAMM_TYP", "6"}})
+          {"X_Y_DIAGRAMM", "Farbe_Bereich0", "8454143"}, {"KONFIG", "DIAGRAMM_TYP", "0"},
+          {"X_Y_DIAGRAMM", "Max_Bereich1", "150"}})
         EXPECT_EQ(profileString(file, section, key), value) << key;
     EXPECT_EQ(fileBytes(path), profileText(loadProfileFile(path)));
 

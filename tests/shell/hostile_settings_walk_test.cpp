@@ -107,7 +107,11 @@ TEST_P(HostileSettings, AreRepairedWhereReadAndWrittenBackRepaired) {
                                               {"KONFIG", "LISTVIEW", "2$0$1$"},
                                               {"SUCHEN", "LISTVIEW", "2$0$1$"},
                                               {"SUCHEN", "SOLL", "0"},
-                                              {"KONFIG", "SOLL_IST_FARBE_1", "0"}})
+                                              {"KONFIG", "SOLL_IST_FARBE_1", "16777215"},
+                                              {"X_Y_DIAGRAMM", "Anzahl_Bereich", "0"},
+                                              {"X_Y_DIAGRAMM", "Max_Bereich0", "150"},
+                                              {"X_Y_DIAGRAMM", "Max_Bereich1", "150"},
+                                              {"X_Y_DIAGRAMM", "Farbe_Bereich0", "8454143"}})
         EXPECT_EQ(value, config::profileString(saved, section, key).value_or("fehlt"))
             << section << " " << key;
     expectNothingUnexpected();
