@@ -11,13 +11,18 @@ namespace {
 
 namespace width = model::width;
 
+// A load the scale 0…5 has no step for is no load: lists, diagrams and the editor then agree on it.
+int loadOf(int stored) {
+    return stored >= 0 && stored <= 5 ? stored : 0;
+}
+
 void readSportFields(FieldReader& reader, model::SportEntry& entry, bool withHeight) {
     entry.route = readTextField(reader, width::route);
     entry.distanceKm = readFloatField(reader);
     if (withHeight) entry.heightMetres = readFloatField(reader);
     entry.duration = readTextField(reader, width::duration);
     entry.avgPulse = readIntField(reader);
-    entry.load = readIntField(reader);
+    entry.load = loadOf(readIntField(reader));
     entry.content = readTextField(reader, width::content);
 }
 

@@ -1,6 +1,6 @@
 // The reader of the current plan file format (sb3). It knows fields only by their position, accepts
 // CR LF and LF, and reads whatever a file holds without failing: missing fields and days read empty,
-// over-long fields are cut to their widths, non-numbers in number fields read as 0.
+// over-long fields are cut to their widths, non-numbers in number fields and loads outside 0…5 read as 0.
 #pragma once
 
 #include <string>

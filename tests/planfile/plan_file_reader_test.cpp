@@ -92,7 +92,7 @@ TEST(PlanFileReader, AthleteLineByPosition) {
     EXPECT_EQ(1.5f, year.days[0].run.distanceKm);
 }
 
-TEST(PlanFileReader, FieldsAreCutToTheirWidthsAndNumbersReadLikeAtoi) {
+TEST(PlanFileReader, FieldsAreCutToTheirWidthsAndNumbersReadLikeAtoiButLoadsStayOnTheirScale) {
     const std::string longText(1000, 'x');
     std::string day = longText + ",1e999," + longText + ", -12abc,9,+7,";  // run block
     day += ",,,,,,,,,,,,,,,,,,,";                                          // bike, swim, other
@@ -103,7 +103,7 @@ TEST(PlanFileReader, FieldsAreCutToTheirWidthsAndNumbersReadLikeAtoi) {
     TrainingYear year;
     parsePlanFile(kHead + day + rest, year);
     const auto& d = year.days[0];
-    EXPECT_EQ((sb::model::SportEntry{std::string(255, 'x'), -12, 0.0f, 0, std::string(7, 'x'), 9, "+7"}), d.run);
+    EXPECT_EQ((sb::model::SportEntry{std::string(255, 'x'), -12, 0.0f, 0, std::string(7, 'x'), 0, "+7"}), d.run);
     EXPECT_EQ(std::tuple(std::string(254, 'x'), 0.0f, 2147483647, -5, 123456, std::string(255, 'x')),
               std::tie(d.weather, d.bodyWeight, d.restingPulse, d.plannedTypes, d.actualTypes, d.comment));
     EXPECT_EQ("", year.days[1].run.route);
