@@ -272,6 +272,10 @@ TEST_F(Cli, RecordingSummariesAndImagesForEveryHeartRateFileAndActivityFiles) {
     EXPECT_NE(ride.out.find("speed_max_kmh\t25.9\ndistance_km\t0.46\naltitude_min_m\t-17.8\n"),
               std::string::npos);
     EXPECT_NE(ride.out.find("zone2\t"), std::string::npos);
+    CliRun run410 = run("recording '" + (recordings / "vkurup_python-tcxparser_test.tcx").string() + "' --summary");
+    EXPECT_EQ(run410.out.find("samples\t383\n"), 0u) << run410.out;
+    CliRun track = run("recording '" + (recordings / "garmin-extensions.gpx").string() + "' --summary");
+    EXPECT_EQ(track.out.find("samples\t3\nseconds\t40.0\ninterval\t0\nmodel\tEdge 530\n"), 0u) << track.out;
     fs::path power = dir_ / "power.png";
     CliRun image = run("recording '" + (recordings / "Edge810-Vector-2013-08-16-15-35-10.fit").string() +
                        "' --y power -o '" + power.string() + "'");
