@@ -54,6 +54,15 @@ ActivityReadResult parseActivityRecording(std::string_view extension, std::strin
     return reader->parse(bytes, table, info);
 }
 
+void setActivityStart(const std::tm& start, ActivityInfo& info) {
+    info.year = start.tm_year + 1900;
+    info.month = start.tm_mon + 1;
+    info.day = start.tm_mday;
+    info.startHour = start.tm_hour;
+    info.startMinute = start.tm_min;
+    info.startSecond = start.tm_sec;
+}
+
 ActivityReadResult readActivityRecording(const std::string& path, RecordingTable& table, ActivityInfo& info) {
     std::string bytes;
     if (fileio::readFileBytes(path, bytes) != fileio::ReadOutcome::Read) return {false, kCannotOpenRecording};

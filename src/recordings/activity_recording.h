@@ -5,6 +5,7 @@
 
 #include "recordings/recording_table.h"
 
+#include <ctime>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,9 @@ bool isActivityRecordingPath(std::string_view path);
 ActivityReadResult parseActivityRecording(std::string_view extension, std::string_view bytes,
                                           RecordingTable& table, ActivityInfo& info);
 // The file read by the reader of its extension.
+// The start date and time of info from a broken-down time, already in the time of day to show.
+void setActivityStart(const std::tm& start, ActivityInfo& info);
+
 ActivityReadResult readActivityRecording(const std::string& path, RecordingTable& table, ActivityInfo& info);
 
 }  // namespace sb::recordings

@@ -67,13 +67,7 @@ void setLocalStart(double utcSeconds, ActivityInfo& info) {
     tzset();
     const time_t seconds = static_cast<time_t>(std::floor(utcSeconds));
     struct tm local {};
-    if (!localtime_r(&seconds, &local)) return;
-    info.year = local.tm_year + 1900;
-    info.month = local.tm_mon + 1;
-    info.day = local.tm_mday;
-    info.startHour = local.tm_hour;
-    info.startMinute = local.tm_min;
-    info.startSecond = local.tm_sec;
+    if (localtime_r(&seconds, &local)) setActivityStart(local, info);
 }
 
 int capabilitiesOf(const std::vector<TrackPoint>& points, bool hasDistance) {

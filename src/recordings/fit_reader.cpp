@@ -242,13 +242,7 @@ void setStart(std::uint32_t start, const std::optional<std::int64_t>& localOffse
     if (local < kFitFirstDate) return;
     const std::time_t unixTime = static_cast<std::time_t>(local + kUnixSecondsAtFitEpoch);
     std::tm parts{};
-    if (!(localOffset ? gmtime_r(&unixTime, &parts) : localtime_r(&unixTime, &parts))) return;
-    info.year = parts.tm_year + 1900;
-    info.month = parts.tm_mon + 1;
-    info.day = parts.tm_mday;
-    info.startHour = parts.tm_hour;
-    info.startMinute = parts.tm_min;
-    info.startSecond = parts.tm_sec;
+    if (localOffset ? gmtime_r(&unixTime, &parts) : localtime_r(&unixTime, &parts)) setActivityStart(parts, info);
 }
 
 // The product name as far as it is printable text, cut at a character's start.
