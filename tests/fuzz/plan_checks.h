@@ -1,6 +1,6 @@
 // What every plan reader must keep, whatever the bytes: the second save of a read plan writes what the
 // first wrote (a plan does not degrade further each time it is saved), text fields stay within their
-// widths, and the diagram series of the plan can be computed (of one quantity an input picks, since all
+// widths, it can be exported with every column, and the diagram series of the plan can be computed (of one quantity an input picks, since all
 // of them for every input would slow the search a hundredfold).
 #pragma once
 
@@ -8,7 +8,9 @@
 
 #include "charts/diagram_quantity.h"
 #include "fuzz_target.h"
+#include "model/training_types.h"
 #include "model/training_year.h"
+#include "planfile/plan_file_writer.h"
 #include "statistics/diagram_statistics.h"
 
 inline void checkEntryWidths(const sb::model::SportEntry& entry) {
@@ -41,6 +43,14 @@ inline void computeSeries(const sb::model::TrainingYear& year, int code) {
     for (int selector = 0; selector < 4; ++selector) sb::model::yearDistanceTotal(year, selector);
 }
 
+// Whatever was read can be exported with every optional column.
+inline void exportEverything(const sb::model::TrainingYear& year) {
+    sb::planfile::PlanFileColumns all;
+    all.withDateColumns = all.withKcal = all.withCumulativeKm = all.withAverages = 1;
+    all.typeColumns = 2;
+    fuzzRequire(!sb::planfile::formatPlanFile(year, all, sb::model::defaultTrainingTypeLabels()).empty());
+}
+
 // parse reads bytes into a year, format writes a year in the same version.
 template <typename Parse, typename Format>
 void checkPlanReader(std::string_view bytes, Parse parse, Format format) {
@@ -48,6 +58,7 @@ void checkPlanReader(std::string_view bytes, Parse parse, Format format) {
     parse(bytes, year);
     checkPlanWidths(year);
     computeSeries(year, 103 + static_cast<int>(bytes.size() % 48));
+    exportEverything(year);
     const std::string saved = format(year);
     sb::model::TrainingYear reread;
     parse(saved, reread);

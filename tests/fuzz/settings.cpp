@@ -1,5 +1,6 @@
-// The settings file train.cfg, edited by hand or damaged: every value the program goes on with lies in
-// the range it can use, and saving works on what was read.
+// The settings file train.cfg, edited by hand or damaged: every line the program does not change is
+// written back as it was, a changed file parses to what it says, every value the program goes on with
+// lies in the range it can use, and saving works on what was read.
 #include "config/config_store.h"
 #include "fuzz_target.h"
 
@@ -25,9 +26,20 @@ void checkRepaired(const ConfigStore& store, const DiagramChoice& diagram) {
     }
 }
 
+void checkProfileText(std::string_view bytes) {
+    ProfileFile file = parseProfileText(bytes);
+    const std::string text = profileText(file);
+    fuzzRequire(profileText(parseProfileText(text)) == text);
+    setProfileString(file, "KONFIG", "SPORTART", "3");
+    setProfileString(file, bytes.substr(0, 8), bytes.substr(0, 5), bytes.substr(0, 40));
+    fuzzRequire(profileString(file, "konfig", "sportart") == "3");
+    fuzzRequire(profileText(parseProfileText(profileText(file))) == profileText(file));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    checkProfileText(fuzzBytes(data, size));
     ConfigStore store;
     DiagramChoice diagram;
     store.file = parseProfileText(fuzzBytes(data, size));
