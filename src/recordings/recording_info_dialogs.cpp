@@ -167,10 +167,7 @@ const platform::DialogTemplate& activityInfoTemplate() {
                         DialogRect{kFieldX + 44, 12 + 5 * kRowHeight, 14, 10}});
         list.push_back(label("Gerät :", 6));
         list.push_back(field(id::device, 6, kFieldX, 200));
-        list.push_back({id::okButton, ControlKind::DefaultButton, "&OK",
-                        DialogRect{62, 14 + 7 * kRowHeight, 50, 14}, platform::ControlFlag::TabStop});
-        list.push_back({id::takeOverButton, ControlKind::Button, "Als &Training übernehmen",
-                        DialogRect{122, 14 + 7 * kRowHeight, 100, 14}, platform::ControlFlag::TabStop});
+        addButtons(list, 7);
         return platform::DialogTemplate{"DIAGRAMM_INFO_AKTIVITAET", "Info", 272, 14 + 7 * kRowHeight + 22,
                                         list};
     }();
