@@ -12,6 +12,7 @@
 #include "lists/sum_texts.h"
 #include "output/html_frame.h"
 #include "lists/list_document.h"
+#include "model/period_range.h"
 
 namespace sb::cli {
 namespace {
@@ -49,10 +50,10 @@ int runList(const Arguments& arguments, const config::ConfigStore& settings) {
         }
     }
     if (!periodGiven || !line.columnsValid) return fail(kUsage);
-    const int last = line.kind == lists::ListKind::Week ? 53 : 12;
-    if (line.kind != lists::ListKind::Year && (line.number < 1 || line.number > last))
-        return fail(line.kind == lists::ListKind::Week ? "Falsche Woche: muss zwischen 1 und 53 liegen"
-                                                       : "Falscher Monat: muss zwischen 1 und 12 liegen");
+    if (line.kind == lists::ListKind::Week && !model::isTrainingWeek(line.number))
+        return fail(model::wrongWeekMessage(model::MessageLayout::OneLine));
+    if (line.kind == lists::ListKind::Month && !model::isMonth(line.number))
+        return fail(model::wrongMonthMessage(model::MessageLayout::OneLine));
 
     auto year = std::make_unique<model::TrainingYear>();
     if (loadPlan(line.planPath, *year) == 0) return 1;

@@ -13,6 +13,7 @@
 #include "editor/store_day.h"
 #include "model/calendar.h"
 #include "model/clock.h"
+#include "model/day_limits.h"
 #include "model/text_encoding.h"
 
 namespace sb::editor {
@@ -62,7 +63,7 @@ void DayEditorProcedure::fillLists(DialogHost& host) {
             }
         }
         if (layout_.extended) {
-            for (int load = 0; load <= 5; ++load) host.addItem(c.load, fileio::formatInt(load));
+            for (int load = 0; load <= model::kHighestLoad; ++load) host.addItem(c.load, fileio::formatInt(load));
         }
     }
     routeSlots_.clear();
