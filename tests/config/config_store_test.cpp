@@ -1,6 +1,7 @@
 // The settings file as the program leaves it: the keys a first start writes, the final save, validation
 // of damaged values, the "Test" marker, and the recently-used list.
 #include "config/config_store.h"
+#include "config/settings_table.h"
 
 #include <gtest/gtest.h>
 
@@ -108,6 +109,21 @@ TEST(ConfigStore, DamagedValuesTakeTheirDefaults) {
     Started kept = startWith(path);
     EXPECT_EQ(kept.logoSeconds, 10);
     EXPECT_EQ(kept.triathlonBasic, 0);
+}
+
+// The zone bound runs 0…220 on every one of the six limits; the options page writes through the same rows.
+TEST(ConfigStore, PulseZoneBoundsKeepTheirRange) {
+    TempDir dir;
+    const std::string path = dir.file("train.cfg");
+    writeBytes(path, "[X_Y_DIAGRAMM]\nMax_Bereich0=220\nMax_Bereich1=221\nMax_Bereich2=0\nMax_Bereich3=-1\n"
+                     "Max_Bereich5=220\n");
+    const PulseZones zones = startWith(path).pulseZones;
+    EXPECT_EQ(std::vector<int>(zones.upper.begin(), zones.upper.end()),
+              std::vector<int>({220, 150, 0, 150, 150, 220}));
+    EXPECT_EQ(pulseZoneCountSetting().key + pulseZoneUpperSetting(0).key + pulseZoneUpperSetting(5).key +
+                  pulseZoneColourSetting(0).key + pulseZoneColourSetting(4).key,
+              "Anzahl_BereichMax_Bereich0Max_Bereich5Farbe_Bereich0Farbe_Bereich4");
+    EXPECT_EQ(pulseZoneSettings().size(), std::size_t(12));
 }
 
 TEST(ConfigStore, RecentlyUsedListKeepsTheNewestFirst) {

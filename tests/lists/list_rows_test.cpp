@@ -42,6 +42,12 @@ TEST(ListRows, EachConsumerAdmitsEntriesByItsOwnRule) {
     EXPECT_TRUE(searchRowSports(day, 2, 5, 4) == std::vector<int>{kRun});
 }
 
+// February 1800 has 29 days by the plan year's rule, so the month list ends on its 29th.
+TEST(ListRows, MonthPeriodsFollowThePlanYear) {
+    EXPECT_EQ(listPeriod(ListKind::Month, 2, 1800), (model::DayRange{31, 59}));
+    EXPECT_EQ(listPeriod(ListKind::Month, 2, 1900), (model::DayRange{31, 58}));
+}
+
 TEST(ListRows, SearchShowsTheDateOnlyOnTheDaysFirstRow) {
     model::TrainingYear year = emptyYear(2008);
     year.days[10].actualTypes = 4444;  // the swim entry holds nothing: the bike row carries the date
