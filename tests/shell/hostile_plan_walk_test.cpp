@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -55,45 +56,13 @@ std::size_t dayLinesStart(const std::string& text) {
     return at;
 }
 
-// Every field after the title line, the line ends kept, becomes 5,000 bytes: a number field 3.4e38
-// written out in digits, beyond every int and at the edge of float (negative on every other line), a
-// text field as many "ä".
-std::string everyFieldLong(const std::string& text) {
-    std::string out = text.substr(0, text.find('\n') + 1);
-    std::size_t at = out.size();
-    int line = 1;
-    while (at < text.size()) {
-        const std::size_t end = text.find_first_of(",\r", at);
-        const std::string field = text.substr(at, end - at);
-        const bool number = !field.empty() && field.find_first_not_of("0123456789.-:") == std::string::npos;
-        if (number) {
-            std::string digits = (line % 2 ? "-34" : "34") + std::string(37, '0') + ".";
-            out += digits + std::string(5000 - digits.size(), '0');
-        } else {
-            out += std::string(5000, '\xe4');
-        }
-        if (end == std::string::npos) break;
-        out += text[end];
-        at = end + 1;
-        if (text[end] == '\r') {
-            out += "\n";
-            at += 1;
-            ++line;
-        }
-    }
-    return out;
-}
-
-std::string withoutEveryThirdComma(std::string text) {
-    int commas = 0;
-    for (std::size_t i = dayLinesStart(text); i < text.size(); ++i)
-        if (text[i] == ',' && ++commas % 3 == 0) text.erase(i--, 1);
-    return text;
-}
-
-std::string withNulBytes(std::string text) {
-    for (std::size_t i = dayLinesStart(text); i < text.size(); i += 13) text[i] = '\0';
-    return text;
+// A damaged plan kept in the test data, in the given version's format; the fuzz targets start from the
+// same files.
+std::function<std::string(int)> stored(const std::string& name) {
+    return [name](int version) {
+        return fileBytes(std::string(std::getenv("SAISONBUCH_TEST_DATA")) + "/hostile-plans/" + name + "." +
+                         extensionOf(version));
+    };
 }
 
 // The lines of a filled plan, then day lines repeated up to 50 MB.
@@ -105,6 +74,7 @@ std::string fiftyMegabytes(int version) {
     while (text.size() < 50u << 20) text += dayLines;
     return text;
 }
+
 
 // What the walk saw and left.
 struct Walked {
@@ -188,9 +158,11 @@ const std::vector<HostilePlan>& hostilePlans() {
              return text.replace(text.find("2009"), 4, "abc");
          },
          [](const Walked& w) { EXPECT_EQ(0, w.left.planYear); }},
+        // Every field of the first lines 5,000 bytes long: numbers beyond every int and at the edge of
+        // float, texts of "ä".
         {"Fields5000Bytes",
          {3, 2, 1},
-         [](int v) { return everyFieldLong(planText(everyFieldFilled(2009, v), v)); },
+         stored("long-fields"),
          [](const Walked& w) {
              const model::DayRecord& day = w.opened.days[0];
              EXPECT_EQ(std::tuple(29u, 255u, 254u, 255u),
@@ -200,11 +172,11 @@ const std::vector<HostilePlan>& hostilePlans() {
          }},
         {"MissingCommas",
          {3, 2, 1},
-         [](int v) { return withoutEveryThirdComma(planText(everyFieldFilled(2009, v), v)); },
+         stored("missing-commas"),
          nullptr},
         {"NulBytes",
          {3, 2, 1},
-         [](int v) { return withNulBytes(planText(everyFieldFilled(2009, v), v)); },
+         stored("nul-bytes"),
          nullptr},
         {"EmptyFile",
          {3, 2, 1},
