@@ -19,7 +19,7 @@ using model::TrainingYear;
 
 constexpr float kHoursPerMinute = 0.016666668f;
 constexpr int kWeekSlots = 7;
-constexpr int kMonthSlots = 12;
+constexpr int kMonthSlots = model::kLastMonth;
 
 int minutesOf(const SportEntry& entry) {
     return model::parseDuration(entry.duration, 0);
