@@ -58,17 +58,21 @@ void drawSportLegend(Canvas& canvas, const SportParts& sports) {
     drawLegendBox(canvas, legendLeft(canvas, kLongestSportName), entries);
 }
 
-void drawLegend(Canvas& canvas, const std::vector<LegendEntry>& entries) {
+void drawTypeLegend(Canvas& canvas, const std::array<std::string, 10>& labels,
+                    const std::array<Colour, 10>& colours) {
     int longest = 0;
-    for (const LegendEntry& entry : entries) longest = std::max(longest, utf8Length(entry.text));
+    std::vector<LegendEntry> entries;
+    for (std::size_t type = 0; type < labels.size(); ++type) {
+        longest = std::max(longest, utf8Length(labels[type]));
+        entries.push_back({colours[type], labels[type]});
+    }
     drawLegendBox(canvas, legendLeft(canvas, longest + 2), entries);
 }
 
-void drawTypeLegend(Canvas& canvas, const std::array<std::string, 10>& labels,
-                    const std::array<Colour, 10>& colours) {
-    std::vector<LegendEntry> entries;
-    for (std::size_t type = 0; type < labels.size(); ++type) entries.push_back({colours[type], labels[type]});
-    drawLegend(canvas, entries);
+void drawLegend(Canvas& canvas, const std::vector<LegendEntry>& entries) {
+    int widest = 0;
+    for (const LegendEntry& entry : entries) widest = std::max(widest, canvas.textWidth(entry.text));
+    drawLegendBox(canvas, legendLeft(canvas, 2) - widest, entries);
 }
 
 }  // namespace sb::charts

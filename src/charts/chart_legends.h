@@ -16,7 +16,7 @@ struct LegendEntry {
     std::string text;  // UTF-8
 };
 
-// The entries in the order given; the box is as wide as the longest text needs.
+// The entries in the order given; the box is as wide as the widest text measures on the canvas.
 void drawLegend(platform::Canvas& canvas, const std::vector<LegendEntry>& entries);
 
 // The sports marked in `sports` (SportPart order), listed Schwimmen, Radfahren, Laufen, Alternativ.
