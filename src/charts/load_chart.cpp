@@ -17,7 +17,6 @@ namespace sb::charts {
 using platform::Brush;
 using platform::Canvas;
 using platform::HAlign;
-using platform::Pen;
 using platform::PenStyle;
 using platform::Point;
 using platform::TextAlign;
