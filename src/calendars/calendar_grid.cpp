@@ -163,7 +163,8 @@ int rowIndexOf(int sport) {
 
 std::vector<int> shownSports(int sportMode) {
     std::vector<int> sports;
-    for (int part : {statistics::kPartSwim, statistics::kPartBike, statistics::kPartRun, statistics::kPartOther})
+    for (int part :
+         {statistics::kPartSwim, statistics::kPartBike, statistics::kPartRun, statistics::kPartOther})
         if (statistics::sportModeShows(part, sportMode)) sports.push_back(statistics::sportOfPart(part));
     return sports;
 }

@@ -98,7 +98,8 @@ void CalendarView::init(DialogHost& host) {
     chosenType_ = 0;
     lastSwatch_ = -1;
     focus_ = {openingDay(year_, month_), shownSports(settings_.sportMode).front()};
-    focus_ = keptInside(focus_, shownSports(settings_.sportMode), model::daysOfPlanMonth(month_, year_.planYear));
+    focus_ =
+        keptInside(focus_, shownSports(settings_.sportMode), model::daysOfPlanMonth(month_, year_.planYear));
     host.setFocus(view_id::canvas);
 }
 
@@ -183,7 +184,8 @@ bool CalendarView::keyDown(DialogHost& host, int id, Key key) {
 
 void CalendarView::changeMonth(DialogHost& host, int step) {
     month_ = steppedMonth(month_, step);
-    focus_ = keptInside(focus_, shownSports(settings_.sportMode), model::daysOfPlanMonth(month_, year_.planYear));
+    focus_ =
+        keptInside(focus_, shownSports(settings_.sportMode), model::daysOfPlanMonth(month_, year_.planYear));
     host.repaint(view_id::canvas);
 }
 

@@ -203,8 +203,9 @@ std::vector<Setting> buildPulseZoneSettings() {
         within(0, kPulseZoneColourCount)))};
     for (int i = 0; i < kPulseZoneLimitCount; ++i)
         rows.push_back(zone(number("X_Y_DIAGRAMM", numbered("Max_Bereich", i), kDefaultZoneLimit, no,
-                                   zoneField<&PulseZones::upper>(i),
-                                   [](const SettingsTarget&, int value) { return zoneUpperBoundAllowed(value); })));
+                                   zoneField<&PulseZones::upper>(i), [](const SettingsTarget&, int value) {
+                                       return zoneUpperBoundAllowed(value);
+                                   })));
     for (int i = 0; i < kPulseZoneColourCount; ++i) {
         Setting colour = zone(number("X_Y_DIAGRAMM", numbered("Farbe_Bereich", i), kDefaultZoneColours[i],
                                      WriteBack::Yes, zoneField<&PulseZones::colours>(i), isColour));

@@ -22,7 +22,8 @@ class DayStore {
 
     void storeSport(const SportControls& c, model::DayRecord& day) {
         model::SportEntry& entry = day.*c.entry;
-        if (layout_.pulse) storeInt(c.pulse, field_length::pulse, model::pulseAllowed, c.pulseMessage, entry.avgPulse);
+        if (layout_.pulse)
+            storeInt(c.pulse, field_length::pulse, model::pulseAllowed, c.pulseMessage, entry.avgPulse);
         if (layout_.types) {
             // The selected entry is the code: labels need not differ from each other.
             int code = host_.selection(c.actual);
@@ -35,7 +36,8 @@ class DayStore {
         if (layout_.extended) {
             entry.content = fieldText(host_, c.content, field_length::text);
             entry.load = fieldInt(host_, c.load, field_length::text);
-            if (c.height != 0) storeFloat(c.height, model::heightAllowed, model::kHeightMessage, entry.heightMetres);
+            if (c.height != 0)
+                storeFloat(c.height, model::heightAllowed, model::kHeightMessage, entry.heightMetres);
         }
     }
 

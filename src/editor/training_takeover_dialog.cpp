@@ -173,7 +173,8 @@ class TakeoverProcedure : public platform::DialogProcedure {
         if (takesHeight(host)) {
             const std::optional<double> height =
                 platform::numberField(host, id::height, field_length::number);
-            if (!height || !model::heightAllowed(*height)) return reject(host, id::height, model::kHeightMessage);
+            if (!height || !model::heightAllowed(*height))
+                return reject(host, id::height, model::kHeightMessage);
             values->heightMetres = float(*height);
         }
         return values;

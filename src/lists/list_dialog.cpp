@@ -6,12 +6,12 @@
 
 #include "fileio/c_numbers.h"
 #include "lists/list_dialog_templates.h"
+#include "lists/list_document.h"
 #include "lists/list_html_export.h"
 #include "lists/list_print_dialog.h"
 #include "lists/sum_texts.h"
 #include "model/clock.h"
 #include "model/period_range.h"
-#include "lists/list_document.h"
 #include "platform/help.h"
 
 namespace sb::lists {

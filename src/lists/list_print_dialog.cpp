@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "lists/list_printout.h"
-#include "platform/help.h"
 #include "platform/common_dialogs.h"
+#include "platform/help.h"
 #include "platform/print_progress_dialog.h"
 
 namespace sb::lists {

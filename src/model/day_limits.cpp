@@ -14,20 +14,36 @@ constexpr double kHighestBodyWeightKg = 150;
 
 }  // namespace
 
-bool dayDistanceAllowed(double km) { return km >= 0 && km <= kMostKmPerDay; }
+bool dayDistanceAllowed(double km) {
+    return km >= 0 && km <= kMostKmPerDay;
+}
 
-bool routeLengthAllowed(double km) { return km >= 0 && km < kMostKmPerDay; }
+bool routeLengthAllowed(double km) {
+    return km >= 0 && km < kMostKmPerDay;
+}
 
-bool pulseAllowed(int bpm) { return bpm >= 0 && bpm <= kHighestPulse; }
+bool pulseAllowed(int bpm) {
+    return bpm >= 0 && bpm <= kHighestPulse;
+}
 
-bool heightAllowed(double metres) { return metres >= 0 && metres <= kHighestClimbMetres; }
+bool heightAllowed(double metres) {
+    return metres >= 0 && metres <= kHighestClimbMetres;
+}
 
-bool hoursAllowed(int hours) { return hours >= 0 && hours <= kMostHours; }
+bool hoursAllowed(int hours) {
+    return hours >= 0 && hours <= kMostHours;
+}
 
-bool minutesAllowed(int minutes) { return minutes >= 0 && minutes <= kLastMinute; }
+bool minutesAllowed(int minutes) {
+    return minutes >= 0 && minutes <= kLastMinute;
+}
 
-bool bodyWeightAllowed(double kg) { return kg >= 0 && kg <= kHighestBodyWeightKg; }
+bool bodyWeightAllowed(double kg) {
+    return kg >= 0 && kg <= kHighestBodyWeightKg;
+}
 
-bool loadAllowed(int load) { return load >= 0 && load <= kHighestLoad; }
+bool loadAllowed(int load) {
+    return load >= 0 && load <= kHighestLoad;
+}
 
 }  // namespace sb::model

@@ -14,16 +14,28 @@ std::string outOfRange(const char* heading, int last, MessageLayout layout) {
 
 }  // namespace
 
-bool isTrainingWeek(int week) { return week >= 1 && week <= kLastTrainingWeek; }
+bool isTrainingWeek(int week) {
+    return week >= 1 && week <= kLastTrainingWeek;
+}
 
-bool isMonth(int month) { return month >= 1 && month <= kLastMonth; }
+bool isMonth(int month) {
+    return month >= 1 && month <= kLastMonth;
+}
 
-int clampWeek(int week) { return std::clamp(week, 1, kLastTrainingWeek); }
+int clampWeek(int week) {
+    return std::clamp(week, 1, kLastTrainingWeek);
+}
 
-int clampMonth(int month) { return std::clamp(month, 1, kLastMonth); }
+int clampMonth(int month) {
+    return std::clamp(month, 1, kLastMonth);
+}
 
-std::string wrongWeekMessage(MessageLayout layout) { return outOfRange("Falsche Woche", kLastTrainingWeek, layout); }
+std::string wrongWeekMessage(MessageLayout layout) {
+    return outOfRange("Falsche Woche", kLastTrainingWeek, layout);
+}
 
-std::string wrongMonthMessage(MessageLayout layout) { return outOfRange("Falscher Monat", kLastMonth, layout); }
+std::string wrongMonthMessage(MessageLayout layout) {
+    return outOfRange("Falscher Monat", kLastMonth, layout);
+}
 
 }  // namespace sb::model

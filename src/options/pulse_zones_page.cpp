@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
+#include "config/settings_table.h"
 #include "fileio/c_numbers.h"
 #include "options/colour_chooser.h"
-#include "config/settings_table.h"
 #include "options/options_sheet.h"
 #include "platform/number_field.h"
 

@@ -2,9 +2,9 @@
 // the year just read, the separator and the ten odometers.
 #include "planfile/plan_file_reader.h"
 
-#include "planfile/field_reader.h"
 #include "fileio/file_bytes.h"
 #include "model/day_limits.h"
+#include "planfile/field_reader.h"
 #include "planfile/plan_file_version.h"
 #include "planfile/shared_lines.h"
 

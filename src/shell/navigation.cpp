@@ -52,7 +52,7 @@ int lastWeekOrMonth(const Application& app) {
 
 int shownWeekOrMonth(const Application& app) {
     return app.diagram.diagramKind == model::kMonthDiagram ? model::clampMonth(app.currentMonth)
-                                                             : model::clampWeek(app.currentWeek);
+                                                           : model::clampWeek(app.currentWeek);
 }
 
 void stepWeekOrMonth(Application& app, MainWindowView& view, int step) {

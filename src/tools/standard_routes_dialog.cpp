@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
-#include "platform/help.h"
-#include "platform/number_field.h"
 #include "fileio/c_numbers.h"
 #include "model/day_limits.h"
 #include "model/text_encoding.h"
+#include "platform/help.h"
+#include "platform/number_field.h"
 
 namespace sb::tools {
 

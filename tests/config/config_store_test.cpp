@@ -70,17 +70,18 @@ TEST(ConfigStore, EveryStoredValueReachesItsFieldAndAnExitKeepsTheFile) {
 TEST(ConfigStore, DamagedValuesTakeTheirDefaults) {
     TempDir dir;
     const std::string path = dir.file("train.cfg");
-    writeBytes(path,
-               "[KONFIG]\nTRIATHLON_BASIC=7\nLOGOZEIT=1\nSPORTART=9\nDARSTELLUNG=0\nAUTOLADEN=Test\n"
-               "SOLL_IST_FARBE_2=-5\nDIAGRAMM_TYP=6\nBENUTZER=5\n"
-               "[MENUE]\nMAX_ANZAHL=20\nANZAHL=12\n"
-               "[WOCHEN_JAHRES_DIAGRAMM]\nMODUS=118\n[MONATS_JAHRES_DIAGRAMM]\nMODUS=150\n"
-               "[WOCHEN_DIAGRAMM]\nMODUS=112\nMODUS2=257\n[MONATS_DIAGRAMM]\nMODUS=120\n"
-               "[X_Y_DIAGRAMM]\nMODUS_Y=129\nMODUS_X=135\nAnzahl_Bereich=6\nMax_Bereich1=221\nMax_Bereich2=220\n"
-               "Max_Bereich3=-1\nMax_Bereich5=0\n"
-               "Max_Bereich0=130\nFarbe_Bereich0=Vorgabe\nFarbe_Bereich1=Test\n"
-               "[BENUTZER_1]\nDIAGRAMM_TYP=9\nMODUS=999\n[BENUTZER_2]\nDIAGRAMM_TYP=4\nMODUS=127\n"
-               "[BENUTZER_3]\nDIAGRAMM_TYP=5\nMODUS=136\n");
+    writeBytes(
+        path,
+        "[KONFIG]\nTRIATHLON_BASIC=7\nLOGOZEIT=1\nSPORTART=9\nDARSTELLUNG=0\nAUTOLADEN=Test\n"
+        "SOLL_IST_FARBE_2=-5\nDIAGRAMM_TYP=6\nBENUTZER=5\n"
+        "[MENUE]\nMAX_ANZAHL=20\nANZAHL=12\n"
+        "[WOCHEN_JAHRES_DIAGRAMM]\nMODUS=118\n[MONATS_JAHRES_DIAGRAMM]\nMODUS=150\n"
+        "[WOCHEN_DIAGRAMM]\nMODUS=112\nMODUS2=257\n[MONATS_DIAGRAMM]\nMODUS=120\n"
+        "[X_Y_DIAGRAMM]\nMODUS_Y=129\nMODUS_X=135\nAnzahl_Bereich=6\nMax_Bereich1=221\nMax_Bereich2=220\n"
+        "Max_Bereich3=-1\nMax_Bereich5=0\n"
+        "Max_Bereich0=130\nFarbe_Bereich0=Vorgabe\nFarbe_Bereich1=Test\n"
+        "[BENUTZER_1]\nDIAGRAMM_TYP=9\nMODUS=999\n[BENUTZER_2]\nDIAGRAMM_TYP=4\nMODUS=127\n"
+        "[BENUTZER_3]\nDIAGRAMM_TYP=5\nMODUS=136\n");
     Started store = startWith(path);
     EXPECT_EQ(std::vector<int>({store.triathlonBasic, store.logoSeconds, store.sportMode, store.displayStyle,
                                 store.autoLoad, store.trainingTypeColours[1], store.diagramKind,

@@ -28,16 +28,11 @@ TEST(RuleBounds, EachBoundAdmitsItsLastValueAndRefusesTheNext) {
         double firstRefused;
     };
     const Row rows[] = {
-        {"distance", dayDistanceAllowed, 0, 500, 500.01},
-        {"route", routeLengthAllowed, 0, 499.99, 500},
-        {"height", heightAllowed, 0, 10000, 10000.1},
-        {"weight", bodyWeightAllowed, 0, 150, 150.1},
-        {"pulse", whole<pulseAllowed>, 0, 240, 241},
-        {"hours", whole<hoursAllowed>, 0, 24, 25},
-        {"minutes", whole<minutesAllowed>, 0, 59, 60},
-        {"load", whole<loadAllowed>, 0, 5, 6},
-        {"week", whole<isTrainingWeek>, 1, 53, 54},
-        {"month", whole<isMonth>, 1, 12, 13},
+        {"distance", dayDistanceAllowed, 0, 500, 500.01}, {"route", routeLengthAllowed, 0, 499.99, 500},
+        {"height", heightAllowed, 0, 10000, 10000.1},     {"weight", bodyWeightAllowed, 0, 150, 150.1},
+        {"pulse", whole<pulseAllowed>, 0, 240, 241},      {"hours", whole<hoursAllowed>, 0, 24, 25},
+        {"minutes", whole<minutesAllowed>, 0, 59, 60},    {"load", whole<loadAllowed>, 0, 5, 6},
+        {"week", whole<isTrainingWeek>, 1, 53, 54},       {"month", whole<isMonth>, 1, 12, 13},
     };
     for (const Row& row : rows) {
         EXPECT_TRUE(row.allowed(row.lowest)) << row.rule;

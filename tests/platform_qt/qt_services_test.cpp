@@ -15,9 +15,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <regex>
 #include <set>
+#include <sstream>
 
 #include "platform/qt/common_dialogs.h"
 #include "platform/qt/help_window.h"
@@ -153,7 +153,8 @@ TEST(QtServices, HelpBelongsToTheModalWindowInFrontAndOutlivesIt) {
 // The pages the program opens exist and are compiled into the resources. The topics are taken from the
 // sources, so a dialog that gains a help button cannot miss its page.
 TEST(QtServices, EveryHelpTopicHasAPageInTheResources) {
-    const std::filesystem::path root = std::filesystem::path(std::getenv("SAISONBUCH_TEST_DATA")) / ".." / "..";
+    const std::filesystem::path root =
+        std::filesystem::path(std::getenv("SAISONBUCH_TEST_DATA")) / ".." / "..";
     std::stringstream qrc;
     qrc << std::ifstream(root / "resources" / "help.qrc").rdbuf();
     std::set<std::string> pages = {"inhalt.html", "tour.html"};

@@ -102,9 +102,7 @@ const std::vector<HostilePlan>& hostilePlans() {
              year.days[0].run.load = 9;
              return planText(year, v);
          },
-         [](const Walked& w) {
-             EXPECT_EQ(0, w.opened.days[0].run.load) << "a load outside 0…5 reads as 0";
-         }},
+         [](const Walked& w) { EXPECT_EQ(0, w.opened.days[0].run.load) << "a load outside 0…5 reads as 0"; }},
         {"OdometerStartMinus5",
          {3, 2},
          [](int v) {
@@ -152,14 +150,8 @@ const std::vector<HostilePlan>& hostilePlans() {
                                   day.comment.size()));
              EXPECT_EQ(198u, w.left.days[0].run.route.size()) << "the day editor keeps 198 characters";
          }},
-        {"MissingCommas",
-         {3, 2, 1},
-         stored("missing-commas"),
-         nullptr},
-        {"NulBytes",
-         {3, 2, 1},
-         stored("nul-bytes"),
-         nullptr},
+        {"MissingCommas", {3, 2, 1}, stored("missing-commas"), nullptr},
+        {"NulBytes", {3, 2, 1}, stored("nul-bytes"), nullptr},
         {"EmptyFile",
          {3, 2, 1},
          [](int) { return std::string(); },

@@ -140,11 +140,11 @@ TEST(MenuBar, EveryViewShowsTheSportsOfTheSportMode) {
         std::string calendarRows, axisMenu, searchList;
     };
     const Row rows[] = {
-        {1, 1, "BO", "B", "BO"},      {1, 2, "BO", "BO", "BO"},     {1, 3, "BO", "BO", "BO"},
-        {2, 1, "RO", "R", "RO"},      {2, 2, "RO", "RO", "RO"},     {2, 3, "RO", "RO", "RO"},
-        {3, 1, "SO", "", "O"},        {3, 2, "SO", "O", "O"},       {3, 3, "SO", "SO", "SO"},
-        {4, 1, "BRO", "BR", "BRO"},   {4, 2, "BRO", "BRO", "BRO"},  {4, 3, "BRO", "BRO", "BRO"},
-        {5, 1, "SBRO", "BR", "BRO"},  {5, 2, "SBRO", "BRO", "BRO"}, {5, 3, "SBRO", "SBRO", "SBRO"},
+        {1, 1, "BO", "B", "BO"},     {1, 2, "BO", "BO", "BO"},     {1, 3, "BO", "BO", "BO"},
+        {2, 1, "RO", "R", "RO"},     {2, 2, "RO", "RO", "RO"},     {2, 3, "RO", "RO", "RO"},
+        {3, 1, "SO", "", "O"},       {3, 2, "SO", "O", "O"},       {3, 3, "SO", "SO", "SO"},
+        {4, 1, "BRO", "BR", "BRO"},  {4, 2, "BRO", "BRO", "BRO"},  {4, 3, "BRO", "BRO", "BRO"},
+        {5, 1, "SBRO", "BR", "BRO"}, {5, 2, "SBRO", "BRO", "BRO"}, {5, 3, "SBRO", "SBRO", "SBRO"},
     };
     const auto letters = [](const std::vector<int>& sports) {
         std::string text;
