@@ -154,6 +154,22 @@ TEST_F(EditorTest, MovingStoresTheDayFirstAndStopsAtTheEndsOfTheYear) {
                                                     "Eingabefehler im Feld Datum", "Eingabefehler im Feld Datum"}));
 }
 
+TEST_F(EditorTest, TypedTextShowsAndStoresOnlyWhatThePlanHoldsAndNamesWhatItRefuses) {
+    runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
+        dialog.type(control::comment, "Łódź 😀, gut");
+        dialog.type(control::weather, "ÿ, sonnig");  // the last letter the plan holds: no hint
+        dialog.type(control::bodyWeight, "70,5");
+        EXPECT_EQ(dialog.text(control::comment), "ód . gut");
+        EXPECT_EQ(dialog.text(control::bodyWeight), "70.5");
+        EXPECT_EQ(dialog.hints(),
+                  std::vector<std::string>{"„Ł“ kann im Saisonbuch nicht gespeichert werden."});
+        dialog.press(control::ok);
+    });
+    EXPECT_EQ(std::tie(year.days[0].comment, year.days[0].weather, year.days[0].bodyWeight),
+              std::tuple("\xF3" "d . gut", "\xFF. sonnig", 70.5f));
+    EXPECT_EQ(messages(), std::vector<std::string>{});
+}
+
 TEST_F(EditorTest, ApplyStoresAndCancelKeepsOnlyWhatWasStored) {
     runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
         dialog.type(control::comment, "erst");
