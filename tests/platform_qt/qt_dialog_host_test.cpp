@@ -180,44 +180,23 @@ TEST(QtDialogHost, BuildsTheTemplateAndNotifiesLikeTheHeadlessHost) {
     EXPECT_EQ(host.clientSize(canvas), (Size{place.width(), place.height()}));
 }
 
-// Keeps the text of every notification.
-struct TextsSeen : DialogProcedure {
-    std::vector<std::string> texts;
-    void command(DialogHost& host, int id, Notification) override { texts.push_back(host.text(id)); }
-};
-
 TEST(QtDialogHost, PlanTextFieldsShowOnlyWhatThePlanHoldsAndNameWhatTheyRefuse) {
     test::application();
     QWidget surface;
-    TextsSeen probe;
-    DialogTemplate dialog{"IDD_PLANTEXT",
-                          "Plantext",
-                          200,
-                          60,
-                          {{name, ControlKind::Edit, "", {5, 5, 120, 12}, TabStop | PlanText | CommaAsDot},
-                           {combo, ControlKind::ComboEdit, "", {5, 20, 120, 60}, TabStop | PlanText}}};
+    Probe probe;
+    DialogTemplate dialog{
+        "IDD_PLANTEXT", "", 200, 60, {{name, ControlKind::Edit, "", {5, 5, 120, 12}, PlanText | CommaAsDot}}};
     QtDialogHost host(dialog, probe, surface, std::make_unique<QtServices>());
-    host.open();
     surface.show();
     auto* field = qobject_cast<QLineEdit*>(host.widget(name));
-    field->setFocus();
     typeText(field, QStringLiteral("Łó,"));
     EXPECT_EQ(field->text(), QStringLiteral("ó."));
     EXPECT_EQ(QToolTip::text(), QStringLiteral("„Ł“ kann im Saisonbuch nicht gespeichert werden."));
-    // The procedure never sees a refused character.
-    EXPECT_EQ(probe.texts, (std::vector<std::string>{"", "ó", "ó."}));
-
     field->setCursorPosition(1);
     QApplication::clipboard()->setText(QStringLiteral("x😀y,ł"));
     field->paste();
-    EXPECT_EQ(host.text(name), "óxy..");
-    EXPECT_EQ(field->cursorPosition(), 4);  // behind what was pasted
+    EXPECT_EQ(std::pair(host.text(name), field->cursorPosition()), std::pair(std::string("óxy.."), 4));
     EXPECT_EQ(QToolTip::text(), QStringLiteral("„😀“ kann im Saisonbuch nicht gespeichert werden."));
-
-    // Combo edits filter too, and keep commas where the plan keeps them.
-    typeText(qobject_cast<QComboBox*>(host.widget(combo))->lineEdit(), QStringLiteral("a,ž€ő"));
-    EXPECT_EQ(host.text(combo), "a,ž€");
-    EXPECT_EQ(QToolTip::text(), QStringLiteral("„ő“ kann im Saisonbuch nicht gespeichert werden."));
 }
 
 void sendKey(QWidget* widget, int key) {
