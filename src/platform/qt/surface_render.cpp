@@ -19,7 +19,7 @@ constexpr int kFastQuality = 80;
 
 // The image with a palette of its exact colours, or a null image when it has more than a palette holds.
 // Diagrams are drawn in few flat colours: a palette image is a quarter of the pixel data and is written
-// without the per-row filter search, which makes its PNG several times faster to write and smaller.
+// without the per-row filter search, which makes its PNG several times faster to write.
 QImage withExactPalette(const QImage& image) {
     QImage indexed(image.size(), QImage::Format_Indexed8);
     QList<QRgb> palette;
@@ -66,7 +66,7 @@ bool writePng(const std::string& path, Size size, const Drawing& draw) {
     const QImage image = renderImage(size, draw);
     const QImage indexed = withExactPalette(image);
     QImageWriter writer(&buffer, "png");
-    if (indexed.isNull()) writer.setQuality(kFastQuality);
+    writer.setQuality(kFastQuality);
     if (!writer.write(indexed.isNull() ? image : indexed)) return false;
     return fileio::writeFileAtomically(path, std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
