@@ -2,7 +2,8 @@
 // was mapped; when it settled (the last moment its main thread ran before it stayed idle for the quiet
 // time); how long the main thread had run on a processor by then, and how long it had waited for one.
 // With --next-burst it then waits for the main thread's next burst of work (a timer, say) and adds how
-// long that burst ran until the thread was idle again for the quiet time, and when it began.
+// long that burst lasted until the thread was idle again for the quiet time, how long the thread ran on
+// a processor in it, and when it began.
 //
 // Nothing in the measured program has to cooperate. The window comes from X: every top-level window the
 // program creates is watched for its map. The main thread's activity comes from the run time the kernel
@@ -139,6 +140,7 @@ int main(int argc, char* argv[]) {
     std::optional<Clock::time_point> settled;
     std::optional<Clock::time_point> burstStart;
     std::optional<double> burst;
+    unsigned long long burstRunStart = 0;
     unsigned long long lastRunTime = 0;
     ThreadTimes settledTimes;
     Clock::time_point lastActive = start;
@@ -156,7 +158,10 @@ int main(int argc, char* argv[]) {
         if (times->run != lastRunTime) {
             lastRunTime = times->run;
             lastActive = now;
-            if (settled && !burstStart) burstStart = previousSample;
+            if (settled && !burstStart) {
+                burstStart = previousSample;
+                burstRunStart = settledTimes.run;
+            }
         }
         previousSample = now;
         if (!mapped || now - lastActive < quiet) continue;
@@ -176,7 +181,10 @@ int main(int argc, char* argv[]) {
     }
     std::printf("%.1f %.1f %.1f %.1f", millisecondsBetween(start, *mapped), millisecondsBetween(start, *settled),
                 double(settledTimes.run) / 1e6, double(settledTimes.waited) / 1e6);
-    if (burst) std::printf(" %.1f %.1f", *burst, millisecondsBetween(start, *burstStart));
+    if (burst) {
+        std::printf(" %.1f %.1f %.1f", *burst, double(lastRunTime - burstRunStart) / 1e6,
+                    millisecondsBetween(start, *burstStart));
+    }
     std::printf("\n");
     return 0;
 }
