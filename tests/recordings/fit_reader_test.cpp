@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <vector>
 
@@ -244,20 +245,19 @@ TEST(FitReader, ReadsBigEndianMessagesCompressedTimesDeveloperFieldsAndBadSizes)
     ActivityInfo info;
     ASSERT_TRUE(parseActivityRecording(".FIT", bytes, table, info).ok);
     ASSERT_EQ(3u, table.size());
-    EXPECT_EQ(0, table[0][kTimeSlot]);
-    EXPECT_EQ(5, table[1][kTimeSlot]);
-    EXPECT_EQ(34, table[2][kTimeSlot]);  // offset 2 lies below 5: the next 32 seconds
-    EXPECT_EQ(120, table[0][kHeartRateSlot]);
-    EXPECT_FLOAT_EQ(18, table[0][kSpeedSlot]);
-    EXPECT_FLOAT_EQ(100, table[0][kAltitudeSlot]);
-    EXPECT_FLOAT_EQ(-5, table[0][kTemperatureSlot]);
-    EXPECT_FLOAT_EQ(250, table[0][kPowerSlot]);
-    EXPECT_EQ(0, table[1][kHeartRateSlot]);  // its bytes read as invalid, the fields after them still right
-    EXPECT_FLOAT_EQ(300, table[1][kPowerSlot]);
-    EXPECT_FLOAT_EQ(0.025f, table[2][kDistanceSlot]);
-    EXPECT_FLOAT_EQ(100, table[2][kAltitudeSlot]);  // carried on where a record has none
-    EXPECT_FLOAT_EQ(-5, table[2][kTemperatureSlot]);
-    EXPECT_EQ(0, table[2][kSpeedSlot]);
+    const auto row = [&table](std::size_t i) {
+        return std::array{table[i][kTimeSlot],     table[i][kHeartRateSlot], table[i][kSpeedSlot],
+                          table[i][kAltitudeSlot], table[i][kTemperatureSlot], table[i][kPowerSlot],
+                          table[i][kDistanceSlot]};
+    };
+    EXPECT_EQ(row(0), (std::array{0.0f, 120.0f, 18.0f, 100.0f, -5.0f, 250.0f, 0.0f}));
+    // A heart rate of three bytes reads as invalid, the fields after it still right.
+    EXPECT_EQ(row(1)[1], 0);
+    EXPECT_FLOAT_EQ(row(1)[5], 300);
+    // Offset 2 lies below 5: the next 32 seconds. Altitude and temperature carry on where a record has
+    // none; speed does not.
+    EXPECT_EQ(row(2), (std::array{34.0f, 0.0f, 0.0f, 100.0f, -5.0f, 310.0f, 0.025f}));
+    EXPECT_EQ(5, row(1)[0]);
     EXPECT_EQ("08.09.2021 01:46:40", startOf(info));
     EXPECT_EQ(64 | 1 | 4 | 8 | 256, info.capabilities);
     EXPECT_EQ("", info.sport);

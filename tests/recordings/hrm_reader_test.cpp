@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "fileio/file_bytes.h"
 #include "recording_test_data.h"
@@ -118,22 +119,14 @@ TEST(HrmReader, ReadsParamsWithDefaultsAndShortValues) {
                 "SMode=1",
                 "150\r\n151\r\n152\r\n"),
         table, info);
-    EXPECT_EQ("S710/720i", info.model);
-    EXPECT_EQ(2006, info.year);
-    EXPECT_EQ(4, info.month);
-    EXPECT_EQ(0, info.day);
-    EXPECT_EQ(9, info.startHour);
-    EXPECT_EQ(5, info.startMinute);
-    EXPECT_EQ(0, info.startSecond);
-    EXPECT_EQ(3, info.lengthSeconds);
-    EXPECT_EQ(5, info.interval);
+    EXPECT_EQ(std::tuple(info.model, info.year, info.month, info.day, info.startHour, info.startMinute,
+                         info.startSecond, info.lengthSeconds, info.interval),
+              std::tuple("S710/720i", 2006, 4, 0, 9, 5, 0, 3, 5));
     EXPECT_FLOAT_EQ(10, table[2][kTimeSlot]);
     EXPECT_FLOAT_EQ(0, table[0][kSpeedSlot]);  // announced by the SMode, missing in the line
 
     parsePolarRecording("[HRData]\n1\n", table, info);
-    EXPECT_EQ("", info.model);
-    EXPECT_EQ(2000, info.year);
-    EXPECT_EQ(12, info.startHour);
+    EXPECT_EQ(std::tuple(info.model, info.year, info.startHour), std::tuple("", 2000, 12));
     parsePolarRecording("[Params]\r\nMonitor=8\r\n", table, info);
     EXPECT_EQ("", info.model);
     EXPECT_TRUE(table.empty());

@@ -2,9 +2,11 @@
 // what else a user might open: other prefixes, lap markers, damaged, empty and hostile files.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
+#include <tuple>
 
 #include "recording_test_data.h"
 #include "recordings/activity_recording.h"
@@ -81,12 +83,10 @@ TEST(TcxGpxReader, TakesDurationAndDistanceFromTheLapsAndTheDateInLocalTime) {
     ActivityInfo info;
     ASSERT_TRUE(
         readActivityRecording(recordingPath("vkurup_python-tcxparser_sup_activity_1.tcx"), table, info).ok);
-    EXPECT_EQ("TCX", info.format);
-    EXPECT_EQ("vívoactive HR", info.device);
+    EXPECT_EQ(std::tuple(info.format, info.device, info.year, info.startHour),
+              std::tuple("TCX", "vívoactive HR", 2022, 16));
     EXPECT_NEAR(966.796 + 145.539, info.durationSeconds, 1e-6);  // the samples end at 1112 s
     EXPECT_NEAR(1.15751, info.distanceKm, 1e-9);
-    EXPECT_EQ(2022, info.year);
-    EXPECT_EQ(16, info.startHour);
 
     // Central European summer time: 22:00:05 UTC is five seconds past midnight of the next day.
     setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
@@ -94,14 +94,9 @@ TEST(TcxGpxReader, TakesDurationAndDistanceFromTheLapsAndTheDateInLocalTime) {
     setenv("TZ", "UTC", 1);
     tzset();
     ASSERT_TRUE(read.ok);
-    EXPECT_EQ("GPX", info.format);
-    EXPECT_EQ("Edge 530", info.device);
-    EXPECT_EQ(2024, info.year);
-    EXPECT_EQ(7, info.month);
-    EXPECT_EQ(1, info.day);
-    EXPECT_EQ(0, info.startHour);
-    EXPECT_EQ(0, info.startMinute);
-    EXPECT_EQ(5, info.startSecond);
+    EXPECT_EQ(std::tuple(info.format, info.device, info.year, info.month, info.day, info.startHour,
+                         info.startMinute, info.startSecond),
+              std::tuple("GPX", "Edge 530", 2024, 7, 1, 0, 0, 5));
     EXPECT_FLOAT_EQ(40, info.durationSeconds);
 }
 
@@ -109,16 +104,15 @@ TEST(TcxGpxReader, ReadsEveryQuantityOfAPointWhateverItsPrefix) {
     RecordingTable table;
     ActivityInfo info;
     ASSERT_TRUE(readActivityRecording(recordingPath("garmin-extensions.gpx"), table, info).ok);
-    EXPECT_FLOAT_EQ(20, table[1][kTimeSlot]);
-    EXPECT_FLOAT_EQ(131, table[1][kHeartRateSlot]);
-    EXPECT_FLOAT_EQ(90, table[1][kCadenceSlot]);
-    EXPECT_FLOAT_EQ(240, table[1][kPowerSlot]);
-    EXPECT_FLOAT_EQ(20.5f, table[1][kTemperatureSlot]);
-    EXPECT_FLOAT_EQ(102, table[1][kAltitudeSlot]);
+    const auto row = [&table](std::size_t i) {
+        return std::array{table[i][kTimeSlot],  table[i][kHeartRateSlot],   table[i][kCadenceSlot],
+                          table[i][kPowerSlot], table[i][kTemperatureSlot], table[i][kAltitudeSlot],
+                          table[i][kSpeedSlot]};
+    };
+    EXPECT_EQ(row(1), (std::array{20.0f, 131.0f, 90.0f, 240.0f, 20.5f, 102.0f, row(1)[6]}));
     // Times in UTC, with an offset, with a fraction and without a zone.
     ASSERT_TRUE(readActivityRecording(recordingPath("positions-only.gpx"), table, info).ok);
-    EXPECT_FLOAT_EQ(20, table[1][kTimeSlot]);
-    EXPECT_FLOAT_EQ(50.5f, table[2][kTimeSlot]);
+    EXPECT_EQ(std::pair(table[1][kTimeSlot], table[2][kTimeSlot]), std::pair(20.0f, 50.5f));
 
     // Another prefix for the extensions; a point without altitude keeps the last one; the end-of-lap
     // marker holding only a time is no sample; without lap totals the samples give the duration.
@@ -132,13 +126,9 @@ TEST(TcxGpxReader, ReadsEveryQuantityOfAPointWhateverItsPrefix) {
         "</TrainingCenterDatabase>";
     ASSERT_TRUE(parseTcxRecording(tcx, table, info).ok);
     ASSERT_EQ(2u, table.size());
-    EXPECT_FLOAT_EQ(36, table[0][kSpeedSlot]);
-    EXPECT_FLOAT_EQ(250, table[0][kPowerSlot]);
-    EXPECT_FLOAT_EQ(54, table[1][kSpeedSlot]);
-    EXPECT_FLOAT_EQ(300, table[1][kAltitudeSlot]);
-    EXPECT_FLOAT_EQ(0, table[1][kCadenceSlot]);
-    EXPECT_EQ(1, info.planSport);
-    EXPECT_EQ(64 | 1 | 2 | 4 | 8, info.capabilities);
+    EXPECT_EQ(std::pair(row(0)[3], row(0)[6]), std::pair(250.0f, 36.0f));
+    EXPECT_EQ((std::array{row(1)[2], row(1)[5], row(1)[6]}), (std::array{0.0f, 300.0f, 54.0f}));
+    EXPECT_EQ(std::pair(info.planSport, info.capabilities), std::pair(1, 64 | 1 | 2 | 4 | 8));
     EXPECT_FLOAT_EQ(10, info.durationSeconds);
     EXPECT_FLOAT_EQ(0.15f, info.distanceKm);
 }
