@@ -59,13 +59,9 @@ TrainingYear plan2009() {
     TrainingYear year;
     year.planYear = 2009;
     year.firstName = "Bernd";
-    year.lastName =
-        "Sch\xe4"
-        "fer";
+    year.lastName = "Sch\xe4" "fer";
     year.birthDate = "15.07.1975";
-    year.club =
-        "TV S\xfc"
-        "d";
+    year.club = "TV S\xfc" "d";
     year.gender = 'm';
     DayRecord& first = year.days[0];
     first.run = {"Strand", 145, 12.34f, 0, "01:05", 2, "GA2"};
@@ -160,15 +156,11 @@ TempDir::~TempDir() {
 }
 
 void expectSameDocument(const TrainingYear& expected, const TrainingYear& actual) {
-    EXPECT_EQ(expected.firstName, actual.firstName);
-    EXPECT_EQ(expected.lastName, actual.lastName);
-    EXPECT_EQ(expected.gender, actual.gender);
-    EXPECT_EQ(expected.club, actual.club);
-    EXPECT_EQ(expected.trainer, actual.trainer);
-    EXPECT_EQ(expected.birthDate, actual.birthDate);
-    EXPECT_EQ(expected.planYear, actual.planYear);
-    EXPECT_EQ(1, actual.planStartMonth);
-    EXPECT_EQ(1, actual.planStartDay);
+    EXPECT_EQ(std::tie(expected.firstName, expected.lastName, expected.gender, expected.club, expected.trainer,
+                       expected.birthDate, expected.planYear),
+              std::tie(actual.firstName, actual.lastName, actual.gender, actual.club, actual.trainer,
+                       actual.birthDate, actual.planYear));
+    EXPECT_EQ(std::pair(1, 1), std::pair(actual.planStartMonth, actual.planStartDay));
     for (int i = 0; i < model::kMaxDays; ++i)
         if (!(expected.days[i] == actual.days[i])) return ADD_FAILURE() << "day " << i << " differs";
     for (int i = 0; i < model::kOdometerCount; ++i) {
