@@ -2,6 +2,8 @@
 // in train.cfg when it is closed with "Abbruch" or with the close box.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/plan_fixtures.h"
 #include "platform/headless/headless_services.h"
 #include "tools/basal_metabolism_dialog.h"
@@ -76,10 +78,9 @@ TEST_F(BodyCalculators, BasalMetabolicRateChecksItsFieldsAndStoresWhatWasLastRea
               services.messageTexts());
     EXPECT_EQ("Eingabefehler", services.messages()[0].title);
     EXPECT_EQ(platform::Icon::Exclamation, services.messages()[0].icon);
-    EXPECT_EQ("W", stored("GRUNDUMSATZ", "GESCHLECHT"));
-    EXPECT_EQ("72.5", stored("GRUNDUMSATZ", "GEWICHT"));
-    EXPECT_EQ("200.0", stored("GRUNDUMSATZ", "GROESSE"));
-    EXPECT_EQ("121", stored("GRUNDUMSATZ", "ALTER"));
+    EXPECT_EQ(std::tuple(stored("GRUNDUMSATZ", "GESCHLECHT"), stored("GRUNDUMSATZ", "GEWICHT"),
+                         stored("GRUNDUMSATZ", "GROESSE"), stored("GRUNDUMSATZ", "ALTER")),
+              std::tuple("W", "72.5", "200.0", "121"));
     expectNothingUnexpected();
 
     // Stored values in range calculate on opening; the close box keeps edits out of the file.
@@ -121,8 +122,7 @@ TEST_F(BodyCalculators, BodyMassIndexRefusesOnlyAZeroHeight) {
               services.messageTexts());
     EXPECT_EQ("Fehler", services.messages()[0].title);
     EXPECT_EQ(services.helpCalls(), (std::vector<platform::headless::LoggedHelp>{{"inhalt", 42}}));
-    EXPECT_EQ("300.0", stored("BMI", "GROESSE"));
-    EXPECT_EQ("70.0", stored("BMI", "GEWICHT"));
+    EXPECT_EQ(std::tuple(stored("BMI", "GROESSE"), stored("BMI", "GEWICHT")), std::tuple("300.0", "70.0"));
     expectNothingUnexpected();
 }
 
@@ -150,9 +150,8 @@ TEST_F(BodyCalculators, WaistHipRatioRatesBySexAndReportsAMissingHipAtOnce) {
     runWaistHipCalculator(services, settings, year, "inhalt");
     EXPECT_EQ((std::vector<std::string>{"Fehler bei der Hüfteingabe", "Fehler bei der Hüfteingabe"}),
               services.messageTexts());
-    EXPECT_EQ("M", stored("THQ", "GESCHLECHT"));
-    EXPECT_EQ("104.5", stored("THQ", "TAILLE"));
-    EXPECT_EQ("100.0", stored("THQ", "HUEFTE"));
+    EXPECT_EQ(std::tuple(stored("THQ", "GESCHLECHT"), stored("THQ", "TAILLE"), stored("THQ", "HUEFTE")),
+              std::tuple("M", "104.5", "100.0"));
     expectNothingUnexpected();
 }
 

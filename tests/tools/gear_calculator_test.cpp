@@ -2,6 +2,8 @@
 // as drawn, both printouts, and what is remembered when it is left with "Beenden" or the close box.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/plan_fixtures.h"
 #include "platform/headless/headless_services.h"
 #include "tools/gear_calculator_dialog.h"
@@ -71,9 +73,8 @@ TEST_F(GearCalculator, ListsEveryUsedPairAndKeepsTheFieldsInOrder) {
         services.messageTexts());
     EXPECT_EQ("Hinweis", services.messages()[0].title);
     EXPECT_EQ("Eingabefehler", services.messages()[1].title);
-    EXPECT_EQ("missing", stored("Kettenblatt1"));
-    EXPECT_EQ("2133", stored("Umfang"));
-    EXPECT_EQ("0", stored("MODUS"));
+    EXPECT_EQ(std::tuple(stored("Kettenblatt1"), stored("Umfang"), stored("MODUS")),
+              std::tuple("missing", "2133", "0"));
 
     services.clearLog();
     run([](HeadlessDialogHost& dialog) {
@@ -82,10 +83,8 @@ TEST_F(GearCalculator, ListsEveryUsedPairAndKeepsTheFieldsInOrder) {
         dialog.press(id::chartButton);
         dialog.press(id::closeButton);
     });
-    EXPECT_EQ("50", stored("Kettenblatt1"));
-    EXPECT_EQ("", stored("Kettenblatt2"));
-    EXPECT_EQ("12", stored("Ritzel1"));
-    EXPECT_EQ("1", stored("MODUS"));
+    EXPECT_EQ(std::tuple(stored("Kettenblatt1"), stored("Kettenblatt2"), stored("Ritzel1"), stored("MODUS")),
+              std::tuple("50", "", "12", "1"));
 
     // Stored inputs come back, in the mode last used.
     run([](HeadlessDialogHost& dialog) {

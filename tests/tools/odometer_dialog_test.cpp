@@ -3,6 +3,8 @@
 // be written outside its slots.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/clock.h"
 #include "platform/headless/headless_services.h"
 #include "tools/odometer_dialog.h"
@@ -61,10 +63,9 @@ TEST_F(OdometerDialog, StoringCorrectsWhatItCanAndShowsTheOdometerAtOnce) {
         EXPECT_TRUE(dialog.items(id::list).empty());
         EXPECT_FALSE(dialog.isEnabled(id::applyButton));
         dialog.press(id::addButton);
-        EXPECT_EQ("14", dialog.text(id::startDayField));
-        EXPECT_EQ("5", dialog.text(id::startMonthField));
-        EXPECT_EQ("1000", dialog.text(id::dueKmField));
-        EXPECT_TRUE(dialog.isChecked(id::cyclingChoice));
+        EXPECT_EQ(std::tuple(dialog.text(id::startDayField), dialog.text(id::startMonthField),
+                             dialog.text(id::dueKmField), dialog.isChecked(id::cyclingChoice)),
+                  std::tuple("14", "5", "1000", true));
         store(dialog, "31", "2", "0", "1000", "Rad");
         store(dialog, "1", "7", "500", "400", "Rad, Kette");
         dialog.press(id::addButton);
@@ -84,15 +85,11 @@ TEST_F(OdometerDialog, StoringCorrectsWhatItCanAndShowsTheOdometerAtOnce) {
         services.messageTexts());
     EXPECT_EQ(platform::Icon::Exclamation, services.messages()[0].icon);
     const model::Odometer& chain = year.odometers[0];
-    EXPECT_EQ(182, chain.startDayIndex);
-    EXPECT_EQ(500, chain.previousKm);
-    EXPECT_EQ(500, chain.dueKm);
-    EXPECT_EQ(21, chain.currentKm - chain.previousKm);
-    EXPECT_EQ("Rad. Kette", chain.description);
-    EXPECT_EQ(3, chain.state);
-    EXPECT_EQ(0, year.odometers[1].previousKm);
-    EXPECT_EQ(3, year.odometers[1].sportSelector);
-    EXPECT_EQ(1, year.modified);
+    EXPECT_EQ(std::tuple(chain.startDayIndex, chain.previousKm, chain.dueKm, chain.currentKm - chain.previousKm,
+                         chain.description, chain.state),
+              std::tuple(182, 500, 500, 21, "Rad. Kette", 3));
+    EXPECT_EQ(std::tuple(year.odometers[1].previousKm, year.odometers[1].sportSelector, year.modified),
+              std::tuple(0, 3, 1));
 }
 
 TEST_F(OdometerDialog, ChoosingSwitchingAndDeleting) {
@@ -103,10 +100,9 @@ TEST_F(OdometerDialog, ChoosingSwitchingAndDeleting) {
         dialog.press(id::applyButton);
         EXPECT_EQ(0, year.modified);  // stored as it was
         dialog.choose(id::list, 0);
-        EXPECT_EQ("29", dialog.text(id::startDayField));
-        EXPECT_EQ("2", dialog.text(id::startMonthField));
-        EXPECT_TRUE(dialog.isChecked(id::runningChoice));
-        EXPECT_FALSE(dialog.isChecked(id::cyclingChoice));
+        EXPECT_EQ(std::tuple(dialog.text(id::startDayField), dialog.text(id::startMonthField),
+                             dialog.isChecked(id::runningChoice), dialog.isChecked(id::cyclingChoice)),
+                  std::tuple("29", "2", true, false));
         dialog.press(id::toggleButton);
         EXPECT_EQ(line("04 : 00100 von 20000", "Schuhe", 6, "  aktiv!"), dialog.items(id::list)[0]);
         dialog.choose(id::list, 1);
@@ -116,10 +112,10 @@ TEST_F(OdometerDialog, ChoosingSwitchingAndDeleting) {
         EXPECT_FALSE(dialog.isEnabled(id::deleteButton));
     });
     EXPECT_TRUE(services.messages().empty());
-    EXPECT_EQ(1, year.odometers[4].state);
-    EXPECT_EQ(20000, year.odometers[4].dueKm);  // untouched until it is stored again
-    EXPECT_EQ("", year.odometers[7].description);
-    EXPECT_EQ(0, year.odometers[7].dueKm);
+    // The due kilometres stay untouched until the odometer is stored again.
+    EXPECT_EQ(std::tuple(year.odometers[4].state, year.odometers[4].dueKm, year.odometers[7].description,
+                         year.odometers[7].dueKm),
+              std::tuple(1, 20000, "", 0));
 }
 
 TEST_F(OdometerDialog, AFullTableChangesNoSlotUntilAnOdometerIsChosen) {

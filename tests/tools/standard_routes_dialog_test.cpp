@@ -2,6 +2,8 @@
 // limits, names with commas, duplicates, and a full table that must not be written outside its slots.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tools/standard_routes_dialog.h"
 #include "platform/headless/headless_services.h"
 
@@ -52,10 +54,9 @@ TEST_F(RoutesDialog, AddsRoutesIntoTheFirstFreeSlots) {
     });
     EXPECT_EQ(std::vector<std::string>{"Eingabefehler: Trainingsstrecke muss benannt werden\ngeändert"},
               services.messageTexts());
-    EXPECT_EQ("Strecke 1", store.routes[0].name);
-    EXPECT_FLOAT_EQ(12.5f, store.routes[0].lengthKm);
-    EXPECT_EQ("Berg. Tal", store.routes[2].name);
-    EXPECT_FLOAT_EQ(499.9f, store.routes[2].lengthKm);
+    EXPECT_EQ(std::tuple(store.routes[0].name, store.routes[0].lengthKm, store.routes[2].name,
+                         store.routes[2].lengthKm),
+              std::tuple("Strecke 1", 12.5f, "Berg. Tal", 499.9f));
 }
 
 TEST_F(RoutesDialog, LengthsOf500BelowZeroOrNoNumberAreRejectedButTheNameIsKept) {
@@ -74,11 +75,7 @@ TEST_F(RoutesDialog, LengthsOf500BelowZeroOrNoNumberAreRejectedButTheNameIsKept)
         EXPECT_EQ(id::lengthField, dialog.focus());
     });
     EXPECT_EQ((std::vector<std::string>{kLengthMessage, kLengthMessage, kLengthMessage}), services.messageTexts());
-    EXPECT_EQ(
-        "Gro\xDF"
-        "e Runde",
-        store.routes[0].name);
-    EXPECT_FLOAT_EQ(10, store.routes[0].lengthKm);
+    EXPECT_EQ(std::tuple(store.routes[0].name, store.routes[0].lengthKm), std::tuple("Gro\xDF" "e Runde", 10.0f));
     EXPECT_EQ("Eingabefehler", services.messages()[0].title);
 }
 
@@ -94,10 +91,8 @@ TEST_F(RoutesDialog, TheFirstOfTwoEqualNamesIsEditedAndDeletingLeavesAGap) {
         EXPECT_FALSE(dialog.isEnabled(id::deleteButton));
         addRoute(dialog, "Neu", "3");
     });
-    EXPECT_EQ("Neu", store.routes[0].name);
-    EXPECT_EQ("", store.routes[3].name);
-    EXPECT_FLOAT_EQ(0, store.routes[3].lengthKm);
-    EXPECT_EQ("Kanal", store.routes[7].name);
+    EXPECT_EQ(std::tuple(store.routes[0].name, store.routes[3].name, store.routes[3].lengthKm, store.routes[7].name),
+              std::tuple("Neu", "", 0.0f, "Kanal"));
 
     // Storing refills the list: nothing is chosen any more, so nothing can be deleted by mistake.
     edit([](HeadlessDialogHost& dialog) {
@@ -109,8 +104,7 @@ TEST_F(RoutesDialog, TheFirstOfTwoEqualNamesIsEditedAndDeletingLeavesAGap) {
         addRoute(dialog, "Zweite", "4");
         EXPECT_FALSE(dialog.isEnabled(id::deleteButton));
     });
-    EXPECT_EQ("Zweite", store.routes[1].name);
-    EXPECT_EQ("Kanal", store.routes[7].name);
+    EXPECT_EQ(std::tuple(store.routes[1].name, store.routes[7].name), std::tuple("Zweite", "Kanal"));
 }
 
 TEST_F(RoutesDialog, AFullTableStoresAndDeletesNothingUntilARouteIsChosen) {
