@@ -2,6 +2,7 @@
 // must fail or lose only their incomplete last sample, never hang or read past their end.
 #include <gtest/gtest.h>
 
+#include <tuple>
 
 #include "recordings/bike_reader.h"
 
@@ -18,14 +19,9 @@ std::string lap(const std::string& number) {
 // Header with cadence and two laps, circumference 2.1 m, 95.5 minutes, then the samples.
 std::string bikeFile(const std::string& samples, bool cadence = true) {
     std::string bytes = "\x01";
-    if (cadence)
-        bytes +=
-            "\xFD"
-            "Cadenz=1";
+    if (cadence) bytes += "\xFD" "Cadenz=1";
     bytes += lap("12.5") + "\x07" + lap("3") + "\xFF";
-    bytes +=
-        "2.1R7S95.5PMorgenrunde \xFC"
-        "ber den Berg//";
+    bytes += "2.1R7S95.5PMorgenrunde \xFC" "ber den Berg//";
     return bytes + samples;
 }
 
@@ -35,26 +31,15 @@ TEST(BikeReader, ReadsSamplesDateAndHeader) {
     ASSERT_TRUE(parseBikeRecording(bikeFile(std::string("\x82\x0A\x5A\x84\x0A\x5B", 6)),
                                    "/fahrten/070615a.dat", table, info));
     ASSERT_EQ(2u, table.size());
-    EXPECT_FLOAT_EQ(15, table[1][kTimeSlot]);
-    EXPECT_FLOAT_EQ(132, table[1][kHeartRateSlot]);
+    EXPECT_EQ(std::tuple(table[1][kTimeSlot], table[1][kHeartRateSlot], table[1][kCadenceSlot]),
+              std::tuple(15.0f, 132.0f, 91.0f));
     EXPECT_NEAR(0.021, table[0][kDistanceSlot], 1e-6);
     EXPECT_NEAR(0.042, table[1][kDistanceSlot], 1e-6);
     EXPECT_NEAR(5.04, table[1][kSpeedSlot], 1e-5);
-    EXPECT_FLOAT_EQ(91, table[1][kCadenceSlot]);
-    EXPECT_EQ(2007, info.year);
-    EXPECT_EQ(6, info.month);
-    EXPECT_EQ(15, info.day);
-    EXPECT_EQ(1, info.durationHours);
-    EXPECT_EQ(35, info.durationMinutes);
-    EXPECT_EQ(30, info.durationSeconds);
-    EXPECT_EQ(
-        "Morgenrunde \xFC"
-        "ber den Berg",
-        info.remark);
-    EXPECT_FLOAT_EQ(2.1f, info.wheelCircumference);
-    EXPECT_EQ(2, info.lapCount);
-    EXPECT_FLOAT_EQ(12.5f, info.laps[0].value);
-    EXPECT_EQ(65 | 2, info.flags);
+    EXPECT_EQ(std::tuple(info.year, info.month, info.day, info.durationHours, info.durationMinutes,
+                         info.durationSeconds, info.remark, info.wheelCircumference, info.lapCount,
+                         info.laps[0].value, info.flags),
+              std::tuple(2007, 6, 15, 1, 35, 30, "Morgenrunde \xFC" "ber den Berg", 2.1f, 2, 12.5f, 65 | 2));
 }
 
 TEST(BikeReader, UsesTheWheelOfTheFileAndReadsFilesWithoutCadence) {
@@ -66,9 +51,8 @@ TEST(BikeReader, UsesTheWheelOfTheFileAndReadsFilesWithoutCadence) {
     ASSERT_EQ(2u, table.size());  // the odd last byte is no sample
     EXPECT_NEAR(4.8, table[0][kSpeedSlot], 1e-5);
     EXPECT_NEAR(9.6, table[1][kSpeedSlot], 1e-5);
-    EXPECT_FLOAT_EQ(0, table[1][kCadenceSlot]);
-    EXPECT_EQ(65, info.flags);
-    EXPECT_EQ(0, info.year);  // a name shorter than six characters gives no date
+    // A name shorter than six characters gives no date.
+    EXPECT_EQ(std::tuple(table[1][kCadenceSlot], info.flags, info.year), std::tuple(0.0f, 65, 0));
 
     ASSERT_TRUE(parseBikeRecording(bikeFile(""), "070615.dat", table, info));
     EXPECT_TRUE(table.empty());
@@ -86,8 +70,7 @@ TEST(BikeReader, RejectsDamagedHeadersAndKeepsThePreviousRecording) {
     noSlash += "X";
     EXPECT_FALSE(parseBikeRecording(noSlash, "070615.dat", table, info));
     EXPECT_FALSE(readBikeRecording("/nonexistent/070615.dat", table, info).ok);
-    EXPECT_EQ(4u, table.size());
-    EXPECT_EQ("vorher", info.remark);
+    EXPECT_EQ(std::tuple(table.size(), info.remark), std::tuple(4u, "vorher"));
 }
 
 TEST(BikeReader, AFileCutAtEveryByteFailsOrLosesSamples) {
@@ -105,22 +88,15 @@ TEST(BikeReader, AFileCutAtEveryByteFailsOrLosesSamples) {
 }
 
 TEST(BikeReader, BoundsRemarkAndLapsButReadsEverySample) {
-    std::string bytes =
-        "\xFD"
-        "Cadenz=1";
+    std::string bytes = "\xFD" "Cadenz=1";
     for (int i = 0; i < 1000; ++i) bytes += lap("1");
-    bytes +=
-        "\xFF"
-        "2.1R0S60P" +
-        std::string(10000, 'x') + "//";
+    bytes += "\xFF" "2.1R0S60P" + std::string(10000, 'x') + "//";
     for (int i = 0; i < 20000; ++i) bytes += std::string("\x80\x05\x50", 3);
     RecordingTable table;
     BikeRecordingInfo info;
     ASSERT_TRUE(parseBikeRecording(bytes, "070615.dat", table, info));
-    EXPECT_EQ(1000, info.lapCount);
-    EXPECT_EQ(kKeptLaps, info.laps.size());
-    EXPECT_EQ(kRemarkLength, info.remark.size());
-    EXPECT_EQ(20000u, table.size());
+    EXPECT_EQ(std::tuple(info.lapCount, info.laps.size(), info.remark.size(), table.size()),
+              std::tuple(1000, kKeptLaps, kRemarkLength, 20000u));
     EXPECT_NEAR(20000 * 5 * 2.1 * 0.001, table.back()[kDistanceSlot], 1e-3);
 }
 
