@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 #include "calendars/calendar_grid.h"
 #include "charts/chart_frame.h"
@@ -62,10 +63,9 @@ platform::Colour fillOfCellAt(const RecordingCanvas& canvas, int centreX, int to
 TEST(CalendarGrid, RowsFollowTheSportModeAndColumnsTheMonth) {
     GridFixture running(3, 2);
     RecordingCanvas two = running.draw();
-    EXPECT_NE(nullptr, two.findText("laufen:"));
-    EXPECT_NE(nullptr, two.findText("alternativ:"));
-    EXPECT_EQ(nullptr, two.findText("rad:"));
-    EXPECT_EQ(nullptr, two.findText("schwim.:"));
+    for (const auto& [label, shown] : {std::pair{"laufen:", true}, {"alternativ:", true}, {"rad:", false},
+                                       {"schwim.:", false}})
+        EXPECT_EQ(shown, two.findText(label) != nullptr) << label;
     EXPECT_EQ(31u, cellsAt(two, kFirstRowTop + 100, 80).size());
     EXPECT_TRUE(cellsAt(two, kFirstRowTop + 200, 80).empty());
 
@@ -98,9 +98,9 @@ TEST(CalendarGrid, EachRowShowsItsSportsDigitAndTheControlGridBothHalves) {
     EXPECT_EQ(colours[1], fillOfCellAt(control, 330, kFirstRowTop + 100));
     EXPECT_EQ(colours[6], fillOfCellAt(control, 330, kFirstRowTop + 140));  // actual Rad digit of 9876
     EXPECT_EQ(31u, cellsAt(control, kFirstRowTop + 340, 40).size());
-    EXPECT_NE(nullptr, control.findText("S "));
-    EXPECT_NE(nullptr, control.findText("I "));
-    EXPECT_EQ(nullptr, control.findText("ausgewählt"));
+    EXPECT_EQ(std::tuple(control.findText("S ") != nullptr, control.findText("I ") != nullptr,
+                         control.findText("ausgewählt") != nullptr),
+              std::tuple(true, true, false));
 }
 
 TEST(CalendarGrid, DayNumbersWeekdaysAndLegend) {
@@ -153,16 +153,16 @@ TEST(CalendarGrid, HitAreasAreDeviceRectanglesOfWholeCellsAndSwatches) {
     charts::setupDialogFrame(canvas, {700, 500}, dialogFace);
     drawCalendarGrid(canvas, fixture.grid, &areas);
 
-    EXPECT_EQ((Rect{75, 33, 95, 73}), areas.dayCells[std::size_t(rowIndexOf(model::kRun))][0]);
-    EXPECT_EQ((Rect{}), areas.dayCells[std::size_t(rowIndexOf(model::kRun))][30]);  // April has 30 days
-    EXPECT_EQ((Rect{}), areas.dayCells[std::size_t(rowIndexOf(model::kBike))][30]);
+    const auto& run = areas.dayCells[std::size_t(rowIndexOf(model::kRun))];
+    // April has 30 days.
+    EXPECT_EQ(std::tuple(run[0], run[30], areas.dayCells[std::size_t(rowIndexOf(model::kBike))][30]),
+              std::tuple(Rect{75, 33, 95, 73}, Rect{}, Rect{}));
     EXPECT_EQ((Rect{300, 310, 330, 345}), areas.typeSwatches[0]);
 
     EXPECT_EQ((CalendarCell{1, model::kRun}), hitDayCell(areas, {80, 70}));  // lower, actual half
     EXPECT_EQ((CalendarCell{2, model::kOther}), hitDayCell(areas, {100, 90}));
     EXPECT_FALSE(hitDayCell(areas, {80, 140}));  // below the last row
-    EXPECT_EQ(9, hitTypeSwatch(areas, {660, 360}));
-    EXPECT_EQ(-1, hitTypeSwatch(areas, {10, 10}));
+    EXPECT_EQ(std::pair(hitTypeSwatch(areas, {660, 360}), hitTypeSwatch(areas, {10, 10})), std::pair(9, -1));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // from either half of a cell or by keyboard, the version-2 view's month field and cells, and printing.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "calendars/control_view.h"
 #include "calendars/control_view_v2.h"
 #include "calendars/view_test_support.h"
@@ -25,9 +27,7 @@ class ControlViewTest : public ::testing::Test {
         model::setClock([] { return model::CivilDate{17, 3, 2008}; });
         year->days[62].run = {"Stadtwald", 152, 12.5f, 0, "01:00", 0, ""};
         year->days[62].bike = {"", 130, 1234.56f, 0, "02:00", 0, ""};
-        year->days[62].weather =
-            "24 \xb0"
-            "C";  // Windows-1252, as the plan file holds it
+        year->days[62].weather = "24 \xb0" "C";  // Windows-1252, as the plan file holds it
         year->days[62].comment = "gut";
     }
     void TearDown() override { model::setClock({}); }
@@ -66,9 +66,8 @@ TEST_F(ControlViewTest, BothHalvesOfACellShowTheSameDayInformation) {
     EXPECT_EQ(expected, services.messageTexts());
     EXPECT_EQ("Tagesinformation", services.messages().front().title);
     ASSERT_EQ(1u, services.printedDocuments().size());
-    EXPECT_EQ("Saisonbuchkontrolle_3_2008", services.printedDocuments().front().name);
-    EXPECT_EQ(34, services.helpCalls().front().topic);
-    EXPECT_EQ(0, year->modified);
+    EXPECT_EQ(std::tuple(services.printedDocuments().front().name, services.helpCalls().front().topic, year->modified),
+              std::tuple("Saisonbuchkontrolle_3_2008", 34, 0));
 }
 
 TEST_F(ControlViewTest, EnterShowsTheFocusCellsDayInformation) {
