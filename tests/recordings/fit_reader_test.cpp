@@ -1,6 +1,6 @@
-// The FIT reader against the files of real watches and bike computers, against small files built here
-// for what no real file shows (big-endian messages, compressed timestamps, developer fields, chained
-// files), and against damaged and cut files, which must show nothing or only their whole messages.
+// The FIT reader against small files built here for what no real file shows (big-endian messages,
+// compressed timestamps, developer fields, chained files), and against damaged and cut files, which must
+// show nothing or only their whole messages. The real files are read in real_files_test.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "fileio/file_bytes.h"
-#include "model/training_year.h"
 #include "recording_test_data.h"
 #include "recordings/fit_messages.h"
 #include "recordings/activity_recording.h"
@@ -17,58 +16,6 @@
 
 namespace sb::recordings {
 namespace {
-
-struct Expected {
-    const char* file;
-    std::size_t records;
-    float heartRateMin, heartRateMax;
-    float speedMax;  // km/h
-    float lastKm;
-    float altitudeMin, altitudeMax;  // m
-    int bits;                        // what the axis menus offer
-    const char* sport;
-    int planSport;
-    const char* start;  // local date and time (the computer's zone is UTC here)
-};
-
-// Counts as the files' sources give them; maximum speed and heart rate agree with the maxima the
-// devices wrote into their session messages, the last distance with their session totals.
-const Expected kFiles[] = {
-    {"2013-02-06-12-11-14.fit", 590, 73, 171, 18.799f, 4.8354f, 275.6f, 438.8f, 69, "running", model::kRun,
-     "06.02.2013 12:11:14"},
-    {"2019-02-17-062644-ELEMNT-297E-195-0.fit", 13471, 66, 170, 39.427f, 78.9382f, 7.6f, 103, 335, "cycling",
-     model::kBike, "17.02.2019 14:26:44"},
-    {"Edge810-Vector-2013-08-16-15-35-10.fit", 4700, 72, 176, 57.953f, 41.3375f, 72, 190.8f, 335, "cycling",
-     model::kBike, "16.08.2013 18:05:10"},
-    {"activity-large-fenxi2-multisport.fit", 24239, 89, 172, 61.02f, 69.8305f, -34, 721.2f, 327, "multisport",
-     model::kOther, "29.08.2015 10:00:01"},
-    {"activity-small-fenix2-run.fit", 2809, 69, 178, 21.456f, 9.0071f, 35.8f, 142.4f, 327, "running",
-     model::kRun, "15.08.2015 16:45:08"},
-    {"compressed-speed-distance.fit", 755, 93, 189, 15.408f, 10.2487f, 0, 0, 67, "running", model::kRun,
-     "13.02.2012 11:16:16"},
-    {"coros-pace-2-cycling-misaligned-fields.fit", 11272, 80, 168, 35.41f, 32.1439f, 2025, 3005, 69,
-     "cycling", model::kBike, "25.10.2020 11:10:19"},
-    {"developer-types-sample.fit", 3424, 94, 146, 9.162f, 6.754f, 91.2f, 108.8f, 79, "running", model::kRun,
-     "17.01.2017 17:06:47"},
-    {"garmin-edge-820-bike.fit", 15, 101, 121, 25.898f, 0.4571f, -17.8f, -17.2f, 327, "cycling", model::kBike,
-     "12.06.2017 09:10:15"},
-    {"garmin-fenix-5-run.fit", 21, 56, 112, 12.161f, 0.1576f, 2, 5.4f, 327, "running", model::kRun,
-     "11.06.2017 07:34:09"},
-    {"garmin-fenix-5-walk.fit", 17, 66, 82, 5.778f, 0.0679f, -0.8f, 0.8f, 327, "walking", model::kOther,
-     "11.06.2017 07:32:51"},
-    {"sample-activity-indoor-trainer.fit", 2263, 81, 176, 0, 0, 0, 4, 334, "cycling", model::kBike,
-     "02.11.2011 12:54:19"},
-    {"sample-activity.fit", 3098, 100, 191, 53.388f, 88.7972f, 71.8f, 174.8f, 327, "cycling", model::kBike,
-     "26.06.2011 21:18:39"},
-};
-
-float extreme(const RecordingTable& table, int slot, bool highest) {
-    float best = highest ? -1e9f : 1e9f;
-    for (const RecordingSample& sample : table)
-        if (slot != kHeartRateSlot || sample[slot] > 0)
-            best = highest ? std::max(best, sample[slot]) : std::min(best, sample[slot]);
-    return best;
-}
 
 std::string startOf(const ActivityInfo& info) {
     char text[32];
@@ -138,29 +85,6 @@ class FitBuilder {
 constexpr int kRecord = 20;
 constexpr int kSession = 18;
 constexpr std::uint32_t kTime = 1000000000;  // 08.09.2021 01:46:40 UTC, its low five bits 0
-
-TEST(FitReader, ReadsEveryRealFileWithTheValuesTheUserSees) {
-    for (const Expected& expected : kFiles) {
-        SCOPED_TRACE(expected.file);
-        RecordingTable table;
-        ActivityInfo info;
-        ASSERT_TRUE(readActivityRecording(recordingPath(expected.file), table, info).ok);
-        EXPECT_EQ(expected.records, table.size());
-        EXPECT_EQ(expected.heartRateMin, extreme(table, kHeartRateSlot, false));
-        EXPECT_EQ(expected.heartRateMax, extreme(table, kHeartRateSlot, true));
-        EXPECT_EQ(expected.bits, info.capabilities);
-        EXPECT_NEAR(expected.speedMax, extreme(table, kSpeedSlot, true), 0.005);
-        EXPECT_NEAR(expected.lastKm, table.back()[kDistanceSlot], 0.0005);
-        EXPECT_NEAR(expected.lastKm, info.distanceKm, 0.005);  // the sessions' totals
-        EXPECT_NEAR(expected.altitudeMin, extreme(table, kAltitudeSlot, false), 0.05);
-        EXPECT_NEAR(expected.altitudeMax, extreme(table, kAltitudeSlot, true), 0.05);
-        EXPECT_EQ(expected.sport, info.sport);
-        EXPECT_EQ(expected.planSport, info.planSport);
-        EXPECT_EQ(expected.start, startOf(info));
-        EXPECT_EQ(0, table.front()[kTimeSlot]);
-        EXPECT_EQ("", info.warning);
-    }
-}
 
 TEST(FitReader, DamagedFilesGiveTheirMessageAndChangeNothing) {
     const std::pair<const char*, const char*> damaged[] = {

@@ -1,8 +1,8 @@
-// The heart-rate file reader against real monitor files and against the files a user might also
-// meet: odd column sets, US units, beat-to-beat recordings, cut, overlong and damaged files.
+// The heart-rate file reader against the files a user might meet besides the real monitor files (read
+// in real_files_test): odd column sets, US units, beat-to-beat recordings, overlong and damaged files.
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <array>
 #include <tuple>
 
 #include "fileio/file_bytes.h"
@@ -13,60 +13,6 @@
 
 namespace sb::recordings {
 namespace {
-
-struct Expected {
-    const char* file;
-    std::size_t samples;
-    float lastSecond;
-    float heartRateMin, heartRateMax;  // of the samples with a signal
-    float speedMax;                    // km/h; -1: no speed column
-    float altitudeMin, altitudeMax;    // m; -1: no altitude column
-    int bits;
-};
-
-// Independently counted from the files: rows of [HRData], units converted where the SMode says US.
-const Expected kFiles[] = {
-    {"GoldenCheetah_GoldenCheetah_06021201.hrm", 2150, 10745, 72, 168, -1, 286.5f, 445.0f, 64 | 4 | 128},
-    {"GoldenCheetah_GoldenCheetah_09052101.hrm", 843, 4210, 74, 159, 58.1f, 117.3f, 208.8f, 64 | 7 | 128},
-    {"GoldenCheetah_GoldenCheetah_10092501.hrm", 1012, 5055, 87, 192, 36.6f, 274, 298, 64 | 7},
-    {"pcolby_bipolar_training-sessions-1912463368.hrm", 181, 180, 67, 125, 31.2f, 133, 134, 64 | 31},
-    {"ssaring_sportstracker_cycling-english.hrm", 205, 3060, 83, 232, 107.67f, 221.0f, 277.4f, 64 | 5 | 128},
-    {"ssaring_sportstracker_cycling-metric.hrm", 3720, 18595, 81, 166, 110.3f, 174, 403, 64 | 5},
-    {"ssaring_sportstracker_s410-sample.hrm", 110, 3270, 72, 178, -1, -1, -1, 0},
-    {"ssaring_sportstracker_s625x-sample.hrm", 858, 4285, 90, 170, 94.8f, 558, 586, 64 | 7},
-    {"teich_hrmparser_polarRS800-RR.hrm", 4591, 2408.06f, 69.5f, 146.3f, -1, -1, -1, 0},
-    {"teich_hrmparser_polarRS800-bike.hrm", 4953, 4952, 51, 155, 69.4f, 14, 41, 64 | 5},
-};
-
-float maxOf(const RecordingTable& table, int slot, bool positiveOnly, bool lowest) {
-    float best = lowest ? 1e9f : -1e9f;
-    for (const RecordingSample& sample : table) {
-        if (positiveOnly && sample[slot] <= 0) continue;
-        best = lowest ? std::min(best, sample[slot]) : std::max(best, sample[slot]);
-    }
-    return best;
-}
-
-TEST(HrmReader, ReadsEveryRealFileWithTheValuesTheUserSees) {
-    for (const Expected& expected : kFiles) {
-        SCOPED_TRACE(expected.file);
-        RecordingTable table;
-        PolarRecordingInfo info;
-        ASSERT_TRUE(readPolarRecording(recordingPath(expected.file), table, info).ok);
-        ASSERT_EQ(expected.samples, table.size());
-        EXPECT_NEAR(expected.lastSecond, table.back()[kTimeSlot], 0.05);
-        EXPECT_NEAR(expected.heartRateMin, maxOf(table, kHeartRateSlot, true, true), 0.05);
-        EXPECT_NEAR(expected.heartRateMax, maxOf(table, kHeartRateSlot, true, false), 0.05);
-        EXPECT_EQ(expected.bits, info.modeFlags);
-        if (expected.speedMax >= 0) {
-            EXPECT_NEAR(expected.speedMax, maxOf(table, kSpeedSlot, false, false), 0.01);
-        }
-        if (expected.altitudeMin >= 0) {
-            EXPECT_NEAR(expected.altitudeMin, maxOf(table, kAltitudeSlot, false, true), 0.05);
-            EXPECT_NEAR(expected.altitudeMax, maxOf(table, kAltitudeSlot, false, false), 0.05);
-        }
-    }
-}
 
 TEST(HrmReader, TakesTheColumnsInTheirOrderWhateverTheFlagCombination) {
     RecordingTable table;

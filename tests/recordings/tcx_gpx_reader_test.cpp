@@ -1,9 +1,8 @@
-// The TCX and GPX readers against real TCX files and small GPX files of each extension form, and against
-// what else a user might open: other prefixes, lap markers, damaged, empty and hostile files.
+// The TCX and GPX readers beyond the real files (read in real_files_test): lap totals, local time, other
+// prefixes, lap markers, damaged, empty and hostile files.
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cmath>
 #include <cstdlib>
 #include <ctime>
 #include <tuple>
@@ -17,66 +16,7 @@
 namespace sb::recordings {
 namespace {
 
-using Reader = ActivityReadResult (*)(const std::string&, RecordingTable&, ActivityInfo&);
 using Parser = ActivityReadResult (*)(std::string, RecordingTable&, ActivityInfo&);
-
-struct Expected {
-    const char* file;
-    Reader read;
-    std::size_t samples;
-    float heartRateMin, heartRateMax;  // of the samples with a signal; 0 when none has one
-    float speedMax;                    // km/h
-    float lastKm;
-    float altitudeMin, altitudeMax;  // m
-    const char* sport;
-    int planSport;
-    int bits;
-};
-
-// Counted from the files independently: trackpoints with a measurement, their extremes, the speed
-// between points where the file states none, distance along the positions where it keeps none.
-const Expected kFiles[] = {
-    {"vkurup_python-tcxparser_test.tcx", readActivityRecording, 383, 60, 189, 16.4503f, 4.68631f, 157.7936f,
-     215.9532f, "Running", 2, 64 | 1 | 4},
-    {"vkurup_python-tcxparser_no_hr.tcx", readActivityRecording, 383, 0, 0, 16.4503f, 4.68631f, 157.7936f,
-     215.9532f, "Running", 2, 64 | 1 | 4},
-    {"vkurup_python-tcxparser_sup_activity_1.tcx", readActivityRecording, 111, 76, 106, 5.0796f, 1.15751f, 0, 0,
-     "Other", 3, 64 | 1},
-    {"garmin-extensions.gpx", readActivityRecording, 3, 118, 131, 20.0151f, 0.222390f, 99.6f, 102, "cycling", 1,
-     64 | 1 | 2 | 4 | 8 | 256},
-    {"cluetrust-extensions.gpx", readActivityRecording, 3, 142, 155, 12.6f, 0.245f, 0, 0, "running", 2,
-     64 | 1 | 2 | 256},
-    {"positions-only.gpx", readActivityRecording, 3, 0, 0, 26.2494f, 0.333585f, 0, 0, "", 0, 64 | 1},
-};
-
-float extreme(const RecordingTable& table, int slot, bool lowest) {
-    float best = lowest ? 1e9f : 0;
-    for (const RecordingSample& sample : table)
-        if (slot != kHeartRateSlot || sample[slot] > 0)
-            best = lowest ? std::min(best, sample[slot]) : std::max(best, sample[slot]);
-    return best == 1e9f ? 0 : best;
-}
-
-TEST(TcxGpxReader, ReadsEveryFileWithTheValuesTheUserSees) {
-    for (const Expected& expected : kFiles) {
-        SCOPED_TRACE(expected.file);
-        RecordingTable table;
-        ActivityInfo info;
-        const ActivityReadResult result = expected.read(recordingPath(expected.file), table, info);
-        ASSERT_TRUE(result.ok) << result.message;
-        ASSERT_EQ(expected.samples, table.size());
-        EXPECT_FLOAT_EQ(0, table[0][kTimeSlot]);
-        EXPECT_FLOAT_EQ(expected.heartRateMin, extreme(table, kHeartRateSlot, true));
-        EXPECT_FLOAT_EQ(expected.heartRateMax, extreme(table, kHeartRateSlot, false));
-        EXPECT_NEAR(expected.speedMax, extreme(table, kSpeedSlot, false), 1e-3);
-        EXPECT_NEAR(expected.lastKm, table.back()[kDistanceSlot], 1e-5);
-        EXPECT_NEAR(expected.altitudeMin, extreme(table, kAltitudeSlot, true), 1e-3);
-        EXPECT_NEAR(expected.altitudeMax, extreme(table, kAltitudeSlot, false), 1e-3);
-        EXPECT_EQ(expected.sport, info.sport);
-        EXPECT_EQ(expected.planSport, info.planSport);
-        EXPECT_EQ(expected.bits, info.capabilities);
-    }
-}
 
 TEST(TcxGpxReader, TakesDurationAndDistanceFromTheLapsAndTheDateInLocalTime) {
     RecordingTable table;
