@@ -13,17 +13,16 @@
 #include "charts/chart_texts.h"
 #include "model/diagram_quantity.h"
 #include "platform/headless/recording_canvas.h"
+#include "drawing_log.h"
 
 using namespace sb::charts;
 using namespace sb::model;
-using sb::platform::BrushStyle;
-using sb::platform::HAlign;
-using sb::platform::PenStyle;
 using sb::platform::Point;
 using sb::platform::Rect;
 using sb::platform::headless::CallKind;
 using sb::platform::headless::DrawCall;
 using sb::platform::headless::RecordingCanvas;
+using sb::charts::testing::expectDrawing;
 
 namespace {
 
@@ -44,48 +43,19 @@ class WideDigitCanvas : public RecordingCanvas {
     }
 };
 
-std::vector<const DrawCall*> gridLines(const RecordingCanvas& canvas, PenStyle style) {
-    std::vector<const DrawCall*> found;
-    for (const DrawCall* call : canvas.strokedWith(colour::grid))
-        if (call->pen().style == style) found.push_back(call);
-    return found;
-}
-
 }  // namespace
 
+// Ladders, labels, ticks, grids, bar faces and legends are compared whole with golden call logs.
 TEST(ChartPrimitives, ValueAxisLadderLabelsAndGrid) {
-    RecordingCanvas flat = diagramCanvas();
-    drawValueAxis(flat, kBarStyle, 28, 840.0 / 50, 50, 45.5);
-    EXPECT_EQ(flat.texts(), (std::vector<std::string>{"0", "10", "20", "30", "40", "50"}));
-    const DrawCall* twenty = flat.findText("20");
-    EXPECT_EQ(twenty->points[0], (Point{52, 940 - 336 - 14}));
-    EXPECT_EQ(twenty->align.horizontal, HAlign::Right);
-    auto solid = gridLines(flat, PenStyle::Solid);
-    ASSERT_EQ(solid.size(), 5u);  // not on the axis itself
-    EXPECT_EQ(solid[4]->points, (std::vector<Point>{{80, 100}, {1350, 100}}));
-    auto dotted = gridLines(flat, PenStyle::Dotted);
-    ASSERT_EQ(dotted.size(), 20u);
-    EXPECT_EQ(dotted[3]->points[0].y, 940 - 168);  // the fourth quarter step meets the first major line
-    EXPECT_EQ(flat.callsOf(CallKind::Line).size(), 5u + 20u + 6u);  // grid, ticks
-
-    RecordingCanvas threeD = diagramCanvas();
-    drawValueAxis(threeD, kThreeDStyle, 28, 815.0 / 5, 5, 0);
-    EXPECT_TRUE(threeD.texts().empty());  // largest value 0: no labels, grid remains
-    EXPECT_EQ(gridLines(threeD, PenStyle::Dotted).size(), 21u);
-    auto bent = gridLines(threeD, PenStyle::Solid);
-    ASSERT_EQ(bent.size(), 6u);
-    EXPECT_EQ(bent[5]->points, (std::vector<Point>{{80, 125}, {105, 100}, {1350, 100}}));
-
-    RecordingCanvas small = diagramCanvas();
-    drawValueAxis(small, kBarStyle, 28, 840 / 5.0, 5, 3);
-    EXPECT_EQ(small.texts(), (std::vector<std::string>{"0", "1", "2", "3", "4", "5"}));
-    RecordingCanvas tenth = diagramCanvas();
-    drawValueAxis(tenth, kBarStyle, 28, 840 / 0.1, 0.1, 0.05);
-    EXPECT_EQ(tenth.texts(), (std::vector<std::string>(6, "0")));
-
-    RecordingCanvas noTop = diagramCanvas();
-    drawValueAxis(noTop, kBarStyle, 28, 840 / 0.0, 0, 0);
-    EXPECT_TRUE(noTop.calls().empty());
+    // Largest value 0: no labels, the grid remains; no axis top: nothing at all.
+    for (auto [style, unit, top, largest, name] :
+         {std::tuple{kBarStyle, 840.0 / 50, 50.0, 45.5, "value_axis_50"}, {kThreeDStyle, 815.0 / 5, 5.0, 0.0, "value_axis_3d_empty"},
+          {kBarStyle, 840 / 5.0, 5.0, 3.0, "value_axis_5"}, {kBarStyle, 840 / 0.1, 0.1, 0.05, "value_axis_tenth"},
+          {kBarStyle, 840 / 0.0, 0.0, 0.0, "value_axis_none"}}) {
+        RecordingCanvas canvas = diagramCanvas();
+        drawValueAxis(canvas, style, 28, unit, top, largest);
+        expectDrawing(canvas, name);
+    }
 }
 
 TEST(ChartPrimitives, ValueLabelsFitLeftOfTheAxisAtEveryAxisTop) {
@@ -111,84 +81,41 @@ TEST(ChartPrimitives, ValueLabelsFitLeftOfTheAxisAtEveryAxisTop) {
 }
 
 TEST(ChartPrimitives, CategoryAxesLabelAndTickTheirSlots) {
-    RecordingCanvas months = diagramCanvas();
-    drawCategoryAxis(months, kBarStyle, kMonthsAxis, 28, 1270 * 0.083333336f);
-    ASSERT_EQ(months.texts().size(), 12u);
-    EXPECT_EQ(months.texts()[2], "Mär");
-    EXPECT_EQ(months.findText("Jan")->points[0], (Point{80 + 52, 940 + 3}));
-    EXPECT_EQ(months.findText("Dez")->points[0], (Point{80 + 1217, 940 + 3}));
-    auto monthTicks = months.callsOf(CallKind::Line);
-    ASSERT_EQ(monthTicks.size(), 13u);
-    EXPECT_EQ(monthTicks[12]->points, (std::vector<Point>{{1350, 940}, {1350, 968}}));
-
-    RecordingCanvas days = diagramCanvas();
-    drawCategoryAxis(days, kThreeDStyle, kDaysOfMonthAxis, 28, 1245.0 / 31);
-    EXPECT_EQ(days.texts(), (std::vector<std::string>{"0", "5", "10", "15", "20", "25", "30"}));
-    std::vector<int> tickX;
-    for (const DrawCall* line : days.callsOf(CallKind::Line))
-        if (line->pen().colour == colour::black) tickX.push_back(line->points[0].x);
-    // Ticks at the origin and at the centre of every fifth day, measured from the origin.
-    EXPECT_EQ(tickX, (std::vector<int>{80, 80 + 180, 80 + 381, 80 + 582, 80 + 783, 80 + 983, 80 + 1184}));
-    EXPECT_EQ(days.findText("5")->points[0].x, 80 + 180);
-    EXPECT_EQ(days.strokedWith(colour::grid).size(), 7u);  // 3-D diagonals over the floor
-
-    RecordingCanvas weekdays = diagramCanvas();
-    drawCategoryAxis(weekdays, kBarStyle, kWeekdaysAxis, 28, 1270 * 0.14285715f);
-    EXPECT_EQ(weekdays.texts(), (std::vector<std::string>{"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"}));
-    EXPECT_EQ(weekdays.callsOf(CallKind::Line).size(), 8u);
-
-    RecordingCanvas weeks = diagramCanvas();
-    drawCategoryAxis(weeks, kBarStyle, kWeeksAxis, 28, 1270 * 0.018867925f);
-    EXPECT_EQ(weeks.texts().back(), "50");
-    EXPECT_EQ(weeks.findText("50")->points[0], (Point{80 + 1186, 954}));
+    // Day ticks stand at the origin and at the centre of every fifth day, measured from the origin.
+    for (auto [style, axis, slot, name] :
+         {std::tuple{kBarStyle, kMonthsAxis, 1270 * 0.083333336f, "months_axis"},
+          {kThreeDStyle, kDaysOfMonthAxis, float(1245.0 / 31), "days_axis_3d"},
+          {kBarStyle, kWeekdaysAxis, 1270 * 0.14285715f, "weekdays_axis"},
+          {kBarStyle, kWeeksAxis, 1270 * 0.018867925f, "weeks_axis"}}) {
+        RecordingCanvas canvas = diagramCanvas();
+        drawCategoryAxis(canvas, style, axis, 28, slot);
+        expectDrawing(canvas, name);
+    }
 }
 
 TEST(ChartPrimitives, ThreeDBarFacesAndFlatBars) {
-    RecordingCanvas flat;
+    RecordingCanvas flat, bar, sportBar;
     drawBar(flat, kBarStyle, {261, 604, 442, 940}, 18, colour::singleBar);
-    ASSERT_EQ(flat.calls().size(), 1u);
-    EXPECT_EQ(flat.calls()[0].rect(), (Rect{279, 604, 424, 940}));
-    EXPECT_EQ(flat.calls()[0].brush().colour, colour::singleBar);
-
-    RecordingCanvas bar;
     drawBar(bar, kThreeDStyle, {100, 500, 200, 940}, 10, colour::bike);
-    ASSERT_EQ(bar.calls().size(), 3u);
-    EXPECT_EQ(bar.calls()[0].rect(), (Rect{120, 500, 190, 930}));
-    EXPECT_EQ(bar.calls()[1].points, (std::vector<Point>{{190, 930}, {200, 920}, {200, 490}, {190, 500}}));
-    EXPECT_EQ(bar.calls()[2].points, (std::vector<Point>{{190, 500}, {200, 490}, {130, 490}, {120, 500}}));
-    EXPECT_EQ(std::tuple(bar.calls()[1].brush().style, bar.calls()[1].brush().second, bar.calls()[2].brush().colour),
-              std::tuple(BrushStyle::Checkerboard, colour::black, colour::bike));
-
-    RecordingCanvas sportBar;
     drawSportBar(sportBar, kThreeDStyle, {100, 500, 200, 940}, 10, colour::run);
-    EXPECT_EQ(sportBar.calls()[0].rect(), (Rect{114, 500, 184, 936}));
+    expectDrawing(flat, "bar_flat");
+    expectDrawing(bar, "bar_3d");
+    expectDrawing(sportBar, "sport_bar_3d");
     EXPECT_EQ(sportBar.state().brush, sb::platform::Brush{});  // the caller's brush is back
 }
 
 TEST(ChartPrimitives, LegendsAndTexts) {
-    RecordingCanvas sports = diagramCanvas();
+    RecordingCanvas sports = diagramCanvas(), types = diagramCanvas(), texts = diagramCanvas();
     drawSportLegend(sports, {true, true, false, true});
-    EXPECT_EQ(sports.texts(), (std::vector<std::string>{"Radfahren", "Laufen", "Alternativ"}));
-    EXPECT_EQ(sports.calls()[0].rect(), (Rect{1150, 114, 1336, 114 + 14 + 126}));
-    EXPECT_EQ(sports.calls()[1].rect(), (Rect{1164, 128, 1192, 156}));
-    EXPECT_EQ(sports.findText("Laufen")->points[0], (Point{1206, 170}));
-    EXPECT_EQ(sports.filledWith(colour::run).size(), 1u);
-
-    RecordingCanvas types = diagramCanvas();
     std::array<std::string, 10> labels{"k. A.", "Kraftausdauer", "ä"};
-    std::array<sb::platform::Colour, 10> colours{};
-    drawTypeLegend(types, labels, colours);
-    EXPECT_EQ(types.calls()[0].rect(), (Rect{1350 - 70 - 150, 114, 1336, 114 + 14 + 420}));
-    EXPECT_EQ(types.texts().size(), 10u);
-
-    RecordingCanvas texts = diagramCanvas();
+    drawTypeLegend(types, labels, std::array<sb::platform::Colour, 10>{});
     drawTitle(texts, kMonthTitle, 3);
     drawUnit(texts, kThreeDStyle, 103);
     drawUnit(texts, kBarStyle, 119);  // resting pulse has no unit
     drawCategoryTitle(texts, kDaysOfMonthAxis);
-    EXPECT_EQ(texts.texts(), (std::vector<std::string>{"Trainingsmonat : März", "km", "Tag"}));
-    EXPECT_EQ(texts.findText("km")->points[0], (Point{50, 100 - 52 + 25}));
-    EXPECT_EQ(texts.findText("Tag")->points[0], (Point{1370, 1000 - 31}));
+    expectDrawing(sports, "sport_legend");
+    expectDrawing(types, "type_legend");
+    expectDrawing(texts, "title_units_category");
 }
 
 TEST(ChartPrimitives, TruncationAndFrameSetUps) {
