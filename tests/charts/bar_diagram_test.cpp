@@ -10,7 +10,7 @@
 
 #include "charts/chart_frame.h"
 #include "charts/diagram_printing.h"
-#include "drawing_log.h"
+#include "charts/drawing_log.h"
 #include "model/calendar.h"
 #include "platform/headless/headless_printer.h"
 #include "platform/headless/recording_canvas.h"
@@ -77,7 +77,7 @@ TEST(BarDiagram, WeekBarsStandInTheirWeekdaySlots) {
     r.week = 10;
     RecordingCanvas canvas;
     drawDiagram(canvas, year, r);
-    expectDrawing(canvas, "week_10_bike_km");
+    expectDrawing(canvas, "charts/week_10_bike_km");
     EXPECT_EQ(canvas.state().font, sb::platform::Font{});  // the caller's font is back
 
     r.week = 99;  // out of range: the last week, never a slot past the year
@@ -95,7 +95,7 @@ TEST(BarDiagram, StacksShareTheirBoundaries) {
     r.sportMode = kModeDuathlon;
     RecordingCanvas canvas;
     drawDiagram(canvas, year, r);
-    expectDrawing(canvas, "june_duathlon_time_by_sport");  // no swimming in the legend
+    expectDrawing(canvas, "charts/june_duathlon_time_by_sport");  // no swimming in the legend
 
     TrainingYear types = planFor(2009);
     dayOf(types, 4, 2).run.duration = "02:00";
@@ -104,7 +104,7 @@ TEST(BarDiagram, StacksShareTheirBoundaries) {
     dayOf(types, 5, 2).actualTypes = 40;
     RecordingCanvas byType;
     drawDiagram(byType, types, request(kMonthOfYearDiagram, kActualTimeRun));
-    expectDrawing(byType, "months_run_time_by_type");  // all ten types in the legend
+    expectDrawing(byType, "charts/months_run_time_by_type");  // all ten types in the legend
 }
 
 TEST(BarDiagram, ThreeDStackAndLineStyle) {
@@ -112,15 +112,15 @@ TEST(BarDiagram, ThreeDStackAndLineStyle) {
     dayOf(year, 14, 1).bike.distanceKm = 30;
     RecordingCanvas threeD;
     drawDiagram(threeD, year, request(kWeekOfYearDiagram, kKmBike, kThreeDStyle));
-    expectDrawing(threeD, "weeks_bike_km_3d");
+    expectDrawing(threeD, "charts/weeks_bike_km_3d");
 
     RecordingCanvas lines;
     drawDiagram(lines, year, request(kMonthDiagram, kKmBike, kLineStyle));
-    expectDrawing(lines, "january_bike_km_lines");
+    expectDrawing(lines, "charts/january_bike_km_lines");
 
     RecordingCanvas stackLines;  // stacks have no line style: no lines, the legend stays
     drawDiagram(stackLines, year, request(kWeekOfYearDiagram, kTimeBySport, kLineStyle));
-    expectDrawing(stackLines, "weeks_time_by_sport_lines");
+    expectDrawing(stackLines, "charts/weeks_time_by_sport_lines");
 }
 
 TEST(BarDiagram, SideBySideSportBars) {
@@ -139,7 +139,7 @@ TEST(BarDiagram, SideBySideSportBars) {
         r.style = style;
         RecordingCanvas canvas;
         drawDiagram(canvas, year, r);
-        expectDrawing(canvas, name);
+        expectDrawing(canvas, std::string("charts/") + name);
     }
 
     // Load of a version-2 plan: no bars and no labels, the grid of an axis top of 5, the legend.
@@ -149,18 +149,18 @@ TEST(BarDiagram, SideBySideSportBars) {
     load.loadSportFlags = 7;
     RecordingCanvas noLoad;
     drawDiagram(noLoad, year, load);
-    expectDrawing(noLoad, "week_2_load_version_2");
+    expectDrawing(noLoad, "charts/week_2_load_version_2");
 }
 
 TEST(BarDiagram, EmptySeriesAndAxisTopZero) {
     TrainingYear empty = planFor(2009);
     RecordingCanvas year;  // the grid of the axis top 0.1, no labels
     drawDiagram(year, empty, request(kWeekOfYearDiagram, kKmBike));
-    expectDrawing(year, "weeks_bike_km_empty");
+    expectDrawing(year, "charts/weeks_bike_km_empty");
 
     RecordingCanvas weight;  // no grid and no line; the category axis stays
     drawDiagram(weight, empty, request(kMonthDiagram, kWeight, kLineStyle));
-    expectDrawing(weight, "january_weight_empty");
+    expectDrawing(weight, "charts/january_weight_empty");
 
     RecordingCanvas february;
     DiagramRequest r = request(kMonthDiagram, kKmRun);

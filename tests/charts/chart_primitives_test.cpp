@@ -13,7 +13,7 @@
 #include "charts/chart_texts.h"
 #include "model/diagram_quantity.h"
 #include "platform/headless/recording_canvas.h"
-#include "drawing_log.h"
+#include "charts/drawing_log.h"
 
 using namespace sb::charts;
 using namespace sb::model;
@@ -54,7 +54,7 @@ TEST(ChartPrimitives, ValueAxisLadderLabelsAndGrid) {
           {kBarStyle, 840 / 0.0, 0.0, 0.0, "value_axis_none"}}) {
         RecordingCanvas canvas = diagramCanvas();
         drawValueAxis(canvas, style, 28, unit, top, largest);
-        expectDrawing(canvas, name);
+        expectDrawing(canvas, std::string("charts/") + name);
     }
 }
 
@@ -89,7 +89,7 @@ TEST(ChartPrimitives, CategoryAxesLabelAndTickTheirSlots) {
           {kBarStyle, kWeeksAxis, 1270 * 0.018867925f, "weeks_axis"}}) {
         RecordingCanvas canvas = diagramCanvas();
         drawCategoryAxis(canvas, style, axis, 28, slot);
-        expectDrawing(canvas, name);
+        expectDrawing(canvas, std::string("charts/") + name);
     }
 }
 
@@ -98,9 +98,9 @@ TEST(ChartPrimitives, ThreeDBarFacesAndFlatBars) {
     drawBar(flat, kBarStyle, {261, 604, 442, 940}, 18, colour::singleBar);
     drawBar(bar, kThreeDStyle, {100, 500, 200, 940}, 10, colour::bike);
     drawSportBar(sportBar, kThreeDStyle, {100, 500, 200, 940}, 10, colour::run);
-    expectDrawing(flat, "bar_flat");
-    expectDrawing(bar, "bar_3d");
-    expectDrawing(sportBar, "sport_bar_3d");
+    expectDrawing(flat, "charts/bar_flat");
+    expectDrawing(bar, "charts/bar_3d");
+    expectDrawing(sportBar, "charts/sport_bar_3d");
     EXPECT_EQ(sportBar.state().brush, sb::platform::Brush{});  // the caller's brush is back
 }
 
@@ -113,9 +113,9 @@ TEST(ChartPrimitives, LegendsAndTexts) {
     drawUnit(texts, kThreeDStyle, 103);
     drawUnit(texts, kBarStyle, 119);  // resting pulse has no unit
     drawCategoryTitle(texts, kDaysOfMonthAxis);
-    expectDrawing(sports, "sport_legend");
-    expectDrawing(types, "type_legend");
-    expectDrawing(texts, "title_units_category");
+    expectDrawing(sports, "charts/sport_legend");
+    expectDrawing(types, "charts/type_legend");
+    expectDrawing(texts, "charts/title_units_category");
 }
 
 TEST(ChartPrimitives, TruncationAndFrameSetUps) {

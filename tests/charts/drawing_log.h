@@ -1,5 +1,5 @@
 // A drawing as text, a call a line (what, where, with which pen, brush, font and colours), compared
-// whole with a golden file under tests/data/charts.
+// whole with a golden file under tests/data.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -39,7 +39,7 @@ inline std::string drawingLog(const platform::headless::RecordingCanvas& canvas)
 }
 
 inline void expectDrawing(const platform::headless::RecordingCanvas& canvas, const std::string& name) {
-    const std::string path = sb::testing::goldenPath("charts/" + name + ".txt");
+    const std::string path = sb::testing::goldenPath(name + ".txt");
     EXPECT_EQ(sb::testing::fileBytes(path), drawingLog(canvas)) << name;
 }
 
