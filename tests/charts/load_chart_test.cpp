@@ -7,11 +7,12 @@
 #include <memory>
 
 #include "charts/chart_frame.h"
+#include "charts/drawing_log.h"
 #include "platform/headless/recording_canvas.h"
 
 using namespace sb::charts;
 using sb::platform::Point;
-using sb::platform::headless::CallKind;
+using sb::charts::testing::expectDrawing;
 using sb::platform::headless::RecordingCanvas;
 using sb::statistics::LoadSeries;
 
@@ -38,26 +39,9 @@ TEST(LoadChart, HardBlockPutsFormBelowTheZeroLineWithLegendAndNote) {
 
     RecordingCanvas canvas;
     drawLoadChart(canvas, series, 2009, 160);
-    const int zeroY = frame::originY - truncated(-axis.bottom * 840 / (axis.top - axis.bottom));
-    bool zeroLine = false;
-    for (const auto* line : canvas.callsOf(CallKind::Line))
-        zeroLine |= line->pen().width == 2 && line->points == std::vector<Point>{{80, zeroY}, {1350, zeroY}};
-    EXPECT_TRUE(zeroLine);
-    for (std::string text : {std::to_string(int(axis.bottom)), std::string("Belastungsverlauf 2009"),
-                             std::string("1 Trainings ohne Belastung"), std::string("Punkte"), std::string("Fitness"),
-                             std::string("Ermüdung"), std::string("Form"), std::string("Woche")})
-        EXPECT_NE(canvas.findText(text), nullptr) << text;
-
-    // Fourteen day bars and the legend's square; each line one point per day, form dipping below zero.
-    EXPECT_EQ(canvas.filledWith(load_colour::points).size(), 14u + 1u);
-    for (auto colour : {load_colour::fitness, load_colour::fatigue, load_colour::form}) {
-        ASSERT_EQ(canvas.strokedWith(colour).size(), 1u);
-        EXPECT_EQ(canvas.strokedWith(colour)[0]->points.size(), 365u);
-        EXPECT_EQ(canvas.filledWith(colour).size(), 1u);
-    }
-    int deepest = 0;
-    for (Point p : canvas.strokedWith(load_colour::form)[0]->points) deepest = std::max(deepest, p.y);
-    EXPECT_GT(deepest, zeroY);
+    // The zero line, fourteen day bars, one point a day for each line with form dipping below zero,
+    // legend and note, compared whole with the golden call log.
+    expectDrawing(canvas, "charts/load_hard_block");
 
     RecordingCanvas quiet;
     drawLoadChart(quiet, hardBlock2009(false), 2009, -1);
