@@ -42,14 +42,21 @@ const Option* optionNamed(const std::vector<Option>& options, const QString& bar
 std::string typedOption(const Arguments& arguments, const QString& bare) {
     for (const std::string& argument : arguments) {
         const std::string name = argument.substr(0, argument.find('='));
-        if (name.starts_with("-") && bareName(name.c_str()) == bare) return name;
+        if (name.starts_with("-") && bareName(name) == bare) return name;
     }
     return "--" + textOf(bare);
 }
 
-std::string readError(const QCommandLineParser& parser, const Arguments& arguments) {
+std::string readError(const QCommandLineParser& parser, const Arguments& arguments,
+                      const std::vector<Option>& options) {
     if (!parser.unknownOptionNames().isEmpty())
         return "unbekannte Option: " + typedOption(arguments, parser.unknownOptionNames().front());
+    for (const std::string& argument : arguments) {
+        const std::size_t equals = argument.find('=');
+        const Option* option = optionNamed(options, bareName(argument.substr(0, equals)));
+        if (argument.starts_with("-") && equals != std::string::npos && option && !option->valueName)
+            return "Option ohne Wert: " + argument.substr(0, equals);
+    }
     // The only other failure: an option that takes a value came last.
     return "unvollständige Option: " + arguments.back();
 }
@@ -70,7 +77,7 @@ ParsedCommandLine parseCommandLine(const Subcommand& command, const Arguments& a
     QStringList all{QStringLiteral("saisonbuch-cli")};
     for (const std::string& argument : arguments) all << bytesOf(argument);
     if (!parser.parse(all)) {
-        parsed.error = readError(parser, arguments);
+        parsed.error = readError(parser, arguments, options);
         return parsed;
     }
     const QStringList names = parser.optionNames();

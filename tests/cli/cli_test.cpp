@@ -106,6 +106,7 @@ TEST_F(Cli, ExitCodesAndOneLineErrors) {
         {"list " + plan() + " --week 3 --settings a.cfg --settings b.cfg", 1,
          "Option mehrfach angegeben: --settings"},
         {"calendar " + plan() + " -o x.png --month", 1, "unvollständige Option: --month (Aufruf:"},
+        {"calendar " + plan() + " --control=1", 1, "Option ohne Wert: --control (Aufruf:"},
         {"calendar " + plan() + " --month 13 -o x.png", 1, "ungültiger Wert für --month: 13 (Aufruf:"},
         {"series " + plan() + " --kind 3 --quantity 117", 1,
          "Größe 117 gibt es in Diagrammart 3 nicht (Aufruf:"},
