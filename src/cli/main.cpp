@@ -22,7 +22,7 @@ void printUsage(std::FILE* stream) {
     for (const sb::cli::Subcommand* command : kSubcommands)
         std::fprintf(stream, "  %-10s %s\n", command->name, command->summary);
     std::fputs(
-        "\nsaisonbuch-cli BEFEHL --help zeigt Aufruf und Optionen eines Befehls. Jeder Befehl nimmt "
+        "\nsaisonbuch-cli BEFEHL --help zeigt Aufruf und Optionen eines Befehls.\nJeder Befehl nimmt "
         "--settings DATEI (eine andere train.cfg als die des Programms).\n",
         stream);
 }
