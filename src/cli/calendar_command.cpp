@@ -89,14 +89,16 @@ int runCalendar(const CommandLine& commandLine, const config::ConfigStore& setti
 
 }  // namespace
 
-const Subcommand kCalendarCommand{"calendar",
-                                  "PLAN --month 1..12 [--control] -o AUS.png|AUS.pdf",
-                                  "Planungs- oder Kontrollkalender eines Monats",
-                                  1,
-                                  1,
-                                  {{"--month", "M", "Monat 1..12"},
-                                   {"--control", nullptr, "der Kontroll- statt des Planungskalenders"},
-                                   {"-o", "AUS", "das Bild (.png) oder die Druckseite (.pdf)"}},
-                                  runCalendar};
+const Subcommand kCalendarCommand{
+    "calendar",
+    "PLAN --month 1..12 [--control] -o AUS.png|AUS.pdf",
+    "Planungs- oder Kontrollkalender eines Monats",
+    1,
+    1,
+    {{"--month", "M", "Monat 1..12"},
+     {"--control", nullptr, "der Kontroll- statt des Planungskalenders"},
+     {"-o", "AUS", "das Bild (.png) oder die Druckseite (.pdf)"}},
+    runCalendar,
+};
 
 }  // namespace sb::cli

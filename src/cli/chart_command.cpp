@@ -56,6 +56,7 @@ const Subcommand kChartCommand{
     1,
     1,
     diagramOptions(true),
-    runChart};
+    runChart,
+};
 
 }  // namespace sb::cli

@@ -24,7 +24,7 @@ int runConvert(const CommandLine& line, const config::ConfigStore&) {
 }  // namespace
 
 const Subcommand kConvertCommand{
-    "convert", "EIN AUS", "Plan in das Format der Endung von AUS schreiben (sb3, sb2, sbn)", 2, 2,
-    {},        runConvert};
+    "convert", "EIN AUS", "Plan in der Version der Endung von AUS (sb3, sb2, sbn)", 2, 2, {}, runConvert,
+};
 
 }  // namespace sb::cli

@@ -94,6 +94,7 @@ const Subcommand kExportCommand{
      {"--no-cumulative", nullptr, "ohne Gesamtkilometer"},
      {"--no-averages", nullptr, "ohne Durchschnittsgeschwindigkeit"},
      {"--no-types", nullptr, "ohne Trainingsarten"}},
-    runExport};
+    runExport,
+};
 
 }  // namespace sb::cli

@@ -32,7 +32,8 @@ int runInfo(const CommandLine& line, const config::ConfigStore&) {
 
 }  // namespace
 
-const Subcommand kInfoCommand{"info", "PLAN", "Version, Sportler(in), Jahr und Kilometer je Sportart", 1, 1,
-                              {},     runInfo};
+const Subcommand kInfoCommand{
+    "info", "PLAN", "Version, Sportler(in), Jahr und Kilometer je Sportart", 1, 1, {}, runInfo,
+};
 
 }  // namespace sb::cli

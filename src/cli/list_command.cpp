@@ -58,16 +58,18 @@ int runList(const CommandLine& commandLine, const config::ConfigStore& settings)
 
 }  // namespace
 
-const Subcommand kListCommand{"list",
-                              "PLAN (--week W | --month M | --year) [--columns 0,1,5,...] [--html AUS.htm]",
-                              "Wochen-, Monats- oder Jahresliste",
-                              1,
-                              1,
-                              {{"--week", "W", "die Liste der Woche 1..53"},
-                               {"--month", "M", "die Liste des Monats 1..12"},
-                               {"--year", nullptr, "die Liste des ganzen Jahres"},
-                               kColumnsOption,
-                               kHtmlOption},
-                              runList};
+const Subcommand kListCommand{
+    "list",
+    "PLAN (--week W | --month M | --year) [--columns 0,1,5,...] [--html AUS.htm]",
+    "Wochen-, Monats- oder Jahresliste",
+    1,
+    1,
+    {{"--week", "W", "die Liste der Woche 1..53"},
+     {"--month", "M", "die Liste des Monats 1..12"},
+     {"--year", nullptr, "die Liste des ganzen Jahres"},
+     kColumnsOption,
+     kHtmlOption},
+    runList,
+};
 
 }  // namespace sb::cli

@@ -64,6 +64,7 @@ const Subcommand kOverviewCommand{
      {"--no-types", nullptr, "ohne Trainingsarten"},
      {"--cover", nullptr, "mit Deckblatt und Legende"},
      {"--no-summary", nullptr, "ohne Zusammenfassung"}},
-    runOverview};
+    runOverview,
+};
 
 }  // namespace sb::cli

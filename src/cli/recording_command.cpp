@@ -107,6 +107,7 @@ const Subcommand kRecordingCommand{
      {"--x", "ACHSE", "time (Vorgabe) oder distance"},
      {"--y", "GRÖSSE", "pulse (Vorgabe), distance, speed, cadence, altitude, power, balance, temperature"},
      {"--summary", nullptr, "Kennzahlen als Zeilen \"Name<TAB>Wert\" statt eines Diagramms"}},
-    runRecording};
+    runRecording,
+};
 
 }  // namespace sb::cli

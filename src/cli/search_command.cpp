@@ -47,6 +47,7 @@ const Subcommand kSearchCommand{
     1,
     1,
     {{"--type", "0..9", "die Trainingsart IST, gezählt ab 0"}, kColumnsOption, kHtmlOption},
-    runSearch};
+    runSearch,
+};
 
 }  // namespace sb::cli

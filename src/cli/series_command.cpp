@@ -54,13 +54,15 @@ int runSeries(const CommandLine& commandLine, const config::ConfigStore& setting
 
 }  // namespace
 
-const Subcommand kSeriesCommand{"series",
-                                "PLAN --kind 1|2|3|4 --quantity CODE [--week W] [--month M] "
-                                "[--time-sports BITS] [--load-sports BITS] [--sport-mode 1..5]",
-                                "Werte eines Diagramms je Slot (Slot;Gesamt;...)",
-                                1,
-                                1,
-                                diagramOptions(false),
-                                runSeries};
+const Subcommand kSeriesCommand{
+    "series",
+    "PLAN --kind 1|2|3|4 --quantity CODE [--week W] [--month M] "
+    "[--time-sports BITS] [--load-sports BITS] [--sport-mode 1..5]",
+    "Werte eines Diagramms je Slot (Slot;Gesamt;...)",
+    1,
+    1,
+    diagramOptions(false),
+    runSeries,
+};
 
 }  // namespace sb::cli
