@@ -58,6 +58,7 @@ extern const Subcommand kOverviewCommand;
 extern const Subcommand kRecordingCommand;
 extern const Subcommand kListCommand;
 extern const Subcommand kSearchCommand;
+extern const Subcommand kLoadCommand;
 
 // Prints "saisonbuch-cli: <message>" on stderr and returns 1.
 int fail(const std::string& message);

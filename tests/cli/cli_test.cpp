@@ -8,7 +8,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -24,6 +26,13 @@ struct CliRun {
     std::string out;
     std::string err;
 };
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
 
 // Width and height from a PNG's header chunk.
 std::pair<unsigned, unsigned> pngSize(const std::string& bytes) {
@@ -136,7 +145,7 @@ TEST_F(Cli, ExitCodesAndOneLineErrors) {
     EXPECT_EQ(run("--help").exitCode, 0);
     EXPECT_EQ(run("--version").out.rfind("saisonbuch-cli ", 0), 0u);
     for (const std::string name : {"info", "convert", "export", "series", "chart", "calendar", "overview",
-                                   "recording", "list", "search"}) {
+                                   "recording", "list", "search", "load"}) {
         const CliRun help = run(name + " --help");
         EXPECT_EQ(help.exitCode, 0) << name;
         EXPECT_EQ(help.out.rfind("Aufruf: saisonbuch-cli " + name + " ", 0), 0u) << help.out;
@@ -207,6 +216,32 @@ TEST_F(Cli, PicturesAreImagesOfTheLogicalCanvasOrPrintedPages) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
 }
 
+TEST_F(Cli, LoadPrintsEveryDayOfTheSampleYearAndDrawsItsChart) {
+    const CliRun year = run("load " + sample());
+    ASSERT_EQ(year.exitCode, 0) << year.err;
+    EXPECT_EQ(year.out, golden("load_sample_2008.tsv"));
+    const std::vector<std::string> lines = linesOf(year.out);
+    // Range, then the golden lines of its first and last day; 0 where the range is refused.
+    const std::tuple<const char*, std::size_t, std::size_t> cases[] = {
+        {"--from 1.1 --to 1.1", 1, 1}, {"--from 29.2 --to 1.3.", 60, 61},
+        {"--from 31.12", 366, 366},    {"--to 31.1", 1, 31},
+        {"--from 30.2", 0, 0},         {"--to 32.12", 0, 0},
+        {"--from 0.1", 0, 0},          {"--from 2.3 --to 1.3", 0, 0},
+        {"--from 1.3x", 0, 0}};
+    for (const auto& [range, first, last] : cases) {
+        const CliRun part = run("load " + sample() + " " + range);
+        EXPECT_EQ(part.exitCode, first == 0 ? 1 : 0) << range;
+        if (first == 0) continue;
+        std::vector<std::string> expected{lines[0]};
+        expected.insert(expected.end(), lines.begin() + long(first), lines.begin() + long(last + 1));
+        EXPECT_EQ(linesOf(part.out), expected) << range;
+    }
+    ASSERT_EQ(run("load " + sample() + " -o " + temp("load.png")).exitCode, 0);
+    EXPECT_EQ(pngSize(fileBytes(dir_ / "load.png")), (std::pair<unsigned, unsigned>{1400, 1000}));
+    EXPECT_EQ(run("load " + sample() + " -o " + temp("x.gif")).exitCode, 1);
+    EXPECT_EQ(run("load " + sample() + " -o " + temp("load.png") + " --from 1.3").exitCode, 1);
+}
+
 // The user's own training-type labels and sport mode come from the program's train.cfg or the file
 // --settings names, else from the defaults; the tool never writes a settings file.
 TEST_F(Cli, LabelsAndSportModeComeFromTheSettings) {
@@ -258,6 +293,7 @@ TEST_F(Cli, OutputsNeverReplaceAPlanTheSettingsOrTheInput) {
         {"chart " + mine + " --kind 1 -o " + temp("plan.png"), "chart " + refused},
         {"calendar " + mine + " --month 3 -o " + temp("plan.pdf"), "calendar " + refused},
         {"overview " + mine + " -o " + temp("plan.pdf"), "overview " + refused},
+        {"load " + mine + " -o " + temp("plan.png"), "load " + refused},
         {"recording " + temp("ride.hrm") + " -o " + temp("ride.png"),
          "recording schreibt nicht über seine Eingabe " + dir_.file("ride.hrm") + "\n"},
     };
