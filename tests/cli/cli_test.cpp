@@ -126,6 +126,8 @@ TEST_F(Cli, ExitCodesAndOneLineErrors) {
          "activity-filecrc.fit: Die FIT-Datei ist beschädigt"},
         {"chart " + plan() + " -o " + temp("fehlt/x.png") + " --kind 1", 1,
          "Fehler beim Schreiben der Datei"},
+        {"chart " + plan() + " -o " + temp("fehlt/x.pdf") + " --kind 1", 1,
+         "Fehler beim Schreiben der Datei"},
         {"overview " + plan() + " -o " + temp("no.pdf") + " --from 5 --to 3", 1, "Falsche Monatseingabe(n)"},
         {"info " + plan() + " --settings " + temp("none.cfg"), 1, "Einstellungsdatei nicht gefunden"},
         {"export " + plan() + " " + temp("x.csv") + " --from 31.4", 0,
