@@ -11,6 +11,7 @@
 #include "cli/cli_commands.h"
 #include "cli/plan_loading.h"
 #include "cli/qt_session.h"
+#include "model/period_range.h"
 #include "platform/qt/surface_render.h"
 
 namespace sb::cli {
@@ -25,7 +26,7 @@ struct CalendarCommandLine {
 
 bool parseMonth(const std::string& text, int& month) {
     auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), month);
-    return status == std::errc() && end == text.data() + text.size() && month >= 1 && month <= 12;
+    return status == std::errc() && end == text.data() + text.size() && model::isMonth(month);
 }
 
 bool parse(const CommandLine& commandLine, CalendarCommandLine& line, std::string& error) {

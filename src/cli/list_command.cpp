@@ -11,6 +11,7 @@
 #include "lists/list_document.h"
 #include "lists/list_rows.h"
 #include "lists/sum_texts.h"
+#include "model/period_range.h"
 #include "output/html_frame.h"
 
 namespace sb::cli {
@@ -34,10 +35,10 @@ int runList(const CommandLine& commandLine, const config::ConfigStore& settings)
         line.number = fileio::atoiC(commandLine.value(week ? "--week" : "--month"));
     }
     if (!periodGiven || !line.columnsValid) return failWithUsage(kListCommand, "");
-    const int last = line.kind == lists::ListKind::Week ? 53 : 12;
-    if (line.kind != lists::ListKind::Year && (line.number < 1 || line.number > last))
-        return fail(line.kind == lists::ListKind::Week ? "Falsche Woche: muss zwischen 1 und 53 liegen"
-                                                       : "Falscher Monat: muss zwischen 1 und 12 liegen");
+    if (line.kind == lists::ListKind::Week && !model::isTrainingWeek(line.number))
+        return fail(model::wrongWeekMessage(model::MessageLayout::OneLine));
+    if (line.kind == lists::ListKind::Month && !model::isMonth(line.number))
+        return fail(model::wrongMonthMessage(model::MessageLayout::OneLine));
     if (!line.htmlPath.empty() && refuseOutput(commandLine, line.htmlPath, {line.planPath})) return 1;
 
     auto year = std::make_unique<model::TrainingYear>();
