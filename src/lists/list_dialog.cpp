@@ -147,9 +147,9 @@ void ListProcedure::saveDocument(DialogHost& host) {
     const std::optional<int> number = checkedNumber(host);
     if (!number) return;
     const ColumnOrder order = columns_.displayed(host);
-    saveListDocument(host.services(), lists::listDocumentName(kind_, *number, context_.year.planYear), [&] {
-        return lists::listDocument(context_.year, kind_, *number, order,
-                                    context_.settings.trainingTypeLabels);
+    const std::string name = lists::listDocumentName(kind_, *number, context_.year.planYear);
+    saveListDocument(host.services(), context_, name, [&] {
+        return lists::listDocument(context_.year, kind_, *number, order, context_.settings.trainingTypeLabels);
     });
 }
 
