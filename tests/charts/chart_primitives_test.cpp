@@ -8,12 +8,12 @@
 #include "charts/axis_maximum.h"
 #include "charts/chart_axes.h"
 #include "charts/chart_bars.h"
+#include "charts/drawing_log.h"
 #include "charts/chart_frame.h"
 #include "charts/chart_legends.h"
 #include "charts/chart_texts.h"
 #include "model/diagram_quantity.h"
 #include "platform/headless/recording_canvas.h"
-#include "charts/drawing_log.h"
 
 using namespace sb::charts;
 using namespace sb::model;

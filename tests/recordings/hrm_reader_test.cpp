@@ -5,7 +5,6 @@
 #include <array>
 #include <tuple>
 
-#include "fileio/file_bytes.h"
 #include "recording_test_data.h"
 #include "recordings/hrm_reader.h"
 #include "recordings/loaded_recording.h"
