@@ -59,10 +59,8 @@ TEST(Calendar, WeekdaysAndTheProgramsWeekNumbers) {
     for (auto [index, week] : {std::pair{0, 1}, {1, 2}, {364, 53}, {365, 53}})
         EXPECT_EQ(trainingWeekOfDay(index, 2012), week) << index;
 
-    EXPECT_EQ(weekdayAbbreviation(5), "Fr");
-    EXPECT_EQ(weekdayAbbreviation(0) + weekdayAbbreviation(8), "");
-    EXPECT_EQ(monthName(3), "März");
-    EXPECT_EQ(monthName(13) + monthName(0), "");
+    // The names themselves are pinned by the drawings' and printouts' golden files.
+    EXPECT_EQ(weekdayAbbreviation(0) + weekdayAbbreviation(8) + monthName(13) + monthName(0), "");
 }
 
 TEST(Calendar, DurationsReadTwoDigitsEachSide) {

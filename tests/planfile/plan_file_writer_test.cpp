@@ -30,10 +30,7 @@ TEST(PlanFileWriter, PlanFileMatchesTheFormatByteForByte) {
     ASSERT_EQ(0, writePlanFile(plan2009(), (dir / "p.sb3").string()));
     EXPECT_EQ(fileBytes(goldenPath("planfile/plan_2009.sb3")), fileBytes(dir / "p.sb3"));
 
-    const std::string text = formatPlanFile(plan2009());
-    EXPECT_EQ(3 + 365 + 1 + 10, std::count(text.begin(), text.end(), '\n'));
-    EXPECT_EQ(0, text.compare(0, 16, "Saisonbuch f\x81r d"));
-
+    // The golden file holds a common year; a leap year has one day line more.
     sb::model::TrainingYear leap = plan2009();
     leap.planYear = 2008;
     const std::string leapText = formatPlanFile(leap);
