@@ -63,14 +63,15 @@ struct DialogRect {
 
 struct ControlTemplate {
     ControlTemplate(int id, ControlKind kind, std::string text, DialogRect rect, unsigned flags = 0,
-                    int maxLength = 0, std::string image = {})
+                    int maxLength = 0, std::string image = {}, std::string toolTip = {})
         : id(id),
           kind(kind),
           text(std::move(text)),
           rect(rect),
           flags(flags),
           maxLength(maxLength),
-          image(std::move(image)) {}
+          image(std::move(image)),
+          toolTip(std::move(toolTip)) {}
 
     int id = staticControlId;
     ControlKind kind = ControlKind::Static;
@@ -79,6 +80,7 @@ struct ControlTemplate {
     unsigned flags = 0;
     int maxLength = 0;  // edit and combo edit: most characters the user can type; 0 = no limit
     std::string image;  // button: name of a picture shown on it; empty = none
+    std::string toolTip;  // UTF-8, shown while the mouse rests on the control; empty = none
 };
 
 // Controls are created in template order; a later control lies above an earlier one where they
@@ -209,7 +211,9 @@ class DialogProcedure {
 
     // Property-sheet pages only: init runs when the page is shown the first time; pageLeave when
     // another page is chosen and when OK is pressed while this page is shown; pageCancel on Cancel
-    // (or the close box) for every page that was initialised.
+    // (or the close box) for every page that was initialised. pageMayLeave comes first: false keeps
+    // the page shown and the sheet open, so the user can mend what it reported.
+    virtual bool pageMayLeave(DialogHost& host) { return true; }
     virtual void pageLeave(DialogHost& host) {}
     virtual void pageCancel(DialogHost& host) {}
 };

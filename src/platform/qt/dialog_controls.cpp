@@ -189,6 +189,7 @@ QWidget* createControlWidget(const ControlTemplate& control, QWidget* parent, co
         widget->setFocusPolicy(Qt::NoFocus);
     }
     widget->setEnabled((control.flags & Disabled) == 0);
+    if (!control.toolTip.empty()) widget->setToolTip(toQString(control.toolTip));
     if (control.flags & Hidden) widget->hide();
     return widget;
 }
