@@ -201,6 +201,27 @@ TEST_F(EditorTest, ATimeUnlocksItsSportAndTheAveragesFollowTheTyping) {
     });
 }
 
+TEST_F(EditorTest, ValuesUnderAZeroTimeStayWithinReachSoTheyCanBeCleared) {
+    year.days[0].bike = {"", 140, 55.0f, 0, "01:00", 0, ""};
+    year.days[0].run.route = "Deich";
+    runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
+        dialog.type(kBikeControls.hours, "00");
+        // field, enabled while the time is 00:00
+        const std::vector<std::pair<int, bool>> reach{
+            {kBikeControls.distance, true}, {kBikeControls.pulse, true},  {kBikeControls.route, false},
+            {kBikeControls.content, false}, {kRunControls.route, true},   {kRunControls.distance, false},
+            {kRunControls.pulse, false},    {kSwimControls.route, false},
+        };
+        for (auto [id, enabled] : reach) EXPECT_EQ(enabled, dialog.isEnabled(id)) << id;
+        dialog.type(kBikeControls.distance, "0");
+        dialog.type(kBikeControls.minutes, "00");
+        EXPECT_FALSE(dialog.isEnabled(kBikeControls.distance));
+        dialog.press(control::ok);
+    });
+    EXPECT_EQ(0.0f, year.days[0].bike.distanceKm);
+    EXPECT_EQ("00:00", year.days[0].bike.duration);
+}
+
 TEST_F(EditorTest, StandardRoutesFillTheDistance) {
     year.days[0].bike = {"Hausrunde", 0, 33.3f, 0, "01:10", 0, ""};
     runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
