@@ -49,6 +49,7 @@ enum ControlFlag : unsigned {
     GroupStart = 1u << 5,   // starts a group: radio buttons up to the next GroupStart form one group
     TabStop = 1u << 6,      // reachable with the Tab key
     ManualCheck = 1u << 7,  // check box or radio button that the procedure checks itself on Clicked
+    Digits = 1u << 8,       // edit: typing anything but digits leaves the text as it was
 };
 
 // Position and size in dialog units: a quarter of the average character width of the dialog font
@@ -201,8 +202,9 @@ class DialogProcedure {
     virtual void paint(DialogHost& host, int id, Canvas& canvas) {}
     // Left button pressed on a Canvas control, in device pixels of its client area.
     virtual void mouseDown(DialogHost& host, int id, Point at) {}
-    // A key on a Canvas control that has the keyboard focus. false: not used here, and the dialog
-    // treats it as usual (Enter presses the default button).
+    // A key on a Canvas control that has the keyboard focus, or Enter, PageUp or PageDown in a one-line
+    // edit or combo edit. false: not used here, and the dialog treats it as usual (Enter presses the
+    // default button). The arrow keys in a group of radio buttons check the next one without asking.
     virtual bool keyDown(DialogHost& host, int id, Key key) { return false; }
     // The help key F1.
     virtual void help(DialogHost& host) {}

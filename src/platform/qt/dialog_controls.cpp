@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QTableWidget>
 
 #include "platform/qt/qt_text.h"
@@ -69,6 +70,8 @@ QWidget* createEdit(const ControlTemplate& control, QWidget* parent) {
     }
     auto* edit = new QLineEdit(toQString(control.text), parent);
     if (control.maxLength > 0) edit->setMaxLength(control.maxLength);
+    if (control.flags & Digits)
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
     edit->setReadOnly(control.flags & ReadOnly);
     return edit;
 }
@@ -211,8 +214,6 @@ void CanvasControl::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && onClick_) onClick_(event->position().toPoint());
 }
 
-namespace {
-
 std::optional<Key> keyOf(const QKeyEvent& event) {
     const int code = event.key();
     if (code >= Qt::Key_0 && code <= Qt::Key_9) return Key(int(Key::Digit0) + (code - Qt::Key_0));
@@ -238,8 +239,6 @@ std::optional<Key> keyOf(const QKeyEvent& event) {
             return std::nullopt;
     }
 }
-
-}  // namespace
 
 void CanvasControl::keyPressEvent(QKeyEvent* event) {
     std::optional<Key> key = keyOf(*event);

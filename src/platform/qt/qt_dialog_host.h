@@ -88,6 +88,9 @@ class QtDialogHost : public QObject, public DialogHost {
     void build();
 
     void giveLabelItsField(const platform::ControlTemplate& control, QWidget* widget, QLabel*& waiting);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void listenForKeys(const ControlTemplate& control, QWidget* widget);
+    void moveInRadioGroup(int id, Key key);
     void connectControl(Control& control);
     void notify(int id, Notification notification);
     const Control* find(int id) const;
@@ -102,6 +105,11 @@ class QtDialogHost : public QObject, public DialogHost {
     std::unique_ptr<QtServices> services_;
     DialogUnits units_;
     std::map<int, Control> controls_;
+    // A group box with a mnemonic leads Alt+letter to the first field after it, as a label does.
+    QWidget* groupAwaitingField_ = nullptr;
+    std::map<QObject*, QPointer<QWidget>> groupFields_;
+    // The widgets whose keys the procedure may hear, by control id.
+    std::map<QObject*, int> keyListeners_;
     std::function<void(int)> onEnd_;
     bool ended_ = false;
     bool endForbidden_ = false;
