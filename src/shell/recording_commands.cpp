@@ -5,6 +5,7 @@
 #include "shell/recording_commands.h"
 
 #include "charts/diagram_quantity.h"
+#include "options/options_sheet.h"
 #include "recordings/pulse_zones.h"
 #include "recordings/recording_info_dialogs.h"
 #include "recordings/xy_diagram.h"
@@ -138,12 +139,14 @@ void showRecordingInfo(Application& app, MainWindowView& view, platform::Service
     takeOverRecording(app, view, services, again);
 }
 
-void evaluateRecording(const Application& app, platform::Services& services) {
+void evaluateRecording(Application& app, platform::Services& services) {
     const recordings::RecordingTable& table = app.recordings.loaded.table;
     const recordings::ZoneStatistics statistics =
         recordings::computeZoneStatistics(recordings::columnOf(table, charts::kXyTime),
                                           recordings::columnOf(table, charts::kXyPulse), zonesOf(app));
-    recordings::showZoneEvaluation(services, app.settings.pulseZones, statistics);
+    const bool pageExists = options::hasPulseZonesPage(app.settings);
+    if (recordings::showZoneEvaluation(services, app.settings.pulseZones, statistics, pageExists))
+        options::openOptions(services, app.settings, options::kPulseZonesPage);
 }
 
 void chooseXyQuantity(Application& app, MainWindowView& view, int menuId) {

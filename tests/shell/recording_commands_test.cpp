@@ -109,7 +109,7 @@ TEST_F(Recordings, ABikeComputerFileIsShownEvaluatedAndPrinted) {
     });
     dispatch(cmd::kBikeComputerFileInfo);
     services.scriptDialog("DIAGRAMM_X_Y_BEREICH", [](HeadlessDialogHost& dialog) {
-        EXPECT_EQ("15.0", dialog.text(1100));  // 131 bpm for 15 s; 144 bpm lies above the zone
+        EXPECT_EQ("0:00:15", dialog.text(1100));  // 131 bpm for 15 s; 144 bpm lies above the zone
         EXPECT_EQ("100.0", dialog.text(1110));
         dialog.press(201);
     });
@@ -146,6 +146,13 @@ TEST_F(Recordings, TheHeartRateMenuOpensBikeComputerFilesAndRefusesWhatNoReaderT
             << c.path;
         EXPECT_EQ(c.source == 0 ? 8 : c.source, app.recordings.source) << c.path;
     }
+    // No zones are set up by default: the evaluation leads to their page.
+    services.scriptDialog("DIAGRAMM_X_Y_BEREICH", [](HeadlessDialogHost& dialog) { dialog.press(208); });
+    services.scriptPropertySheet("Konfiguration", [](platform::headless::HeadlessPropertySheet& sheet) {
+        EXPECT_EQ(5, sheet.currentPage());
+        sheet.cancel();
+    });
+    dispatch(cmd::kHeartRateEvaluation);
     expectNothingUnexpected();
 }
 
