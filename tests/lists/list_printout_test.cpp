@@ -3,6 +3,8 @@
 // line) against golden files, page breaks included.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 
 #include "list_fixtures.h"
 #include "lists/list_dialog.h"
@@ -91,6 +93,27 @@ TEST(ListPrintout, PagesMatchTheGoldenRecordings) {
     int calls = 0;
     EXPECT_FALSE(output::printList(printer, year, wholeYear, labels, [&calls] { return ++calls < 40; }));
     EXPECT_TRUE(log.back().aborted);
+}
+
+// All eleven columns need 1273 units at the headless printer's font beside margins of 175: a sheet of
+// 1623 keeps the widths, a narrower one scales them all so the last header ends inside the margin.
+TEST(ListPrintout, ColumnsThatDoNotFitAreNarrowedByOneFactor) {
+    const model::TrainingYear year = testing::fullYear(2008);
+    std::deque<PrintedDocument> log;
+    ColumnOrder order = allColumns();
+    std::rotate(order.begin(), order.begin() + 1, order.end());  // reordered: the date goes last
+    for (auto [width, lastHeaderX] : {std::pair{1623, 1396}, {1622, 1393}, {1500, 1277}}) {
+        PrintAnswer sheet;
+        sheet.geometry = {width, 7016, 0, 0};
+        HeadlessPrinter printer(sheet, log);
+        ASSERT_TRUE(output::printList(printer, year, {ListKind::Month, 3, order, false, true, 5},
+                                      testing::testLabels(), [] { return true; }));
+        const auto& page = log.back().pages.at(0);
+        const auto* last = page.findText("Datum");
+        ASSERT_NE(nullptr, last);
+        EXPECT_EQ(lastHeaderX, last->points[0].x) << width;
+        EXPECT_LE(last->points[0].x + page.textWidth("Datum"), width - 175) << width;
+    }
 }
 
 class ListPrintDialog : public ::testing::Test {
