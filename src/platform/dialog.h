@@ -92,6 +92,9 @@ struct DialogTemplate {
     int width = 0;        // dialog units
     int height = 0;
     std::vector<ControlTemplate> controls;
+    // The user may enlarge the dialog: its first list view takes the extra room; controls below it
+    // move down, and controls in the right half move right.
+    bool resizable = false;
 
     const ControlTemplate* control(int id) const;
 };

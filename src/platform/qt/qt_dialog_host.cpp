@@ -124,12 +124,33 @@ void QtDialogHost::moveInRadioGroup(int id, Key key) {
     }
 }
 
+void QtDialogHost::stretch(int extraWidth, int extraHeight) {
+    const auto list = std::find_if(template_.controls.begin(), template_.controls.end(),
+                                   [](const ControlTemplate& c) { return c.kind == ControlKind::ListView; });
+    if (!template_.resizable || list == template_.controls.end()) return;
+    const QRect grown = placed_[size_t(list - template_.controls.begin())].second;
+    const int middle = units_.toPixels(template_.width, template_.height).width() / 2;
+    for (size_t i = 0; i < placed_.size(); ++i) {
+        auto& [widget, place] = placed_[i];
+        if (!widget) continue;
+        QRect moved = place;
+        if (&template_.controls[i] == &*list) {
+            moved.setSize(place.size() + QSize(extraWidth, extraHeight));
+        } else {
+            if (place.top() >= grown.bottom()) moved.translate(0, extraHeight);
+            if (place.left() >= middle) moved.translate(extraWidth, 0);
+        }
+        widget->setGeometry(moved);
+    }
+}
+
 void QtDialogHost::build() {
     QLabel* labelAwaitingField = nullptr;
     for (const ControlTemplate& control : template_.controls) {
         QWidget* widget = createControlWidget(control, &surface_, units_);
         giveLabelItsField(control, widget, labelAwaitingField);
         listenForKeys(control, widget);
+        placed_.emplace_back(widget, widget->geometry());
         if (control.id == staticControlId) continue;
         Control& entry = controls_[control.id];
         entry.control = &control;

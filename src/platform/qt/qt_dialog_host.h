@@ -77,6 +77,9 @@ class QtDialogHost : public QObject, public DialogHost {
     // No event reaches the procedure any more.
     void detach() { procedure_ = nullptr; }
     QWidget* widget(int id) const;
+    // The surface grew by this many pixels beyond the template's size: the controls follow as the
+    // template's `resizable` says.
+    void stretch(int extraWidth, int extraHeight);
 
   private:
     struct Control {
@@ -110,6 +113,8 @@ class QtDialogHost : public QObject, public DialogHost {
     std::map<QObject*, QPointer<QWidget>> groupFields_;
     // The widgets whose keys the procedure may hear, by control id.
     std::map<QObject*, int> keyListeners_;
+    // Every widget with its place at the template's size, for stretch().
+    std::vector<std::pair<QPointer<QWidget>, QRect>> placed_;
     std::function<void(int)> onEnd_;
     bool ended_ = false;
     bool endForbidden_ = false;
