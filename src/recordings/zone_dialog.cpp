@@ -33,11 +33,11 @@ std::vector<platform::ControlTemplate> controls() {
         list.push_back({id::firstSwatch + k, ControlKind::ColourSwatch, "", DialogRect{238, y, 22, 12}});
     }
     const int noteY = kFirstRowY + kMaxPulseZones * kRowHeight + 4;
-    list.push_back({id::noZonesNote, ControlKind::Static, kNoZonesNote, DialogRect{10, noteY + 2, 180, 10},
-                    ControlFlag::Hidden});
-    list.push_back({id::setUpButton, ControlKind::Button, "&Einstellen...", DialogRect{200, noteY, 60, 14},
-                    ControlFlag::TabStop | ControlFlag::Hidden});
+    list.push_back({id::noZonesNote, ControlKind::Static, kNoZonesNote, DialogRect{10, noteY, 250, 18},
+                    ControlFlag::MultiLine | ControlFlag::Hidden});
     const int buttonsY = noteY + kRowHeight + 4;
+    list.push_back({id::setUpButton, ControlKind::Button, "&Einstellen...", DialogRect{142, buttonsY, 54, 14},
+                    ControlFlag::TabStop | ControlFlag::Hidden});
     list.push_back({id::barButton, ControlKind::Button, "&Balken", DialogRect{10, buttonsY, 60, 14},
                     ControlFlag::TabStop});
     list.push_back({id::pieButton, ControlKind::Button, "&Torte", DialogRect{76, buttonsY, 60, 14},
