@@ -9,7 +9,7 @@
 
 #include "model/printout_name.h"
 #include "output/overview_printout.h"
-#include "shell/print_progress_dialog.h"
+#include "platform/print_progress_dialog.h"
 
 namespace sb::output {
 
@@ -92,7 +92,7 @@ class OverviewPrintProcedure : public platform::DialogProcedure {
             if (result.error != 0) reportPrinterError(services);
             return;
         }
-        shell::printWithProgress(host, [&](const std::function<bool()>& keepPrinting) {
+        platform::printWithProgress(host, [&](const std::function<bool()>& keepPrinting) {
             printOverview(*result.printer, year_, options, keepPrinting);
         });
         host.end(platform::dialogOk);

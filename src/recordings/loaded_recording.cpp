@@ -51,16 +51,9 @@ int sourceOfPath(const std::string& path) {
 RecordingReadResult readRecording(int source, const std::string& path, LoadedRecording& recording) {
     RecordingReadResult result{true, {}};
     if (source == kPolarRecording) {
-        // The heart-rate reader takes any text; a file not named as one that yields no sample was not one.
-        RecordingTable table;
-        PolarRecordingInfo info;
-        result.ok = readPolarRecording(path, table, info) && (!table.empty() || sourceOfPath(path) == kPolarRecording);
-        if (result.ok) {
-            recording.table = std::move(table);
-            recording.polar = std::move(info);
-        }
+        result = readPolarRecording(path, recording.table, recording.polar);
     } else if (source == kBikeRecording) {
-        result.ok = readBikeRecording(path, recording.table, recording.bike);
+        result = readBikeRecording(path, recording.table, recording.bike);
     } else if (source == kActivityRecording) {
         result = readActivityRecording(path, recording.table, recording.activity);
     } else {

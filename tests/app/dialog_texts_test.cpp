@@ -19,6 +19,7 @@
 #include "editor/day_editor_templates.h"
 #include "editor/training_takeover_dialog.h"
 #include "lists/list_dialog_templates.h"
+#include "load/load_window.h"
 #include "lists/list_print_dialog.h"
 #include "options/general_pages.h"
 #include "options/pulse_zones_page.h"
@@ -29,7 +30,7 @@
 #include "platform/qt/qt_services.h"
 #include "platform_qt/qt_test_application.h"
 #include "recordings/recording_info_dialogs.h"
-#include "shell/print_progress_dialog.h"
+#include "platform/print_progress_dialog.h"
 #include "tools/basal_metabolism_dialog.h"
 #include "tools/body_mass_index_dialog.h"
 #include "tools/gear_calculator_dialog.h"
@@ -45,10 +46,11 @@ std::vector<const platform::DialogTemplate*> everyDialog() {
     std::vector<const platform::DialogTemplate*> dialogs{
         &editor::athleteTemplate(),
         &tools::standardRoutesTemplate(),
-        &shell::printProgressTemplate(),
+        &platform::printProgressTemplate(),
         &calendars::planningViewTemplate(),
         &calendars::controlViewTemplate(),
         &calendars::controlViewV2Template(),
+        &load::loadWindowTemplate(),
         &tools::odometerTemplate(),
         &tools::basalMetabolismTemplate(),
         &tools::bodyMassIndexTemplate(),

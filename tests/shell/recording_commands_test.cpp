@@ -141,8 +141,11 @@ TEST_F(Recordings, TheHeartRateMenuOpensBikeComputerFilesAndRefusesWhatNoReaderT
         services.clearLog();
         services.answerFileDialogs({c.path});
         dispatch(cmd::kOpenHeartRateFile);
-        EXPECT_EQ(c.source == 0 ? std::vector<LoggedMessage>{kOpenFailed} : std::vector<LoggedMessage>{},
-                  services.messages())
+        // A refused file gets the heart-rate reader's own message.
+        recordings::LoadedRecording unused;
+        const std::string refusal = recordings::readRecording(6, c.path, unused).message;
+        EXPECT_EQ(c.source == 0 ? std::vector<std::string>{refusal} : std::vector<std::string>{},
+                  services.messageTexts())
             << c.path;
         EXPECT_EQ(c.source == 0 ? 8 : c.source, app.recordings.source) << c.path;
     }

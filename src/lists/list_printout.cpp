@@ -1,7 +1,7 @@
 // List printouts. Every position is measured in device units from the printer's own text metrics, as
 // a page of text lines at a fixed left margin. Columns that would run past the right margin (as wide as
 // the left) are narrowed, all by one factor, so the last header is not cut at the sheet's edge.
-#include "output/list_printout.h"
+#include "lists/list_printout.h"
 
 #include <limits>
 
@@ -12,7 +12,7 @@
 #include "model/text_encoding.h"
 #include "statistics/sport_parts.h"
 
-namespace sb::output {
+namespace sb::lists {
 
 namespace {
 
@@ -215,4 +215,4 @@ bool printSearchList(platform::Printer& printer, const model::TrainingYear& year
     return true;
 }
 
-}  // namespace sb::output
+}  // namespace sb::lists
