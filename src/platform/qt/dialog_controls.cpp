@@ -183,7 +183,8 @@ QWidget* createControlWidget(const ControlTemplate& control, QWidget* parent, co
     // fonts here run wider than the ones the templates were measured with.
     bool oneLineText = control.kind == ControlKind::CheckBox || control.kind == ControlKind::RadioButton ||
                        (control.kind == ControlKind::Static && !(control.flags & MultiLine));
-    if (oneLineText) place.setWidth(std::max(place.width(), widget->sizeHint().width()));
+    // Nor are they cut at the top or bottom: a capital with an umlaut needs the font's full height.
+    if (oneLineText) place.setSize(place.size().expandedTo(widget->sizeHint()));
     widget->setGeometry(place);
     widget->setObjectName(QStringLiteral("control_%1").arg(control.id));
     if (takesTabStop(control.kind)) {
