@@ -42,7 +42,8 @@ constexpr int kRightFieldX = 194;
 constexpr int kRightFieldWidth = 40;
 constexpr int kInnerRightEdge = 6;  // space between the widest fields and the group box's right edge
 
-constexpr unsigned kField = platform::TabStop;
+// Flags of buttons too; only the typed fields use the input filter.
+constexpr unsigned kField = platform::TabStop | platform::PlanText | platform::CommaAsDot;
 
 // Lays out rows of label + field pairs inside one group box whose top-left corner is (x, y).
 class BlockBuilder {
@@ -106,9 +107,11 @@ int addSportBlock(std::vector<ControlTemplate>& controls, const DayEditorLayout&
     BlockBuilder block(controls, x, y, width);
 
     // The block's title leads its mnemonic to the hours, so each sport's time has a key of its own.
-    block.left("Zeit (HH:MM):", c.hours, ControlKind::Edit, 14, kField | platform::Digits, field_length::time);
+    // Digits are always storable, so the time fields need no text filter beyond their own.
+    constexpr unsigned kTime = kField | platform::Digits;
+    block.left("Zeit (HH:MM):", c.hours, ControlKind::Edit, 14, kTime, field_length::time);
     block.label(kFieldX + 16, 4, ":");
-    block.field(c.minutes, ControlKind::Edit, kFieldX + 22, 14, kField | platform::Digits, field_length::time);
+    block.field(c.minutes, ControlKind::Edit, kFieldX + 22, 14, kTime, field_length::time);
     block.right("&Distanz (km):", c.distance, kField, field_length::number);
     block.nextRow();
 

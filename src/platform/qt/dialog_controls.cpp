@@ -24,6 +24,7 @@
 #include <QRegularExpressionValidator>
 #include <QTableWidget>
 
+#include "platform/qt/plan_text_validator.h"
 #include "platform/qt/qt_text.h"
 
 namespace sb::platform::qt {
@@ -70,9 +71,11 @@ QWidget* createEdit(const ControlTemplate& control, QWidget* parent) {
     }
     auto* edit = new QLineEdit(toQString(control.text), parent);
     if (control.maxLength > 0) edit->setMaxLength(control.maxLength);
+    edit->setReadOnly(control.flags & ReadOnly);
     if (control.flags & Digits)
         edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
-    edit->setReadOnly(control.flags & ReadOnly);
+    else if (control.flags & PlanText)
+        edit->setValidator(new PlanTextValidator(edit, control.flags & CommaAsDot));
     return edit;
 }
 
@@ -83,6 +86,8 @@ QWidget* createComboBox(const ControlTemplate& control, QWidget* parent) {
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
         if (control.maxLength > 0) combo->lineEdit()->setMaxLength(control.maxLength);
+        if (control.flags & PlanText)
+            combo->setValidator(new PlanTextValidator(combo->lineEdit(), control.flags & CommaAsDot));
     }
     return combo;
 }
