@@ -72,7 +72,9 @@ void leadFirstStart(Application& app, platform::Services& services) {
     const Answer answer = services.messageBox(
         "Es wurde bisher noch kein Saisonbuch bearbeitet.\nWollen Sie einen neuen erstellen?", "Hinweis",
         Buttons::YesNo, Icon::Information);
-    if (answer == Answer::Yes) createPlanAtStartup(app, services);
+    // The tour goes on once the plan exists: it comes back in front of the window.
+    if (answer == Answer::Yes && createPlanAtStartup(app, services))
+        platform::showHelpTopic(services, app.paths.tourFilePath, 0);
 }
 
 }  // namespace
