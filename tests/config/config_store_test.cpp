@@ -168,3 +168,28 @@ TEST(ConfigStore, QuantitiesFollowWhatTheirDiagramMenuOffers) {
                                 store.userDiagrams[2].quantity}),
               std::vector<int>({103, 145, 103, 150, 103, 103}));
 }
+
+// Two programs on one train.cfg, each writing in turn: a key one of them set survives the other's writes,
+// and the final save of each changes only what that program changed.
+TEST(ConfigStore, TwoProgramsWritingInTurnKeepEachOthersKeys) {
+    TempDir dir;
+    const std::string path = dir.file("train.cfg");
+    Started first = startWith(path);
+    Started second = startWith(path);
+    EXPECT_TRUE(writeSetting(first, "ZAHNRAD", "KETTENBLATT", "53"));
+    EXPECT_TRUE(writeSetting(second, "ZAHNRAD", "RITZEL", "11"));
+    second.diagramKind = 3;
+    EXPECT_TRUE(saveAllSettings(second, second, "/b.sb3"));
+    EXPECT_TRUE(saveAllSettings(first, first, "/a.sb3"));
+    const ProfileFile onDisk = loadProfileFile(path);
+    EXPECT_EQ(std::optional<std::string>("53"), profileString(onDisk, "ZAHNRAD", "KETTENBLATT"));
+    EXPECT_EQ(std::optional<std::string>("11"), profileString(onDisk, "ZAHNRAD", "RITZEL"));
+    EXPECT_EQ(std::optional<std::string>("3"), profileString(onDisk, "KONFIG", "DIAGRAMM_TYP"));
+    EXPECT_EQ(std::optional<std::string>("/a.sb3"), profileString(onDisk, "KONFIG", "LETZTE_DATEI"));
+    // A key the file lost meanwhile is filled in again by the next final save.
+    std::string bytes = fileBytes(path);
+    bytes.erase(bytes.find("DIAGRAMM_TYP=3\r\n"), 16);
+    writeBytes(path, bytes);
+    EXPECT_TRUE(saveAllSettings(first, first, "/a.sb3"));
+    EXPECT_EQ(std::optional<std::string>("0"), profileString(loadProfileFile(path), "KONFIG", "DIAGRAMM_TYP"));
+}
