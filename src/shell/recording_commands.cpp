@@ -10,6 +10,8 @@
 #include "recordings/xy_diagram.h"
 #include "recordings/zone_dialog.h"
 #include "platform/common_dialogs.h"
+#include "shell/command_dispatcher.h"
+#include "shell/command_ids.h"
 #include "shell/diagram_selection.h"
 #include "shell/path_display.h"
 #include "shell/training_commands.h"
@@ -121,7 +123,8 @@ void showRecordingInfo(Application& app, MainWindowView& view, platform::Service
     } else {
         takeOver = recordings::showPolarInfo(services, fileName, state.loaded.polar);
     }
-    if (!takeOver) return;
+    // The info dialog's take-over button is the take-over command: not on a plan opened read-only.
+    if (!takeOver || !commandAllowed(app, cmd::kTakeOverTraining)) return;
     if (state.loaded.source == reader) {
         takeOverRecording(app, view, services, state.loaded);
         return;

@@ -139,6 +139,15 @@ TEST_F(Cli, ConvertKeepsACurrentPlanByteForByteAndMovesBetweenVersions) {
     ASSERT_EQ(run("convert '" + oldest.string() + "' '" + back.string() + "'").exitCode, 0);
     CliRun info = run("info '" + back.string() + "'");
     EXPECT_NE(info.out.find("Kilometer Schwimmen: 0.00\n"), std::string::npos) << info.out;
+
+    // A plan open in the program on another machine is neither written nor its lock taken.
+    std::ofstream(dir_ / ".~back.sb3.lock") << "4711\nsaisonbuch\nanderer-rechner\n";
+    const std::string before = fileBytes(back);
+    CliRun locked = run("convert '" + plan("plan_2009.sb3") + "' '" + back.string() + "'");
+    EXPECT_EQ(locked.exitCode, 1);
+    EXPECT_EQ(locked.err, "saisonbuch-cli: Die Datei " + back.string() + " ist in Saisonbuch geöffnet und wird nicht überschrieben\n");
+    EXPECT_EQ(fileBytes(back), before);
+    EXPECT_EQ(fileBytes(dir_ / ".~back.sb3.lock"), "4711\nsaisonbuch\nanderer-rechner\n");
 }
 
 TEST_F(Cli, ExportFallsBackToTheWholeYearOnABadDate) {

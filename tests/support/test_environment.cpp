@@ -1,6 +1,6 @@
 // Every test program runs in the same surroundings, however it is started: UTC, the "C" locale, Qt
-// without a display, and the paths of the test data, the shared recordings and the command-line tool
-// (each may be overridden from outside).
+// without a display, and the paths of the test data, the shared recordings, the command-line tool and
+// the program (each may be overridden from outside).
 #include <cstdlib>
 
 namespace {
@@ -13,6 +13,7 @@ const bool environmentReady = [] {
     setenv("SAISONBUCH_TEST_DATA", SAISONBUCH_TEST_DATA_DIR, 0);
     setenv("SAISONBUCH_SHARED", SAISONBUCH_SHARED_DIR, 0);
     setenv("SAISONBUCH_CLI", SAISONBUCH_CLI_PATH, 0);
+    setenv("SAISONBUCH_PROGRAM", SAISONBUCH_PROGRAM_PATH, 0);
     return true;
 }();
 
