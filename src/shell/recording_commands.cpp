@@ -10,8 +10,6 @@
 #include "recordings/xy_diagram.h"
 #include "recordings/zone_dialog.h"
 #include "platform/common_dialogs.h"
-#include "shell/command_dispatcher.h"
-#include "shell/command_ids.h"
 #include "shell/diagram_selection.h"
 #include "shell/path_display.h"
 #include "shell/training_commands.h"
@@ -123,8 +121,8 @@ void showRecordingInfo(Application& app, MainWindowView& view, platform::Service
     } else {
         takeOver = recordings::showPolarInfo(services, fileName, state.loaded.polar);
     }
-    // The info dialog's take-over button is the take-over command: not on a plan opened read-only.
-    if (!takeOver || !commandAllowed(app, cmd::kTakeOverTraining)) return;
+    // A plan opened read-only takes nothing over, from the menu or from here.
+    if (!takeOver || app.guard.readOnly) return;
     if (state.loaded.source == reader) {
         takeOverRecording(app, view, services, state.loaded);
         return;
