@@ -169,27 +169,24 @@ TEST(ConfigStore, QuantitiesFollowWhatTheirDiagramMenuOffers) {
               std::vector<int>({103, 145, 103, 150, 103, 103}));
 }
 
-// Two programs on one train.cfg, each writing in turn: a key one of them set survives the other's writes,
-// and the final save of each changes only what that program changed.
+// Two programs on one train.cfg writing in turn keep each other's keys; a final save writes only what its
+// program changed, and fills in a key the file lost.
 TEST(ConfigStore, TwoProgramsWritingInTurnKeepEachOthersKeys) {
     TempDir dir;
     const std::string path = dir.file("train.cfg");
     Started first = startWith(path);
     Started second = startWith(path);
-    EXPECT_TRUE(writeSetting(first, "ZAHNRAD", "KETTENBLATT", "53"));
-    EXPECT_TRUE(writeSetting(second, "ZAHNRAD", "RITZEL", "11"));
+    EXPECT_TRUE(writeSetting(first, "ZAHNRAD", "KETTENBLATT", "53") && writeSetting(second, "ZAHNRAD", "RITZEL", "11"));
     second.diagramKind = 3;
-    EXPECT_TRUE(saveAllSettings(second, second, "/b.sb3"));
-    EXPECT_TRUE(saveAllSettings(first, first, "/a.sb3"));
-    const ProfileFile onDisk = loadProfileFile(path);
-    EXPECT_EQ(std::optional<std::string>("53"), profileString(onDisk, "ZAHNRAD", "KETTENBLATT"));
-    EXPECT_EQ(std::optional<std::string>("11"), profileString(onDisk, "ZAHNRAD", "RITZEL"));
-    EXPECT_EQ(std::optional<std::string>("3"), profileString(onDisk, "KONFIG", "DIAGRAMM_TYP"));
-    EXPECT_EQ(std::optional<std::string>("/a.sb3"), profileString(onDisk, "KONFIG", "LETZTE_DATEI"));
-    // A key the file lost meanwhile is filled in again by the next final save.
+    EXPECT_TRUE(saveAllSettings(second, second, "/b.sb3") && saveAllSettings(first, first, "/a.sb3"));
+    const auto stored = [&path](const char* section, const char* key) {
+        return profileString(loadProfileFile(path), section, key).value_or("missing");
+    };
+    EXPECT_EQ((std::vector<std::string>{"53", "11", "3", "/a.sb3"}),
+              (std::vector{stored("ZAHNRAD", "KETTENBLATT"), stored("ZAHNRAD", "RITZEL"), stored("KONFIG", "DIAGRAMM_TYP"),
+                           stored("KONFIG", "LETZTE_DATEI")}));
     std::string bytes = fileBytes(path);
-    bytes.erase(bytes.find("DIAGRAMM_TYP=3\r\n"), 16);
-    writeBytes(path, bytes);
+    writeBytes(path, bytes.erase(bytes.find("DIAGRAMM_TYP=3\r\n"), 16));
     EXPECT_TRUE(saveAllSettings(first, first, "/a.sb3"));
-    EXPECT_EQ(std::optional<std::string>("0"), profileString(loadProfileFile(path), "KONFIG", "DIAGRAMM_TYP"));
+    EXPECT_EQ("0", stored("KONFIG", "DIAGRAMM_TYP"));
 }
