@@ -17,8 +17,8 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
-#include <QToolBar>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
 #include <optional>
@@ -241,7 +241,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::changeEvent(QEvent* event) {
     // Queued: a plan read again must not replace the document inside Qt's activation handling.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !destroyed_)
-        QMetaObject::invokeMethod(this, [this] { shell::planWindowActivated(app_, *this); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { shell::planWindowActivated(app_, *this); }, Qt::QueuedConnection);
     QMainWindow::changeEvent(event);
 }
 

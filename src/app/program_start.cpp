@@ -2,10 +2,10 @@
 // the bars before the window is shown, and the start-up command only once the window is on screen.
 #include "app/program_start.h"
 
+#include <signal.h>
 #include <QApplication>
 #include <QDateTime>
 #include <QSessionManager>
-#include <signal.h>
 
 #include <cerrno>
 #include <clocale>

@@ -123,7 +123,8 @@ void recordChange(ProfileFile& file, std::string_view section, std::string_view 
                   bool onlyIfMissing) {
     for (ProfileChange& change : file.changes) {
         if (equalsIgnoringCase(change.section, section) && equalsIgnoringCase(change.key, key)) {
-            if (change.onlyIfMissing || !onlyIfMissing) change = {change.section, change.key, std::string(value), onlyIfMissing};
+            if (change.onlyIfMissing || !onlyIfMissing)
+                change = {change.section, change.key, std::string(value), onlyIfMissing};
             return;
         }
     }
@@ -131,7 +132,8 @@ void recordChange(ProfileFile& file, std::string_view section, std::string_view 
 }
 
 // Sets the value without recording it as a change.
-void putProfileString(ProfileFile& file, std::string_view section, std::string_view key, std::string_view value) {
+void putProfileString(ProfileFile& file, std::string_view section, std::string_view key,
+                      std::string_view value) {
     const std::string cleanSection = sanitized(section);
     const std::string cleanValue = sanitized(value);
     std::string cleanKey = sanitized(key);
@@ -150,7 +152,6 @@ void putProfileString(ProfileFile& file, std::string_view section, std::string_v
     }
     insertKeyLine(*target, cleanKey + "=" + cleanValue);
 }
-
 
 // The file on disk with this profile's changes applied; nothing when the file cannot be read, and the
 // profile itself when there is no file (the first save writes it whole).
@@ -220,7 +221,6 @@ void fillProfileString(ProfileFile& file, std::string_view section, std::string_
     if (!profileString(file, section, key)) putProfileString(file, section, key, value);
 }
 
-
 std::string profileText(const ProfileFile& file) {
     std::string bytes;
     for (const ProfileSection& section : file.sections) {
@@ -234,7 +234,8 @@ bool saveProfileFile(ProfileFile& file) {
     if (file.path.empty()) return false;
     std::optional<ProfileFile> saved = file;
     if (file.readable && file.mergeOnSave) saved = mergedWithDisk(file);
-    file.saveFailed = !file.readable || !saved || !fileio::writeFileAtomically(file.path, profileText(*saved));
+    file.saveFailed =
+        !file.readable || !saved || !fileio::writeFileAtomically(file.path, profileText(*saved));
     if (file.saveFailed) return false;
     file.sections = std::move(saved->sections);
     file.sectionIndex = std::move(saved->sectionIndex);

@@ -191,7 +191,8 @@ const std::vector<CommandEntry>& commandTable() {
 // The commands that can change the open plan; a plan opened read-only offers none of them.
 bool changesPlan(int commandId) {
     using namespace cmd;
-    for (const int id : {kSavePlan, kAthleteData, kPlanningView, kTrainingDays, kOdometers, kTakeOverTraining})
+    for (const int id :
+         {kSavePlan, kAthleteData, kPlanningView, kTrainingDays, kOdometers, kTakeOverTraining})
         if (commandId == id) return true;
     return false;
 }

@@ -20,15 +20,15 @@ struct RecoveryState {
     // Whether a process of this machine runs: a running program's copy is its own, not one to offer.
     // None: every other process counts as ended.
     std::function<bool(std::int64_t)> processRunning;
-    std::uint64_t writtenHash = 0;        // of the plan bytes in the copy; 0 when there is no copy
-    std::string copyPath;                 // the copy written by this program; empty when none
-    bool unusableReported = false;        // the status bar said once that no copy can be written
+    std::uint64_t writtenHash = 0;  // of the plan bytes in the copy; 0 when there is no copy
+    std::string copyPath;           // the copy written by this program; empty when none
+    bool unusableReported = false;  // the status bar said once that no copy can be written
 };
 
 struct PlanGuard {
-    fileio::FileIdentity onDisk;                  // the plan file as last read or written
-    std::shared_ptr<platform::PlanLocks> locks;   // none: plans open without a lock
-    bool readOnly = false;                        // opened read-only: nothing may change the plan
+    fileio::FileIdentity onDisk;                 // the plan file as last read or written
+    std::shared_ptr<platform::PlanLocks> locks;  // none: plans open without a lock
+    bool readOnly = false;                       // opened read-only: nothing may change the plan
     RecoveryState recovery;
     std::string notice;  // shown once in the status bar (or the title when the bar is hidden)
 };

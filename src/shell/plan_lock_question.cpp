@@ -27,11 +27,10 @@ LockChoice lockPlanToOpen(Application& app, platform::Services& services, const 
         return LockChoice::Writable;
     }
     const platform::LockOwner owner = locks->owner(path).value_or(platform::LockOwner{"?", 0, 0});
-    const int choice = services.askChoice(pathDisplayText(path) + " ist bereits geöffnet (auf " + owner.host +
-                                              ", Prozess " + std::to_string(owner.process) + ", seit " +
-                                              localTimeText(owner.since) + ").",
-                                          "Hinweis", {"Schreibgeschützt öffnen", "Trotzdem öffnen", "Abbrechen"},
-                                          platform::Icon::Exclamation);
+    const int choice = services.askChoice(
+        pathDisplayText(path) + " ist bereits geöffnet (auf " + owner.host + ", Prozess " +
+            std::to_string(owner.process) + ", seit " + localTimeText(owner.since) + ").",
+        "Hinweis", {"Schreibgeschützt öffnen", "Trotzdem öffnen", "Abbrechen"}, platform::Icon::Exclamation);
     if (choice == 0) return LockChoice::ReadOnly;
     if (choice != 1) return LockChoice::Cancelled;
     if (locks->takeOver(path) != platform::LockOutcome::Locked) locks->unlock();

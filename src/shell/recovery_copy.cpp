@@ -33,13 +33,15 @@ struct SideFile {
 
 std::int64_t now(const RecoveryState& recovery) {
     if (recovery.clock) return recovery.clock();
-    return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
+    return std::chrono::duration_cast<std::chrono::seconds>(
+               std::chrono::system_clock::now().time_since_epoch())
         .count();
 }
 
 std::string sideFileText(const SideFile& side) {
-    return side.planPath + "\r\n" + std::to_string(side.time) + "\r\n" + std::to_string(side.process) + "\r\n" +
-           std::to_string(side.planOnDisk.size) + " " + std::to_string(side.planOnDisk.hash) + "\r\n";
+    return side.planPath + "\r\n" + std::to_string(side.time) + "\r\n" + std::to_string(side.process) +
+           "\r\n" + std::to_string(side.planOnDisk.size) + " " + std::to_string(side.planOnDisk.hash) +
+           "\r\n";
 }
 
 std::optional<SideFile> readSideFile(const std::string& path) {
@@ -55,7 +57,8 @@ std::optional<SideFile> readSideFile(const std::string& path) {
         const std::string identity(lines[3]);
         const std::size_t blank = identity.find(' ');
         if (blank == std::string::npos) return std::nullopt;
-        side.planOnDisk = {true, std::stoull(identity.substr(0, blank)), 0, std::stoull(identity.substr(blank + 1))};
+        side.planOnDisk = {true, std::stoull(identity.substr(0, blank)), 0,
+                           std::stoull(identity.substr(blank + 1))};
     } catch (const std::exception&) {
         return std::nullopt;
     }
@@ -95,7 +98,8 @@ std::optional<std::pair<std::string, SideFile>> newestCopy(const Application& ap
         const std::optional<SideFile> side = readSideFile(path);
         if (!side) continue;
         const RecoveryState& recovery = app.guard.recovery;
-        if (side->process != recovery.process && recovery.processRunning && recovery.processRunning(side->process))
+        if (side->process != recovery.process && recovery.processRunning &&
+            recovery.processRunning(side->process))
             continue;
         if (!newest || side->time > newest->second.time)
             newest = {{path.substr(0, path.size() - std::string_view(kSideFileEnding).size()), *side}};

@@ -10,7 +10,8 @@ using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 
-SaveResult savePlanFile(platform::Services& services, model::TrainingYear& year, const BeforeWrite& beforeWrite) {
+SaveResult savePlanFile(platform::Services& services, model::TrainingYear& year,
+                        const BeforeWrite& beforeWrite) {
     const int version = planfile::planFileVersionOf(year.currentFileName);
     if (version == 0) return SaveResult::NoPlanName;
     switch (beforeWrite ? beforeWrite() : WriteDecision::Write) {

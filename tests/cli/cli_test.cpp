@@ -144,8 +144,10 @@ TEST_F(Cli, ConvertKeepsACurrentPlanByteForByteAndMovesBetweenVersions) {
     std::ofstream(dir_ / ".~back.sb3.lock") << "4711\nsaisonbuch\nanderer-rechner\n";
     const std::string before = fileBytes(back) + fileBytes(dir_ / ".~back.sb3.lock");
     CliRun locked = run("convert '" + plan("plan_2009.sb3") + "' '" + back.string() + "'");
-    EXPECT_EQ(locked.err, "saisonbuch-cli: Die Datei " + back.string() + " ist in Saisonbuch geöffnet und wird nicht überschrieben\n");
-    EXPECT_EQ(std::pair(1, before), std::pair(locked.exitCode, fileBytes(back) + fileBytes(dir_ / ".~back.sb3.lock")));
+    EXPECT_EQ(locked.err, "saisonbuch-cli: Die Datei " + back.string() +
+                              " ist in Saisonbuch geöffnet und wird nicht überschrieben\n");
+    EXPECT_EQ(std::pair(1, before),
+              std::pair(locked.exitCode, fileBytes(back) + fileBytes(dir_ / ".~back.sb3.lock")));
 }
 
 TEST_F(Cli, ExportFallsBackToTheWholeYearOnABadDate) {

@@ -176,15 +176,16 @@ TEST(ConfigStore, TwoProgramsWritingInTurnKeepEachOthersKeys) {
     const std::string path = dir.file("train.cfg");
     Started first = startWith(path);
     Started second = startWith(path);
-    EXPECT_TRUE(writeSetting(first, "ZAHNRAD", "KETTENBLATT", "53") && writeSetting(second, "ZAHNRAD", "RITZEL", "11"));
+    EXPECT_TRUE(writeSetting(first, "ZAHNRAD", "KETTENBLATT", "53") &&
+                writeSetting(second, "ZAHNRAD", "RITZEL", "11"));
     second.diagramKind = 3;
     EXPECT_TRUE(saveAllSettings(second, second, "/b.sb3") && saveAllSettings(first, first, "/a.sb3"));
     const auto stored = [&path](const char* section, const char* key) {
         return profileString(loadProfileFile(path), section, key).value_or("missing");
     };
     EXPECT_EQ((std::vector<std::string>{"53", "11", "3", "/a.sb3"}),
-              (std::vector{stored("ZAHNRAD", "KETTENBLATT"), stored("ZAHNRAD", "RITZEL"), stored("KONFIG", "DIAGRAMM_TYP"),
-                           stored("KONFIG", "LETZTE_DATEI")}));
+              (std::vector{stored("ZAHNRAD", "KETTENBLATT"), stored("ZAHNRAD", "RITZEL"),
+                           stored("KONFIG", "DIAGRAMM_TYP"), stored("KONFIG", "LETZTE_DATEI")}));
     std::string bytes = fileBytes(path);
     writeBytes(path, bytes.erase(bytes.find("DIAGRAMM_TYP=3\r\n"), 16));
     EXPECT_TRUE(saveAllSettings(first, first, "/a.sb3"));

@@ -1,10 +1,10 @@
 // The self-pipe: write() is safe in a signal handler, and nothing else happens there.
 #include "platform/qt/termination_signals.h"
 
-#include <QSocketNotifier>
 #include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
+#include <QSocketNotifier>
 
 #include <array>
 #include <cerrno>
