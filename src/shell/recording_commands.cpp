@@ -124,7 +124,8 @@ void showRecordingInfo(Application& app, MainWindowView& view, platform::Service
     } else {
         takeOver = recordings::showPolarInfo(services, fileName, state.loaded.polar);
     }
-    if (!takeOver) return;
+    // A plan opened read-only takes nothing over, from the menu or from here.
+    if (!takeOver || app.guard.readOnly) return;
     if (state.loaded.source == reader) {
         takeOverRecording(app, view, services, state.loaded);
         return;
