@@ -26,6 +26,7 @@ constexpr Subcommand kSubcommands[] = {
     {"recording", sb::cli::runRecording, "recording DATEI -o AUS.png|AUS.pdf [--x A] [--y A] | --summary  X-Y-Diagramm oder Kennzahlen einer Aufzeichnung (hrm, dat)"},
     {"list", sb::cli::runList, "list PLAN (--week W | --month M | --year) [--columns 0,1,...] [--html AUS.htm] Wochen-, Monats- oder Jahresliste"},
     {"search", sb::cli::runSearch, "search PLAN --type 0..9 [--columns 0,1,...] [--html AUS.htm] Suchliste nach Training IST"},
+    {"import", sb::cli::runImport, "import PLAN PFAD... [--dry-run] [--replace] [--sport S] Aufzeichnungen, Ordner und Archive ins Tagebuch übernehmen"},
 };
 
 void printUsage(std::FILE* stream) {

@@ -52,7 +52,8 @@ class HeadlessServices : public Services {
     // --- Scripting, before the command runs. Every answer is used once, in order.
     // Answers for the coming message boxes. A box with only an OK button needs no answer.
     void answerMessages(std::vector<Answer> answers);
-    // The paths (or cancels, as nullopt) the coming file dialogs return.
+    // The paths (or cancels, as nullopt) the coming file dialogs return; for a dialog of several files,
+    // the paths separated by '\n'.
     void answerFileDialogs(std::vector<std::optional<std::string>> paths);
     // The next file dialog fails with this code (dialog_error) and returns nothing.
     void answerFileDialogError(unsigned code);
@@ -76,6 +77,7 @@ class HeadlessServices : public Services {
     Answer messageBox(const std::string& text, const std::string& title, Buttons buttons, Icon icon) override;
     std::optional<std::string> openFileName(const FileDialogRequest& request) override;
     std::optional<std::string> saveFileName(const FileDialogRequest& request) override;
+    std::vector<std::string> openFileNames(const FileDialogRequest& request, bool folder) override;
     unsigned lastFileDialogError() const override { return lastFileDialogError_; }
     ColourChoice chooseColour(Colour initial, CustomColours& customColours) override;
     PrintResult print(const PrintRequest& request) override;

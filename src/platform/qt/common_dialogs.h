@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/services.h"
 
@@ -18,6 +19,9 @@ Answer showMessageBox(QWidget* owner, const std::string& text, const std::string
 // Sets `error` to a dialog_error code, or dialog_error::none when the user cancelled.
 std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogRequest& request, bool save,
                                          unsigned& error);
+// Several existing files, or one existing folder; empty when cancelled.
+std::vector<std::string> runMultiFileDialog(QWidget* owner, const FileDialogRequest& request, bool folder,
+                                            unsigned& error);
 // One Qt name filter: the description as given, followed by its patterns for Qt to parse.
 QString nameFilterOf(const FileFilter& filter);
 
