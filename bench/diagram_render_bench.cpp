@@ -20,6 +20,7 @@
 namespace {
 
 using namespace sb::charts;
+using namespace sb::model;
 using namespace sb::statistics;
 
 // Training on most days in several sports, with actual types, so stacks and legends have work to do.

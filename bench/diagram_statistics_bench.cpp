@@ -8,7 +8,7 @@
 
 namespace {
 
-using namespace sb::charts;
+using namespace sb::model;
 using namespace sb::statistics;
 
 // A triathlete's year: training on most days, several sports on many, types and day values throughout.

@@ -5,7 +5,7 @@
 #include <array>
 #include <span>
 
-#include "charts/diagram_quantity.h"
+#include "model/diagram_quantity.h"
 
 namespace sb::charts {
 namespace {
@@ -22,18 +22,18 @@ float firstRungAbove(std::span<const float> rungs, float value) {
 }
 
 bool isAmountCode(int code) {
-    return (code >= kKmBike && code <= kKmOther) || (code >= kTimeBike && code <= kTimeBySport) ||
-           code == kClimbing || code == kTime || (code >= kActualKmBike && code <= kActualTimeOther);
+    return (code >= model::kKmBike && code <= model::kKmOther) || (code >= model::kTimeBike && code <= model::kTimeBySport) ||
+           code == model::kClimbing || code == model::kTime || (code >= model::kActualKmBike && code <= model::kActualTimeOther);
 }
 
 }  // namespace
 
 float axisMaximum(int code, float maxValue) {
     if (isAmountCode(code)) return firstRungAbove(kAmountRungs, maxValue);
-    if (code == kAverageWeight || code == kAverageRestingPulse)
+    if (code == model::kAverageWeight || code == model::kAverageRestingPulse)
         return firstRungAbove(kAverageRungs, maxValue);
-    if (code >= kCountBike && code <= kCountTotal) return firstRungAbove(kCountRungs, maxValue);
-    if (code == kLoad) return 5;
+    if (code >= model::kCountBike && code <= model::kCountTotal) return firstRungAbove(kCountRungs, maxValue);
+    if (code == model::kLoad) return 5;
     return maxValue;
 }
 

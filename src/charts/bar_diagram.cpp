@@ -48,11 +48,11 @@ struct Geometry {
 double slotWidthOf(int kind, int style, int slotCount) {
     double width = plotWidth(style);
     switch (kind) {
-        case kWeekOfYearDiagram:
+        case model::kWeekOfYearDiagram:
             return width * 0.018867925f;
-        case kMonthOfYearDiagram:
+        case model::kMonthOfYearDiagram:
             return width * 0.083333336f;
-        case kWeekDiagram:
+        case model::kWeekDiagram:
             return width * 0.14285715f;
         default:
             return width / std::max(slotCount, 1);
@@ -61,11 +61,11 @@ double slotWidthOf(int kind, int style, int slotCount) {
 
 KindLayout layoutOf(int kind, const model::TrainingYear& year, const DiagramSelection& selection) {
     switch (kind) {
-        case kWeekOfYearDiagram:
+        case model::kWeekOfYearDiagram:
             return {kWeeksAxis, kWeekOfYearTitle, year.planYear};
-        case kMonthOfYearDiagram:
+        case model::kMonthOfYearDiagram:
             return {kMonthsAxis, kMonthOfYearTitle, year.planYear};
-        case kWeekDiagram:
+        case model::kWeekDiagram:
             return {kWeekdaysAxis, kWeekTitle, selection.week};
         default:
             return {kDaysOfMonthAxis, kMonthTitle, selection.month};
@@ -73,7 +73,7 @@ KindLayout layoutOf(int kind, const model::TrainingYear& year, const DiagramSele
 }
 
 bool isSideBySide(const DiagramRequest& request) {
-    return request.kind == kWeekDiagram && (request.code == kLoad || request.code == kTime);
+    return request.kind == model::kWeekDiagram && (request.code == model::kLoad || request.code == model::kTime);
 }
 
 // Rad at the bottom, then Laufen, Schwimmen, Alternativ; each part's top at the running sum.
@@ -107,9 +107,9 @@ void drawBars(Canvas& canvas, const Geometry& g, const DiagramSeries& series, co
     for (int k = 0; k < series.slotCount; ++k) {
         const DiagramSlot& slot = series.slots[k];
         if (!(slot.total > 0)) continue;
-        if (series.parts == SeriesParts::bySport)
+        if (series.parts == model::SeriesParts::bySport)
             drawSportStack(canvas, g, series, k);
-        else if (series.parts == SeriesParts::byType)
+        else if (series.parts == model::SeriesParts::byType)
             drawTypeStack(canvas, g, slot, k, request);
         else
             drawBar(canvas, g.style,
@@ -164,14 +164,14 @@ void drawData(Canvas& canvas, const Geometry& g, const DiagramSeries& series, co
         drawSideBySide(canvas, g, series);
     else if (g.style != kLineStyle)
         drawBars(canvas, g, series, request);
-    else if (series.code != kTimeBySport)
+    else if (series.code != model::kTimeBySport)
         drawLine(canvas, g, series);
 }
 
 void drawLegendOf(Canvas& canvas, const DiagramSeries& series, const DiagramRequest& request) {
-    if (series.parts == SeriesParts::bySport) {
+    if (series.parts == model::SeriesParts::bySport) {
         drawSportLegend(canvas, series.legendSports);
-    } else if (series.parts == SeriesParts::byType && request.kind != kWeekDiagram) {
+    } else if (series.parts == model::SeriesParts::byType && request.kind != model::kWeekDiagram) {
         std::array<std::string, kTrainingTypeCount> labels;
         for (int type = 0; type < kTrainingTypeCount; ++type)
             labels[type] = model::cp1252ToUtf8(request.typeLabels[type]);
@@ -187,13 +187,13 @@ DiagramSelection selectionOf(const DiagramRequest& request) {
     selection.code = request.code;
     selection.week = std::clamp(request.week, 1, 53);
     selection.month = std::clamp(request.month, 1, 12);
-    if (request.kind == kWeekDiagram && request.code == kTime) selection.sportBits = request.timeSportFlags;
-    if (request.kind == kWeekDiagram && request.code == kLoad) selection.sportBits = request.loadSportFlags;
+    if (request.kind == model::kWeekDiagram && request.code == model::kTime) selection.sportBits = request.timeSportFlags;
+    if (request.kind == model::kWeekDiagram && request.code == model::kLoad) selection.sportBits = request.loadSportFlags;
     return selection;
 }
 
 void drawDiagram(Canvas& canvas, const model::TrainingYear& year, const DiagramRequest& request) {
-    if (request.kind < kWeekOfYearDiagram || request.kind > kMonthDiagram) return;
+    if (request.kind < model::kWeekOfYearDiagram || request.kind > model::kMonthDiagram) return;
     platform::Font previousFont = selectDiagramFont(canvas);
     std::optional<platform::Colour> previousBackground = canvas.state().textBackground;
     DiagramSelection selection = selectionOf(request);
@@ -216,7 +216,7 @@ void drawDiagram(Canvas& canvas, const model::TrainingYear& year, const DiagramR
     drawValueAxisTitle(canvas, request.code);
     drawUnit(canvas, g.style, request.code);
     drawCategoryTitle(canvas, layout.axisKind);
-    if (kindHandlesQuantity(request.kind, request.code)) {
+    if (model::kindHandlesQuantity(request.kind, request.code)) {
         if (g.drawsData()) drawData(canvas, g, series, request);
         drawLegendOf(canvas, series, request);
     }

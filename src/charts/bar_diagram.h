@@ -14,8 +14,8 @@
 namespace sb::charts {
 
 struct DiagramRequest {
-    int kind = kNoDiagram;   // DiagramKind; only 1 to 4 draw anything here
-    int code = 0;            // DiagramQuantity of the kind
+    int kind = model::kNoDiagram;   // model::DiagramKind; only 1 to 4 draw anything here
+    int code = 0;            // model::DiagramQuantity of the kind
     int week = 1;            // 1…53, the week diagram's week; clamped
     int month = 1;           // 1…12, the month diagram's month; clamped
     int style = 1;           // DisplayStyle

@@ -5,7 +5,7 @@
 
 #include "charts/chart_axes.h"
 #include "charts/chart_frame.h"
-#include "charts/diagram_quantity.h"
+#include "model/diagram_quantity.h"
 #include "model/calendar.h"
 
 namespace sb::charts {
@@ -65,14 +65,14 @@ void drawTitle(Canvas& canvas, int titleKind, int number) {
 }
 
 void drawValueAxisTitle(Canvas& canvas, int code) {
-    drawTextIfAny(canvas, {kCentreX, 60}, valueAxisTitle(code), kCentredTop);
+    drawTextIfAny(canvas, {kCentreX, 60}, model::valueAxisTitle(code), kCentredTop);
 }
 
 // Above the value axis, whose top lies `depth` lower in 3-D style.
 void drawUnit(Canvas& canvas, int style, int code) {
     platform::TextMetrics metrics = canvas.textMetrics();
     int y = frame::plotTop - 2 * metrics.height + (isThreeD(style) ? frame::depth : 0);
-    drawTextIfAny(canvas, {frame::originX - 3 * metrics.averageCharWidth, y}, unitText(code), kRightTop);
+    drawTextIfAny(canvas, {frame::originX - 3 * metrics.averageCharWidth, y}, model::unitText(code), kRightTop);
 }
 
 void drawCategoryTitle(Canvas& canvas, int axisKind) {

@@ -20,15 +20,15 @@ platform::Mapping printerFrameMapping(const platform::PageGeometry& page) {
 
 std::string diagramDocumentName(int kind, int week, int month) {
     switch (kind) {
-        case kWeekOfYearDiagram:
+        case model::kWeekOfYearDiagram:
             return "Wochen_Jahresdiagramm";
-        case kMonthOfYearDiagram:
+        case model::kMonthOfYearDiagram:
             return "Montas_Jahresdiagramm";
-        case kWeekDiagram:
+        case model::kWeekDiagram:
             return std::to_string(std::clamp(week, 1, 53)) + "_Woche";
-        case kMonthDiagram:
+        case model::kMonthDiagram:
             return std::to_string(std::clamp(month, 1, 12)) + "_Monat";
-        case kXyDiagram:
+        case model::kXyDiagram:
             return "X_Y_Diagramm";
         default:
             return {};
@@ -49,7 +49,7 @@ bool printOnUpperHalf(platform::Printer& printer, const std::string& documentNam
 
 bool printDiagram(platform::Printer& printer, const model::TrainingYear& year,
                   const DiagramRequest& request) {
-    if (request.kind < kWeekOfYearDiagram || request.kind > kMonthDiagram) return false;
+    if (request.kind < model::kWeekOfYearDiagram || request.kind > model::kMonthDiagram) return false;
     return printOnUpperHalf(printer, diagramDocumentName(request.kind, request.week, request.month),
                             [&](platform::Canvas& canvas) { drawDiagram(canvas, year, request); });
 }

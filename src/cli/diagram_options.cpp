@@ -38,7 +38,7 @@ charts::DiagramRequest requestWith(const config::ConfigStore& settings) {
     charts::DiagramRequest request;
     request.kind = 0;
     // The program's own start quantity of every kind.
-    request.code = charts::kKmBike;
+    request.code = model::kKmBike;
     request.sportMode = settings.sportMode;
     for (int type = 0; type < model::kTrainingTypeCount; ++type) {
         request.typeLabels[type] = settings.trainingTypeLabels[type];
@@ -78,7 +78,7 @@ bool parseDiagramOptions(const Arguments& arguments, const config::ConfigStore& 
         error = "PLAN und --kind" + std::string(withOutput ? " und -o" : "") + " fehlen";
         return false;
     }
-    if (!charts::kindHandlesQuantity(line.request.kind, line.request.code)) {
+    if (!model::kindHandlesQuantity(line.request.kind, line.request.code)) {
         error = "Größe " + std::to_string(line.request.code) + " gibt es in Diagrammart " +
                 std::to_string(line.request.kind) + " nicht";
         return false;

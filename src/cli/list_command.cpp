@@ -11,7 +11,7 @@
 #include "lists/list_rows.h"
 #include "lists/sum_texts.h"
 #include "output/html_frame.h"
-#include "output/list_document.h"
+#include "lists/list_document.h"
 
 namespace sb::cli {
 namespace {
@@ -58,7 +58,7 @@ int runList(const Arguments& arguments, const config::ConfigStore& settings) {
     if (loadPlan(line.planPath, *year) == 0) return 1;
     if (!line.htmlPath.empty()) {
         const std::string document =
-            output::listDocument(*year, line.kind, line.number, line.columns, settings.trainingTypeLabels);
+            lists::listDocument(*year, line.kind, line.number, line.columns, settings.trainingTypeLabels);
         return output::writeHtmlDocument(line.htmlPath, document)
                    ? 0
                    : fail("Fehler beim Export der Datei " + line.htmlPath);

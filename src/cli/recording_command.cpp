@@ -5,7 +5,7 @@
 #include <map>
 
 #include "charts/chart_frame.h"
-#include "charts/diagram_quantity.h"
+#include "model/diagram_quantity.h"
 #include "cli/cli_commands.h"
 #include "cli/qt_session.h"
 #include "config/config_store.h"
@@ -26,15 +26,15 @@ struct RecordingCommandLine {
     std::string inputPath;
     std::string outputPath;
     bool summary = false;
-    int xCode = charts::kXyTime;
-    int yCode = charts::kXyPulse;
+    int xCode = model::kXyTime;
+    int yCode = model::kXyPulse;
 };
 
-const std::map<std::string, int> kXCodes{{"time", charts::kXyTime}, {"distance", charts::kXyDistance}};
+const std::map<std::string, int> kXCodes{{"time", model::kXyTime}, {"distance", model::kXyDistance}};
 const std::map<std::string, int> kYCodes{
-    {"pulse", charts::kXyPulse},     {"distance", charts::kXyBikeDistance},  {"speed", charts::kXySpeed},
-    {"cadence", charts::kXyCadence}, {"altitude", charts::kXyAltitude},      {"power", charts::kXyPower},
-    {"balance", charts::kXyBalance}, {"temperature", charts::kXyTemperature}};
+    {"pulse", model::kXyPulse},     {"distance", model::kXyBikeDistance},  {"speed", model::kXySpeed},
+    {"cadence", model::kXyCadence}, {"altitude", model::kXyAltitude},      {"power", model::kXyPower},
+    {"balance", model::kXyBalance}, {"temperature", model::kXyTemperature}};
 
 bool parse(const Arguments& arguments, RecordingCommandLine& line, std::string& error) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {

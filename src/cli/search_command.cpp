@@ -9,7 +9,7 @@
 #include "fileio/c_numbers.h"
 #include "lists/list_rows.h"
 #include "output/html_frame.h"
-#include "output/list_document.h"
+#include "lists/list_document.h"
 
 namespace sb::cli {
 namespace {
@@ -37,7 +37,7 @@ int runSearch(const Arguments& arguments, const config::ConfigStore& settings) {
     auto year = std::make_unique<model::TrainingYear>();
     if (loadPlan(line.planPath, *year) == 0) return 1;
     if (!line.htmlPath.empty()) {
-        const std::string document = output::searchDocument(*year, settings.sportMode, type, line.columns,
+        const std::string document = lists::searchDocument(*year, settings.sportMode, type, line.columns,
                                                             settings.trainingTypeLabels);
         return output::writeHtmlDocument(line.htmlPath, document)
                    ? 0

@@ -24,8 +24,8 @@ std::string withoutTrailingBlanks(std::string text) {
 
 void printHeader(const statistics::DiagramSeries& series, const charts::DiagramRequest& request) {
     std::printf("Slot;Gesamt");
-    if (series.parts == charts::SeriesParts::bySport) std::printf(";Rad;Laufen;Schwimmen;Alternativ");
-    if (series.parts == charts::SeriesParts::byType)
+    if (series.parts == model::SeriesParts::bySport) std::printf(";Rad;Laufen;Schwimmen;Alternativ");
+    if (series.parts == model::SeriesParts::byType)
         for (const std::string& label : request.typeLabels)
             std::printf(";%s", model::cp1252ToUtf8(withoutTrailingBlanks(label)).c_str());
     std::printf("\n");
@@ -34,9 +34,9 @@ void printHeader(const statistics::DiagramSeries& series, const charts::DiagramR
 void printSlot(const statistics::DiagramSeries& series, int k) {
     const statistics::DiagramSlot& slot = series.slots[k];
     std::printf("%d;%.2f", k + 1, slot.total);
-    if (series.parts == charts::SeriesParts::bySport)
+    if (series.parts == model::SeriesParts::bySport)
         for (float part : slot.bySport) std::printf(";%.2f", part);
-    if (series.parts == charts::SeriesParts::byType)
+    if (series.parts == model::SeriesParts::byType)
         for (float part : slot.byType) std::printf(";%.2f", part);
     std::printf("\n");
 }

@@ -11,7 +11,6 @@
 #include <system_error>
 #include <vector>
 
-#include "config/save_failure_report.h"
 #include "fileio/c_numbers.h"
 #include "fileio/file_bytes.h"
 #include "fileio/text_lines.h"
@@ -58,22 +57,14 @@ void importOldFile(std::string_view bytes, ConfigStore& store, RouteStore* route
     }
 }
 
-void reportFailure(platform::Services& services, const std::string& text, const std::error_code& error) {
-    services.messageBox(text + "\nCode : " + fileio::formatInt(error.value()), "Fehler", platform::Buttons::Ok,
-                        platform::Icon::Stop);
-}
-
 }  // namespace
 
-int migrateOldConfiguration(ConfigStore& store, RouteStore& routes, const MigrationPaths& paths,
-                            platform::Services& services) {
-    if (paths.oldConfigFile.empty() || sameFile(paths.oldConfigFile, store.file.path)) return 0;
+MigrationOutcome migrateOldConfiguration(ConfigStore& store, RouteStore& routes, const MigrationPaths& paths) {
+    MigrationOutcome outcome;
+    if (paths.oldConfigFile.empty() || sameFile(paths.oldConfigFile, store.file.path)) return outcome;
     const std::optional<std::string> bytes = readOldFile(paths.oldConfigFile);
-    if (!bytes || looksLikeProfileFile(*bytes)) return 0;
-    services.messageBox(
-        "Die \"train.cfg\" liegt jetzt im Programmverzeichnis.\nZusätzlich gibt es die neue Datei "
-        "\"strecke.cfg\".",
-        "Hinweis", platform::Buttons::Ok, platform::Icon::Exclamation);
+    if (!bytes || looksLikeProfileFile(*bytes)) return outcome;
+    outcome.imported = true;
     // Routes already kept in the new place are the user's own: they are never replaced by old ones
     // (which stay in the backup). This also keeps a migration that could not finish, and so runs
     // again at the next start, from undoing the route edits made since.
@@ -81,19 +72,19 @@ int migrateOldConfiguration(ConfigStore& store, RouteStore& routes, const Migrat
     const bool routesKept = fs::exists(paths.routesFile, error);
     importOldFile(*bytes, store, routesKept ? nullptr : &routes);
     store.lastFile = readSetting(store, "KONFIG", "LETZTE_DATEI", "", WriteBack::No, buffer::fileName);
-    const bool routesWritten = routesKept || saveRoutes(routes, paths.routesFile) == 0;
-    if (!routesWritten) reportFileNotSaved(services, paths.routesFile);
+    outcome.routesFailed = !routesKept && saveRoutes(routes, paths.routesFile) != 0;
 
     if (!fs::copy_file(paths.oldConfigFile, paths.backupFile, fs::copy_options::overwrite_existing, error)) {
-        reportFailure(services, "CopyFile (\"" + paths.oldConfigFile + "\", \"" + paths.backupFile + "\")",
-                      error);
-        return 1;
+        outcome.failedStep = "CopyFile (\"" + paths.oldConfigFile + "\", \"" + paths.backupFile + "\")";
+        outcome.error = error;
+        return outcome;
     }
-    if (!routesWritten) return 1;
+    if (outcome.routesFailed) return outcome;
     if (!fs::remove(paths.oldConfigFile, error)) {
-        reportFailure(services, "DeleteFile (\"" + paths.oldConfigFile + "\")", error);
+        outcome.failedStep = "DeleteFile (\"" + paths.oldConfigFile + "\")";
+        outcome.error = error;
     }
-    return 1;
+    return outcome;
 }
 
 }  // namespace sb::config

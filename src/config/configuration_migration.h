@@ -3,10 +3,10 @@
 #pragma once
 
 #include <string>
+#include <system_error>
 
 #include "config/config_store.h"
 #include "config/route_store.h"
-#include "platform/services.h"
 
 namespace sb::config {
 
@@ -16,10 +16,17 @@ struct MigrationPaths {
     std::string routesFile;     // strecke.cfg
 };
 
-// Returns 1 when an old file was found and imported, else 0. The old file is removed only when both the
-// route file and the backup copy were written. store.lastFile ends up as the configuration file's
-// LETZTE_DATEI; the caller moves it into currentFileName.
-int migrateOldConfiguration(ConfigStore& store, RouteStore& routes, const MigrationPaths& paths,
-                            platform::Services& services);
+// What the move did, for the caller to tell the user in this order: the notice when imported, then the
+// route file that could not be written, then the file step that failed.
+struct MigrationOutcome {
+    bool imported = false;     // an old file was found and read
+    bool routesFailed = false;  // strecke.cfg could not be written
+    std::string failedStep;     // "CopyFile (...)" or "DeleteFile (...)" as the message names it; empty when none
+    std::error_code error;      // the reason of failedStep
+};
+
+// The old file is removed only when both the route file and the backup copy were written.
+// store.lastFile ends up as the configuration file's LETZTE_DATEI; the caller moves it into currentFileName.
+MigrationOutcome migrateOldConfiguration(ConfigStore& store, RouteStore& routes, const MigrationPaths& paths);
 
 }  // namespace sb::config

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "charts/diagram_quantity.h"
+#include "model/diagram_quantity.h"
 #include "fileio/c_numbers.h"
 #include "model/training_types.h"
 
@@ -40,16 +40,16 @@ bool isColour(const SettingsTarget&, int value) {
 }
 
 Validity quantityOfKind(int kind) {
-    return [kind](const SettingsTarget&, int code) { return charts::kindOffersQuantity(kind, code); };
+    return [kind](const SettingsTarget&, int code) { return model::kindOffersQuantity(kind, code); };
 }
 
 // A preset of kind 0 or 5 never draws its quantity as bars; any code a bar menu offers is kept for it.
 bool presetQuantity(int kind, int code) {
-    if (kind >= charts::kWeekOfYearDiagram && kind <= charts::kMonthDiagram)
-        return charts::kindOffersQuantity(kind, code);
-    for (int barKind = charts::kWeekOfYearDiagram; barKind <= charts::kMonthDiagram; ++barKind)
-        if (charts::kindOffersQuantity(barKind, code)) return true;
-    return charts::isXQuantity(code) || charts::isYQuantity(code);
+    if (kind >= model::kWeekOfYearDiagram && kind <= model::kMonthDiagram)
+        return model::kindOffersQuantity(kind, code);
+    for (int barKind = model::kWeekOfYearDiagram; barKind <= model::kMonthDiagram; ++barKind)
+        if (model::kindOffersQuantity(barKind, code)) return true;
+    return model::isXQuantity(code) || model::isYQuantity(code);
 }
 
 std::string numbered(std::string_view stem, int n) {
@@ -166,21 +166,21 @@ std::vector<Setting> buildStartupSettings() {
         number("KONFIG", "DIAGRAMM_TYP", 0, no, choice<&DiagramChoice::diagramKind>(), within(0, 5)));
     rows.push_back(number("WOCHEN_JAHRES_DIAGRAMM", "MODUS", kDefaultQuantity, no,
                           choice<&DiagramChoice::weekOfYearQuantity>(),
-                          quantityOfKind(charts::kWeekOfYearDiagram)));
+                          quantityOfKind(model::kWeekOfYearDiagram)));
     rows.push_back(number("MONATS_JAHRES_DIAGRAMM", "MODUS", kDefaultQuantity, no,
                           choice<&DiagramChoice::monthOfYearQuantity>(),
-                          quantityOfKind(charts::kMonthOfYearDiagram)));
+                          quantityOfKind(model::kMonthOfYearDiagram)));
     rows.push_back(number("WOCHEN_DIAGRAMM", "MODUS", kDefaultQuantity, no,
-                          choice<&DiagramChoice::weekQuantity>(), quantityOfKind(charts::kWeekDiagram)));
+                          choice<&DiagramChoice::weekQuantity>(), quantityOfKind(model::kWeekDiagram)));
     rows.push_back(byte("WOCHEN_DIAGRAMM", "MODUS2", choice<&DiagramChoice::timeSportFlags>()));
     rows.push_back(byte("WOCHEN_DIAGRAMM", "MODUS3", choice<&DiagramChoice::loadSportFlags>()));
     rows.push_back(number("MONATS_DIAGRAMM", "MODUS", kDefaultQuantity, no,
-                          choice<&DiagramChoice::monthQuantity>(), quantityOfKind(charts::kMonthDiagram)));
-    rows.push_back(number("X_Y_DIAGRAMM", "MODUS_Y", charts::kXyPulse, no,
+                          choice<&DiagramChoice::monthQuantity>(), quantityOfKind(model::kMonthDiagram)));
+    rows.push_back(number("X_Y_DIAGRAMM", "MODUS_Y", model::kXyPulse, no,
                           choice<&DiagramChoice::yQuantity>(),
-                          [](const SettingsTarget&, int code) { return charts::isYQuantity(code); }));
-    rows.push_back(number("X_Y_DIAGRAMM", "MODUS_X", charts::kXyTime, no, choice<&DiagramChoice::xQuantity>(),
-                          [](const SettingsTarget&, int code) { return charts::isXQuantity(code); }));
+                          [](const SettingsTarget&, int code) { return model::isYQuantity(code); }));
+    rows.push_back(number("X_Y_DIAGRAMM", "MODUS_X", model::kXyTime, no, choice<&DiagramChoice::xQuantity>(),
+                          [](const SettingsTarget&, int code) { return model::isXQuantity(code); }));
     rows.push_back(number("KONFIG", "BENUTZER", -1, no, choice<&DiagramChoice::userDiagramSlot>(),
                           within(-1, kUserDiagramCount - 1)));
     for (int i = 0; i < kUserDiagramCount; ++i) {

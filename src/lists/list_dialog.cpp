@@ -10,7 +10,7 @@
 #include "lists/list_print_dialog.h"
 #include "lists/sum_texts.h"
 #include "model/clock.h"
-#include "output/list_document.h"
+#include "lists/list_document.h"
 #include "platform/help.h"
 
 namespace sb::lists {
@@ -145,8 +145,8 @@ void ListProcedure::saveDocument(DialogHost& host) {
     const std::optional<int> number = checkedNumber(host);
     if (!number) return;
     const ColumnOrder order = columns_.displayed(host);
-    saveListDocument(host.services(), output::listDocumentName(kind_, *number, context_.year.planYear), [&] {
-        return output::listDocument(context_.year, kind_, *number, order,
+    saveListDocument(host.services(), lists::listDocumentName(kind_, *number, context_.year.planYear), [&] {
+        return lists::listDocument(context_.year, kind_, *number, order,
                                     context_.settings.trainingTypeLabels);
     });
 }

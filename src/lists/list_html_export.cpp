@@ -3,7 +3,7 @@
 
 #include "model/text_encoding.h"
 #include "output/html_frame.h"
-#include "shell/common_dialogs.h"
+#include "platform/common_dialogs.h"
 
 namespace sb::lists {
 
@@ -15,10 +15,10 @@ void saveListDocument(platform::Services& services, const std::string& proposedN
     request.defaultExtension = "htm";
     const std::optional<std::string> path = services.saveFileName(request);
     if (!path) {
-        shell::reportDialogError(services);
+        platform::reportDialogError(services);
         return;
     }
-    if (!shell::askOverwrite(services, *path)) return;
+    if (!platform::askOverwrite(services, *path)) return;
     if (!output::writeHtmlDocument(*path, document()))
         services.messageBox("Fehler beim Export der Datei", "Fehler", platform::Buttons::Ok,
                             platform::Icon::Exclamation);

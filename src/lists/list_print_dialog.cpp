@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "output/list_printout.h"
+#include "lists/list_printout.h"
 #include "platform/help.h"
-#include "shell/print_progress_dialog.h"
+#include "platform/print_progress_dialog.h"
 
 namespace sb::lists {
 
@@ -82,14 +82,14 @@ class ListPrintProcedure : public platform::DialogProcedure {
         platform::PrintResult result =
             host.services().print({platform::PrintDialogKind::Print, printerName()});
         if (!result.printer) return;
-        output::ListPrintout printout{request_.kind,
+        lists::ListPrintout printout{request_.kind,
                                       request_.number,
                                       request_.order,
                                       host.isChecked(id::trainingFreeDays),
                                       host.isChecked(id::summary),
                                       context_.settings.sportMode};
-        shell::printWithProgress(owner_, [&](const output::KeepPrinting& keepPrinting) {
-            output::printList(*result.printer, context_.year, printout, context_.settings.trainingTypeLabels,
+        platform::printWithProgress(owner_, [&](const lists::KeepPrinting& keepPrinting) {
+            lists::printList(*result.printer, context_.year, printout, context_.settings.trainingTypeLabels,
                               keepPrinting);
         });
         saveFlags(host);
@@ -149,8 +149,8 @@ void printSearchList(DialogHost& owner, const ListContext& context, int type, co
                                         platform::Icon::Exclamation);
         return;
     }
-    shell::printWithProgress(owner, [&](const output::KeepPrinting& keepPrinting) {
-        output::printSearchList(*result.printer, context.year, context.settings.sportMode, type, order,
+    platform::printWithProgress(owner, [&](const lists::KeepPrinting& keepPrinting) {
+        lists::printSearchList(*result.printer, context.year, context.settings.sportMode, type, order,
                                 context.settings.trainingTypeLabels, keepPrinting);
     });
 }

@@ -6,7 +6,7 @@
 #include "lists/list_html_export.h"
 #include "lists/list_print_dialog.h"
 #include "model/text_encoding.h"
-#include "output/list_document.h"
+#include "lists/list_document.h"
 #include "platform/help.h"
 
 namespace sb::lists {
@@ -89,8 +89,8 @@ void SearchProcedure::print(DialogHost& host) {
 void SearchProcedure::saveDocument(DialogHost& host) {
     const ColumnOrder order = columns_.displayed(host);
     const std::string& label = context_.settings.trainingTypeLabels[std::size_t(type_)];
-    saveListDocument(host.services(), output::searchDocumentName(label), [&] {
-        return output::searchDocument(context_.year, context_.settings.sportMode, type_, order,
+    saveListDocument(host.services(), lists::searchDocumentName(label), [&] {
+        return lists::searchDocument(context_.year, context_.settings.sportMode, type_, order,
                                       context_.settings.trainingTypeLabels);
     });
 }

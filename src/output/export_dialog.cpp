@@ -8,7 +8,7 @@
 #include "output/year_document.h"
 #include "planfile/plan_file_writer.h"
 #include "platform/help.h"
-#include "shell/common_dialogs.h"
+#include "platform/common_dialogs.h"
 
 namespace sb::output {
 
@@ -93,10 +93,10 @@ class ExportProcedure : public platform::DialogProcedure {
         platform::Services& services = host.services();
         const std::optional<std::string> path = services.saveFileName(targetFileRequest(type_));
         if (!path) {
-            shell::reportDialogError(services);
+            platform::reportDialogError(services);
             return;
         }
-        if (!shell::askOverwrite(services, *path)) return;
+        if (!platform::askOverwrite(services, *path)) return;
         ExportChoices choices;
         for (const ExportBox& box : exportBoxes()) choices.*box.choice = host.isChecked(box.control) ? 1 : 0;
         const ExportDates dates{

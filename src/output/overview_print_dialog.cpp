@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "output/overview_printout.h"
-#include "shell/print_progress_dialog.h"
+#include "platform/print_progress_dialog.h"
 
 namespace sb::output {
 
@@ -85,7 +85,7 @@ class OverviewPrintProcedure : public platform::DialogProcedure {
             if (result.error != 0) reportPrinterError(services);
             return;
         }
-        shell::printWithProgress(host, [&](const std::function<bool()>& keepPrinting) {
+        platform::printWithProgress(host, [&](const std::function<bool()>& keepPrinting) {
             printOverview(*result.printer, year_, options, keepPrinting);
         });
         host.end(platform::dialogOk);

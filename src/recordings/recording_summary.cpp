@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "charts/diagram_quantity.h"
+#include "model/diagram_quantity.h"
 #include "fileio/c_numbers.h"
 
 namespace sb::recordings {
@@ -74,7 +74,7 @@ std::string recordingSummary(const LoadedRecording& recording, const std::vector
     if (bits & capability::power)
         line(out, "power_max", fixed(rangeOf(table, kPowerSlot, false).highOr0(), 0));
     const ZoneStatistics statistics =
-        computeZoneStatistics(columnOf(table, charts::kXyTime), columnOf(table, charts::kXyPulse), zones);
+        computeZoneStatistics(columnOf(table, model::kXyTime), columnOf(table, model::kXyPulse), zones);
     for (std::size_t k = 0; k < zones.size() && k < kMaxPulseZones; ++k)
         out += "zone" + std::to_string(k + 1) + '\t' + fixed(statistics.times[k], 1) + '\t' +
                fixed(statistics.percentages[k], 1) + '\n';

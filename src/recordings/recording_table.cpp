@@ -1,30 +1,30 @@
 // Columns of the recording table by quantity code.
 #include "recordings/recording_table.h"
 
-#include "charts/diagram_quantity.h"
+#include "model/diagram_quantity.h"
 
 namespace sb::recordings {
 
 int slotOfQuantity(int code) {
     switch (code) {
-        case charts::kXyTime:
+        case model::kXyTime:
             return kTimeSlot;
-        case charts::kXyDistance:
-        case charts::kXyBikeDistance:
+        case model::kXyDistance:
+        case model::kXyBikeDistance:
             return kDistanceSlot;
-        case charts::kXyPulse:
+        case model::kXyPulse:
             return kHeartRateSlot;
-        case charts::kXySpeed:
+        case model::kXySpeed:
             return kSpeedSlot;
-        case charts::kXyCadence:
+        case model::kXyCadence:
             return kCadenceSlot;
-        case charts::kXyAltitude:
+        case model::kXyAltitude:
             return kAltitudeSlot;
-        case charts::kXyPower:
+        case model::kXyPower:
             return kPowerSlot;
-        case charts::kXyBalance:
+        case model::kXyBalance:
             return kBalanceSlot;
-        case charts::kXyTemperature:
+        case model::kXyTemperature:
             return kTemperatureSlot;
         default:
             return -1;

@@ -11,18 +11,18 @@
 #include "charts/chart_frame.h"
 #include "charts/chart_texts.h"
 #include "charts/diagram_printing.h"
-#include "charts/diagram_quantity.h"
+#include "model/diagram_quantity.h"
 #include "recordings/curve_points.h"
 
 namespace sb::recordings {
 
 namespace {
 
-using charts::kXyCadence;
-using charts::kXyPulse;
-using charts::kXySpeed;
-using charts::kXyTemperature;
-using charts::kXyTime;
+using model::kXyCadence;
+using model::kXyPulse;
+using model::kXySpeed;
+using model::kXyTemperature;
+using model::kXyTime;
 using charts::truncated;
 using platform::Canvas;
 using platform::Point;
@@ -123,7 +123,7 @@ void drawXyDiagram(Canvas& canvas, const XySeries& series, const std::vector<Pul
 }
 
 bool printXyDiagram(platform::Printer& printer, const XySeries& series, const std::vector<PulseZone>& zones) {
-    return charts::printOnUpperHalf(printer, charts::diagramDocumentName(charts::kXyDiagram, 0, 0),
+    return charts::printOnUpperHalf(printer, charts::diagramDocumentName(model::kXyDiagram, 0, 0),
                                     [&](Canvas& canvas) { drawXyDiagram(canvas, series, zones); });
 }
 

@@ -8,8 +8,8 @@
 
 #include "calendars/control_view.h"
 #include "calendars/planning_view.h"
-#include "charts/diagram_quantity.h"
-#include "config/save_failure_report.h"
+#include "model/diagram_quantity.h"
+#include "shell/save_failure_report.h"
 #include "options/options_sheet.h"
 #include "output/export_dialog.h"
 #include "output/overview_print_dialog.h"
@@ -46,13 +46,13 @@ constexpr int kBike = recordings::kBikeRecording;
 int diagramKindOfCommand(int commandId) {
     switch (commandId) {
         case cmd::kShowWeekOfYearDiagram:
-            return charts::kWeekOfYearDiagram;
+            return model::kWeekOfYearDiagram;
         case cmd::kShowMonthOfYearDiagram:
-            return charts::kMonthOfYearDiagram;
+            return model::kMonthOfYearDiagram;
         case cmd::kShowMonthDiagram:
-            return charts::kMonthDiagram;
+            return model::kMonthDiagram;
         default:
-            return charts::kWeekDiagram;
+            return model::kWeekDiagram;
     }
 }
 
@@ -115,7 +115,7 @@ const std::vector<CommandEntry>& commandTable() {
          }},
         {kPresetWeekOfYearDiagram, kPresetMonthDiagram, N::activePreset, F::none,
          [](Application& a, MainWindowView& v, Services&, int id) {
-             setPresetKind(a, v, charts::kWeekOfYearDiagram + id - kPresetWeekOfYearDiagram);
+             setPresetKind(a, v, model::kWeekOfYearDiagram + id - kPresetWeekOfYearDiagram);
          }},
         {kSearch, kSearch, N::plan, F::modalView,
          [](Application& a, MainWindowView&, Services& s, int) { showSearchList(a, s); }},
@@ -192,13 +192,13 @@ const std::vector<CommandEntry>& commandTable() {
 }
 
 bool weekOrMonthShown(int kind) {
-    return kind == charts::kWeekDiagram || kind == charts::kMonthDiagram;
+    return kind == model::kWeekDiagram || kind == model::kMonthDiagram;
 }
 
 bool needsMet(const Application& app, Needs needs) {
     const model::TrainingYear& year = app.year;
     const int kind = app.diagram.diagramKind;
-    const bool barDiagram = kind >= charts::kWeekOfYearDiagram && kind <= charts::kMonthDiagram;
+    const bool barDiagram = kind >= model::kWeekOfYearDiagram && kind <= model::kMonthDiagram;
     const RecordingState& recordings = app.recordings;
     switch (needs) {
         case Needs::nothing:
@@ -260,7 +260,7 @@ void dispatchCommand(Application& app, MainWindowView& view, Services& services,
         ModalView modal(app, view);
         entry.run(app, view, services, commandId);
     }
-    config::reportUnsavedSettings(app.settings, services);
+    reportUnsavedSettings(app.settings, services);
     showWindowState(app, view);
 }
 

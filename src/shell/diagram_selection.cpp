@@ -4,13 +4,13 @@
 
 #include <array>
 
-#include "charts/diagram_quantity.h"
+#include "model/diagram_quantity.h"
 #include "shell/command_ids.h"
 
 namespace sb::shell {
 namespace {
 
-using namespace sb::charts;
+using namespace sb::model;
 
 // The week diagram's per-sport load items; their codes only toggle bits and are never a quantity.
 constexpr int kLoadBike = 121;

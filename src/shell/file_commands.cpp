@@ -9,12 +9,12 @@
 
 #include "config/config_store.h"
 #include "config/route_store.h"
-#include "config/save_failure_report.h"
-#include "planfile/open_plan_file.h"
+#include "shell/save_failure_report.h"
+#include "shell/open_plan_file.h"
 #include "planfile/plan_file_writer.h"
-#include "planfile/save_if_modified.h"
+#include "shell/save_if_modified.h"
 #include "editor/athlete_dialog.h"
-#include "shell/common_dialogs.h"
+#include "platform/common_dialogs.h"
 #include "shell/menu_bar.h"
 #include "shell/modal_view.h"
 #include "shell/path_display.h"
@@ -73,7 +73,7 @@ void createNewPlan(Application& app, MainWindowView& view, platform::Services& s
 }
 
 void openAndRemember(Application& app, platform::Services& services, const std::string& path) {
-    if (planfile::openPlanFile(services, app.year, path) == planfile::OpenResult::Opened) {
+    if (openPlanFile(services, app.year, path) == OpenResult::Opened) {
         config::addToHistory(app.settings, path);
     }
 }
@@ -103,12 +103,12 @@ std::string withPlanExtension(const std::string& path) {
 }
 
 bool saveChangesFirst(Application& app, MainWindowView& view, platform::Services& services) {
-    switch (planfile::saveIfModified(services, app.year)) {
-        case planfile::SaveIfModifiedResult::GoOn:
+    switch (saveIfModified(services, app.year)) {
+        case SaveIfModifiedResult::GoOn:
             return true;
-        case planfile::SaveIfModifiedResult::NeedsName:
+        case SaveIfModifiedResult::NeedsName:
             return saveAsFlow(app, view, services);
-        case planfile::SaveIfModifiedResult::Cancelled:
+        case SaveIfModifiedResult::Cancelled:
             break;
     }
     return false;
@@ -179,19 +179,19 @@ void openHistoryEntry(Application& app, MainWindowView& view, platform::Services
     if (index < 0 || index >= shownHistoryCount(app.settings)) return;
     if (!saveChangesFirst(app, view, services)) return;
     const std::string path = app.settings.history[std::size_t(index)];
-    planfile::openPlanFile(services, app.year, path);
+    openPlanFile(services, app.year, path);
     view.repaint();
 }
 
 void savePlan(Application& app, MainWindowView& view, platform::Services& services) {
     ModalView modal(app, view);
-    switch (planfile::savePlanFile(services, app.year)) {
-        case planfile::SaveResult::Saved:
+    switch (savePlanFile(services, app.year)) {
+        case SaveResult::Saved:
             break;
-        case planfile::SaveResult::Failed:
+        case SaveResult::Failed:
             reportSaveFailure(services);
             break;
-        case planfile::SaveResult::NoPlanName:
+        case SaveResult::NoPlanName:
             saveAsFlow(app, view, services);
             break;
     }
@@ -207,9 +207,9 @@ bool exitProgram(Application& app, MainWindowView& view, platform::Services& ser
     // The final save is the settings' last chance: its failure is told even when an earlier one was.
     app.settings.saveFailureReported = false;
     config::saveAllSettings(app.settings, app.diagram, app.year.currentFileName);
-    config::reportUnsavedSettings(app.settings, services);
+    reportUnsavedSettings(app.settings, services);
     if (config::saveRoutes(app.routes, app.paths.routesFilePath) != 0)
-        config::reportFileNotSaved(services, app.paths.routesFilePath);
+        reportFileNotSaved(services, app.paths.routesFilePath);
     view.destroy();
     services.quit(0);
     return true;

@@ -33,13 +33,13 @@ std::string distanceLine(const model::TrainingYear& year) {
 
 int quantityOfKind(const config::DiagramChoice& diagram, int kind) {
     switch (kind) {
-        case charts::kWeekOfYearDiagram:
+        case model::kWeekOfYearDiagram:
             return diagram.weekOfYearQuantity;
-        case charts::kMonthOfYearDiagram:
+        case model::kMonthOfYearDiagram:
             return diagram.monthOfYearQuantity;
-        case charts::kWeekDiagram:
+        case model::kWeekDiagram:
             return diagram.weekQuantity;
-        case charts::kMonthDiagram:
+        case model::kMonthDiagram:
             return diagram.monthQuantity;
         default:
             return 0;
@@ -57,8 +57,8 @@ void drawInformationLines(const Application& app, platform::Canvas& canvas) {
 
 void drawBarDiagram(const Application& app, MainWindowView& view, platform::Canvas& canvas) {
     const charts::DiagramRequest request = currentDiagramRequest(app);
-    if (request.kind == charts::kWeekDiagram) view.setValueBoxText(std::to_string(request.week));
-    if (request.kind == charts::kMonthDiagram) view.setValueBoxText(std::to_string(request.month));
+    if (request.kind == model::kWeekDiagram) view.setValueBoxText(std::to_string(request.week));
+    if (request.kind == model::kMonthDiagram) view.setValueBoxText(std::to_string(request.month));
     const platform::Size size = canvas.deviceSize();
     charts::setupScreenFrame(canvas, {0, 0, size.width, size.height});
     charts::drawDiagram(canvas, app.year, request);
@@ -103,7 +103,7 @@ void paintMainWindow(const Application& app, MainWindowView& view, platform::Can
     if (app.settings.showStatusBar != 1) drawInformationLines(app, canvas);
     if (app.logoDone != 1) return;
     const int kind = app.diagram.diagramKind;
-    if (kind >= charts::kWeekOfYearDiagram && kind <= charts::kMonthDiagram && app.year.planLoaded == 1) {
+    if (kind >= model::kWeekOfYearDiagram && kind <= model::kMonthDiagram && app.year.planLoaded == 1) {
         drawBarDiagram(app, view, canvas);
     } else if (showsRecording(app)) {
         charts::setupScreenFrame(canvas, {0, 0, size.width, size.height});

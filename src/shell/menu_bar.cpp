@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "charts/diagram_quantity.h"
+#include "model/diagram_quantity.h"
 #include "shell/command_dispatcher.h"
 #include "shell/command_ids.h"
 #include "shell/diagram_selection.h"
@@ -167,10 +167,10 @@ MenuItem presetKindMenu(const Application& app) {
     };
     return MenuItem::popup(
         "&Diagramm",
-        {item("&Wochen Jahres Diagramm", cmd::kPresetWeekOfYearDiagram, charts::kWeekOfYearDiagram),
-         item("&Monats Jahres Diagramm", cmd::kPresetMonthOfYearDiagram, charts::kMonthOfYearDiagram),
-         item("W&ochen Diagramm", cmd::kPresetWeekDiagram, charts::kWeekDiagram),
-         item("Mo&nats Diagramm", cmd::kPresetMonthDiagram, charts::kMonthDiagram)});
+        {item("&Wochen Jahres Diagramm", cmd::kPresetWeekOfYearDiagram, model::kWeekOfYearDiagram),
+         item("&Monats Jahres Diagramm", cmd::kPresetMonthOfYearDiagram, model::kMonthOfYearDiagram),
+         item("W&ochen Diagramm", cmd::kPresetWeekDiagram, model::kWeekDiagram),
+         item("Mo&nats Diagramm", cmd::kPresetMonthDiagram, model::kMonthDiagram)});
 }
 
 // A sport group of an axis list with its closing separator, when the group is offered.
@@ -296,17 +296,17 @@ void addXyAxisMenus(const Application& app, Items& bar) {
 
 void addAxisMenus(const Application& app, Items& bar) {
     switch (app.diagram.diagramKind) {
-        case charts::kWeekOfYearDiagram:
-        case charts::kMonthOfYearDiagram:
+        case model::kWeekOfYearDiagram:
+        case model::kMonthOfYearDiagram:
             bar.push_back(MenuItem::popup("&Y-Achse", yearAxisItems(app)));
             break;
-        case charts::kWeekDiagram:
+        case model::kWeekDiagram:
             bar.push_back(MenuItem::popup("&Y-Achse", weekAxisItems(app)));
             break;
-        case charts::kMonthDiagram:
+        case model::kMonthDiagram:
             bar.push_back(MenuItem::popup("&Y-Achse", monthAxisItems(app)));
             break;
-        case charts::kXyDiagram:
+        case model::kXyDiagram:
             addXyAxisMenus(app, bar);
             break;
         default:

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "charts/diagram_quantity.h"
+#include "model/diagram_quantity.h"
 #include "fileio/c_numbers.h"
 #include "model/calendar.h"
 #include "model/clock.h"
@@ -23,9 +23,9 @@ int valueBoxNumber(const MainWindowView& view) {
 // The week or month `value`, kept in range, becomes the shown one.
 void showWeekOrMonth(Application& app, MainWindowView& view, long long value) {
     const int kind = app.diagram.diagramKind;
-    if (kind != charts::kWeekDiagram && kind != charts::kMonthDiagram) return;
+    if (kind != model::kWeekDiagram && kind != model::kMonthDiagram) return;
     const int shown = int(std::clamp<long long>(value, 1, lastWeekOrMonth(app)));
-    if (kind == charts::kWeekDiagram) {
+    if (kind == model::kWeekDiagram) {
         app.currentWeek = shown;
     } else {
         app.currentMonth = shown;
@@ -55,11 +55,11 @@ void setTodaysWeekAndMonth(Application& app) {
 }
 
 int lastWeekOrMonth(const Application& app) {
-    return app.diagram.diagramKind == charts::kMonthDiagram ? kLastMonth : kLastWeek;
+    return app.diagram.diagramKind == model::kMonthDiagram ? kLastMonth : kLastWeek;
 }
 
 int shownWeekOrMonth(const Application& app) {
-    return app.diagram.diagramKind == charts::kMonthDiagram ? clampMonth(app.currentMonth)
+    return app.diagram.diagramKind == model::kMonthDiagram ? clampMonth(app.currentMonth)
                                                              : clampWeek(app.currentWeek);
 }
 
@@ -73,7 +73,7 @@ void showTypedWeekOrMonth(Application& app, MainWindowView& view) {
 
 void restoreValueBox(const Application& app, MainWindowView& view) {
     const int kind = app.diagram.diagramKind;
-    if (kind == charts::kWeekDiagram || kind == charts::kMonthDiagram)
+    if (kind == model::kWeekDiagram || kind == model::kMonthDiagram)
         view.setValueBoxText(std::to_string(shownWeekOrMonth(app)));
 }
 

@@ -4,12 +4,12 @@
 // reader.
 #include "shell/recording_commands.h"
 
-#include "charts/diagram_quantity.h"
+#include "model/diagram_quantity.h"
 #include "recordings/pulse_zones.h"
 #include "recordings/recording_info_dialogs.h"
 #include "recordings/xy_diagram.h"
 #include "recordings/zone_dialog.h"
-#include "shell/common_dialogs.h"
+#include "platform/common_dialogs.h"
 #include "shell/diagram_selection.h"
 #include "shell/path_display.h"
 #include "shell/training_commands.h"
@@ -69,10 +69,10 @@ void readAndShow(Application& app, MainWindowView& view, platform::Services& ser
     (menuSource == kPolarRecording ? state.heartRateFileLoaded : state.bikeComputerFileLoaded) = true;
     state.source = source;
     state.capabilityBits = state.loaded.capabilityBits();
-    app.diagram.xQuantity = charts::kXyTime;
-    app.diagram.yQuantity = charts::kXyPulse;
+    app.diagram.xQuantity = model::kXyTime;
+    app.diagram.yQuantity = model::kXyPulse;
     refreshSeries(app);
-    app.diagram.diagramKind = charts::kXyDiagram;
+    app.diagram.diagramKind = model::kXyDiagram;
     view.repaint();
     const std::string& warning = state.loaded.activity.warning;
     if (source == kActivityRecording && !warning.empty())
@@ -139,8 +139,8 @@ void showRecordingInfo(Application& app, MainWindowView& view, platform::Service
 void evaluateRecording(const Application& app, platform::Services& services) {
     const recordings::RecordingTable& table = app.recordings.loaded.table;
     const recordings::ZoneStatistics statistics =
-        recordings::computeZoneStatistics(recordings::columnOf(table, charts::kXyTime),
-                                          recordings::columnOf(table, charts::kXyPulse), zonesOf(app));
+        recordings::computeZoneStatistics(recordings::columnOf(table, model::kXyTime),
+                                          recordings::columnOf(table, model::kXyPulse), zonesOf(app));
     recordings::showZoneEvaluation(services, app.settings.pulseZones, statistics);
 }
 
@@ -151,7 +151,7 @@ void chooseXyQuantity(Application& app, MainWindowView& view, int menuId) {
 }
 
 bool showsRecording(const Application& app) {
-    return app.diagram.diagramKind == charts::kXyDiagram &&
+    return app.diagram.diagramKind == model::kXyDiagram &&
            (app.recordings.heartRateFileLoaded || app.recordings.bikeComputerFileLoaded);
 }
 

@@ -9,14 +9,15 @@
 #include <utility>
 
 #include "config/configuration_migration.h"
+#include "shell/save_failure_report.h"
 #include "config/route_store.h"
 #include "editor/athlete_dialog.h"
-#include "planfile/open_plan_file.h"
+#include "shell/open_plan_file.h"
 #include "planfile/plan_file_version.h"
 #include "platform/help.h"
 #include "recordings/loaded_recording.h"
 #include "shell/command_ids.h"
-#include "shell/common_dialogs.h"
+#include "platform/common_dialogs.h"
 #include "shell/file_commands.h"
 #include "shell/menu_bar.h"
 #include "shell/named_files.h"
@@ -98,9 +99,8 @@ void windowCreated(Application& app, MainWindowView& view) {
 void startupCommand(Application& app, MainWindowView& view, platform::Services& services) {
     app.logoDone = 0;
     const config::ProgramPaths& paths = app.paths;
-    config::migrateOldConfiguration(
-        app.settings, app.routes, {paths.oldConfigFilePath, paths.oldConfigBackupPath, paths.routesFilePath},
-        services);
+    const config::MigrationPaths oldPaths{paths.oldConfigFilePath, paths.oldConfigBackupPath, paths.routesFilePath};
+    reportMigration(services, config::migrateOldConfiguration(app.settings, app.routes, oldPaths), oldPaths);
     app.year.currentFileName = app.settings.lastFile;
     config::loadRoutes(app.routes, paths.routesFilePath);
     app.year.planFileVersion = 0;

@@ -6,8 +6,8 @@
 #include <charconv>
 #include <string_view>
 
-#include "charts/diagram_quantity.h"
-#include "config/save_failure_report.h"
+#include "model/diagram_quantity.h"
+#include "shell/save_failure_report.h"
 #include "shell/command_ids.h"
 
 namespace sb::shell {
@@ -159,7 +159,7 @@ const std::array<ToolbarButton, kToolbarEntryCount>& toolbarButtons() {
 std::string toolbarTooltip(const config::DiagramChoice& diagram, int commandId) {
     if (const int slot = presetOfCommand(commandId); slot != -1) {
         const config::UserDiagramPreset& preset = diagram.userDiagrams[slot];
-        return charts::diagramCaption(preset.kind, preset.quantity);
+        return model::diagramCaption(preset.kind, preset.quantity);
     }
     return textOfCommand(commandId);
 }
@@ -211,7 +211,7 @@ bool customiseToolbar(platform::Services& services, config::ConfigStore& setting
         default:
             changed = insertToolbarEntry(settings, layout, position, chosen - kToolbarInsertItem);
     }
-    config::reportUnsavedSettings(settings, services);
+    reportUnsavedSettings(settings, services);
     return changed;
 }
 

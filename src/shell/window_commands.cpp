@@ -49,8 +49,8 @@ void toggleStatusBar(Application& app, MainWindowView& view) {
 
 void printCurrentDiagram(Application& app, MainWindowView& view, platform::Services& services) {
     const charts::DiagramRequest request = currentDiagramRequest(app);
-    const bool barDiagram = request.kind >= charts::kWeekOfYearDiagram &&
-                            request.kind <= charts::kMonthDiagram && app.year.planLoaded == 1;
+    const bool barDiagram = request.kind >= model::kWeekOfYearDiagram &&
+                            request.kind <= model::kMonthDiagram && app.year.planLoaded == 1;
     if (!barDiagram && !showsRecording(app)) return;
     std::unique_ptr<platform::Printer> printer = charts::choosePrinter(services);
     if (!printer) return;
@@ -58,8 +58,8 @@ void printCurrentDiagram(Application& app, MainWindowView& view, platform::Servi
         printRecordingDiagram(app, *printer);
         return;
     }
-    if (request.kind == charts::kWeekDiagram) view.setValueBoxText(std::to_string(request.week));
-    if (request.kind == charts::kMonthDiagram) view.setValueBoxText(std::to_string(request.month));
+    if (request.kind == model::kWeekDiagram) view.setValueBoxText(std::to_string(request.week));
+    if (request.kind == model::kMonthDiagram) view.setValueBoxText(std::to_string(request.month));
     charts::printDiagram(*printer, app.year, request);
 }
 

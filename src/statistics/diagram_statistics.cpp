@@ -9,7 +9,7 @@
 
 namespace sb::statistics {
 
-using namespace charts;
+using namespace model;
 
 namespace {
 

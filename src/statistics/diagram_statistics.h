@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "charts/diagram_quantity.h"
+#include "model/diagram_quantity.h"
 #include "model/training_types.h"
 #include "model/training_year.h"
 #include "statistics/sport_parts.h"
@@ -30,7 +30,7 @@ struct DiagramSlot {
 struct DiagramSeries {
     int code = 0;
     int slotCount = 0;
-    charts::SeriesParts parts = charts::SeriesParts::none;
+    model::SeriesParts parts = model::SeriesParts::none;
     SportParts sports{};        // the sports whose values the parts hold (117, 127, 128)
     SportParts legendSports{};  // the sports the legend names; the selection even where load is absent
     std::array<DiagramSlot, kMaxSlots> slots{};
@@ -40,7 +40,7 @@ struct DiagramSeries {
 // What the main window shows: the kind, its quantity, the selected week (1…53) or month (1…12), and
 // for the week diagram the sport bits of its time (MODUS2) or load (MODUS3) selection.
 struct DiagramSelection {
-    int kind = charts::kNoDiagram;
+    int kind = model::kNoDiagram;
     int code = 0;
     int week = 1;
     int month = 1;

@@ -3,7 +3,7 @@
 #include "tools/gear_list_printing.h"
 
 #include "fileio/c_numbers.h"
-#include "shell/print_progress_dialog.h"
+#include "platform/print_progress_dialog.h"
 
 namespace sb::tools {
 
@@ -15,7 +15,7 @@ constexpr int kTopOffset = 50;
 }  // namespace
 
 bool printGearList(platform::Services& services, platform::Printer& printer, const GearInputs& inputs) {
-    shell::PrintProgress progress(services);
+    platform::PrintProgress progress(services);
     if (!printer.startDocument("Ritzelliste")) return false;
     printer.startPage();
     platform::Canvas& canvas = printer.canvas();

@@ -30,7 +30,7 @@
 #include "platform/qt/qt_services.h"
 #include "platform_qt/qt_test_application.h"
 #include "recordings/recording_info_dialogs.h"
-#include "shell/print_progress_dialog.h"
+#include "platform/print_progress_dialog.h"
 #include "tools/basal_metabolism_dialog.h"
 #include "tools/body_mass_index_dialog.h"
 #include "tools/gear_calculator_dialog.h"
@@ -46,7 +46,7 @@ std::vector<const platform::DialogTemplate*> everyDialog() {
     std::vector<const platform::DialogTemplate*> dialogs{
         &editor::athleteTemplate(),
         &tools::standardRoutesTemplate(),
-        &shell::printProgressTemplate(),
+        &platform::printProgressTemplate(),
         &calendars::planningViewTemplate(),
         &calendars::controlViewTemplate(),
         &calendars::controlViewV2Template(),

@@ -28,7 +28,7 @@
 
 #include "app/main_window.h"
 #include "app/program_start.h"
-#include "charts/diagram_quantity.h"
+#include "model/diagram_quantity.h"
 #include "model/clock.h"
 #include "platform_qt/qt_test_application.h"
 #include "shell/command_dispatcher.h"
@@ -306,10 +306,10 @@ TEST_F(MainWindowTest, TheValueBoxTakesATypedWeekAndCheckMarksShowTheState) {
         EXPECT_TRUE(menuCommand(*window->menuBar(), id)->isChecked()) << id;
     };
     chooseTwice(cmd::kAxisTime);
-    EXPECT_EQ(state_.diagram.weekQuantity, charts::kTime);
+    EXPECT_EQ(state_.diagram.weekQuantity, model::kTime);
     dispatch(*window, cmd::kFirstPreset);
     chooseTwice(cmd::kPresetMonthDiagram);
-    EXPECT_EQ(state_.diagram.diagramKind, charts::kMonthDiagram);
+    EXPECT_EQ(state_.diagram.diagramKind, model::kMonthDiagram);
 }
 
 TEST_F(MainWindowTest, ARecordingDroppedOnTheWindowOpensAndOtherFilesAreNotTaken) {
@@ -334,6 +334,6 @@ TEST_F(MainWindowTest, ARecordingDroppedOnTheWindowOpensAndOtherFilesAreNotTaken
     std::string unexpected;
     EXPECT_TRUE(runUntil([this] { return state_.recordings.heartRateFileLoaded; }, 5000, unexpected))
         << unexpected;
-    EXPECT_EQ(state_.diagram.diagramKind, charts::kXyDiagram);
+    EXPECT_EQ(state_.diagram.diagramKind, model::kXyDiagram);
     EXPECT_EQ(state_.year.currentFileName, plan_);
 }

@@ -7,9 +7,10 @@
 #include <cmath>
 #include <vector>
 
-#include "charts/diagram_quantity.h"
+#include "model/diagram_quantity.h"
 
 using namespace sb::charts;
+using namespace sb::model;
 
 namespace {
 

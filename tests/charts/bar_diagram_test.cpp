@@ -14,6 +14,7 @@
 #include "platform/headless/recording_canvas.h"
 
 using namespace sb::charts;
+using namespace sb::model;
 using namespace sb::statistics;
 using sb::model::TrainingYear;
 using sb::platform::Colour;

@@ -11,10 +11,11 @@
 #include "charts/chart_frame.h"
 #include "charts/chart_legends.h"
 #include "charts/chart_texts.h"
-#include "charts/diagram_quantity.h"
+#include "model/diagram_quantity.h"
 #include "platform/headless/recording_canvas.h"
 
 using namespace sb::charts;
+using namespace sb::model;
 using sb::platform::BrushStyle;
 using sb::platform::HAlign;
 using sb::platform::PenStyle;

@@ -8,6 +8,7 @@
 
 #include "support/plan_fixtures.h"
 #include "platform/headless/headless_services.h"
+#include "shell/save_failure_report.h"
 
 using namespace sb::config;
 using namespace sb::testing;
@@ -35,6 +36,13 @@ struct Installation {
     }
 };
 
+// The move as the start-up runs it: migrated, then told.
+int migrate(Installation& s, RouteStore& routes) {
+    const MigrationOutcome outcome = migrateOldConfiguration(s.store, routes, s.paths);
+    sb::shell::reportMigration(s.services, outcome, s.paths);
+    return outcome.imported ? 1 : 0;
+}
+
 }  // namespace
 
 TEST(ConfigurationMigration, ImportsRoutesAndMovesTheOldFileAside) {
@@ -46,7 +54,7 @@ TEST(ConfigurationMigration, ImportsRoutesAndMovesTheOldFileAside) {
     openConfigFile(s.store, s.dir.file("prog/train.cfg"));
     s.routes.routes[50].name = "vorher";
 
-    EXPECT_EQ(migrateOldConfiguration(s.store, s.routes, s.paths, s.services), 1);
+    EXPECT_EQ(migrate(s, s.routes), 1);
     EXPECT_EQ(s.services.messages(), (std::vector<LoggedMessage>{
                                          {kNotice, "Hinweis", sb::platform::Buttons::Ok, Icon::Exclamation}}));
     EXPECT_EQ(s.store.lastFile, "/neu/plan.sb3");
@@ -65,7 +73,7 @@ TEST(ConfigurationMigration, ImportsRoutesAndMovesTheOldFileAside) {
     EXPECT_FALSE(std::filesystem::exists(s.paths.oldConfigFile));
 
     // Once moved, nothing happens any more.
-    EXPECT_EQ(migrateOldConfiguration(s.store, s.routes, s.paths, s.services), 0);
+    EXPECT_EQ(migrate(s, s.routes), 0);
     EXPECT_EQ(s.services.messages().size(), 1u);
 }
 
@@ -73,7 +81,7 @@ TEST(ConfigurationMigration, KeepsTheOldFileWhenTheBackupOrTheRoutesFail) {
     Installation s;
     writeBytes(s.paths.oldConfigFile, "plan.sb3,0,0,\n\nRunde,5,\n");
     s.paths.backupFile = s.dir.file("gone/train.alt");
-    EXPECT_EQ(migrateOldConfiguration(s.store, s.routes, s.paths, s.services), 1);
+    EXPECT_EQ(migrate(s, s.routes), 1);
     ASSERT_EQ(s.services.messages().size(), 2u);
     EXPECT_EQ(s.services.messages()[1],
               (LoggedMessage{"CopyFile (\"" + s.paths.oldConfigFile + "\", \"" + s.paths.backupFile + "\")\nCode : 2",
@@ -86,7 +94,7 @@ TEST(ConfigurationMigration, KeepsTheOldFileWhenTheBackupOrTheRoutesFail) {
     ASSERT_EQ(saveRoutes(s.routes, s.paths.routesFile), 0);
     const std::string edited = fileBytes(s.paths.routesFile);
     RouteStore next;
-    EXPECT_EQ(migrateOldConfiguration(s.store, next, s.paths, s.services), 1);
+    EXPECT_EQ(migrate(s, next), 1);
     EXPECT_EQ(fileBytes(s.paths.routesFile), edited);
     EXPECT_TRUE(next.routes[0].name.empty());
 
@@ -94,7 +102,7 @@ TEST(ConfigurationMigration, KeepsTheOldFileWhenTheBackupOrTheRoutesFail) {
     Installation t;
     writeBytes(t.paths.oldConfigFile, "plan.sb3,0,0,\n\nRunde,5,\n");
     t.paths.routesFile = t.dir.file("gone/strecke.cfg");
-    EXPECT_EQ(migrateOldConfiguration(t.store, t.routes, t.paths, t.services), 1);
+    EXPECT_EQ(migrate(t, t.routes), 1);
     EXPECT_EQ(t.services.messages(),
               (std::vector<LoggedMessage>{{kNotice, "Hinweis", sb::platform::Buttons::Ok, Icon::Exclamation},
                                           {"Fehler beim Speichern der Datei\n" + t.paths.routesFile, "Fehler",
@@ -104,16 +112,16 @@ TEST(ConfigurationMigration, KeepsTheOldFileWhenTheBackupOrTheRoutesFail) {
 
 TEST(ConfigurationMigration, LeavesFilesThatAreNotOldSettingsAlone) {
     Installation s;
-    EXPECT_EQ(migrateOldConfiguration(s.store, s.routes, s.paths, s.services), 0);
+    EXPECT_EQ(migrate(s, s.routes), 0);
 
     // A settings file of this version in the old place (the program ran there before).
     writeBytes(s.paths.oldConfigFile, "\r\n[KONFIG]\r\nAUTOLADEN=1\r\n");
-    EXPECT_EQ(migrateOldConfiguration(s.store, s.routes, s.paths, s.services), 0);
+    EXPECT_EQ(migrate(s, s.routes), 0);
 
     // The old place is the configuration file itself (program directory = home folder).
     writeBytes(s.paths.oldConfigFile, "plan.sb3,0,0,\n");
     openConfigFile(s.store, s.paths.oldConfigFile);
-    EXPECT_EQ(migrateOldConfiguration(s.store, s.routes, s.paths, s.services), 0);
+    EXPECT_EQ(migrate(s, s.routes), 0);
     EXPECT_TRUE(s.services.messages().empty());
     EXPECT_TRUE(std::filesystem::exists(s.paths.oldConfigFile));
     EXPECT_FALSE(std::filesystem::exists(s.paths.routesFile));

@@ -17,7 +17,7 @@
 #include "fileio/file_bytes.h"
 #include "lists/column_order.h"
 #include "output/html_frame.h"
-#include "output/list_document.h"
+#include "lists/list_document.h"
 #include "output/spreadsheet_export.h"
 #include "output/year_document.h"
 #include "planfile/legacy_plan_writer.h"
@@ -56,7 +56,7 @@ const std::vector<NamedWriter>& writers() {
         {"list document",
          [](const std::string& p) {
              return output::writeHtmlDocument(
-                 p, output::listDocument(plan2009(), lists::ListKind::Week, 1, lists::allColumns(),
+                 p, lists::listDocument(plan2009(), lists::ListKind::Week, 1, lists::allColumns(),
                                          model::defaultTrainingTypeLabels()));
          }},
         {"train.cfg",

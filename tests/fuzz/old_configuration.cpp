@@ -4,7 +4,6 @@
 #include "config/configuration_migration.h"
 #include "config/route_store.h"
 #include "fuzz_target.h"
-#include "platform/headless/headless_services.h"
 #include "scratch_folder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -15,8 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                (folder / "strecke.cfg").string()};
     ConfigStore store;
     RouteStore routes;
-    sb::platform::headless::HeadlessServices services;
-    migrateOldConfiguration(store, routes, paths, services);
+    migrateOldConfiguration(store, routes, paths);
     fuzzRequire(store.lastFile.size() < buffer::fileName);
     for (const StandardRoute& route : routes.routes) fuzzRequire(route.name.size() < kRouteNameWidth);
     return 0;

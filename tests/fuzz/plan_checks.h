@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "charts/diagram_quantity.h"
+#include "model/diagram_quantity.h"
 #include "fuzz_target.h"
 #include "model/training_types.h"
 #include "model/training_year.h"
@@ -36,7 +36,7 @@ inline void checkPlanWidths(const sb::model::TrainingYear& year) {
 }
 
 inline void computeSeries(const sb::model::TrainingYear& year, int code) {
-    for (int kind = sb::charts::kWeekOfYearDiagram; kind <= sb::charts::kMonthDiagram; ++kind) {
+    for (int kind = sb::model::kWeekOfYearDiagram; kind <= sb::model::kMonthDiagram; ++kind) {
         const sb::statistics::DiagramSelection selection{kind, code, 53, 12, 15};
         sb::statistics::aggregateDiagram(year, 5, selection);
     }

@@ -6,10 +6,10 @@
 
 #include "list_fixtures.h"
 #include "output/html_frame.h"
-#include "output/list_document.h"
+#include "lists/list_document.h"
 #include "support/plan_fixtures.h"
 
-namespace sb::output {
+namespace sb::lists {
 namespace {
 
 using lists::ListKind;
@@ -23,7 +23,7 @@ using lists::testing::testLabels;
 void expectGolden(const std::string& document, const std::string& name) {
     const sb::testing::TempDir dir;
     const std::string golden = goldenPath("lists/" + name);
-    ASSERT_TRUE(writeHtmlDocument(dir.file(name), document));
+    ASSERT_TRUE(output::writeHtmlDocument(dir.file(name), document));
     if (std::getenv("SAISONBUCH_UPDATE_GOLDEN")) sb::testing::writeBytes(golden, fileBytes(dir / name));
     EXPECT_EQ(fileBytes(golden), fileBytes(dir / name)) << name;
 }
@@ -50,8 +50,8 @@ TEST(ListDocument, NamesAndFailures) {
     EXPECT_EQ("12_Monats_Liste.htm", listDocumentName(ListKind::Month, 12, 2008));
     EXPECT_EQ("2008_Jahres_Liste.htm", listDocumentName(ListKind::Year, 0, 2008));
     EXPECT_EQ("a_b_c_d_e_f_g_h_i_ 5%_Such_Liste.htm", searchDocumentName("a/b\\c:d*e?f\"g<h>i| 5%"));
-    EXPECT_FALSE(writeHtmlDocument("/nonexistent-folder/x.htm", "x"));
+    EXPECT_FALSE(output::writeHtmlDocument("/nonexistent-folder/x.htm", "x"));
 }
 
 }  // namespace
-}  // namespace sb::output
+}  // namespace sb::lists

@@ -10,7 +10,7 @@
 #include "lists/list_print_dialog.h"
 #include "lists/search_dialog.h"
 #include "model/clock.h"
-#include "output/list_printout.h"
+#include "lists/list_printout.h"
 #include "platform/headless/headless_services.h"
 #include "support/plan_fixtures.h"
 
@@ -56,19 +56,19 @@ TEST(ListPrintout, PagesMatchTheGoldenRecordings) {
     const model::TrainingTypeLabels labels = testing::testLabels();
     std::deque<PrintedDocument> log;
     auto keepGoing = [] { return true; };
-    const output::ListPrintout week10{ListKind::Week, 10, {0, 1, 2, 3, 4, 5, 8}, true, true, 5};
+    const lists::ListPrintout week10{ListKind::Week, 10, {0, 1, 2, 3, 4, 5, 8}, true, true, 5};
     {
         HeadlessPrinter printer(PrintAnswer{}, log);
-        ASSERT_TRUE(output::printList(printer, year, week10, labels, keepGoing));
+        ASSERT_TRUE(lists::printList(printer, year, week10, labels, keepGoing));
     }
     {
         HeadlessPrinter printer(shortSheet(), log);
-        output::ListPrintout month{ListKind::Month, 2, {1, 0, 2, 3, 7}, false, true, 2};
-        ASSERT_TRUE(output::printList(printer, year, month, labels, keepGoing));
+        lists::ListPrintout month{ListKind::Month, 2, {1, 0, 2, 3, 7}, false, true, 2};
+        ASSERT_TRUE(lists::printList(printer, year, month, labels, keepGoing));
     }
     {
         HeadlessPrinter printer(shortSheet(), log);
-        ASSERT_TRUE(output::printSearchList(printer, year, 5, 3, {0, 1, 2, 3, 8}, labels, keepGoing));
+        ASSERT_TRUE(lists::printSearchList(printer, year, 5, 3, {0, 1, 2, 3, 8}, labels, keepGoing));
     }
     ASSERT_EQ(3u, log.size());
     EXPECT_EQ(2u, log[1].pages.size());
@@ -78,18 +78,18 @@ TEST(ListPrintout, PagesMatchTheGoldenRecordings) {
     expectGolden(recorded(log[2]), "search_3_2008.print");
 
     HeadlessPrinter printer(PrintAnswer{}, log);
-    output::ListPrintout wholeYear{ListKind::Year, 0, allColumns(), false, false, 5};
-    ASSERT_TRUE(output::printList(printer, year, wholeYear, labels, keepGoing));
+    lists::ListPrintout wholeYear{ListKind::Year, 0, allColumns(), false, false, 5};
+    ASSERT_TRUE(lists::printList(printer, year, wholeYear, labels, keepGoing));
     EXPECT_EQ("Saisonbuch Jahr 2008", log.back().name);
     EXPECT_EQ(12u, log.back().pages.size());
     PrintAnswer tiny;
     tiny.geometry = {1400, 60, 0, 0};
     HeadlessPrinter tinyPrinter(tiny, log);
-    ASSERT_TRUE(output::printList(tinyPrinter, year, week10, labels, keepGoing));
+    ASSERT_TRUE(lists::printList(tinyPrinter, year, week10, labels, keepGoing));
     EXPECT_EQ(14u, log.back().pages.size());  // nine rows and five sum lines, one below each header
 
     int calls = 0;
-    EXPECT_FALSE(output::printList(printer, year, wholeYear, labels, [&calls] { return ++calls < 40; }));
+    EXPECT_FALSE(lists::printList(printer, year, wholeYear, labels, [&calls] { return ++calls < 40; }));
     EXPECT_TRUE(log.back().aborted);
 }
 

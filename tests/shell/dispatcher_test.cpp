@@ -6,7 +6,7 @@
 #include <map>
 #include <set>
 
-#include "charts/diagram_quantity.h"
+#include "model/diagram_quantity.h"
 #include "planfile/plan_file_writer.h"
 #include "shell/command_dispatcher.h"
 #include "shell/command_ids.h"
@@ -119,10 +119,10 @@ TEST_F(Dispatcher, EveryEnabledCommandDoesSomething) {
     app.currentWeek = 20;
     app.currentMonth = 6;
     const Application start = app;
-    const std::map<int, int> kindShownBy{{cmd::kShowWeekOfYearDiagram, charts::kWeekOfYearDiagram},
-                                         {cmd::kShowMonthOfYearDiagram, charts::kMonthOfYearDiagram},
-                                         {cmd::kShowMonthDiagram, charts::kMonthDiagram},
-                                         {cmd::kShowWeekDiagram, charts::kWeekDiagram}};
+    const std::map<int, int> kindShownBy{{cmd::kShowWeekOfYearDiagram, model::kWeekOfYearDiagram},
+                                         {cmd::kShowMonthOfYearDiagram, model::kMonthOfYearDiagram},
+                                         {cmd::kShowMonthDiagram, model::kMonthDiagram},
+                                         {cmd::kShowWeekDiagram, model::kWeekDiagram}};
     auto fingerprint = [this] {
         const config::DiagramChoice& d = app.diagram;
         const config::ConfigStore& s = app.settings;
@@ -131,7 +131,7 @@ TEST_F(Dispatcher, EveryEnabledCommandDoesSomething) {
             d.timeSportFlags, d.loadSportFlags,     d.userDiagramSlot,     s.showToolbar,    s.showStatusBar,
             app.currentWeek,  app.currentMonth,     app.year.modified,     app.year.planYear};
     };
-    for (int kind = charts::kNoDiagram; kind <= charts::kMonthDiagram; ++kind) {
+    for (int kind = model::kNoDiagram; kind <= model::kMonthDiagram; ++kind) {
         for (int preset : {-1, 0}) {
             auto reset = [&] {
                 app = start;
@@ -146,7 +146,7 @@ TEST_F(Dispatcher, EveryEnabledCommandDoesSomething) {
             for (const ToolbarButton& button : toolbarButtons())
                 if (commandEnabled(app, button.command)) ids.insert(button.command);
             ids.erase(cmd::kFirstPreset + preset);
-            if (preset == -1 && kind != charts::kNoDiagram)
+            if (preset == -1 && kind != model::kNoDiagram)
                 for (const auto& [id, shown] : kindShownBy)
                     if (shown == kind) ids.erase(id);
             for (int id : ids) {

@@ -11,7 +11,7 @@
 
 #include "calendars/calendar_grid.h"
 #include "calendars/calendar_view.h"
-#include "charts/diagram_quantity.h"
+#include "model/diagram_quantity.h"
 #include "editor/day_editor_controls.h"
 #include "editor/day_editor_layout.h"
 #include "lists/list_dialog_templates.h"
@@ -236,9 +236,9 @@ class HostilePlanWalk : public ShellTest,
         app.logoDone = 1;
         for (int style = 1; style <= 3; ++style) {
             app.settings.displayStyle = style;
-            for (int kind = charts::kWeekOfYearDiagram; kind <= charts::kMonthDiagram; ++kind) {
-                for (int code = charts::kKmBike; code <= charts::kActualTimeOther; ++code) {
-                    if (!charts::kindOffersQuantity(kind, code)) continue;
+            for (int kind = model::kWeekOfYearDiagram; kind <= model::kMonthDiagram; ++kind) {
+                for (int code = model::kKmBike; code <= model::kActualTimeOther; ++code) {
+                    if (!model::kindOffersQuantity(kind, code)) continue;
                     app.diagram.diagramKind = kind;
                     setDiagramQuantity(app.diagram, code);
                     app.diagram.timeSportFlags = app.diagram.loadSportFlags = 15;
@@ -252,7 +252,7 @@ class HostilePlanWalk : public ShellTest,
                 }
             }
         }
-        app.diagram.diagramKind = charts::kNoDiagram;
+        app.diagram.diagramKind = model::kNoDiagram;
     }
 
     // Every week and month; week 53 and the year are also saved as HTML and printed.

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <set>
 
-#include "charts/diagram_quantity.h"
+#include "model/diagram_quantity.h"
 #include "lists/list_dialog_templates.h"
 #include "options/options_sheet.h"
 #include "platform/headless/recording_canvas.h"
@@ -60,7 +60,7 @@ TEST_P(HostileSettings, AreRepairedWhereReadAndWrittenBackRepaired) {
     dispatch(cmd::kOpenHeartRateFile);
     for (int command = cmd::kFirstPreset; command <= cmd::kLastPreset; ++command) dispatch(command);
     dispatch(cmd::kFirstPreset);
-    for (int kind = charts::kNoDiagram; kind <= charts::kXyDiagram; ++kind) {
+    for (int kind = model::kNoDiagram; kind <= model::kXyDiagram; ++kind) {
         app.diagram.diagramKind = kind;
         platform::headless::RecordingCanvas canvas;
         paintMainWindow(app, view, canvas);

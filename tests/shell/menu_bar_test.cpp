@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <set>
 
-#include "charts/diagram_quantity.h"
+#include "model/diagram_quantity.h"
 #include "shell/diagram_selection.h"
 #include "shell/menu_bar.h"
 
@@ -121,7 +121,7 @@ TEST(MenuBar, AxisListsOfferOnlyWhatThePlanHolds) {
                     const int code = quantityCodeOfMenuItem(id);
                     const bool sportFlag =
                         kind == 3 && ((code >= 112 && code <= 115) || (code >= 121 && code <= 124));
-                    EXPECT_TRUE(sportFlag || charts::kindHandlesQuantity(kind, code));
+                    EXPECT_TRUE(sportFlag || model::kindHandlesQuantity(kind, code));
                     if (swimItems.count(id)) EXPECT_TRUE(version == 3 && (mode == 3 || mode == 5));
                     if (otherItems.count(id)) EXPECT_NE(version, 1);
                     if (bikeItems.count(id)) EXPECT_TRUE(mode == 1 || mode == 4 || mode == 5);

@@ -12,7 +12,7 @@
 
 #include "model/calendar.h"
 
-using namespace sb::charts;
+using namespace sb::model;
 using namespace sb::statistics;
 using sb::model::TrainingYear;
 

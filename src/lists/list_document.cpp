@@ -1,6 +1,6 @@
 // List and search documents. Their rows come from the same row rules and cell formatter as the
 // dialogs, so a document shows what the list shows.
-#include "output/list_document.h"
+#include "lists/list_document.h"
 
 #include <algorithm>
 #include <string_view>
@@ -8,7 +8,7 @@
 #include "fileio/c_numbers.h"
 #include "output/html_frame.h"
 
-namespace sb::output {
+namespace sb::lists {
 
 namespace {
 
@@ -26,10 +26,10 @@ void appendAthleteTable(std::string& out, const model::TrainingYear& year, const
     out += "<TABLE WIDTH=\"100%\" BGCOLOR=\"#EEEEEE\">\n<TR>\n<TD COLSPAN=\"2\">";
     out.append("<H2>").append(heading).append("</H2>\n");
     out += "</TD>\n</TR>\n";
-    appendAthleteRow(out, "Sportler:", escapeHtml(year.firstName) + " " + escapeHtml(year.lastName), true);
-    appendAthleteRow(out, "Geb. Datum:", escapeHtml(year.birthDate));
-    if (!year.club.empty()) appendAthleteRow(out, "Verein:", escapeHtml(year.club));
-    if (!year.trainer.empty()) appendAthleteRow(out, "Trainer:", escapeHtml(year.trainer));
+    appendAthleteRow(out, "Sportler:", output::escapeHtml(year.firstName) + " " + output::escapeHtml(year.lastName), true);
+    appendAthleteRow(out, "Geb. Datum:", output::escapeHtml(year.birthDate));
+    if (!year.club.empty()) appendAthleteRow(out, "Verein:", output::escapeHtml(year.club));
+    if (!year.trainer.empty()) appendAthleteRow(out, "Trainer:", output::escapeHtml(year.trainer));
     out += "</TABLE>\n";
 }
 
@@ -47,7 +47,7 @@ void appendRows(std::string& out, const std::vector<lists::ListRow>& rows, std::
         ++counter;
         out += counter % 2 == 0 ? "<TR BGCOLOR = \"#EEEEEE\">\n" : "<TR>\n";
         for (const std::string& cell : lists::rowCells(row, order, year, labels))
-            out.append(cellOpening).append(escapeHtml(cell)).append("</TH>\n");
+            out.append(cellOpening).append(output::escapeHtml(cell)).append("</TH>\n");
         out += "</TR>\n";
     }
 }
@@ -56,12 +56,12 @@ std::string document(const model::TrainingYear& year, const std::string& heading
                      const lists::ColumnOrder& order, const std::vector<lists::ListRow>& rows,
                      std::string_view cellOpening, const model::TrainingTypeLabels& labels) {
     std::string out;
-    appendHtmlHead(out, year.planYear);
+    output::appendHtmlHead(out, year.planYear);
     appendAthleteTable(out, year, heading);
     appendDataHead(out, order);
     appendRows(out, rows, cellOpening, order, year, labels);
     out += "</TR>\n";
-    appendHtmlFooter(out);
+    output::appendHtmlFooter(out);
     return out;
 }
 
@@ -111,7 +111,7 @@ std::string searchDocument(const model::TrainingYear& year, int sportMode, int t
                            const lists::ColumnOrder& order, const model::TrainingTypeLabels& labels) {
     const std::string& label = labels[std::size_t(std::clamp(type, 0, 9))];
     const lists::SearchList list = lists::searchRows(year, sportMode, type);
-    return document(year, "Suchliste: " + escapeHtml(label), order, list.rows, "<TH>", labels);
+    return document(year, "Suchliste: " + output::escapeHtml(label), order, list.rows, "<TH>", labels);
 }
 
-}  // namespace sb::output
+}  // namespace sb::lists

@@ -1,7 +1,7 @@
 // Template and procedure of the print progress dialog, and the polling the printing loops use.
-#include "shell/print_progress_dialog.h"
+#include "platform/print_progress_dialog.h"
 
-namespace sb::shell {
+namespace sb::platform {
 
 using platform::ControlKind;
 
@@ -41,4 +41,4 @@ bool PrintProgress::continuePrinting() {
     return !procedure_.cancelled();
 }
 
-}  // namespace sb::shell
+}  // namespace sb::platform

@@ -1,10 +1,10 @@
 // Error texts of the file dialogs and the overwrite question.
-#include "shell/common_dialogs.h"
+#include "platform/common_dialogs.h"
 
 #include <filesystem>
 #include <fstream>
 
-namespace sb::shell {
+namespace sb::platform {
 
 using platform::Answer;
 using platform::Buttons;
@@ -63,4 +63,4 @@ bool askOverwrite(platform::Services& services, const std::string& path) {
                "Frage?", Buttons::YesNo, Icon::Exclamation) == Answer::Yes;
 }
 
-}  // namespace sb::shell
+}  // namespace sb::platform

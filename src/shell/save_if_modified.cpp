@@ -1,20 +1,20 @@
 // Save under the current name and the save-if-modified question. A failed or impossible save stops the
 // caller's action instead of letting it discard the changes the user asked to keep.
-#include "planfile/save_if_modified.h"
+#include "shell/save_if_modified.h"
 
 #include "planfile/plan_file_version.h"
 
-namespace sb::planfile {
+namespace sb::shell {
 
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 
 SaveResult savePlanFile(platform::Services& services, model::TrainingYear& year) {
-    const int version = planFileVersionOf(year.currentFileName);
+    const int version = planfile::planFileVersionOf(year.currentFileName);
     if (version == 0) return SaveResult::NoPlanName;
     platform::WaitCursor waiting(services);
-    if (writePlanFileOfVersion(version, year.currentFileName, year) != 0) return SaveResult::Failed;
+    if (planfile::writePlanFileOfVersion(version, year.currentFileName, year) != 0) return SaveResult::Failed;
     year.modified = 0;
     return SaveResult::Saved;
 }
@@ -38,4 +38,4 @@ SaveIfModifiedResult saveIfModified(platform::Services& services, model::Trainin
     return SaveIfModifiedResult::Cancelled;
 }
 
-}  // namespace sb::planfile
+}  // namespace sb::shell

@@ -1,6 +1,6 @@
 // List printouts. Every position is measured in device units from the printer's own text metrics, as
 // a page of text lines at a fixed left margin; nothing is scaled to the sheet.
-#include "output/list_printout.h"
+#include "lists/list_printout.h"
 
 #include <limits>
 
@@ -11,7 +11,7 @@
 #include "model/text_encoding.h"
 #include "statistics/sport_parts.h"
 
-namespace sb::output {
+namespace sb::lists {
 
 namespace {
 
@@ -208,4 +208,4 @@ bool printSearchList(platform::Printer& printer, const model::TrainingYear& year
     return true;
 }
 
-}  // namespace sb::output
+}  // namespace sb::lists

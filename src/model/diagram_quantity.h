@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace sb::charts {
+namespace sb::model {
 
 // DIAGRAMM_TYP of the configuration file.
 enum DiagramKind {
@@ -81,4 +81,4 @@ std::string unitText(int code);
 // "WJ-Diagramm (KM Rad)", "X-Y-Diagramm Zeit - Strecke - Puls", "Kein Diagramm ausgewählt".
 std::string diagramCaption(int kind, int code);
 
-}  // namespace sb::charts
+}  // namespace sb::model

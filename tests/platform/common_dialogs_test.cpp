@@ -5,18 +5,15 @@
 #include <fstream>
 
 #include "platform/headless/headless_services.h"
-#include "shell/common_dialogs.h"
-#include "shell/print_progress_dialog.h"
+#include "platform/common_dialogs.h"
+#include "platform/print_progress_dialog.h"
 #include "support/plan_fixtures.h"
 
-namespace sb::shell {
+namespace sb::platform {
 namespace {
 
-using platform::Answer;
-using platform::Buttons;
-using platform::Icon;
-using platform::headless::HeadlessServices;
-using platform::headless::LoggedMessage;
+using headless::HeadlessServices;
+using headless::LoggedMessage;
 
 TEST(CommonDialogs, AFailedFileDialogNamesItsCodeAndACancelSaysNothing) {
     HeadlessServices services;
@@ -70,4 +67,4 @@ TEST(CommonDialogs, AbbrechenStopsThePrintingLoop) {
 }
 
 }  // namespace
-}  // namespace sb::shell
+}  // namespace sb::platform

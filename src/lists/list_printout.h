@@ -10,7 +10,7 @@
 #include "model/training_year.h"
 #include "platform/printer.h"
 
-namespace sb::output {
+namespace sb::lists {
 
 struct ListPrintout {
     lists::ListKind kind = lists::ListKind::Week;
@@ -34,4 +34,4 @@ bool printSearchList(platform::Printer& printer, const model::TrainingYear& year
 // "Saisonbuch 7 Woche", "Saisonbuch 3 Monat", "Saisonbuch Jahr 2008".
 std::string listPrintoutName(lists::ListKind kind, int number, int planYear);
 
-}  // namespace sb::output
+}  // namespace sb::lists

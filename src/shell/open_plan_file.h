@@ -7,7 +7,7 @@
 #include "model/training_year.h"
 #include "platform/services.h"
 
-namespace sb::planfile {
+namespace sb::shell {
 
 enum class OpenResult {
     Opened,            // the chosen file is the open plan
@@ -21,4 +21,4 @@ enum class OpenResult {
 // The main window enables the plan commands when year.planFileVersion is not 0 afterwards.
 OpenResult openPlanFile(platform::Services& services, model::TrainingYear& year, const std::string& path);
 
-}  // namespace sb::planfile
+}  // namespace sb::shell

@@ -1,12 +1,12 @@
 // The open flow. A failed open never leaves an empty document attached to the previous file's name
 // with the plan commands enabled, where a save would overwrite that file with an empty year.
-#include "planfile/open_plan_file.h"
+#include "shell/open_plan_file.h"
 
 #include <string>
 
 #include "planfile/plan_file_version.h"
 
-namespace sb::planfile {
+namespace sb::shell {
 namespace {
 
 using platform::Answer;
@@ -37,8 +37,8 @@ void opened(model::TrainingYear& year, int version) {
 }
 
 OpenResult reopenPrevious(platform::Services& services, model::TrainingYear& year) {
-    const int version = planFileVersionOf(year.currentFileName);
-    if (version != 0 && readPlanFileOfVersion(version, year.currentFileName, year) == 0) {
+    const int version = planfile::planFileVersionOf(year.currentFileName);
+    if (version != 0 && planfile::readPlanFileOfVersion(version, year.currentFileName, year) == 0) {
         opened(year, version);
         return OpenResult::PreviousReopened;
     }
@@ -51,7 +51,7 @@ OpenResult reopenPrevious(platform::Services& services, model::TrainingYear& yea
 }  // namespace
 
 OpenResult openPlanFile(platform::Services& services, model::TrainingYear& year, const std::string& path) {
-    const int version = planFileVersionOf(path);
+    const int version = planfile::planFileVersionOf(path);
     if (version == 0) {
         services.messageBox("Diese Datei ist keine zulässige\nSaisonbuchdatei", "Fehler", Buttons::Ok,
                             Icon::Exclamation);
@@ -64,7 +64,7 @@ OpenResult openPlanFile(platform::Services& services, model::TrainingYear& year,
     if (version == 2)
         services.messageBox(legacyNotice("V2.0", "V3.0"), "Hinweis", Buttons::Ok, Icon::Information);
     model::clearTrainingYear(year);
-    if (readPlanFileOfVersion(version, path, year) == 0) {
+    if (planfile::readPlanFileOfVersion(version, path, year) == 0) {
         year.currentFileName = path;
         opened(year, version);
         return OpenResult::Opened;
@@ -80,4 +80,4 @@ OpenResult openPlanFile(platform::Services& services, model::TrainingYear& year,
     return reopenPrevious(services, year);
 }
 
-}  // namespace sb::planfile
+}  // namespace sb::shell

@@ -7,7 +7,7 @@
 #include "model/training_year.h"
 #include "platform/services.h"
 
-namespace sb::planfile {
+namespace sb::shell {
 
 enum class SaveResult {
     Saved,       // written; modified is 0
@@ -27,4 +27,4 @@ enum class SaveIfModifiedResult {
 
 SaveIfModifiedResult saveIfModified(platform::Services& services, model::TrainingYear& year);
 
-}  // namespace sb::planfile
+}  // namespace sb::shell

@@ -9,7 +9,7 @@
 #include "model/training_types.h"
 #include "model/training_year.h"
 
-namespace sb::output {
+namespace sb::lists {
 
 // The proposed file names: "<w>_Wochen_Liste.htm", "<m>_Monats_Liste.htm", "<year>_Jahres_Liste.htm",
 // and "<label>_Such_Liste.htm" with the characters a file name cannot hold replaced by '_'.
@@ -22,4 +22,4 @@ std::string listDocument(const model::TrainingYear& year, lists::ListKind kind, 
 std::string searchDocument(const model::TrainingYear& year, int sportMode, int type,
                            const lists::ColumnOrder& order, const model::TrainingTypeLabels& labels);
 
-}  // namespace sb::output
+}  // namespace sb::lists

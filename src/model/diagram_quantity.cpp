@@ -1,11 +1,11 @@
 // Texts and kind coverage of the diagram quantities, kept as one table so that a code's title, unit and
 // caption cannot drift apart.
-#include "charts/diagram_quantity.h"
+#include "model/diagram_quantity.h"
 
 #include <array>
 #include <string_view>
 
-namespace sb::charts {
+namespace sb::model {
 namespace {
 
 struct QuantityTexts {
@@ -134,4 +134,4 @@ std::string diagramCaption(int kind, int code) {
     return caption;
 }
 
-}  // namespace sb::charts
+}  // namespace sb::model

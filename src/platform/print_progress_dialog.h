@@ -7,7 +7,7 @@
 #include "platform/dialog.h"
 #include "platform/services.h"
 
-namespace sb::shell {
+namespace sb::platform {
 
 namespace print_progress {
 constexpr int cancelButton = 297;
@@ -54,4 +54,4 @@ void printWithProgress(platform::DialogHost& owner, Print print) {
     owner.enable(platform::dialogItself, true);
 }
 
-}  // namespace sb::shell
+}  // namespace sb::platform

@@ -6,7 +6,7 @@
 
 #include "platform/services.h"
 
-namespace sb::shell {
+namespace sb::platform {
 
 // After a file dialog that returned no file: nothing when the user cancelled, else the failure's
 // code name in a message box.
@@ -17,4 +17,4 @@ std::string dialogErrorText(unsigned code);
 // true to go on writing: the file does not exist or the user agreed to replace it.
 bool askOverwrite(platform::Services& services, const std::string& path);
 
-}  // namespace sb::shell
+}  // namespace sb::platform
