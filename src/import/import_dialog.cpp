@@ -26,8 +26,8 @@ namespace id = import_dialog;
 
 constexpr unsigned kTab = ControlFlag::TabStop;
 constexpr auto kTickWait = std::chrono::milliseconds(20);
-constexpr int kWidth = 520;
-constexpr int kHeight = 300;
+constexpr int kWidth = 640;
+constexpr int kHeight = 340;
 
 const char* const kColumns[] = {"", "Datei", "Datum", "Start", "Sportart", "Dauer", "Distanz", "AVG-Puls", "Höhe",
                                 "Status"};
@@ -53,10 +53,17 @@ std::string printed(const char* format, auto... values) {
     return text;
 }
 
+// The file without its folder; inside an archive, from the archive's name on.
+std::string shownFile(const std::string& file) {
+    const std::size_t archive = file.find(".zip/");
+    const std::size_t folder = file.rfind('/', archive == std::string::npos ? std::string::npos : archive);
+    return folder == std::string::npos ? file : file.substr(folder + 1);
+}
+
 std::vector<std::string> cellsOf(const ImportRow& row) {
     const bool dated = row.year != 0;
     return {isCheckable(row) ? (row.checked ? "☑" : "☐") : "",
-            row.file,
+            shownFile(row.file),
             dated ? printed("%02d.%02d.%04d", row.day, row.month, row.year) : "",
             dated && row.startSeconds >= 0 ? printed("%02d:%02d", row.startSeconds / 3600, row.startSeconds / 60 % 60)
                                            : "",
@@ -190,6 +197,7 @@ class ImportProcedure : public platform::DialogProcedure {
             host.insertRow(id::rows, int(i), cells[i]);
         }
         for (std::size_t i = shown_.size(); i > cells.size(); --i) host.removeItem(id::rows, int(i - 1));
+        if (cells.size() != shown_.size()) host.fitColumnsToHeaders(id::rows);
         shown_ = std::move(cells);
         int newIndex = -1;
         for (std::size_t i = 0; selected && i < rows_.size(); ++i)
