@@ -29,35 +29,33 @@ const char* const kWholeFitFiles[] = {
     "sample-activity.fit",
 };
 
-// The folder and the archive, written once into the system's temporary folder.
+const fs::path kRoot = fs::temp_directory_path() / "saisonbuch-import-bench";
+
+// The folder and the archive, written into the system's temporary folder (removed after the run).
 std::vector<std::string> seasonInputs() {
-    static const std::vector<std::string> inputs = [] {
-        const fs::path root = fs::temp_directory_path() / "saisonbuch-import-bench";
-        fs::remove_all(root);
-        fs::create_directories(root / "folder");
-        std::vector<std::string> files;
-        for (const char* name : kWholeFitFiles) {
-            std::string bytes;
-            fileio::readFileBytes(std::string(SAISONBUCH_TEST_DATA_DIR) + "/recordings/" + name, bytes);
-            files.push_back(std::move(bytes));
+    fs::remove_all(kRoot);
+    fs::create_directories(kRoot / "folder");
+    std::vector<std::string> files;
+    for (const char* name : kWholeFitFiles) {
+        std::string bytes;
+        fileio::readFileBytes(std::string(SAISONBUCH_TEST_DATA_DIR) + "/recordings/" + name, bytes);
+        files.push_back(std::move(bytes));
+    }
+    const std::string archivePath = (kRoot / "season.zip").string();
+    int error = 0;
+    zip_t* archive = zip_open(archivePath.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    for (int i = 0; i < kFiles; ++i) {
+        const std::string& bytes = files[std::size_t(i) % files.size()];
+        const std::string name = std::to_string(i) + "-" + kWholeFitFiles[std::size_t(i) % files.size()];
+        if (i % 2 == 0) {
+            fileio::writeFileAtomically((kRoot / "folder" / name).string(), bytes);
+        } else {
+            zip_source_t* source = zip_source_buffer(archive, bytes.data(), bytes.size(), 0);
+            zip_file_add(archive, name.c_str(), source, 0);
         }
-        const std::string archivePath = (root / "season.zip").string();
-        int error = 0;
-        zip_t* archive = zip_open(archivePath.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-        for (int i = 0; i < kFiles; ++i) {
-            const std::string& bytes = files[std::size_t(i) % files.size()];
-            const std::string name = std::to_string(i) + "-" + kWholeFitFiles[std::size_t(i) % files.size()];
-            if (i % 2 == 0) {
-                fileio::writeFileAtomically((root / "folder" / name).string(), bytes);
-            } else {
-                zip_source_t* source = zip_source_buffer(archive, bytes.data(), bytes.size(), 0);
-                zip_file_add(archive, name.c_str(), source, 0);
-            }
-        }
-        zip_close(archive);
-        return std::vector<std::string>{(root / "folder").string(), archivePath};
-    }();
-    return inputs;
+    }
+    zip_close(archive);
+    return {(kRoot / "folder").string(), archivePath};
 }
 
 void importSeason(benchmark::State& state) {
@@ -76,6 +74,7 @@ void importSeason(benchmark::State& state) {
     getrusage(RUSAGE_SELF, &usage);
     state.counters["rows"] = double(rows);
     state.counters["peakMiB"] = double(usage.ru_maxrss) / 1024;
+    fs::remove_all(kRoot);
 }
 BENCHMARK(importSeason)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
