@@ -143,6 +143,7 @@ bool parseBikeRecording(std::string_view bytes, std::string_view fileName, Recor
     read.flags = capability::cyclingData | capability::speed | (cadence ? capability::cadence : 0);
     RecordingTable samples;
     readSamples(reader, cadence, read.wheelCircumference, samples);
+    keepSaneValues(samples);
     table = std::move(samples);
     info = std::move(read);
     return true;

@@ -201,6 +201,7 @@ void parsePolarRecording(std::string_view bytes, RecordingTable& table, PolarRec
     readParams(bytes.substr(0, headLength), info, columns);
     table.clear();
     if (marker < lines.size()) readSamples(lines, marker + 1, columns, info.interval, table);
+    keepSaneValues(table);
 }
 
 bool readPolarRecording(const std::string& path, RecordingTable& table, PolarRecordingInfo& info) {
