@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <set>
 
 #include "import/import_reader.h"
 #include "model/training_year.h"
@@ -74,6 +75,13 @@ std::vector<std::string> cellsOf(const ImportRow& row) {
             printed("%d", row.climbingMetres),
             statusText(row)};
 }
+
+// A row as the list shows it, with the key of its first activity.
+struct ShownRow {
+    ActivityKey key;
+    std::vector<std::string> cells;
+    bool operator==(const ShownRow&) const = default;
+};
 
 // Rows of a file without a date or of another year keep the sport the file gave.
 bool takesSportChoice(const ImportRow& row) {
@@ -183,27 +191,39 @@ class ImportProcedure : public platform::DialogProcedure {
         host.repaint(id::progress);
     }
 
-    // Decides the rows again and replaces the changed ones in the list, keeping the selected row.
+    // Decides the rows again and brings the list up to them row by row: a row stays where its key and
+    // cells are unchanged, so rows arriving in the middle move nothing else, and the scroll position and
+    // the selected row are kept.
     void refresh(DialogHost& host) {
         const int selectedIndex = host.selection(id::rows);
         std::optional<ActivityKey> selected;
         if (selectedIndex >= 0 && selectedIndex < int(rows_.size())) selected = rows_[std::size_t(selectedIndex)].activities.front();
         rows_ = buildImportRows(activities_, year_, target_, choices_);
-        std::vector<std::vector<std::string>> cells;
-        for (const ImportRow& row : rows_) cells.push_back(cellsOf(row));
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            if (i < shown_.size() && shown_[i] == cells[i]) continue;
-            if (i < shown_.size()) host.removeItem(id::rows, int(i));
-            host.insertRow(id::rows, int(i), cells[i]);
+        const std::size_t before = shown_.size();
+        std::set<ActivityKey> keys;
+        for (const ImportRow& row : rows_) keys.insert(row.activities.front());
+        for (std::size_t i = 0; i < rows_.size(); ++i) {
+            const ShownRow wanted{rows_[i].activities.front(), cellsOf(rows_[i])};
+            while (i < shown_.size() && !keys.count(shown_[i].key)) removeShown(host, i);
+            if (i < shown_.size() && shown_[i] == wanted) continue;
+            const auto old = std::find_if(shown_.begin() + std::ptrdiff_t(i), shown_.end(),
+                                          [&](const ShownRow& row) { return row.key == wanted.key; });
+            if (old != shown_.end()) removeShown(host, std::size_t(old - shown_.begin()));
+            host.insertRow(id::rows, int(i), wanted.cells);
+            shown_.insert(shown_.begin() + std::ptrdiff_t(i), wanted);
         }
-        for (std::size_t i = shown_.size(); i > cells.size(); --i) host.removeItem(id::rows, int(i - 1));
-        if (cells.size() != shown_.size()) host.fitColumnsToHeaders(id::rows);
-        shown_ = std::move(cells);
+        while (shown_.size() > rows_.size()) removeShown(host, shown_.size() - 1);
+        if (shown_.size() != before) host.fitColumnsToHeaders(id::rows);
         int newIndex = -1;
         for (std::size_t i = 0; selected && i < rows_.size(); ++i)
             if (rows_[i].activities.front() == *selected) newIndex = int(i);
         if (newIndex != host.selection(id::rows)) host.setSelection(id::rows, newIndex);
         showSelection(host);
+    }
+
+    void removeShown(DialogHost& host, std::size_t index) {
+        host.removeItem(id::rows, int(index));
+        shown_.erase(shown_.begin() + std::ptrdiff_t(index));
     }
 
     const ImportRow* selectedRow(const DialogHost& host) const {
@@ -273,7 +293,7 @@ class ImportProcedure : public platform::DialogProcedure {
     std::vector<ImportedActivity> activities_;
     ImportChoices choices_;
     std::vector<ImportRow> rows_;
-    std::vector<std::vector<std::string>> shown_;
+    std::vector<ShownRow> shown_;  // what the list shows, row by row
     bool wrote_ = false;
 };
 

@@ -58,6 +58,8 @@ TEST(ImportDialog, RowsChecksAndSportsDecideWhatIsWritten) {
         dialog.press(id::takeRow);
         dialog.doubleClick(id::rows, rides);
         EXPECT_EQ(dialog.rows(id::rows)[std::size_t(rides)][0], "☐");
+        EXPECT_EQ(dialog.rows(id::rows).size(), 10u);
+        EXPECT_EQ(dialog.rows(id::rows)[std::size_t(walk)], rows[std::size_t(walk)]);
         dialog.press(id::takeButton);
     });
     EXPECT_TRUE(import::runImportDialog(services, year, import::importTargetOf(3, 5, 0), settings, {}));
