@@ -23,6 +23,7 @@ int runRecording(const Arguments& arguments, const config::ConfigStore& settings
 int runList(const Arguments& arguments, const config::ConfigStore& settings);
 int runSearch(const Arguments& arguments, const config::ConfigStore& settings);
 int runImport(const Arguments& arguments, const config::ConfigStore& settings);
+int runLoad(const Arguments& arguments, const config::ConfigStore& settings);
 
 // Prints "saisonbuch-cli: <message>" on stderr and returns 1.
 int fail(const std::string& message);

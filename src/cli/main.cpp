@@ -27,6 +27,7 @@ constexpr Subcommand kSubcommands[] = {
     {"list", sb::cli::runList, "list PLAN (--week W | --month M | --year) [--columns 0,1,...] [--html AUS.htm] Wochen-, Monats- oder Jahresliste"},
     {"search", sb::cli::runSearch, "search PLAN --type 0..9 [--columns 0,1,...] [--html AUS.htm] Suchliste nach Training IST"},
     {"import", sb::cli::runImport, "import PLAN PFAD... [--dry-run] [--replace] [--sport S] Aufzeichnungen, Ordner und Archive ins Tagebuch übernehmen"},
+    {"load", sb::cli::runLoad, "load PLAN [--from T.M] [--to T.M] | -o AUS.png|AUS.pdf  Punkte, Fitness, Ermüdung und Form je Tag, oder ihr Verlauf als Bild"},
 };
 
 void printUsage(std::FILE* stream) {

@@ -2,12 +2,17 @@
 // the only test of whether a file is a plan.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "model/training_year.h"
 
 namespace sb::planfile {
+
+// A full year with every field at its width stays well below this; a larger file is no plan and is
+// not read at all.
+constexpr std::uint64_t kLargestPlanFile = 16 * 1024 * 1024;
 
 // 3 for ...sb3, 2 for ...sb2, 1 for ...sbn (letters in either case), 0 for anything else. Only the last
 // three characters count; the dot before them is not examined.

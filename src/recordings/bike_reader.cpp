@@ -149,10 +149,12 @@ bool parseBikeRecording(std::string_view bytes, std::string_view fileName, Recor
     return true;
 }
 
-bool readBikeRecording(const std::string& path, RecordingTable& table, BikeRecordingInfo& info) {
+RecordingReadResult readBikeRecording(const std::string& path, RecordingTable& table, BikeRecordingInfo& info) {
     std::string bytes;
-    if (fileio::readFileBytes(path, bytes) != fileio::ReadOutcome::Read) return false;
-    return parseBikeRecording(bytes, path, table, info);
+    if (std::string message = readRecordingFile(path, kLargestBikeFile, bytes); !message.empty())
+        return {false, message};
+    if (!parseBikeRecording(bytes, path, table, info)) return {false, kCannotOpenRecording};
+    return {true, {}};
 }
 
 }  // namespace sb::recordings

@@ -51,7 +51,7 @@ TEST(HrmReader, ReadsEveryRealFileWithTheValuesTheUserSees) {
         SCOPED_TRACE(expected.file);
         RecordingTable table;
         PolarRecordingInfo info;
-        ASSERT_TRUE(readPolarRecording(recordingPath(expected.file), table, info));
+        ASSERT_TRUE(readPolarRecording(recordingPath(expected.file), table, info).ok);
         ASSERT_EQ(expected.samples, table.size());
         EXPECT_NEAR(expected.lastSecond, table.back()[kTimeSlot], 0.05);
         EXPECT_NEAR(expected.heartRateMin, maxOf(table, kHeartRateSlot, true, true), 0.05);
@@ -154,8 +154,8 @@ TEST(HrmReader, FailsOnlyForUnreadableFilesAndLeavesTheTableAlone) {
     RecordingTable table(3);
     PolarRecordingInfo info;
     info.model = "S410";
-    EXPECT_FALSE(readPolarRecording(recordingPath("missing.hrm"), table, info));
-    EXPECT_FALSE(readPolarRecording(recordingPath(""), table, info));
+    EXPECT_FALSE(readPolarRecording(recordingPath("missing.hrm"), table, info).ok);
+    EXPECT_FALSE(readPolarRecording(recordingPath(""), table, info).ok);
     EXPECT_EQ(3u, table.size());
     EXPECT_EQ("S410", info.model);
 }
