@@ -405,6 +405,7 @@ TEST_F(Cli, ImportPrintsEveryRowAndWritesOnlyWithoutDryRun) {
 
     CliRun nothing = run("import '" + planPath + "' '" + dir_.file("missing.fit") + "'");
     EXPECT_EQ(nothing.exitCode, 1);
+}
 
 TEST_F(Cli, LoadPrintsEveryDayOfTheSampleYearAndDrawsItsChart) {
     CliRun year = run("load '" + samplePlan() + "'");
