@@ -44,7 +44,7 @@ void addRecording(const std::string& shownName, Unpacked content, std::vector<Im
     const NameKind kind = kindOfName(shownName);
     if (content.ok && kind.gzipped) content = gunzip(content.bytes);
     std::vector<ImportedActivity> read =
-        content.ok ? activitiesOfRecording(kind.recordingName, content.bytes)
+        content.ok ? activitiesOfRecording(kind.recordingName, std::move(content.bytes))
                    : std::vector<ImportedActivity>{unreadable({}, content.message)};
     for (ImportedActivity& activity : read) {
         activity.file = shownName;

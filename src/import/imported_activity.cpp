@@ -17,7 +17,7 @@ namespace {
 using recordings::LoadedRecording;
 
 // What reading the bytes gave: the recording, or the message why not.
-std::string readRecordingBytes(std::string_view name, std::string_view bytes, LoadedRecording& recording) {
+std::string readRecordingBytes(std::string_view name, std::string bytes, LoadedRecording& recording) {
     const std::string path(name);
     const int source = recordings::sourceOfPath(path);
     bool ok = true;
@@ -31,7 +31,7 @@ std::string readRecordingBytes(std::string_view name, std::string_view bytes, Lo
     } else {
         const std::string extension = std::filesystem::path(path).extension().string();
         const recordings::ActivityReadResult read =
-            recordings::parseActivityRecording(extension, bytes, recording.table, recording.activity);
+            recordings::parseActivityRecording(extension, std::move(bytes), recording.table, recording.activity);
         ok = read.ok;
         message = read.message;
     }
@@ -129,9 +129,9 @@ std::vector<ImportedActivity> sessionActivities(const LoadedRecording& recording
 
 }  // namespace
 
-std::vector<ImportedActivity> activitiesOfRecording(std::string_view name, std::string_view bytes) {
+std::vector<ImportedActivity> activitiesOfRecording(std::string_view name, std::string bytes) {
     LoadedRecording recording;
-    if (std::string problem = readRecordingBytes(name, bytes, recording); !problem.empty()) {
+    if (std::string problem = readRecordingBytes(name, std::move(bytes), recording); !problem.empty()) {
         ImportedActivity unreadable;
         unreadable.problem = std::move(problem);
         return {unreadable};

@@ -34,6 +34,6 @@ struct ImportedActivity {
 // The activities of one recording's bytes, key and file left to the caller; `name` tells the reader
 // (by its extension) and, for a bike-computer file, the date. An unreadable recording gives one
 // activity with its problem.
-std::vector<ImportedActivity> activitiesOfRecording(std::string_view name, std::string_view bytes);
+std::vector<ImportedActivity> activitiesOfRecording(std::string_view name, std::string bytes);
 
 }  // namespace sb::import

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzzRequire(content.ok == content.message.empty());
         if (!content.ok) return;
         fuzzRequire(content.bytes.size() <= sb::import::kLargestUnpackedBytes);
-        sb::import::activitiesOfRecording(name, content.bytes);
+        sb::import::activitiesOfRecording(name, std::move(content.bytes));
     };
     sb::import::walkZipArchive(fuzzBytes(data, size), "season.zip", [] { return false; }, entry);
     return 0;
