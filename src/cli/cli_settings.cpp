@@ -2,33 +2,22 @@
 // file may be missing, as it is before the program's first start.
 #include "cli/cli_settings.h"
 
-#include <algorithm>
 #include <filesystem>
 
 #include "config/program_paths.h"
 
 namespace sb::cli {
 
-bool takeSettings(Arguments& arguments, config::ConfigStore& settings, std::string& error) {
-    std::string path = config::programSettingsFile();
-    bool named = false;
-    auto option = std::find(arguments.begin(), arguments.end(), "--settings");
-    if (option != arguments.end()) {
-        if (option + 1 == arguments.end()) {
-            error = "--settings ohne Datei";
-            return false;
-        }
-        path = *(option + 1);
-        named = true;
-        arguments.erase(option, option + 2);
-    }
+bool readSettings(CommandLine& line, config::ConfigStore& settings, std::string& error) {
+    const bool named = line.has("--settings");
+    line.settingsFile = named ? line.value("--settings") : config::programSettingsFile();
     std::error_code ignored;
-    if (named && !std::filesystem::is_regular_file(path, ignored)) {
-        error = "Einstellungsdatei nicht gefunden: " + path;
+    if (named && !std::filesystem::is_regular_file(line.settingsFile, ignored)) {
+        error = "Einstellungsdatei nicht gefunden: " + line.settingsFile;
         return false;
     }
-    if (!config::readSettingsWithoutWriting(settings, path)) {
-        error = "Einstellungsdatei nicht lesbar: " + path;
+    if (!config::readSettingsWithoutWriting(settings, line.settingsFile)) {
+        error = "Einstellungsdatei nicht lesbar: " + line.settingsFile;
         return false;
     }
     return true;

@@ -4,8 +4,10 @@
 // saved, with the summary on stderr.
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "cli/cli_commands.h"
 #include "cli/plan_loading.h"
@@ -17,47 +19,8 @@
 namespace sb::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "Aufruf: saisonbuch-cli import PLAN PFAD... [--dry-run] [--replace] "
-    "[--sport Rad|Laufen|Schwimmen|Alternativ]";
-
 const std::map<std::string, int> kSports{
     {"Rad", model::kBike}, {"Laufen", model::kRun}, {"Schwimmen", model::kSwim}, {"Alternativ", model::kOther}};
-
-struct ImportCommandLine {
-    std::string plan;
-    std::vector<std::string> paths;
-    bool dryRun = false;
-    bool replace = false;
-    int sport = 0;
-};
-
-bool parse(const Arguments& arguments, ImportCommandLine& line, std::string& error) {
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument == "--dry-run") {
-            line.dryRun = true;
-        } else if (argument == "--replace") {
-            line.replace = true;
-        } else if (argument == "--sport" && i + 1 < arguments.size()) {
-            const auto found = kSports.find(arguments[++i]);
-            if (found == kSports.end()) {
-                error = "unbekannte Sportart: " + arguments[i];
-                return false;
-            }
-            line.sport = found->second;
-        } else if (argument.rfind("--", 0) == 0) {
-            error = "unbekanntes Argument: " + argument;
-            return false;
-        } else if (line.plan.empty()) {
-            line.plan = argument;
-        } else {
-            line.paths.push_back(argument);
-        }
-    }
-    if (line.paths.empty()) error = "kein Plan oder keine Aufzeichnung angegeben";
-    return error.empty();
-}
 
 std::string sportName(int sport) {
     for (const auto& [name, number] : kSports)
@@ -75,32 +38,48 @@ void printRow(const import::ImportRow& row) {
                 row.minutes % 60, row.distanceKm, row.avgPulse, row.climbingMetres, import::statusText(row).c_str());
 }
 
-}  // namespace
-
-int runImport(const Arguments& arguments, const config::ConfigStore& settings) {
-    ImportCommandLine line;
-    std::string error;
-    if (!parse(arguments, line, error)) return fail(error + " (" + kUsage + ")");
+int runImport(const CommandLine& line, const config::ConfigStore& settings) {
+    const std::string& planPath = line.arguments[0];
+    int sport = 0;
+    if (line.has("--sport")) {
+        const auto found = kSports.find(line.value("--sport"));
+        if (found == kSports.end()) return failWithUsage(kImportCommand, "unbekannte Sportart: " + line.value("--sport"));
+        sport = found->second;
+    }
     auto year = std::make_unique<model::TrainingYear>();
-    const int version = loadPlan(line.plan, *year);
+    const int version = loadPlan(planPath, *year);
     if (version == 0) return 1;
     import::ImportTarget target = import::importTargetOf(version, settings.sportMode, settings.triathlonBasic);
-    if (line.sport != 0) target.fallbackSport = line.sport;
-    target.replaceTaken = line.replace;
-    const std::vector<import::ImportedActivity> activities =
-        import::readAllInputs(import::collectImportInputs(line.paths));
+    if (sport != 0) target.fallbackSport = sport;
+    target.replaceTaken = line.has("--replace");
+    const std::vector<std::string> paths(line.arguments.begin() + 1, line.arguments.end());
+    const std::vector<import::ImportedActivity> activities = import::readAllInputs(import::collectImportInputs(paths));
     const std::vector<import::ImportRow> rows = import::buildImportRows(activities, *year, target, {});
     for (const import::ImportRow& row : rows) printRow(row);
     std::fflush(stdout);
     const bool anyRead = std::any_of(activities.begin(), activities.end(),
                                      [](const import::ImportedActivity& a) { return a.problem.empty(); });
     if (!anyRead) return fail("keine der Aufzeichnungen ließ sich lesen");
-    if (line.dryRun) return 0;
+    if (line.has("--dry-run")) return 0;
     const import::TakeOutcome outcome = import::takeImportRows(rows, target, *year);
-    if (outcome.taken > 0 && planfile::writePlanFileOfVersion(version, line.plan, *year) != 0)
-        return fail("Fehler beim Speichern der Datei " + line.plan);
+    if (outcome.taken > 0 && planfile::writePlanFileOfVersion(version, planPath, *year) != 0)
+        return fail("Fehler beim Speichern der Datei " + planPath);
     std::fprintf(stderr, "%s\n", import::takeSummary(outcome).c_str());
     return 0;
 }
+
+}  // namespace
+
+const Subcommand kImportCommand{
+    "import",
+    "PLAN PFAD... [--dry-run] [--replace] [--sport Rad|Laufen|Schwimmen|Alternativ]",
+    "Aufzeichnungen, Ordner und Archive ins Tagebuch übernehmen",
+    2,
+    std::numeric_limits<std::size_t>::max(),
+    {{"--dry-run", nullptr, "nur die Zeilen zeigen, den Plan nicht schreiben"},
+     {"--replace", nullptr, "auch Tage übernehmen, die schon andere Werte halten (Tag belegt)"},
+     {"--sport", "S", "Sportart der Aufzeichnungen ohne Sportart"}},
+    runImport,
+};
 
 }  // namespace sb::cli
