@@ -13,6 +13,7 @@
 #include "editor/day_editor_fields.h"
 #include "editor/day_editor_layout.h"
 #include "model/calendar.h"
+#include "model/day_limits.h"
 
 namespace sb::import {
 
@@ -80,11 +81,11 @@ void addTo(ImportRow& row, const std::vector<const ImportedActivity*>& group) {
 // The day editor's message for the first value it would refuse; empty when it takes them all.
 std::string editorRefusal(const ImportRow& row, const ImportTarget& target) {
     const editor::SportControls& c = editor::sportControls(model::Sport(row.sport));
-    if (row.minutes < 0 || row.minutes > 24 * 60 + 59) return c.timeMessage;
-    if (row.distanceKm < 0 || row.distanceKm > 500) return c.distanceMessage;
-    if (target.writesPulse && (row.avgPulse < 0 || row.avgPulse > 240)) return c.pulseMessage;
-    if (target.writesClimbing && row.sport == model::kBike && (row.climbingMetres < 0 || row.climbingMetres > 10000))
-        return editor::kHeightMessage;
+    if (!model::hoursAllowed(row.minutes / 60) || !model::minutesAllowed(row.minutes % 60)) return c.timeMessage;
+    if (!model::dayDistanceAllowed(row.distanceKm)) return c.distanceMessage;
+    if (target.writesPulse && !model::pulseAllowed(row.avgPulse)) return c.pulseMessage;
+    if (target.writesClimbing && row.sport == model::kBike && !model::heightAllowed(row.climbingMetres))
+        return model::kHeightMessage;
     return {};
 }
 
