@@ -1,7 +1,7 @@
 // saisonbuch-cli import PLAN PATH... [--dry-run] [--replace] [--sport SPORT]: recordings, folders of
 // them and archives read into the plan's diary as the program's import dialog reads them. One
 // tab-separated line per row on stdout; without --dry-run the checked rows are written and the plan
-// saved, with the summary on stderr.
+// saved (never a plan the program has open: its lock is held), with the summary on stderr.
 #include <algorithm>
 #include <cstdio>
 #include <limits>
@@ -15,6 +15,7 @@
 #include "import/import_rows.h"
 #include "model/training_year.h"
 #include "planfile/plan_file_version.h"
+#include "platform/qt/qt_plan_locks.h"
 
 namespace sb::cli {
 namespace {
@@ -62,6 +63,9 @@ int runImport(const CommandLine& line, const config::ConfigStore& settings) {
     if (!anyRead) return fail("keine der Aufzeichnungen ließ sich lesen");
     if (line.has("--dry-run")) return 0;
     const import::TakeOutcome outcome = import::takeImportRows(rows, target, *year);
+    platform::qt::QtPlanLocks locks;
+    if (outcome.taken > 0 && locks.lock(planPath) == platform::LockOutcome::Held)
+        return fail("Die Datei " + planPath + " ist in Saisonbuch geöffnet und wird nicht überschrieben");
     if (outcome.taken > 0 && planfile::writePlanFileOfVersion(version, planPath, *year) != 0)
         return fail("Fehler beim Speichern der Datei " + planPath);
     std::fprintf(stderr, "%s\n", import::takeSummary(outcome).c_str());

@@ -2,6 +2,7 @@
 // before a modified plan is replaced or the program ends.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "model/training_year.h"
@@ -10,13 +11,21 @@
 namespace sb::shell {
 
 enum class SaveResult {
-    Saved,       // written; modified is 0
-    Failed,      // the write failed; the file on disk is unchanged and modified stays as it was
-    NoPlanName,  // currentFileName names no plan format (or is empty): nothing was written
+    Saved,           // written; modified is 0
+    Failed,          // the write failed; the file on disk is unchanged and modified stays as it was
+    NoPlanName,      // currentFileName names no plan format (or is empty): nothing was written
+    SavedElsewhere,  // the check before the write saved the plan under another name instead
+    Abandoned,       // the check before the write held it back: nothing was written
 };
 
-// Writes the plan under currentFileName with the wait cursor shown; shows no message.
-SaveResult savePlanFile(platform::Services& services, model::TrainingYear& year);
+// What the check right before a write under the plan's own name decided.
+enum class WriteDecision { Write, SavedElsewhere, Abandon };
+using BeforeWrite = std::function<WriteDecision()>;
+
+// Writes the plan under currentFileName with the wait cursor shown, once beforeWrite (when given) agrees;
+// shows no message.
+SaveResult savePlanFile(platform::Services& services, model::TrainingYear& year,
+                        const BeforeWrite& beforeWrite = {});
 
 enum class SaveIfModifiedResult {
     Cancelled = 0,  // the user cancelled, or the save failed (after its message): abandon the action
@@ -25,6 +34,8 @@ enum class SaveIfModifiedResult {
                     // offer Save As and abandon the action if that is cancelled
 };
 
-SaveIfModifiedResult saveIfModified(platform::Services& services, model::TrainingYear& year);
+// A plan saved elsewhere by beforeWrite goes on; one it held back is cancelled.
+SaveIfModifiedResult saveIfModified(platform::Services& services, model::TrainingYear& year,
+                                    const BeforeWrite& beforeWrite = {});
 
 }  // namespace sb::shell
