@@ -21,7 +21,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
-#include <optional>
+#include <vector>
 
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_menu.h"
@@ -73,14 +73,17 @@ Qt::WindowFlags windowFlagsWithoutMaximise() {
            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 }
 
-// The first file of a drop, when it is a plan or a recording on this machine.
-std::optional<std::string> droppedFile(const QMimeData* data) {
-    if (!data || !data->hasUrls() || data->urls().isEmpty()) return std::nullopt;
-    const QUrl url = data->urls().front();
-    if (!url.isLocalFile()) return std::nullopt;
-    std::string path = platform::qt::fromQPath(url.toLocalFile());
-    if (!shell::opensAsNamedFile(path)) return std::nullopt;
-    return path;
+// The files of a drop, when the window takes them: files and folders on this machine that go to the
+// import, or one plan or recording.
+std::vector<std::string> droppedFiles(const QMimeData* data) {
+    std::vector<std::string> paths;
+    if (!data || !data->hasUrls()) return paths;
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile()) return {};
+        paths.push_back(platform::qt::fromQPath(url.toLocalFile()));
+    }
+    if (!shell::acceptsDrop(paths)) paths.clear();
+    return paths;
 }
 
 }  // namespace
@@ -218,16 +221,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (droppedFile(event->mimeData())) event->acceptProposedAction();
+    if (!droppedFiles(event->mimeData()).empty()) event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-    const std::optional<std::string> path = droppedFile(event->mimeData());
-    if (!path) return;
+    std::vector<std::string> paths = droppedFiles(event->mimeData());
+    if (paths.empty()) return;
     event->acceptProposedAction();
-    // The drag ends first: the save question and the messages must not run inside the drop.
+    // The drag ends first: the save question, the messages and the import dialog must not run inside
+    // the drop.
     QMetaObject::invokeMethod(
-        this, [this, file = *path] { shell::fileDropped(app_, *this, *services_, file); },
+        this, [this, files = std::move(paths)] { shell::filesDropped(app_, *this, *services_, files); },
         Qt::QueuedConnection);
 }
 

@@ -1,7 +1,7 @@
 // The program's main window on Qt: the client area painted by the shell, the menu bar built from the
 // shell's menu tree, the customisable toolbar with its value box, the three-part status bar and the
-// keyboard shortcuts. Every command it receives goes to the shell's dispatcher. Plan and recording files
-// dropped on it are opened.
+// keyboard shortcuts. Every command it receives goes to the shell's dispatcher. A plan or recording
+// dropped on it is opened; folders, archives and several files go to the import.
 #pragma once
 
 #include <QMainWindow>

@@ -59,6 +59,7 @@ extern const Subcommand kRecordingCommand;
 extern const Subcommand kListCommand;
 extern const Subcommand kSearchCommand;
 extern const Subcommand kLoadCommand;
+extern const Subcommand kImportCommand;
 
 // Prints "saisonbuch-cli: <message>" on stderr and returns 1.
 int fail(const std::string& message);

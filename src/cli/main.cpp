@@ -14,7 +14,7 @@ const sb::cli::Subcommand* const kSubcommands[] = {
     &sb::cli::kInfoCommand,     &sb::cli::kConvertCommand,   &sb::cli::kExportCommand,
     &sb::cli::kSeriesCommand,   &sb::cli::kChartCommand,     &sb::cli::kCalendarCommand,
     &sb::cli::kOverviewCommand, &sb::cli::kRecordingCommand, &sb::cli::kListCommand,
-    &sb::cli::kSearchCommand,   &sb::cli::kLoadCommand,
+    &sb::cli::kSearchCommand,   &sb::cli::kLoadCommand,      &sb::cli::kImportCommand,
 };
 
 void printUsage(std::FILE* stream) {

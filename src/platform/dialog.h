@@ -148,7 +148,7 @@ class DialogHost {
     virtual void setChecked(int id, bool checked) = 0;
     virtual bool isChecked(int id) const = 0;
 
-    // List box, drop-down list, combo edit, and the rows of a list view for selection().
+    // List box, drop-down list, combo edit; a list view's rows for selection() and removeItem().
     // addItem returns the index the item got (its sorted place when the control is Sorted).
     virtual void clearItems(int id) = 0;
     virtual int addItem(int id, const std::string& text) = 0;

@@ -67,6 +67,9 @@ class Services {
     // The chosen path, or nothing when the user cancelled or the dialog failed.
     virtual std::optional<std::string> openFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> saveFileName(const FileDialogRequest& request) = 0;
+    // Several existing files, or with `folder` one existing folder (proposedName: where the dialog
+    // starts); empty when the user cancelled or the dialog failed.
+    virtual std::vector<std::string> openFileNames(const FileDialogRequest& request, bool folder) = 0;
     // Why the last file dialog returned nothing: dialog_error::none when the user cancelled.
     virtual unsigned lastFileDialogError() const = 0;
 

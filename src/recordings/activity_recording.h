@@ -9,8 +9,19 @@
 #include <ctime>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sb::recordings {
+
+// One part of a FIT file with sessions: a multisport file holds one per leg, transitions left out.
+struct ActivitySession {
+    int planSport = 0;  // model::Sport; 0 when the session names no sport the plan knows
+    int year = 0, month = 0, day = 0;  // local start date; 0 when the session has no time
+    int startHour = 0, startMinute = 0, startSecond = 0;
+    double durationSeconds = 0;
+    double distanceKm = 0;
+    std::size_t firstSample = 0, endSample = 0;  // the session's samples: table rows [first, end)
+};
 
 struct ActivityInfo {
     std::string format;  // "FIT", "TCX" or "GPX"
@@ -23,6 +34,7 @@ struct ActivityInfo {
     std::string device;    // maker and product where the file names them; empty otherwise
     int capabilities = 0;  // capability bits of the columns the file holds
     std::string warning;   // non-empty when the file was cut but its complete samples are offered
+    std::vector<ActivitySession> sessions;  // FIT files only, in the file's order
 };
 
 using ActivityReadResult = RecordingReadResult;

@@ -39,6 +39,7 @@ struct Session {
     std::optional<int> sport;
     std::optional<double> seconds;  // timer time, else elapsed time
     std::optional<double> metres;
+    std::optional<double> elapsed;  // the span its samples lie in
 };
 
 // What the walk gives, kept apart from the caller's table until the walk has succeeded.
@@ -156,8 +157,8 @@ std::optional<double> total(const FitMessage& message, std::uint8_t field, doubl
 
 void addSession(const FitMessage& message, Collected& collected) {
     Session session{dateTime(message, 2), integer(message, 5), total(message, 8, 1000),
-                    total(message, 9, 100)};
-    if (!session.seconds) session.seconds = total(message, 7, 1000);
+                    total(message, 9, 100), total(message, 7, 1000)};
+    if (!session.seconds) session.seconds = session.elapsed;
     collected.sessions.push_back(session);
 }
 
@@ -237,12 +238,48 @@ std::optional<int> sportOf(const Collected& collected) {
 
 // Local date and time of a moment in the file's seconds: with the offset the file gives, else in the
 // computer's time zone; nothing for a device's own count that is no date.
-void setStart(std::uint32_t start, const std::optional<std::int64_t>& localOffset, ActivityInfo& info) {
+std::optional<std::tm> localTime(std::uint32_t start, const std::optional<std::int64_t>& localOffset) {
     const std::int64_t local = std::int64_t(start) + localOffset.value_or(0);
-    if (local < kFitFirstDate) return;
+    if (local < kFitFirstDate) return std::nullopt;
     const std::time_t unixTime = static_cast<std::time_t>(local + kUnixSecondsAtFitEpoch);
     std::tm parts{};
-    if (localOffset ? gmtime_r(&unixTime, &parts) : localtime_r(&unixTime, &parts)) setActivityStart(parts, info);
+    if (!(localOffset ? gmtime_r(&unixTime, &parts) : localtime_r(&unixTime, &parts))) return std::nullopt;
+    return parts;
+}
+
+void setStart(std::uint32_t start, const std::optional<std::int64_t>& localOffset, ActivityInfo& info) {
+    if (const std::optional<std::tm> parts = localTime(start, localOffset)) setActivityStart(*parts, info);
+}
+
+// The sessions that are not transitions, each with the samples recorded within its span.
+std::vector<ActivitySession> sessionsOf(const Collected& collected) {
+    std::vector<ActivitySession> sessions;
+    for (const Session& session : collected.sessions) {
+        const int sport = session.sport.value_or(collected.sportOfSportMessage.value_or(kGenericSport));
+        if (sport == kTransition) continue;
+        ActivitySession part;
+        part.planSport = planSportOfFitSport(sport);
+        part.durationSeconds = session.seconds.value_or(0);
+        part.distanceKm = session.metres.value_or(0) / 1000;
+        part.endSample = collected.times.size();
+        if (session.start) {
+            if (const std::optional<std::tm> parts = localTime(*session.start, collected.localOffset)) {
+                part.year = parts->tm_year + 1900;
+                part.month = parts->tm_mon + 1;
+                part.day = parts->tm_mday;
+                part.startHour = parts->tm_hour;
+                part.startMinute = parts->tm_min;
+                part.startSecond = parts->tm_sec;
+            }
+            const auto& times = collected.times;
+            const double end = double(*session.start) + session.elapsed.value_or(1e12);
+            while (part.firstSample < times.size() && times[part.firstSample] < *session.start) ++part.firstSample;
+            part.endSample = part.firstSample;
+            while (part.endSample < times.size() && double(times[part.endSample]) < end) ++part.endSample;
+        }
+        sessions.push_back(part);
+    }
+    return sessions;
 }
 
 // The product name as far as it is printable text, cut at a character's start.
@@ -296,6 +333,7 @@ ActivityInfo infoOf(const Collected& collected, const RecordingTable& table) {
     info.device = deviceOf(collected);
     info.capabilities = collected.capabilities;
     if (info.capabilities != 0) info.capabilities |= capability::cyclingData;
+    info.sessions = sessionsOf(collected);
     return info;
 }
 

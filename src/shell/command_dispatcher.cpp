@@ -16,6 +16,7 @@
 #include "platform/help.h"
 #include "shell/command_ids.h"
 #include "shell/file_commands.h"
+#include "shell/import_commands.h"
 #include "shell/list_commands.h"
 #include "shell/modal_view.h"
 #include "shell/navigation.h"
@@ -78,6 +79,8 @@ const std::vector<CommandEntry>& commandTable() {
          [](Application& a, MainWindowView&, Services& s, int) {
              output::runHtmlExport(s, a.settings, a.year, a.paths.helpFilePath);
          }},
+        {kImport, kImport, N::plan, F::none,
+         [](Application& a, MainWindowView& v, Services& s, int) { importRecordings(a, v, s); }},
         {kPrintOverview, kPrintOverview, N::plan, F::modalView,
          [](Application& a, MainWindowView&, Services& s, int) { output::runOverviewPrint(s, a.year); }},
         {kExit, kExit, N::nothing, F::none,
@@ -196,7 +199,7 @@ const std::vector<CommandEntry>& commandTable() {
 bool changesPlan(int commandId) {
     using namespace cmd;
     for (const int id :
-         {kSavePlan, kAthleteData, kPlanningView, kTrainingDays, kOdometers, kTakeOverTraining})
+         {kSavePlan, kAthleteData, kPlanningView, kTrainingDays, kOdometers, kTakeOverTraining, kImport})
         if (commandId == id) return true;
     return false;
 }

@@ -16,6 +16,7 @@ constexpr int kExportHtml = 15;
 constexpr int kPrintOverview = 16;
 constexpr int kExit = 17;
 constexpr int kPrintDiagram = 18;  // toolbar only
+constexpr int kImport = 100;       // after "&Exportieren...": a new item, numbered apart from the old ones
 constexpr int kFirstHistoryEntry = 20;
 constexpr int kLastHistoryEntry = 28;
 

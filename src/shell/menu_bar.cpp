@@ -91,6 +91,7 @@ MenuItem fileMenu(const Application& app) {
         MenuItem::popup("&Exportieren...",
                         {MenuItem::command("in &HTML Dokument", cmd::kExportHtml),
                          MenuItem::command("in &Tabellenkalkulation", cmd::kExportSpreadsheet)}),
+        MenuItem::command("&Importieren...", cmd::kImport),
         MenuItem::separatorLine(),
         MenuItem::command("Übersichtsliste &drucken...\tCrtl+P", cmd::kPrintOverview),
         MenuItem::separatorLine(),

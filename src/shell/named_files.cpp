@@ -5,6 +5,7 @@
 #include "planfile/plan_file_version.h"
 #include "recordings/loaded_recording.h"
 #include "shell/file_commands.h"
+#include "shell/import_commands.h"
 #include "shell/recording_commands.h"
 #include "shell/window_state.h"
 
@@ -29,6 +30,20 @@ void openNamedFile(Application& app, MainWindowView& view, platform::Services& s
 void fileDropped(Application& app, MainWindowView& view, platform::Services& services,
                  const std::string& path) {
     openNamedFile(app, view, services, path);
+    showWindowState(app, view);
+}
+
+bool acceptsDrop(const std::vector<std::string>& paths) {
+    return dropsIntoImport(paths) || (paths.size() == 1 && opensAsNamedFile(paths.front()));
+}
+
+void filesDropped(Application& app, MainWindowView& view, platform::Services& services,
+                  const std::vector<std::string>& paths) {
+    if (!dropsIntoImport(paths)) {
+        if (!paths.empty()) fileDropped(app, view, services, paths.front());
+        return;
+    }
+    importRecordings(app, view, services, paths);
     showWindowState(app, view);
 }
 

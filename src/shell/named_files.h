@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/services.h"
 #include "shell/application.h"
@@ -21,5 +22,11 @@ void openNamedFile(Application& app, MainWindowView& view, platform::Services& s
 // A file dropped on the main window: opened as above, then the window shows the state it left.
 void fileDropped(Application& app, MainWindowView& view, platform::Services& services,
                  const std::string& path);
+
+// Whether the window accepts these files as a drop: an import (dropsIntoImport) or one named file.
+bool acceptsDrop(const std::vector<std::string>& paths);
+// Files dropped on the main window: the import dialog reads them, or the one file opens as above.
+void filesDropped(Application& app, MainWindowView& view, platform::Services& services,
+                  const std::vector<std::string>& paths);
 
 }  // namespace sb::shell

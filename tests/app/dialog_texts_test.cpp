@@ -18,6 +18,7 @@
 #include "editor/day_editor_layout.h"
 #include "editor/day_editor_templates.h"
 #include "editor/training_takeover_dialog.h"
+#include "import/import_dialog.h"
 #include "lists/list_dialog_templates.h"
 #include "load/load_window.h"
 #include "lists/list_print_dialog.h"
@@ -74,6 +75,7 @@ std::vector<const platform::DialogTemplate*> everyDialog() {
         &recordings::bikeInfoTemplate(),
         &editor::trainingTakeoverTemplate(),
         &recordings::activityInfoTemplate(),
+        &import::importTemplate(),
     };
     for (const editor::DayEditorLayout& layout : editor::dayEditorLayouts()) {
         dialogs.push_back(&editor::dayEditorTemplate(layout));

@@ -8,13 +8,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
+#include "planfile/plan_file_version.h"
 #include "support/plan_fixtures.h"
+#include "support/season_fixture.h"
 
 namespace fs = std::filesystem;
 using sb::testing::fileBytes;
@@ -216,6 +219,37 @@ TEST_F(Cli, PicturesAreImagesOfTheLogicalCanvasOrPrintedPages) {
                                  "R: Do,01.01. 0045.6 0045.6 01:45 128 Berg Intr/Aaer",
                                  "A: Do,01.01. 000015 01:20 135 Loipe Aane/AGru", "Gesamt:"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+}
+
+// A season's folder and archive imported into a version-1 plan: the dry run prints the golden lines
+// with every status and leaves the plan alone; the real run takes the new rows, and --replace the
+// row whose day held other values.
+TEST_F(Cli, ImportPrintsEveryRowAndWritesOnlyWithoutDryRun) {
+    const std::string planPath = dir_.file("season.sbn");
+    auto year = std::make_unique<sb::model::TrainingYear>(sb::testing::seasonPlan(1));
+    ASSERT_EQ(sb::planfile::writePlanFileOfVersion(1, planPath, *year), 0);
+    const std::vector<std::string> inputs = sb::testing::writeSeason(dir_);
+    const std::string before = fileBytes(planPath);
+    const std::string arguments = "import '" + planPath + "' '" + inputs[0] + "' '" + inputs[1] + "'";
+
+    CliRun dry = run(arguments + " --dry-run");
+    ASSERT_EQ(dry.exitCode, 0) << dry.err;
+    std::string lines = dry.out;
+    for (std::size_t at; (at = lines.find(dir_.path().string() + "/")) != std::string::npos;)
+        lines.erase(at, dir_.path().string().size() + 1);
+    EXPECT_EQ(lines, fileBytes(sb::testing::goldenPath("import/season-v1.txt")));
+    EXPECT_EQ(fileBytes(planPath), before);
+
+    CliRun taken = run(arguments + " --replace --sport Rad");
+    ASSERT_EQ(taken.exitCode, 0) << taken.err;
+    EXPECT_EQ(taken.err, "3 Trainings übernommen, 7 übersprungen.\n");
+    ASSERT_EQ(sb::planfile::readPlanFileOfVersion(1, planPath, *year), 0);
+    EXPECT_EQ(year->days[162].bike.duration, "01:01");  // the two rides of 12 June
+    EXPECT_EQ(year->days[161].run.duration, "00:01");   // replaced
+    EXPECT_EQ(year->days[308].bike.duration, "00:03");  // the heart-rate file, given a sport
+
+    CliRun nothing = run("import '" + planPath + "' '" + dir_.file("missing.fit") + "'");
+    EXPECT_EQ(nothing.exitCode, 1);
 }
 
 TEST_F(Cli, LoadPrintsEveryDayOfTheSampleYearAndDrawsItsChart) {

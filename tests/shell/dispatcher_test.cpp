@@ -38,7 +38,7 @@ TEST_F(Dispatcher, PlanCommandsNeedTheirPlan) {
         kPrintOverview,    kAthleteData,     kTrainingDays,          kWeekList,
         kMonthList,        kYearList,        kShowWeekOfYearDiagram, kShowMonthOfYearDiagram,
         kShowMonthDiagram, kShowWeekDiagram, kFirstPreset,           kLastPreset,
-        kSearch,           kStandardRoutes};
+        kSearch,           kStandardRoutes,  kImport};
     const std::vector<int> typeCommands{kPlanningView, kControlView, kOdometers};
     const std::string last = file("letzte.sb3");
     writeConfig("[KONFIG]\nAUTOLADEN=0\nLETZTE_DATEI=" + last + "\n");

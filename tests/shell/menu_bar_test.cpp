@@ -79,22 +79,23 @@ TEST(MenuBar, HistoryEntries) {
                             "/x/e.sb3"};
 
     app.settings.historyMaxCount = 0;
-    EXPECT_EQ(ids(buildMenuBar(app)[0]), (std::vector<int>{10, 11, 0, 12, 13, 0, 0, 16, 0, 17}));
+    EXPECT_EQ(ids(buildMenuBar(app)[0]), (std::vector<int>{10, 11, 0, 12, 13, 0, 100, 0, 16, 0, 17}));
 
     app.settings.historyMaxCount = 3;
     std::vector<MenuItem> bar = buildMenuBar(app);
-    EXPECT_EQ(ids(bar[0]), (std::vector<int>{10, 11, 0, 12, 13, 0, 0, 16, 0, 20, 21, 22, 0, 17}));
-    EXPECT_EQ(bar[0].children[9].text, "&1 plan 2024.sb3");
-    EXPECT_EQ(bar[0].children[10].text, "&2 alt.sb2");
-    EXPECT_EQ(bar[0].children[11].text, "&3 R&&D.sbn");
+    EXPECT_EQ(ids(bar[0]), (std::vector<int>{10, 11, 0, 12, 13, 0, 100, 0, 16, 0, 20, 21, 22, 0, 17}));
+    EXPECT_EQ(bar[0].children[6].text, "&Importieren...");
+    EXPECT_EQ(bar[0].children[10].text, "&1 plan 2024.sb3");
+    EXPECT_EQ(bar[0].children[11].text, "&2 alt.sb2");
+    EXPECT_EQ(bar[0].children[12].text, "&3 R&&D.sbn");
     EXPECT_EQ(shownHistoryCount(app.settings), 3);
 
     app.settings.historyMaxCount = 9;
     EXPECT_EQ(shownHistoryCount(app.settings), 5);
     app.settings.history = {std::string("/home/anna/J\xfcrgen.sb3")};  // a name kept in Windows-1252
-    EXPECT_EQ(buildMenuBar(app)[0].children[9].text, "&1 Jürgen.sb3");
+    EXPECT_EQ(buildMenuBar(app)[0].children[10].text, "&1 Jürgen.sb3");
     app.settings.history.clear();
-    EXPECT_EQ(ids(buildMenuBar(app)[0]), (std::vector<int>{10, 11, 0, 12, 13, 0, 0, 16, 0, 0, 17}));
+    EXPECT_EQ(ids(buildMenuBar(app)[0]), (std::vector<int>{10, 11, 0, 12, 13, 0, 100, 0, 16, 0, 0, 17}));
 }
 
 TEST(MenuBar, AxisItemNamesFollowTheDiagramKind) {

@@ -5,6 +5,7 @@
 
 #include <fstream>
 
+#include "import/import_dialog.h"
 #include "planfile/plan_file_writer.h"
 #include "shell/named_files.h"
 #include "shell_test_support.h"
@@ -74,6 +75,29 @@ TEST_F(NamedFiles, DroppedFilesOpenLikeTheirMenusAndOthersAreRefused) {
                                           {"Diese Datei ist keine zulässige\nSaisonbuchdatei", "Fehler",
                                            Buttons::Ok, Icon::Exclamation}}),
               services.messages());
+    expectNothingUnexpected();
+}
+
+// Several files, a folder, an archive or a gzip file dropped go to the import dialog, which needs a plan.
+TEST_F(NamedFiles, FoldersArchivesAndSeveralFilesDroppedOpenTheImport) {
+    initialise();
+    const std::vector<std::string> two{writeRecording(file("a.hrm")), writeRecording(file("b.hrm"))};
+    for (const std::vector<std::string>& drop :
+         std::vector<std::vector<std::string>>{two, {dir_.path().string()}, {"s.ZIP"}, {"r.tcx.gz"}, {two[0]}})
+        EXPECT_TRUE(acceptsDrop(drop)) << drop.front();
+    EXPECT_FALSE(acceptsDrop({}) || acceptsDrop({"r.zip.txt"}) || acceptsDrop({"r.hrm.gz"}));
+
+    filesDropped(app, view, services, two);
+    holdPlan(file("plan.sb3"), 3);
+    services.scriptDialog("IDD_IMPORT", [](platform::headless::HeadlessDialogHost& dialog) {
+        EXPECT_EQ(dialog.rows(import::import_dialog::rows).size(), 2u);
+        dialog.press(import::import_dialog::cancelButton);
+    });
+    filesDropped(app, view, services, two);
+    EXPECT_EQ(services.steps(), (std::vector<std::string>{
+                                    "message: Es ist kein Saisonbuch geöffnet.\nÖffnen oder erstellen Sie zuerst das "
+                                    "Saisonbuch, in das die Trainings übernommen werden sollen.",
+                                    "dialog opened: IDD_IMPORT"}));
     expectNothingUnexpected();
 }
 

@@ -140,8 +140,12 @@ int HeadlessDialogHost::addItem(int id, const std::string& text) {
 
 void HeadlessDialogHost::removeItem(int id, int index) {
     ControlState* state = find(id);
-    if (!state || index < 0 || index >= int(state->items.size())) return;
-    state->items.erase(state->items.begin() + index);
+    const bool rows = kindOf(id) == ControlKind::ListView;
+    if (!state || index < 0 || index >= int(rows ? state->rows.size() : state->items.size())) return;
+    if (rows)
+        state->rows.erase(state->rows.begin() + index);
+    else
+        state->items.erase(state->items.begin() + index);
     if (state->selection == index) {
         state->selection = -1;
     } else if (state->selection > index) {

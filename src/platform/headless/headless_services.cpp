@@ -1,6 +1,8 @@
 // Scripted answers, dialog runs and the call log of the headless services.
 #include "platform/headless/headless_services.h"
 
+#include <algorithm>
+
 namespace sb::platform::headless {
 
 namespace {
@@ -126,6 +128,17 @@ std::optional<std::string> HeadlessServices::openFileName(const FileDialogReques
 
 std::optional<std::string> HeadlessServices::saveFileName(const FileDialogRequest& request) {
     return nextPath(true, request);
+}
+
+std::vector<std::string> HeadlessServices::openFileNames(const FileDialogRequest& request, bool) {
+    std::vector<std::string> paths;
+    const std::optional<std::string> answer = nextPath(false, request);
+    for (std::size_t from = 0; answer && from <= answer->size();) {
+        const std::size_t end = std::min(answer->find('\n', from), answer->size());
+        paths.push_back(answer->substr(from, end - from));
+        from = end + 1;
+    }
+    return paths;
 }
 
 ColourChoice HeadlessServices::chooseColour(Colour initial, CustomColours& customColours) {

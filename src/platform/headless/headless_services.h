@@ -54,7 +54,8 @@ class HeadlessServices : public Services {
     void answerMessages(std::vector<Answer> answers);
     // The button indices the coming askChoice questions return.
     void answerChoices(std::vector<int> indices);
-    // The paths (or cancels, as nullopt) the coming file dialogs return.
+    // The paths (or cancels, as nullopt) the coming file dialogs return; for a dialog of several files,
+    // the paths separated by '\n'.
     void answerFileDialogs(std::vector<std::optional<std::string>> paths);
     // The next file dialog fails with this code (dialog_error) and returns nothing.
     void answerFileDialogError(unsigned code);
@@ -80,6 +81,7 @@ class HeadlessServices : public Services {
                   Icon icon) override;
     std::optional<std::string> openFileName(const FileDialogRequest& request) override;
     std::optional<std::string> saveFileName(const FileDialogRequest& request) override;
+    std::vector<std::string> openFileNames(const FileDialogRequest& request, bool folder) override;
     unsigned lastFileDialogError() const override { return lastFileDialogError_; }
     ColourChoice chooseColour(Colour initial, CustomColours& customColours) override;
     PrintResult print(const PrintRequest& request) override;

@@ -22,6 +22,9 @@ int showChoiceBox(QWidget* owner, const std::string& text, const std::string& ti
 // Sets `error` to a dialog_error code, or dialog_error::none when the user cancelled.
 std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogRequest& request, bool save,
                                          unsigned& error);
+// Several existing files, or one existing folder; empty when cancelled.
+std::vector<std::string> runMultiFileDialog(QWidget* owner, const FileDialogRequest& request, bool folder,
+                                            unsigned& error);
 // One Qt name filter: the description as given, followed by its patterns for Qt to parse.
 QString nameFilterOf(const FileFilter& filter);
 

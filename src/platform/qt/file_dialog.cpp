@@ -56,4 +56,23 @@ std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogRequest
     return path;
 }
 
+std::vector<std::string> runMultiFileDialog(QWidget* owner, const FileDialogRequest& request, bool folder,
+                                            unsigned& error) {
+    error = dialog_error::none;
+    QFileDialog dialog(owner, toQString(request.title));
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails |
+                      (folder ? QFileDialog::ShowDirsOnly : QFileDialog::Options()));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(folder ? QFileDialog::Directory : QFileDialog::ExistingFiles);
+    QStringList filters;
+    for (const FileFilter& filter : request.filters) filters << nameFilterOf(filter);
+    if (!filters.isEmpty() && !folder) dialog.setNameFilters(filters);
+    if (!request.proposedName.empty()) dialog.setDirectory(toQPath(request.proposedName));
+    std::vector<std::string> paths;
+    if (dialog.exec() != QDialog::Accepted) return paths;
+    for (const QString& chosen : dialog.selectedFiles())
+        if (!chosen.isEmpty()) paths.push_back(fromQPath(chosen));
+    return paths;
+}
+
 }  // namespace sb::platform::qt

@@ -446,6 +446,12 @@ int QtDialogHost::addItem(int id, const std::string& text) {
 
 void QtDialogHost::removeItem(int id, int index) {
     ControlKind kind = kindOf(id);
+    if (kind == ControlKind::ListView) {
+        auto* table = static_cast<QTableWidget*>(widget(id));
+        QSignalBlocker blocker(table);
+        if (index >= 0 && index < table->rowCount()) table->removeRow(index);
+        return;
+    }
     if (!hasItems(kind) || index < 0 || index >= int(items(id).size())) return;
     QWidget* w = widget(id);
     QSignalBlocker blocker(w);

@@ -68,6 +68,10 @@ std::optional<std::string> QtServices::saveFileName(const FileDialogRequest& req
     return runFileDialog(dialogOwner(), request, true, shared_->lastFileDialogError);
 }
 
+std::vector<std::string> QtServices::openFileNames(const FileDialogRequest& request, bool folder) {
+    return runMultiFileDialog(dialogOwner(), request, folder, shared_->lastFileDialogError);
+}
+
 unsigned QtServices::lastFileDialogError() const {
     return shared_->lastFileDialogError;
 }

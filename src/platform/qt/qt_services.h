@@ -31,6 +31,7 @@ class QtServices : public Services {
                   Icon icon) override;
     std::optional<std::string> openFileName(const FileDialogRequest& request) override;
     std::optional<std::string> saveFileName(const FileDialogRequest& request) override;
+    std::vector<std::string> openFileNames(const FileDialogRequest& request, bool folder) override;
     unsigned lastFileDialogError() const override;
     ColourChoice chooseColour(Colour initial, CustomColours& customColours) override;
     PrintResult print(const PrintRequest& request) override;

@@ -1,0 +1,135 @@
+// The import's reading and rows with real recordings and generated archives: the unpacking bounds on
+// both sides, bombs and cut archives refused with their messages, a multisport file split by sport, a
+// file and its export counted once, and what each plan version takes.
+#include <gtest/gtest.h>
+
+#include <zip.h>
+
+#include "import/import_inputs.h"
+#include "import/import_reader.h"
+#include "import/import_rows.h"
+#include "import/unpacking.h"
+#include "import/zip_archive.h"
+#include "support/season_fixture.h"
+
+using namespace sb;
+using namespace sb::import;
+using sb::testing::gzipped;
+using sb::testing::recordingBytes;
+using sb::testing::zipped;
+
+namespace {
+
+std::vector<ImportedActivity> readFile(const std::string& path) {
+    return readImportInput({path}, 0, [] { return false; });
+}
+
+std::vector<std::string> statuses(const std::vector<ImportRow>& rows) {
+    std::vector<std::string> texts;
+    for (const ImportRow& row : rows) texts.push_back(statusText(row));
+    return texts;
+}
+
+}  // namespace
+
+TEST(Unpacking, BoundsHoldOnBothSides) {
+    constexpr std::uint64_t MiB = 1 << 20;
+    struct Case {
+        std::uint64_t unpacked, packed;
+        const char* message;
+    };
+    for (const Case& c : std::vector<Case>{
+             {512 * MiB, 512 * MiB, ""},
+             {512 * MiB + 1, 512 * MiB, kTooLargeMessage},
+             {MiB, 1, ""},  // small files may pack at any ratio
+             {200 * 2 * MiB, 2 * MiB, ""},
+             {200 * 2 * MiB + 2 * MiB, 2 * MiB, kPackingRatioMessage},
+         })
+        EXPECT_STREQ(unpackingLimitMessage(c.unpacked, c.packed), c.message) << c.unpacked << " " << c.packed;
+}
+
+TEST(Unpacking, BombsAndCutFilesAreRefusedWithTheirMessages) {
+    const std::string zeros(8 << 20, '\0');
+    EXPECT_EQ(gunzip(gzipped(zeros)).message, kPackingRatioMessage);
+    const std::string ride = recordingBytes("garmin-edge-820-bike.fit");
+    EXPECT_EQ(gunzip(gzipped(ride)).bytes, ride);
+    const std::string packed = gzipped(ride);
+    EXPECT_EQ(gunzip(packed.substr(0, packed.size() - 9)).message, "Die gz-Datei ist beschädigt oder unvollständig.");
+
+    sb::testing::TempDir dir;
+    const std::string archive = zipped({{"bomb.fit", zeros}, {"ride.fit", ride}});
+    sb::testing::writeBytes(dir / "bomb.zip", archive);
+    sb::testing::writeBytes(dir / "cut.zip", archive.substr(0, archive.size() - 30));
+    std::string nested = zipped({{"ride.fit", ride}});
+    for (int level = 0; level < kDeepestNesting; ++level) nested = zipped({{"deeper.zip", nested}});
+    sb::testing::writeBytes(dir / "deep.zip", nested);
+
+    const std::vector<ImportedActivity> bomb = readFile(dir.file("bomb.zip"));
+    ASSERT_EQ(bomb.size(), 2u);
+    EXPECT_EQ(bomb[0].problem, kPackingRatioMessage);
+    EXPECT_EQ(bomb[1].file, dir.file("bomb.zip") + "/ride.fit");
+    EXPECT_EQ(bomb[1].problem, "");
+    const std::vector<ImportedActivity> cut = readFile(dir.file("cut.zip"));
+    ASSERT_EQ(cut.size(), 1u);
+    EXPECT_EQ(cut[0].problem, kDamagedArchiveMessage);
+    const std::vector<ImportedActivity> deep = readFile(dir.file("deep.zip"));
+    ASSERT_EQ(deep.size(), 1u);
+    EXPECT_EQ(deep[0].problem, "Das ZIP-Archiv ist zu tief in andere Archive verschachtelt.");
+}
+
+TEST(ImportRows, AMultisportFileGivesOneRowPerSportWithoutTransitions) {
+    const std::vector<ImportedActivity> read =
+        activitiesOfRecording("multisport.fit", recordingBytes("activity-large-fenxi2-multisport.fit"));
+    ASSERT_EQ(read.size(), 3u);
+    EXPECT_EQ(read[0].sport, 0);  // a generic session names no sport
+    EXPECT_EQ(read[1].sport, model::kRun);
+    EXPECT_NEAR(read[1].durationSeconds, 2294.84 + 6764.48, 0.01);  // both runs, without the transitions
+    EXPECT_NEAR(read[1].distanceKm, 2.24523 + 12.74037, 1e-4);
+    EXPECT_EQ(read[2].sport, model::kBike);
+    EXPECT_NEAR(read[2].distanceKm, 28.92827, 1e-4);
+
+    model::TrainingYear year;
+    year.planYear = 2015;
+    year.planFileVersion = 3;
+    std::vector<ImportedActivity> keyed = read;
+    for (std::size_t i = 0; i < keyed.size(); ++i) {
+        keyed[i].key = {0, i};
+        keyed[i].file = "multisport.fit";
+    }
+    const ImportTarget runMode = importTargetOf(3, 2, 0);  // SPORTART Laufen: sessions without a sport run
+    EXPECT_EQ(statuses(buildImportRows(keyed, year, runMode, {})), (std::vector<std::string>{"neu", "neu"}));
+    const std::vector<ImportRow> rows = buildImportRows(keyed, year, runMode, {});
+    EXPECT_EQ(rows[0].file, "multisport.fit (2 Aufzeichnungen)");  // the generic session joins the runs
+}
+
+TEST(ImportRows, AFileAndItsExportCountOnceAndEachVersionTakesWhatItHolds) {
+    sb::testing::TempDir dir;
+    for (const char* name : {"vkurup_python-tcxparser_test.tcx", "vkurup_python-tcxparser_no_hr.tcx"})
+        sb::testing::writeBytes(dir / name, recordingBytes(name));
+    const std::vector<ImportedActivity> read = readAllInputs(collectImportInputs({dir.path().string()}));
+    ASSERT_EQ(read.size(), 2u);
+    model::TrainingYear year;
+    year.planYear = 2012;
+    for (int version : {1, 2, 3}) {
+        year.planFileVersion = version;
+        const ImportTarget target = importTargetOf(version, 5, 0);
+        std::vector<ImportRow> rows = buildImportRows(read, year, target, {});
+        EXPECT_EQ(statuses(rows), (std::vector<std::string>{"neu", "doppelt"}));
+        // The run chosen as a swim: only a version-3 plan holds swimming.
+        ImportChoices swim;
+        swim.sports[read[1].key] = model::kSwim;
+        rows = buildImportRows(read, year, target, swim);
+        EXPECT_EQ(statuses(rows).back(), version == 3 ? "neu" : "nicht im Plan") << version;
+    }
+    const ImportTarget target = importTargetOf(3, 5, 0);
+    ImportChoices ride;
+    ride.sports[read[1].key] = model::kBike;
+    const TakeOutcome taken = takeImportRows(buildImportRows(read, year, target, ride), target, year);
+    EXPECT_EQ(takeSummary(taken), "2 Trainings übernommen, 0 übersprungen.");
+    EXPECT_EQ(year.days[360].run.avgPulse, 0);  // the export without heart rate came first
+    const model::SportEntry& bike = year.days[360].bike;  // 26 December
+    EXPECT_EQ(bike.duration, "00:33");
+    EXPECT_FLOAT_EQ(bike.distanceKm, 4.69f);
+    EXPECT_EQ(bike.heightMetres, 126.0f);  // climbing only where the plan holds it
+    EXPECT_EQ(year.modified, 1);
+}
