@@ -18,6 +18,13 @@ void importRecordings(Application& app, MainWindowView& view, platform::Services
             "Hinweis", platform::Buttons::Ok, platform::Icon::Information);
         return;
     }
+    // A drop reaches here without the command table's grey state.
+    if (app.guard.readOnly) {
+        services.messageBox("Das Saisonbuch ist schreibgeschützt geöffnet.\nEs können keine Trainings übernommen "
+                            "werden.",
+                            "Hinweis", platform::Buttons::Ok, platform::Icon::Information);
+        return;
+    }
     ModalView modal(app, view);
     const import::ImportTarget target =
         import::importTargetOf(app.year.planFileVersion, app.settings.sportMode, app.settings.triathlonBasic);

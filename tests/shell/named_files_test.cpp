@@ -94,10 +94,14 @@ TEST_F(NamedFiles, FoldersArchivesAndSeveralFilesDroppedOpenTheImport) {
         dialog.press(import::import_dialog::cancelButton);
     });
     filesDropped(app, view, services, two);
+    app.guard.readOnly = true;
+    filesDropped(app, view, services, two);
     EXPECT_EQ(services.steps(), (std::vector<std::string>{
                                     "message: Es ist kein Saisonbuch geöffnet.\nÖffnen oder erstellen Sie zuerst das "
                                     "Saisonbuch, in das die Trainings übernommen werden sollen.",
-                                    "dialog opened: IDD_IMPORT"}));
+                                    "dialog opened: IDD_IMPORT",
+                                    "message: Das Saisonbuch ist schreibgeschützt geöffnet.\nEs können keine "
+                                    "Trainings übernommen werden."}));
     expectNothingUnexpected();
 }
 
