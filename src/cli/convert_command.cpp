@@ -1,9 +1,11 @@
 // saisonbuch-cli convert IN OUT: reads IN with the reader of its extension and writes OUT with the
 // writer of OUT's extension, so a plan moves between the three file versions.
+#include <cerrno>
 #include <memory>
 
 #include "cli/cli_commands.h"
 #include "cli/plan_loading.h"
+#include "fileio/file_bytes.h"
 #include "planfile/plan_file_version.h"
 
 namespace sb::cli {
@@ -16,7 +18,7 @@ int runConvert(const Arguments& arguments, const config::ConfigStore&) {
     auto year = std::make_unique<model::TrainingYear>();
     if (loadPlan(arguments[0], *year) == 0) return 1;
     if (planfile::writePlanFileOfVersion(outputVersion, output, *year) != 0)
-        return fail("Fehler beim Speichern der Datei " + output);
+        return fail("Fehler beim Speichern der Datei " + output + ": " + fileio::failureReason(errno));
     return 0;
 }
 

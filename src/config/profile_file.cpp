@@ -1,6 +1,8 @@
 // Reading, changing and saving profile files held in memory; the rules are listed in profile_file.h.
 #include "config/profile_file.h"
 
+#include <cerrno>
+
 #include "fileio/file_bytes.h"
 #include "fileio/text_lines.h"
 
@@ -141,6 +143,7 @@ ProfileFile loadProfileFile(const std::string& path) {
     ProfileFile file = parseProfileText(ok ? std::string_view(bytes) : std::string_view());
     file.path = path;
     file.readable = ok;
+    if (!ok) file.failure = errno;
     return file;
 }
 
@@ -186,7 +189,11 @@ std::string profileText(const ProfileFile& file) {
 bool saveProfileFile(ProfileFile& file) {
     if (file.path.empty()) return false;
     file.saveFailed = !file.readable || !fileio::writeFileAtomically(file.path, profileText(file));
-    if (file.saveFailed) return false;
+    if (file.saveFailed && file.readable) file.failure = errno;
+    if (file.saveFailed) {
+        errno = file.failure;  // the caller may ask errno why, as after any other failed write
+        return false;
+    }
     file.unsaved = false;
     return true;
 }
