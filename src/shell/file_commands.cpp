@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
 
 #include "config/config_store.h"
@@ -44,14 +45,16 @@ bool fileExists(const std::string& path) {
     return std::filesystem::exists(path, error);
 }
 
-void reportSaveFailure(platform::Services& services) {
-    services.messageBox("Fehler beim Speichern der Datei", "Fehler", Buttons::Ok, Icon::Exclamation);
-}
-
+// Writes the current format under path; a failure is reported with the system's reason.
 bool writeCurrentFormat(const model::TrainingYear& year, platform::Services& services,
                         const std::string& path) {
-    platform::WaitCursor waiting(services);
-    return planfile::writePlanFile(year, path) == 0;
+    int failure = 0;
+    {
+        platform::WaitCursor waiting(services);
+        if (planfile::writePlanFile(year, path) != 0) failure = errno;
+    }
+    if (failure != 0) reportFileNotSaved(services, path, failure);
+    return failure == 0;
 }
 
 // The steps of New and Open inside their modal view; the menus follow once the view has closed, so
@@ -129,12 +132,10 @@ bool saveAsFlow(Application& app, MainWindowView& view, platform::Services& serv
     }
     const std::string path = withPlanExtension(*chosen);
     if (!confirmReplacePlan(services, path)) return false;
-    if (!writeCurrentFormat(app.year, services, path)) {
-        reportSaveFailure(services);
-        return false;
-    }
+    if (!writeCurrentFormat(app.year, services, path)) return false;
     app.year.currentFileName = path;
     app.year.modified = 0;
+    app.year.cutShort = 0;
     app.year.planFileVersion = kPlanVersion;
     app.year.planLoaded = 1;
     services.messageBox("Die Datei\n" + pathDisplayText(path) + "\nwurde gespeichert", "Info", Buttons::Ok,
@@ -156,7 +157,7 @@ void writeNewPlan(Application& app, platform::Services& services, const std::str
     app.year.modified = written ? 0 : 1;
     app.year.planFileVersion = kPlanVersion;
     app.year.planLoaded = 1;
-    if (!written) reportSaveFailure(services);
+    app.year.cutShort = 0;
 }
 
 void newPlan(Application& app, MainWindowView& view, platform::Services& services) {
@@ -185,16 +186,7 @@ void openHistoryEntry(Application& app, MainWindowView& view, platform::Services
 
 void savePlan(Application& app, MainWindowView& view, platform::Services& services) {
     ModalView modal(app, view);
-    switch (savePlanFile(services, app.year)) {
-        case SaveResult::Saved:
-            break;
-        case SaveResult::Failed:
-            reportSaveFailure(services);
-            break;
-        case SaveResult::NoPlanName:
-            saveAsFlow(app, view, services);
-            break;
-    }
+    if (savePlanFile(services, app.year) == SaveResult::NoPlanName) saveAsFlow(app, view, services);
 }
 
 void savePlanAs(Application& app, MainWindowView& view, platform::Services& services) {
@@ -208,8 +200,9 @@ bool exitProgram(Application& app, MainWindowView& view, platform::Services& ser
     app.settings.saveFailureReported = false;
     config::saveAllSettings(app.settings, app.diagram, app.year.currentFileName);
     reportUnsavedSettings(app.settings, services);
-    if (config::saveRoutes(app.routes, app.paths.routesFilePath) != 0)
-        reportFileNotSaved(services, app.paths.routesFilePath);
+    // Without a usable program directory the routes have no file, as the start-up message said.
+    if (!app.paths.routesFilePath.empty() && config::saveRoutes(app.routes, app.paths.routesFilePath) != 0)
+        reportFileNotSaved(services, app.paths.routesFilePath, errno);
     view.destroy();
     services.quit(0);
     return true;

@@ -11,15 +11,18 @@ namespace sb::shell {
 
 enum class SaveResult {
     Saved,       // written; modified is 0
-    Failed,      // the write failed; the file on disk is unchanged and modified stays as it was
+    Failed,      // the write failed (and was reported); the file on disk is unchanged and modified stays
+    Kept,        // the user kept the file that was cut short: nothing was written
     NoPlanName,  // currentFileName names no plan format (or is empty): nothing was written
 };
 
-// Writes the plan under currentFileName with the wait cursor shown; shows no message.
+// Writes the plan under currentFileName with the wait cursor shown. The first save of a file that was
+// cut short asks before replacing it; a failed write is reported with the system's reason.
 SaveResult savePlanFile(platform::Services& services, model::TrainingYear& year);
 
 enum class SaveIfModifiedResult {
-    Cancelled = 0,  // the user cancelled, or the save failed (after its message): abandon the action
+    Cancelled = 0,  // the user cancelled, kept a file cut short, or the save failed (after its message):
+                    // abandon the action
     GoOn = 1,       // nothing to save, the user declined, or the plan was saved
     NeedsName = 2,  // the user wants to save but the name names no plan format: nothing was written;
                     // offer Save As and abandon the action if that is cancelled
