@@ -1,6 +1,8 @@
 // saisonbuch-cli run as a user runs it: exit codes, one-line errors, plan conversion between the three
 // file versions, and the spreadsheet export's date rules.
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -370,4 +372,41 @@ TEST_F(Cli, OverviewPrintsCoverMonthsAndSummaryIntoAPdf) {
     EXPECT_EQ(wrong.exitCode, 1);
     EXPECT_NE(wrong.err.find("Falsche Monatseingabe(n)"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir_ / "no.pdf"));
+}
+
+// A file that holds no plan is refused; a plan cut short is read with a note naming its last day.
+TEST_F(Cli, NoPlanIsRefusedAndAPlanCutShortIsNamed) {
+    const std::string image = (dir_ / "bild.sb3").string(), cut = (dir_ / "kurz.sb3").string();
+    sb::testing::writeBytes(image, "\x89PNG\r\n\x1a\n");
+    const std::string whole = fileBytes(plan("plan_2009.sb3"));
+    std::size_t end = 0;
+    for (int line = 0; line < 103; ++line) end = whole.find('\n', end) + 1;
+    sb::testing::writeBytes(cut, whole.substr(0, end));
+    const CliRun refused = run("info '" + image + "'"), read = run("info '" + cut + "'");
+    EXPECT_EQ(std::pair(1, "saisonbuch-cli: Die Datei " + image + " ist kein Saisonbuch.\n"),
+              std::pair(refused.exitCode, refused.err));
+    EXPECT_EQ(std::pair(0, std::string("saisonbuch-cli: Die Datei ist unvollständig: gelesen bis 10.04.2009.\n")),
+              std::pair(read.exitCode, read.err));
+}
+
+// On a disk that fills up every PDF command fails, the old file stays byte for byte and nothing is left
+// beside it. A small tmpfs needs root (and a container that lets root mount).
+TEST_F(Cli, PdfOutputsOnAFullDiskFailAndKeepTheOldFile) {
+    const fs::path disk = dir_ / "klein";
+    fs::create_directory(disk);
+    if (::geteuid() != 0 || ::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=12k") != 0)
+        GTEST_SKIP() << "no small tmpfs without root";
+    const std::string old(6000, 'x'), pdf = (disk / "alt.pdf").string();
+    sb::testing::writeBytes(pdf, old);
+    const std::string recording =
+        (fs::path(data_) / "recordings" / "teich_hrmparser_polarRS800-bike.hrm").string();
+    for (const std::string& command :
+         {"overview '" + samplePlan() + "' --cover", "calendar '" + samplePlan() + "' --month 5",
+          "chart '" + samplePlan() + "' --kind 1 --quantity 117", "recording '" + recording + "' --y speed"}) {
+        const CliRun full = run(command + " -o '" + pdf + "'");
+        EXPECT_EQ(1, full.exitCode) << command;
+        EXPECT_EQ(old, fileBytes(pdf)) << command;
+        EXPECT_EQ(1, std::distance(fs::directory_iterator(disk), {})) << command;
+    }
+    ::umount2(disk.c_str(), MNT_DETACH);
 }
