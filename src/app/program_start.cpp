@@ -6,6 +6,7 @@
 #include <clocale>
 #include <filesystem>
 
+#include "platform/qt/surface_render.h"
 #include "platform/qt/translations.h"
 #include "shell/startup.h"
 
@@ -36,7 +37,9 @@ int runProgram(int argc, char* argv[]) {
     platform::qt::chooseGermanSystemLocale();
     QApplication application(argc, argv);
     prepareApplication(application);
+    platform::qt::QtPictureWriter pictures;
     auto app = std::make_unique<shell::Application>();
+    app->pictures = &pictures;
     // QApplication has taken its own options out of the arguments; what is left names a file to open.
     std::error_code error;
     if (argc > 1 && *argv[1] != '\0') app->startFile = std::filesystem::absolute(argv[1], error).string();

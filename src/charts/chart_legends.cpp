@@ -17,17 +17,12 @@ using platform::Colour;
 
 namespace {
 
-struct LegendEntry {
-    Colour colour;
-    std::string text;
-};
-
 int utf8Length(const std::string& text) {
     return int(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 // left: x of the box's left edge; the right edge is fixed half a line inside the plot's right end.
-void drawLegend(Canvas& canvas, int left, const std::vector<LegendEntry>& entries) {
+void drawLegendBox(Canvas& canvas, int left, const std::vector<LegendEntry>& entries) {
     int lineHeight = canvas.textMetrics().lineHeight();
     int top = frame::plotTop + lineHeight / 2;
     int count = int(entries.size());
@@ -60,7 +55,7 @@ void drawSportLegend(Canvas& canvas, const SportParts& sports) {
     if (sports[kPartBike]) entries.push_back({colour::bike, "Radfahren"});
     if (sports[kPartRun]) entries.push_back({colour::run, "Laufen"});
     if (sports[kPartOther]) entries.push_back({colour::other, "Alternativ"});
-    drawLegend(canvas, legendLeft(canvas, kLongestSportName), entries);
+    drawLegendBox(canvas, legendLeft(canvas, kLongestSportName), entries);
 }
 
 void drawTypeLegend(Canvas& canvas, const std::array<std::string, 10>& labels,
@@ -71,7 +66,13 @@ void drawTypeLegend(Canvas& canvas, const std::array<std::string, 10>& labels,
         longest = std::max(longest, utf8Length(labels[type]));
         entries.push_back({colours[type], labels[type]});
     }
-    drawLegend(canvas, legendLeft(canvas, longest + 2), entries);
+    drawLegendBox(canvas, legendLeft(canvas, longest + 2), entries);
+}
+
+void drawLegend(Canvas& canvas, const std::vector<LegendEntry>& entries) {
+    int widest = 0;
+    for (const LegendEntry& entry : entries) widest = std::max(widest, canvas.textWidth(entry.text));
+    drawLegendBox(canvas, legendLeft(canvas, 2) - widest, entries);
 }
 
 }  // namespace sb::charts

@@ -4,11 +4,20 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "statistics/sport_parts.h"
 
 namespace sb::charts {
+
+struct LegendEntry {
+    platform::Colour colour;
+    std::string text;  // UTF-8
+};
+
+// The entries in the order given; the box is as wide as the widest text measures on the canvas.
+void drawLegend(platform::Canvas& canvas, const std::vector<LegendEntry>& entries);
 
 // The sports marked in `sports` (SportPart order), listed Schwimmen, Radfahren, Laufen, Alternativ.
 // Used for the per-sport stack with the sports the sport mode admits, and for the week diagram's time

@@ -22,6 +22,7 @@ int runOverview(const Arguments& arguments, const config::ConfigStore& settings)
 int runRecording(const Arguments& arguments, const config::ConfigStore& settings);
 int runList(const Arguments& arguments, const config::ConfigStore& settings);
 int runSearch(const Arguments& arguments, const config::ConfigStore& settings);
+int runLoad(const Arguments& arguments, const config::ConfigStore& settings);
 
 // Prints "saisonbuch-cli: <message>" on stderr and returns 1.
 int fail(const std::string& message);

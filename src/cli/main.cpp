@@ -26,6 +26,7 @@ constexpr Subcommand kSubcommands[] = {
     {"recording", sb::cli::runRecording, "recording DATEI -o AUS.png|AUS.pdf [--x A] [--y A] | --summary  X-Y-Diagramm oder Kennzahlen einer Aufzeichnung (hrm, dat)"},
     {"list", sb::cli::runList, "list PLAN (--week W | --month M | --year) [--columns 0,1,...] [--html AUS.htm] Wochen-, Monats- oder Jahresliste"},
     {"search", sb::cli::runSearch, "search PLAN --type 0..9 [--columns 0,1,...] [--html AUS.htm] Suchliste nach Training IST"},
+    {"load", sb::cli::runLoad, "load PLAN [--from T.M] [--to T.M] | -o AUS.png|AUS.pdf  Punkte, Fitness, Ermüdung und Form je Tag, oder ihr Verlauf als Bild"},
 };
 
 void printUsage(std::FILE* stream) {

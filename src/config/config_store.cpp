@@ -132,7 +132,8 @@ void loadPulseZones(ConfigStore& store) {
 
 bool readSettingsWithoutWriting(ConfigStore& store, const std::string& path) {
     std::string bytes;
-    if (fileio::readFileBytes(path, bytes) == fileio::ReadOutcome::Failed) return false;
+    const fileio::ReadOutcome outcome = fileio::readFileBytes(path, bytes, kLargestProfileFile);
+    if (outcome == fileio::ReadOutcome::Failed || outcome == fileio::ReadOutcome::TooLarge) return false;
     store.file = parseProfileText(bytes);
     DiagramChoice notShown;
     loadAllSettings(store, notShown);

@@ -25,7 +25,7 @@ namespace fs = std::filesystem;
 
 std::optional<std::string> readOldFile(const std::string& path) {
     std::string bytes;
-    if (fileio::readFileBytes(path, bytes) != fileio::ReadOutcome::Read) return std::nullopt;
+    if (fileio::readFileBytes(path, bytes, kLargestProfileFile) != fileio::ReadOutcome::Read) return std::nullopt;
     return bytes;
 }
 

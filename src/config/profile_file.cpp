@@ -139,7 +139,9 @@ ProfileFile parseProfileText(std::string_view bytes) {
 
 ProfileFile loadProfileFile(const std::string& path) {
     std::string bytes;
-    const bool ok = fileio::readFileBytes(path, bytes) != fileio::ReadOutcome::Failed;
+    // A file too large for settings is kept as it is: nothing of it is read, nothing is written over it.
+    const fileio::ReadOutcome outcome = fileio::readFileBytes(path, bytes, kLargestProfileFile);
+    const bool ok = outcome == fileio::ReadOutcome::Read || outcome == fileio::ReadOutcome::Missing;
     ProfileFile file = parseProfileText(ok ? std::string_view(bytes) : std::string_view());
     file.path = path;
     file.readable = ok;

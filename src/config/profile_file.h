@@ -16,6 +16,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,9 @@
 #include <vector>
 
 namespace sb::config {
+
+// Settings and route files hold a few kilobytes; a larger one is not read (and so never replaced).
+constexpr std::uint64_t kLargestProfileFile = 1024 * 1024;
 
 struct ProfileLine {
     std::string text;          // as stored, without the line end

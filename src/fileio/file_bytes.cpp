@@ -131,7 +131,7 @@ bool prepareReplacement(const std::string& path, Replacement& replacement) {
 
 }  // namespace
 
-ReadOutcome readFileBytes(const std::string& path, std::string& bytes) {
+ReadOutcome readFileBytes(const std::string& path, std::string& bytes, std::uint64_t largest) {
     bytes.clear();
     // Only a regular file has an end: a pipe would block the program and a device might never stop, so
     // the name is opened without waiting and anything else is refused before a byte is read.
@@ -147,9 +147,40 @@ ReadOutcome readFileBytes(const std::string& path, std::string& bytes) {
         errno = error;
         return ReadOutcome::Failed;
     }
+    if (std::uint64_t(status.st_size) > largest) {
+        std::fclose(file);
+        return ReadOutcome::TooLarge;
+    }
+    bytes.reserve(std::size_t(status.st_size));
     char buffer[65536];
     std::size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, count);
+    // The file may grow while it is read.
+    while (bytes.size() <= largest && (count = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        bytes.append(buffer, count);
+    const bool failed = std::ferror(file) != 0;
+    const int error = errno;
+    std::fclose(file);
+    errno = error;
+    if (bytes.size() > largest) {
+        bytes.clear();
+        return ReadOutcome::TooLarge;
+    }
+    return failed ? ReadOutcome::Failed : ReadOutcome::Read;
+}
+
+ReadOutcome readFileStart(const std::string& path, std::size_t count, std::string& bytes) {
+    bytes.clear();
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) return errno == ENOENT ? ReadOutcome::Missing : ReadOutcome::Failed;
+    struct stat status;
+    std::FILE* file = nullptr;
+    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)) file = ::fdopen(descriptor, "rb");
+    if (!file) {
+        ::close(descriptor);
+        return ReadOutcome::Failed;
+    }
+    bytes.resize(count);
+    bytes.resize(std::fread(bytes.data(), 1, count, file));
     const bool failed = std::ferror(file) != 0;
     const int error = errno;
     std::fclose(file);

@@ -2,16 +2,25 @@
 // that a failed write never costs the previous version.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace sb::fileio {
 
-enum class ReadOutcome { Read, Missing, Failed };
+enum class ReadOutcome { Read, Missing, Failed, TooLarge };
+
+constexpr std::uint64_t kMiB = 1024 * 1024;
+// No file the program reads comes near this; each reader names its own, smaller bound.
+constexpr std::uint64_t kLargestReadFile = 512 * kMiB;
 
 // The file's bytes; Missing when it does not exist, Failed when it exists but cannot be read (a
-// directory, a pipe or a device, no permission, an I/O error), with errno saying why.
-ReadOutcome readFileBytes(const std::string& path, std::string& bytes);
+// directory, a pipe or a device, no permission, an I/O error), with errno saying why; TooLarge when it
+// holds more than `largest` bytes: then nothing is read, so a huge file costs neither time nor memory.
+ReadOutcome readFileBytes(const std::string& path, std::string& bytes, std::uint64_t largest = kLargestReadFile);
+
+// At most the first `count` bytes of a regular file, to look at before deciding to read it all.
+ReadOutcome readFileStart(const std::string& path, std::size_t count, std::string& bytes);
 
 // The name the replacement of path is written under before it takes path's place: "." + at most the
 // first 200 bytes of the file name + ".sbtmp" + number, in path's folder, so it fits beside any name

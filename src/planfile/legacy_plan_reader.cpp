@@ -4,6 +4,7 @@
 
 #include "planfile/field_reader.h"
 #include "fileio/file_bytes.h"
+#include "planfile/plan_file_version.h"
 #include "planfile/shared_lines.h"
 
 namespace sb::planfile {
@@ -62,14 +63,14 @@ void parsePlanFileV1(std::string_view bytes, model::TrainingYear& year) {
 
 int readPlanFileV2(const std::string& path, model::TrainingYear& year) {
     std::string bytes;
-    if (fileio::readFileBytes(path, bytes) != fileio::ReadOutcome::Read) return 1;
+    if (fileio::readFileBytes(path, bytes, kLargestPlanFile) != fileio::ReadOutcome::Read) return 1;
     parsePlanFileV2(bytes, year);
     return 0;
 }
 
 int readPlanFileV1(const std::string& path, model::TrainingYear& year) {
     std::string bytes;
-    if (fileio::readFileBytes(path, bytes) != fileio::ReadOutcome::Read) return 1;
+    if (fileio::readFileBytes(path, bytes, kLargestPlanFile) != fileio::ReadOutcome::Read) return 1;
     parsePlanFileV1(bytes, year);
     return 0;
 }

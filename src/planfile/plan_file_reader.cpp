@@ -4,6 +4,7 @@
 
 #include "planfile/field_reader.h"
 #include "fileio/file_bytes.h"
+#include "planfile/plan_file_version.h"
 #include "planfile/shared_lines.h"
 
 namespace sb::planfile {
@@ -48,7 +49,7 @@ void parsePlanFile(std::string_view bytes, model::TrainingYear& year) {
 
 int readPlanFile(const std::string& path, model::TrainingYear& year) {
     std::string bytes;
-    if (fileio::readFileBytes(path, bytes) != fileio::ReadOutcome::Read) return 1;
+    if (fileio::readFileBytes(path, bytes, kLargestPlanFile) != fileio::ReadOutcome::Read) return 1;
     parsePlanFile(bytes, year);
     return 0;
 }

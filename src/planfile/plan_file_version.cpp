@@ -30,7 +30,7 @@ int planFileVersionOf(std::string_view path) {
 PlanReadOutcome readPlanFileOfVersion(int version, const std::string& path, model::TrainingYear& year) {
     PlanReadOutcome outcome;
     std::string bytes;
-    if (version < 1 || version > 3 || fileio::readFileBytes(path, bytes) != fileio::ReadOutcome::Read)
+    if (version < 1 || version > 3 || fileio::readFileBytes(path, bytes, kLargestPlanFile) != fileio::ReadOutcome::Read)
         return outcome;
     outcome.readable = true;
     outcome.shape = planShapeOf(bytes, version);

@@ -2,6 +2,7 @@
 // chooses the format; the content decides whether the file is a plan of it.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,10 @@
 #include "planfile/plan_file_shape.h"
 
 namespace sb::planfile {
+
+// A full year with every field at its width stays well below this; a larger file is no plan and is
+// not read at all.
+constexpr std::uint64_t kLargestPlanFile = 16 * 1024 * 1024;
 
 // 3 for ...sb3, 2 for ...sb2, 1 for ...sbn (letters in either case), 0 for anything else. Only the last
 // three characters count; the dot before them is not examined.

@@ -65,7 +65,8 @@ void setActivityStart(const std::tm& start, ActivityInfo& info) {
 
 ActivityReadResult readActivityRecording(const std::string& path, RecordingTable& table, ActivityInfo& info) {
     std::string bytes;
-    if (fileio::readFileBytes(path, bytes) != fileio::ReadOutcome::Read) return {false, kCannotOpenRecording};
+    if (std::string message = readRecordingFile(path, kLargestRecordingFile, bytes); !message.empty())
+        return {false, message};
     return parseActivityRecording(extensionOf(path), bytes, table, info);
 }
 

@@ -3,6 +3,7 @@
 // fill the recording table with the same columns as the older recordings.
 #pragma once
 
+#include "recordings/recording_file.h"
 #include "recordings/recording_table.h"
 
 #include <ctime>
@@ -24,15 +25,7 @@ struct ActivityInfo {
     std::string warning;   // non-empty when the file was cut but its complete samples are offered
 };
 
-// What reading gave: ok with table and info filled, or a German message for the user and the table
-// and info left as they were.
-struct ActivityReadResult {
-    bool ok = false;
-    std::string message;
-};
-
-// The message for a file that cannot be opened or read at all, whatever its kind.
-constexpr const char* kCannotOpenRecording = "Fehler beim Öffnen der Datei";
+using ActivityReadResult = RecordingReadResult;
 
 // Whether the path's extension is one an activity reader reads (".fit", in any letter case).
 bool isActivityRecordingPath(std::string_view path);

@@ -133,6 +133,7 @@ void buildActivityTable(const std::vector<TrackPoint>& points, RecordingTable& t
         sample[kTemperatureSlot] = float(point.temperature.value_or(0));
         table.push_back(sample);
     }
+    keepSaneValues(table);
     if (start) setLocalStart(*start, info);
     info.capabilities = capabilitiesOf(points, distances.back().has_value());
     info.durationSeconds = seconds;

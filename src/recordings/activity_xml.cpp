@@ -1,6 +1,7 @@
 // XML loading, element lookup by local name, and the numbers and times of element texts.
 #include "recordings/activity_xml.h"
 
+#include <chrono>
 #include <cmath>
 
 #include "fileio/c_numbers.h"
@@ -39,22 +40,6 @@ bool readChar(std::string_view text, std::size_t& pos, std::string_view allowed)
     if (pos >= text.size() || allowed.find(text[pos]) == std::string_view::npos) return false;
     ++pos;
     return true;
-}
-
-// Days from 1970-01-01 to the date of the proleptic Gregorian calendar.
-long long daysFromCivil(int year, int month, int day) {
-    year -= month <= 2 ? 1 : 0;
-    const long long era = (year >= 0 ? year : year - 399) / 400;
-    const long long yearOfEra = year - era * 400;
-    const long long dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
-}
-
-int daysInMonth(int year, int month) {
-    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
 // ".250": the fraction of a second; digits beyond the ninth only move pos.
@@ -154,13 +139,14 @@ std::optional<double> isoTimeSeconds(std::string_view text) {
         !readDigits(text, pos, 2, hour) || !readChar(text, pos, ":") || !readDigits(text, pos, 2, minute) ||
         !readChar(text, pos, ":") || !readDigits(text, pos, 2, second))
         return std::nullopt;
-    if (year < 1 || month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month) || hour > 23 ||
-        minute > 59 || second > 60)
-        return std::nullopt;
+    const std::chrono::year_month_day date{std::chrono::year(year), std::chrono::month(unsigned(month)),
+                                           std::chrono::day(unsigned(day))};
+    if (year < 1 || !date.ok() || hour > 23 || minute > 59 || second > 60) return std::nullopt;
     const double fraction = readFraction(text, pos);
     const std::optional<int> offset = readZoneOffset(text, pos);
     if (!offset || pos != text.size()) return std::nullopt;
-    const long long seconds = daysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
+    const long long days = std::chrono::sys_days(date).time_since_epoch().count();
+    const long long seconds = days * 86400 + hour * 3600 + minute * 60 + second;
     return double(seconds - *offset) + fraction;
 }
 

@@ -143,15 +143,18 @@ bool parseBikeRecording(std::string_view bytes, std::string_view fileName, Recor
     read.flags = capability::cyclingData | capability::speed | (cadence ? capability::cadence : 0);
     RecordingTable samples;
     readSamples(reader, cadence, read.wheelCircumference, samples);
+    keepSaneValues(samples);
     table = std::move(samples);
     info = std::move(read);
     return true;
 }
 
-bool readBikeRecording(const std::string& path, RecordingTable& table, BikeRecordingInfo& info) {
+RecordingReadResult readBikeRecording(const std::string& path, RecordingTable& table, BikeRecordingInfo& info) {
     std::string bytes;
-    if (fileio::readFileBytes(path, bytes) != fileio::ReadOutcome::Read) return false;
-    return parseBikeRecording(bytes, path, table, info);
+    if (std::string message = readRecordingFile(path, kLargestBikeFile, bytes); !message.empty())
+        return {false, message};
+    if (!parseBikeRecording(bytes, path, table, info)) return {false, kCannotOpenRecording};
+    return {true, {}};
 }
 
 }  // namespace sb::recordings

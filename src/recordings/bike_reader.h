@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "recordings/recording_file.h"
 #include "recordings/recording_table.h"
 
 namespace sb::recordings {
@@ -47,9 +48,9 @@ struct BikeRecordingInfo {
     int flags = 0;                 // capability bits: cycling data and speed, plus cadence
 };
 
-// false when the file cannot be read or its header is damaged or cut short; table and info are then
-// left as they were. A cut inside the samples only loses the incomplete last sample.
-bool readBikeRecording(const std::string& path, RecordingTable& table, BikeRecordingInfo& info);
+// Refused when the file cannot be read, is too large, or its header is damaged or cut short; table and
+// info are then left as they were. A cut inside the samples only loses the incomplete last sample.
+RecordingReadResult readBikeRecording(const std::string& path, RecordingTable& table, BikeRecordingInfo& info);
 // The same for a file's bytes and its name (the date comes from the name without its folder).
 bool parseBikeRecording(std::string_view bytes, std::string_view fileName, RecordingTable& table,
                         BikeRecordingInfo& info);

@@ -117,6 +117,12 @@ FitWalk splitParts(std::string_view bytes, std::vector<Part>& parts) {
     std::size_t pos = 0;
     do {
         const std::string_view rest = bytes.substr(pos);
+        // A chained file cut inside its header leaves the files before it whole.
+        const bool chained = pos > 0;
+        if (chained && (rest.size() < kShortHeader || rest.size() < byteAt(rest, 0))) {
+            parts.push_back({{}, true});
+            return FitWalk::complete;
+        }
         if (rest.size() < kShortHeader) return FitWalk::notFit;
         const std::size_t headerSize = byteAt(rest, 0);
         if ((headerSize != kShortHeader && headerSize != kLongHeader) || rest.size() < headerSize ||
@@ -189,7 +195,8 @@ std::optional<std::uint32_t> ownTimestamp(const FitMessage& message) {
 
 FitWalk walkPart(const Part& part, const std::function<void(const FitMessage&)>& onMessage) {
     const std::string_view messages = part.messages;
-    const FitWalk early = part.cut ? FitWalk::cutInMessage : FitWalk::badMessage;
+    // A watch whose battery died mid-write leaves half a message: everything before it is sound.
+    const FitWalk early = part.cut ? FitWalk::cutAfterMessage : FitWalk::badMessage;
     std::array<Definition, kLocalTypes> definitions;
     std::uint32_t lastTime = 0;
     std::size_t pos = 0;

@@ -57,17 +57,15 @@ struct FitMessage {
 
 enum class FitWalk {
     complete,
-    cutAfterMessage,  // the file ends early, but after a whole message: what it holds is sound
+    cutAfterMessage,  // the file ends early, wherever: its whole messages are sound, a half one is dropped
     notFit,           // no FIT header, or a header that is damaged
     headerCrc,
     fileCrc,
-    cutInMessage,
     badMessage,  // a data message without a definition, a bad architecture, a message past its file
 };
 
 // Calls onMessage for each data message of every chained file, in order. The checksums of all files
-// are checked before the first call; a walk that fails later (cut inside a message, a damaged
-// message) has made calls, so the caller keeps what it collects until the walk has succeeded.
+// are checked before the first call; a walk that fails later (a damaged message) has made calls, so the caller keeps what it collects until the walk has succeeded.
 FitWalk walkFitFile(std::string_view bytes, const std::function<void(const FitMessage&)>& onMessage);
 
 // The FIT checksum (CRC-16, polynomial 0x8005 in its reflected form 0xA001, starting at crc).

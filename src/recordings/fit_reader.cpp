@@ -318,8 +318,6 @@ const char* messageOf(FitWalk walk) {
             return "Der Dateikopf der FIT-Datei ist beschädigt (die Prüfsumme stimmt nicht).";
         case FitWalk::fileCrc:
             return "Die FIT-Datei ist beschädigt (die Prüfsumme stimmt nicht).";
-        case FitWalk::cutInMessage:
-            return "Die FIT-Datei ist unvollständig: sie bricht mitten in einer Nachricht ab.";
         case FitWalk::badMessage:
             return "Die FIT-Datei ist beschädigt: sie enthält eine Nachricht, die sich nicht lesen lässt.";
         default:
@@ -336,6 +334,7 @@ ActivityReadResult parseFitRecording(std::string_view bytes, RecordingTable& tab
     if (walk != FitWalk::complete && walk != FitWalk::cutAfterMessage) return {false, messageOf(walk)};
     if (collected.table.empty()) return {false, "Die FIT-Datei enthält keine Messwerte."};
     RecordingTable read = tableOf(collected);
+    keepSaneValues(read);
     ActivityInfo readInfo = infoOf(collected, read);
     if (walk == FitWalk::cutAfterMessage)
         readInfo.warning = "Die FIT-Datei ist unvollständig. Gezeigt werden die " +

@@ -188,6 +188,17 @@ void readSamples(const std::vector<std::string_view>& lines, std::size_t first, 
     }
 }
 
+// A monitor file opens with "[Params]"; any file without a section line near its start is something else.
+constexpr std::size_t kSectionSearchBytes = 64 * 1024;
+
+bool holdsSectionLine(std::string_view start) {
+    for (const std::string_view line : fileio::splitLines(start)) {
+        const std::size_t first = line.find_first_not_of(" \t\xEF\xBB\xBF");
+        if (first != std::string_view::npos && line[first] == '[') return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 void parsePolarRecording(std::string_view bytes, RecordingTable& table, PolarRecordingInfo& info) {
@@ -201,17 +212,23 @@ void parsePolarRecording(std::string_view bytes, RecordingTable& table, PolarRec
     readParams(bytes.substr(0, headLength), info, columns);
     table.clear();
     if (marker < lines.size()) readSamples(lines, marker + 1, columns, info.interval, table);
+    keepSaneValues(table);
 }
 
-bool readPolarRecording(const std::string& path, RecordingTable& table, PolarRecordingInfo& info) {
+RecordingReadResult readPolarRecording(const std::string& path, RecordingTable& table, PolarRecordingInfo& info) {
     std::string bytes;
-    if (fileio::readFileBytes(path, bytes) != fileio::ReadOutcome::Read) return false;
+    if (fileio::readFileStart(path, kSectionSearchBytes, bytes) != fileio::ReadOutcome::Read)
+        return {false, kCannotOpenRecording};
+    if (!holdsSectionLine(bytes))
+        return {false, "Die Datei ist keine Pulsuhr-Aufzeichnung: sie enthält keinen Abschnitt wie [Params]."};
+    if (std::string message = readRecordingFile(path, kLargestRecordingFile, bytes); !message.empty())
+        return {false, message};
     RecordingTable read;
     PolarRecordingInfo readInfo;
     parsePolarRecording(bytes, read, readInfo);
     table = std::move(read);
     info = std::move(readInfo);
-    return true;
+    return {true, {}};
 }
 
 }  // namespace sb::recordings

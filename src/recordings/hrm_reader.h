@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 
+#include "recordings/recording_file.h"
 #include "recordings/recording_table.h"
 
 namespace sb::recordings {
@@ -34,8 +35,9 @@ struct PolarRecordingInfo {
     int modeFlags = 0;                // capability bits of the columns read, plus usUnits
 };
 
-// false when the file cannot be read; table and info are then left as they were.
-bool readPolarRecording(const std::string& path, RecordingTable& table, PolarRecordingInfo& info);
+// Refused (with the message) when the file cannot be read, is too large, or has no section line such as
+// "[Params]" in its first 64 KiB; table and info are then left as they were.
+RecordingReadResult readPolarRecording(const std::string& path, RecordingTable& table, PolarRecordingInfo& info);
 // The same for a file's bytes.
 void parsePolarRecording(std::string_view bytes, RecordingTable& table, PolarRecordingInfo& info);
 

@@ -51,9 +51,9 @@ int sourceOfPath(const std::string& path) {
 RecordingReadResult readRecording(int source, const std::string& path, LoadedRecording& recording) {
     RecordingReadResult result{true, {}};
     if (source == kPolarRecording) {
-        result.ok = readPolarRecording(path, recording.table, recording.polar);
+        result = readPolarRecording(path, recording.table, recording.polar);
     } else if (source == kBikeRecording) {
-        result.ok = readBikeRecording(path, recording.table, recording.bike);
+        result = readBikeRecording(path, recording.table, recording.bike);
     } else if (source == kActivityRecording) {
         result = readActivityRecording(path, recording.table, recording.activity);
     } else {

@@ -33,7 +33,6 @@ struct LoadedRecording {
 int sourceOfPath(const std::string& path);
 
 // The outcome of reading any recording: not ok with the message for the user.
-using RecordingReadResult = ActivityReadResult;
 
 // Reads the file with the reader of `source`. When it cannot be read, `recording` is unchanged. An
 // activity file cut short is read with recording.activity.warning set.

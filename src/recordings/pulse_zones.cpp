@@ -19,6 +19,7 @@ ZoneStatistics computeZoneStatistics(const std::vector<float>& x, const std::vec
     const std::size_t n = std::min(x.size(), y.size());
     const std::size_t count = std::min<std::size_t>(zones.size(), kMaxPulseZones);
     for (std::size_t i = 1; i < n; ++i) {
+        if (y[i] <= 0) continue;  // no signal
         for (std::size_t k = 0; k < count; ++k) {
             if (y[i] >= float(zones[k].min) && y[i] <= float(zones[k].max)) {
                 statistics.times[k] += x[i] - x[i - 1];

@@ -1,9 +1,43 @@
 // Columns of the recording table by quantity code.
 #include "recordings/recording_table.h"
 
+#include <cmath>
+
 #include "model/diagram_quantity.h"
 
 namespace sb::recordings {
+
+namespace {
+
+struct SaneRange {
+    float low;
+    float high;
+};
+
+// What a real recording reaches in each column, with room to spare: a pulse byte, a fall from a bike,
+// an ultra-distance week, a sprint's power, the highest and lowest places people train.
+constexpr SaneRange kSaneRanges[kSlotCount] = {
+    {0.0f, 1e8f},         // time: s, more than three years
+    {0.0f, 255.0f},       // heart rate
+    {0.0f, 300.0f},       // speed
+    {0.0f, 100000.0f},    // distance
+    {0.0f, 255.0f},       // cadence
+    {-1000.0f, 9000.0f},  // altitude
+    {0.0f, 5000.0f},      // power
+    {0.0f, 65535.0f},     // balance: two coded bytes
+    {-60.0f, 70.0f},      // temperature
+};
+
+}  // namespace
+
+void keepSaneValues(RecordingTable& table) {
+    for (RecordingSample& sample : table)
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            float& value = sample[slot];
+            if (!std::isfinite(value) || value < kSaneRanges[slot].low || value > kSaneRanges[slot].high)
+                value = 0.0f;
+        }
+}
 
 int slotOfQuantity(int code) {
     switch (code) {

@@ -36,6 +36,11 @@ constexpr int usUnits = 128;  // the file was in miles and feet; the table holds
 constexpr int temperature = 256;
 }  // namespace capability
 
+// Every value outside what its column can hold (a pulse of 2147483648, an infinite speed, NaN) becomes
+// 0, the value of a sample without signal, so summaries, zones and diagrams never show it. Every reader
+// passes its table through this before handing it on.
+void keepSaneValues(RecordingTable& table);
+
 // The column an X-Y quantity code shows (129, 130 for X; 135…142 for Y); -1 for other codes.
 int slotOfQuantity(int code);
 

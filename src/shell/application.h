@@ -9,8 +9,10 @@
 #include "config/config_store.h"
 #include "config/program_paths.h"
 #include "config/route_store.h"
+#include "load/load_window.h"
 #include "model/training_year.h"
 #include "platform/menu.h"
+#include "platform/picture_writer.h"
 #include "recordings/loaded_recording.h"
 #include "recordings/recording_table.h"
 
@@ -44,6 +46,9 @@ struct Application {
     std::string startFile;  // named on the command line: opened once, by the start-up command
 
     std::vector<platform::MenuItem> menuBar;  // as last built, with the file state applied
+
+    load::LoadWindow loadWindow;                  // "Belastungsverlauf", beside the main window
+    platform::PictureWriter* pictures = nullptr;  // saving charts as images; null where none can be
 };
 
 }  // namespace sb::shell

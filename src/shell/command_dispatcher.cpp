@@ -102,6 +102,10 @@ const std::vector<CommandEntry>& commandTable() {
          [](Application& a, MainWindowView& v, Services&, int id) {
              showDiagram(a, v, diagramKindOfCommand(id));
          }},
+        {kLoadView, kLoadView, N::plan, F::none,
+         [](Application& a, MainWindowView&, Services& s, int) {
+             a.loadWindow.open(s, a.year, a.pictures, a.paths.helpFilePath);
+         }},
         {kControlView, kControlView, N::planWithTypes, F::modalView,
          [](Application& a, MainWindowView&, Services& s, int) {
              calendars::runControlView(s, a.year, a.settings, a.paths.helpFilePath);

@@ -33,6 +33,7 @@ constexpr int kShowMonthOfYearDiagram = 44;
 constexpr int kShowMonthDiagram = 45;
 constexpr int kShowWeekDiagram = 46;
 constexpr int kControlView = 47;
+constexpr int kLoadView = 39;  // "&Belastungsverlauf": a window of its own, not a diagram kind
 
 // The five user presets (toolbar, F5…F9) and, while one is active, the kinds of its diagram.
 constexpr int kFirstPreset = 48;

@@ -118,7 +118,8 @@ MenuItem viewMenu() {
          MenuItem::popup("&Listen", {MenuItem::command("&Wochenliste", cmd::kWeekList),
                                      MenuItem::command("&Monatsliste", cmd::kMonthList),
                                      MenuItem::command("&Jahresliste", cmd::kYearList)}),
-         MenuItem::command("&Trainingskontrolle", cmd::kControlView)});
+         MenuItem::command("&Trainingskontrolle", cmd::kControlView),
+         MenuItem::command("&Belastungsverlauf", cmd::kLoadView)});
 }
 
 MenuItem toolsMenu() {

@@ -28,6 +28,7 @@ void showWindowState(Application& app, MainWindowView& view) {
     applyToolbarState(app, view);
     view.setTitle(windowTitle(app));
     updateStatusBar(app, view);
+    app.loadWindow.refresh();
 }
 
 }  // namespace sb::shell

@@ -19,7 +19,8 @@ std::string windowTitle(const Application& app);
 void applyToolbarState(const Application& app, MainWindowView& view);
 
 // Everything above for the state as it is now: the menu bar built anew into app.menuBar and handed to
-// the window, the toolbar state, the title and the status bar texts.
+// the window, the toolbar state, the title and the status bar texts; and the load window, which shows
+// the plan as it is now.
 void showWindowState(Application& app, MainWindowView& view);
 
 }  // namespace sb::shell

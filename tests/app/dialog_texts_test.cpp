@@ -19,6 +19,7 @@
 #include "editor/day_editor_templates.h"
 #include "editor/training_takeover_dialog.h"
 #include "lists/list_dialog_templates.h"
+#include "load/load_window.h"
 #include "lists/list_print_dialog.h"
 #include "options/general_pages.h"
 #include "options/pulse_zones_page.h"
@@ -49,6 +50,7 @@ std::vector<const platform::DialogTemplate*> everyDialog() {
         &calendars::planningViewTemplate(),
         &calendars::controlViewTemplate(),
         &calendars::controlViewV2Template(),
+        &load::loadWindowTemplate(),
         &tools::odometerTemplate(),
         &tools::basalMetabolismTemplate(),
         &tools::bodyMassIndexTemplate(),

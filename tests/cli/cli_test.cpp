@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -402,11 +403,37 @@ TEST_F(Cli, PdfOutputsOnAFullDiskFailAndKeepTheOldFile) {
         (fs::path(data_) / "recordings" / "teich_hrmparser_polarRS800-bike.hrm").string();
     for (const std::string& command :
          {"overview '" + samplePlan() + "' --cover", "calendar '" + samplePlan() + "' --month 5",
-          "chart '" + samplePlan() + "' --kind 1 --quantity 117", "recording '" + recording + "' --y speed"}) {
+          "chart '" + samplePlan() + "' --kind 1 --quantity 117", "recording '" + recording + "' --y speed",
+          "load '" + samplePlan() + "'"}) {
         const CliRun full = run(command + " -o '" + pdf + "'");
         EXPECT_EQ(1, full.exitCode) << command;
         EXPECT_EQ(old, fileBytes(pdf)) << command;
         EXPECT_EQ(1, std::distance(fs::directory_iterator(disk), {})) << command;
     }
     ::umount2(disk.c_str(), MNT_DETACH);
+}
+
+TEST_F(Cli, LoadPrintsEveryDayOfTheSampleYearAndDrawsItsChart) {
+    CliRun year = run("load '" + samplePlan() + "'");
+    ASSERT_EQ(year.exitCode, 0) << year.err;
+    EXPECT_EQ(year.out, fileBytes(fs::path(data_) / "cli" / "load_sample_2008.tsv"));
+    const std::vector<std::string> lines = linesOf(year.out);
+    // Range, then the golden lines of its first and last day; 0 where the range is refused.
+    const std::tuple<const char*, std::size_t, std::size_t> cases[] = {
+        {"--from 1.1 --to 1.1", 1, 1},  {"--from 29.2 --to 1.3.", 60, 61}, {"--from 31.12", 366, 366},
+        {"--to 31.1", 1, 31},           {"--from 30.2", 0, 0},             {"--to 32.12", 0, 0},
+        {"--from 0.1", 0, 0},           {"--from 2.3 --to 1.3", 0, 0},     {"--from 1.3x", 0, 0}};
+    for (const auto& [range, first, last] : cases) {
+        CliRun part = run("load '" + samplePlan() + "' " + range);
+        EXPECT_EQ(part.exitCode, first == 0 ? 1 : 0) << range;
+        if (first == 0) continue;
+        std::vector<std::string> expected{lines[0]};
+        expected.insert(expected.end(), lines.begin() + long(first), lines.begin() + long(last + 1));
+        EXPECT_EQ(linesOf(part.out), expected) << range;
+    }
+    fs::path png = dir_ / "load.png";
+    ASSERT_EQ(run("load '" + samplePlan() + "' -o '" + png.string() + "'").exitCode, 0);
+    EXPECT_EQ(pngSize(fileBytes(png)), (std::pair<unsigned, unsigned>{1400, 1000}));
+    EXPECT_EQ(run("load '" + samplePlan() + "' -o '" + (dir_ / "x.gif").string() + "'").exitCode, 1);
+    EXPECT_EQ(run("load '" + samplePlan() + "' -o '" + png.string() + "' --from 1.3").exitCode, 1);
 }

@@ -3,6 +3,8 @@
 // every input would slow the search too much).
 #pragma once
 
+#include <cmath>
+
 #include "config/config_store.h"
 #include "fuzz_target.h"
 #include "platform/headless/recording_canvas.h"
@@ -22,6 +24,11 @@ inline const std::vector<sb::recordings::PulseZone>& fuzzZones() {
 }
 
 inline void checkRecording(const sb::recordings::LoadedRecording& recording, std::size_t inputSize) {
+    // No value a column cannot hold reaches the summary or the diagram.
+    for (const sb::recordings::RecordingSample& sample : recording.table) {
+        for (const float value : sample) fuzzRequire(std::isfinite(value));
+        fuzzRequire(sample[sb::recordings::kHeartRateSlot] >= 0 && sample[sb::recordings::kHeartRateSlot] <= 255);
+    }
     sb::recordings::recordingSummary(recording, fuzzZones());
     const int xCode = 129 + static_cast<int>(inputSize % 2);
     const int yCode = 135 + static_cast<int>(inputSize / 2 % 8);

@@ -156,7 +156,7 @@ TEST(QtServices, EveryHelpTopicHasAPageInTheResources) {
     std::stringstream qrc;
     qrc << std::ifstream(resources / "help.qrc").rdbuf();
     std::vector<std::string> pages = {"inhalt.html", "tour.html"};
-    for (int topic : {14, 15, 21, 22, 23, 24, 31, 34, 41, 42, 43, 44, 45, 50}) {
+    for (int topic : {14, 15, 21, 22, 23, 24, 31, 34, 35, 41, 42, 43, 44, 45, 50}) {
         pages.push_back("thema" + std::to_string(topic) + ".html");
     }
     for (const std::string& page : pages) {

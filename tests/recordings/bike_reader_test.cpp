@@ -85,7 +85,7 @@ TEST(BikeReader, RejectsDamagedHeadersAndKeepsThePreviousRecording) {
     noSlash.erase(noSlash.rfind('/'), 1);
     noSlash += "X";
     EXPECT_FALSE(parseBikeRecording(noSlash, "070615.dat", table, info));
-    EXPECT_FALSE(readBikeRecording("/nonexistent/070615.dat", table, info));
+    EXPECT_FALSE(readBikeRecording("/nonexistent/070615.dat", table, info).ok);
     EXPECT_EQ(4u, table.size());
     EXPECT_EQ("vorher", info.remark);
 }

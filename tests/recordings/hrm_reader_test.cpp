@@ -7,6 +7,8 @@
 #include "fileio/file_bytes.h"
 #include "recording_test_data.h"
 #include "recordings/hrm_reader.h"
+#include "recordings/loaded_recording.h"
+#include "recordings/recording_summary.h"
 
 namespace sb::recordings {
 namespace {
@@ -49,7 +51,7 @@ TEST(HrmReader, ReadsEveryRealFileWithTheValuesTheUserSees) {
         SCOPED_TRACE(expected.file);
         RecordingTable table;
         PolarRecordingInfo info;
-        ASSERT_TRUE(readPolarRecording(recordingPath(expected.file), table, info));
+        ASSERT_TRUE(readPolarRecording(recordingPath(expected.file), table, info).ok);
         ASSERT_EQ(expected.samples, table.size());
         EXPECT_NEAR(expected.lastSecond, table.back()[kTimeSlot], 0.05);
         EXPECT_NEAR(expected.heartRateMin, maxOf(table, kHeartRateSlot, true, true), 0.05);
@@ -152,8 +154,8 @@ TEST(HrmReader, FailsOnlyForUnreadableFilesAndLeavesTheTableAlone) {
     RecordingTable table(3);
     PolarRecordingInfo info;
     info.model = "S410";
-    EXPECT_FALSE(readPolarRecording(recordingPath("missing.hrm"), table, info));
-    EXPECT_FALSE(readPolarRecording(recordingPath(""), table, info));
+    EXPECT_FALSE(readPolarRecording(recordingPath("missing.hrm"), table, info).ok);
+    EXPECT_FALSE(readPolarRecording(recordingPath(""), table, info).ok);
     EXPECT_EQ(3u, table.size());
     EXPECT_EQ("S410", info.model);
 }
@@ -166,6 +168,31 @@ TEST(HrmReader, SurvivesCutFiles) {
     PolarRecordingInfo info;
     for (std::size_t cut = 0; cut <= bytes.size(); cut += 7)
         parsePolarRecording(bytes.substr(0, cut), table, info);
+}
+
+TEST(HrmReader, ValuesNoMonitorRecordsBecomeNoSignalAndSummariesSkipThem) {
+    RecordingTable table;
+    PolarRecordingInfo info;
+    // Heart rate, speed in 0.1 km/h, cadence, altitude: each at its bound, then just past it.
+    parsePolarRecording(hrmText("SMode=111000100\r\nInterval=5",
+                                "255\t3000\t255\t9000\r\n256\t3001\t256\t9001\r\n"
+                                "2147483648\t-1\t-1\t-1001\r\n100\t100\t90\t-1000\r\n"),
+                        table, info);
+    ASSERT_EQ(4u, table.size());
+    const auto row = [&table](std::size_t i) {
+        return std::array{table[i][kHeartRateSlot], table[i][kSpeedSlot], table[i][kCadenceSlot],
+                          table[i][kAltitudeSlot]};
+    };
+    EXPECT_EQ(row(0), (std::array{255.0f, 300.0f, 255.0f, 9000.0f}));
+    EXPECT_EQ(row(1), (std::array{0.0f, 0.0f, 0.0f, 0.0f}));
+    EXPECT_EQ(row(2), (std::array{0.0f, 0.0f, 0.0f, 0.0f}));
+    EXPECT_EQ(row(3), (std::array{100.0f, 10.0f, 90.0f, -1000.0f}));
+    LoadedRecording recording;
+    recording.source = kPolarRecording;
+    recording.table = table;
+    recording.polar = info;
+    const std::string summary = recordingSummary(recording, {});
+    EXPECT_NE(std::string::npos, summary.find("hr_min\t100\nhr_avg\t177.5\nhr_max\t255\n")) << summary;
 }
 
 }  // namespace

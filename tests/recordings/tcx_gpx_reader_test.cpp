@@ -9,6 +9,7 @@
 #include "fileio/file_bytes.h"
 #include "recording_test_data.h"
 #include "recordings/activity_recording.h"
+#include "recordings/activity_xml.h"
 #include "recordings/gpx_reader.h"
 #include "recordings/tcx_reader.h"
 
@@ -208,3 +209,18 @@ TEST(TcxGpxReader, SurvivesCutDeepAndNonsensicalFiles) {
 
 }  // namespace
 }  // namespace sb::recordings
+
+TEST(TcxGpxReader, TimesKeepTheGregorianLeapRuleOnBothSidesOfEachBound) {
+    const std::pair<const char*, std::optional<double>> rows[] = {
+        {"1970-01-01T00:00:00Z", 0.0},
+        {"2024-02-29T00:00:00Z", 1709164800.0},
+        {"2023-02-29T00:00:00Z", std::nullopt},
+        {"2000-02-29T12:00:00+01:00", 951822000.0},
+        {"1900-02-29T00:00:00Z", std::nullopt},
+        {"2024-12-31T23:59:59Z", 1735689599.0},
+        {"2024-13-01T00:00:00Z", std::nullopt},
+        {"0001-01-01T00:00:00Z", -62135596800.0},
+        {"0000-12-31T00:00:00Z", std::nullopt},
+    };
+    for (const auto& [text, seconds] : rows) EXPECT_EQ(sb::recordings::isoTimeSeconds(text), seconds) << text;
+}

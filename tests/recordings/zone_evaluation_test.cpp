@@ -28,11 +28,11 @@ TEST(ZoneStatistics, CountsEachIntervalForTheFirstZoneHoldingTheLaterSample) {
     const std::vector<float> x{0, 10, 20, 35, 40, 60};
     const std::vector<float> y{200, 131, 130, 150, 151, 0};
     const ZoneStatistics statistics = computeZoneStatistics(x, y, pulseZonesOf(twoZones()));
-    EXPECT_FLOAT_EQ(30, statistics.times[0]);  // 130 and the 0 at the end
+    EXPECT_FLOAT_EQ(10, statistics.times[0]);  // 130; the 0 at the end is no signal, not rest
     EXPECT_FLOAT_EQ(25, statistics.times[1]);  // 131 and 150; 151 counts nowhere
     EXPECT_FLOAT_EQ(0, statistics.times[2]);
-    EXPECT_NEAR(100.0 * 30 / 55, statistics.percentages[0], 1e-4);
-    EXPECT_NEAR(100.0 * 25 / 55, statistics.percentages[1], 1e-4);
+    EXPECT_NEAR(100.0 * 10 / 35, statistics.percentages[0], 1e-4);
+    EXPECT_NEAR(100.0 * 25 / 35, statistics.percentages[1], 1e-4);
     EXPECT_FLOAT_EQ(0, computeZoneStatistics(x, y, {}).percentages[0]);
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/canvas.h"
+#include "platform/picture_writer.h"
 
 namespace sb::platform::qt {
 
@@ -17,5 +18,12 @@ using Drawing = std::function<void(Canvas& canvas)>;
 QImage renderImage(Size size, const Drawing& draw);
 // false when the file cannot be written; an old file of that name is then left as it was.
 bool writePng(const std::string& path, Size size, const Drawing& draw);
+
+class QtPictureWriter : public PictureWriter {
+  public:
+    bool writePng(const std::string& path, Size size, const Drawing& draw) override {
+        return qt::writePng(path, size, draw);
+    }
+};
 
 }  // namespace sb::platform::qt

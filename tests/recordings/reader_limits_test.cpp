@@ -1,0 +1,80 @@
+// Every file reader stops at the size no real file of its kind reaches, on both sides of the bound,
+// without reading the file; a heart-rate file must show a section line near its start.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "config/profile_file.h"
+#include "fileio/file_bytes.h"
+#include "model/training_year.h"
+#include "planfile/plan_file_version.h"
+#include "recordings/loaded_recording.h"
+#include "support/plan_fixtures.h"
+
+namespace sb::recordings {
+namespace {
+
+namespace fs = std::filesystem;
+using sb::testing::TempDir;
+using sb::testing::writeBytes;
+
+TEST(ReaderLimits, ReadsUpToTheBoundAndRefusesTheFirstByteMore) {
+    TempDir dir;
+    writeBytes(dir.file("f"), std::string(1000, 'x'));
+    std::string bytes;
+    EXPECT_EQ(fileio::ReadOutcome::Read, fileio::readFileBytes(dir.file("f"), bytes, 1000));
+    EXPECT_EQ(1000u, bytes.size());
+    EXPECT_EQ(fileio::ReadOutcome::TooLarge, fileio::readFileBytes(dir.file("f"), bytes, 999));
+    EXPECT_TRUE(bytes.empty());
+
+    // Sparse files one byte past each reader's bound: refused at once, with the bound named.
+    const struct {
+        const char* name;
+        std::uint64_t bound;
+        const char* message;
+    } recordings[] = {
+        {"fahrt.dat", kLargestBikeFile, "Die Datei ist größer als 16 MiB; so groß ist keine Aufzeichnung."},
+        {"lauf.hrm", kLargestRecordingFile, "Die Datei ist größer als 512 MiB; so groß ist keine Aufzeichnung."},
+        {"lauf.fit", kLargestRecordingFile, "Die Datei ist größer als 512 MiB; so groß ist keine Aufzeichnung."},
+        {"lauf.gpx", kLargestRecordingFile, "Die Datei ist größer als 512 MiB; so groß ist keine Aufzeichnung."},
+    };
+    for (const auto& [name, bound, message] : recordings) {
+        writeBytes(dir.file(name), "[Params]\r\n");
+        fs::resize_file(dir.file(name), bound + 1);
+        LoadedRecording recording;
+        const RecordingReadResult read = readRecording(sourceOfPath(name), dir.file(name), recording);
+        EXPECT_EQ(std::pair(false, std::string(message)), std::pair(read.ok, read.message)) << name;
+    }
+    writeBytes(dir.file("plan.sb3"), "");
+    fs::resize_file(dir.file("plan.sb3"), planfile::kLargestPlanFile + 1);
+    model::TrainingYear year;
+    EXPECT_FALSE(planfile::readPlanFileOfVersion(3, dir.file("plan.sb3"), year).readable);
+    const std::string settings = "[KONFIG]\r\nAUTOLADEN=1\r\n";
+    writeBytes(dir.file("train.cfg"), settings);
+    fs::resize_file(dir.file("train.cfg"), config::kLargestProfileFile + 1);
+    EXPECT_FALSE(config::loadProfileFile(dir.file("train.cfg")).readable);
+    fs::resize_file(dir.file("train.cfg"), config::kLargestProfileFile);
+    EXPECT_TRUE(config::loadProfileFile(dir.file("train.cfg")).readable);
+}
+
+TEST(ReaderLimits, AHeartRateFileNeedsASectionLineInItsFirst64KiB) {
+    TempDir dir;
+    const std::string refused = "Die Datei ist keine Pulsuhr-Aufzeichnung: sie enthält keinen Abschnitt wie [Params].";
+    const std::string tail = "[Params]\r\nInterval=5\r\n[HRData]\r\n120\r\n";
+    const std::pair<std::string, bool> files[] = {
+        {std::string(65536 - 2, ' ') + "\r\n" + tail, false},  // "[" is the 65537th byte
+        {std::string(65536 - 3, ' ') + "\r\n" + tail, true},   // "[" is the 65536th byte
+        {"\xEF\xBB\xBF" + tail, true},
+        {std::string(100, '\0'), false},
+    };
+    for (const auto& [bytes, read] : files) {
+        writeBytes(dir.file("x.hrm"), bytes);
+        LoadedRecording recording;
+        const RecordingReadResult result = readRecording(kPolarRecording, dir.file("x.hrm"), recording);
+        EXPECT_EQ(read, result.ok);
+        EXPECT_EQ(read ? "" : refused, result.message);
+    }
+}
+
+}  // namespace
+}  // namespace sb::recordings
