@@ -3,10 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QPrinter>
-#include <cstring>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include "platform/qt/qt_printer.h"
 #include "qt_test_application.h"
@@ -45,23 +42,6 @@ TEST(QtPrinter, PrintsPagesIntoAPdfFile) {
     EXPECT_TRUE(printer.endDocument());
     EXPECT_GT(std::filesystem::file_size(path), 1000u);
     std::filesystem::remove(path);
-}
-
-// Printing into a PDF in a folder that is not there: the document does not start, and the user hears
-// which file failed and why.
-TEST(QtPrinter, APdfFileThatCannotBeWrittenIsReported) {
-    test::application();
-    const auto path = std::filesystem::temp_directory_path() / "saisonbuch-fehlt" / "seite.pdf";
-    auto qprinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    qprinter->setOutputFormat(QPrinter::PdfFormat);
-    qprinter->setOutputFileName(QString::fromStdString(path.string()));
-    QtPrinter printer(std::move(qprinter));
-    std::vector<std::string> reports;
-    printer.setFailureReport([&reports](const std::string& message) { reports.push_back(message); });
-    EXPECT_FALSE(printer.startDocument("12_Woche"));
-    EXPECT_EQ(std::vector<std::string>{"Fehler beim Speichern der Datei\n" + path.string() + ": " +
-                                       std::strerror(ENOENT)},
-              reports);
 }
 
 }  // namespace

@@ -54,8 +54,8 @@ TEST_F(StartUp, SettingsThatCannotBeWrittenBackAreReportedOnceStartedUp) {
     expectNothingUnexpected();
 }
 
-// A file where the program directory belongs: told once at the start, the defaults hold, and neither
-// the options nor the end of the program write anything anywhere.
+// A file where the program directory belongs: told once at the start, the defaults hold, and the end
+// of the program writes nothing anywhere.
 TEST_F(StartUp, AnUnusableProgramDirectoryIsToldOnceAndNothingIsWritten) {
     sb::testing::writeBytes(file("datei"), "x");
     app.paths = config::locateProgramDirectory([this](const std::string& name) -> std::optional<std::string> {
@@ -64,12 +64,6 @@ TEST_F(StartUp, AnUnusableProgramDirectoryIsToldOnceAndNothingIsWritten) {
     initialise();
     services.answerMessages({Answer::No});
     dispatch(cmd::kStartup);
-    services.scriptPropertySheet("Konfiguration", [](platform::headless::HeadlessPropertySheet& sheet) {
-        sheet.selectPage(3);
-        sheet.page(3).press(1301);
-        sheet.ok();
-    });
-    dispatch(cmd::kOptions);
     dispatch(cmd::kExit);
     EXPECT_EQ((std::vector<LoggedMessage>{{"Das Programmverzeichnis " + file("datei") +
                                                " kann nicht verwendet werden: " + std::strerror(ENOTDIR) +
