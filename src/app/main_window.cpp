@@ -113,8 +113,14 @@ MainWindow::~MainWindow() {
 
 void MainWindow::setMenuBar(const std::vector<platform::MenuItem>& menuBar) {
     if (menuBar == shownMenuBar_ && menuWidget()) return;
+    // Mostly only states change (a plan opened, a diagram chosen): the bar shown takes them, which
+    // spares rebuilding every menu. A new bar otherwise: Qt deletes the old one later, so a menu that is
+    // still closing survives.
+    if (menuWidget() && platform::qt::updateMenuBar(*QMainWindow::menuBar(), menuBar)) {
+        shownMenuBar_ = menuBar;
+        return;
+    }
     shownMenuBar_ = menuBar;
-    // A new bar each time: Qt deletes the old one later, so a menu that is still closing survives.
     auto* bar = new QMenuBar(this);
     platform::qt::fillMenuBar(*bar, menuBar);
     connect(bar, &QMenuBar::triggered, this, [this](QAction* action) {
@@ -234,8 +240,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::createAccelerators() {
     for (const shell::Accelerator& accelerator : shell::accelerators()) {
-        const QKeySequence keys(
-            QString::fromLatin1(accelerator.keys.data(), qsizetype(accelerator.keys.size())));
+        // The portable names parse without looking up each key name's translation.
+        const QKeySequence keys = QKeySequence::fromString(
+            QString::fromLatin1(accelerator.keys.data(), qsizetype(accelerator.keys.size())),
+            QKeySequence::PortableText);
         auto* shortcut = accelerator.diagramOnly
                              ? new QShortcut(keys, clientArea_, nullptr, nullptr, Qt::WidgetShortcut)
                              : new QShortcut(keys, this);

@@ -80,8 +80,9 @@ bool printCalendarPdf(const CalendarCommandLine& line, const model::TrainingYear
     const calendars::CalendarGrid grid = gridOf(line, year, settings, charts::colour::white);
     const std::string name = std::string(line.control ? "Saisonbuchkontrolle_" : "Saisonbuch_") +
                              std::to_string(line.month) + "_" + std::to_string(year.planYear);
-    return charts::printOnUpperHalf(*a4PdfPrinter(line.outputPath), name, [&](platform::Canvas& canvas) {
-        calendars::drawCalendarGrid(canvas, grid, nullptr);
+    return printA4Pdf(line.outputPath, [&](platform::Printer& printer) {
+        return charts::printOnUpperHalf(printer, name,
+                                        [&](platform::Canvas& canvas) { calendars::drawCalendarGrid(canvas, grid, nullptr); });
     });
 }
 

@@ -26,7 +26,8 @@ bool writeDiagramPng(const DiagramCommandLine& line, const model::TrainingYear& 
 }
 
 bool printDiagramPdf(const DiagramCommandLine& line, const model::TrainingYear& year) {
-    return charts::printDiagram(*a4PdfPrinter(line.outputPath), year, line.request);
+    return printA4Pdf(line.outputPath,
+                      [&](platform::Printer& printer) { return charts::printDiagram(printer, year, line.request); });
 }
 
 }  // namespace

@@ -93,7 +93,11 @@ int printLines(const LoadCommandLine& line, const model::TrainingYear& year) {
 bool drawChart(const std::string& path, const model::TrainingYear& year) {
     const statistics::LoadSeries series = statistics::computeLoadSeries(year);
     auto draw = [&](platform::Canvas& canvas) { charts::drawLoadChart(canvas, series, year.planYear, -1); };
-    if (hasExtension(path, ".pdf")) return charts::printOnUpperHalf(*a4PdfPrinter(path), "Belastungsverlauf", draw);
+    if (hasExtension(path, ".pdf")) {
+        return printA4Pdf(path, [&](platform::Printer& printer) {
+            return charts::printOnUpperHalf(printer, "Belastungsverlauf", draw);
+        });
+    }
     return platform::qt::writePng(path, {charts::frame::width, charts::frame::height}, [&](platform::Canvas& canvas) {
         charts::setupScreenFrame(canvas, {0, 0, charts::frame::width, charts::frame::height});
         draw(canvas);

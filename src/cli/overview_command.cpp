@@ -53,7 +53,9 @@ int runOverview(const Arguments& arguments, const config::ConfigStore&) {
     auto year = std::make_unique<model::TrainingYear>();
     if (loadPlan(arguments[0], *year) == 0) return 1;
     const bool printed = withGuiApplication([&] {
-        return output::printOverview(*a4PdfPrinter(outputPath), *year, options, [] { return true; });
+        return printA4Pdf(outputPath, [&](platform::Printer& printer) {
+            return output::printOverview(printer, *year, options, [] { return true; });
+        });
     });
     if (!printed) return fail("Fehler beim Schreiben der Datei " + outputPath);
     return 0;

@@ -2,14 +2,13 @@
 #include "cli/qt_session.h"
 
 #include <QGuiApplication>
-#include <QPrinter>
 #include <QtGlobal>
 
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/qt/qt_printer.h"
+#include "platform/qt/pdf_file_printer.h"
 #include "platform/qt/qt_text.h"
 
 namespace sb::cli {
@@ -40,13 +39,9 @@ bool withGuiApplication(const std::function<bool()>& work) {
     return work();
 }
 
-std::unique_ptr<platform::Printer> a4PdfPrinter(const std::string& path) {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(platform::qt::toQPath(path));
-    printer->setPageSize(QPageSize(QPageSize::A4));
-    printer->setPageOrientation(QPageLayout::Portrait);
-    return std::make_unique<platform::qt::QtPrinter>(std::move(printer));
+bool printA4Pdf(const std::string& path, const std::function<bool(platform::Printer&)>& print) {
+    platform::qt::PdfFilePrinter printer(path);
+    return print(printer) && printer.written();
 }
 
 bool hasExtension(const std::string& path, const std::string& extension) {

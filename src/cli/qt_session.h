@@ -3,7 +3,6 @@
 #pragma once
 
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "platform/printer.h"
@@ -13,8 +12,9 @@ namespace sb::cli {
 // Runs `work` while a QGuiApplication exists (offscreen when no display is set); returns its result.
 bool withGuiApplication(const std::function<bool()>& work);
 
-// A printer writing an A4 portrait PDF file, as a printed page of the program looks.
-std::unique_ptr<platform::Printer> a4PdfPrinter(const std::string& path);
+// Runs `print` on a printer writing an A4 portrait PDF file, as a printed page of the program looks;
+// true when it printed and the whole file was written.
+bool printA4Pdf(const std::string& path, const std::function<bool(platform::Printer&)>& print);
 
 // The path ends with `extension` (".png"), in any letter case.
 bool hasExtension(const std::string& path, const std::string& extension);

@@ -70,7 +70,9 @@ bool parse(const Arguments& arguments, RecordingCommandLine& line, std::string& 
 bool writeDiagram(const RecordingCommandLine& line, const recordings::XySeries& series,
                   const std::vector<recordings::PulseZone>& zones) {
     if (hasExtension(line.outputPath, ".pdf"))
-        return recordings::printXyDiagram(*a4PdfPrinter(line.outputPath), series, zones);
+        return printA4Pdf(line.outputPath, [&](platform::Printer& printer) {
+            return recordings::printXyDiagram(printer, series, zones);
+        });
     namespace frame = charts::frame;
     return platform::qt::writePng(line.outputPath, {frame::width, frame::height},
                                   [&](platform::Canvas& canvas) {

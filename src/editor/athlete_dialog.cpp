@@ -41,6 +41,7 @@ std::string documentText(const DialogHost& host, int control, std::size_t width)
 const platform::DialogTemplate& athleteTemplate() {
     using platform::ControlFlag;
     constexpr unsigned tab = ControlFlag::TabStop;
+    constexpr unsigned typed = tab | ControlFlag::PlanText | ControlFlag::CommaAsDot;
     static const platform::DialogTemplate dialog{
         "IDD_PERSONEN",
         "Personeninformationen",
@@ -48,11 +49,11 @@ const platform::DialogTemplate& athleteTemplate() {
         190,
         {
             {platform::staticControlId, ControlKind::Static, "Vorname:", {10, 12, 60, 10}},
-            {id::firstName, ControlKind::Edit, "", {75, 10, 160, 12}, tab, kNameLength},
+            {id::firstName, ControlKind::Edit, "", {75, 10, 160, 12}, typed, kNameLength},
             {platform::staticControlId, ControlKind::Static, "Nachname:", {10, 28, 60, 10}},
-            {id::lastName, ControlKind::Edit, "", {75, 26, 160, 12}, tab, kNameLength},
+            {id::lastName, ControlKind::Edit, "", {75, 26, 160, 12}, typed, kNameLength},
             {platform::staticControlId, ControlKind::Static, "Geburtsdatum:", {10, 44, 60, 10}},
-            {id::birthDate, ControlKind::Edit, "", {75, 42, 70, 12}, tab, kBirthDateLength},
+            {id::birthDate, ControlKind::Edit, "", {75, 42, 70, 12}, typed, kBirthDateLength},
             {platform::staticControlId, ControlKind::GroupBox, "Geschlecht", {10, 58, 225, 26}},
             {id::female,
              ControlKind::RadioButton,
@@ -61,11 +62,11 @@ const platform::DialogTemplate& athleteTemplate() {
              ControlFlag::GroupStart | tab},
             {id::male, ControlKind::RadioButton, "männlich", {110, 68, 80, 10}},
             {platform::staticControlId, ControlKind::Static, "Verein:", {10, 92, 60, 10}},
-            {id::club, ControlKind::Edit, "", {75, 90, 160, 12}, ControlFlag::GroupStart | tab, kNameLength},
+            {id::club, ControlKind::Edit, "", {75, 90, 160, 12}, ControlFlag::GroupStart | typed, kNameLength},
             {platform::staticControlId, ControlKind::Static, "Trainer:", {10, 108, 60, 10}},
-            {id::trainer, ControlKind::Edit, "", {75, 106, 160, 12}, tab, kNameLength},
+            {id::trainer, ControlKind::Edit, "", {75, 106, 160, 12}, typed, kNameLength},
             {platform::staticControlId, ControlKind::Static, "Trainingsjahr:", {10, 126, 60, 10}},
-            {id::planYear, ControlKind::Edit, "", {75, 124, 40, 12}, tab, kYearLength},
+            {id::planYear, ControlKind::Edit, "", {75, 124, 40, 12}, typed, kYearLength},
             {platform::staticControlId, ControlKind::Static, "Beginn (Tag.Monat):", {120, 126, 72, 10}},
             {id::startDay, ControlKind::Edit, "", {195, 124, 18, 12}, ControlFlag::Disabled},
             {id::startMonth, ControlKind::Edit, "", {217, 124, 18, 12}, ControlFlag::Disabled},

@@ -42,7 +42,8 @@ constexpr int kRightFieldX = 194;
 constexpr int kRightFieldWidth = 40;
 constexpr int kInnerRightEdge = 6;  // space between the widest fields and the group box's right edge
 
-constexpr unsigned kField = platform::TabStop;
+// Flags of buttons too; only the typed fields use the input filter.
+constexpr unsigned kField = platform::TabStop | platform::PlanText | platform::CommaAsDot;
 
 // Lays out rows of label + field pairs inside one group box whose top-left corner is (x, y).
 class BlockBuilder {

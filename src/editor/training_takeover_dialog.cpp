@@ -218,7 +218,8 @@ platform::ControlTemplate label(const char* text, int row) {
 }
 
 platform::ControlTemplate field(int control, int row, int x, int width, int maxLength) {
-    return {control, ControlKind::Edit, "", DialogRect{x, 10 + row * kRowHeight, width, 12}, kTab, maxLength};
+    constexpr unsigned typed = kTab | platform::PlanText | platform::CommaAsDot;
+    return {control, ControlKind::Edit, "", DialogRect{x, 10 + row * kRowHeight, width, 12}, typed, maxLength};
 }
 
 }  // namespace

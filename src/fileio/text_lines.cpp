@@ -3,17 +3,21 @@
 
 namespace sb::fileio {
 
+bool takeLine(std::string_view& rest, std::string_view& line) {
+    if (rest.empty()) return false;
+    std::size_t end = rest.find('\n');
+    const std::size_t next = end == std::string_view::npos ? rest.size() : end + 1;
+    if (end == std::string_view::npos) end = rest.size();
+    if (end > 0 && rest[end - 1] == '\r') --end;
+    line = rest.substr(0, end);
+    rest.remove_prefix(next);
+    return true;
+}
+
 std::vector<std::string_view> splitLines(std::string_view bytes) {
     std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        const std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
-        if (end == std::string_view::npos) end = bytes.size();
-        if (end > start && bytes[end - 1] == '\r') --end;
-        lines.push_back(bytes.substr(start, end - start));
-        start = next;
-    }
+    std::string_view line;
+    while (takeLine(bytes, line)) lines.push_back(line);
     return lines;
 }
 

@@ -21,7 +21,12 @@ char32_t codePointOf(unsigned char byte) {
 }
 
 void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
+    if (cp >= 0x10000) {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x80) {
         out += static_cast<char>(cp);
     } else if (cp < 0x800) {
         out += static_cast<char>(0xC0 | (cp >> 6));
@@ -40,6 +45,20 @@ char byteOf(char32_t cp) {
     return '?';
 }
 
+// The length of the well-formed UTF-8 sequence at text[at] and its code point; 0 when malformed.
+int decodeUtf8(std::string_view text, std::size_t at, char32_t& cp) {
+    auto lead = static_cast<unsigned char>(text[at]);
+    int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    if (length == 0 || at + length > text.size()) return 0;
+    cp = length == 1 ? lead : lead & (0x7F >> length);
+    for (int k = 1; k < length; ++k) {
+        auto next = static_cast<unsigned char>(text[at + k]);
+        if ((next & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    return length;
+}
+
 }  // namespace
 
 std::string cp1252ToUtf8(std::string_view text) {
@@ -53,22 +72,49 @@ std::string utf8ToCp1252(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        auto lead = static_cast<unsigned char>(text[i]);
-        int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-        bool wellFormed = length > 0 && i + length <= text.size();
-        for (int k = 1; wellFormed && k < length; ++k)
-            wellFormed = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
-        if (!wellFormed) {
-            out += static_cast<char>(lead);
-            ++i;
+        char32_t cp = 0;
+        int length = decodeUtf8(text, i, cp);
+        if (length == 0) {
+            out += text[i++];
             continue;
         }
-        char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-        for (int k = 1; k < length; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
         out += byteOf(cp);
-        i += length;
+        i += std::size_t(length);
     }
     return out;
+}
+
+bool cp1252Holds(char32_t character) {
+    return character == '?' || byteOf(character) != '?';
+}
+
+StorableText storableText(std::string_view utf8, bool commaAsDot) {
+    StorableText result;
+    result.text.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t cp = 0;
+        int length = decodeUtf8(utf8, i, cp);
+        if (length == 0) {
+            // Not UTF-8, so no character to refuse: kept as the byte it is, as utf8ToCp1252 keeps it.
+            result.text += utf8[i++];
+            continue;
+        }
+        if (!cp1252Holds(cp)) {
+            if (!result.refused) result.refused = cp;
+        } else if (commaAsDot && cp == ',') {
+            result.text += '.';
+        } else {
+            result.text.append(utf8, i, std::size_t(length));
+        }
+        i += std::size_t(length);
+    }
+    return result;
+}
+
+std::string unstorableHint(char32_t character) {
+    std::string hint = "„";
+    appendUtf8(hint, character);
+    return hint + "“ kann im Saisonbuch nicht gespeichert werden.";
 }
 
 }  // namespace sb::model

@@ -35,7 +35,7 @@ const platform::DialogTemplate& trainingTypesPageTemplate() {
                                       ControlKind::Edit,
                                       "",
                                       {60, y, 204, 12},
-                                      ControlFlag::TabStop,
+                                      ControlFlag::TabStop | ControlFlag::PlanText,
                                       int(kLabelLength)});
             built.controls.push_back({id::firstSwatch + k, ControlKind::ColourSwatch, "", {268, y, 16, 12}});
             built.controls.push_back({id::firstColourButton + k,

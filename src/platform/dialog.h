@@ -49,6 +49,12 @@ enum ControlFlag : unsigned {
     GroupStart = 1u << 5,   // starts a group: radio buttons up to the next GroupStart form one group
     TabStop = 1u << 6,      // reachable with the Tab key
     ManualCheck = 1u << 7,  // check box or radio button that the procedure checks itself on Clicked
+    // Single-line edit or combo edit whose text goes into the plan, the routes or the settings: what
+    // the user types or pastes is filtered by model::storableText as it arrives, and a refused
+    // character is named in a hint at the field. Texts the procedure sets come from those files, which
+    // hold nothing to refuse.
+    PlanText = 1u << 8,
+    CommaAsDot = 1u << 9,  // with PlanText: a typed ',' shows as the '.' it is stored as
 };
 
 // Position and size in dialog units: a quarter of the average character width of the dialog font

@@ -14,7 +14,12 @@ namespace sb::recordings {
 
 namespace {
 
-using Parser = ActivityReadResult (*)(std::string_view, RecordingTable&, ActivityInfo&);
+// The text readers parse the bytes in place and let them go once the samples are out.
+using Parser = ActivityReadResult (*)(std::string, RecordingTable&, ActivityInfo&);
+
+ActivityReadResult parseFit(std::string bytes, RecordingTable& table, ActivityInfo& info) {
+    return parseFitRecording(bytes, table, info);
+}
 
 struct Reader {
     std::string_view extension;  // lower case, with the dot
@@ -22,7 +27,7 @@ struct Reader {
 };
 
 constexpr Reader kReaders[] = {
-    {".fit", parseFitRecording},
+    {".fit", parseFit},
     {".tcx", parseTcxRecording},
     {".gpx", parseGpxRecording},
 };
@@ -47,11 +52,11 @@ bool isActivityRecordingPath(std::string_view path) {
     return readerOf(extensionOf(path)) != nullptr;
 }
 
-ActivityReadResult parseActivityRecording(std::string_view extension, std::string_view bytes,
+ActivityReadResult parseActivityRecording(std::string_view extension, std::string bytes,
                                           RecordingTable& table, ActivityInfo& info) {
     const Reader* reader = readerOf(extension);
     if (!reader) return {false, "Dieses Dateiformat kann nicht gelesen werden."};
-    return reader->parse(bytes, table, info);
+    return reader->parse(std::move(bytes), table, info);
 }
 
 void setActivityStart(const std::tm& start, ActivityInfo& info) {
@@ -67,7 +72,7 @@ ActivityReadResult readActivityRecording(const std::string& path, RecordingTable
     std::string bytes;
     if (std::string message = readRecordingFile(path, kLargestRecordingFile, bytes); !message.empty())
         return {false, message};
-    return parseActivityRecording(extensionOf(path), bytes, table, info);
+    return parseActivityRecording(extensionOf(path), std::move(bytes), table, info);
 }
 
 }  // namespace sb::recordings

@@ -30,7 +30,7 @@ using ActivityReadResult = RecordingReadResult;
 // Whether the path's extension is one an activity reader reads (".fit", in any letter case).
 bool isActivityRecordingPath(std::string_view path);
 // The bytes read by the reader of the extension (".fit" …, any letter case).
-ActivityReadResult parseActivityRecording(std::string_view extension, std::string_view bytes,
+ActivityReadResult parseActivityRecording(std::string_view extension, std::string bytes,
                                           RecordingTable& table, ActivityInfo& info);
 // The file read by the reader of its extension.
 // The start date and time of info from a broken-down time, already in the time of day to show.

@@ -50,14 +50,15 @@ std::vector<std::optional<double>> distancesOf(const std::vector<TrackPoint>& po
     return distances;
 }
 
-std::optional<double> firstOf(const std::vector<TrackPoint>& points,
-                              std::optional<double> TrackPoint::*field) {
+template <typename Value>
+std::optional<Value> firstOf(const std::vector<TrackPoint>& points, std::optional<Value> TrackPoint::*field) {
     for (const TrackPoint& point : points)
         if (point.*field) return point.*field;
     return std::nullopt;
 }
 
-bool anyOf(const std::vector<TrackPoint>& points, std::optional<double> TrackPoint::*field) {
+template <typename Value>
+bool anyOf(const std::vector<TrackPoint>& points, std::optional<Value> TrackPoint::*field) {
     return firstOf(points, field).has_value();
 }
 

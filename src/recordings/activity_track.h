@@ -18,13 +18,15 @@ struct TrackPoint {
     std::optional<double> time;         // s since 1970-01-01 UTC
     std::optional<double> latitude;     // degrees, -90…90 (set together with longitude)
     std::optional<double> longitude;    // degrees, -180…180
-    std::optional<double> heartRate;    // 1/min
     std::optional<double> distance;     // m since the start of the activity
-    std::optional<double> altitude;     // m
-    std::optional<double> cadence;      // 1/min
-    std::optional<double> speed;        // m/s
-    std::optional<double> power;        // W
-    std::optional<double> temperature;  // °C
+    // The table keeps these as float anyway; as float a point takes two thirds of the room, and a large
+    // file's points stand beside its document while they are read.
+    std::optional<float> heartRate;    // 1/min
+    std::optional<float> altitude;     // m
+    std::optional<float> cadence;      // 1/min
+    std::optional<float> speed;        // m/s
+    std::optional<float> power;        // W
+    std::optional<float> temperature;  // °C
 };
 
 // Sets the position when both coordinates lie in their ranges.

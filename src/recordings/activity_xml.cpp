@@ -70,15 +70,19 @@ std::string noRecordingMessage(const std::string& format) {
     return "Die " + format + "-Datei enthält keine Aufzeichnung.";
 }
 
-ActivityReadResult loadActivityXml(std::string_view bytes, const std::string& format,
-                                   pugi::xml_document& document) {
+ActivityReadResult loadActivityXml(std::string& bytes, const std::string& format, pugi::xml_document& document) {
     // A value kept inside its element needs no node of its own: half the nodes of a recording.
     constexpr unsigned kOptions = pugi::parse_cdata | pugi::parse_escapes | pugi::parse_embed_pcdata;
     const pugi::xml_parse_result parsed =
-        document.load_buffer(bytes.data(), bytes.size(), kOptions, pugi::encoding_auto);
+        document.load_buffer_inplace(bytes.data(), bytes.size(), kOptions, pugi::encoding_auto);
     if (parsed.status == pugi::status_no_document_element) return {false, noRecordingMessage(format)};
     if (!parsed) return {false, "Die " + format + "-Datei ist beschädigt (kein gültiges XML)."};
     return {true, {}};
+}
+
+void releaseXml(pugi::xml_document& document, std::string& bytes) {
+    document.reset();
+    std::string().swap(bytes);
 }
 
 std::string_view localName(const pugi::xml_node& node) {

@@ -14,10 +14,14 @@
 
 namespace sb::recordings {
 
-// Parses bytes into document. On failure the result holds the message for the user, naming the format
-// ("TCX", "GPX"); an empty file counts as one without a recording.
-ActivityReadResult loadActivityXml(std::string_view bytes, const std::string& format,
-                                   pugi::xml_document& document);
+// Parses bytes into document, in place: the document's texts point into bytes, which must outlive it.
+// On failure the result holds the message for the user, naming the format ("TCX", "GPX"); an empty file
+// counts as one without a recording.
+ActivityReadResult loadActivityXml(std::string& bytes, const std::string& format, pugi::xml_document& document);
+
+// Frees the document and the bytes it was parsed from, once the points are out, so they never stand
+// beside the table that is built next.
+void releaseXml(pugi::xml_document& document, std::string& bytes);
 
 // The message for a file that holds no track point.
 std::string noRecordingMessage(const std::string& format);

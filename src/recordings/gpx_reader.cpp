@@ -39,6 +39,12 @@ TrackPoint trackPointOf(const pugi::xml_node& node) {
     return point;
 }
 
+void forEachTrackPoint(const pugi::xml_node& gpx, const std::function<void(const pugi::xml_node&)>& visit) {
+    forEachChild(gpx, "trk", [&visit](const pugi::xml_node& track) {
+        forEachChild(track, "trkseg", [&visit](const pugi::xml_node& segment) { forEachChild(segment, "trkpt", visit); });
+    });
+}
+
 std::string sportOf(const pugi::xml_node& gpx) {
     std::string sport = trimmedText(childNamed(childNamed(gpx, "trk"), "type"));
     return sport.empty() ? trimmedText(childNamed(childNamed(gpx, "metadata"), "type")) : sport;
@@ -46,28 +52,29 @@ std::string sportOf(const pugi::xml_node& gpx) {
 
 }  // namespace
 
-ActivityReadResult parseGpxRecording(std::string_view bytes, RecordingTable& table, ActivityInfo& info) {
+ActivityReadResult parseGpxRecording(std::string bytes, RecordingTable& table, ActivityInfo& info) {
     pugi::xml_document document;
     const ActivityReadResult loaded = loadActivityXml(bytes, kFormat, document);
     if (!loaded.ok) return loaded;
     const pugi::xml_node gpx = document.document_element();
+    std::size_t count = 0;
+    forEachTrackPoint(gpx, [&count](const pugi::xml_node&) { ++count; });
+    // Reserved, so the points never stand twice beside the document while the vector grows.
     std::vector<TrackPoint> points;
-    forEachChild(gpx, "trk", [&points](const pugi::xml_node& track) {
-        forEachChild(track, "trkseg", [&points](const pugi::xml_node& segment) {
-            forEachChild(segment, "trkpt", [&points](const pugi::xml_node& node) {
-                TrackPoint point = trackPointOf(node);
-                if (holdsMeasurement(point)) points.push_back(point);
-            });
-        });
+    points.reserve(count);
+    forEachTrackPoint(gpx, [&points](const pugi::xml_node& node) {
+        TrackPoint point = trackPointOf(node);
+        if (holdsMeasurement(point)) points.push_back(point);
     });
     if (points.empty()) return {false, noRecordingMessage(kFormat)};
 
-    RecordingTable newTable;
     ActivityInfo newInfo;
     newInfo.format = kFormat;
     newInfo.sport = sportOf(gpx);
     newInfo.planSport = planSportOf(newInfo.sport);
     newInfo.device = gpx.attribute("creator").value();
+    releaseXml(document, bytes);
+    RecordingTable newTable;
     buildActivityTable(points, newTable, newInfo);
     table = std::move(newTable);
     info = std::move(newInfo);

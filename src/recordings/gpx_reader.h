@@ -21,6 +21,6 @@ namespace sb::recordings {
 
 // ok=false with a German message when the file is no XML or holds no track point; table and info are
 // then left as they were.
-ActivityReadResult parseGpxRecording(std::string_view bytes, RecordingTable& table, ActivityInfo& info);
+ActivityReadResult parseGpxRecording(std::string bytes, RecordingTable& table, ActivityInfo& info);
 
 }  // namespace sb::recordings

@@ -3,6 +3,7 @@
 // so every later step sees the program's units.
 #include "recordings/hrm_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <climits>
@@ -163,16 +164,18 @@ bool opensSection(std::string_view line) {
 
 // Time and heart rate: k × interval, or for R-R recordings the running sum of the beat intervals and
 // the rate they stand for. The distance adds up the speed over the time since the previous sample.
-void readSamples(const std::vector<std::string_view>& lines, std::size_t first, const Columns& columns,
-                 int interval, RecordingTable& table) {
+void readSamples(std::string_view data, const Columns& columns, int interval, RecordingTable& table) {
     const bool rr = interval == kRrInterval;
     double elapsed = 0;
     double distance = 0;
-    for (std::size_t i = first; i < lines.size(); ++i) {
-        if (opensSection(lines[i])) break;
-        if (isBlank(lines[i])) continue;
+    // A row is several times the size of its line: the table takes its room once, not by doubling.
+    table.reserve(std::size_t(std::count(data.begin(), data.end(), '\n')) + 1);
+    std::string_view line;
+    while (fileio::takeLine(data, line)) {
+        if (opensSection(line)) break;
+        if (isBlank(line)) continue;
         RecordingSample sample{};
-        const int value = readSample(lines[i], columns, sample);
+        const int value = readSample(line, columns, sample);
         const double previous = elapsed;
         if (rr) {
             elapsed += value > 0 ? value / 1000.0 : 0.0;
@@ -202,16 +205,19 @@ bool holdsSectionLine(std::string_view start) {
 }  // namespace
 
 void parsePolarRecording(std::string_view bytes, RecordingTable& table, PolarRecordingInfo& info) {
-    const std::vector<std::string_view> lines = fileio::splitLines(bytes);
-    std::size_t marker = 0;
-    while (marker < lines.size() && lines[marker].find("[HRData]") == std::string_view::npos) ++marker;
-    const std::size_t headLength =
-        marker < lines.size() ? std::size_t(lines[marker].data() - bytes.data()) : bytes.size();
+    std::string_view rest = bytes;
+    std::string_view line;
+    std::size_t headLength = bytes.size();
+    bool marked = false;
+    while (!marked && fileio::takeLine(rest, line)) {
+        marked = line.find("[HRData]") != std::string_view::npos;
+        if (marked) headLength = std::size_t(line.data() - bytes.data());
+    }
     info = PolarRecordingInfo{};
     Columns columns;
     readParams(bytes.substr(0, headLength), info, columns);
     table.clear();
-    if (marker < lines.size()) readSamples(lines, marker + 1, columns, info.interval, table);
+    if (marked) readSamples(rest, columns, info.interval, table);
     keepSaneValues(table);
 }
 

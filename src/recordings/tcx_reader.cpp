@@ -51,36 +51,45 @@ struct LapTotals {
     double metres = 0;
 };
 
-void addLap(const pugi::xml_node& lap, LapTotals& totals, std::vector<TrackPoint>& points) {
+void forEachTrackpoint(const pugi::xml_node& activity, const std::function<void(const pugi::xml_node&)>& visit) {
+    forEachChild(activity, "Lap", [&visit](const pugi::xml_node& lap) {
+        forEachChild(lap, "Track", [&visit](const pugi::xml_node& track) { forEachChild(track, "Trackpoint", visit); });
+    });
+}
+
+void addLap(const pugi::xml_node& lap, LapTotals& totals) {
     totals.seconds += std::max(0.0, childNumber(lap, "TotalTimeSeconds").value_or(0));
     totals.metres += std::max(0.0, childNumber(lap, "DistanceMeters").value_or(0));
-    forEachChild(lap, "Track", [&points](const pugi::xml_node& track) {
-        forEachChild(track, "Trackpoint", [&points](const pugi::xml_node& node) {
-            TrackPoint point = trackPointOf(node);
-            if (holdsMeasurement(point)) points.push_back(point);
-        });
-    });
 }
 
 }  // namespace
 
-ActivityReadResult parseTcxRecording(std::string_view bytes, RecordingTable& table, ActivityInfo& info) {
+ActivityReadResult parseTcxRecording(std::string bytes, RecordingTable& table, ActivityInfo& info) {
     pugi::xml_document document;
     const ActivityReadResult loaded = loadActivityXml(bytes, kFormat, document);
     if (!loaded.ok) return loaded;
     const pugi::xml_node activity =
         childNamed(childNamed(document.document_element(), "Activities"), "Activity");
-    std::vector<TrackPoint> points;
     LapTotals totals;
-    forEachChild(activity, "Lap", [&](const pugi::xml_node& lap) { addLap(lap, totals, points); });
+    forEachChild(activity, "Lap", [&totals](const pugi::xml_node& lap) { addLap(lap, totals); });
+    std::size_t count = 0;
+    forEachTrackpoint(activity, [&count](const pugi::xml_node&) { ++count; });
+    // Reserved, so the points never stand twice beside the document while the vector grows.
+    std::vector<TrackPoint> points;
+    points.reserve(count);
+    forEachTrackpoint(activity, [&points](const pugi::xml_node& node) {
+        TrackPoint point = trackPointOf(node);
+        if (holdsMeasurement(point)) points.push_back(point);
+    });
     if (points.empty()) return {false, noRecordingMessage(kFormat)};
 
-    RecordingTable newTable;
     ActivityInfo newInfo;
     newInfo.format = kFormat;
     newInfo.sport = activity.attribute("Sport").value();
     newInfo.planSport = planSportOf(newInfo.sport);
     newInfo.device = trimmedText(childNamed(childNamed(activity, "Creator"), "Name"));
+    releaseXml(document, bytes);
+    RecordingTable newTable;
     buildActivityTable(points, newTable, newInfo);
     if (totals.seconds > 0) newInfo.durationSeconds = totals.seconds;
     if (totals.metres > 0) newInfo.distanceKm = totals.metres / 1000;

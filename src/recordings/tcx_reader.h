@@ -22,6 +22,6 @@ namespace sb::recordings {
 
 // ok=false with a German message when the file is no XML or holds no track point with a measurement;
 // table and info are then left as they were.
-ActivityReadResult parseTcxRecording(std::string_view bytes, RecordingTable& table, ActivityInfo& info);
+ActivityReadResult parseTcxRecording(std::string bytes, RecordingTable& table, ActivityInfo& info);
 
 }  // namespace sb::recordings

@@ -48,6 +48,7 @@ bool sameStoredValues(const model::Odometer& a, const model::Odometer& b) {
 
 const platform::DialogTemplate& odometerTemplate() {
     constexpr unsigned off = ControlFlag::Disabled | ControlFlag::TabStop;
+    constexpr unsigned typed = off | ControlFlag::PlanText | ControlFlag::CommaAsDot;
     static const platform::DialogTemplate dialog{
         "TOOL_KILOMETERZAEHLER",
         "Kilometerzaehler konfigurieren",
@@ -68,16 +69,16 @@ const platform::DialogTemplate& odometerTemplate() {
             {id::toggleButton, ControlKind::Button, "aktivieren/deaktivieren", {188, 94, 100, 14}, off},
             {platform::staticControlId, ControlKind::GroupBox, "Kilometerzähler", {8, 114, 340, 110}},
             {platform::staticControlId, ControlKind::Static, "Startdatum:", {16, 130, 92, 10}},
-            {id::startDayField, ControlKind::Edit, "", {112, 128, 18, 12}, off, kDateInputLength},
+            {id::startDayField, ControlKind::Edit, "", {112, 128, 18, 12}, typed, kDateInputLength},
             {platform::staticControlId, ControlKind::Static, ".", {131, 130, 4, 10}},
-            {id::startMonthField, ControlKind::Edit, "", {136, 128, 18, 12}, off, kDateInputLength},
+            {id::startMonthField, ControlKind::Edit, "", {136, 128, 18, 12}, typed, kDateInputLength},
             {platform::staticControlId, ControlKind::Static, ".", {155, 130, 4, 10}},
             {platform::staticControlId, ControlKind::Static, "vorherige Kilometer:", {16, 146, 92, 10}},
-            {id::previousKmField, ControlKind::Edit, "", {112, 144, 42, 12}, off, kKmInputLength},
+            {id::previousKmField, ControlKind::Edit, "", {112, 144, 42, 12}, typed, kKmInputLength},
             {platform::staticControlId, ControlKind::Static, "Fällig bei ingesamt (km):", {16, 162, 92, 10}},
-            {id::dueKmField, ControlKind::Edit, "", {112, 160, 42, 12}, off, kKmInputLength},
+            {id::dueKmField, ControlKind::Edit, "", {112, 160, 42, 12}, typed, kKmInputLength},
             {platform::staticControlId, ControlKind::Static, "Beschreibung:", {16, 178, 92, 10}},
-            {id::descriptionField, ControlKind::Edit, "", {112, 176, 150, 12}, off, int(kDescriptionLength)},
+            {id::descriptionField, ControlKind::Edit, "", {112, 176, 150, 12}, typed, int(kDescriptionLength)},
             {platform::staticControlId, ControlKind::Static, "Auf welche Kilometer", {176, 128, 88, 10}},
             {platform::staticControlId, ControlKind::Static, "bezieht", {176, 138, 88, 10}},
             {platform::staticControlId, ControlKind::Static, "sich der", {176, 148, 88, 10}},

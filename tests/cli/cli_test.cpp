@@ -224,6 +224,7 @@ TEST_F(Cli, ChartRendersAnImageOfTheLogicalCanvasAndAPrintedPage) {
 
     EXPECT_EQ(run("chart '" + samplePlan() + "' -o '" + (dir_ / "x.gif").string() + "' --kind 1 --quantity 103").exitCode, 1);
     EXPECT_EQ(run("chart '" + samplePlan() + "' -o '" + (dir_ / "fehlt" / "x.png").string() + "' --kind 1 --quantity 103").exitCode, 1);
+    EXPECT_EQ(run("chart '" + samplePlan() + "' -o '" + (dir_ / "fehlt" / "x.pdf").string() + "' --kind 1 --quantity 103").exitCode, 1);
 }
 
 TEST_F(Cli, RecordingSummariesAndImagesForEveryHeartRateFileAndActivityFiles) {

@@ -154,6 +154,21 @@ TEST_F(EditorTest, MovingStoresTheDayFirstAndStopsAtTheEndsOfTheYear) {
                                                     "Eingabefehler im Feld Datum", "Eingabefehler im Feld Datum"}));
 }
 
+TEST_F(EditorTest, TypedTextShowsAndStoresOnlyWhatThePlanHoldsAndNamesWhatItRefuses) {
+    runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
+        // The code page's edges on both sides: ÿ and Ā, the letters above 0x7F it adds, 1 to 4 bytes.
+        dialog.type(control::comment, "Łódź 😀, ÿĀ€Ÿž");
+        dialog.type(control::bodyWeight, "70,5");
+        EXPECT_EQ(std::tuple(dialog.text(control::comment), dialog.text(control::bodyWeight)),
+                  std::tuple("ód . ÿ€Ÿž", "70.5"));
+        EXPECT_EQ(dialog.hints(),
+                  std::vector<std::string>{"„Ł“ kann im Saisonbuch nicht gespeichert werden."});
+        dialog.press(control::ok);
+    });
+    EXPECT_EQ(std::tie(year.days[0].comment, year.days[0].bodyWeight),
+              std::tuple(std::string("\xF3") + "d . \xFF\x80\x9F\x9E", 70.5f));
+}
+
 TEST_F(EditorTest, ApplyStoresAndCancelKeepsOnlyWhatWasStored) {
     runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
         dialog.type(control::comment, "erst");

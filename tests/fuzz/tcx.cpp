@@ -5,7 +5,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     sb::recordings::LoadedRecording recording;
     recording.source = sb::recordings::kActivityRecording;
-    if (sb::recordings::parseTcxRecording(fuzzBytes(data, size), recording.table, recording.activity).ok)
+    if (sb::recordings::parseTcxRecording(std::string(fuzzBytes(data, size)), recording.table, recording.activity).ok)
         checkRecording(recording, size);
     return 0;
 }

@@ -1,8 +1,10 @@
-// Pixels of the Qt canvas: the logical mapping, pens, the checkerboard and text placement.
+// Pixels of the Qt canvas: the logical mapping, pens, the checkerboard and text placement, and PNG files
+// that hold exactly the pixels drawn.
 #include <gtest/gtest.h>
 
 #include <QColor>
 #include <QImage>
+#include <filesystem>
 #include <tuple>
 
 #include "platform/qt/qt_canvas.h"
@@ -108,6 +110,25 @@ TEST(QtCanvas, PlacesTextByItsAnchorAndMeasuresInLogicalUnits) {
     // Right-aligned: the opaque box ends at x = 200 and starts at the top y = 10.
     expectPixels(image, {{199, 12, blue}, {201, 12, white}, {199, 8, white}, {200 - wocheWidth + 1, 12, blue},
                          {200 - wocheWidth - 2, 12, white}});
+}
+
+// One column per colour: the most colours a palette holds, and the first count beyond.
+TEST(QtCanvas, WritesPngsLosslessWithAndWithoutPalette) {
+    test::application();
+    const auto file = std::filesystem::temp_directory_path() / "qt_canvas_test.png";
+    for (int colours : {256, 257}) {
+        const Drawing stripes = [colours](Canvas& canvas) {
+            for (int x = 0; x < colours; ++x) {
+                canvas.setPen({rgb(x % 256, x / 256 * 200, 40), 0, PenStyle::Solid});
+                canvas.drawLine({x, 0}, {x, 20});
+            }
+        };
+        ASSERT_TRUE(writePng(file.string(), {colours, 20}, stripes));
+        const QImage written(QString::fromStdString(file.string()));
+        EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), renderImage({colours, 20}, stripes)) << colours;
+        EXPECT_EQ(written.format() == QImage::Format_Indexed8, colours == 256) << colours;
+    }
+    std::filesystem::remove(file);
 }
 
 }  // namespace

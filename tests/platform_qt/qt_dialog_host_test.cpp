@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QImage>
 #include <QKeyEvent>
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolTip>
 
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_dialog_host.h"
@@ -176,6 +178,25 @@ TEST(QtDialogHost, BuildsTheTemplateAndNotifiesLikeTheHeadlessHost) {
     QApplication::sendEvent(host.widget(canvas), &press);
     EXPECT_EQ(probe.clicks, (std::vector<Point>{Point{7, 9}}));
     EXPECT_EQ(host.clientSize(canvas), (Size{place.width(), place.height()}));
+}
+
+TEST(QtDialogHost, PlanTextFieldsShowOnlyWhatThePlanHoldsAndNameWhatTheyRefuse) {
+    test::application();
+    QWidget surface;
+    Probe probe;
+    DialogTemplate dialog{
+        "IDD_PLANTEXT", "", 200, 60, {{name, ControlKind::Edit, "", {5, 5, 120, 12}, PlanText | CommaAsDot}}};
+    QtDialogHost host(dialog, probe, surface, std::make_unique<QtServices>());
+    surface.show();
+    auto* field = qobject_cast<QLineEdit*>(host.widget(name));
+    typeText(field, QStringLiteral("Łó,"));
+    EXPECT_EQ(field->text(), QStringLiteral("ó."));
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("„Ł“ kann im Saisonbuch nicht gespeichert werden."));
+    field->setCursorPosition(1);
+    QApplication::clipboard()->setText(QStringLiteral("x😀y,ł"));
+    field->paste();
+    EXPECT_EQ(std::pair(host.text(name), field->cursorPosition()), std::pair(std::string("óxy.."), 4));
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("„😀“ kann im Saisonbuch nicht gespeichert werden."));
 }
 
 void sendKey(QWidget* widget, int key) {

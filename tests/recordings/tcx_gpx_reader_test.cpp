@@ -17,7 +17,7 @@ namespace sb::recordings {
 namespace {
 
 using Reader = ActivityReadResult (*)(const std::string&, RecordingTable&, ActivityInfo&);
-using Parser = ActivityReadResult (*)(std::string_view, RecordingTable&, ActivityInfo&);
+using Parser = ActivityReadResult (*)(std::string, RecordingTable&, ActivityInfo&);
 
 struct Expected {
     const char* file;

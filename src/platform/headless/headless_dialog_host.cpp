@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "model/text_encoding.h"
 #include "platform/headless/headless_services.h"
 
 namespace sb::platform::headless {
@@ -318,6 +319,11 @@ void HeadlessDialogHost::type(int id, const std::string& text) {
         return;
     }
     state->text = cutToLength(text, control->maxLength);
+    if (control->flags & PlanText) {
+        model::StorableText kept = model::storableText(state->text, (control->flags & CommaAsDot) != 0);
+        state->text = kept.text;
+        if (kept.refused) hints_.push_back(model::unstorableHint(*kept.refused));
+    }
     deliver(
         [this, id](DialogProcedure& procedure) { procedure.command(*this, id, Notification::TextChanged); });
 }

@@ -78,7 +78,9 @@ class HeadlessDialogHost : public DialogHost {
     Services& services() override;
 
     // --- What the user does (for test scripts)
-    // Edit or combo edit: replaces its text (cut to the template's maxLength) and notifies TextChanged.
+    // Edit or combo edit: replaces its text (cut to the template's maxLength; a PlanText field keeps
+    // what model::storableText keeps and records the hint for a refused character) and notifies
+    // TextChanged.
     void type(int id, const std::string& text);
     // Button: Clicked. Check box: toggles, then Clicked. Radio button: checks it and unchecks the
     // others of its group, then Clicked. (ManualCheck boxes are left to the procedure.)
@@ -107,6 +109,8 @@ class HeadlessDialogHost : public DialogHost {
     int result() const { return result_; }
     int focus() const { return focus_; }
     int repaintRequests() const { return repaintRequests_; }
+    // The hints shown at PlanText fields for refused characters, in order.
+    const std::vector<std::string>& hints() const { return hints_; }
     const ControlState* state(int id) const;
 
     // --- Used by HeadlessServices
@@ -138,6 +142,7 @@ class HeadlessDialogHost : public DialogHost {
     int result_ = 0;
     int focus_ = 0;
     int repaintRequests_ = 0;
+    std::vector<std::string> hints_;
 };
 
 }  // namespace sb::platform::headless

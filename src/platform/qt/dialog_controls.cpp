@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
+#include "platform/qt/plan_text_validator.h"
 #include "platform/qt/qt_text.h"
 
 namespace sb::platform::qt {
@@ -70,6 +71,7 @@ QWidget* createEdit(const ControlTemplate& control, QWidget* parent) {
     auto* edit = new QLineEdit(toQString(control.text), parent);
     if (control.maxLength > 0) edit->setMaxLength(control.maxLength);
     edit->setReadOnly(control.flags & ReadOnly);
+    if (control.flags & PlanText) edit->setValidator(new PlanTextValidator(edit, control.flags & CommaAsDot));
     return edit;
 }
 
@@ -80,6 +82,8 @@ QWidget* createComboBox(const ControlTemplate& control, QWidget* parent) {
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
         if (control.maxLength > 0) combo->lineEdit()->setMaxLength(control.maxLength);
+        if (control.flags & PlanText)
+            combo->setValidator(new PlanTextValidator(combo->lineEdit(), control.flags & CommaAsDot));
     }
     return combo;
 }

@@ -11,15 +11,41 @@ namespace sb::platform::qt {
 
 namespace {
 
+void setCommandState(QAction& action, const MenuItem& item) {
+    action.setEnabled(!item.greyed);
+    action.setCheckable(item.checked);
+    action.setChecked(item.checked);
+}
+
 void addCommand(QMenu& menu, const MenuItem& item) {
     // Qt shows the text after a tab as the shortcut column, just like the menu texts expect.
     QAction* action = menu.addAction(toQString(item.text));
     action->setData(item.id);
-    action->setEnabled(!item.greyed);
-    if (item.checked) {
-        action->setCheckable(true);
-        action->setChecked(true);
+    setCommandState(*action, item);
+}
+
+// Separators of the bar itself are left out by fillMenuBar; in a popup they are actions.
+bool updateActions(const QList<QAction*>& actions, const std::vector<MenuItem>& items, bool barLevel) {
+    qsizetype next = 0;
+    for (const MenuItem& item : items) {
+        if (item.separator && barLevel) continue;
+        if (next == actions.size()) return false;
+        QAction& action = *actions[next++];
+        if (item.separator != action.isSeparator()) return false;
+        if (item.separator) continue;
+        QMenu* popup = action.menu();
+        if (item.children.empty() != (popup == nullptr)) return false;
+        const QString text = toQString(item.text);
+        if (action.text() != text) action.setText(text);
+        if (popup) {
+            popup->setEnabled(!item.greyed);
+            if (!updateActions(popup->actions(), item.children, false)) return false;
+        } else {
+            action.setData(item.id);
+            setCommandState(action, item);
+        }
     }
+    return next == actions.size();
 }
 
 }  // namespace
@@ -48,9 +74,13 @@ void fillMenuBar(QMenuBar& bar, const std::vector<MenuItem>& items) {
         } else {
             QAction* action = bar.addAction(toQString(item.text));
             action->setData(item.id);
-            action->setEnabled(!item.greyed);
+            setCommandState(*action, item);
         }
     }
+}
+
+bool updateMenuBar(QMenuBar& bar, const std::vector<MenuItem>& items) {
+    return updateActions(bar.actions(), items, true);
 }
 
 int commandIdOf(const QAction* action) {
