@@ -7,6 +7,7 @@
 #include "charts/chart_frame.h"
 #include "model/calendar.h"
 #include "model/text_encoding.h"
+#include "statistics/sport_parts.h"
 
 namespace sb::calendars {
 
@@ -51,7 +52,7 @@ const char* rowLabel(int sport) {
 }
 
 int clampedMonth(int month) {
-    return std::clamp(month, 1, 12);
+    return model::clampMonth(month);
 }
 
 int firstRowTop(int lineHeight) {
@@ -162,16 +163,10 @@ int rowIndexOf(int sport) {
 
 std::vector<int> shownSports(int sportMode) {
     std::vector<int> sports;
-    if (sportMode == 3 || sportMode == 5) sports.push_back(model::kSwim);
-    if (sportMode == 1 || sportMode == 4 || sportMode == 5) sports.push_back(model::kBike);
-    if (sportMode == 2 || sportMode == 4 || sportMode == 5) sports.push_back(model::kRun);
-    sports.push_back(model::kOther);
+    for (int part :
+         {statistics::kPartSwim, statistics::kPartBike, statistics::kPartRun, statistics::kPartOther})
+        if (statistics::sportModeShows(part, sportMode)) sports.push_back(statistics::sportOfPart(part));
     return sports;
-}
-
-int daysOfMonth(int month, int planYear) {
-    if (month == 2) return 28 + model::isLeapYear(planYear);
-    return model::daysInMonth(month, planYear);
 }
 
 CalendarGrid calendarGridOf(const model::TrainingYear& year, const config::ConfigStore& settings, int month,
@@ -200,7 +195,7 @@ void drawCalendarGrid(Canvas& canvas, const CalendarGrid& grid, CalendarHitAreas
     canvas.drawText({700, 10}, model::monthName(month) + " " + std::to_string(planYear), kCentre);
     const std::vector<int> sports = shownSports(grid.sportMode);
     drawRowLabels(canvas, grid, sports, lineHeight);
-    for (int day = 1; day <= daysOfMonth(month, planYear); ++day)
+    for (int day = 1; day <= model::daysOfPlanMonth(month, planYear); ++day)
         drawDayColumn(canvas, grid, sports, day, lineHeight, hitAreas);
     drawLegend(canvas, grid, lineHeight, hitAreas);
 

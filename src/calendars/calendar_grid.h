@@ -39,8 +39,6 @@ constexpr std::array<int, grid::rowCount> rowSports{model::kSwim, model::kBike, 
 int rowIndexOf(int sport);
 // The sports the sport mode shows, in row order.
 std::vector<int> shownSports(int sportMode);
-// Days of a month of the plan year; February follows the plan year's own leap rule.
-int daysOfMonth(int month, int planYear);
 
 // Click targets in device pixels of the canvas control. Rectangles of rows and days not shown are
 // empty, so nothing hits them.

@@ -23,7 +23,7 @@ constexpr int kFocusFrameWidth = 6;
 }  // namespace
 
 int openingMonth(const model::TrainingYear& year) {
-    return year.planYear == model::systemDatePart(2) ? std::clamp(model::systemDatePart(1), 1, 12) : 1;
+    return year.planYear == model::systemDatePart(2) ? model::clampMonth(model::systemDatePart(1)) : 1;
 }
 
 int openingDay(const model::TrainingYear& year, int month) {
@@ -32,7 +32,7 @@ int openingDay(const model::TrainingYear& year, int month) {
 }
 
 int steppedMonth(int month, int step) {
-    return std::clamp(month + step, 1, 12);
+    return model::clampMonth(month + step);
 }
 
 CalendarCell movedFocus(CalendarCell focus, Key key, const std::vector<int>& sports, int days) {
@@ -98,7 +98,8 @@ void CalendarView::init(DialogHost& host) {
     chosenType_ = 0;
     lastSwatch_ = -1;
     focus_ = {openingDay(year_, month_), shownSports(settings_.sportMode).front()};
-    focus_ = keptInside(focus_, shownSports(settings_.sportMode), daysOfMonth(month_, year_.planYear));
+    focus_ =
+        keptInside(focus_, shownSports(settings_.sportMode), model::daysOfPlanMonth(month_, year_.planYear));
     host.setFocus(view_id::canvas);
 }
 
@@ -173,7 +174,7 @@ bool CalendarView::keyDown(DialogHost& host, int id, Key key) {
         case Key::Up:
         case Key::Down:
             focus_ = movedFocus(focus_, key, shownSports(settings_.sportMode),
-                                daysOfMonth(month_, year_.planYear));
+                                model::daysOfPlanMonth(month_, year_.planYear));
             host.repaint(view_id::canvas);
             return true;
         default:
@@ -183,7 +184,8 @@ bool CalendarView::keyDown(DialogHost& host, int id, Key key) {
 
 void CalendarView::changeMonth(DialogHost& host, int step) {
     month_ = steppedMonth(month_, step);
-    focus_ = keptInside(focus_, shownSports(settings_.sportMode), daysOfMonth(month_, year_.planYear));
+    focus_ =
+        keptInside(focus_, shownSports(settings_.sportMode), model::daysOfPlanMonth(month_, year_.planYear));
     host.repaint(view_id::canvas);
 }
 

@@ -148,8 +148,8 @@ void drawSmallControlGrid(platform::Canvas& canvas, const model::TrainingYear& y
     charts::SavedDrawingObjects saved(canvas);
     const platform::Font previousFont = canvas.state().font;
     canvas.setFont({kFontHeight, platform::Pitch::Variable, false, false});
-    month = std::clamp(month, 1, 12);
-    for (int day = 1; day <= daysOfMonth(month, year.planYear); ++day)
+    month = model::clampMonth(month);
+    for (int day = 1; day <= model::daysOfPlanMonth(month, year.planYear); ++day)
         drawDay(canvas, year, month, day, colours);
     for (const SmallSwatch& swatch : kLegend)
         fill(canvas, {swatch.topLeft.x, swatch.topLeft.y, swatch.topLeft.x + 40, swatch.topLeft.y + 20},
@@ -179,7 +179,7 @@ ControlViewV2::ControlViewV2(const model::TrainingYear& year, const config::Conf
 void ControlViewV2::init(DialogHost& host) {
     month_ = openingMonth(year_);
     focus_ = keptInside({openingDay(year_, month_), model::kBike}, smallGridSports(),
-                        daysOfMonth(month_, year_.planYear));
+                        model::daysOfPlanMonth(month_, year_.planYear));
     host.setText(view_id::monthEdit, model::monthName(month_));
     host.setFocus(view_id::canvas);
 }
@@ -211,14 +211,14 @@ void ControlViewV2::paint(DialogHost& host, int id, platform::Canvas& canvas) {
 void ControlViewV2::mouseDown(DialogHost& host, int id, Point at) {
     const Point layoutPoint = platform::toLogical(layoutOnto(host.clientSize(id)), at);
     if (std::optional<CalendarCell> cell =
-            hitSmallGridCell(layoutPoint, daysOfMonth(month_, year_.planYear))) {
+            hitSmallGridCell(layoutPoint, model::daysOfPlanMonth(month_, year_.planYear))) {
         focus_ = *cell;
         showCell(host, *cell);
     }
 }
 
 bool ControlViewV2::keyDown(DialogHost& host, int id, Key key) {
-    const int days = daysOfMonth(month_, year_.planYear);
+    const int days = model::daysOfPlanMonth(month_, year_.planYear);
     switch (key) {
         case Key::PageUp:
             changeMonth(host, -1);
@@ -243,7 +243,7 @@ bool ControlViewV2::keyDown(DialogHost& host, int id, Key key) {
 
 void ControlViewV2::changeMonth(DialogHost& host, int step) {
     month_ = steppedMonth(month_, step);
-    focus_ = keptInside(focus_, smallGridSports(), daysOfMonth(month_, year_.planYear));
+    focus_ = keptInside(focus_, smallGridSports(), model::daysOfPlanMonth(month_, year_.planYear));
     host.setText(view_id::monthEdit, model::monthName(month_));
     host.repaint(view_id::canvas);
 }

@@ -14,6 +14,7 @@
 #include "charts/chart_frame.h"
 #include "charts/chart_legends.h"
 #include "charts/chart_texts.h"
+#include "model/period_range.h"
 #include "model/text_encoding.h"
 
 namespace sb::charts {
@@ -185,8 +186,8 @@ DiagramSelection selectionOf(const DiagramRequest& request) {
     DiagramSelection selection;
     selection.kind = request.kind;
     selection.code = request.code;
-    selection.week = std::clamp(request.week, 1, 53);
-    selection.month = std::clamp(request.month, 1, 12);
+    selection.week = model::clampWeek(request.week);
+    selection.month = model::clampMonth(request.month);
     if (request.kind == model::kWeekDiagram && request.code == model::kTime) selection.sportBits = request.timeSportFlags;
     if (request.kind == model::kWeekDiagram && request.code == model::kLoad) selection.sportBits = request.loadSportFlags;
     return selection;

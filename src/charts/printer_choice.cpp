@@ -1,14 +1,13 @@
 // The print dialog and its one error message.
 #include "charts/printer_choice.h"
 
+#include "platform/common_dialogs.h"
+
 namespace sb::charts {
 
 std::unique_ptr<platform::Printer> choosePrinter(platform::Services& services) {
     platform::PrintResult result = services.print({});
-    if (!result.printer && result.error != 0) {
-        services.messageBox("Fehler beim Inintialisieren des\nDruckertreibers", "Fehler",
-                            platform::Buttons::Ok, platform::Icon::Exclamation);
-    }
+    if (!result.printer && result.error != 0) platform::reportPrinterFailure(services);
     return std::move(result.printer);
 }
 

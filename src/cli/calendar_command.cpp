@@ -11,13 +11,11 @@
 #include "cli/cli_commands.h"
 #include "cli/plan_loading.h"
 #include "cli/qt_session.h"
+#include "model/period_range.h"
 #include "platform/qt/surface_render.h"
 
 namespace sb::cli {
 namespace {
-
-const char* const kUsage =
-    " (Aufruf: saisonbuch-cli calendar PLAN --month 1..12 [--control] -o AUS.png|AUS.pdf)";
 
 struct CalendarCommandLine {
     std::string planPath;
@@ -28,30 +26,18 @@ struct CalendarCommandLine {
 
 bool parseMonth(const std::string& text, int& month) {
     auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), month);
-    return status == std::errc() && end == text.data() + text.size() && month >= 1 && month <= 12;
+    return status == std::errc() && end == text.data() + text.size() && model::isMonth(month);
 }
 
-bool parse(const Arguments& arguments, CalendarCommandLine& line, std::string& error) {
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
-        if (argument == "-o" && hasValue) {
-            line.outputPath = arguments[++i];
-        } else if (argument == "--month" && hasValue) {
-            if (!parseMonth(arguments[++i], line.month)) {
-                error = "ungültiger Wert für --month: " + arguments[i];
-                return false;
-            }
-        } else if (argument == "--control") {
-            line.control = true;
-        } else if (!argument.starts_with("-") && line.planPath.empty()) {
-            line.planPath = argument;
-        } else {
-            error = "unbekannte oder unvollständige Option: " + argument;
-            return false;
-        }
+bool parse(const CommandLine& commandLine, CalendarCommandLine& line, std::string& error) {
+    line.planPath = commandLine.arguments[0];
+    line.outputPath = commandLine.value("-o");
+    line.control = commandLine.has("--control");
+    if (commandLine.has("--month") && !parseMonth(commandLine.value("--month"), line.month)) {
+        error = "ungültiger Wert für --month: " + commandLine.value("--month");
+        return false;
     }
-    if (line.planPath.empty() || line.outputPath.empty() || line.month == 0) {
+    if (line.outputPath.empty() || line.month == 0) {
         error = "PLAN, --month und -o fehlen";
         return false;
     }
@@ -86,15 +72,14 @@ bool printCalendarPdf(const CalendarCommandLine& line, const model::TrainingYear
     });
 }
 
-}  // namespace
-
-int runCalendar(const Arguments& arguments, const config::ConfigStore& settings) {
+int runCalendar(const CommandLine& commandLine, const config::ConfigStore& settings) {
     CalendarCommandLine line;
     std::string error;
-    if (!parse(arguments, line, error)) return fail(error + kUsage);
+    if (!parse(commandLine, line, error)) return failWithUsage(kCalendarCommand, error);
     const bool pdf = hasExtension(line.outputPath, ".pdf");
     if (!pdf && !hasExtension(line.outputPath, ".png"))
         return fail("Ausgabe muss auf .png oder .pdf enden: " + line.outputPath);
+    if (refuseOutput(commandLine, line.outputPath, {line.planPath})) return 1;
     auto year = std::make_unique<model::TrainingYear>();
     if (loadPlan(line.planPath, *year) == 0) return 1;
     const bool written = withGuiApplication([&] {
@@ -103,5 +88,19 @@ int runCalendar(const Arguments& arguments, const config::ConfigStore& settings)
     if (!written) return fail("Fehler beim Schreiben der Datei " + line.outputPath);
     return 0;
 }
+
+}  // namespace
+
+const Subcommand kCalendarCommand{
+    "calendar",
+    "PLAN --month 1..12 [--control] -o AUS.png|AUS.pdf",
+    "Planungs- oder Kontrollkalender eines Monats",
+    1,
+    1,
+    {{"--month", "M", "Monat 1..12"},
+     {"--control", nullptr, "der Kontroll- statt des Planungskalenders"},
+     {"-o", "AUS", "das Bild (.png) oder die Druckseite (.pdf)"}},
+    runCalendar,
+};
 
 }  // namespace sb::cli

@@ -30,19 +30,15 @@ bool printDiagramPdf(const DiagramCommandLine& line, const model::TrainingYear& 
                       [&](platform::Printer& printer) { return charts::printDiagram(printer, year, line.request); });
 }
 
-}  // namespace
-
-int runChart(const Arguments& arguments, const config::ConfigStore& settings) {
+int runChart(const CommandLine& commandLine, const config::ConfigStore& settings) {
     DiagramCommandLine line;
     std::string error;
-    if (!parseDiagramOptions(arguments, settings, true, line, error))
-        return fail(error +
-                    " (Aufruf: saisonbuch-cli chart PLAN -o AUS.png|AUS.pdf --kind 1|2|3|4 --quantity CODE "
-                    "[--week W] [--month M] [--style 1|2|3] [--time-sports BITS] [--load-sports BITS] "
-                    "[--sport-mode 1..5])");
+    if (!parseDiagramOptions(commandLine, settings, true, line, error))
+        return failWithUsage(kChartCommand, error);
     bool pdf = hasExtension(line.outputPath, ".pdf");
     if (!pdf && !hasExtension(line.outputPath, ".png"))
         return fail("Ausgabe muss auf .png oder .pdf enden: " + line.outputPath);
+    if (refuseOutput(commandLine, line.outputPath, {line.planPath})) return 1;
     auto year = std::make_unique<model::TrainingYear>();
     if (loadPlan(line.planPath, *year) == 0) return 1;
     bool written =
@@ -50,5 +46,18 @@ int runChart(const Arguments& arguments, const config::ConfigStore& settings) {
     if (!written) return fail("Fehler beim Schreiben der Datei " + line.outputPath);
     return 0;
 }
+
+}  // namespace
+
+const Subcommand kChartCommand{
+    "chart",
+    "PLAN -o AUS.png|AUS.pdf --kind 1|2|3|4 --quantity CODE [--week W] [--month M] "
+    "[--style 1|2|3] [--time-sports BITS] [--load-sports BITS] [--sport-mode 1..5]",
+    "Diagramm als Bild oder Druckseite",
+    1,
+    1,
+    diagramOptions(true),
+    runChart,
+};
 
 }  // namespace sb::cli

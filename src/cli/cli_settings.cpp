@@ -3,7 +3,6 @@
 // defaults hold.
 #include "cli/cli_settings.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
@@ -11,29 +10,19 @@
 
 namespace sb::cli {
 
-bool takeSettings(Arguments& arguments, config::ConfigStore& settings, std::string& error) {
+bool readSettings(CommandLine& line, config::ConfigStore& settings, std::string& error) {
+    const bool named = line.has("--settings");
     std::string unusable;
-    std::string path = config::programSettingsFile(unusable);
-    bool named = false;
-    auto option = std::find(arguments.begin(), arguments.end(), "--settings");
-    if (option != arguments.end()) {
-        if (option + 1 == arguments.end()) {
-            error = "--settings ohne Datei";
-            return false;
-        }
-        path = *(option + 1);
-        named = true;
-        arguments.erase(option, option + 2);
-    }
-    if (!named && !unusable.empty())
+    line.settingsFile = named ? line.value("--settings") : config::programSettingsFile(unusable);
+    if (!unusable.empty())
         std::cerr << "saisonbuch-cli: Programmverzeichnis " << unusable << "; es gelten die Standardeinstellungen.\n";
     std::error_code ignored;
-    if (named && !std::filesystem::is_regular_file(path, ignored)) {
-        error = "Einstellungsdatei nicht gefunden: " + path;
+    if (named && !std::filesystem::is_regular_file(line.settingsFile, ignored)) {
+        error = "Einstellungsdatei nicht gefunden: " + line.settingsFile;
         return false;
     }
-    if (!config::readSettingsWithoutWriting(settings, path)) {
-        error = "Einstellungsdatei nicht lesbar: " + path;
+    if (!config::readSettingsWithoutWriting(settings, line.settingsFile)) {
+        error = "Einstellungsdatei nicht lesbar: " + line.settingsFile;
         return false;
     }
     return true;

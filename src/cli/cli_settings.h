@@ -10,8 +10,8 @@
 
 namespace sb::cli {
 
-// Takes "--settings FILE" out of arguments and reads the settings. false with the reason in error when
-// the named file is missing or unreadable.
-bool takeSettings(Arguments& arguments, config::ConfigStore& settings, std::string& error);
+// Reads the settings for `line` and notes their file in line.settingsFile. false with the reason in
+// error when the named file is missing or unreadable.
+bool readSettings(CommandLine& line, config::ConfigStore& settings, std::string& error);
 
 }  // namespace sb::cli

@@ -10,16 +10,23 @@
 
 namespace sb::cli {
 
-int runConvert(const Arguments& arguments, const config::ConfigStore&) {
-    if (arguments.size() != 2) return fail("Aufruf: saisonbuch-cli convert EIN AUS");
-    const std::string& output = arguments[1];
+namespace {
+
+int runConvert(const CommandLine& line, const config::ConfigStore&) {
+    const std::string& output = line.arguments[1];
     int outputVersion = planfile::planFileVersionOf(output);
     if (outputVersion == 0) return fail("keine Saisonbuchdatei (.sb3, .sb2 oder .sbn erwartet): " + output);
     auto year = std::make_unique<model::TrainingYear>();
-    if (loadPlan(arguments[0], *year) == 0) return 1;
+    if (loadPlan(line.arguments[0], *year) == 0) return 1;
     if (planfile::writePlanFileOfVersion(outputVersion, output, *year) != 0)
         return fail("Fehler beim Speichern der Datei " + output + ": " + fileio::failureReason(errno));
     return 0;
 }
+
+}  // namespace
+
+const Subcommand kConvertCommand{
+    "convert", "EIN AUS", "Plan in der Version der Endung von AUS (sb3, sb2, sbn)", 2, 2, {}, runConvert,
+};
 
 }  // namespace sb::cli

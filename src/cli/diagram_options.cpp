@@ -21,17 +21,22 @@ struct NumberOption {
     int low;
     int high;
     int charts::DiagramRequest::*field;
+    const char* valueName;
+    const char* help;
 };
 
 constexpr NumberOption kNumberOptions[] = {
-    {"--kind", 1, 4, &charts::DiagramRequest::kind},
-    {"--quantity", 103, 150, &charts::DiagramRequest::code},
-    {"--week", 1, 53, &charts::DiagramRequest::week},
-    {"--month", 1, 12, &charts::DiagramRequest::month},
-    {"--style", 1, 3, &charts::DiagramRequest::style},
-    {"--time-sports", 0, 15, &charts::DiagramRequest::timeSportFlags},
-    {"--load-sports", 0, 15, &charts::DiagramRequest::loadSportFlags},
-    {"--sport-mode", 1, 5, &charts::DiagramRequest::sportMode},
+    {"--kind", 1, 4, &charts::DiagramRequest::kind, "1..4",
+     "1 Wochen-, 2 Monats-Jahresdiagramm, 3 Wochen-, 4 Monatsdiagramm"},
+    {"--quantity", 103, 150, &charts::DiagramRequest::code, "CODE", "Größe 103 (KM Rad, Vorgabe) … 150"},
+    {"--week", 1, 53, &charts::DiagramRequest::week, "W", "Woche 1..53"},
+    {"--month", 1, 12, &charts::DiagramRequest::month, "M", "Monat 1..12"},
+    {"--style", 1, 3, &charts::DiagramRequest::style, "1..3", "1 Balken, 2 3D-Balken, 3 Linien"},
+    {"--time-sports", 0, 15, &charts::DiagramRequest::timeSportFlags, "BITS", "Sportarten der Zeiten 0..15"},
+    {"--load-sports", 0, 15, &charts::DiagramRequest::loadSportFlags, "BITS",
+     "Sportarten der Belastung 0..15"},
+    {"--sport-mode", 1, 5, &charts::DiagramRequest::sportMode, "1..5",
+     "Sportart statt der gespeicherten: 1 Rad … 5 Triathlon"},
 };
 
 charts::DiagramRequest requestWith(const config::ConfigStore& settings) {
@@ -49,32 +54,28 @@ charts::DiagramRequest requestWith(const config::ConfigStore& settings) {
 
 }  // namespace
 
-bool parseDiagramOptions(const Arguments& arguments, const config::ConfigStore& settings, bool withOutput,
+std::vector<Option> diagramOptions(bool withOutput) {
+    std::vector<Option> options;
+    if (withOutput) options.push_back({"-o", "AUS", "das Bild (.png) oder die Druckseite (.pdf)"});
+    for (const NumberOption& option : kNumberOptions)
+        options.push_back({option.name, option.valueName, option.help});
+    return options;
+}
+
+bool parseDiagramOptions(const CommandLine& commandLine, const config::ConfigStore& settings, bool withOutput,
                          DiagramCommandLine& line, std::string& error) {
     line.request = requestWith(settings);
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        bool hasValue = i + 1 < arguments.size();
-        if (withOutput && argument == "-o" && hasValue) {
-            line.outputPath = arguments[++i];
-            continue;
-        }
-        const NumberOption* option = nullptr;
-        for (const NumberOption& candidate : kNumberOptions)
-            if (argument == candidate.name) option = &candidate;
-        if (option && hasValue) {
-            if (!parseNumber(arguments[++i], option->low, option->high, line.request.*(option->field))) {
-                error = std::string("ungültiger Wert für ") + option->name + ": " + arguments[i];
-                return false;
-            }
-        } else if (!argument.starts_with("-") && line.planPath.empty()) {
-            line.planPath = argument;
-        } else {
-            error = "unbekannte oder unvollständige Option: " + argument;
+    line.planPath = commandLine.arguments[0];
+    line.outputPath = commandLine.value("-o");
+    for (const NumberOption& option : kNumberOptions) {
+        if (!commandLine.has(option.name)) continue;
+        const std::string value = commandLine.value(option.name);
+        if (!parseNumber(value, option.low, option.high, line.request.*(option.field))) {
+            error = std::string("ungültiger Wert für ") + option.name + ": " + value;
             return false;
         }
     }
-    if (line.planPath.empty() || line.request.kind == 0 || (withOutput && line.outputPath.empty())) {
+    if (line.request.kind == 0 || (withOutput && line.outputPath.empty())) {
         error = "PLAN und --kind" + std::string(withOutput ? " und -o" : "") + " fehlen";
         return false;
     }

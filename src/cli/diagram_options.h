@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "charts/bar_diagram.h"
 #include "cli/cli_commands.h"
@@ -16,10 +17,13 @@ struct DiagramCommandLine {
     charts::DiagramRequest request;
 };
 
+// The option table of the diagram options, with -o first when withOutput.
+std::vector<Option> diagramOptions(bool withOutput);
+
 // Reads the plan path and the diagram options (and -o when withOutput); the training-type labels and
 // colours and the sport mode (unless --sport-mode names one) come from the settings. On a wrong
-// argument: false, with the message in `error`.
-bool parseDiagramOptions(const Arguments& arguments, const config::ConfigStore& settings, bool withOutput,
+// value: false, with the message in `error`.
+bool parseDiagramOptions(const CommandLine& commandLine, const config::ConfigStore& settings, bool withOutput,
                          DiagramCommandLine& line, std::string& error);
 
 }  // namespace sb::cli

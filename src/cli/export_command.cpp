@@ -1,8 +1,8 @@
 // saisonbuch-cli export PLAN OUT.csv|OUT.htm: the spreadsheet export or the HTML year document, chosen by
 // the extension, with every box checked unless switched off and the training types as the user named them.
-#include <cstdio>
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <memory>
@@ -16,11 +16,6 @@
 
 namespace sb::cli {
 namespace {
-
-constexpr const char* kUsage =
-    "Aufruf: saisonbuch-cli export PLAN AUS.csv|AUS.htm [--from T.M] [--to T.M] [--no-run] [--no-bike] "
-    "[--no-swim] [--no-other] [--no-pulse] [--no-weight] [--no-kcal] [--no-cumulative] [--no-averages] "
-    "[--no-types]";
 
 // Day and month of "D.M" as the export's date fields read them (atoi of each part).
 void parseDayMonth(const std::string& text, int& day, int& month) {
@@ -39,45 +34,67 @@ bool isHtmlName(std::string path) {
     return endsWith(".htm") || endsWith(".html");
 }
 
-}  // namespace
+using Switch = int output::ExportChoices::*;
 
-int runExport(const Arguments& arguments, const config::ConfigStore& settings) {
-    if (arguments.size() < 2) return fail(kUsage);
+const std::map<std::string, Switch> kSwitches{{"--no-run", &output::ExportChoices::run},
+                                              {"--no-bike", &output::ExportChoices::bike},
+                                              {"--no-swim", &output::ExportChoices::swim},
+                                              {"--no-other", &output::ExportChoices::other},
+                                              {"--no-pulse", &output::ExportChoices::pulse},
+                                              {"--no-weight", &output::ExportChoices::weight},
+                                              {"--no-kcal", &output::ExportChoices::kcal},
+                                              {"--no-cumulative", &output::ExportChoices::cumulativeKm},
+                                              {"--no-averages", &output::ExportChoices::averages},
+                                              {"--no-types", &output::ExportChoices::trainingTypes}};
+
+int runExport(const CommandLine& line, const config::ConfigStore& settings) {
+    const std::string& plan = line.arguments[0];
+    const std::string& target = line.arguments[1];
     output::ExportChoices choices;
+    for (const auto& [option, choice] : kSwitches)
+        if (line.has(option)) choices.*choice = 0;
     output::ExportDates dates;
-    const std::map<std::string, int output::ExportChoices::*> switches{
-        {"--no-run", &output::ExportChoices::run},         {"--no-bike", &output::ExportChoices::bike},
-        {"--no-swim", &output::ExportChoices::swim},       {"--no-other", &output::ExportChoices::other},
-        {"--no-pulse", &output::ExportChoices::pulse},     {"--no-weight", &output::ExportChoices::weight},
-        {"--no-kcal", &output::ExportChoices::kcal},       {"--no-cumulative", &output::ExportChoices::cumulativeKm},
-        {"--no-averages", &output::ExportChoices::averages}, {"--no-types", &output::ExportChoices::trainingTypes}};
-    for (std::size_t i = 2; i < arguments.size(); ++i) {
-        const std::string& option = arguments[i];
-        if (auto found = switches.find(option); found != switches.end()) {
-            choices.*(found->second) = 0;
-        } else if ((option == "--from" || option == "--to") && i + 1 < arguments.size()) {
-            if (option == "--from")
-                parseDayMonth(arguments[++i], dates.startDay, dates.startMonth);
-            else
-                parseDayMonth(arguments[++i], dates.endDay, dates.endMonth);
-        } else {
-            return fail("unbekannte Option: " + option + "\n" + kUsage);
-        }
-    }
+    if (line.has("--from")) parseDayMonth(line.value("--from"), dates.startDay, dates.startMonth);
+    if (line.has("--to")) parseDayMonth(line.value("--to"), dates.endDay, dates.endMonth);
+    if (refuseOutput(line, target, {plan})) return 1;
 
     auto year = std::make_unique<model::TrainingYear>();
-    int version = loadPlan(arguments[0], *year);
+    int version = loadPlan(plan, *year);
     if (version == 0) return 1;
     output::ExportRange range = output::exportRange(dates, year->planYear);
     if (range.wholeYearFallback)
-        std::fprintf(stderr, "saisonbuch-cli: Eingabefehler in den Datumsfeldern, exportiere gesamtes Jahr\n");
+        std::fprintf(stderr,
+                     "saisonbuch-cli: Eingabefehler in den Datumsfeldern, exportiere gesamtes Jahr\n");
     auto columns = output::spreadsheetColumns(output::limitToPlanVersion(choices, version), range);
     const auto& labels = settings.trainingTypeLabels;
-    const int failed = isHtmlName(arguments[1]) ? output::writeYearDocument(*year, arguments[1], columns, labels)
-                                                : planfile::writePlanFile(*year, arguments[1], columns, labels);
-    if (failed != 0)
-        return fail("Fehler beim Export der Datei " + arguments[1]);
+    const int failed = isHtmlName(target) ? output::writeYearDocument(*year, target, columns, labels)
+                                          : planfile::writePlanFile(*year, target, columns, labels);
+    if (failed != 0) return fail("Fehler beim Export der Datei " + target);
     return 0;
 }
+
+}  // namespace
+
+const Subcommand kExportCommand{
+    "export",
+    "PLAN AUS.csv|AUS.htm [--from T.M] [--to T.M] [--no-run] [--no-bike] [--no-swim] [--no-other] "
+    "[--no-pulse] [--no-weight] [--no-kcal] [--no-cumulative] [--no-averages] [--no-types]",
+    "Tabellenkalkulations-Export oder HTML-Jahresdokument, nach der Endung von AUS",
+    2,
+    2,
+    {{"--from", "T.M", "erster Tag des Exports (Vorgabe 1.1)"},
+     {"--to", "T.M", "letzter Tag des Exports; 1.1 heißt bis zum Jahresende"},
+     {"--no-run", nullptr, "ohne Laufdaten"},
+     {"--no-bike", nullptr, "ohne Radsportdaten"},
+     {"--no-swim", nullptr, "ohne Schwimmdaten"},
+     {"--no-other", nullptr, "ohne Alternativsportdaten"},
+     {"--no-pulse", nullptr, "ohne Puls"},
+     {"--no-weight", nullptr, "ohne Gewicht"},
+     {"--no-kcal", nullptr, "ohne Kalorien"},
+     {"--no-cumulative", nullptr, "ohne Gesamtkilometer"},
+     {"--no-averages", nullptr, "ohne Durchschnittsgeschwindigkeit"},
+     {"--no-types", nullptr, "ohne Trainingsarten"}},
+    runExport,
+};
 
 }  // namespace sb::cli

@@ -14,12 +14,10 @@ double otherSportTotal(const model::TrainingYear& year) {
     for (int i = 0; i < model::dayCount(year); ++i) total += year.days[i].other.distanceKm;
     return total;
 }
-}  // namespace
 
-int runInfo(const Arguments& arguments, const config::ConfigStore&) {
-    if (arguments.size() != 1) return fail("Aufruf: saisonbuch-cli info PLAN");
+int runInfo(const CommandLine& line, const config::ConfigStore&) {
     auto year = std::make_unique<model::TrainingYear>();
-    int version = loadPlan(arguments[0], *year);
+    int version = loadPlan(line.arguments[0], *year);
     if (version == 0) return 1;
     std::string athlete = model::cp1252ToUtf8(year->firstName + " " + year->lastName);
     std::printf("Version: %d\n", version);
@@ -31,5 +29,11 @@ int runInfo(const Arguments& arguments, const config::ConfigStore&) {
     std::printf("Kilometer Alternativ: %.2f\n", otherSportTotal(*year));
     return 0;
 }
+
+}  // namespace
+
+const Subcommand kInfoCommand{
+    "info", "PLAN", "Version, Sportler(in), Jahr und Kilometer je Sportart", 1, 1, {}, runInfo,
+};
 
 }  // namespace sb::cli

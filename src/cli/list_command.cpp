@@ -8,16 +8,14 @@
 #include "cli/list_output.h"
 #include "cli/plan_loading.h"
 #include "fileio/c_numbers.h"
+#include "lists/list_document.h"
 #include "lists/list_rows.h"
 #include "lists/sum_texts.h"
+#include "model/period_range.h"
 #include "output/html_frame.h"
-#include "lists/list_document.h"
 
 namespace sb::cli {
 namespace {
-
-constexpr const char* kUsage =
-    "Aufruf: saisonbuch-cli list PLAN (--week W | --month M | --year) [--columns 0,1,5,...] [--html AUS.htm]";
 
 void printSums(const lists::PeriodSums& sums, int planFileVersion) {
     for (const lists::SumLine& line : lists::sumLines(sums, planFileVersion)) {
@@ -27,32 +25,21 @@ void printSums(const lists::PeriodSums& sums, int planFileVersion) {
     }
 }
 
-}  // namespace
-
-int runList(const Arguments& arguments, const config::ConfigStore& settings) {
-    if (arguments.empty()) return fail(kUsage);
-    ListCommandLine line;
-    line.planPath = arguments[0];
-    bool periodGiven = false;
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-        const std::string& option = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
-        if ((option == "--week" || option == "--month") && hasValue) {
-            line.kind = option == "--week" ? lists::ListKind::Week : lists::ListKind::Month;
-            line.number = fileio::atoiC(arguments[++i]);
-            periodGiven = true;
-        } else if (option == "--year") {
-            line.kind = lists::ListKind::Year;
-            periodGiven = true;
-        } else if (!takeListOption(arguments, i, line)) {
-            return fail("unbekannte Option: " + option + "\n" + kUsage);
-        }
+int runList(const CommandLine& commandLine, const config::ConfigStore& settings) {
+    ListCommandLine line = listCommandLine(commandLine);
+    const bool week = commandLine.has("--week");
+    const bool month = commandLine.has("--month");
+    const bool periodGiven = week || month || commandLine.has("--year");
+    if (week || month) {
+        line.kind = week ? lists::ListKind::Week : lists::ListKind::Month;
+        line.number = fileio::atoiC(commandLine.value(week ? "--week" : "--month"));
     }
-    if (!periodGiven || !line.columnsValid) return fail(kUsage);
-    const int last = line.kind == lists::ListKind::Week ? 53 : 12;
-    if (line.kind != lists::ListKind::Year && (line.number < 1 || line.number > last))
-        return fail(line.kind == lists::ListKind::Week ? "Falsche Woche: muss zwischen 1 und 53 liegen"
-                                                       : "Falscher Monat: muss zwischen 1 und 12 liegen");
+    if (!periodGiven || !line.columnsValid) return failWithUsage(kListCommand, "");
+    if (line.kind == lists::ListKind::Week && !model::isTrainingWeek(line.number))
+        return fail(model::wrongWeekMessage(model::MessageLayout::OneLine));
+    if (line.kind == lists::ListKind::Month && !model::isMonth(line.number))
+        return fail(model::wrongMonthMessage(model::MessageLayout::OneLine));
+    if (!line.htmlPath.empty() && refuseOutput(commandLine, line.htmlPath, {line.planPath})) return 1;
 
     auto year = std::make_unique<model::TrainingYear>();
     if (loadPlan(line.planPath, *year) == 0) return 1;
@@ -69,5 +56,21 @@ int runList(const Arguments& arguments, const config::ConfigStore& settings) {
     printSums(lists::sumsOf(list.totals), year->planFileVersion);
     return 0;
 }
+
+}  // namespace
+
+const Subcommand kListCommand{
+    "list",
+    "PLAN (--week W | --month M | --year) [--columns 0,1,5,...] [--html AUS.htm]",
+    "Wochen-, Monats- oder Jahresliste",
+    1,
+    1,
+    {{"--week", "W", "die Liste der Woche 1..53"},
+     {"--month", "M", "die Liste des Monats 1..12"},
+     {"--year", nullptr, "die Liste des ganzen Jahres"},
+     kColumnsOption,
+     kHtmlOption},
+    runList,
+};
 
 }  // namespace sb::cli

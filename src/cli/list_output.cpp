@@ -37,17 +37,19 @@ void printLine(const std::vector<std::string>& cells) {
 
 }  // namespace
 
-bool takeListOption(const Arguments& arguments, std::size_t& i, ListCommandLine& line) {
-    if (i + 1 >= arguments.size()) return false;
-    if (arguments[i] == "--columns") {
-        line.columnsValid = parseColumns(arguments[++i], line.columns);
-        return true;
-    }
-    if (arguments[i] == "--html") {
-        line.htmlPath = arguments[++i];
-        return true;
-    }
-    return false;
+const Option kColumnsOption{
+    "--columns", "0,1,5,...",
+    "Spalten in dieser Reihenfolge: 0 Datum, 1 Tag, 2 Art, 3 KM, 4 Gesamt-KM, 5 Zeit, "
+    "6 Soll, 7 Ist, 8 Strecke, 9 Inhalt, 10 Belastung"};
+const Option kHtmlOption{"--html", "AUS.htm", "das HTML-Dokument statt der Zeilen"};
+
+ListCommandLine listCommandLine(const CommandLine& commandLine) {
+    ListCommandLine line;
+    line.planPath = commandLine.arguments[0];
+    line.htmlPath = commandLine.value("--html");
+    if (commandLine.has("--columns"))
+        line.columnsValid = parseColumns(commandLine.value("--columns"), line.columns);
+    return line;
 }
 
 void printRows(const std::vector<lists::ListRow>& rows, const lists::ColumnOrder& columns,

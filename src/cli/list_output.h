@@ -18,9 +18,11 @@ struct ListCommandLine {
     std::string htmlPath;  // empty: the rows go to standard output
 };
 
-// Takes "--columns LIST" or "--html PATH" at arguments[i] (moving i past its value); false for any
-// other option.
-bool takeListOption(const Arguments& arguments, std::size_t& i, ListCommandLine& line);
+extern const Option kColumnsOption;
+extern const Option kHtmlOption;
+
+// The plan, --columns and --html of a list or search command line.
+ListCommandLine listCommandLine(const CommandLine& commandLine);
 
 // A header line, then one line per row; texts in UTF-8.
 void printRows(const std::vector<lists::ListRow>& rows, const lists::ColumnOrder& columns,

@@ -18,9 +18,6 @@
 namespace sb::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "Aufruf: saisonbuch-cli load PLAN [--from T.M] [--to T.M] | saisonbuch-cli load PLAN -o AUS.png|AUS.pdf";
-
 struct LoadCommandLine {
     std::string planPath;
     std::string outputPath;
@@ -39,26 +36,11 @@ std::optional<int> dayIndexOf(const std::string& text, int planYear) {
     return model::dayOfYear(day, month, planYear) - 1;
 }
 
-bool parse(const Arguments& arguments, LoadCommandLine& line, std::string& error) {
-    if (arguments.empty()) {
-        error = kUsage;
-        return false;
-    }
-    line.planPath = arguments[0];
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-        const std::string& option = arguments[i];
-        const bool withValue = i + 1 < arguments.size();
-        if (option == "-o" && withValue) {
-            line.outputPath = arguments[++i];
-        } else if (option == "--from" && withValue) {
-            line.from = arguments[++i];
-        } else if (option == "--to" && withValue) {
-            line.to = arguments[++i];
-        } else {
-            error = "unbekannte Option: " + option + "\n" + kUsage;
-            return false;
-        }
-    }
+bool parse(const CommandLine& commandLine, LoadCommandLine& line, std::string& error) {
+    line.planPath = commandLine.arguments[0];
+    line.outputPath = commandLine.value("-o");
+    line.from = commandLine.value("--from");
+    line.to = commandLine.value("--to");
     if (!line.outputPath.empty() && (!line.from.empty() || !line.to.empty())) {
         error = "--from und --to gelten nur für die Zeilenausgabe, das Bild zeigt das ganze Jahr";
         return false;
@@ -83,9 +65,10 @@ int printLines(const LoadCommandLine& line, const model::TrainingYear& year) {
     for (int d = *first; d <= *final; ++d) {
         const statistics::LoadDay& day = series.days[std::size_t(d)];
         const model::DayMonth date = model::dateOfDayOfYear(d + 1, year.planYear);
-        std::printf("%04d-%02d-%02d\t%s\t%s\t%s\t%s\n", year.planYear, date.month, date.day,
-                    statistics::formatLoadValue(day.points).c_str(), statistics::formatLoadValue(day.fitness).c_str(),
-                    statistics::formatLoadValue(day.fatigue).c_str(), statistics::formatLoadValue(day.form).c_str());
+        std::printf(
+            "%04d-%02d-%02d\t%s\t%s\t%s\t%s\n", year.planYear, date.month, date.day,
+            statistics::formatLoadValue(day.points).c_str(), statistics::formatLoadValue(day.fitness).c_str(),
+            statistics::formatLoadValue(day.fatigue).c_str(), statistics::formatLoadValue(day.form).c_str());
     }
     return 0;
 }
@@ -98,18 +81,18 @@ bool drawChart(const std::string& path, const model::TrainingYear& year) {
             return charts::printOnUpperHalf(printer, "Belastungsverlauf", draw);
         });
     }
-    return platform::qt::writePng(path, {charts::frame::width, charts::frame::height}, [&](platform::Canvas& canvas) {
-        charts::setupScreenFrame(canvas, {0, 0, charts::frame::width, charts::frame::height});
-        draw(canvas);
-    });
+    return platform::qt::writePng(
+        path, {charts::frame::width, charts::frame::height}, [&](platform::Canvas& canvas) {
+            charts::setupScreenFrame(canvas, {0, 0, charts::frame::width, charts::frame::height});
+            draw(canvas);
+        });
 }
 
-}  // namespace
-
-int runLoad(const Arguments& arguments, const config::ConfigStore&) {
+int runLoad(const CommandLine& commandLine, const config::ConfigStore&) {
     LoadCommandLine line;
     std::string error;
-    if (!parse(arguments, line, error)) return fail(error);
+    if (!parse(commandLine, line, error)) return fail(error);
+    if (!line.outputPath.empty() && refuseOutput(commandLine, line.outputPath, {line.planPath})) return 1;
     auto year = std::make_unique<model::TrainingYear>();
     if (loadPlan(line.planPath, *year) == 0) return 1;
     if (line.outputPath.empty()) return printLines(line, *year);
@@ -117,5 +100,19 @@ int runLoad(const Arguments& arguments, const config::ConfigStore&) {
         return fail("Fehler beim Schreiben der Datei " + line.outputPath);
     return 0;
 }
+
+}  // namespace
+
+const Subcommand kLoadCommand{
+    "load",
+    "PLAN [--from T.M] [--to T.M]  oder  PLAN -o AUS.png|AUS.pdf",
+    "Punkte, Fitness, Ermüdung und Form je Tag, oder ihr Verlauf als Bild",
+    1,
+    1,
+    {{"--from", "T.M", "erster Tag der Zeilen"},
+     {"--to", "T.M", "letzter Tag der Zeilen"},
+     {"-o", "AUS", "der Verlauf des ganzen Jahres als Bild (.png) oder Druckseite (.pdf)"}},
+    runLoad,
+};
 
 }  // namespace sb::cli

@@ -1,47 +1,73 @@
 // saisonbuch-cli: batch commands over the program's core, one subcommand per file.
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "cli/cli_commands.h"
 #include "cli/cli_settings.h"
+#include "cli/command_line.h"
+#include "output/output_target.h"
 
 namespace {
 
-struct Subcommand {
-    const char* name;
-    int (*run)(const sb::cli::Arguments&, const sb::config::ConfigStore&);
-    const char* summary;
-};
-
-// New subcommands add one line here.
-constexpr Subcommand kSubcommands[] = {
-    {"info", sb::cli::runInfo, "info PLAN                 Version, Sportler(in), Jahr und Kilometer je Sportart"},
-    {"convert", sb::cli::runConvert, "convert EIN AUS           Plan in das Format der Endung von AUS schreiben (sb3, sb2, sbn)"},
-    {"export", sb::cli::runExport, "export PLAN AUS.csv [...] Tabellenkalkulations-Export (--help zeigt die Optionen)"},
-    {"series", sb::cli::runSeries, "series PLAN --kind K [--quantity Q] [...] Werte eines Diagramms je Slot (Slot;Gesamt;...)"},
-    {"chart", sb::cli::runChart, "chart PLAN -o AUS.png|AUS.pdf --kind K [--quantity Q] [...] Diagramm als Bild oder Druckseite"},
-    {"calendar", sb::cli::runCalendar, "calendar PLAN --month M [--control] -o AUS.png|AUS.pdf Planungs- oder Kontrollkalender eines Monats"},
-    {"overview", sb::cli::runOverview, "overview PLAN -o AUS.pdf [--from M] [--to M] [...] Übersichtsliste (Deckblatt, Monatsseiten, Zusammenfassung) als PDF"},
-    {"recording", sb::cli::runRecording, "recording DATEI -o AUS.png|AUS.pdf [--x A] [--y A] | --summary  X-Y-Diagramm oder Kennzahlen einer Aufzeichnung (hrm, dat)"},
-    {"list", sb::cli::runList, "list PLAN (--week W | --month M | --year) [--columns 0,1,...] [--html AUS.htm] Wochen-, Monats- oder Jahresliste"},
-    {"search", sb::cli::runSearch, "search PLAN --type 0..9 [--columns 0,1,...] [--html AUS.htm] Suchliste nach Training IST"},
-    {"load", sb::cli::runLoad, "load PLAN [--from T.M] [--to T.M] | -o AUS.png|AUS.pdf  Punkte, Fitness, Ermüdung und Form je Tag, oder ihr Verlauf als Bild"},
+// New subcommands add one line here; their table lives in their own file.
+const sb::cli::Subcommand* const kSubcommands[] = {
+    &sb::cli::kInfoCommand,     &sb::cli::kConvertCommand,   &sb::cli::kExportCommand,
+    &sb::cli::kSeriesCommand,   &sb::cli::kChartCommand,     &sb::cli::kCalendarCommand,
+    &sb::cli::kOverviewCommand, &sb::cli::kRecordingCommand, &sb::cli::kListCommand,
+    &sb::cli::kSearchCommand,   &sb::cli::kLoadCommand,
 };
 
 void printUsage(std::FILE* stream) {
     std::fputs("Aufruf: saisonbuch-cli BEFEHL ...\n\nBefehle:\n", stream);
-    for (const auto& command : kSubcommands) std::fprintf(stream, "  %s\n", command.summary);
-    std::fputs("\nJeder Befehl nimmt --settings DATEI (eine andere train.cfg als die des Programms).\n", stream);
+    for (const sb::cli::Subcommand* command : kSubcommands)
+        std::fprintf(stream, "  %-10s %s\n", command->name, command->summary);
+    std::fputs(
+        "\nsaisonbuch-cli BEFEHL --help zeigt Aufruf und Optionen eines Befehls.\nJeder Befehl nimmt "
+        "--settings DATEI (eine andere train.cfg als die des Programms).\n",
+        stream);
+}
+
+int printVersion() {
+    std::printf("saisonbuch-cli %s\n", SAISONBUCH_VERSION);
+    return 0;
+}
+
+int runSubcommand(const sb::cli::Subcommand& command, const sb::cli::Arguments& arguments) {
+    sb::cli::ParsedCommandLine parsed = sb::cli::parseCommandLine(command, arguments);
+    if (!parsed.error.empty()) return sb::cli::failWithUsage(command, parsed.error);
+    if (parsed.request == sb::cli::Request::Version) return printVersion();
+    if (parsed.request == sb::cli::Request::Help) {
+        std::fputs(sb::cli::helpText(command).c_str(), stdout);
+        return 0;
+    }
+    sb::config::ConfigStore settings;
+    std::string error;
+    if (!sb::cli::readSettings(parsed.line, settings, error)) return sb::cli::fail(error);
+    return command.run(parsed.line, settings);
 }
 
 }  // namespace
 
 namespace sb::cli {
+
 int fail(const std::string& message) {
     std::fprintf(stderr, "saisonbuch-cli: %s\n", message.c_str());
     return 1;
 }
+
+int failWithUsage(const Subcommand& command, const std::string& message) {
+    const std::string usage = std::string("Aufruf: saisonbuch-cli ") + command.name + " " + command.synopsis;
+    return fail(message.empty() ? usage : message + " (" + usage + ")");
+}
+
+int refuseOutput(const CommandLine& line, const std::string& output, const std::vector<std::string>& plans,
+                 const std::vector<std::string>& otherInputs) {
+    std::vector<std::string> ours = plans;
+    ours.push_back(line.settingsFile);
+    const std::string refusal = output::outputRefusal(line.command->name, output, ours, otherInputs);
+    return refusal.empty() ? 0 : fail(refusal);
+}
+
 }  // namespace sb::cli
 
 int main(int argc, char* argv[]) {
@@ -49,17 +75,13 @@ int main(int argc, char* argv[]) {
         printUsage(stderr);
         return 1;
     }
-    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+    const std::string first = argv[1];
+    if (first == "--help" || first == "-h") {
         printUsage(stdout);
         return 0;
     }
-    for (const auto& command : kSubcommands) {
-        if (std::strcmp(argv[1], command.name) != 0) continue;
-        sb::cli::Arguments arguments(argv + 2, argv + argc);
-        sb::config::ConfigStore settings;
-        std::string error;
-        if (!sb::cli::takeSettings(arguments, settings, error)) return sb::cli::fail(error);
-        return command.run(arguments, settings);
-    }
-    return sb::cli::fail(std::string("unbekannter Befehl: ") + argv[1]);
+    if (first == "--version") return printVersion();
+    for (const sb::cli::Subcommand* command : kSubcommands)
+        if (first == command->name) return runSubcommand(*command, sb::cli::Arguments(argv + 2, argv + argc));
+    return sb::cli::fail("unbekannter Befehl: " + first);
 }

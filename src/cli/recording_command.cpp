@@ -5,10 +5,10 @@
 #include <map>
 
 #include "charts/chart_frame.h"
-#include "model/diagram_quantity.h"
 #include "cli/cli_commands.h"
 #include "cli/qt_session.h"
 #include "config/config_store.h"
+#include "model/diagram_quantity.h"
 #include "platform/qt/surface_render.h"
 #include "recordings/loaded_recording.h"
 #include "recordings/recording_summary.h"
@@ -16,11 +16,6 @@
 
 namespace sb::cli {
 namespace {
-
-constexpr const char* kUsage =
-    "Aufruf: saisonbuch-cli recording DATEI.hrm|DATEI.dat|DATEI.fit [--x time|distance] "
-    "[--y pulse|distance|speed|cadence|altitude|power|balance|temperature] -o AUS.png|AUS.pdf  oder  "
-    "--summary";
 
 struct RecordingCommandLine {
     std::string inputPath;
@@ -36,34 +31,27 @@ const std::map<std::string, int> kYCodes{
     {"cadence", model::kXyCadence}, {"altitude", model::kXyAltitude},      {"power", model::kXyPower},
     {"balance", model::kXyBalance}, {"temperature", model::kXyTemperature}};
 
-bool parse(const Arguments& arguments, RecordingCommandLine& line, std::string& error) {
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
-        if (argument == "--summary") {
-            line.summary = true;
-        } else if ((argument == "-o" || argument == "--x" || argument == "--y") && hasValue) {
-            const std::string& value = arguments[++i];
-            const auto& codes = argument == "--x" ? kXCodes : kYCodes;
-            if (argument == "-o") {
-                line.outputPath = value;
-            } else if (auto found = codes.find(value); found != codes.end()) {
-                (argument == "--x" ? line.xCode : line.yCode) = found->second;
-            } else {
-                error = "unbekannte Achse: " + argument + " " + value;
-                return false;
-            }
-        } else if (line.inputPath.empty() && argument.rfind("-", 0) != 0) {
-            line.inputPath = argument;
-        } else {
-            error = "unbekanntes Argument: " + argument;
-            return false;
-        }
+// An axis option's code; false with the message when the name is none of the axis's.
+bool takeAxis(const CommandLine& commandLine, const std::string& option,
+              const std::map<std::string, int>& codes, int& code, std::string& error) {
+    if (!commandLine.has(option)) return true;
+    const auto found = codes.find(commandLine.value(option));
+    if (found == codes.end()) {
+        error = "unbekannte Achse: " + option + " " + commandLine.value(option);
+        return false;
     }
-    if (line.inputPath.empty())
-        error = "keine Aufzeichnung angegeben";
-    else if (line.summary == !line.outputPath.empty())
-        error = "entweder -o AUS oder --summary angeben";
+    code = found->second;
+    return true;
+}
+
+bool parse(const CommandLine& commandLine, RecordingCommandLine& line, std::string& error) {
+    line.inputPath = commandLine.arguments[0];
+    line.outputPath = commandLine.value("-o");
+    line.summary = commandLine.has("--summary");
+    if (!takeAxis(commandLine, "--x", kXCodes, line.xCode, error) ||
+        !takeAxis(commandLine, "--y", kYCodes, line.yCode, error))
+        return false;
+    if (line.summary == commandLine.has("-o")) error = "entweder -o AUS oder --summary angeben";
     return error.empty();
 }
 
@@ -81,14 +69,13 @@ bool writeDiagram(const RecordingCommandLine& line, const recordings::XySeries& 
                                   });
 }
 
-}  // namespace
-
-int runRecording(const Arguments& arguments, const config::ConfigStore& settings) {
+int runRecording(const CommandLine& commandLine, const config::ConfigStore& settings) {
     RecordingCommandLine line;
     std::string error;
-    if (!parse(arguments, line, error)) return fail(error + " (" + kUsage + ")");
+    if (!parse(commandLine, line, error)) return failWithUsage(kRecordingCommand, error);
     if (!line.summary && !hasExtension(line.outputPath, ".png") && !hasExtension(line.outputPath, ".pdf"))
         return fail("Ausgabe muss auf .png oder .pdf enden: " + line.outputPath);
+    if (!line.summary && refuseOutput(commandLine, line.outputPath, {}, {line.inputPath})) return 1;
     const int source = recordings::sourceOfPath(line.inputPath);
     if (source == recordings::kNoRecording)
         return fail("Aufzeichnung muss auf .hrm, .dat oder .fit enden: " + line.inputPath);
@@ -107,5 +94,22 @@ int runRecording(const Arguments& arguments, const config::ConfigStore& settings
         return fail("Fehler beim Schreiben der Datei " + line.outputPath);
     return 0;
 }
+
+}  // namespace
+
+const Subcommand kRecordingCommand{
+    "recording",
+    "DATEI.hrm|DATEI.dat|DATEI.fit|DATEI.tcx|DATEI.gpx [--x time|distance] "
+    "[--y pulse|distance|speed|cadence|altitude|power|balance|temperature] -o AUS.png|AUS.pdf  oder  "
+    "--summary",
+    "X-Y-Diagramm oder Kennzahlen einer Aufzeichnung",
+    1,
+    1,
+    {{"-o", "AUS", "das Bild (.png) oder die Druckseite (.pdf)"},
+     {"--x", "ACHSE", "time (Vorgabe) oder distance"},
+     {"--y", "GRÖSSE", "pulse (Vorgabe), distance, speed, cadence, altitude, power, balance, temperature"},
+     {"--summary", nullptr, "Kennzahlen als Zeilen \"Name<TAB>Wert\" statt eines Diagramms"}},
+    runRecording,
+};
 
 }  // namespace sb::cli

@@ -13,10 +13,6 @@
 namespace sb::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "Aufruf: saisonbuch-cli series PLAN --kind 1|2|3|4 --quantity CODE [--week W] [--month M] "
-    "[--time-sports BITS] [--load-sports BITS] [--sport-mode 1..5]";
-
 std::string withoutTrailingBlanks(std::string text) {
     while (!text.empty() && text.back() == ' ') text.pop_back();
     return text;
@@ -41,12 +37,11 @@ void printSlot(const statistics::DiagramSeries& series, int k) {
     std::printf("\n");
 }
 
-}  // namespace
-
-int runSeries(const Arguments& arguments, const config::ConfigStore& settings) {
+int runSeries(const CommandLine& commandLine, const config::ConfigStore& settings) {
     DiagramCommandLine line;
     std::string error;
-    if (!parseDiagramOptions(arguments, settings, false, line, error)) return fail(error + " (" + kUsage + ")");
+    if (!parseDiagramOptions(commandLine, settings, false, line, error))
+        return failWithUsage(kSeriesCommand, error);
     auto year = std::make_unique<model::TrainingYear>();
     if (loadPlan(line.planPath, *year) == 0) return 1;
     statistics::DiagramSeries series =
@@ -56,5 +51,18 @@ int runSeries(const Arguments& arguments, const config::ConfigStore& settings) {
     std::printf("Achsenmaximum;%.2f\n", charts::axisMaximum(series.code, series.maxValue));
     return 0;
 }
+
+}  // namespace
+
+const Subcommand kSeriesCommand{
+    "series",
+    "PLAN --kind 1|2|3|4 --quantity CODE [--week W] [--month M] "
+    "[--time-sports BITS] [--load-sports BITS] [--sport-mode 1..5]",
+    "Werte eines Diagramms je Slot (Slot;Gesamt;...)",
+    1,
+    1,
+    diagramOptions(false),
+    runSeries,
+};
 
 }  // namespace sb::cli

@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kDefaultQuantity = 103;
 constexpr int kDefaultZoneLimit = 150;
-constexpr int kMaxZoneLimit = 220;
+constexpr int kHighestZoneBound = 220;
 constexpr std::array<int, kPulseZoneColourCount> kDefaultZoneColours = {8454143, 4914882, 8781447, 4884222,
                                                                         8750846};
 // The zone colours' own marker, short enough for their 10-byte buffer.
@@ -203,7 +203,9 @@ std::vector<Setting> buildPulseZoneSettings() {
         within(0, kPulseZoneColourCount)))};
     for (int i = 0; i < kPulseZoneLimitCount; ++i)
         rows.push_back(zone(number("X_Y_DIAGRAMM", numbered("Max_Bereich", i), kDefaultZoneLimit, no,
-                                   zoneField<&PulseZones::upper>(i), within(0, kMaxZoneLimit))));
+                                   zoneField<&PulseZones::upper>(i), [](const SettingsTarget&, int value) {
+                                       return zoneUpperBoundAllowed(value);
+                                   })));
     for (int i = 0; i < kPulseZoneColourCount; ++i) {
         Setting colour = zone(number("X_Y_DIAGRAMM", numbered("Farbe_Bereich", i), kDefaultZoneColours[i],
                                      WriteBack::Yes, zoneField<&PulseZones::colours>(i), isColour));
@@ -223,6 +225,22 @@ const std::vector<Setting>& startupSettings() {
 const std::vector<Setting>& pulseZoneSettings() {
     static const std::vector<Setting> rows = buildPulseZoneSettings();
     return rows;
+}
+
+const Setting& pulseZoneCountSetting() {
+    return pulseZoneSettings().front();
+}
+
+const Setting& pulseZoneUpperSetting(int zone) {
+    return pulseZoneSettings()[std::size_t(1 + zone)];
+}
+
+const Setting& pulseZoneColourSetting(int zone) {
+    return pulseZoneSettings()[std::size_t(1 + kPulseZoneLimitCount + zone)];
+}
+
+bool zoneUpperBoundAllowed(int bpm) {
+    return bpm >= 0 && bpm <= kHighestZoneBound;
 }
 
 }  // namespace sb::config

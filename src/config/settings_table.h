@@ -38,7 +38,12 @@ struct Setting {
 
 // The keys loadAllSettings reads, in their order; the final save writes the saved ones in the same order.
 const std::vector<Setting>& startupSettings();
-// The pulse-zone keys loadPulseZones reads.
+// The pulse-zone keys loadPulseZones reads: the zone count, the upper bounds, then the colours.
 const std::vector<Setting>& pulseZoneSettings();
+const Setting& pulseZoneCountSetting();
+const Setting& pulseZoneUpperSetting(int zone);
+const Setting& pulseZoneColourSetting(int zone);
+// A zone's upper bound runs from 0 to 220 bpm.
+bool zoneUpperBoundAllowed(int bpm);
 
 }  // namespace sb::config

@@ -3,17 +3,18 @@
 
 #include <algorithm>
 
-#include "platform/help.h"
-#include "platform/number_field.h"
 #include "editor/day_editor_controls.h"
 #include "editor/day_editor_fields.h"
-#include "fileio/c_numbers.h"
 #include "editor/day_editor_templates.h"
 #include "editor/show_day.h"
 #include "editor/store_day.h"
+#include "fileio/c_numbers.h"
 #include "model/calendar.h"
 #include "model/clock.h"
+#include "model/day_limits.h"
 #include "model/text_encoding.h"
+#include "platform/help.h"
+#include "platform/number_field.h"
 
 namespace sb::editor {
 
@@ -62,7 +63,8 @@ void DayEditorProcedure::fillLists(DialogHost& host) {
             }
         }
         if (layout_.extended) {
-            for (int load = 0; load <= 5; ++load) host.addItem(c.load, fileio::formatInt(load));
+            for (int load = 0; load <= model::kHighestLoad; ++load)
+                host.addItem(c.load, fileio::formatInt(load));
         }
     }
     routeSlots_.clear();

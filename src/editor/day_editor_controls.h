@@ -97,8 +97,6 @@ inline constexpr SportControls kOtherControls{model::kOther,
                                               "Eingabefehler im Feld sonstiger Sport->Zeit (0-24 oder 0-59)",
                                               "Eingabefehler im Feld Sonstiger Sport->Distanz  (0-500km)"};
 
-inline constexpr const char* kHeightMessage = "Eingabefehler im Feld Radsport->Höhe (0-10000m)";
-
 inline const SportControls& sportControls(model::Sport sport) {
     switch (sport) {
         case model::kBike:

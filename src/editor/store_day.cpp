@@ -7,6 +7,7 @@
 #include "editor/day_editor_controls.h"
 #include "editor/day_editor_fields.h"
 #include "model/calendar.h"
+#include "model/day_limits.h"
 #include "platform/number_field.h"
 
 namespace sb::editor {
@@ -21,7 +22,8 @@ class DayStore {
 
     void storeSport(const SportControls& c, model::DayRecord& day) {
         model::SportEntry& entry = day.*c.entry;
-        if (layout_.pulse) storeInt(c.pulse, field_length::pulse, 240, c.pulseMessage, entry.avgPulse);
+        if (layout_.pulse)
+            storeInt(c.pulse, field_length::pulse, model::pulseAllowed, c.pulseMessage, entry.avgPulse);
         if (layout_.types) {
             // The selected entry is the code: labels need not differ from each other.
             int code = host_.selection(c.actual);
@@ -30,19 +32,20 @@ class DayStore {
         }
         storeTime(c, entry);
         entry.route = fieldText(host_, c.route, field_length::text);
-        storeFloat(c.distance, 500, c.distanceMessage, entry.distanceKm);
+        storeFloat(c.distance, model::dayDistanceAllowed, c.distanceMessage, entry.distanceKm);
         if (layout_.extended) {
             entry.content = fieldText(host_, c.content, field_length::text);
             entry.load = fieldInt(host_, c.load, field_length::text);
-            if (c.height != 0) storeFloat(c.height, 10000, kHeightMessage, entry.heightMetres);
+            if (c.height != 0)
+                storeFloat(c.height, model::heightAllowed, model::kHeightMessage, entry.heightMetres);
         }
     }
 
     void storeDayValues(model::DayRecord& day) {
         day.weather = fieldText(host_, control::weather, field_length::text);
         day.comment = fieldText(host_, control::comment, field_length::text);
-        storeFloat(control::bodyWeight, 150, "Eingabefehler im Feld Körpergewicht", day.bodyWeight);
-        storeInt(control::restingPulse, field_length::pulse, 240, "Eingabefehler im Feld Ruhepuls",
+        storeFloat(control::bodyWeight, model::bodyWeightAllowed, model::kBodyWeightMessage, day.bodyWeight);
+        storeInt(control::restingPulse, field_length::pulse, model::pulseAllowed, model::kRestingPulseMessage,
                  day.restingPulse);
     }
 
@@ -59,15 +62,15 @@ class DayStore {
         if (firstRejected_ == 0) firstRejected_ = id;
     }
 
-    void storeInt(int id, int maxCharacters, int highest, const char* message, int& stored) {
+    void storeInt(int id, int maxCharacters, bool (*allowed)(int), const char* message, int& stored) {
         std::optional<int> value = platform::integerField(host_, id, maxCharacters);
-        if (!value || *value < 0 || *value > highest) return reject(id, message);
+        if (!value || !allowed(*value)) return reject(id, message);
         stored = *value;
     }
 
-    void storeFloat(int id, double highest, const char* message, float& stored) {
+    void storeFloat(int id, bool (*allowed)(double), const char* message, float& stored) {
         std::optional<double> value = platform::numberField(host_, id, field_length::number);
-        if (!value || *value < 0 || *value > highest) return reject(id, message);
+        if (!value || !allowed(*value)) return reject(id, message);
         stored = float(*value);
     }
 
@@ -76,8 +79,8 @@ class DayStore {
     void storeTime(const SportControls& c, model::SportEntry& entry) {
         std::optional<int> hours = platform::integerField(host_, c.hours, field_length::time);
         std::optional<int> minutes = platform::integerField(host_, c.minutes, field_length::time);
-        if (!hours || *hours < 0 || *hours > 24) return reject(c.hours, c.timeMessage);
-        if (!minutes || *minutes < 0 || *minutes > 59) return reject(c.minutes, c.timeMessage);
+        if (!hours || !model::hoursAllowed(*hours)) return reject(c.hours, c.timeMessage);
+        if (!minutes || !model::minutesAllowed(*minutes)) return reject(c.minutes, c.timeMessage);
         if (*hours == model::parseDuration(entry.duration, 1) && *minutes == model::parseDuration(entry.duration, 2)) {
             return;
         }

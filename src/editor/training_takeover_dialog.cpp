@@ -13,6 +13,7 @@
 #include "editor/show_day.h"
 #include "fileio/c_numbers.h"
 #include "model/calendar.h"
+#include "model/day_limits.h"
 #include "platform/number_field.h"
 
 namespace sb::editor {
@@ -155,24 +156,25 @@ class TakeoverProcedure : public platform::DialogProcedure {
         const SportControls& c = sportControls(*sport);
         const std::optional<int> hours = platform::integerField(host, id::hours, field_length::time);
         const std::optional<int> minutes = platform::integerField(host, id::minutes, field_length::time);
-        if (!hours || *hours < 0 || *hours > 24) return reject(host, id::hours, c.timeMessage);
-        if (!minutes || *minutes < 0 || *minutes > 59) return reject(host, id::minutes, c.timeMessage);
+        if (!hours || !model::hoursAllowed(*hours)) return reject(host, id::hours, c.timeMessage);
+        if (!minutes || !model::minutesAllowed(*minutes)) return reject(host, id::minutes, c.timeMessage);
         values->hours = *hours;
         values->minutes = *minutes;
         const std::optional<double> distance =
             platform::numberField(host, id::distance, field_length::number);
-        if (!distance || *distance < 0 || *distance > 500)
+        if (!distance || !model::dayDistanceAllowed(*distance))
             return reject(host, id::distance, c.distanceMessage);
         values->distanceKm = float(*distance);
         if (layout_.pulse) {
             const std::optional<int> pulse = platform::integerField(host, id::pulse, field_length::pulse);
-            if (!pulse || *pulse < 0 || *pulse > 240) return reject(host, id::pulse, c.pulseMessage);
+            if (!pulse || !model::pulseAllowed(*pulse)) return reject(host, id::pulse, c.pulseMessage);
             values->avgPulse = *pulse;
         }
         if (takesHeight(host)) {
             const std::optional<double> height =
                 platform::numberField(host, id::height, field_length::number);
-            if (!height || *height < 0 || *height > 10000) return reject(host, id::height, kHeightMessage);
+            if (!height || !model::heightAllowed(*height))
+                return reject(host, id::height, model::kHeightMessage);
             values->heightMetres = float(*height);
         }
         return values;

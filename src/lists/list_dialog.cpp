@@ -6,11 +6,12 @@
 
 #include "fileio/c_numbers.h"
 #include "lists/list_dialog_templates.h"
+#include "lists/list_document.h"
 #include "lists/list_html_export.h"
 #include "lists/list_print_dialog.h"
 #include "lists/sum_texts.h"
 #include "model/clock.h"
-#include "lists/list_document.h"
+#include "model/period_range.h"
 #include "platform/help.h"
 
 namespace sb::lists {
@@ -24,7 +25,7 @@ namespace id = list_dialog;
 constexpr std::size_t kFieldLength = 4;
 
 int lastNumber(ListKind kind) {
-    return kind == ListKind::Week ? model::kLastTrainingWeek : 12;
+    return kind == ListKind::Week ? model::kLastTrainingWeek : model::kLastMonth;
 }
 
 std::size_t slot(int sport) {
@@ -36,7 +37,7 @@ std::size_t slot(int sport) {
 int openingNumber(ListKind kind, int planYear) {
     const model::CivilDate date = model::today();
     if (date.year != planYear) return 1;
-    if (kind == ListKind::Month) return std::clamp(date.month, 1, 12);
+    if (kind == ListKind::Month) return model::clampMonth(date.month);
     return model::trainingWeekOfDay(model::dayOfYear(date.day, date.month, date.year) - 1, date.year);
 }
 
@@ -97,8 +98,9 @@ std::optional<int> ListProcedure::checkedNumber(DialogHost& host) const {
     if (kind_ == ListKind::Year) return context_.year.planYear;
     const int number = fileio::atoiC(host.text(id::numberField).substr(0, kFieldLength));
     if (number >= 1 && number <= lastNumber(kind_)) return number;
-    host.services().messageBox(kind_ == ListKind::Week ? "Falsche Woche\nMuss zwischen 1 und 53 liegen"
-                                                       : "Falscher Monat\nMuss zwischen 1 und 12 liegen",
+    using model::MessageLayout;
+    host.services().messageBox(kind_ == ListKind::Week ? model::wrongWeekMessage(MessageLayout::TwoLines)
+                                                       : model::wrongMonthMessage(MessageLayout::TwoLines),
                                "Fehler", platform::Buttons::Ok, platform::Icon::Exclamation);
     return std::nullopt;
 }
@@ -145,9 +147,9 @@ void ListProcedure::saveDocument(DialogHost& host) {
     const std::optional<int> number = checkedNumber(host);
     if (!number) return;
     const ColumnOrder order = columns_.displayed(host);
-    saveListDocument(host.services(), lists::listDocumentName(kind_, *number, context_.year.planYear), [&] {
-        return lists::listDocument(context_.year, kind_, *number, order,
-                                    context_.settings.trainingTypeLabels);
+    const std::string name = lists::listDocumentName(kind_, *number, context_.year.planYear);
+    saveListDocument(host.services(), context_, name, [&] {
+        return lists::listDocument(context_.year, kind_, *number, order, context_.settings.trainingTypeLabels);
     });
 }
 

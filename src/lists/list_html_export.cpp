@@ -3,12 +3,13 @@
 
 #include "model/text_encoding.h"
 #include "output/html_frame.h"
+#include "output/output_target.h"
 #include "platform/common_dialogs.h"
 
 namespace sb::lists {
 
-void saveListDocument(platform::Services& services, const std::string& proposedName,
-                      const std::function<std::string()>& document) {
+void saveListDocument(platform::Services& services, const ListContext& context,
+                      const std::string& proposedName, const std::function<std::string()>& document) {
     platform::FileDialogRequest request;
     request.filters = {{"HTML-Datei  (*.htm)", "*.htm"}};
     request.proposedName = model::cp1252ToUtf8(proposedName);
@@ -16,6 +17,12 @@ void saveListDocument(platform::Services& services, const std::string& proposedN
     const std::optional<std::string> path = services.saveFileName(request);
     if (!path) {
         platform::reportDialogError(services);
+        return;
+    }
+    const std::string refusal =
+        output::outputRefusal("Die Liste", *path, {context.year.currentFileName, context.settings.file.path});
+    if (!refusal.empty()) {
+        services.messageBox(refusal, "Fehler", platform::Buttons::Ok, platform::Icon::Exclamation);
         return;
     }
     if (!platform::askOverwrite(services, *path)) return;

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "lists/list_printout.h"
+#include "platform/common_dialogs.h"
 #include "platform/help.h"
 #include "platform/print_progress_dialog.h"
 
@@ -22,7 +23,6 @@ namespace id = list_print_dialog;
 constexpr std::string_view kSection = "Liste";
 constexpr std::string_view kTrainingFreeKey = "TrainingsfreieTage";
 constexpr std::string_view kSummaryKey = "Zusammenfassung";
-const char* const kPrinterFailure = "Fehler beim Inintialisieren des\nDruckertreibers";
 
 class ListPrintProcedure : public platform::DialogProcedure {
   public:
@@ -37,8 +37,7 @@ class ListPrintProcedure : public platform::DialogProcedure {
         host.setChecked(id::summary, flag(kSummaryKey));
         platform::PrintResult result = host.services().print({platform::PrintDialogKind::DefaultPrinter, ""});
         if (!result.printer && result.error != 0) {
-            host.services().messageBox(kPrinterFailure, "Fehler", platform::Buttons::Ok,
-                                       platform::Icon::Stop);
+            platform::reportPrinterFailure(host.services(), platform::Icon::Stop);
             host.end(platform::dialogCancel);
             return;
         }
@@ -144,9 +143,7 @@ void runListPrintDialog(DialogHost& owner, const ListContext& context, const Lis
 void printSearchList(DialogHost& owner, const ListContext& context, int type, const ColumnOrder& order) {
     platform::PrintResult result = owner.services().print({platform::PrintDialogKind::Print, ""});
     if (!result.printer) {
-        if (result.error != 0)
-            owner.services().messageBox(kPrinterFailure, "Fehler", platform::Buttons::Ok,
-                                        platform::Icon::Exclamation);
+        if (result.error != 0) platform::reportPrinterFailure(owner.services());
         return;
     }
     platform::printWithProgress(owner, [&](const lists::KeepPrinting& keepPrinting) {

@@ -23,9 +23,9 @@ model::DayRange listPeriod(ListKind kind, int number, int planYear) {
         case ListKind::Week:
             return model::trainingWeekDays(number, planYear);
         case ListKind::Month: {
-            const int month = std::clamp(number, 1, 12);
+            const int month = model::clampMonth(number);
             const int first = model::dayOfYear(1, month, planYear) - 1;
-            return {first, first + model::daysInMonth(month, planYear) - 1};
+            return {first, first + model::daysOfPlanMonth(month, planYear) - 1};
         }
         case ListKind::Year:
             break;

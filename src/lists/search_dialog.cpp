@@ -89,7 +89,7 @@ void SearchProcedure::print(DialogHost& host) {
 void SearchProcedure::saveDocument(DialogHost& host) {
     const ColumnOrder order = columns_.displayed(host);
     const std::string& label = context_.settings.trainingTypeLabels[std::size_t(type_)];
-    saveListDocument(host.services(), lists::searchDocumentName(label), [&] {
+    saveListDocument(host.services(), context_, lists::searchDocumentName(label), [&] {
         return lists::searchDocument(context_.year, context_.settings.sportMode, type_, order,
                                       context_.settings.trainingTypeLabels);
     });

@@ -55,18 +55,23 @@ int daysInMonth(int month, int year) {
     return kMonthLengths[month - 1];
 }
 
+int daysOfPlanMonth(int month, int planYear) {
+    if (!isMonth(month)) return 0;
+    return month == 2 ? 28 + isLeapYear(planYear) : kMonthLengths[month - 1];
+}
+
 int dayCount(int planYear) { return 365 + isLeapYear(planYear); }
 
 int dayOfYear(int day, int month, int year) {
     int number = day;
-    for (int m = 1; m < month && m <= 12; ++m) number += (m == 2) ? 28 + isLeapYear(year) : kMonthLengths[m - 1];
+    for (int m = 1; m < month && m <= kLastMonth; ++m) number += daysOfPlanMonth(m, year);
     return number;
 }
 
 DayMonth dateOfDayOfYear(int number, int year) {
     if (number < 1 || number > dayCount(year)) return {};
-    for (int month = 1; month <= 12; ++month) {
-        int length = (month == 2) ? 28 + isLeapYear(year) : kMonthLengths[month - 1];
+    for (int month = 1; month <= kLastMonth; ++month) {
+        const int length = daysOfPlanMonth(month, year);
         if (number <= length) return {number, month};
         number -= length;
     }
@@ -74,9 +79,7 @@ DayMonth dateOfDayOfYear(int number, int year) {
 }
 
 int isValidDayMonth(int day, int month, int planYear) {
-    if (day < 1 || day > 31 || month < 1 || month > 12) return 0;
-    int length = (month == 2) ? 28 + isLeapYear(planYear) : kMonthLengths[month - 1];
-    return day <= length ? 1 : 0;
+    return day >= 1 && day <= daysOfPlanMonth(month, planYear) ? 1 : 0;
 }
 
 int systemDatePart(int part) {
@@ -92,7 +95,7 @@ int systemDatePart(int part) {
 std::string monthName(int month) {
     static const std::array<const char*, 12> names{"Januar", "Februar", "März",     "April",   "Mai",      "Juni",
                                                    "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
-    if (month < 1 || month > 12) return {};
+    if (!isMonth(month)) return {};
     return names[month - 1];
 }
 
@@ -133,14 +136,14 @@ int weekOfYear(int day, int month, int year) {
 }
 
 DayRange trainingWeekDays(int week, int planYear) {
-    week = std::clamp(week, 1, kLastTrainingWeek);
+    week = clampWeek(week);
     int monday = week * 7 - 6 - weekdayOf(1, 1, planYear);
     int last = dayCount(planYear) - 1;
     return {std::max(monday, 0), week == kLastTrainingWeek ? last : std::min(monday + 6, last)};
 }
 
 int trainingWeekOfDay(int dayIndex, int planYear) {
-    return std::clamp((dayIndex + 6 + weekdayOf(1, 1, planYear)) / 7, 1, kLastTrainingWeek);
+    return clampWeek((dayIndex + 6 + weekdayOf(1, 1, planYear)) / 7);
 }
 
 std::string weekdayAbbreviation(int weekday) {

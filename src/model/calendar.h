@@ -6,12 +6,18 @@
 #include <string>
 #include <string_view>
 
+#include "model/period_range.h"
+
 namespace sb::model {
 
 // The leap-year rule of the plan year: every fourth year before 1852, Gregorian from then on.
 int isLeapYear(int year);
 int isGregorianLeapYear(int year);
+// Gregorian month lengths, as the week numbering counts them.
 int daysInMonth(int month, int year);
+// Days of month 1…12 in the plan year, February by isLeapYear: the month length of every list,
+// printout, calendar and diagram. 0 outside 1…12.
+int daysOfPlanMonth(int month, int planYear);
 // 365 or 366 days by isLeapYear.
 int dayCount(int planYear);
 
@@ -37,7 +43,6 @@ int sundayBasedWeekday(int day, int month, int year);
 // Monday-based week in the style of ISO 8601 but without the roll-over into the next year.
 int weekOfYear(int day, int month, int year);
 
-constexpr int kLastTrainingWeek = 53;
 // Day indices first to last of the plan year, both included.
 struct DayRange {
     int first = 0;

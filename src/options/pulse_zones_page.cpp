@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "config/settings_table.h"
 #include "fileio/c_numbers.h"
 #include "options/colour_chooser.h"
 #include "options/options_sheet.h"
@@ -19,8 +20,6 @@ using platform::DialogHost;
 using platform::Notification;
 using namespace pulse_zones_page;
 
-constexpr const char* kSection = "X_Y_Diagramm";
-
 // Zone k counts from 1; the rows stand with zone 5 on top.
 int rowY(int zone) {
     return 10 + 18 * (kZoneCount - zone);
@@ -29,7 +28,13 @@ int rowY(int zone) {
 bool isUpperBound(const std::string& text) {
     if (!platform::isNumberText(text) || text.find('.') != std::string::npos) return false;
     const int value = fileio::atoiC(text);
-    return value >= 0 && value <= highestBound;
+    return config::zoneUpperBoundAllowed(value);
+}
+
+// The page writes through the settings table's own rows, so section and key cannot drift from what the
+// start-up reads.
+void writeThrough(config::ConfigStore& settings, const config::Setting& row, int value) {
+    config::writeIntSetting(settings, row.section, row.key, value);
 }
 
 }  // namespace
@@ -146,7 +151,7 @@ void PulseZonesPage::pageLeave(DialogHost& host) {
     config::PulseZones& zones = settings_.pulseZones;
     if (count_ != zones.count) {
         zones.count = count_;
-        config::writeIntSetting(settings_, kSection, "Anzahl_Bereich", count_);
+        writeThrough(settings_, config::pulseZoneCountSetting(), count_);
     }
     int lower = 0;
     for (int i = 0; i < kZoneCount; ++i) {
@@ -159,14 +164,12 @@ void PulseZonesPage::pageLeave(DialogHost& host) {
                 "Fehler", platform::Buttons::Ok, platform::Icon::Stop);
             return;
         }
-        if (changed)
-            config::writeIntSetting(settings_, kSection, "Max_Bereich" + fileio::formatInt(i), upper);
+        if (changed) writeThrough(settings_, config::pulseZoneUpperSetting(i), upper);
         lower = upper + 1;
     }
     for (int i = 0; i < kZoneCount; ++i) {
         if (colours_[std::size_t(i)] == zones.colours[std::size_t(i)]) continue;
-        config::writeIntSetting(settings_, kSection, "Farbe_Bereich" + fileio::formatInt(i),
-                                colours_[std::size_t(i)]);
+        writeThrough(settings_, config::pulseZoneColourSetting(i), colours_[std::size_t(i)]);
     }
     config::loadPulseZones(settings_);
 }

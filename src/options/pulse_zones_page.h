@@ -19,7 +19,6 @@ constexpr int firstLowerField = 1100;    // zone k: 1100 + 2(k − 1), always di
 constexpr int firstUpperField = 1101;    // zone k: 1101 + 2(k − 1)
 constexpr int firstSwatch = 1160;        // zone k: 1160 + k − 1
 constexpr int firstColourButton = 1310;  // zone k: 1310 + k − 1
-constexpr int highestBound = 220;
 }  // namespace pulse_zones_page
 
 const platform::DialogTemplate& pulseZonesPageTemplate();

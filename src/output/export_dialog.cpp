@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "output/output_target.h"
 #include "output/year_document.h"
 #include "planfile/plan_file_writer.h"
 #include "platform/help.h"
@@ -94,6 +95,12 @@ class ExportProcedure : public platform::DialogProcedure {
         const std::optional<std::string> path = services.saveFileName(targetFileRequest(type_));
         if (!path) {
             platform::reportDialogError(services);
+            return;
+        }
+        const std::string refusal =
+            outputRefusal("Der Export", *path, {year_.currentFileName, settings_.file.path});
+        if (!refusal.empty()) {
+            services.messageBox(refusal, "Fehler", platform::Buttons::Ok, platform::Icon::Exclamation);
             return;
         }
         if (!platform::askOverwrite(services, *path)) return;

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "output/overview_printout.h"
+#include "platform/common_dialogs.h"
 #include "platform/print_progress_dialog.h"
 
 namespace sb::output {
@@ -20,11 +21,6 @@ using platform::DialogHost;
 using platform::Notification;
 namespace id = overview_print_dialog;
 
-void reportPrinterError(platform::Services& services) {
-    services.messageBox("Fehler beim Inintialisieren des\nDruckertreibers", "Fehler", platform::Buttons::Ok,
-                        platform::Icon::Exclamation);
-}
-
 class OverviewPrintProcedure : public platform::DialogProcedure {
   public:
     explicit OverviewPrintProcedure(const model::TrainingYear& year) : year_(year) {}
@@ -36,7 +32,7 @@ class OverviewPrintProcedure : public platform::DialogProcedure {
         if (year_.planFileVersion == 3) host.setChecked(id::swim, true);
         platform::PrintResult result = host.services().print({platform::PrintDialogKind::DefaultPrinter, {}});
         if (!result.printer && result.error != 0) {
-            reportPrinterError(host.services());
+            platform::reportPrinterFailure(host.services());
             host.end(platform::dialogCancel);
             return;
         }
@@ -56,7 +52,7 @@ class OverviewPrintProcedure : public platform::DialogProcedure {
         platform::PrintResult result =
             host.services().print({platform::PrintDialogKind::Setup, printerName_});
         if (!result.printer) {
-            if (result.error != 0) reportPrinterError(host.services());
+            if (result.error != 0) platform::reportPrinterFailure(host.services());
             return;
         }
         printerName_ = result.printer->name();
@@ -82,7 +78,7 @@ class OverviewPrintProcedure : public platform::DialogProcedure {
         options.summary = host.isChecked(id::summary);
         platform::PrintResult result = services.print({platform::PrintDialogKind::Print, printerName_});
         if (!result.printer) {
-            if (result.error != 0) reportPrinterError(services);
+            if (result.error != 0) platform::reportPrinterFailure(services);
             return;
         }
         platform::printWithProgress(host, [&](const std::function<bool()>& keepPrinting) {

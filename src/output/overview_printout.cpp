@@ -173,7 +173,7 @@ bool printMonth(OverviewPages& pages, const model::TrainingYear& year, const Ove
     int line = monthHeader(pages, year, month, options.types);
     std::array<double, 5> totals{};
     const int first = model::dayOfYear(1, month, year.planYear) - 1;
-    for (int index = first; index < first + model::daysInMonth(month, year.planYear); ++index) {
+    for (int index = first; index < first + model::daysOfPlanMonth(month, year.planYear); ++index) {
         const model::DayRecord& day = year.days[index];
         for (int sport = model::kBike; sport <= model::kSwim; ++sport)
             totals[sport] += entryOf(day, sport).distanceKm;

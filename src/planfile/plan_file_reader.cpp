@@ -2,8 +2,9 @@
 // the year just read, the separator and the ten odometers.
 #include "planfile/plan_file_reader.h"
 
-#include "planfile/field_reader.h"
 #include "fileio/file_bytes.h"
+#include "model/day_limits.h"
+#include "planfile/field_reader.h"
 #include "planfile/plan_file_version.h"
 #include "planfile/shared_lines.h"
 
@@ -14,7 +15,7 @@ namespace width = model::width;
 
 // A load the scale 0…5 has no step for is no load: lists, diagrams and the editor then agree on it.
 int loadOf(int stored) {
-    return stored >= 0 && stored <= 5 ? stored : 0;
+    return model::loadAllowed(stored) ? stored : 0;
 }
 
 void readSportFields(FieldReader& reader, model::SportEntry& entry, bool withHeight) {

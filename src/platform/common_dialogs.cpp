@@ -63,4 +63,8 @@ bool askOverwrite(platform::Services& services, const std::string& path) {
                "Frage?", Buttons::YesNo, Icon::Exclamation) == Answer::Yes;
 }
 
+void reportPrinterFailure(platform::Services& services, platform::Icon icon) {
+    services.messageBox("Fehler beim Inintialisieren des\nDruckertreibers", "Fehler", Buttons::Ok, icon);
+}
+
 }  // namespace sb::platform

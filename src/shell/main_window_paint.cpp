@@ -4,6 +4,7 @@
 
 #include "charts/chart_frame.h"
 #include "fileio/c_numbers.h"
+#include "model/period_range.h"
 #include "model/text_encoding.h"
 #include "shell/logo.h"
 #include "shell/navigation.h"
@@ -82,8 +83,8 @@ charts::DiagramRequest currentDiagramRequest(const Application& app) {
     charts::DiagramRequest request;
     request.kind = app.diagram.diagramKind;
     request.code = quantityOfKind(app.diagram, app.diagram.diagramKind);
-    request.week = clampWeek(app.currentWeek);
-    request.month = clampMonth(app.currentMonth);
+    request.week = model::clampWeek(app.currentWeek);
+    request.month = model::clampMonth(app.currentMonth);
     request.style = settings.displayStyle;
     request.timeSportFlags = app.diagram.timeSportFlags;
     request.loadSportFlags = app.diagram.loadSportFlags;

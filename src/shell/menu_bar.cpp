@@ -10,6 +10,7 @@
 #include "shell/command_ids.h"
 #include "shell/diagram_selection.h"
 #include "shell/path_display.h"
+#include "statistics/sport_parts.h"
 
 namespace sb::shell {
 namespace {
@@ -30,13 +31,12 @@ struct SportGroups {
 SportGroups sportGroupsOf(const Application& app) {
     const int mode = app.settings.sportMode;
     const int version = app.year.planFileVersion;
-    const bool swimMode = mode == 3 || mode == 5;
-    return {swimMode && version == 3,
-            mode == 1 || mode == 4 || mode == 5,
-            mode == 2 || mode == 4 || mode == 5,
+    return {statistics::sportIncluded(statistics::kPartSwim, mode, version),
+            statistics::sportModeShows(statistics::kPartBike, mode),
+            statistics::sportModeShows(statistics::kPartRun, mode),
             version != 1,
             version == 3,
-            swimMode};
+            statistics::sportModeShows(statistics::kPartSwim, mode)};
 }
 
 // The ampersand marks a mnemonic in menu texts; a file name may hold one of its own.

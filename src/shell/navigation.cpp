@@ -36,14 +36,6 @@ void showWeekOrMonth(Application& app, MainWindowView& view, long long value) {
 
 }  // namespace
 
-int clampWeek(int week) {
-    return std::clamp(week, 1, kLastWeek);
-}
-
-int clampMonth(int month) {
-    return std::clamp(month, 1, kLastMonth);
-}
-
 int todaysWeek() {
     const model::CivilDate date = model::today();
     return model::trainingWeekOfDay(model::dayOfYear(date.day, date.month, date.year) - 1, date.year);
@@ -51,16 +43,16 @@ int todaysWeek() {
 
 void setTodaysWeekAndMonth(Application& app) {
     app.currentWeek = todaysWeek();
-    app.currentMonth = clampMonth(model::today().month);
+    app.currentMonth = model::clampMonth(model::today().month);
 }
 
 int lastWeekOrMonth(const Application& app) {
-    return app.diagram.diagramKind == model::kMonthDiagram ? kLastMonth : kLastWeek;
+    return app.diagram.diagramKind == model::kMonthDiagram ? model::kLastMonth : model::kLastTrainingWeek;
 }
 
 int shownWeekOrMonth(const Application& app) {
-    return app.diagram.diagramKind == model::kMonthDiagram ? clampMonth(app.currentMonth)
-                                                             : clampWeek(app.currentWeek);
+    return app.diagram.diagramKind == model::kMonthDiagram ? model::clampMonth(app.currentMonth)
+                                                           : model::clampWeek(app.currentWeek);
 }
 
 void stepWeekOrMonth(Application& app, MainWindowView& view, int step) {

@@ -8,12 +8,6 @@
 
 namespace sb::shell {
 
-constexpr int kLastWeek = 53;
-constexpr int kLastMonth = 12;
-
-int clampWeek(int week);
-int clampMonth(int month);
-
 // The week that holds today in the numbering of the week views, where week 1 holds 1 January.
 int todaysWeek();
 // currentWeek and currentMonth from today's date.

@@ -19,7 +19,7 @@ using model::TrainingYear;
 
 constexpr float kHoursPerMinute = 0.016666668f;
 constexpr int kWeekSlots = 7;
-constexpr int kMonthSlots = 12;
+constexpr int kMonthSlots = model::kLastMonth;
 
 int minutesOf(const SportEntry& entry) {
     return model::parseDuration(entry.duration, 0);
@@ -177,11 +177,6 @@ DiagramSeries aggregateYear(const TrainingYear& year, int sportMode, int code, i
     return finish(series);
 }
 
-// Month lengths by the plan year's own leap rule, which the day indices follow.
-int monthLength(int month, int planYear) {
-    return month == 2 ? 28 + model::isLeapYear(planYear) : model::daysInMonth(month, planYear);
-}
-
 }  // namespace
 
 DiagramSeries aggregateWeekOfYear(const TrainingYear& year, int sportMode, int code) {
@@ -209,8 +204,8 @@ DiagramSeries aggregateWeek(const TrainingYear& year, int sportMode, int code, i
 }
 
 DiagramSeries aggregateMonth(const TrainingYear& year, int sportMode, int code, int month) {
-    month = std::clamp(month, 1, 12);
-    int length = monthLength(month, year.planYear);
+    month = model::clampMonth(month);
+    int length = model::daysOfPlanMonth(month, year.planYear);
     DiagramSeries series = startSeries(code, length);
     if (!kindHandlesQuantity(kMonthDiagram, code)) return finish(series);
     chooseSports(series, sportMode, year.planFileVersion, 0);

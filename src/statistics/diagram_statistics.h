@@ -6,13 +6,15 @@
 #include <array>
 
 #include "model/diagram_quantity.h"
+#include "model/period_range.h"
 #include "model/training_types.h"
 #include "model/training_year.h"
 #include "statistics/sport_parts.h"
 
 namespace sb::statistics {
 
-constexpr int kMaxSlots = 53;
+// One slot per training week, the most any kind draws.
+constexpr int kMaxSlots = model::kLastTrainingWeek;
 using model::kTrainingTypeCount;
 
 struct DiagramSlot {

@@ -47,19 +47,23 @@ const model::SportEntry& entryOfPart(const model::DayRecord& day, int part) {
     }
 }
 
-bool sportIncluded(int part, int sportMode, int planFileVersion) {
+bool sportModeShows(int part, int sportMode) {
     switch (part) {
         case kPartBike:
             return sportMode == kModeBike || sportMode == kModeDuathlon || sportMode == kModeTriathlon;
         case kPartRun:
             return sportMode == kModeRun || sportMode == kModeDuathlon || sportMode == kModeTriathlon;
         case kPartSwim:
-            return planFileVersion == 3 && (sportMode == kModeSwim || sportMode == kModeTriathlon);
+            return sportMode == kModeSwim || sportMode == kModeTriathlon;
         case kPartOther:
             return true;
         default:
             return false;
     }
+}
+
+bool sportIncluded(int part, int sportMode, int planFileVersion) {
+    return sportModeShows(part, sportMode) && (part != kPartSwim || planFileVersion == 3);
 }
 
 SportParts includedSports(int sportMode, int planFileVersion) {

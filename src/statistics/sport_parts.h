@@ -25,8 +25,11 @@ int sportOfPart(int part);
 int sportBitOfPart(int part);
 const model::SportEntry& entryOfPart(const model::DayRecord& day, int part);
 
-// Rad in modes 1, 4, 5; Laufen in 2, 4, 5; Schwimmen in 3, 5 and only in a plan of version 3 (older
-// formats hold no swimming); Alternativ always.
+// The sport mode's own choice: Rad in modes 1, 4, 5; Laufen in 2, 4, 5; Schwimmen in 3, 5; Alternativ
+// always. The calendars draw these rows whatever the plan's version.
+bool sportModeShows(int part, int sportMode);
+// What the mode shows and the plan can hold: swimming only in a plan of version 3 (older formats hold
+// no swimming).
 bool sportIncluded(int part, int sportMode, int planFileVersion);
 SportParts includedSports(int sportMode, int planFileVersion);
 // The included sports whose bit is set in a week diagram selection.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/day_limits.h"
 #include "model/training_year.h"
 
 namespace sb::statistics {
@@ -13,8 +14,8 @@ namespace sb::statistics {
 // Time constants in days.
 constexpr double kFitnessDays = 42;
 constexpr double kFatigueDays = 7;
-// Loads above this are taken as this: a damaged file must not inflate the points.
-constexpr int kHighestLoad = 5;
+// Loads above the scale's top are taken as the top: a damaged file must not inflate the points.
+using model::kHighestLoad;
 
 struct LoadDay {
     double points = 0;   // minutes × load of the day's sessions

@@ -6,6 +6,7 @@
 #include "charts/diagram_printing.h"
 #include "fileio/c_numbers.h"
 #include "model/text_encoding.h"
+#include "platform/common_dialogs.h"
 #include "platform/help.h"
 #include "platform/number_field.h"
 #include "tools/gear_chart.h"
@@ -151,10 +152,7 @@ class GearCalculatorProcedure : public platform::DialogProcedure {
     // The printer of the print dialog; nothing when it was cancelled or failed (reported with `icon`).
     static std::unique_ptr<platform::Printer> choosePrinter(DialogHost& host, platform::Icon icon) {
         platform::PrintResult result = host.services().print({});
-        if (!result.printer && result.error != 0) {
-            host.services().messageBox("Fehler beim Inintialisieren des\nDruckertreibers", "Fehler",
-                                       platform::Buttons::Ok, icon);
-        }
+        if (!result.printer && result.error != 0) platform::reportPrinterFailure(host.services(), icon);
         return std::move(result.printer);
     }
 

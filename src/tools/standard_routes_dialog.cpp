@@ -4,10 +4,11 @@
 
 #include <algorithm>
 
+#include "fileio/c_numbers.h"
+#include "model/day_limits.h"
+#include "model/text_encoding.h"
 #include "platform/help.h"
 #include "platform/number_field.h"
-#include "fileio/c_numbers.h"
-#include "model/text_encoding.h"
 
 namespace sb::tools {
 
@@ -22,7 +23,6 @@ namespace id = routes_dialog;
 
 constexpr std::size_t kNameInputLength = 198;
 constexpr int kLengthInputLength = 9;
-constexpr float kLengthLimitKm = 500;
 
 std::string withDots(std::string text) {
     std::replace(text.begin(), text.end(), ',', '.');
@@ -196,14 +196,14 @@ void StandardRoutesProcedure::applyChanges(DialogHost& host) {
     }
     route.name = name;
     const std::optional<double> length = platform::numberField(host, id::lengthField, kLengthInputLength);
-    if (length && *length >= 0 && *length < kLengthLimitKm) {
+    if (length && model::routeLengthAllowed(*length)) {
         route.lengthKm = float(*length);
         host.setText(id::nameField, "");
         host.setText(id::lengthField, "");
         refresh(host);
         return;
     }
-    platform::rejectField(host, id::lengthField, "Distanz muss zwischen 0 und 500km liegen.", Icon::None);
+    platform::rejectField(host, id::lengthField, model::kRouteLengthMessage, Icon::None);
 }
 
 void editRoutes(platform::Services& services, config::RouteStore& routes, const std::string& helpFile) {

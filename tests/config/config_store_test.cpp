@@ -1,6 +1,7 @@
 // The settings file as the program leaves it: the keys a first start writes, the final save, validation
 // of damaged values, the "Test" marker, and the recently-used list.
 #include "config/config_store.h"
+#include "config/settings_table.h"
 
 #include <gtest/gtest.h>
 
@@ -69,16 +70,18 @@ TEST(ConfigStore, EveryStoredValueReachesItsFieldAndAnExitKeepsTheFile) {
 TEST(ConfigStore, DamagedValuesTakeTheirDefaults) {
     TempDir dir;
     const std::string path = dir.file("train.cfg");
-    writeBytes(path,
-               "[KONFIG]\nTRIATHLON_BASIC=7\nLOGOZEIT=1\nSPORTART=9\nDARSTELLUNG=0\nAUTOLADEN=Test\n"
-               "SOLL_IST_FARBE_2=-5\nDIAGRAMM_TYP=6\nBENUTZER=5\n"
-               "[MENUE]\nMAX_ANZAHL=20\nANZAHL=12\n"
-               "[WOCHEN_JAHRES_DIAGRAMM]\nMODUS=118\n[MONATS_JAHRES_DIAGRAMM]\nMODUS=150\n"
-               "[WOCHEN_DIAGRAMM]\nMODUS=112\nMODUS2=257\n[MONATS_DIAGRAMM]\nMODUS=120\n"
-               "[X_Y_DIAGRAMM]\nMODUS_Y=129\nMODUS_X=135\nAnzahl_Bereich=6\nMax_Bereich1=9999\n"
-               "Max_Bereich0=130\nFarbe_Bereich0=Vorgabe\nFarbe_Bereich1=Test\n"
-               "[BENUTZER_1]\nDIAGRAMM_TYP=9\nMODUS=999\n[BENUTZER_2]\nDIAGRAMM_TYP=4\nMODUS=127\n"
-               "[BENUTZER_3]\nDIAGRAMM_TYP=5\nMODUS=136\n");
+    writeBytes(
+        path,
+        "[KONFIG]\nTRIATHLON_BASIC=7\nLOGOZEIT=1\nSPORTART=9\nDARSTELLUNG=0\nAUTOLADEN=Test\n"
+        "SOLL_IST_FARBE_2=-5\nDIAGRAMM_TYP=6\nBENUTZER=5\n"
+        "[MENUE]\nMAX_ANZAHL=20\nANZAHL=12\n"
+        "[WOCHEN_JAHRES_DIAGRAMM]\nMODUS=118\n[MONATS_JAHRES_DIAGRAMM]\nMODUS=150\n"
+        "[WOCHEN_DIAGRAMM]\nMODUS=112\nMODUS2=257\n[MONATS_DIAGRAMM]\nMODUS=120\n"
+        "[X_Y_DIAGRAMM]\nMODUS_Y=129\nMODUS_X=135\nAnzahl_Bereich=6\nMax_Bereich1=221\nMax_Bereich2=220\n"
+        "Max_Bereich3=-1\nMax_Bereich5=0\n"
+        "Max_Bereich0=130\nFarbe_Bereich0=Vorgabe\nFarbe_Bereich1=Test\n"
+        "[BENUTZER_1]\nDIAGRAMM_TYP=9\nMODUS=999\n[BENUTZER_2]\nDIAGRAMM_TYP=4\nMODUS=127\n"
+        "[BENUTZER_3]\nDIAGRAMM_TYP=5\nMODUS=136\n");
     Started store = startWith(path);
     EXPECT_EQ(std::vector<int>({store.triathlonBasic, store.logoSeconds, store.sportMode, store.displayStyle,
                                 store.autoLoad, store.trainingTypeColours[1], store.diagramKind,
@@ -90,9 +93,11 @@ TEST(ConfigStore, DamagedValuesTakeTheirDefaults) {
                                 store.userDiagrams[1].quantity, store.userDiagrams[2].quantity}),
               std::vector<int>({103, 150, 103, 1, 103, 135, 129, 0, 103, 103, 136}));
     const PulseZones& zones = store.pulseZones;
-    EXPECT_EQ(std::vector<int>({zones.count, zones.upper[0], zones.upper[1], zones.lower[1], zones.lower[2],
-                                zones.colours[0], zones.colours[1]}),  // "Test" is no colour either
-              std::vector<int>({0, 130, 150, 131, 151, 8454143, 4914882}));
+    EXPECT_EQ(std::vector<int>({zones.count, zones.upper[0], zones.upper[1], zones.upper[2], zones.upper[3],
+                                zones.upper[5], zones.lower[1], zones.colours[0], zones.colours[1]}),
+              std::vector<int>({0, 130, 150, 220, 150, 0, 131, 8454143, 4914882}));  // "Test" is no colour
+    // The options page writes through these rows.
+    EXPECT_EQ(pulseZoneUpperSetting(5).key + pulseZoneColourSetting(4).key, "Max_Bereich5Farbe_Bereich4");
 
     // Damaged values are repaired in the file at once, also in keys whose missing value is never written.
     const ProfileFile& file = store.file;

@@ -2,6 +2,7 @@
 // written back as it was, a changed file parses to what it says, every value the program goes on with
 // lies in the range it can use, and saving works on what was read.
 #include "config/config_store.h"
+#include "config/settings_table.h"
 #include "fuzz_target.h"
 
 namespace {
@@ -16,7 +17,7 @@ void checkRepaired(const ConfigStore& store, const DiagramChoice& diagram) {
     for (const std::string& label : store.trainingTypeLabels) fuzzRequire(label.size() < buffer::label);
     for (int colour : store.trainingTypeColours) fuzzRequire(colour >= 0 && colour <= 0xFFFFFF);
     fuzzRequire(store.pulseZones.count >= 0 && store.pulseZones.count <= kPulseZoneColourCount);
-    for (int limit : store.pulseZones.upper) fuzzRequire(limit >= 0 && limit <= 220);
+    for (int limit : store.pulseZones.upper) fuzzRequire(zoneUpperBoundAllowed(limit));
     fuzzRequire(diagram.diagramKind >= 0 && diagram.diagramKind <= 5);
     fuzzRequire(diagram.userDiagramSlot >= -1 && diagram.userDiagramSlot < kUserDiagramCount);
     for (const UserDiagramPreset& preset : diagram.userDiagrams) {

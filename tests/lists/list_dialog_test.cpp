@@ -1,6 +1,7 @@
 // The list dialogs and the search list as the user works them: the range messages, the arrows, the
 // sums of a known week, the column menu and dragged headers kept in train.cfg, a damaged stored order,
-// the search's message and rows, and the HTML button's save flow.
+// the search's message and rows, and the HTML button's save flow, which never writes over the plan or
+// the settings.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -219,6 +220,23 @@ TEST_F(ListDialogs, HtmlButtonProposesTheNameAsksBeforeReplacingAndReportsFailur
         dialog.pressClose();
     });
     EXPECT_EQ("Tempo 5_3_ _hart__Such_Liste.htm", services.fileDialogs().back().request.proposedName);
+}
+
+TEST_F(ListDialogs, HtmlButtonRefusesThePlanTheSettingsAndPlanNames) {
+    std::ofstream(path("plan.sb3")) << "plan";
+    year.currentFileName = path("plan.sb3");
+    std::filesystem::create_symlink(path("plan.sb3"), path("plan.htm"));
+    services.answerFileDialogs({path("plan.htm"), path("train.cfg"), path("neu.SBN")});
+    open(ListKind::Week, "LISTE_WOCHE", [](HeadlessDialogHost& dialog) {
+        for (int i = 0; i < 3; ++i) dialog.press(id::htmlButton);
+        dialog.pressClose();
+    });
+    const LoggedMessage refused{"Die Liste schreibt keine Saisonbuch-Datei; dafür gibt es convert", "Fehler",
+                                Buttons::Ok, Icon::Exclamation};
+    EXPECT_EQ(std::vector<LoggedMessage>(3, refused), services.messages());
+    EXPECT_EQ("plan", sb::testing::fileBytes(path("plan.sb3")));
+    EXPECT_EQ(0u, sb::testing::fileBytes(path("train.cfg")).rfind("[", 0)) << "still the settings";
+    EXPECT_FALSE(std::filesystem::exists(path("neu.SBN")));
 }
 
 }  // namespace

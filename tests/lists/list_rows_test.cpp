@@ -38,8 +38,12 @@ TEST(ListRows, EachConsumerAdmitsEntriesByItsOwnRule) {
 
     day.actualTypes = 4444;
     EXPECT_EQ((std::vector<int>{kSwim, kRun}), searchRowSports(day, 3, 5, 4));
-    EXPECT_EQ(std::vector<int>{kRun}, searchRowSports(day, 3, 2, 4));
-    EXPECT_TRUE(searchRowSports(day, 2, 5, 4) == std::vector<int>{kRun});
+}
+
+// February 1800 has 29 days by the plan year's rule, so the month list ends on its 29th.
+TEST(ListRows, MonthPeriodsFollowThePlanYear) {
+    EXPECT_EQ(listPeriod(ListKind::Month, 2, 1800), (model::DayRange{31, 59}));
+    EXPECT_EQ(listPeriod(ListKind::Month, 2, 1900), (model::DayRange{31, 58}));
 }
 
 TEST(ListRows, SearchShowsTheDateOnlyOnTheDaysFirstRow) {

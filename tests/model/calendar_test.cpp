@@ -15,6 +15,9 @@ TEST(Calendar, LeapYearsFollowTheOldRuleBefore1852) {
         EXPECT_EQ(isLeapYear(year), leap) << year;
     EXPECT_EQ(isGregorianLeapYear(1800), 0);
     EXPECT_EQ(daysInMonth(2, 1800), 28);
+    for (auto [month, year, days] :
+         {std::tuple{2, 1800, 29}, {2, 1900, 28}, {12, 2009, 31}, {0, 2009, 0}, {13, 2009, 0}})
+        EXPECT_EQ(daysOfPlanMonth(month, year), days) << month << "/" << year;
     EXPECT_EQ(daysInMonth(13, 2008), 0);
     EXPECT_EQ(std::pair(dayCount(2008), dayCount(2009)), std::pair(366, 365));
 }

@@ -153,17 +153,17 @@ TEST_F(OptionsSheet, PulseZonesGrowAtTheTopAndInvertedZonesAreRefused) {
         page.press(check(3));
         EXPECT_FALSE(page.isChecked(check(3)));
         EXPECT_FALSE(page.isEnabled(upper(3)));
-        page.type(upper(2), "250");
+        page.type(upper(2), "221");
         EXPECT_EQ("140", page.text(upper(2)));
-        page.type(upper(2), "180");
-        EXPECT_EQ("180", page.text(upper(2)));
-        EXPECT_EQ("181", page.text(firstLowerField + 4));
+        page.type(upper(2), "220");
+        EXPECT_EQ("220", page.text(upper(2)));
+        EXPECT_EQ("221", page.text(firstLowerField + 4));
         sheet.selectPage(kWorkspace);
         sheet.ok();
     });
     EXPECT_EQ("2", stored("X_Y_Diagramm", "Anzahl_Bereich"));
-    EXPECT_EQ("180", stored("X_Y_Diagramm", "Max_Bereich1"));
-    EXPECT_EQ(181, settings.pulseZones.lower[2]);
+    EXPECT_EQ("220", stored("X_Y_Diagramm", "Max_Bereich1"));
+    EXPECT_EQ(221, settings.pulseZones.lower[2]);
     EXPECT_TRUE(services.messages().empty());
 
     // Zone 1 raised above zone 2: refused, and nothing after it is written.
@@ -171,14 +171,14 @@ TEST_F(OptionsSheet, PulseZonesGrowAtTheTopAndInvertedZonesAreRefused) {
     run([&](HeadlessPropertySheet& sheet) {
         sheet.selectPage(kPulseZones);
         HeadlessDialogHost& page = sheet.page(kPulseZones);
-        page.type(upper(1), "200");
+        page.type(upper(1), "220");
         page.press(firstColourButton);
         sheet.ok();
     });
     EXPECT_EQ(std::vector<std::string>{"Der MAX-Wert für Bereich 2 ist kleiner als der MIN-Wert"},
               services.messageTexts());
     EXPECT_EQ("Fehler", services.messages()[0].title);
-    EXPECT_EQ("200", stored("X_Y_Diagramm", "Max_Bereich0"));
+    EXPECT_EQ("220", stored("X_Y_Diagramm", "Max_Bereich0"));
     EXPECT_EQ("8454143", stored("X_Y_Diagramm", "Farbe_Bereich0"));
 }
 

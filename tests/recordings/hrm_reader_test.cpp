@@ -160,16 +160,6 @@ TEST(HrmReader, FailsOnlyForUnreadableFilesAndLeavesTheTableAlone) {
     EXPECT_EQ("S410", info.model);
 }
 
-TEST(HrmReader, SurvivesCutFiles) {
-    std::string bytes;
-    ASSERT_EQ(fileio::ReadOutcome::Read,
-              fileio::readFileBytes(recordingPath("pcolby_bipolar_training-sessions-1912463368.hrm"), bytes));
-    RecordingTable table;
-    PolarRecordingInfo info;
-    for (std::size_t cut = 0; cut <= bytes.size(); cut += 7)
-        parsePolarRecording(bytes.substr(0, cut), table, info);
-}
-
 TEST(HrmReader, ValuesNoMonitorRecordsBecomeNoSignalAndSummariesSkipThem) {
     RecordingTable table;
     PolarRecordingInfo info;

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "fileio/file_bytes.h"
 #include "recording_test_data.h"
 #include "recordings/activity_recording.h"
 #include "recordings/activity_xml.h"
@@ -180,15 +179,9 @@ TEST(TcxGpxReader, RefusesFilesWithoutARecordingAndLeavesTheTableAlone) {
     EXPECT_EQ("Uhr", info.device);
 }
 
-TEST(TcxGpxReader, SurvivesCutDeepAndNonsensicalFiles) {
-    std::string bytes;
-    ASSERT_EQ(fileio::ReadOutcome::Read,
-              fileio::readFileBytes(recordingPath("garmin-extensions.gpx"), bytes));
+TEST(TcxGpxReader, SurvivesDeepAndNonsensicalFiles) {
     RecordingTable table;
     ActivityInfo info;
-    for (std::size_t cut = 0; cut <= bytes.size(); ++cut)
-        parseGpxRecording(bytes.substr(0, cut), table, info);
-
     // Values no recording can hold are no values; nesting deeper than any stack reaches no recursion.
     std::string open, close;
     for (int i = 0; i < 200000; ++i) open += "<a>", close += "</a>";

@@ -1,8 +1,10 @@
 // "Datei › Exportieren": the dialog's boxes from and back to section EXPORT, the limits of older plans,
-// the date rules and the two result messages; the HTML type with its own save dialog and document.
+// the date rules and the two result messages; the HTML type with its own save dialog and document; no
+// export over the plan or the settings.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "output/export_dialog.h"
 #include "shell/command_ids.h"
@@ -149,6 +151,27 @@ TEST_F(ExportCommand, HtmlTypeWritesTheYearDocumentOfTheChosenDays) {
     EXPECT_EQ((std::vector<LoggedMessage>{
                   {"Fehler beim Export der Datei", "Fehler", Buttons::Ok, Icon::Exclamation}}),
               services.messages());
+    expectNothingUnexpected();
+}
+
+TEST_F(ExportCommand, RefusesThePlanTheSettingsAndPlanNamesAndStaysOpen) {
+    initialise();
+    const std::string plan = openSamplePlan();
+    std::filesystem::create_symlink(plan, file("plan.csv"));
+    const std::string planBytes = fileBytes(plan);
+    services.answerFileDialogs({file("plan.csv"), file("train.cfg"), file("neu.sb2")});
+    services.scriptDialog("EXPORT", [](HeadlessDialogHost& host) {
+        for (int i = 0; i < 3; ++i) host.press(id::ok);
+        EXPECT_FALSE(host.ended());
+        host.press(id::cancel);
+    });
+    dispatch(cmd::kExportSpreadsheet);
+    const LoggedMessage refused{"Der Export schreibt keine Saisonbuch-Datei; dafür gibt es convert", "Fehler",
+                                Buttons::Ok, Icon::Exclamation};
+    EXPECT_EQ(std::vector<LoggedMessage>(3, refused), services.messages());
+    EXPECT_EQ(planBytes, fileBytes(plan));
+    EXPECT_EQ(0u, fileBytes(file("train.cfg")).rfind("[KONFIG]\r\n", 0));
+    EXPECT_FALSE(std::filesystem::exists(file("neu.sb2")));
     expectNothingUnexpected();
 }
 

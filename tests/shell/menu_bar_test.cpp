@@ -1,11 +1,15 @@
-// The built menu bar: its popups, the axis lists for every sport mode, plan version and diagram kind,
-// the file history and the check marks.
+// The built menu bar: its popups, the axis lists for every sport mode, plan version and diagram kind
+// (with the calendar rows and the search list, which follow the same sport rule), the file history and
+// the check marks.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 
+#include "calendars/calendar_grid.h"
+#include "lists/day_rows.h"
 #include "model/diagram_quantity.h"
+#include "shell/command_ids.h"
 #include "shell/diagram_selection.h"
 #include "shell/menu_bar.h"
 
@@ -102,12 +106,8 @@ TEST(MenuBar, AxisItemNamesFollowTheDiagramKind) {
 }
 
 // Across every combination: each offered quantity is one the kind draws, no item appears twice, and the
-// sports the plan cannot hold are never offered; the order of the items is the menu table's own.
-TEST(MenuBar, AxisListsOfferOnlyWhatThePlanHolds) {
-    const std::set<int> swimItems{211, 215, 221, 231, 237, 241};
-    const std::set<int> otherItems{212, 216, 222, 238, 242};
-    const std::set<int> bikeItems{209, 213, 219, 227, 229, 235, 239};
-    const std::set<int> runItems{210, 214, 220, 230, 236, 240};
+// list never ends in a separator.
+TEST(MenuBar, AxisListsOfferWhatTheKindDraws) {
     for (int mode = 1; mode <= 5; ++mode) {
         for (int version = 0; version <= 3; ++version) {
             for (int kind = 1; kind <= 4; ++kind) {
@@ -122,15 +122,52 @@ TEST(MenuBar, AxisListsOfferOnlyWhatThePlanHolds) {
                     const bool sportFlag =
                         kind == 3 && ((code >= 112 && code <= 115) || (code >= 121 && code <= 124));
                     EXPECT_TRUE(sportFlag || model::kindHandlesQuantity(kind, code));
-                    if (swimItems.count(id)) EXPECT_TRUE(version == 3 && (mode == 3 || mode == 5));
-                    if (otherItems.count(id)) EXPECT_NE(version, 1);
-                    if (bikeItems.count(id)) EXPECT_TRUE(mode == 1 || mode == 4 || mode == 5);
-                    if (runItems.count(id)) EXPECT_TRUE(mode == 2 || mode == 4 || mode == 5);
-                    if (id == 227 || id == 228) EXPECT_EQ(version, 3);
+                    EXPECT_TRUE((id != 227 && id != 228) || version == 3);
                 }
                 EXPECT_NE(list.back(), 0);
             }
         }
+    }
+}
+
+// The sport mode decides the sports of the calendar rows, the axis menus and the search list alike;
+// swimming needs a plan of version 3 except in the calendar rows, and version 1 offers no Alternativ
+// quantities. Letters: S Schwimmen, B Rad, R Laufen, O Alternativ.
+TEST(MenuBar, EveryViewShowsTheSportsOfTheSportMode) {
+    struct Row {
+        int mode;
+        int version;
+        std::string calendarRows, axisMenu, searchList;
+    };
+    const Row rows[] = {
+        {1, 1, "BO", "B", "BO"},     {1, 2, "BO", "BO", "BO"},     {1, 3, "BO", "BO", "BO"},
+        {2, 1, "RO", "R", "RO"},     {2, 2, "RO", "RO", "RO"},     {2, 3, "RO", "RO", "RO"},
+        {3, 1, "SO", "", "O"},       {3, 2, "SO", "O", "O"},       {3, 3, "SO", "SO", "SO"},
+        {4, 1, "BRO", "BR", "BRO"},  {4, 2, "BRO", "BRO", "BRO"},  {4, 3, "BRO", "BRO", "BRO"},
+        {5, 1, "SBRO", "BR", "BRO"}, {5, 2, "SBRO", "BRO", "BRO"}, {5, 3, "SBRO", "SBRO", "SBRO"},
+    };
+    const auto letters = [](const std::vector<int>& sports) {
+        std::string text;
+        for (int sport : {model::kSwim, model::kBike, model::kRun, model::kOther})
+            if (std::count(sports.begin(), sports.end(), sport)) text += "?BROS"[sport];
+        return text;
+    };
+    // The first item of each sport's group in the week-of-year axis menu.
+    const std::pair<int, int> firstItems[] = {{model::kSwim, cmd::kAxisKmSwim},
+                                              {model::kBike, cmd::kAxisKmBike},
+                                              {model::kRun, cmd::kAxisKmRun},
+                                              {model::kOther, cmd::kAxisKmOther}};
+    model::DayRecord day;
+    for (model::SportEntry* entry : {&day.bike, &day.run, &day.swim, &day.other}) entry->distanceKm = 1;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << "mode " << row.mode << " version " << row.version);
+        const std::vector<int> menu = yAxisIds(appWith(row.mode, row.version, 1));
+        std::vector<int> menuSports;
+        for (auto [sport, id] : firstItems)
+            if (std::count(menu.begin(), menu.end(), id)) menuSports.push_back(sport);
+        EXPECT_EQ(letters(calendars::shownSports(row.mode)), row.calendarRows);
+        EXPECT_EQ(letters(menuSports), row.axisMenu);
+        EXPECT_EQ(letters(lists::searchRowSports(day, row.version, row.mode, 0)), row.searchList);
     }
 }
 

@@ -140,10 +140,12 @@ TEST_F(OverviewPrint, PagesCarryTheCoverTheMonthLinesAndTheSummary) {
               pages[3].texts());
 }
 
-// A month longer than the sheet goes on over the next page under the same header, losing no line.
+// A month longer than the sheet goes on over the next page under the same header, losing no line; the
+// plan year's own leap rule gives February 1800 its 29th day.
 TEST_F(OverviewPrint, AMonthLongerThanTheSheetContinuesUnderItsHeader) {
     model::TrainingYear year = overviewPlan();
-    for (int day = 31; day < 59; ++day) year.days[day].run = {"Runde", 140, 8, 0, "00:40", 0, ""};
+    year.planYear = 1800;
+    for (int day = 31; day < 60; ++day) year.days[day].run = {"Runde", 140, 8, 0, "00:40", 0, ""};
     platform::headless::HeadlessServices printing;
     PrintAnswer shortSheet;
     shortSheet.geometry = {4960, 1400, 0, 0};
@@ -159,12 +161,12 @@ TEST_F(OverviewPrint, AMonthLongerThanTheSheetContinuesUnderItsHeader) {
     std::size_t lines = 0;
     for (const auto& page : pages) {
         const std::vector<std::string> texts = page.texts();
-        EXPECT_EQ("Saisonbuch: Februar 2009", texts.front());
+        EXPECT_EQ("Saisonbuch: Februar 1800", texts.front());
         EXPECT_EQ(std::string(80, '-'), texts.at(3));
         lines += texts.size() - 4;
     }
-    EXPECT_EQ(28u + 5u, lines);
-    EXPECT_EQ("L: Sa,28.02. 0008.0  0224.0 00:40 140 Runde                          k.A /k.A  ",
+    EXPECT_EQ(29u + 5u, lines);
+    EXPECT_EQ("L: Sa,29.02. 0008.0  0232.0 00:40 140 Runde                          k.A /k.A  ",
               pages.back().texts().back());
 }
 
