@@ -17,6 +17,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
@@ -31,6 +32,8 @@
 #include "shell/main_window_paint.h"
 #include "shell/named_files.h"
 #include "shell/navigation.h"
+#include "shell/plan_on_disk.h"
+#include "shell/recovery_copy.h"
 #include "shell/toolbar.h"
 #include "shell/window_state.h"
 
@@ -96,6 +99,9 @@ MainWindow::MainWindow(shell::Application& app, std::unique_ptr<platform::qt::Qt
     createStatusBar();
     createAccelerators();
     setMenuBar(app_.menuBar);
+    auto* recoveryTimer = new QTimer(this);
+    connect(recoveryTimer, &QTimer::timeout, this, [this] { shell::recoveryTimer(app_, *this); });
+    recoveryTimer->start(shell::kRecoveryCheckSeconds * 1000);
 
     // The whole work area of the screen, the title bar included.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -236,6 +242,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    // Queued: a plan read again must not replace the document inside Qt's activation handling.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !destroyed_)
+        QMetaObject::invokeMethod(
+            this, [this] { shell::planWindowActivated(app_, *this); }, Qt::QueuedConnection);
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::createAccelerators() {

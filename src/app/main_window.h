@@ -63,6 +63,7 @@ class MainWindow : public QMainWindow, public shell::MainWindowView {
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void createAccelerators();

@@ -9,6 +9,7 @@
 #include "shell/application.h"
 
 class QApplication;
+class QObject;
 
 namespace sb::app {
 
@@ -20,6 +21,14 @@ void prepareApplication(QApplication& application);
 // queued. `app` must outlive the window. `services` as for the window's constructor.
 std::unique_ptr<MainWindow> openMainWindow(shell::Application& app, const config::ProgramPaths& paths,
                                            std::unique_ptr<platform::qt::QtServices> services = nullptr);
+
+// The lock beside the open plan, and recovery copies named after this process. Before openMainWindow.
+void guardPlans(shell::Application& app);
+
+// SIGTERM, SIGHUP, SIGINT and the end of the desktop session write the recovery copy and end the program
+// without a question, as long as the returned object lives.
+std::unique_ptr<QObject> endUnaskedFromOutside(QApplication& application, shell::Application& app,
+                                               MainWindow& window);
 
 // The whole program; the arguments are Qt's own and, after them, one optional file: a plan or a
 // recording, opened at start.

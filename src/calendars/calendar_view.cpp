@@ -8,6 +8,8 @@
 #include "charts/diagram_printing.h"
 #include "charts/printer_choice.h"
 #include "model/calendar.h"
+#include "model/printout_name.h"
+#include "model/calendar.h"
 #include "platform/help.h"
 
 namespace sb::calendars {
@@ -190,7 +192,8 @@ void CalendarView::changeMonth(DialogHost& host, int step) {
 }
 
 void CalendarView::print(DialogHost& host) {
-    std::unique_ptr<platform::Printer> printer = charts::choosePrinter(host.services());
+    std::unique_ptr<platform::Printer> printer = charts::choosePrinter(
+        host.services(), model::printoutFileProposal(year_, "Kalender " + model::monthName(month_)));
     if (!printer) return;
     const std::string name =
         documentPrefix_ + "_" + std::to_string(month_) + "_" + std::to_string(year_.planYear);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "charts/chart_frame.h"
+#include "charts/chart_texts.h"
 
 namespace sb::charts {
 
@@ -144,11 +145,19 @@ std::string hoursAndMinutes(int seconds) {
 }
 
 // The X-Y axes divide the 3-D plot width evenly, whatever the style.
+// The last label of the X-Y axes stands where the axis title begins; it gives way, since the title marks
+// the end of the axis anyway.
+void drawEndLabel(Canvas& canvas, int axisKind, int x, int top, const std::string& text, bool last) {
+    if (last && x + canvas.textWidth(text) / 2 >= categoryTitleLeft(canvas, axisKind)) return;
+    drawLabel(canvas, x, top, text);
+}
+
 void drawTimeAxis(Canvas& canvas, int style, int lineHeight, double xMax) {
     using namespace frame;
     for (int k = 0; k <= timeDivisions; ++k) {
         int x = originX + (backRight - originX) * k / timeDivisions;
-        drawLabel(canvas, x, originY + lineHeight / 2, hoursAndMinutes(truncated(xMax / timeDivisions * k)));
+        drawEndLabel(canvas, kTimeAxis, x, originY + lineHeight / 2,
+                     hoursAndMinutes(truncated(xMax / timeDivisions * k)), k == timeDivisions);
         drawTick(canvas, style, x, lineHeight / 2);
     }
 }
@@ -157,7 +166,8 @@ void drawDistanceAxis(Canvas& canvas, int style, int lineHeight, double xMax) {
     using namespace frame;
     for (int k = 0; k <= valueDivisions; ++k) {
         int x = originX + (backRight - originX) * k / valueDivisions;
-        drawLabel(canvas, x, originY + lineHeight / 2, number(truncated(k * xMax * 0.2)));
+        drawEndLabel(canvas, kDistanceAxis, x, originY + lineHeight / 2, number(truncated(k * xMax * 0.2)),
+                     k == valueDivisions);
         drawTick(canvas, style, x, lineHeight / 2);
     }
 }

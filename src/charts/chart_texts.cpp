@@ -75,6 +75,11 @@ void drawUnit(Canvas& canvas, int style, int code) {
     drawTextIfAny(canvas, {frame::originX - 3 * metrics.averageCharWidth, y}, model::unitText(code), kRightTop);
 }
 
+int categoryTitleLeft(Canvas& canvas, int axisKind) {
+    return frame::plotRight + 2 * canvas.textMetrics().averageCharWidth -
+           canvas.textWidth(categoryTitle(axisKind));
+}
+
 void drawCategoryTitle(Canvas& canvas, int axisKind) {
     platform::TextMetrics metrics = canvas.textMetrics();
     drawTextIfAny(

@@ -20,5 +20,7 @@ void drawValueAxisTitle(platform::Canvas& canvas, int code);
 void drawUnit(platform::Canvas& canvas, int style, int code);
 // axisKind: a CategoryAxis.
 void drawCategoryTitle(platform::Canvas& canvas, int axisKind);
+// Where the category title begins, in logical x; labels of the axis must end before it.
+int categoryTitleLeft(platform::Canvas& canvas, int axisKind);
 
 }  // namespace sb::charts

@@ -5,8 +5,8 @@
 
 namespace sb::charts {
 
-std::unique_ptr<platform::Printer> choosePrinter(platform::Services& services) {
-    platform::PrintResult result = services.print({});
+std::unique_ptr<platform::Printer> choosePrinter(platform::Services& services, const std::string& proposedFile) {
+    platform::PrintResult result = services.print({platform::PrintDialogKind::Print, {}, proposedFile});
     if (!result.printer && result.error != 0) platform::reportPrinterFailure(services);
     return std::move(result.printer);
 }

@@ -3,12 +3,14 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "platform/services.h"
 
 namespace sb::charts {
 
 // The chosen printer, or null when the user cancelled or the dialog failed (then after the message).
-std::unique_ptr<platform::Printer> choosePrinter(platform::Services& services);
+// `proposedFile`: offered when the user prints into a PDF file.
+std::unique_ptr<platform::Printer> choosePrinter(platform::Services& services, const std::string& proposedFile = {});
 
 }  // namespace sb::charts

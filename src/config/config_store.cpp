@@ -85,6 +85,19 @@ void loadHistory(ConfigStore& store) {
     }
 }
 
+// The texts of the settings saveAllSettings writes, in the table's order.
+std::vector<std::string> savedSettingTexts(ConfigStore& store, const DiagramChoice& diagram) {
+    // The rows hand out writable fields; this only reads them.
+    DiagramChoice shown = diagram;
+    SettingsTarget target{store, shown};
+    std::vector<std::string> texts;
+    for (const Setting& setting : startupSettings()) {
+        if (setting.saved)
+            texts.push_back(setting.text ? setting.text(target) : fileio::formatInt(setting.number(target)));
+    }
+    return texts;
+}
+
 }  // namespace
 
 std::string readSetting(ConfigStore& store, std::string_view section, std::string_view key,
@@ -111,6 +124,7 @@ bool writeIntSetting(ConfigStore& store, std::string_view section, std::string_v
 
 void openConfigFile(ConfigStore& store, const std::string& path) {
     store.file = loadProfileFile(path);
+    store.file.mergeOnSave = true;
 }
 
 void loadAllSettings(ConfigStore& store, DiagramChoice& diagram) {
@@ -118,6 +132,7 @@ void loadAllSettings(ConfigStore& store, DiagramChoice& diagram) {
     for (const Setting& setting : startupSettings()) loadSetting(target, setting);
     loadHistory(store);
     flushProfileFile(store.file);
+    store.savedTexts = savedSettingTexts(store, diagram);
 }
 
 void loadPulseZones(ConfigStore& store) {
@@ -143,14 +158,19 @@ bool readSettingsWithoutWriting(ConfigStore& store, const std::string& path) {
 
 bool saveAllSettings(ConfigStore& store, const DiagramChoice& diagram, std::string_view currentFileName) {
     store.lastFile = std::string(currentFileName);
-    // The rows hand out writable fields; saving only reads them.
-    DiagramChoice shown = diagram;
-    SettingsTarget target{store, shown};
+    const std::vector<std::string> texts = savedSettingTexts(store, diagram);
+    std::size_t at = 0;
     for (const Setting& setting : startupSettings()) {
         if (!setting.saved) continue;
-        setProfileString(store.file, setting.section, setting.key,
-                         setting.text ? setting.text(target) : fileio::formatInt(setting.number(target)));
+        const bool changedHere = at >= store.savedTexts.size() || store.savedTexts[at] != texts[at];
+        if (changedHere) {
+            setProfileString(store.file, setting.section, setting.key, texts[at]);
+        } else {
+            fillProfileString(store.file, setting.section, setting.key, texts[at]);
+        }
+        ++at;
     }
+    store.savedTexts = texts;
     return flushProfileFile(store.file);
 }
 

@@ -86,6 +86,9 @@ struct ConfigStore {
     PulseZones pulseZones;
 
     bool saveFailureReported = false;  // the user was told of the failed save that file.saveFailed marks
+    // What saveAllSettings would write, as loaded or last saved: a value still equal to it was not
+    // changed here and does not overwrite what another program wrote meanwhile.
+    std::vector<std::string> savedTexts;
 };
 
 // Reads one key into a buffer of bufferSize bytes. A missing key and the stored text "Test" both give

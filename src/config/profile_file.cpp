@@ -121,6 +121,60 @@ void insertKeyLine(ProfileSection& section, std::string text) {
                          classifyLine(std::move(text)));
 }
 
+void recordChange(ProfileFile& file, std::string_view section, std::string_view key, std::string_view value,
+                  bool onlyIfMissing) {
+    for (ProfileChange& change : file.changes) {
+        if (equalsIgnoringCase(change.section, section) && equalsIgnoringCase(change.key, key)) {
+            if (change.onlyIfMissing || !onlyIfMissing)
+                change = {change.section, change.key, std::string(value), onlyIfMissing};
+            return;
+        }
+    }
+    file.changes.push_back({std::string(section), std::string(key), std::string(value), onlyIfMissing});
+}
+
+// Sets the value without recording it as a change.
+void putProfileString(ProfileFile& file, std::string_view section, std::string_view key,
+                      std::string_view value) {
+    const std::string cleanSection = sanitized(section);
+    const std::string cleanValue = sanitized(value);
+    std::string cleanKey = sanitized(key);
+    ProfileSection* target = findSection(file, cleanSection);
+    if (!target) {
+        if (!lastLineIsBlank(file)) file.sections.back().lines.push_back(classifyLine(std::string()));
+        appendSection(file, cleanSection, "[" + cleanSection + "]");
+        target = &file.sections.back();
+    }
+    file.unsaved = true;
+    for (ProfileLine& line : target->lines) {
+        if (line.isKey && equalsIgnoringCase(keyOf(line), cleanKey)) {
+            line = classifyLine(std::string(keyOf(line)) + "=" + cleanValue);
+            return;
+        }
+    }
+    insertKeyLine(*target, cleanKey + "=" + cleanValue);
+}
+
+// The file on disk with this profile's changes applied; nothing when the file cannot be read, and the
+// profile itself when there is no file (the first save writes it whole).
+std::optional<ProfileFile> mergedWithDisk(const ProfileFile& file) {
+    std::string bytes;
+    switch (fileio::readFileBytes(file.path, bytes)) {
+        case fileio::ReadOutcome::Failed:
+            return std::nullopt;
+        case fileio::ReadOutcome::Missing:
+            return file;
+        case fileio::ReadOutcome::Read:
+            break;
+    }
+    ProfileFile merged = parseProfileText(bytes);
+    for (const ProfileChange& change : file.changes) {
+        if (!change.onlyIfMissing || !profileString(merged, change.section, change.key))
+            putProfileString(merged, change.section, change.key, change.value);
+    }
+    return merged;
+}
+
 }  // namespace
 
 ProfileFile parseProfileText(std::string_view bytes) {
@@ -160,23 +214,16 @@ std::optional<std::string> profileString(const ProfileFile& file, std::string_vi
 
 void setProfileString(ProfileFile& file, std::string_view section, std::string_view key,
                       std::string_view value) {
-    const std::string cleanSection = sanitized(section);
-    const std::string cleanValue = sanitized(value);
-    std::string cleanKey = sanitized(key);
-    ProfileSection* target = findSection(file, cleanSection);
-    if (!target) {
-        if (!lastLineIsBlank(file)) file.sections.back().lines.push_back(classifyLine(std::string()));
-        appendSection(file, cleanSection, "[" + cleanSection + "]");
-        target = &file.sections.back();
-    }
+    recordChange(file, section, key, value, false);
+    putProfileString(file, section, key, value);
+}
+
+void fillProfileString(ProfileFile& file, std::string_view section, std::string_view key,
+                       std::string_view value) {
+    recordChange(file, section, key, value, true);
+    // Saved like any set value: the file on disk may lack the key even where memory holds it.
     file.unsaved = true;
-    for (ProfileLine& line : target->lines) {
-        if (line.isKey && equalsIgnoringCase(keyOf(line), cleanKey)) {
-            line = classifyLine(std::string(keyOf(line)) + "=" + cleanValue);
-            return;
-        }
-    }
-    insertKeyLine(*target, cleanKey + "=" + cleanValue);
+    if (!profileString(file, section, key)) putProfileString(file, section, key, value);
 }
 
 std::string profileText(const ProfileFile& file) {
@@ -190,12 +237,18 @@ std::string profileText(const ProfileFile& file) {
 
 bool saveProfileFile(ProfileFile& file) {
     if (file.path.empty()) return false;
-    file.saveFailed = !file.readable || !fileio::writeFileAtomically(file.path, profileText(file));
+    std::optional<ProfileFile> saved = file;
+    if (file.readable && file.mergeOnSave) saved = mergedWithDisk(file);
+    file.saveFailed =
+        !file.readable || !saved || !fileio::writeFileAtomically(file.path, profileText(*saved));
     if (file.saveFailed && file.readable) file.failure = errno;
     if (file.saveFailed) {
         errno = file.failure;  // the caller may ask errno why, as after any other failed write
         return false;
     }
+    file.sections = std::move(saved->sections);
+    file.sectionIndex = std::move(saved->sectionIndex);
+    file.changes.clear();
     file.unsaved = false;
     return true;
 }

@@ -13,6 +13,9 @@
 //  5. Lines are read with CR LF or LF and written with CR LF. Bytes are passed through untouched.
 //  6. A missing file reads as empty and is created by the first save. A file that exists but cannot be
 //     read is never overwritten.
+//  7. A profile that merges on save (train.cfg, which several programs may share) reads the file again
+//     before each save and applies only its own changes since the last read, so keys another program
+//     wrote meanwhile keep their values.
 #pragma once
 
 #include <cstddef>
@@ -42,6 +45,14 @@ struct ProfileSection {
     std::vector<ProfileLine> lines;
 };
 
+// A change made in memory since the file was last read or saved.
+struct ProfileChange {
+    std::string section;
+    std::string key;
+    std::string value;
+    bool onlyIfMissing = false;  // a value to fill in, not to write over what the file holds
+};
+
 struct ProfileFile {
     std::string path;                      // where saveProfileFile writes; empty for text parsed in memory
     std::vector<ProfileSection> sections;  // sections[0] holds the lines before the first section header
@@ -50,6 +61,8 @@ struct ProfileFile {
     bool unsaved = false;     // changed in memory since the last save
     bool saveFailed = false;  // the last save of a file with a path failed; cleared by the next success
     int failure = 0;          // errno of the failed read of an unreadable file, or of the last failed save
+    bool mergeOnSave = false;            // rule 7
+    std::vector<ProfileChange> changes;  // since the last read or save, in the order first made
 };
 
 ProfileFile parseProfileText(std::string_view bytes);
@@ -63,6 +76,10 @@ std::optional<std::string> profileString(const ProfileFile& file, std::string_vi
 // can never break the file's structure.
 void setProfileString(ProfileFile& file, std::string_view section, std::string_view key,
                       std::string_view value);
+// Sets the value only where the key is missing; a merging save fills it in only where the file on disk
+// lacks it too.
+void fillProfileString(ProfileFile& file, std::string_view section, std::string_view key,
+                       std::string_view value);
 // The file's bytes as they would be saved.
 std::string profileText(const ProfileFile& file);
 // Writes a temporary file beside the target and renames it over the target, so a failure leaves the old

@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kDefaultQuantity = 103;
 constexpr int kDefaultZoneLimit = 150;
-constexpr int kHighestZoneBound = 220;
 constexpr std::array<int, kPulseZoneColourCount> kDefaultZoneColours = {8454143, 4914882, 8781447, 4884222,
                                                                         8750846};
 // The zone colours' own marker, short enough for their 10-byte buffer.

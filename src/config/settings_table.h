@@ -44,6 +44,7 @@ const Setting& pulseZoneCountSetting();
 const Setting& pulseZoneUpperSetting(int zone);
 const Setting& pulseZoneColourSetting(int zone);
 // A zone's upper bound runs from 0 to 220 bpm.
+constexpr int kHighestZoneBound = 220;
 bool zoneUpperBoundAllowed(int bpm);
 
 }  // namespace sb::config

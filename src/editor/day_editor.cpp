@@ -174,6 +174,24 @@ void DayEditorProcedure::command(DialogHost& host, int id, Notification notifica
     }
 }
 
+// Bild↑ and Bild↓ step through the days as "<" and ">" do; Enter in the date goes there.
+bool DayEditorProcedure::keyDown(DialogHost& host, int id, platform::Key key) {
+    switch (key) {
+        case platform::Key::PageUp:
+            move(host, -1);
+            return true;
+        case platform::Key::PageDown:
+            move(host, 1);
+            return true;
+        case platform::Key::Enter:
+            if (id != control::day && id != control::month) return false;
+            goToDate(host);
+            return true;
+        default:
+            return false;
+    }
+}
+
 void DayEditorProcedure::help(DialogHost& host) {
     platform::showHelpTopic(host.services(), context_.helpFile, kDayEditorHelpTopic);
 }

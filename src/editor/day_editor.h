@@ -30,6 +30,7 @@ class DayEditorProcedure : public platform::DialogProcedure {
 
     void init(platform::DialogHost& host) override;
     void command(platform::DialogHost& host, int id, platform::Notification notification) override;
+    bool keyDown(platform::DialogHost& host, int id, platform::Key key) override;
     void help(platform::DialogHost& host) override;
 
     // The day index shown.

@@ -89,13 +89,13 @@ class BlockBuilder {
 const char* groupTitle(model::Sport sport) {
     switch (sport) {
         case model::kBike:
-            return "Radsportdaten";
+            return "&Radsportdaten";
         case model::kRun:
-            return "Laufdaten";
+            return "&Laufdaten";
         case model::kSwim:
-            return "Schwimmdaten";
+            return "S&chwimmdaten";
         default:
-            return "Sonstige Sportart";
+            return "S&onstige Sportart";
     }
 }
 
@@ -106,9 +106,12 @@ int addSportBlock(std::vector<ControlTemplate>& controls, const DayEditorLayout&
     const bool bikeHeight = layout.extended && c.height != 0;
     BlockBuilder block(controls, x, y, width);
 
-    block.left("&Zeit (HH:MM):", c.hours, ControlKind::Edit, 14, kField, field_length::time);
+    // The block's title leads its mnemonic to the hours, so each sport's time has a key of its own.
+    // Digits are always storable, so the time fields need no text filter beyond their own.
+    constexpr unsigned kTime = kField | platform::Digits;
+    block.left("Zeit (HH:MM):", c.hours, ControlKind::Edit, 14, kTime, field_length::time);
     block.label(kFieldX + 16, 4, ":");
-    block.field(c.minutes, ControlKind::Edit, kFieldX + 22, 14, kField, field_length::time);
+    block.field(c.minutes, ControlKind::Edit, kFieldX + 22, 14, kTime, field_length::time);
     block.right("&Distanz (km):", c.distance, kField, field_length::number);
     block.nextRow();
 
@@ -155,7 +158,7 @@ int addSportBlock(std::vector<ControlTemplate>& controls, const DayEditorLayout&
 int addDayBlock(std::vector<ControlTemplate>& controls, int x, int y, int width) {
     BlockBuilder block(controls, x, y, width);
     block.left("Körper&gewicht:", control::bodyWeight, ControlKind::Edit, 36, kField, field_length::number);
-    block.right("&Ruhepuls:", control::restingPulse, kField, field_length::pulse);
+    block.right("R&uhepuls:", control::restingPulse, kField, field_length::pulse);
     block.nextRow();
     block.wide("&Wetter:", control::weather, ControlKind::Edit, field_length::text);
     block.nextRow();

@@ -97,6 +97,12 @@ void updateTimeEnabling(DialogHost& host, const DayEditorLayout& layout) {
         for (int id : {c.distance, c.route, c.content, c.load, c.actual, c.pulse, c.height}) {
             if (id != 0) host.enable(id, trained);
         }
+        // A distance, pulse or route without a time would still be stored and counted: it stays
+        // within reach, so the user can see and clear it.
+        if (trained) continue;
+        if (fieldNumber(host, c.distance, field_length::number) != 0) host.enable(c.distance, true);
+        if (layout.pulse && fieldNumber(host, c.pulse, field_length::pulse) != 0) host.enable(c.pulse, true);
+        if (!host.text(c.route).empty()) host.enable(c.route, true);
     }
 }
 

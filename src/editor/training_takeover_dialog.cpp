@@ -89,6 +89,7 @@ class TakeoverProcedure : public platform::DialogProcedure {
         host.setText(id::distance, formatDistance(float(p.distanceKm)));
         host.setText(id::pulse, fileio::formatInt(p.avgPulse));
         host.setText(id::height, fileio::formatFixed(p.climbingMetres, 0));
+        host.show(id::pulseNote, !layout_.pulse);
         updateEnabling(host);
         // A heart-rate file names no sport: the cursor waits where the user has to choose one.
         if (offered == layout_.sports.end()) host.setFocus(id::sport);
@@ -114,10 +115,7 @@ class TakeoverProcedure : public platform::DialogProcedure {
         return layout_.extended && chosenSport(host) == model::kBike;
     }
 
-    void updateEnabling(DialogHost& host) {
-        host.enable(id::pulse, layout_.pulse);
-        host.enable(id::height, takesHeight(host));
-    }
+    void updateEnabling(DialogHost& host) { host.enable(id::height, takesHeight(host)); }
 
     std::optional<TakenValues> readDate(DialogHost& host) const {
         const std::optional<int> day = platform::integerField(host, id::day, 2);
@@ -165,11 +163,9 @@ class TakeoverProcedure : public platform::DialogProcedure {
         if (!distance || !model::dayDistanceAllowed(*distance))
             return reject(host, id::distance, c.distanceMessage);
         values->distanceKm = float(*distance);
-        if (layout_.pulse) {
-            const std::optional<int> pulse = platform::integerField(host, id::pulse, field_length::pulse);
-            if (!pulse || !model::pulseAllowed(*pulse)) return reject(host, id::pulse, c.pulseMessage);
-            values->avgPulse = *pulse;
-        }
+        const std::optional<int> pulse = platform::integerField(host, id::pulse, field_length::pulse);
+        if (!pulse || !model::pulseAllowed(*pulse)) return reject(host, id::pulse, c.pulseMessage);
+        values->avgPulse = *pulse;
         if (takesHeight(host)) {
             const std::optional<double> height =
                 platform::numberField(host, id::height, field_length::number);
@@ -201,7 +197,7 @@ class TakeoverProcedure : public platform::DialogProcedure {
         if (!mayReplace(host, entry, *values)) return;
         entry.duration = formatDuration(values->hours, values->minutes);
         entry.distanceKm = values->distanceKm;
-        if (layout_.pulse) entry.avgPulse = values->avgPulse;
+        entry.avgPulse = values->avgPulse;
         if (takesHeight(host)) entry.heightMetres = values->heightMetres;
         year_.modified = 1;
         written_ = values->dayIndex;
@@ -242,6 +238,8 @@ const platform::DialogTemplate& trainingTakeoverTemplate() {
             field(id::distance, 3, kFieldX, 40, field_length::number),
             label("AVG-&Puls:", 4),
             field(id::pulse, 4, kFieldX, 40, field_length::pulse),
+            {id::pulseNote, ControlKind::Static, "wird gespeichert, im Basis-Formular nicht angezeigt",
+             DialogRect{kFieldX + 44, 8 + 4 * kRowHeight, 110, 18}, ControlFlag::MultiLine | ControlFlag::Hidden},
             label("&Höhe (m):", 5),
             field(id::height, 5, kFieldX, 40, field_length::number),
             {id::okButton, ControlKind::DefaultButton, "OK", DialogRect{kLabelX, 14 + 6 * kRowHeight, 60, 14},
@@ -249,7 +247,7 @@ const platform::DialogTemplate& trainingTakeoverTemplate() {
             {id::cancelButton, ControlKind::Button, "Abbruch",
              DialogRect{kLabelX + 68, 14 + 6 * kRowHeight, 60, 14}, kTab},
         };
-        return platform::DialogTemplate{"IDD_TRAINING_UEBERNEHMEN", "Als Training übernehmen", 160,
+        return platform::DialogTemplate{"IDD_TRAINING_UEBERNEHMEN", "Als Training übernehmen", 230,
                                         14 + 6 * kRowHeight + 22, list};
     }();
     return dialog;

@@ -1,7 +1,7 @@
 // The dialog "Als Training übernehmen" (IDD_TRAINING_UEBERNEHMEN): a recording's date, sport, duration,
 // distance, average pulse and climbing, editable, written into that day's entry of the open plan on OK.
-// It offers the sports and fields the plan's day-editor form shows, so nothing is written that the
-// plan cannot keep or the editor would not show.
+// It offers the sports the plan's day-editor form shows and every value the plan keeps; a pulse the
+// basic form does not show is still taken, and the dialog says so.
 #pragma once
 
 #include <optional>
@@ -24,6 +24,7 @@ constexpr int minutes = 305;
 constexpr int distance = 306;
 constexpr int pulse = 307;
 constexpr int height = 308;
+constexpr int pulseNote = 309;
 constexpr int okButton = 310;
 constexpr int cancelButton = 311;
 }  // namespace takeover_dialog

@@ -58,7 +58,7 @@ void ListProcedure::init(DialogHost& host) {
 
 void ListProcedure::command(DialogHost& host, int control, Notification notification) {
     if (control == id::list) {
-        if (notification == Notification::RightClicked && columns_.runMenu(host)) refresh(host);
+        if ((notification == Notification::RightClicked || notification == Notification::HeaderRightClicked) && columns_.runMenu(host)) refresh(host);
         return;
     }
     if (notification != Notification::Clicked) return;

@@ -1,5 +1,5 @@
 // Layout of the list dialogs: the number field with its arrows above the list, the sums in two rows
-// of three groups below it, the buttons at the bottom.
+// of three groups below it, the buttons at the bottom. The list takes the room of an enlarged dialog.
 #include "lists/list_dialog_templates.h"
 
 #include <string>
@@ -76,11 +76,11 @@ std::vector<ControlTemplate> listControls(ListKind kind) {
 
 const platform::DialogTemplate& listTemplate(ListKind kind) {
     static const platform::DialogTemplate week{"LISTE_WOCHE", "Wochenliste", kWidth, 298,
-                                               listControls(ListKind::Week)};
+                                               listControls(ListKind::Week), true};
     static const platform::DialogTemplate month{"LISTE_MONAT", "Monatsliste", kWidth, 298,
-                                                listControls(ListKind::Month)};
+                                                listControls(ListKind::Month), true};
     static const platform::DialogTemplate year{"LISTE_JAHR", "Jahresliste", kWidth, 298,
-                                               listControls(ListKind::Year)};
+                                               listControls(ListKind::Year), true};
     switch (kind) {
         case ListKind::Week:
             return week;
@@ -116,7 +116,8 @@ const platform::DialogTemplate& searchTemplate() {
              "Beenden",
              {kWidth - 68, 250, 60, 14},
              ControlFlag::TabStop},
-        }};
+        },
+        true};
     return dialog;
 }
 

@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "lists/list_printout.h"
+#include "model/calendar.h"
+#include "model/printout_name.h"
 #include "platform/common_dialogs.h"
 #include "platform/help.h"
 #include "platform/print_progress_dialog.h"
@@ -48,8 +50,11 @@ class ListPrintProcedure : public platform::DialogProcedure {
         if (notification != Notification::Clicked) return;
         if (control == id::setupButton) {
             platform::PrintResult result =
-                host.services().print({platform::PrintDialogKind::Setup, printerName()});
-            if (result.printer) choose(host, std::move(result.printer));
+                host.services().print({platform::PrintDialogKind::Setup, printerName(), proposedFile()});
+            if (result.printer) {
+                choose(host, std::move(result.printer));
+                chosenByUser_ = true;
+            }
         } else if (control == id::printButton) {
             print(host);
         } else if (control == id::noPrintButton) {
@@ -65,6 +70,13 @@ class ListPrintProcedure : public platform::DialogProcedure {
   private:
     std::string printerName() const { return printer_ ? printer_->name() : std::string(); }
 
+    std::string proposedFile() const {
+        std::string printout = "Jahr";
+        if (request_.kind == ListKind::Week) printout = "Woche " + std::to_string(request_.number);
+        if (request_.kind == ListKind::Month) printout = model::monthName(request_.number);
+        return model::printoutFileProposal(context_.year, printout);
+    }
+
     void choose(DialogHost& host, std::unique_ptr<platform::Printer> printer) {
         printer_ = std::move(printer);
         host.setText(id::printerName, printerName());
@@ -77,9 +89,13 @@ class ListPrintProcedure : public platform::DialogProcedure {
                                 host.isChecked(id::summary) ? 1 : 0);
     }
 
+    // A printer the user chose with "Drucker einrichten" is not asked for again.
     void print(DialogHost& host) {
-        platform::PrintResult result =
-            host.services().print({platform::PrintDialogKind::Print, printerName()});
+        platform::PrintResult result;
+        if (chosenByUser_)
+            result.printer = std::move(printer_);
+        else
+            result = host.services().print({platform::PrintDialogKind::Print, printerName(), proposedFile()});
         if (!result.printer) return;
         lists::ListPrintout printout{request_.kind,
                                       request_.number,
@@ -99,6 +115,7 @@ class ListPrintProcedure : public platform::DialogProcedure {
     const ListContext& context_;
     ListPrintRequest request_;
     std::unique_ptr<platform::Printer> printer_;
+    bool chosenByUser_ = false;
 };
 
 }  // namespace
@@ -141,7 +158,8 @@ void runListPrintDialog(DialogHost& owner, const ListContext& context, const Lis
 }
 
 void printSearchList(DialogHost& owner, const ListContext& context, int type, const ColumnOrder& order) {
-    platform::PrintResult result = owner.services().print({platform::PrintDialogKind::Print, ""});
+    platform::PrintResult result = owner.services().print(
+        {platform::PrintDialogKind::Print, "", model::printoutFileProposal(context.year, "Suchliste")});
     if (!result.printer) {
         if (result.error != 0) platform::reportPrinterFailure(owner.services());
         return;

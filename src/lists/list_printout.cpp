@@ -1,5 +1,6 @@
 // List printouts. Every position is measured in device units from the printer's own text metrics, as
-// a page of text lines at a fixed left margin; nothing is scaled to the sheet.
+// a page of text lines at a fixed left margin. Columns that would run past the right margin (as wide as
+// the left) are narrowed, all by one factor, so the last header is not cut at the sheet's edge.
 #include "lists/list_printout.h"
 
 #include <limits>
@@ -32,6 +33,11 @@ class PageWriter {
         const platform::TextMetrics metrics = canvas().textMetrics();
         lineHeight_ = std::max(metrics.lineHeight(), 1);
         charWidth_ = metrics.averageCharWidth;
+        columnFactor_ = 1;
+        int natural = 0;
+        for (int id : order_) natural += scaledWidth(lists::printedColumnCharacters(id));
+        const int room = canvas().deviceSize().width - 2 * kLeft;
+        if (natural > room && natural > 0) columnFactor_ = float(std::max(room, 0)) / float(natural);
         offset_ = 0;
         pageOpen_ = true;
         bodyStart_ = std::numeric_limits<int>::max();
@@ -57,7 +63,7 @@ class PageWriter {
     int lineHeight() const { return lineHeight_; }
     int halfAgain() const { return int(float(lineHeight_) * 1.5f); }
     int scaledWidth(int characters) const {
-        return int(float(charWidth_) * float(characters) * kColumnScale);
+        return int(float(charWidth_) * float(characters) * kColumnScale * columnFactor_);
     }
     // Cells at their columns, then one line down.
     void row(const std::vector<std::string>& cells) {
@@ -78,6 +84,7 @@ class PageWriter {
     PageHeader pageHeader_;
     int lineHeight_ = 1;
     int charWidth_ = 0;
+    float columnFactor_ = 1;  // below 1 when the columns are narrowed to fit the sheet
     int offset_ = 0;
     int bodyStart_ = 0;
     bool pageOpen_ = false;

@@ -41,7 +41,7 @@ void SearchProcedure::init(DialogHost& host) {
 
 void SearchProcedure::command(DialogHost& host, int control, Notification notification) {
     if (control == id::list) {
-        if (notification == Notification::RightClicked && columns_.runMenu(host)) search(host);
+        if ((notification == Notification::RightClicked || notification == Notification::HeaderRightClicked) && columns_.runMenu(host)) search(host);
         return;
     }
     if (notification != Notification::Clicked) return;

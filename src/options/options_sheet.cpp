@@ -9,7 +9,11 @@
 
 namespace sb::options {
 
-void openOptions(platform::Services& services, config::ConfigStore& settings) {
+bool hasPulseZonesPage(const config::ConfigStore& settings) {
+    return settings.polarSupport == 1 || settings.bikeComputerSupport == 1;
+}
+
+void openOptions(platform::Services& services, config::ConfigStore& settings, int startPage) {
     platform::CustomColours customColours = defaultCustomColours();
     WorkspacePage workspace(settings);
     SportPage sport(settings);
@@ -25,8 +29,8 @@ void openOptions(platform::Services& services, config::ConfigStore& settings) {
                                       {"Anzeige", &displayPageTemplate(), &display},
                                       {"Soll/Ist-Bereiche", &trainingTypesPageTemplate(), &trainingTypes},
                                   },
-                                  0};
-    if (settings.polarSupport == 1 || settings.bikeComputerSupport == 1)
+                                  startPage};
+    if (hasPulseZonesPage(settings))
         sheet.pages.push_back({"Puls-Bereiche", &pulseZonesPageTemplate(), &pulseZones});
     services.runPropertySheet(sheet);
 }

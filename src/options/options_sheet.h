@@ -14,6 +14,10 @@ constexpr const char* kOptionsCaption = "Konfiguration";
 constexpr int kOptionsPageWidth = 340;
 constexpr int kOptionsPageHeight = 176;
 
-void openOptions(platform::Services& services, config::ConfigStore& settings);
+// The page "Puls-Bereiche", which exists only while such files are supported.
+constexpr int kPulseZonesPage = 5;
+bool hasPulseZonesPage(const config::ConfigStore& settings);
+
+void openOptions(platform::Services& services, config::ConfigStore& settings, int startPage = 0);
 
 }  // namespace sb::options

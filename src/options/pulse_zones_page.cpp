@@ -1,4 +1,4 @@
-// The pulse-zone page. On leaving, the lower bounds are worked out from the new upper bounds first and
+// The pulse-zone page. Before it is left, the lower bounds are worked out from the new upper bounds and
 // every zone in use is checked against them, so no set of overlapping or inverted zones can be stored.
 #include "options/pulse_zones_page.h"
 
@@ -58,7 +58,8 @@ const platform::DialogTemplate& pulseZonesPageTemplate() {
             built.controls.push_back(
                 {platform::staticControlId, ControlKind::Static, "max.", {128, y + 2, 20, 10}});
             built.controls.push_back(
-                {firstUpperField + 2 * i, ControlKind::Edit, "", {150, y, 30, 12}, ControlFlag::TabStop, 3});
+                {firstUpperField + 2 * i, ControlKind::Edit, "", {150, y, 30, 12}, ControlFlag::TabStop, 3, {},
+                 "0 bis " + fileio::formatInt(config::kHighestZoneBound)});
             built.controls.push_back({firstSwatch + i, ControlKind::ColourSwatch, "", {188, y, 20, 12}});
             built.controls.push_back({firstColourButton + i,
                                       ControlKind::Button,
@@ -147,30 +148,34 @@ void PulseZonesPage::showColours(DialogHost& host) {
         host.setSwatchColour(firstSwatch + i, platform::Colour(colours_[std::size_t(i)]));
 }
 
-void PulseZonesPage::pageLeave(DialogHost& host) {
-    config::PulseZones& zones = settings_.pulseZones;
-    if (count_ != zones.count) {
-        zones.count = count_;
-        writeThrough(settings_, config::pulseZoneCountSetting(), count_);
-    }
+// Nothing of the zones is written while a zone in use ends below its start: the page stays, with the
+// cursor in the bound to mend, and keeps the colours chosen meanwhile.
+bool PulseZonesPage::pageMayLeave(DialogHost& host) {
     int lower = 0;
-    for (int i = 0; i < kZoneCount; ++i) {
+    for (int i = 0; i < count_; ++i) {
         const int upper = fileio::atoiC(upperTexts_[std::size_t(i)]);
-        const bool changed = upper != zones.upper[std::size_t(i)];
-        zones.upper[std::size_t(i)] = upper;
-        if (i < count_ && upper < lower) {
+        if (upper < lower) {
             host.services().messageBox(
                 "Der MAX-Wert für Bereich " + fileio::formatInt(i + 1) + " ist kleiner als der MIN-Wert",
                 "Fehler", platform::Buttons::Ok, platform::Icon::Stop);
-            return;
+            host.setFocus(firstUpperField + 2 * i);
+            return false;
         }
-        if (changed) writeThrough(settings_, config::pulseZoneUpperSetting(i), upper);
         lower = upper + 1;
     }
+    return true;
+}
+
+void PulseZonesPage::pageLeave(DialogHost&) {
+    config::PulseZones& zones = settings_.pulseZones;
+    if (count_ != zones.count) writeThrough(settings_, config::pulseZoneCountSetting(), count_);
     for (int i = 0; i < kZoneCount; ++i) {
-        if (colours_[std::size_t(i)] == zones.colours[std::size_t(i)]) continue;
-        writeThrough(settings_, config::pulseZoneColourSetting(i), colours_[std::size_t(i)]);
+        const int upper = fileio::atoiC(upperTexts_[std::size_t(i)]);
+        if (upper != zones.upper[std::size_t(i)]) writeThrough(settings_, config::pulseZoneUpperSetting(i), upper);
     }
+    for (int i = 0; i < kZoneCount; ++i)
+        if (colours_[std::size_t(i)] != zones.colours[std::size_t(i)])
+            writeThrough(settings_, config::pulseZoneColourSetting(i), colours_[std::size_t(i)]);
     config::loadPulseZones(settings_);
 }
 

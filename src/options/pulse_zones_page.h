@@ -29,6 +29,7 @@ class PulseZonesPage : public platform::DialogProcedure {
         : settings_(settings), customColours_(customColours) {}
     void init(platform::DialogHost& host) override;
     void command(platform::DialogHost& host, int id, platform::Notification notification) override;
+    bool pageMayLeave(platform::DialogHost& host) override;
     void pageLeave(platform::DialogHost& host) override;
 
   private:

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "model/printout_name.h"
 #include "output/overview_printout.h"
 #include "platform/common_dialogs.h"
 #include "platform/print_progress_dialog.h"
@@ -50,12 +51,13 @@ class OverviewPrintProcedure : public platform::DialogProcedure {
   private:
     void setUpPrinter(DialogHost& host) {
         platform::PrintResult result =
-            host.services().print({platform::PrintDialogKind::Setup, printerName_});
+            host.services().print({platform::PrintDialogKind::Setup, printerName_, proposedFile()});
         if (!result.printer) {
             if (result.error != 0) platform::reportPrinterFailure(host.services());
             return;
         }
         printerName_ = result.printer->name();
+        chosen_ = std::move(result.printer);
         host.setText(id::printerName, printerName_);
     }
 
@@ -76,7 +78,12 @@ class OverviewPrintProcedure : public platform::DialogProcedure {
         options.types = host.isChecked(id::types);
         options.cover = host.isChecked(id::cover);
         options.summary = host.isChecked(id::summary);
-        platform::PrintResult result = services.print({platform::PrintDialogKind::Print, printerName_});
+        // A printer the user chose with the set-up is not asked for again.
+        platform::PrintResult result;
+        if (chosen_)
+            result.printer = std::move(chosen_);
+        else
+            result = services.print({platform::PrintDialogKind::Print, printerName_, proposedFile()});
         if (!result.printer) {
             if (result.error != 0) platform::reportPrinterFailure(services);
             return;
@@ -87,8 +94,11 @@ class OverviewPrintProcedure : public platform::DialogProcedure {
         host.end(platform::dialogOk);
     }
 
+    std::string proposedFile() const { return model::printoutFileProposal(year_, "Übersicht"); }
+
     const model::TrainingYear& year_;
     std::string printerName_;
+    std::unique_ptr<platform::Printer> chosen_;
 };
 
 platform::DialogTemplate overviewTemplate(const char* name, bool withSwim) {

@@ -54,4 +54,17 @@ int writePlanFileOfVersion(int version, const std::string& path, const model::Tr
     }
 }
 
+std::string formatPlanFileOfVersion(int version, const model::TrainingYear& year) {
+    switch (version) {
+        case 3:
+            return formatPlanFile(year);
+        case 2:
+            return formatPlanFileV2(year);
+        case 1:
+            return formatPlanFileV1(year);
+        default:
+            return {};
+    }
+}
+
 }  // namespace sb::planfile

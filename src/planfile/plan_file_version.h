@@ -32,4 +32,7 @@ PlanReadOutcome readPlanFileOfVersion(int version, const std::string& path, mode
 // failed write or for version 0 (nothing is written then).
 int writePlanFileOfVersion(int version, const std::string& path, const model::TrainingYear& year);
 
+// The bytes that writer would write; empty for version 0.
+std::string formatPlanFileOfVersion(int version, const model::TrainingYear& year);
+
 }  // namespace sb::planfile

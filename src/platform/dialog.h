@@ -55,6 +55,7 @@ enum ControlFlag : unsigned {
     // hold nothing to refuse.
     PlanText = 1u << 8,
     CommaAsDot = 1u << 9,  // with PlanText: a typed ',' shows as the '.' it is stored as
+    Digits = 1u << 10,     // edit: typing anything but digits leaves the text as it was
 };
 
 // Position and size in dialog units: a quarter of the average character width of the dialog font
@@ -69,14 +70,15 @@ struct DialogRect {
 
 struct ControlTemplate {
     ControlTemplate(int id, ControlKind kind, std::string text, DialogRect rect, unsigned flags = 0,
-                    int maxLength = 0, std::string image = {})
+                    int maxLength = 0, std::string image = {}, std::string toolTip = {})
         : id(id),
           kind(kind),
           text(std::move(text)),
           rect(rect),
           flags(flags),
           maxLength(maxLength),
-          image(std::move(image)) {}
+          image(std::move(image)),
+          toolTip(std::move(toolTip)) {}
 
     int id = staticControlId;
     ControlKind kind = ControlKind::Static;
@@ -85,6 +87,7 @@ struct ControlTemplate {
     unsigned flags = 0;
     int maxLength = 0;  // edit and combo edit: most characters the user can type; 0 = no limit
     std::string image;  // button: name of a picture shown on it; empty = none
+    std::string toolTip;  // UTF-8, shown while the mouse rests on the control; empty = none
 };
 
 // Controls are created in template order; a later control lies above an earlier one where they
@@ -95,6 +98,9 @@ struct DialogTemplate {
     int width = 0;        // dialog units
     int height = 0;
     std::vector<ControlTemplate> controls;
+    // The user may enlarge the dialog: its first list view takes the extra room; controls below it
+    // move down, and controls in the right half move right.
+    bool resizable = false;
 
     const ControlTemplate* control(int id) const;
 };
@@ -205,8 +211,9 @@ class DialogProcedure {
     virtual void paint(DialogHost& host, int id, Canvas& canvas) {}
     // Left button pressed on a Canvas control, in device pixels of its client area.
     virtual void mouseDown(DialogHost& host, int id, Point at) {}
-    // A key on a Canvas control that has the keyboard focus. false: not used here, and the dialog
-    // treats it as usual (Enter presses the default button).
+    // A key on a Canvas control that has the keyboard focus, or Enter, PageUp or PageDown in a one-line
+    // edit or combo edit. false: not used here, and the dialog treats it as usual (Enter presses the
+    // default button). The arrow keys in a group of radio buttons check the next one without asking.
     virtual bool keyDown(DialogHost& host, int id, Key key) { return false; }
     // The help key F1.
     virtual void help(DialogHost& host) {}
@@ -215,7 +222,9 @@ class DialogProcedure {
 
     // Property-sheet pages only: init runs when the page is shown the first time; pageLeave when
     // another page is chosen and when OK is pressed while this page is shown; pageCancel on Cancel
-    // (or the close box) for every page that was initialised.
+    // (or the close box) for every page that was initialised. pageMayLeave comes first: false keeps
+    // the page shown and the sheet open, so the user can mend what it reported.
+    virtual bool pageMayLeave(DialogHost& host) { return true; }
     virtual void pageLeave(DialogHost& host) {}
     virtual void pageCancel(DialogHost& host) {}
 };

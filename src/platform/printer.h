@@ -48,6 +48,7 @@ enum class PrintDialogKind {
 struct PrintRequest {
     PrintDialogKind kind = PrintDialogKind::Print;
     std::string printerName;  // preselected printer; empty = the default one
+    std::string proposedFile;  // UTF-8 path offered when the user prints into a PDF file; empty = none
 };
 
 // No printer and error 0: the user cancelled. An error is the platform's nonzero code of the failure.

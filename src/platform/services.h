@@ -59,6 +59,10 @@ class Services {
 
     virtual Answer messageBox(const std::string& text, const std::string& title, Buttons buttons,
                               Icon icon) = 0;
+    // A question whose buttons carry their own texts, the first the default, the last the cancel:
+    // the index of the button pressed; closing the box counts as the last.
+    virtual int askChoice(const std::string& text, const std::string& title,
+                          const std::vector<std::string>& buttons, Icon icon) = 0;
 
     // The chosen path, or nothing when the user cancelled or the dialog failed.
     virtual std::optional<std::string> openFileName(const FileDialogRequest& request) = 0;

@@ -3,6 +3,9 @@
 #include "recordings/zone_charts.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
 
 #include "fileio/c_numbers.h"
 
@@ -23,8 +26,16 @@ constexpr double kLabelOffset = 1.25;
 constexpr double kPieRadiusShare = 0.9;
 constexpr double kPieStartDegrees = 90;
 constexpr double kDegreesPerPercent = 3.6;
+constexpr double kPieLabelRadiusShare = 0.6;
 
 }  // namespace
+
+std::string formatZoneTime(double seconds) {
+    const long total = seconds > 0 ? std::lround(seconds) : 0;
+    char text[32];
+    std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", total / 3600, total / 60 % 60, total % 60);
+    return text;
+}
 
 void drawZoneBar(Canvas& canvas, platform::Size size, const ZoneStatistics& statistics,
                  const ZoneColours& colours) {
@@ -60,6 +71,20 @@ void drawZonePie(Canvas& canvas, platform::Size size, const ZoneStatistics& stat
         canvas.drawPie(bounds, start, sweep);
         start += sweep;
     }
+    // The labels go on top of all slices, each in the middle of its own, so no slice covers one.
+    start = kPieStartDegrees;
+    const platform::TextAlign centred{platform::HAlign::Centre, platform::VAlign::Bottom};
+    for (std::size_t k = 0; k < colours.size(); ++k) {
+        const double sweep = statistics.percentages[k] * kDegreesPerPercent;
+        if (sweep == 0) continue;
+        const double middle = (start + sweep / 2) * std::numbers::pi / 180;
+        const double labelRadius = kPieLabelRadiusShare * radius;
+        const platform::Point at{centre.x + int(std::lround(labelRadius * std::cos(middle))),
+                                 centre.y - int(std::lround(labelRadius * std::sin(middle)))};
+        canvas.drawText(at, "Bereich " + std::to_string(k + 1), centred);
+        canvas.drawText(at, fileio::formatFixed(statistics.percentages[k], 1) + " %", {platform::HAlign::Centre});
+        start += sweep;
+    }
 }
 
 const platform::DialogTemplate& zoneChartTemplate() {
@@ -70,6 +95,10 @@ const platform::DialogTemplate& zoneChartTemplate() {
         180,
         {
             {id::chart, ControlKind::Canvas, "", {8, 8, 184, 144}},
+            {id::noZonesNote, ControlKind::Static, kNoZonesNote, {12, 12, 176, 20},
+             platform::MultiLine | platform::Hidden},
+            {id::setUpButton, ControlKind::Button, "&Einstellen...", {12, 34, 60, 14},
+             platform::TabStop | platform::Hidden},
             {id::okButton, ControlKind::DefaultButton, "&OK", {75, 158, 50, 14}, platform::TabStop},
         }};
     return dialog;
@@ -77,12 +106,15 @@ const platform::DialogTemplate& zoneChartTemplate() {
 
 void ZoneChartProcedure::init(platform::DialogHost& host) {
     host.setCaption(chart_ == ZoneChart::Bar ? "Balken" : "Torte");
+    host.show(id::noZonesNote, noZones_);
+    host.show(id::setUpButton, zonesCanBeSetUp_);
 }
 
 void ZoneChartProcedure::command(platform::DialogHost& host, int control,
                                  platform::Notification notification) {
-    if (control == id::okButton && notification == platform::Notification::Clicked)
-        host.end(platform::dialogOk);
+    if (notification != platform::Notification::Clicked) return;
+    if (control == id::okButton) host.end(platform::dialogOk);
+    if (control == id::setUpButton) host.end(kSetUpZones);
 }
 
 void ZoneChartProcedure::paint(platform::DialogHost& host, int control, Canvas& canvas) {

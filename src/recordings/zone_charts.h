@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "platform/canvas.h"
 #include "platform/dialog.h"
@@ -14,7 +15,18 @@ namespace sb::recordings {
 namespace zone_chart_dialog {
 constexpr int chart = 3;
 constexpr int okButton = 201;
+constexpr int setUpButton = 208;
+constexpr int noZonesNote = 1300;
 }  // namespace zone_chart_dialog
+
+// Ends the evaluation and its charts when the user asks to set the zones up.
+constexpr int kSetUpZones = 3;
+
+// What the evaluation and its charts say while no zone is set up.
+constexpr const char* kNoZonesNote = "Keine Puls-Bereiche eingestellt (Extras › Optionen › Puls-Bereiche).";
+
+// Seconds as h:mm:ss, rounded to the second.
+std::string formatZoneTime(double seconds);
 
 enum class ZoneChart { Bar, Pie };
 
@@ -30,8 +42,15 @@ const platform::DialogTemplate& zoneChartTemplate();
 
 class ZoneChartProcedure : public platform::DialogProcedure {
   public:
-    ZoneChartProcedure(ZoneChart chart, const ZoneStatistics& statistics, const ZoneColours& colours)
-        : chart_(chart), statistics_(statistics), colours_(colours) {}
+    // `noZones`: the note stands over the empty chart; `zonesCanBeSetUp`: with the button that ends the
+    // dialog with kSetUpZones.
+    ZoneChartProcedure(ZoneChart chart, const ZoneStatistics& statistics, const ZoneColours& colours,
+                       bool noZones, bool zonesCanBeSetUp)
+        : chart_(chart),
+          statistics_(statistics),
+          colours_(colours),
+          noZones_(noZones),
+          zonesCanBeSetUp_(zonesCanBeSetUp) {}
 
     void init(platform::DialogHost& host) override;
     void command(platform::DialogHost& host, int id, platform::Notification notification) override;
@@ -41,6 +60,8 @@ class ZoneChartProcedure : public platform::DialogProcedure {
     ZoneChart chart_;
     const ZoneStatistics& statistics_;
     const ZoneColours& colours_;
+    bool noZones_;
+    bool zonesCanBeSetUp_;
 };
 
 }  // namespace sb::recordings

@@ -15,6 +15,7 @@
 #include "platform/picture_writer.h"
 #include "recordings/loaded_recording.h"
 #include "recordings/recording_table.h"
+#include "shell/plan_guard.h"
 
 namespace sb::shell {
 
@@ -36,6 +37,7 @@ struct Application {
     config::ConfigStore settings;
     config::RouteStore routes;
     RecordingState recordings;
+    PlanGuard guard;
 
     // What the window shows at the moment; diagram.diagramKind is currentDiagramKind.
     config::DiagramChoice diagram;

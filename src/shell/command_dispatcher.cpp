@@ -192,6 +192,15 @@ const std::vector<CommandEntry>& commandTable() {
     return table;
 }
 
+// The commands that can change the open plan; a plan opened read-only offers none of them.
+bool changesPlan(int commandId) {
+    using namespace cmd;
+    for (const int id :
+         {kSavePlan, kAthleteData, kPlanningView, kTrainingDays, kOdometers, kTakeOverTraining})
+        if (commandId == id) return true;
+    return false;
+}
+
 bool weekOrMonthShown(int kind) {
     return kind == model::kWeekDiagram || kind == model::kMonthDiagram;
 }
@@ -244,16 +253,17 @@ const CommandEntry* findCommand(int commandId) {
 
 bool commandAllowed(const Application& app, int commandId) {
     const CommandEntry* entry = findCommand(commandId);
-    return entry && needsMet(app, entry->needs);
+    return entry && needsMet(app, entry->needs) && !(app.guard.readOnly && changesPlan(commandId));
 }
 
 bool commandEnabled(const Application& app, int commandId) {
     const CommandEntry* entry = findCommand(commandId);
-    return entry && entry->run && needsMet(app, entry->needs);
+    return entry && entry->run && commandAllowed(app, commandId);
 }
 
 void dispatchCommand(Application& app, MainWindowView& view, Services& services, int commandId) {
     if (!commandEnabled(app, commandId)) return;
+    app.guard.notice.clear();
     const CommandEntry& entry = *findCommand(commandId);
     if (entry.frame == Frame::none) {
         entry.run(app, view, services, commandId);

@@ -7,11 +7,13 @@
 #include <cctype>
 #include <cerrno>
 #include <filesystem>
+#include <optional>
 
 #include "config/config_store.h"
 #include "config/route_store.h"
 #include "shell/save_failure_report.h"
 #include "shell/open_plan_file.h"
+#include "planfile/plan_file_version.h"
 #include "planfile/plan_file_writer.h"
 #include "shell/save_if_modified.h"
 #include "editor/athlete_dialog.h"
@@ -19,6 +21,9 @@
 #include "shell/menu_bar.h"
 #include "shell/modal_view.h"
 #include "shell/path_display.h"
+#include "shell/plan_lock_question.h"
+#include "shell/plan_on_disk.h"
+#include "shell/recovery_copy.h"
 
 namespace sb::shell {
 
@@ -75,10 +80,16 @@ void createNewPlan(Application& app, MainWindowView& view, platform::Services& s
     if (entered) writeNewPlan(app, services, path);
 }
 
+// The plan just written under path is the open plan: its lock, its state on disk, no copy to recover.
+void planWritten(Application& app, const std::string& path) {
+    lockWrittenPlan(app, path);
+    app.guard.readOnly = false;
+    rememberPlanOnDisk(app);
+    removeRecoveryCopy(app);
+}
+
 void openAndRemember(Application& app, platform::Services& services, const std::string& path) {
-    if (openPlanFile(services, app.year, path) == OpenResult::Opened) {
-        config::addToHistory(app.settings, path);
-    }
+    if (openGuardedPlan(app, services, path) == OpenResult::Opened) config::addToHistory(app.settings, path);
 }
 
 void chooseAndOpenPlan(Application& app, MainWindowView& view, platform::Services& services) {
@@ -105,9 +116,43 @@ std::string withPlanExtension(const std::string& path) {
     return path + ".sb3";
 }
 
+std::optional<OpenResult> openGuardedPlan(Application& app, platform::Services& services,
+                                          const std::string& path) {
+    const std::string previous = app.year.currentFileName;
+    const bool previousReadOnly = app.guard.readOnly;
+    const bool isPlan = planfile::planFileVersionOf(path) != 0;
+    const LockChoice lock = isPlan ? lockPlanToOpen(app, services, path) : LockChoice::Writable;
+    if (lock == LockChoice::Cancelled) return std::nullopt;
+    const OpenResult result = openPlanFile(services, app.year, path);
+    switch (result) {
+        case OpenResult::Opened:
+            app.guard.readOnly = lock == LockChoice::ReadOnly;
+            if (app.guard.readOnly) releasePlanLock(app);
+            break;
+        case OpenResult::PreviousReopened:
+        case OpenResult::NotAPlan:  // the plan that was open stays, with its own lock again
+            app.guard.readOnly = previousReadOnly;
+            if (!previousReadOnly) lockWrittenPlan(app, previous);
+            break;
+        case OpenResult::NotAPlanFile:
+        case OpenResult::NothingOpen:
+            app.guard.readOnly = false;
+            releasePlanLock(app);
+            break;
+    }
+    removeRecoveryCopy(app);
+    rememberPlanOnDisk(app);
+    return result;
+}
+
 bool saveChangesFirst(Application& app, MainWindowView& view, platform::Services& services) {
-    switch (saveIfModified(services, app.year)) {
+    const bool wasModified = app.year.modified == 1;
+    const BeforeWrite checkDisk = [&] { return confirmWriteOverChanges(app, view, services); };
+    switch (saveIfModified(services, app.year, checkDisk)) {
         case SaveIfModifiedResult::GoOn:
+            // Saved, or the changes were given up: either way their recovery copy has done its work.
+            if (wasModified && app.year.modified == 0) planWritten(app, app.year.currentFileName);
+            removeRecoveryCopy(app);
             return true;
         case SaveIfModifiedResult::NeedsName:
             return saveAsFlow(app, view, services);
@@ -138,6 +183,7 @@ bool saveAsFlow(Application& app, MainWindowView& view, platform::Services& serv
     app.year.cutShort = 0;
     app.year.planFileVersion = kPlanVersion;
     app.year.planLoaded = 1;
+    planWritten(app, path);
     services.messageBox("Die Datei\n" + pathDisplayText(path) + "\nwurde gespeichert", "Info", Buttons::Ok,
                         Icon::Information);
     return true;
@@ -158,6 +204,13 @@ void writeNewPlan(Application& app, platform::Services& services, const std::str
     app.year.planFileVersion = kPlanVersion;
     app.year.planLoaded = 1;
     app.year.cutShort = 0;
+    if (written) {
+        planWritten(app, path);
+    } else {
+        lockWrittenPlan(app, path);
+        app.guard.readOnly = false;
+        rememberPlanOnDisk(app);
+    }
 }
 
 void newPlan(Application& app, MainWindowView& view, platform::Services& services) {
@@ -180,13 +233,26 @@ void openHistoryEntry(Application& app, MainWindowView& view, platform::Services
     if (index < 0 || index >= shownHistoryCount(app.settings)) return;
     if (!saveChangesFirst(app, view, services)) return;
     const std::string path = app.settings.history[std::size_t(index)];
-    openPlanFile(services, app.year, path);
+    openGuardedPlan(app, services, path);
     view.repaint();
 }
 
 void savePlan(Application& app, MainWindowView& view, platform::Services& services) {
     ModalView modal(app, view);
-    if (savePlanFile(services, app.year) == SaveResult::NoPlanName) saveAsFlow(app, view, services);
+    const BeforeWrite checkDisk = [&] { return confirmWriteOverChanges(app, view, services); };
+    switch (savePlanFile(services, app.year, checkDisk)) {
+        case SaveResult::Saved:
+            planWritten(app, app.year.currentFileName);
+            break;
+        case SaveResult::SavedElsewhere:
+        case SaveResult::Abandoned:
+        case SaveResult::Failed:
+        case SaveResult::Kept:
+            break;
+        case SaveResult::NoPlanName:
+            saveAsFlow(app, view, services);
+            break;
+    }
 }
 
 void savePlanAs(Application& app, MainWindowView& view, platform::Services& services) {
@@ -203,6 +269,7 @@ bool exitProgram(Application& app, MainWindowView& view, platform::Services& ser
     // Without a usable program directory the routes have no file, as the start-up message said.
     if (!app.paths.routesFilePath.empty() && config::saveRoutes(app.routes, app.paths.routesFilePath) != 0)
         reportFileNotSaved(services, app.paths.routesFilePath, errno);
+    releasePlanLock(app);
     view.destroy();
     services.quit(0);
     return true;

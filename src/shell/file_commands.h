@@ -2,11 +2,13 @@
 // with their questions and messages, and the creation of a new plan file that start-up shares.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/services.h"
 #include "shell/application.h"
 #include "shell/main_window_view.h"
+#include "shell/open_plan_file.h"
 
 namespace sb::shell {
 
@@ -17,6 +19,11 @@ std::string withPlanExtension(const std::string& path);
 // The save-if-modified question before the document is replaced or the program ends. A plan whose name
 // names no plan format goes through Save As. false: abandon the action (cancelled or not saved).
 bool saveChangesFirst(Application& app, MainWindowView& view, platform::Services& services);
+
+// Opens the plan at path with its lock: the lock question first, then the open flow; nothing when the
+// user cancelled at the lock question (the open plan stays). A plan opened read-only holds no lock.
+std::optional<OpenResult> openGuardedPlan(Application& app, platform::Services& services,
+                                          const std::string& path);
 
 // The save dialog and the write of the current format; true when the plan was written.
 bool saveAsFlow(Application& app, MainWindowView& view, platform::Services& services);

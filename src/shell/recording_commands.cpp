@@ -1,10 +1,11 @@
 // The recording commands. A file that cannot be read changes nothing: the diagram, its source and the
 // remembered path stay those of the recording shown before, and the user is told why. The "&Pulsuhr"
-// menu also opens the activity files of today's watches; they count as its files, read by their own
-// reader.
+// menu also opens the activity files of today's watches and the bike computer's files; they count as
+// its files, read by their own readers.
 #include "shell/recording_commands.h"
 
 #include "model/diagram_quantity.h"
+#include "options/options_sheet.h"
 #include "recordings/pulse_zones.h"
 #include "recordings/recording_info_dialogs.h"
 #include "recordings/xy_diagram.h"
@@ -33,7 +34,8 @@ platform::FileDialogRequest recordingOpenRequest(int source) {
                  {"FIT-Datei (fit) ", "*.fit"},
                  {"TCX-Datei (tcx) ", "*.tcx"},
                  {"GPX-Datei (gpx) ", "*.gpx"},
-                 {"Alle Aufzeichnungen", "*.hrm;*.fit;*.tcx;*.gpx"}},
+                 {"Radcomputer (dat) ", "*.dat"},
+                 {"Alle Aufzeichnungen", "*.hrm;*.fit;*.tcx;*.gpx;*.dat"}},
                 "",
                 ""};
     return {"", {{"Radcomputer (dat) ", "*.dat"}}, "", ""};
@@ -44,10 +46,11 @@ void refreshSeries(Application& app) {
     state.series = recordings::seriesOf(state.loaded.table, app.diagram.xQuantity, app.diagram.yQuantity);
 }
 
-// The reader of a file of a device's menu: an activity file's own, else the device's.
+// The reader of a file of a device's menu: the heart-rate menu reads activity and bike-computer files
+// with their own readers, and everything else as a heart-rate file.
 int readerOf(int menuSource, const std::string& path) {
-    const bool activity = recordings::sourceOfPath(path) == kActivityRecording;
-    return menuSource == kPolarRecording && activity ? kActivityRecording : menuSource;
+    const int named = recordings::sourceOfPath(path);
+    return menuSource == kPolarRecording && named != recordings::kNoRecording ? named : menuSource;
 }
 
 void reportReadFailure(platform::Services& services, const recordings::RecordingReadResult& read) {
@@ -121,7 +124,8 @@ void showRecordingInfo(Application& app, MainWindowView& view, platform::Service
     } else {
         takeOver = recordings::showPolarInfo(services, fileName, state.loaded.polar);
     }
-    if (!takeOver) return;
+    // A plan opened read-only takes nothing over, from the menu or from here.
+    if (!takeOver || app.guard.readOnly) return;
     if (state.loaded.source == reader) {
         takeOverRecording(app, view, services, state.loaded);
         return;
@@ -136,12 +140,14 @@ void showRecordingInfo(Application& app, MainWindowView& view, platform::Service
     takeOverRecording(app, view, services, again);
 }
 
-void evaluateRecording(const Application& app, platform::Services& services) {
+void evaluateRecording(Application& app, platform::Services& services) {
     const recordings::RecordingTable& table = app.recordings.loaded.table;
     const recordings::ZoneStatistics statistics =
         recordings::computeZoneStatistics(recordings::columnOf(table, model::kXyTime),
                                           recordings::columnOf(table, model::kXyPulse), zonesOf(app));
-    recordings::showZoneEvaluation(services, app.settings.pulseZones, statistics);
+    const bool pageExists = options::hasPulseZonesPage(app.settings);
+    if (recordings::showZoneEvaluation(services, app.settings.pulseZones, statistics, pageExists))
+        options::openOptions(services, app.settings, options::kPulseZonesPage);
 }
 
 void chooseXyQuantity(Application& app, MainWindowView& view, int menuId) {

@@ -24,8 +24,9 @@ bool openRecordingFile(Application& app, MainWindowView& view, platform::Service
                        const std::string& path);
 // Commands 76 and 84; the dialog's "Als Training übernehmen" takes that source's recording over.
 void showRecordingInfo(Application& app, MainWindowView& view, platform::Services& services, int source);
-// Commands 77 and 85: time and share per pulse zone of the samples shown.
-void evaluateRecording(const Application& app, platform::Services& services);
+// Commands 77 and 85: time and share per pulse zone of the samples shown; without zones, the way to the
+// options page that sets them up.
+void evaluateRecording(Application& app, platform::Services& services);
 // Commands 90…99.
 void chooseXyQuantity(Application& app, MainWindowView& view, int menuId);
 

@@ -28,9 +28,18 @@ bool replaceCutShortFile(platform::Services& services, const model::TrainingYear
 
 }  // namespace
 
-SaveResult savePlanFile(platform::Services& services, model::TrainingYear& year) {
+SaveResult savePlanFile(platform::Services& services, model::TrainingYear& year,
+                        const BeforeWrite& beforeWrite) {
     const int version = planfile::planFileVersionOf(year.currentFileName);
     if (version == 0) return SaveResult::NoPlanName;
+    switch (beforeWrite ? beforeWrite() : WriteDecision::Write) {
+        case WriteDecision::Write:
+            break;
+        case WriteDecision::SavedElsewhere:
+            return SaveResult::SavedElsewhere;
+        case WriteDecision::Abandon:
+            return SaveResult::Abandoned;
+    }
     if (!replaceCutShortFile(services, year)) return SaveResult::Kept;
     int failure = 0;
     {
@@ -46,18 +55,22 @@ SaveResult savePlanFile(platform::Services& services, model::TrainingYear& year)
     return SaveResult::Saved;
 }
 
-SaveIfModifiedResult saveIfModified(platform::Services& services, model::TrainingYear& year) {
+SaveIfModifiedResult saveIfModified(platform::Services& services, model::TrainingYear& year,
+                                    const BeforeWrite& beforeWrite) {
     if (year.modified != 1) return SaveIfModifiedResult::GoOn;
     const Answer answer = services.messageBox(
         "Sollen die Änderungen in der\nDatei: " + year.currentFileName + "\ngespeichert werden?", "Frage?",
         Buttons::YesNoCancel, Icon::Question);
     if (answer == Answer::Cancel) return SaveIfModifiedResult::Cancelled;
     if (answer != Answer::Yes) return SaveIfModifiedResult::GoOn;
-    switch (savePlanFile(services, year)) {
+    switch (savePlanFile(services, year, beforeWrite)) {
         case SaveResult::Saved:
+        case SaveResult::SavedElsewhere:
             return SaveIfModifiedResult::GoOn;
         case SaveResult::NoPlanName:
             return SaveIfModifiedResult::NeedsName;
+        case SaveResult::Abandoned:
+            return SaveIfModifiedResult::Cancelled;
         case SaveResult::Failed:
         case SaveResult::Kept:
             break;

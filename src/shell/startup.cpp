@@ -1,7 +1,7 @@
 // Start-up. Whatever branch the start takes, the week and month are set from today and the menus end
 // up matching the plan that is open, so no plan command is offered without a plan. A plan named on the
 // command line takes the place of the last plan and of the first-start questions; a recording named
-// there opens after the usual start, on top of the plan it brought.
+// there opens after the usual start, on top of the plan it brought. A recovered plan replaces the reload.
 #include "shell/startup.h"
 
 #include <algorithm>
@@ -23,6 +23,9 @@
 #include "shell/named_files.h"
 #include "shell/path_display.h"
 #include "shell/navigation.h"
+#include "shell/plan_lock_question.h"
+#include "shell/plan_on_disk.h"
+#include "shell/recovery_copy.h"
 #include "shell/window_state.h"
 
 namespace sb::shell {
@@ -54,10 +57,21 @@ bool createPlanAtStartup(Application& app, platform::Services& services) {
 void reloadLastPlan(Application& app, platform::Services& services) {
     model::TrainingYear& year = app.year;
     const int version = planfile::planFileVersionOf(year.currentFileName);
-    const planfile::PlanReadOutcome read = planfile::readPlanFileOfVersion(version, year.currentFileName, year);
-    if (read.readable && read.shape.shape != planfile::PlanShape::NotAPlan) {
-        takeReadPlan(services, year, year.currentFileName, version, read.shape);
-        return;
+    if (version != 0) {
+        const LockChoice lock = lockPlanToOpen(app, services, year.currentFileName);
+        if (lock == LockChoice::Cancelled) {
+            year.currentFileName.clear();
+            return;
+        }
+        const planfile::PlanReadOutcome read = planfile::readPlanFileOfVersion(version, year.currentFileName, year);
+        if (read.readable && read.shape.shape != planfile::PlanShape::NotAPlan) {
+            takeReadPlan(services, year, year.currentFileName, version, read.shape);
+            app.guard.readOnly = lock == LockChoice::ReadOnly;
+            if (app.guard.readOnly) releasePlanLock(app);
+            rememberPlanOnDisk(app);
+            return;
+        }
+        releasePlanLock(app);
     }
     app.newPlanMode = 1;
     const Answer answer =
@@ -72,7 +86,9 @@ void leadFirstStart(Application& app, platform::Services& services) {
     const Answer answer = services.messageBox(
         "Es wurde bisher noch kein Saisonbuch bearbeitet.\nWollen Sie einen neuen erstellen?", "Hinweis",
         Buttons::YesNo, Icon::Information);
-    if (answer == Answer::Yes) createPlanAtStartup(app, services);
+    // The tour goes on once the plan exists: it comes back in front of the window.
+    if (answer == Answer::Yes && createPlanAtStartup(app, services))
+        platform::showHelpTopic(services, app.paths.tourFilePath, 0);
 }
 
 }  // namespace
@@ -117,7 +133,7 @@ void startupCommand(Application& app, MainWindowView& view, platform::Services& 
     const bool planNamed = !named.empty() && recordings::sourceOfPath(named) == recordings::kNoRecording;
     if (planNamed) {
         openNamedFile(app, view, services, named);
-    } else if (app.settings.autoLoad == 1) {
+    } else if (!offerRecoveryCopy(app, services) && app.settings.autoLoad == 1) {
         if (app.year.currentFileName.empty()) {
             leadFirstStart(app, services);
         } else {

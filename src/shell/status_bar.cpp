@@ -17,6 +17,7 @@ std::array<std::string, 3> statusBarTexts(const Application& app) {
         "Sportler(in): " + model::cp1252ToUtf8(year.firstName) + " " + model::cp1252ToUtf8(year.lastName);
     std::string file = "Datei:";
     if (year.planFileVersion != 0) file += " " + pathDisplayText(year.currentFileName);
+    if (!app.guard.notice.empty()) file += " – " + app.guard.notice;
     return {yearText, athlete, file};
 }
 

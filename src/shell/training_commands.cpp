@@ -12,6 +12,18 @@
 
 namespace sb::shell {
 
+namespace {
+
+// A heart-rate file names no sport; a sport mode of one sport answers the question for it.
+recordings::TrainingProposal proposalFor(const recordings::LoadedRecording& recording, int sportMode) {
+    recordings::TrainingProposal proposal = recordings::proposeTraining(recording);
+    constexpr int kSportOfMode[] = {0, model::kBike, model::kRun, model::kSwim};
+    if (proposal.sport == 0 && sportMode >= 1 && sportMode <= 3) proposal.sport = kSportOfMode[sportMode];
+    return proposal;
+}
+
+}  // namespace
+
 void editTrainingDays(Application& app, MainWindowView& view, platform::Services& services, int firstDay) {
     const editor::DayEditorOutcome outcome = editor::runDayEditorCommand(
         services, app.year, app.settings, app.routes, app.paths.helpFilePath, firstDay);
@@ -32,7 +44,7 @@ void takeOverRecording(Application& app, MainWindowView& view, platform::Service
     }
     ModalView modal(app, view);
     const std::optional<int> day =
-        editor::runTrainingTakeover(services, app.year, *layout, recordings::proposeTraining(recording));
+        editor::runTrainingTakeover(services, app.year, *layout, proposalFor(recording, app.settings.sportMode));
     if (day) editTrainingDays(app, view, services, *day);
 }
 

@@ -4,6 +4,7 @@
 
 #include "charts/diagram_printing.h"
 #include "charts/printer_choice.h"
+#include "model/printout_name.h"
 #include "editor/athlete_dialog.h"
 #include "shell/diagram_selection.h"
 #include "shell/main_window_paint.h"
@@ -52,7 +53,8 @@ void printCurrentDiagram(Application& app, MainWindowView& view, platform::Servi
     const bool barDiagram = request.kind >= model::kWeekOfYearDiagram &&
                             request.kind <= model::kMonthDiagram && app.year.planLoaded == 1;
     if (!barDiagram && !showsRecording(app)) return;
-    std::unique_ptr<platform::Printer> printer = charts::choosePrinter(services);
+    std::unique_ptr<platform::Printer> printer =
+        charts::choosePrinter(services, model::printoutFileProposal(app.year, "Diagramm"));
     if (!printer) return;
     if (!barDiagram) {
         printRecordingDiagram(app, *printer);

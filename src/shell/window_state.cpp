@@ -13,7 +13,12 @@ std::string windowTitle(const Application& app) {
     const model::TrainingYear& year = app.year;
     if (year.planFileVersion == 0) return "Saisonbuch";
     const std::string name = pathDisplayText(fileNameOfPath(year.currentFileName));
-    return name + (year.modified == 1 ? "*" : "") + " – Saisonbuch";
+    std::string title = name + (year.modified == 1 ? "*" : "");
+    if (app.guard.readOnly) title += " (schreibgeschützt)";
+    title += " – Saisonbuch";
+    // Without a status bar, the title is the one place a notice can show.
+    if (app.settings.showStatusBar != 1 && !app.guard.notice.empty()) title += " – " + app.guard.notice;
+    return title;
 }
 
 void applyToolbarState(const Application& app, MainWindowView& view) {

@@ -352,6 +352,15 @@ TEST_F(Cli, OutputsNeverReplaceAPlanTheSettingsOrTheInput) {
     EXPECT_EQ(run("export " + mine + " " + temp("plan.sb3.csv")).exitCode, 0);
     EXPECT_EQ(run("convert " + mine + " " + mine).exitCode, 0);
     EXPECT_EQ(fileBytes(dir_ / "plan.sb3"), fileBytes(fs::path(data_) / "planfile" / "plan_2009.sb3"));
+
+    // Nor does convert write a plan the program has open on another machine, nor take its lock.
+    std::ofstream(dir_ / ".~plan.sb3.lock") << "4711\nsaisonbuch\nanderer-rechner\n";
+    const CliRun locked = run("convert " + sample() + " " + mine);
+    EXPECT_EQ(std::pair(1, "saisonbuch-cli: Die Datei " + dir_.file("plan.sb3") +
+                               " ist in Saisonbuch geöffnet und wird nicht überschrieben\n"),
+              std::pair(locked.exitCode, locked.err));
+    EXPECT_EQ(fileBytes(dir_ / "plan.sb3") + fileBytes(dir_ / ".~plan.sb3.lock"),
+              fileBytes(fs::path(data_) / "planfile" / "plan_2009.sb3") + "4711\nsaisonbuch\nanderer-rechner\n");
 }
 
 }  // namespace

@@ -173,3 +173,26 @@ TEST(ConfigStore, QuantitiesFollowWhatTheirDiagramMenuOffers) {
                                 store.userDiagrams[2].quantity}),
               std::vector<int>({103, 145, 103, 150, 103, 103}));
 }
+
+// Two programs on one train.cfg writing in turn keep each other's keys; a final save writes only what its
+// program changed, and fills in a key the file lost.
+TEST(ConfigStore, TwoProgramsWritingInTurnKeepEachOthersKeys) {
+    TempDir dir;
+    const std::string path = dir.file("train.cfg");
+    Started first = startWith(path);
+    Started second = startWith(path);
+    EXPECT_TRUE(writeSetting(first, "ZAHNRAD", "KETTENBLATT", "53") &&
+                writeSetting(second, "ZAHNRAD", "RITZEL", "11"));
+    second.diagramKind = 3;
+    EXPECT_TRUE(saveAllSettings(second, second, "/b.sb3") && saveAllSettings(first, first, "/a.sb3"));
+    const auto stored = [&path](const char* section, const char* key) {
+        return profileString(loadProfileFile(path), section, key).value_or("missing");
+    };
+    EXPECT_EQ((std::vector<std::string>{"53", "11", "3", "/a.sb3"}),
+              (std::vector{stored("ZAHNRAD", "KETTENBLATT"), stored("ZAHNRAD", "RITZEL"),
+                           stored("KONFIG", "DIAGRAMM_TYP"), stored("KONFIG", "LETZTE_DATEI")}));
+    std::string bytes = fileBytes(path);
+    writeBytes(path, bytes.erase(bytes.find("DIAGRAMM_TYP=3\r\n"), 16));
+    EXPECT_TRUE(saveAllSettings(first, first, "/a.sb3"));
+    EXPECT_EQ("0", stored("KONFIG", "DIAGRAMM_TYP"));
+}

@@ -70,7 +70,12 @@ TEST_F(AthleteDialog, CommasBecomeDotsSoThePlanFileReadsBack) {
         dialog.type(208, "RSC Köln, e.V.");
         dialog.type(209, "Trainer, Chef");
         dialog.type(210, "2020");
-        dialog.press(204);
+        // The sex goes with the arrow keys, round the end of its group.
+        dialog.pressKey(205, platform::Key::Left);
+        EXPECT_TRUE(dialog.isChecked(204));
+        dialog.pressKey(204, platform::Key::Right);
+        dialog.pressKey(205, platform::Key::Down);
+        EXPECT_EQ(std::pair(true, false), std::pair(dialog.isChecked(204), dialog.isChecked(205)));
         dialog.press(211);
     });
     editAthlete(services, year, false, "help");

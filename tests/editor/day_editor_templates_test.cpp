@@ -2,6 +2,8 @@
 // inside the dialog, and a tab order that follows the form. The Qt dialog test checks for overlaps.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <set>
 #include <tuple>
 
@@ -93,4 +95,37 @@ TEST(DayEditorTemplates, TabOrderRunsThroughEachBlockThenTheDayThenTheButtons) {
                                        243, 244, 240, 242, 241, 248, 247, 249,       // other
                                        280, 281, 282, 283,                           // day
                                        286, 287, 292, 290, 291, 293, 294, 296, 297, 298, 295}));
+}
+
+// Alt+letter on a block's title leads to that sport's hours; no other control of the form has that letter.
+TEST(DayEditorTemplates, EachTimeHasAMnemonicOfItsOwn) {
+    auto mnemonic = [](const std::string& text) {
+        const size_t at = text.find('&');
+        return at == std::string::npos || at + 1 >= text.size() ? std::string() : text.substr(at + 1, 1);
+    };
+    for (const DayEditorLayout& layout : dayEditorLayouts()) {
+        SCOPED_TRACE(layout.templateName);
+        const auto& controls = dayEditorTemplate(layout).controls;
+        std::multiset<std::string> letters;
+        for (const auto& control : controls) {
+            std::string letter = mnemonic(control.text);
+            for (char& c : letter) c = char(std::tolower(static_cast<unsigned char>(c)));
+            if (!letter.empty()) letters.insert(letter);
+        }
+        size_t timeKeys = 0;
+        for (size_t i = 0; i < controls.size(); ++i) {
+            if (controls[i].kind != ControlKind::GroupBox || mnemonic(controls[i].text).empty()) continue;
+            auto next = std::find_if(controls.begin() + long(i) + 1, controls.end(),
+                                     [](const auto& c) { return (c.flags & platform::TabStop) != 0; });
+            ASSERT_NE(next, controls.end());
+            std::string letter = mnemonic(controls[i].text);
+            letter[0] = char(std::tolower(static_cast<unsigned char>(letter[0])));
+            EXPECT_EQ(1u, letters.count(letter)) << controls[i].text;
+            const auto time = std::find_if(layout.sports.begin(), layout.sports.end(),
+                                           [&](model::Sport s) { return sportControls(s).hours == next->id; });
+            EXPECT_NE(time, layout.sports.end()) << controls[i].text;
+            ++timeKeys;
+        }
+        EXPECT_EQ(layout.sports.size(), timeKeys);
+    }
 }

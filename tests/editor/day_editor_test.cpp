@@ -54,11 +54,11 @@ TEST_F(EditorTest, AWrongFieldGetsItsMessageAndTheCursorAndKeepsItsValueWhileThe
     };
     const std::vector<Case> cases{
         {kBikeControls.pulse, "241", "140", "Eingabefehler im Feld Radsport->Puls"},
-        {kBikeControls.hours, "ab", "2", "Eingabefehler im Feld Radsport->Zeit (0-24 oder 0-59)"},
+        {kBikeControls.hours, "25", "2", "Eingabefehler im Feld Radsport->Zeit (0-24 oder 0-59)"},
         {kBikeControls.minutes, "60", "", "Eingabefehler im Feld Radsport->Zeit (0-24 oder 0-59)"},
         {kBikeControls.distance, "zehn", "12,5", "Eingabefehler im Feld Radsport->Distanz (0-500km)"},
         {kBikeControls.height, "10001", "1.", "Eingabefehler im Feld Radsport->Höhe (0-10000m)"},
-        {kSwimControls.minutes, "6o", "", "Eingabefehler im Feld Schwimm->Zeit (0-24 oder 0-59)"},
+        {kSwimControls.minutes, "60", "", "Eingabefehler im Feld Schwimm->Zeit (0-24 oder 0-59)"},
         {kOtherControls.distance, "nan", "500", "Eingabefehler im Feld Sonstiger Sport->Distanz  (0-500km)"},
         {control::bodyWeight, "150,5", "", "Eingabefehler im Feld Körpergewicht"},
         {control::restingPulse, "5O", "240", "Eingabefehler im Feld Ruhepuls"},
@@ -154,6 +154,40 @@ TEST_F(EditorTest, MovingStoresTheDayFirstAndStopsAtTheEndsOfTheYear) {
                                                     "Eingabefehler im Feld Datum", "Eingabefehler im Feld Datum"}));
 }
 
+TEST_F(EditorTest, TheKeyboardStepsThroughTheDaysAndEnterInTheDateGoesThere) {
+    runEditor(kTriathlon, [this](HeadlessDialogHost& dialog) {
+        // One sport's time and distance, then the next day: Alt+L 1 Tab 30 Tab 10 Bild↓.
+        dialog.type(kRunControls.hours, "1");
+        dialog.type(kRunControls.minutes, "30");
+        dialog.type(kRunControls.distance, "10");
+        dialog.pressKey(kRunControls.distance, platform::Key::PageDown);
+        EXPECT_EQ("2", dialog.text(control::day));
+        EXPECT_EQ("01:30", year.days[0].run.duration);
+        EXPECT_EQ(10.0f, year.days[0].run.distanceKm);
+        // A space or a letter in a time leaves it as it was.
+        dialog.type(kRunControls.hours, "2");
+        dialog.type(kRunControls.hours, " ");
+        dialog.type(kRunControls.minutes, "x");
+        EXPECT_EQ("2", dialog.text(kRunControls.hours));
+        EXPECT_EQ("00", dialog.text(kRunControls.minutes));
+        dialog.pressKey(kRunControls.hours, platform::Key::PageUp);
+        dialog.pressKey(control::comment, platform::Key::PageUp);  // stops at 1 January
+        EXPECT_EQ("1", dialog.text(control::day));
+        EXPECT_EQ("02:00", year.days[1].run.duration);
+        // Enter in the day or the month goes to the date; elsewhere it is OK.
+        for (int field : {control::day, control::month}) {
+            dialog.type(control::day, "31");
+            dialog.type(control::month, field == control::day ? "12" : "1");
+            dialog.pressKey(field, platform::Key::Enter);
+            EXPECT_FALSE(dialog.ended());
+            EXPECT_EQ(field == control::day ? "12" : "1", dialog.text(control::month));
+        }
+        dialog.pressKey(control::comment, platform::Key::Enter);
+        EXPECT_TRUE(dialog.ended());
+    });
+    EXPECT_TRUE(messages().empty());
+}
+
 TEST_F(EditorTest, TypedTextShowsAndStoresOnlyWhatThePlanHoldsAndNamesWhatItRefuses) {
     runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
         // The code page's edges on both sides: ÿ and Ā, the letters above 0x7F it adds, 1 to 4 bytes.
@@ -214,6 +248,27 @@ TEST_F(EditorTest, ATimeUnlocksItsSportAndTheAveragesFollowTheTyping) {
         EXPECT_EQ(dialog.text(kRunControls.energy), "800");
         dialog.press(control::cancel);
     });
+}
+
+TEST_F(EditorTest, ValuesUnderAZeroTimeStayWithinReachSoTheyCanBeCleared) {
+    year.days[0].bike = {"", 140, 55.0f, 0, "01:00", 0, ""};
+    year.days[0].run.route = "Deich";
+    runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
+        dialog.type(kBikeControls.hours, "00");
+        // field, enabled while the time is 00:00
+        const std::vector<std::pair<int, bool>> reach{
+            {kBikeControls.distance, true}, {kBikeControls.pulse, true},  {kBikeControls.route, false},
+            {kBikeControls.content, false}, {kRunControls.route, true},   {kRunControls.distance, false},
+            {kRunControls.pulse, false},    {kSwimControls.route, false},
+        };
+        for (auto [id, enabled] : reach) EXPECT_EQ(enabled, dialog.isEnabled(id)) << id;
+        dialog.type(kBikeControls.distance, "0");
+        dialog.type(kBikeControls.minutes, "00");
+        EXPECT_FALSE(dialog.isEnabled(kBikeControls.distance));
+        dialog.press(control::ok);
+    });
+    EXPECT_EQ(0.0f, year.days[0].bike.distanceKm);
+    EXPECT_EQ("00:00", year.days[0].bike.duration);
 }
 
 TEST_F(EditorTest, StandardRoutesFillTheDistance) {

@@ -130,7 +130,7 @@ TEST_F(ListDialogs, ColumnChoicesAndDraggedHeadersAreKeptByBeendenOnly) {
     open(ListKind::Year, "LISTE_JAHR", [](HeadlessDialogHost& dialog) {
         dialog.rightClick(id::list);
         EXPECT_EQ(10u, dialog.columns(id::list).size());
-        dialog.rightClick(id::list);
+        dialog.rightClickHeader(id::list);  // the headers open the same menu
         dialog.dragColumn(id::list, 10, 0);  // "KM", added at the end, dragged to the front
         EXPECT_EQ("KM", dialog.columns(id::list)[std::size_t(dialog.columnOrder(id::list)[0])].header);
         EXPECT_EQ("20.5", dialog.rows(id::list)[0][10]);

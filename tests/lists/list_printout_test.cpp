@@ -3,6 +3,8 @@
 // line) against golden files, page breaks included.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 
 #include "list_fixtures.h"
 #include "lists/list_dialog.h"
@@ -93,6 +95,27 @@ TEST(ListPrintout, PagesMatchTheGoldenRecordings) {
     EXPECT_TRUE(log.back().aborted);
 }
 
+// All eleven columns need 1273 units at the headless printer's font beside margins of 175: a sheet of
+// 1623 keeps the widths, a narrower one scales them all so the last header ends inside the margin.
+TEST(ListPrintout, ColumnsThatDoNotFitAreNarrowedByOneFactor) {
+    const model::TrainingYear year = testing::fullYear(2008);
+    std::deque<PrintedDocument> log;
+    ColumnOrder order = allColumns();
+    std::rotate(order.begin(), order.begin() + 1, order.end());  // reordered: the date goes last
+    for (auto [width, lastHeaderX] : {std::pair{1623, 1396}, {1622, 1393}, {1500, 1277}}) {
+        PrintAnswer sheet;
+        sheet.geometry = {width, 7016, 0, 0};
+        HeadlessPrinter printer(sheet, log);
+        ASSERT_TRUE(printList(printer, year, {ListKind::Month, 3, order, false, true, 5},
+                            testing::testLabels(), [] { return true; }));
+        const auto& page = log.back().pages.at(0);
+        const auto* last = page.findText("Datum");
+        ASSERT_NE(nullptr, last);
+        EXPECT_EQ(lastHeaderX, last->points[0].x) << width;
+        EXPECT_LE(last->points[0].x + page.textWidth("Datum"), width - 175) << width;
+    }
+}
+
 class ListPrintDialog : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -112,14 +135,16 @@ class ListPrintDialog : public ::testing::Test {
 
 TEST_F(ListPrintDialog, PrintsWithProgressAndKeepsTheSwitches) {
     config::writeSetting(settings, "Liste", "Zusammenfassung", "1");
+    year.firstName = "Anna";
+    year.currentFileName = "/pl\xC3\xA4ne/anna.sb3";
     PrintAnswer setup;
     setup.printerName = "Laser";
-    services.answerPrintDialogs({setup, PrintAnswer::cancel(), setup});
+    services.answerPrintDialogs({PrintAnswer::cancel(), setup});
     bool ownerDisabled = false;
     services.scriptModeless("DRUCKDIALOG", [this, &ownerDisabled](HeadlessDialogHost&) {
-        ownerDisabled = !services.lastDialog("LISTE_WOCHE")->isEnabled(platform::dialogItself);
+        ownerDisabled = !services.lastDialog("LISTE_MONAT")->isEnabled(platform::dialogItself);
     });
-    services.scriptDialog("LISTE_WOCHE", [](HeadlessDialogHost& dialog) {
+    services.scriptDialog("LISTE_MONAT", [](HeadlessDialogHost& dialog) {
         dialog.press(list_dialog::printButton);
         EXPECT_TRUE(dialog.isEnabled(platform::dialogItself));
         dialog.pressClose();
@@ -128,18 +153,20 @@ TEST_F(ListPrintDialog, PrintsWithProgressAndKeepsTheSwitches) {
         EXPECT_EQ("Headless-Drucker", dialog.text(pid::printerName));
         EXPECT_FALSE(dialog.isChecked(pid::trainingFreeDays));
         EXPECT_TRUE(dialog.isChecked(pid::summary));
+        dialog.press(pid::printButton);  // cancelled in the print dialog
+        EXPECT_FALSE(dialog.ended());
         dialog.press(pid::setupButton);
         EXPECT_EQ("Laser", dialog.text(pid::printerName));
         dialog.press(pid::trainingFreeDays);
-        dialog.press(pid::printButton);  // cancelled in the print dialog
-        EXPECT_FALSE(dialog.ended());
-        dialog.press(pid::printButton);
+        dialog.press(pid::printButton);  // the printer just set up is not asked for again
     });
-    runListDialog(services, ListKind::Week, {year, settings, "hilfe"});
+    runListDialog(services, ListKind::Month, {year, settings, "hilfe"});
     EXPECT_TRUE(services.unexpected().empty()) << services.unexpected().front();
     ASSERT_EQ(1u, services.printedDocuments().size());
-    EXPECT_EQ("Saisonbuch 10 Woche", services.printedDocuments()[0].name);
-    EXPECT_EQ("Laser", services.printRequests().back().printerName);
+    EXPECT_EQ("Saisonbuch 3 Monat", services.printedDocuments()[0].name);
+    ASSERT_EQ(3u, services.printRequests().size());  // the default printer, Drucken, the set-up
+    EXPECT_EQ("/pl\xC3\xA4ne/anna-2008-maerz.pdf", services.printRequests()[2].proposedFile);
+    EXPECT_EQ(services.printRequests()[1].proposedFile, services.printRequests()[2].proposedFile);
     EXPECT_TRUE(ownerDisabled);
     EXPECT_EQ("1", stored("TrainingsfreieTage"));
     EXPECT_EQ("1", stored("Zusammenfassung"));

@@ -6,6 +6,7 @@
 
 #include <tuple>
 
+#include "model/printout_name.h"
 #include "model/text_encoding.h"
 
 using namespace sb::model;
@@ -72,4 +73,24 @@ TEST(TrainingYear, TextsCutToTheirFieldAndConvertBetweenCodePages) {
     std::string allBytes;
     for (int b = 1; b < 256; ++b) allBytes += static_cast<char>(b);
     EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(allBytes)), allBytes);
+}
+
+TEST(TrainingYear, APrintoutIsProposedBesideThePlanInPlainLetters) {
+    struct Case {
+        const char* firstName;  // Windows-1252
+        int planYear;
+        const char* planFile;
+        const char* printout;  // UTF-8
+        const char* proposed;
+    };
+    for (const Case& c : {Case{"Anna", 2008, "/p/anna.sb3", "März", "/p/anna-2008-maerz.pdf"},
+                          Case{"J\xF6rg \xC4\xDF", 2009, "", "Übersicht", "joerg-aess-2009-uebersicht.pdf"},
+                          Case{" -x- ", 0, "plan.sb3", "Woche 10", "x-woche-10.pdf"},
+                          Case{"", 0, "/", "", "/saisonbuch.pdf"}}) {
+        TrainingYear year;
+        year.firstName = c.firstName;
+        year.planYear = c.planYear;
+        year.currentFileName = c.planFile;
+        EXPECT_EQ(c.proposed, printoutFileProposal(year, c.printout)) << c.proposed;
+    }
 }

@@ -166,7 +166,10 @@ TEST_F(OptionsSheet, PulseZonesGrowAtTheTopAndInvertedZonesAreRefused) {
     EXPECT_EQ(221, settings.pulseZones.lower[2]);
     EXPECT_TRUE(services.messages().empty());
 
-    // Zone 1 raised above zone 2: refused, and nothing after it is written.
+    // An inverted zone keeps the sheet open on its bound and writes nothing until it is mended; a
+    // colour chosen meanwhile survives. Zone 2 ends at 220, so zone 1 may end at 219 but not at 220.
+    EXPECT_EQ("0 bis 220", pulseZonesPageTemplate().control(upper(1))->toolTip);
+    services.clearLog();
     services.answerColourDialogs({{ColourOutcome::Chosen, platform::rgb(7, 7, 7)}});
     run([&](HeadlessPropertySheet& sheet) {
         sheet.selectPage(kPulseZones);
@@ -174,12 +177,20 @@ TEST_F(OptionsSheet, PulseZonesGrowAtTheTopAndInvertedZonesAreRefused) {
         page.type(upper(1), "220");
         page.press(firstColourButton);
         sheet.ok();
+        sheet.selectPage(kWorkspace);
+        EXPECT_FALSE(sheet.ended());
+        EXPECT_EQ(kPulseZones, sheet.currentPage());
+        EXPECT_EQ(upper(2), page.focus());
+        EXPECT_EQ("120", stored("X_Y_Diagramm", "Max_Bereich0"));
+        page.type(upper(1), "219");
+        sheet.ok();
     });
-    EXPECT_EQ(std::vector<std::string>{"Der MAX-Wert für Bereich 2 ist kleiner als der MIN-Wert"},
+    EXPECT_EQ(std::vector<std::string>(2, "Der MAX-Wert für Bereich 2 ist kleiner als der MIN-Wert"),
               services.messageTexts());
     EXPECT_EQ("Fehler", services.messages()[0].title);
-    EXPECT_EQ("220", stored("X_Y_Diagramm", "Max_Bereich0"));
-    EXPECT_EQ("8454143", stored("X_Y_Diagramm", "Farbe_Bereich0"));
+    EXPECT_EQ("219", stored("X_Y_Diagramm", "Max_Bereich0"));
+    EXPECT_EQ("2", stored("X_Y_Diagramm", "Anzahl_Bereich"));
+    EXPECT_EQ("460551", stored("X_Y_Diagramm", "Farbe_Bereich0"));
 }
 
 }  // namespace

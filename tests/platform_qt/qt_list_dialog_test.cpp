@@ -1,4 +1,5 @@
-// The year list in real Qt widgets: a header dragged to another place is the order "Beenden" keeps.
+// The year list in real Qt widgets: a header dragged to another place is the order "Beenden" keeps; at
+// twice the scale the list grows with its enlarged window, and a dialog taller than the screen scrolls.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -10,7 +11,15 @@
 #include <chrono>
 #include <filesystem>
 
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <cstdlib>
+
 #include "config/config_store.h"
+#include "config/route_store.h"
+#include "editor/day_editor.h"
+#include "editor/day_editor_controls.h"
 #include "lists/list_dialog.h"
 #include "lists/list_dialog_templates.h"
 #include "platform/qt/dialog_window.h"
@@ -62,6 +71,53 @@ TEST(QtListDialog, ADraggedHeaderIsTheSavedOrder) {
     EXPECT_EQ("11$0$5$1$2$3$4$6$7$8$9$10$",
               config::readSetting(settings, "KONFIG", "LISTVIEW", "", config::WriteBack::No));
     std::filesystem::remove_all(folder);
+}
+
+// Qt takes the scale only when it starts, so the test runs itself again in a process of its own.
+TEST(QtListDialog, AtTwiceTheScaleTheListGrowsWithItsWindowAndATallDialogScrolls) {
+    if (std::getenv("QT_SCALE_FACTOR") == nullptr || std::string(std::getenv("QT_SCALE_FACTOR")) != "2") {
+        const std::string command =
+            "QT_SCALE_FACTOR=2 /proc/" + std::to_string(::getpid()) +
+            "/exe --gtest_filter=QtListDialog.AtTwiceTheScaleTheListGrowsWithItsWindowAndATallDialogScrolls";
+        EXPECT_EQ(0, std::system(command.c_str()));
+        return;
+    }
+    test::application();
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    config::ConfigStore settings;
+    model::TrainingYear year = ridesEveryDay();
+    QtServices services;
+    QTimer::singleShot(0, [&] {
+        auto* window = dynamic_cast<DialogWindow*>(QApplication::activeModalWidget());
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+        QWidget* table = window->host().widget(lists::list_dialog::list);
+        QWidget* close = window->host().widget(lists::list_dialog::closeButton);
+        const QRect listBefore = table->geometry();
+        const QRect closeBefore = close->geometry();
+        // The window first keeps to the small screen; enlarged beyond the template, the list takes the room.
+        window->resize(table->parentWidget()->minimumSize() + QSize(100, 300));
+        QApplication::processEvents();
+        EXPECT_EQ(listBefore.size() + QSize(100, 300), table->size());
+        EXPECT_EQ(closeBefore.topLeft() + QPoint(100, 300), close->pos());
+        qobject_cast<QPushButton*>(close)->click();
+    });
+    lists::runListDialog(services, lists::ListKind::Year, {year, settings, ""});
+
+    config::RouteStore routes;
+    QTimer::singleShot(0, [&] {
+        auto* window = dynamic_cast<DialogWindow*>(QApplication::activeModalWidget());
+        ASSERT_NE(window, nullptr);
+        EXPECT_LE(window->height(), screen.height());
+        auto* scroll = window->findChild<QScrollArea*>();
+        ASSERT_NE(scroll, nullptr);
+        EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
+        QWidget* ok = window->host().widget(editor::control::ok);
+        scroll->ensureWidgetVisible(ok);
+        EXPECT_TRUE(scroll->viewport()->rect().contains(ok->mapTo(scroll->viewport(), QPoint(1, 1))));
+        qobject_cast<QPushButton*>(window->host().widget(editor::control::cancel))->click();
+    });
+    editor::openDayEditor(services, *editor::chooseDayEditorLayout(3, 5, 0), {year, settings, routes, ""});
 }
 
 }  // namespace

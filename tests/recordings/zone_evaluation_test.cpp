@@ -44,7 +44,8 @@ TEST(ZoneDialog, ShowsTimesSharesRangesAndOpensBarAndPie) {
     services.scriptDialog("DIAGRAMM_X_Y_BEREICH", [](HeadlessDialogHost& dialog) {
         EXPECT_EQ("Bereich", dialog.caption());
         EXPECT_EQ("Bereich 2 :", dialog.text(id::firstLabel + 1));
-        EXPECT_EQ("90.0", dialog.text(id::firstTime + 1));
+        EXPECT_EQ("0:01:30", dialog.text(id::firstTime + 1));
+        EXPECT_FALSE(dialog.isVisible(id::noZonesNote));
         EXPECT_EQ("75.0", dialog.text(id::firstPercentage + 1));
         EXPECT_EQ("(131 - 150)", dialog.text(id::firstRange + 1));
         EXPECT_EQ(0x00FF00u, dialog.swatchColour(id::firstSwatch + 1));
@@ -66,7 +67,7 @@ TEST(ZoneDialog, ShowsTimesSharesRangesAndOpensBarAndPie) {
         pie = dialog.paint(zone_chart_dialog::chart);
         dialog.press(zone_chart_dialog::okButton);
     });
-    showZoneEvaluation(services, twoZones(), statistics);
+    EXPECT_FALSE(showZoneEvaluation(services, twoZones(), statistics, true));
     EXPECT_TRUE(services.unexpected().empty()) << services.unexpected().front();
 
     // A 368 × 288 frame: a bar 73 wide from x 148; 1 % is 2.592 high, the stack starts 14.4 up.
@@ -85,6 +86,43 @@ TEST(ZoneDialog, ShowsTimesSharesRangesAndOpensBarAndPie) {
     EXPECT_DOUBLE_EQ(90, slices[0]->sweepDegrees);
     EXPECT_DOUBLE_EQ(180, slices[1]->startDegrees);
     EXPECT_DOUBLE_EQ(270, slices[1]->sweepDegrees);
+    // Each slice names its zone and share in its middle: zone 1 up left, zone 2 down right.
+    const auto* zone1 = pie.findText("Bereich 1");
+    ASSERT_NE(nullptr, zone1);
+    EXPECT_EQ((platform::Point{184 - 55, 144 - 55}), zone1->points[0]);
+    EXPECT_NE(nullptr, pie.findText("25.0 %"));
+    EXPECT_GT(pie.findText("Bereich 2")->points[0].x, 184);
+}
+
+TEST(ZoneDialog, WithoutZonesSaysSoAndLeadsToTheirPageWhereItExists) {
+    struct Case {
+        bool pageExists;
+        bool fromChart;  // the button of the bar chart rather than of the evaluation
+    };
+    for (const Case c : {Case{true, false}, Case{true, true}, Case{false, true}}) {
+        HeadlessServices services;
+        ZoneStatistics statistics;
+        config::PulseZones none = twoZones();
+        none.count = 0;
+        services.scriptDialog("DIAGRAMM_X_Y_BEREICH", [&](HeadlessDialogHost& dialog) {
+            EXPECT_TRUE(dialog.isVisible(id::noZonesNote));
+            EXPECT_EQ(c.pageExists, dialog.isVisible(id::setUpButton));
+            dialog.press(c.fromChart ? id::barButton : id::setUpButton);
+            if (!dialog.ended()) dialog.press(id::okButton);
+        });
+        if (c.fromChart) {
+            services.scriptDialog("DIAGRAMM_X_Y_TORTE", [&](HeadlessDialogHost& dialog) {
+                EXPECT_TRUE(dialog.isVisible(zone_chart_dialog::noZonesNote));
+                EXPECT_EQ(c.pageExists, dialog.isVisible(zone_chart_dialog::setUpButton));
+                dialog.press(c.pageExists ? zone_chart_dialog::setUpButton : zone_chart_dialog::okButton);
+            });
+        }
+        EXPECT_EQ(c.pageExists, showZoneEvaluation(services, none, statistics, c.pageExists));
+        EXPECT_TRUE(services.unexpected().empty()) << services.unexpected().front();
+    }
+    for (auto [seconds, shown] : {std::pair{0.49, "0:00:00"}, {0.5, "0:00:01"}, {3599.49, "0:59:59"},
+                                  {3599.5, "1:00:00"}, {100000.0, "27:46:40"}, {-3.0, "0:00:00"}})
+        EXPECT_EQ(shown, formatZoneTime(seconds)) << seconds;
 }
 
 TEST(InfoDialogs, ShowTheRecordingsHeaders) {

@@ -1,68 +1,74 @@
-// The help pages name menus as the program shows them: every menu path a page gives in italics
-// ("Tools → T/H Quotient") leads through the real menu bar, the device menus included.
+// The help pages tell the truth: every menu path they name ("Datei → Exportieren...") leads through the
+// menu bar of a plan with both recording menus, and every list column they name exists.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <regex>
-#include <sstream>
 
+#include "lists/list_columns.h"
 #include "shell/menu_bar.h"
+#include "shell_test_support.h"
 
-namespace sb::shell {
+namespace sb::shell::testing {
 namespace {
 
-using platform::MenuItem;
+using HelpPages = ShellTest;
 
-// A menu text as the user reads it: no mnemonic mark, no shortcut.
-std::string shownText(std::string text) {
-    text = text.substr(0, text.find('\t'));
-    std::erase(text, '&');
-    return text;
+std::string shownText(const std::string& menuText) {
+    std::string shown;
+    for (char c : menuText.substr(0, menuText.find('\t')))
+        if (c != '&') shown += c;
+    return shown;
 }
 
-bool pathExists(const std::vector<MenuItem>& items, const std::vector<std::string>& path, std::size_t depth = 0) {
-    if (depth == path.size()) return true;
-    for (const MenuItem& item : items) {
-        if (shownText(item.text) == path[depth] && pathExists(item.children, path, depth + 1)) return true;
+// The words between the matches of `pattern`'s first group, tags removed.
+std::vector<std::string> marked(const std::string& page, const std::regex& pattern) {
+    std::vector<std::string> found;
+    for (auto it = std::sregex_iterator(page.begin(), page.end(), pattern); it != std::sregex_iterator(); ++it)
+        found.push_back(std::regex_replace((*it)[1].str(), std::regex("<[^>]*>"), ""));
+    return found;
+}
+
+bool menuHasPath(const std::vector<platform::MenuItem>& items, const std::string& path) {
+    const std::string arrow = " \xE2\x86\x92 ";
+    const std::size_t cut = path.find(arrow);
+    const std::string first = path.substr(0, cut);
+    for (const platform::MenuItem& item : items) {
+        if (shownText(item.text) != first) continue;
+        if (cut == std::string::npos) return true;
+        if (menuHasPath(item.children, path.substr(cut + arrow.size()))) return true;
     }
     return false;
 }
 
-std::vector<std::string> splitPath(const std::string& text) {
-    std::vector<std::string> parts;
-    const std::string arrow = " \u2192 ";
-    std::size_t start = 0;
-    for (std::size_t at; (at = text.find(arrow, start)) != std::string::npos; start = at + arrow.size()) {
-        parts.push_back(text.substr(start, at - start));
-    }
-    parts.push_back(text.substr(start));
-    return parts;
-}
+TEST_F(HelpPages, EveryMenuPathAndColumnTheyNameExists) {
+    writeConfig("[KONFIG]\nPOLAR=1\nTACHO=1\n");
+    initialise();
+    openSamplePlan();
+    const std::vector<platform::MenuItem> bar = buildMenuBar(app);
+    std::vector<std::string> columns;
+    for (int id = 0; id < lists::kColumnCount; ++id) columns.push_back(lists::columnHeader(id));
 
-TEST(HelpPages, EveryMenuPathOfAPageIsInTheMenuBar) {
-    Application app;
-    app.settings.polarSupport = 1;
-    app.settings.bikeComputerSupport = 1;
-    const std::vector<MenuItem> bar = buildMenuBar(app);
-    const std::filesystem::path pages = std::filesystem::path(std::getenv("SAISONBUCH_TEST_DATA")) / "../../resources/help";
-    const std::regex italic("<i>(.*?)</i>");
-    const std::regex tag("<[^>]*>");
+    const std::filesystem::path help =
+        std::filesystem::path(std::getenv("SAISONBUCH_TEST_DATA")) / ".." / ".." / "resources" / "help";
     int paths = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(pages)) {
-        std::stringstream page;
-        page << std::ifstream(entry.path()).rdbuf();
-        const std::string html = page.str();
-        for (std::sregex_iterator it(html.begin(), html.end(), italic), end; it != end; ++it) {
-            const std::string text = std::regex_replace((*it)[1].str(), tag, "");
-            if (text.find("\u2192") == std::string::npos) continue;
+    int named = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(help)) {
+        const std::string page = fileBytes(entry.path().string());
+        for (const std::string& text : marked(page, std::regex("<i>(.*?)</i>"))) {
+            if (text.find("\xE2\x86\x92") == std::string::npos) continue;
             ++paths;
-            EXPECT_TRUE(pathExists(bar, splitPath(text))) << entry.path().filename() << ": " << text;
+            EXPECT_TRUE(menuHasPath(bar, text)) << entry.path().filename() << ": " << text;
+        }
+        for (const std::string& column : marked(page, std::regex("<span class=\"spalte\">(.*?)</span>"))) {
+            ++named;
+            EXPECT_NE(columns.end(), std::find(columns.begin(), columns.end(), column)) << column;
         }
     }
-    EXPECT_GE(paths, 15);
+    EXPECT_GT(paths, 15);
+    EXPECT_EQ(lists::kColumnCount, named);
 }
 
 }  // namespace
-}  // namespace sb::shell
+}  // namespace sb::shell::testing

@@ -109,7 +109,7 @@ TEST_F(Recordings, ABikeComputerFileIsShownEvaluatedAndPrinted) {
     });
     dispatch(cmd::kBikeComputerFileInfo);
     services.scriptDialog("DIAGRAMM_X_Y_BEREICH", [](HeadlessDialogHost& dialog) {
-        EXPECT_EQ("15.0", dialog.text(1100));  // 131 bpm for 15 s; 144 bpm lies above the zone
+        EXPECT_EQ("0:00:15", dialog.text(1100));  // 131 bpm for 15 s; 144 bpm lies above the zone
         EXPECT_EQ("100.0", dialog.text(1110));
         dialog.press(201);
     });
@@ -125,6 +125,40 @@ TEST_F(Recordings, ABikeComputerFileIsShownEvaluatedAndPrinted) {
     expectNothingUnexpected();
 }
 
+TEST_F(Recordings, TheHeartRateMenuOpensBikeComputerFilesAndRefusesWhatNoReaderTakes) {
+    initialise();  // no bike-computer menu by default
+    const std::string bike = file("070615.dat");
+    std::ofstream(bike, std::ios::binary) << std::string("\xFF" "2.1R0S0.5PRunde//\x82\x0A\x83\x0A\x90\x0A", 24);
+    const std::string notes = file("notiz.txt");
+    std::ofstream(notes, std::ios::binary) << "Einkaufen: Milch\r\n";
+    const std::string emptyHrm = file("leer.hrm");
+    std::ofstream(emptyHrm, std::ios::binary) << "[Params]\r\nVersion=106\r\n";
+    struct Case {
+        std::string path;
+        int source;  // the reader that took it; 0: refused, the bike file stays shown
+    };
+    for (const Case& c : {Case{bike, 8}, Case{notes, 0}, Case{emptyHrm, 6}}) {
+        services.clearLog();
+        services.answerFileDialogs({c.path});
+        dispatch(cmd::kOpenHeartRateFile);
+        // A refused file gets the heart-rate reader's own message.
+        recordings::LoadedRecording unused;
+        const std::string refusal = recordings::readRecording(6, c.path, unused).message;
+        EXPECT_EQ(c.source == 0 ? std::vector<std::string>{refusal} : std::vector<std::string>{},
+                  services.messageTexts())
+            << c.path;
+        EXPECT_EQ(c.source == 0 ? 8 : c.source, app.recordings.source) << c.path;
+    }
+    // No zones are set up by default: the evaluation leads to their page.
+    services.scriptDialog("DIAGRAMM_X_Y_BEREICH", [](HeadlessDialogHost& dialog) { dialog.press(208); });
+    services.scriptPropertySheet("Konfiguration", [](platform::headless::HeadlessPropertySheet& sheet) {
+        EXPECT_EQ(5, sheet.currentPage());
+        sheet.cancel();
+    });
+    dispatch(cmd::kHeartRateEvaluation);
+    expectNothingUnexpected();
+}
+
 TEST_F(Recordings, AnActivityFileOpensFromTheHeartRateMenuWithItsOwnInfoAndMessages) {
     initialise();
     const std::string ride = recording("Edge810-Vector-2013-08-16-15-35-10.fit");
@@ -135,7 +169,8 @@ TEST_F(Recordings, AnActivityFileOpensFromTheHeartRateMenuWithItsOwnInfoAndMessa
         filters.push_back(filter.description + "|" + filter.patterns);
     EXPECT_EQ(
         (std::vector<std::string>{"Pulsuhr (hrm) |*.hrm", "FIT-Datei (fit) |*.fit", "TCX-Datei (tcx) |*.tcx",
-                                  "GPX-Datei (gpx) |*.gpx", "Alle Aufzeichnungen|*.hrm;*.fit;*.tcx;*.gpx"}),
+                                  "GPX-Datei (gpx) |*.gpx", "Radcomputer (dat) |*.dat",
+                                  "Alle Aufzeichnungen|*.hrm;*.fit;*.tcx;*.gpx;*.dat"}),
         filters);
     EXPECT_EQ(recordings::kActivityRecording, app.recordings.source);
     EXPECT_EQ(4700u, app.recordings.series.y.size());

@@ -55,6 +55,7 @@ std::string ShellTest::openSamplePlan(const std::string& name) {
     plan.planFileVersion = 3;
     plan.planLoaded = 1;
     app.year = plan;
+    app.guard.onDisk = fileio::fileIdentityOf(path);
     return path;
 }
 

@@ -5,6 +5,7 @@
 
 #include <fstream>
 
+#include "editor/day_editor_controls.h"
 #include "shell/command_ids.h"
 #include "shell_test_support.h"
 
@@ -83,6 +84,45 @@ TEST_F(Takeover, TheInfoDialogsButtonFillsTheChosenSportOfThatDayAndOpensTheDayE
     EXPECT_EQ(1, app.year.modified);
     EXPECT_EQ(5, app.diagram.diagramKind);  // the recording is shown again afterwards
     expectNothingUnexpected();
+}
+
+TEST_F(Takeover, EveryValueThePlanKeepsIsStoredAndASingleSportModeAnswersTheSportQuestion) {
+    struct Case {
+        int sportMode, triathlonBasic;
+        const char* editor;
+        model::Sport stored;  // preselected for a heart-rate file when the mode has one sport, else chosen
+        int selected;         // -1: the user chooses
+        bool pulseNoted;      // the basic form does not show the pulse that is stored
+    };
+    const Case cases[] = {
+        {5, 1, "IDD_DATENAENDERN_TRIATHLON_BASIC", model::kRun, -1, true},
+        {5, 0, "IDD_DATENAENDERN_TRIATHLON", model::kRun, -1, false},
+        {2, 0, "IDD_DATENAENDERN_LAUFEN", model::kRun, 0, false},
+        {3, 0, "IDD_DATENAENDERN_SCHWIMMEN", model::kSwim, 0, false},
+        {4, 0, "IDD_DATENAENDERN_DUATHLON", model::kRun, -1, false},
+    };
+    initialise();
+    openSamplePlan();
+    services.answerFileDialogs({writeRide(file("ride.hrm"))});
+    dispatch(cmd::kOpenHeartRateFile);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.editor);
+        app.settings.sportMode = c.sportMode;
+        app.settings.triathlonBasic = c.triathlonBasic;
+        model::SportEntry& entry = app.year.days[kJune14].*editor::sportControls(c.stored).entry;
+        entry = {};
+        services.scriptDialog(kTakeoverDialog, [&c](HeadlessDialogHost& dialog) {
+            EXPECT_EQ(c.selected, dialog.selection(303));
+            EXPECT_TRUE(dialog.isEnabled(307));
+            EXPECT_EQ(c.pulseNoted, dialog.isVisible(309));
+            if (c.selected < 0) dialog.choose(303, "Laufen");
+            dialog.press(310);
+        });
+        services.scriptDialog(c.editor, [](HeadlessDialogHost& editor) { editor.press(297); });
+        dispatch(cmd::kTakeOverTraining);
+        EXPECT_EQ(148, entry.avgPulse);
+        expectNothingUnexpected();
+    }
 }
 
 TEST_F(Takeover, AsksBeforeItReplacesValuesAlreadyEnteredAndKeepsTheRest) {

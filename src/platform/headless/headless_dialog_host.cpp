@@ -318,6 +318,7 @@ void HeadlessDialogHost::type(int id, const std::string& text) {
         unexpected("typing on control " + std::to_string(id) + ", which takes no typing");
         return;
     }
+    if ((control->flags & Digits) && text.find_first_not_of("0123456789") != std::string::npos) return;
     state->text = cutToLength(text, control->maxLength);
     if (control->flags & PlanText) {
         model::StorableText kept = model::storableText(state->text, (control->flags & CommaAsDot) != 0);
@@ -420,8 +421,12 @@ void HeadlessDialogHost::click(int id, Point at) {
 
 void HeadlessDialogHost::pressKey(int id, Key key) {
     if (!usable(id, "typing on")) return;
-    if (kindOf(id) != ControlKind::Canvas) {
-        unexpected("pressing a key on control " + std::to_string(id) + ", which is no canvas");
+    const ControlKind kind = kindOf(id);
+    const bool arrow = key == Key::Left || key == Key::Right || key == Key::Up || key == Key::Down;
+    if (kind == ControlKind::RadioButton && arrow) return pressArrowInRadioGroup(id, key);
+    const bool editKey = key == Key::Enter || key == Key::PageUp || key == Key::PageDown;
+    if (kind != ControlKind::Canvas && !((kind == ControlKind::Edit || kind == ControlKind::ComboEdit) && editKey)) {
+        unexpected("pressing a key on control " + std::to_string(id) + ", which does not take it");
         return;
     }
     bool used = false;
@@ -429,6 +434,20 @@ void HeadlessDialogHost::pressKey(int id, Key key) {
     if (used || key != Key::Enter || ended_) return;
     for (const ControlTemplate& control : template_.controls)
         if (control.kind == ControlKind::DefaultButton) press(control.id);
+}
+
+void HeadlessDialogHost::pressArrowInRadioGroup(int id, Key key) {
+    const std::vector<int> group = radioGroupOf(template_, id);
+    const auto at = std::find(group.begin(), group.end(), id);
+    const int step = key == Key::Left || key == Key::Up ? -1 : 1;
+    const int size = int(group.size());
+    for (int i = 1; i < size; ++i) {
+        const int next = group[size_t(((at - group.begin()) + step * i + size) % size)];
+        if (!isEnabled(next) || !isVisible(next)) continue;
+        focus_ = next;
+        press(next);
+        return;
+    }
 }
 
 void HeadlessDialogHost::dragColumn(int id, int from, int to) {

@@ -93,8 +93,9 @@ class HeadlessDialogHost : public DialogHost {
     void rightClickHeader(int id);
     // Left button on a Canvas control, in device pixels of its client area.
     void click(int id, Point at);
-    // A key on a Canvas control; one the procedure does not use is Enter pressing the default button
-    // or nothing.
+    // A key on a Canvas control, or Enter, PageUp or PageDown in an edit; one the procedure does not
+    // use is Enter pressing the default button or nothing. An arrow on a radio button checks the next
+    // (or previous) enabled one of its group, round the end.
     void pressKey(int id, Key key);
     // Drags the column header shown at display position `from` to display position `to`.
     void dragColumn(int id, int from, int to);
@@ -128,6 +129,7 @@ class HeadlessDialogHost : public DialogHost {
     ControlState* usable(int id, const char* action);
     ControlKind kindOf(int id) const;
     void uncheckRadioGroup(int id);
+    void pressArrowInRadioGroup(int id, Key key);
     void unexpected(const std::string& what);
 
     DialogTemplate template_;

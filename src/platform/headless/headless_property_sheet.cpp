@@ -44,24 +44,28 @@ void HeadlessPropertySheet::open(int startPage) {
     show(startPage >= 0 && startPage < pageCount() ? startPage : 0);
 }
 
+bool HeadlessPropertySheet::leaveCurrent() {
+    HeadlessDialogHost& left = *hosts_[size_t(current_)];
+    bool mayLeave = true;
+    left.deliver([&](DialogProcedure& procedure) { mayLeave = procedure.pageMayLeave(left); });
+    if (!mayLeave) return false;
+    left.deliver([&left](DialogProcedure& procedure) { procedure.pageLeave(left); });
+    return true;
+}
+
 void HeadlessPropertySheet::selectPage(int index) {
     if (endedAlready("choosing a page")) return;
     if (index < 0 || index >= pageCount()) {
         services_.reportUnexpected(caption_ + ": there is no page " + std::to_string(index));
         return;
     }
-    if (index == current_) return;
-    HeadlessDialogHost& left = *hosts_[size_t(current_)];
-    left.deliver([&left](DialogProcedure& procedure) { procedure.pageLeave(left); });
+    if (index == current_ || !leaveCurrent()) return;
     show(index);
 }
 
 void HeadlessPropertySheet::ok() {
     if (endedAlready("OK")) return;
-    if (current_ >= 0) {
-        HeadlessDialogHost& left = *hosts_[size_t(current_)];
-        left.deliver([&left](DialogProcedure& procedure) { procedure.pageLeave(left); });
-    }
+    if (current_ >= 0 && !leaveCurrent()) return;
     ended_ = true;
     result_ = dialogOk;
 }

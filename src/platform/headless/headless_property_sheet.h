@@ -23,9 +23,10 @@ class HeadlessPropertySheet {
     HeadlessDialogHost& page(int index);
     int currentPage() const { return current_; }
 
-    // The user clicks a tab: the shown page is left, the chosen one shown (initialised the first time).
+    // The user clicks a tab: the shown page is left, the chosen one shown (initialised the first time),
+    // unless the shown page refuses to be left.
     void selectPage(int index);
-    // OK: the shown page is left, the sheet ends with dialogOk.
+    // OK: the shown page is left, the sheet ends with dialogOk; a page that refuses keeps it open.
     void ok();
     // Cancel or the close box: every initialised page gets pageCancel, the sheet ends with dialogCancel.
     void cancel();
@@ -41,6 +42,8 @@ class HeadlessPropertySheet {
 
   private:
     void show(int index);
+    // Asks the page shown whether it may be left, and if so lets it take its values.
+    bool leaveCurrent();
     bool endedAlready(const char* action);
 
     std::string caption_;

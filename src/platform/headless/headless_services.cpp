@@ -37,6 +37,10 @@ void HeadlessServices::answerMessages(std::vector<Answer> answers) {
     append(answers_, std::move(answers));
 }
 
+void HeadlessServices::answerChoices(std::vector<int> indices) {
+    append(choiceAnswers_, std::move(indices));
+}
+
 void HeadlessServices::answerFileDialogs(std::vector<std::optional<std::string>> paths) {
     for (auto& path : paths) paths_.push_back({std::move(path), 0});
 }
@@ -95,6 +99,25 @@ std::optional<std::string> HeadlessServices::nextPath(bool save, const FileDialo
     paths_.pop_front();
     lastFileDialogError_ = answer.error;
     return answer.path;
+}
+
+int HeadlessServices::askChoice(const std::string& text, const std::string& title,
+                                const std::vector<std::string>& buttons, Icon icon) {
+    step("message: " + text);
+    messages_.push_back({text, title, Buttons::Ok, icon});
+    choiceButtons_.push_back(buttons);
+    const int last = int(buttons.size()) - 1;
+    if (choiceAnswers_.empty()) {
+        unexpected_.push_back("question without a scripted answer: " + text);
+        return last;
+    }
+    const int index = choiceAnswers_.front();
+    choiceAnswers_.pop_front();
+    if (index < 0 || index > last) {
+        unexpected_.push_back("no button " + std::to_string(index) + " in: " + text);
+        return last;
+    }
+    return index;
 }
 
 std::optional<std::string> HeadlessServices::openFileName(const FileDialogRequest& request) {
@@ -252,6 +275,7 @@ const HeadlessDialogHost* HeadlessServices::lastDialog(const std::string& templa
 std::vector<std::string> HeadlessServices::unexpected() const {
     std::vector<std::string> all = unexpected_;
     countLeft(all, answers_.size(), "message answers");
+    countLeft(all, choiceAnswers_.size(), "question answers");
     countLeft(all, paths_.size(), "file dialog answers");
     countLeft(all, colourAnswers_.size(), "colour dialog answers");
     countLeft(all, printAnswers_.size(), "print dialog answers");
@@ -265,6 +289,7 @@ std::vector<std::string> HeadlessServices::unexpected() const {
 void HeadlessServices::clearLog() {
     steps_.clear();
     messages_.clear();
+    choiceButtons_.clear();
     fileDialogs_.clear();
     colourDialogs_.clear();
     printRequests_.clear();

@@ -52,6 +52,8 @@ class HeadlessServices : public Services {
     // --- Scripting, before the command runs. Every answer is used once, in order.
     // Answers for the coming message boxes. A box with only an OK button needs no answer.
     void answerMessages(std::vector<Answer> answers);
+    // The button indices the coming askChoice questions return.
+    void answerChoices(std::vector<int> indices);
     // The paths (or cancels, as nullopt) the coming file dialogs return.
     void answerFileDialogs(std::vector<std::optional<std::string>> paths);
     // The next file dialog fails with this code (dialog_error) and returns nothing.
@@ -74,6 +76,8 @@ class HeadlessServices : public Services {
 
     // --- Services
     Answer messageBox(const std::string& text, const std::string& title, Buttons buttons, Icon icon) override;
+    int askChoice(const std::string& text, const std::string& title, const std::vector<std::string>& buttons,
+                  Icon icon) override;
     std::optional<std::string> openFileName(const FileDialogRequest& request) override;
     std::optional<std::string> saveFileName(const FileDialogRequest& request) override;
     unsigned lastFileDialogError() const override { return lastFileDialogError_; }
@@ -100,6 +104,8 @@ class HeadlessServices : public Services {
     // "popup menu", "help: FILE TOPIC".
     const std::vector<std::string>& steps() const { return steps_; }
     const std::vector<LoggedMessage>& messages() const { return messages_; }
+    // The button texts of every askChoice question, in order; its text and title are in messages().
+    const std::vector<std::vector<std::string>>& choiceButtons() const { return choiceButtons_; }
     std::vector<std::string> messageTexts() const;
     const std::vector<LoggedFileDialog>& fileDialogs() const { return fileDialogs_; }
     const std::vector<LoggedColourDialog>& colourDialogs() const { return colourDialogs_; }
@@ -136,6 +142,8 @@ class HeadlessServices : public Services {
     PrintResult printerFrom(const PrintAnswer& answer);
 
     std::deque<Answer> answers_;
+    std::deque<int> choiceAnswers_;
+    std::vector<std::vector<std::string>> choiceButtons_;
     std::deque<FileAnswer> paths_;
     std::deque<ColourChoice> colourAnswers_;
     std::deque<PrintAnswer> printAnswers_;

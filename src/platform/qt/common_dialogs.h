@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/services.h"
 
@@ -14,6 +15,9 @@ namespace sb::platform::qt {
 
 Answer showMessageBox(QWidget* owner, const std::string& text, const std::string& title, Buttons buttons,
                       Icon icon);
+// The buttons carry the given texts; the last one also answers Escape and the close box.
+int showChoiceBox(QWidget* owner, const std::string& text, const std::string& title,
+                  const std::vector<std::string>& buttons, Icon icon);
 
 // Sets `error` to a dialog_error code, or dialog_error::none when the user cancelled.
 std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogRequest& request, bool save,

@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QTableWidget>
 
 #include "platform/qt/plan_text_validator.h"
@@ -71,7 +72,10 @@ QWidget* createEdit(const ControlTemplate& control, QWidget* parent) {
     auto* edit = new QLineEdit(toQString(control.text), parent);
     if (control.maxLength > 0) edit->setMaxLength(control.maxLength);
     edit->setReadOnly(control.flags & ReadOnly);
-    if (control.flags & PlanText) edit->setValidator(new PlanTextValidator(edit, control.flags & CommaAsDot));
+    if (control.flags & Digits)
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    else if (control.flags & PlanText)
+        edit->setValidator(new PlanTextValidator(edit, control.flags & CommaAsDot));
     return edit;
 }
 
@@ -184,7 +188,8 @@ QWidget* createControlWidget(const ControlTemplate& control, QWidget* parent, co
     // fonts here run wider than the ones the templates were measured with.
     bool oneLineText = control.kind == ControlKind::CheckBox || control.kind == ControlKind::RadioButton ||
                        (control.kind == ControlKind::Static && !(control.flags & MultiLine));
-    if (oneLineText) place.setWidth(std::max(place.width(), widget->sizeHint().width()));
+    // Nor are they cut at the top or bottom: a capital with an umlaut needs the font's full height.
+    if (oneLineText) place.setSize(place.size().expandedTo(widget->sizeHint()));
     widget->setGeometry(place);
     widget->setObjectName(QStringLiteral("control_%1").arg(control.id));
     if (takesTabStop(control.kind)) {
@@ -193,6 +198,7 @@ QWidget* createControlWidget(const ControlTemplate& control, QWidget* parent, co
         widget->setFocusPolicy(Qt::NoFocus);
     }
     widget->setEnabled((control.flags & Disabled) == 0);
+    if (!control.toolTip.empty()) widget->setToolTip(toQString(control.toolTip));
     if (control.flags & Hidden) widget->hide();
     return widget;
 }
@@ -213,8 +219,6 @@ void CanvasControl::paintEvent(QPaintEvent*) {
 void CanvasControl::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && onClick_) onClick_(event->position().toPoint());
 }
-
-namespace {
 
 std::optional<Key> keyOf(const QKeyEvent& event) {
     const int code = event.key();
@@ -241,8 +245,6 @@ std::optional<Key> keyOf(const QKeyEvent& event) {
             return std::nullopt;
     }
 }
-
-}  // namespace
 
 void CanvasControl::keyPressEvent(QKeyEvent* event) {
     std::optional<Key> key = keyOf(*event);

@@ -2,8 +2,10 @@
 // painted controls (the canvas and the colour swatch).
 #pragma once
 
+#include <QKeyEvent>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "platform/dialog.h"
 
@@ -62,5 +64,7 @@ QWidget* createControlWidget(const ControlTemplate& control, QWidget* parent, co
 
 // A label shows '&' plainly: "&&" becomes "&", a single '&' is dropped.
 QString withoutMnemonic(const std::string& text);
+// The key a procedure can hear, if it is one.
+std::optional<Key> keyOf(const QKeyEvent& event);
 
 }  // namespace sb::platform::qt

@@ -5,7 +5,11 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 #include "platform/qt/qt_text.h"
 
@@ -33,12 +37,64 @@ class QtModelessDialog : public ModelessDialog {
 
 }  // namespace
 
+namespace {
+
+// The controls' surface: at the template's size, or larger in a resizable dialog, where the controls
+// then follow.
+class DialogSurface : public QWidget {
+  public:
+    DialogSurface(QSize templateSize, bool resizable) : templateSize_(templateSize) {
+        if (resizable) {
+            setMinimumSize(templateSize);
+        } else {
+            setFixedSize(templateSize);
+        }
+    }
+    void setHost(QtDialogHost* host) { host_ = host; }
+
+  protected:
+    void resizeEvent(QResizeEvent*) override {
+        if (host_) host_->stretch(width() - templateSize_.width(), height() - templateSize_.height());
+    }
+
+  private:
+    QSize templateSize_;
+    QtDialogHost* host_ = nullptr;
+};
+
+}  // namespace
+
 DialogWindow::DialogWindow(QWidget* owner, const QtServices& services, const DialogTemplate& dialog,
                            DialogProcedure& procedure)
     : QDialog(owner) {
     setWindowTitle(toQString(dialog.caption));
-    setFixedSize(dialogUnitsOf(font()).toPixels(dialog.width, dialog.height));
-    host_ = std::make_unique<QtDialogHost>(dialog, procedure, *this, services.forOwner(this));
+    const QSize size = dialogUnitsOf(font()).toPixels(dialog.width, dialog.height);
+    auto* surface = new DialogSurface(size, dialog.resizable);
+    surface_ = surface;
+    surface->setFont(font());
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(dialog.resizable);
+    scroll->setWidget(surface);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    // Taller or wider than the screen: the window keeps to the screen, and the controls scroll, so OK
+    // and Abbruch stay within reach.
+    QSize shown = size;
+    if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen()) {
+        const QSize room = screen->availableGeometry().size() - QSize(16, 48);
+        shown = size.boundedTo(room);
+    }
+    if (dialog.resizable) {
+        setWindowFlag(Qt::WindowMaximizeButtonHint);
+        setMinimumSize(shown);
+        resize(shown);
+    } else {
+        setFixedSize(shown);
+    }
+    host_ = std::make_unique<QtDialogHost>(dialog, procedure, *surface, services.forOwner(this));
+    surface->setHost(host_.get());
     host_->setOnEnd([this](int result) { done(result); });
 }
 

@@ -1,5 +1,6 @@
 // The window of a dialog template: a QDialog of the template's size whose keys and close box go to
-// the dialog procedure (Enter the default button, Escape and the close box close(), F1 help()).
+// the dialog procedure (Enter the default button, Escape and the close box close(), F1 help()). A
+// dialog larger than the screen scrolls; a resizable one can be enlarged and maximised.
 #pragma once
 
 #include <QDialog>
@@ -24,6 +25,7 @@ class DialogWindow : public QDialog {
 
   private:
     std::unique_ptr<QtDialogHost> host_;
+    QWidget* surface_ = nullptr;  // holds the controls, inside a scroll area
 };
 
 }  // namespace sb::platform::qt

@@ -5,6 +5,10 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <algorithm>
 #include <QUrl>
 
 #include "platform/qt/qt_text.h"
@@ -56,11 +60,32 @@ HelpWindow::HelpWindow() {
 
 void HelpWindow::showPage(const QUrl& url, QWidget* owner) {
     QWidget* modal = QApplication::activeModalWidget();
+    const bool first = !isVisible();
     moveTo(modal && modal != this ? modal : owner);
     setSource(url);
+    if (first) placeBeside(owner ? owner->window() : nullptr);
     show();
     raise();
     activateWindow();
+}
+
+// At the right edge of the screen below the owner's menu and tool bars, so the questions the program
+// asks in the middle of its window and the menus stay in sight.
+void HelpWindow::placeBeside(QWidget* owner) {
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    const int top = owner ? std::max(room.top(), owner->frameGeometry().top() + 90) : room.top();
+    resize(std::min(width(), room.width() / 3), std::min(height(), room.bottom() - top));
+    move(room.right() - frameGeometry().width() + 1, top);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
 }
 
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -27,9 +27,12 @@ class HelpWindow : public QTextBrowser {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Escape closes the window.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void moveTo(QWidget* owner);
+    void placeBeside(QWidget* owner);
 };
 
 }  // namespace sb::platform::qt

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
+#include <algorithm>
 
 #include "platform/qt/common_dialogs.h"
 #include "platform/qt/qt_text.h"
@@ -86,6 +87,28 @@ Answer showMessageBox(QWidget* owner, const std::string& text, const std::string
     }
     // Closed without a button (only possible where Escape has no button of its own).
     return buttons == Buttons::YesNo ? Answer::No : buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+int showChoiceBox(QWidget* owner, const std::string& text, const std::string& title,
+                  const std::vector<std::string>& buttons, Icon icon) {
+    QMessageBox box(owner ? owner : QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setText(toQString(text));
+    box.setWindowTitle(toQString(title));
+    box.setIcon(qtIcon(icon));
+    keepTitleWhole(box);
+    std::vector<QPushButton*> pushButtons;
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const bool last = i + 1 == buttons.size();
+        pushButtons.push_back(
+            box.addButton(toQString(buttons[i]), last ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+    }
+    if (pushButtons.empty()) return -1;
+    box.setDefaultButton(pushButtons.front());
+    box.setEscapeButton(pushButtons.back());
+    box.exec();
+    const auto pressed = std::find(pushButtons.begin(), pushButtons.end(), box.clickedButton());
+    return pressed == pushButtons.end() ? int(pushButtons.size()) - 1 : int(pressed - pushButtons.begin());
 }
 
 }  // namespace sb::platform::qt

@@ -1,5 +1,8 @@
 // The print and printer set-up dialogs (Qt's print dialog, which can also print into a PDF file) and
-// the default printer.
+// the default printer. While the program runs the dialogs remember the user's last choice: a printer,
+// or the folder of the last PDF file, where the next printout's proposed file is then offered.
+#include <QDir>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -9,6 +12,43 @@
 #include "platform/qt/qt_text.h"
 
 namespace sb::platform::qt {
+
+namespace {
+
+struct LastChoice {
+    QString printer;
+    QString folder;  // of the last PDF file; empty while none was written
+    bool intoFile = false;
+};
+
+LastChoice& lastChoice() {
+    static LastChoice choice;
+    return choice;
+}
+
+void offerLastChoice(QPrinter& printer, const PrintRequest& request) {
+    const LastChoice& last = lastChoice();
+    const bool intoFile = last.intoFile || QPrinterInfo::availablePrinters().isEmpty();
+    if (intoFile && !request.proposedFile.empty()) {
+        const QFileInfo proposed(toQString(request.proposedFile));
+        QString folder = last.folder;
+        if (folder.isEmpty()) folder = proposed.isAbsolute() ? proposed.absolutePath() : QDir::homePath();
+        printer.setOutputFileName(QDir(folder).filePath(proposed.fileName()));
+    } else if (request.printerName.empty() && !last.printer.isEmpty()) {
+        printer.setPrinterName(last.printer);
+    }
+}
+
+void rememberChoice(const QPrinter& printer) {
+    LastChoice& last = lastChoice();
+    last.intoFile = !printer.outputFileName().isEmpty();
+    if (last.intoFile)
+        last.folder = QFileInfo(printer.outputFileName()).absolutePath();
+    else
+        last.printer = printer.printerName();
+}
+
+}  // namespace
 
 PrintResult runPrintDialog(QWidget* owner, const PrintRequest& request) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -21,6 +61,7 @@ PrintResult runPrintDialog(QWidget* owner, const PrintRequest& request) {
         return {std::make_unique<QtPrinter>(std::move(printer)), 0};
     }
     printer->setFromTo(1, 1);
+    offerLastChoice(*printer, request);
     QPrintDialog dialog(printer.get(), owner);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
@@ -32,6 +73,7 @@ PrintResult runPrintDialog(QWidget* owner, const PrintRequest& request) {
     }
     if (dialog.exec() != QDialog::Accepted) return {};
     if (!printer->isValid()) return {nullptr, dialog_error::initialization};
+    rememberChoice(*printer);
     return {std::make_unique<QtPrinter>(std::move(printer)), 0};
 }
 

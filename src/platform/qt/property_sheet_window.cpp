@@ -45,8 +45,11 @@ PropertySheetWindow::PropertySheetWindow(QWidget* owner, const QtServices& servi
     connect(cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
         if (ended_ || index == current_ || index < 0) return;
-        QtDialogHost& left = *hosts_[size_t(current_)];
-        left.deliver([&left](DialogProcedure& procedure) { procedure.pageLeave(left); });
+        if (!leaveCurrent()) {
+            QSignalBlocker blocker(tabs_);
+            tabs_->setCurrentIndex(current_);
+            return;
+        }
         show(index);
     });
 }
@@ -73,12 +76,18 @@ void PropertySheetWindow::open(int startPage) {
     show(index);
 }
 
+bool PropertySheetWindow::leaveCurrent() {
+    QtDialogHost& left = *hosts_[size_t(current_)];
+    bool mayLeave = true;
+    left.deliver([&](DialogProcedure& procedure) { mayLeave = procedure.pageMayLeave(left); });
+    if (!mayLeave) return false;
+    left.deliver([&left](DialogProcedure& procedure) { procedure.pageLeave(left); });
+    return true;
+}
+
 void PropertySheetWindow::ok() {
     if (ended_) return;
-    if (current_ >= 0) {
-        QtDialogHost& left = *hosts_[size_t(current_)];
-        left.deliver([&left](DialogProcedure& procedure) { procedure.pageLeave(left); });
-    }
+    if (current_ >= 0 && !leaveCurrent()) return;
     ended_ = true;
     done(dialogOk);
 }

@@ -33,6 +33,8 @@ class PropertySheetWindow : public QDialog {
 
   private:
     void show(int index);
+    // Asks the page shown whether it may be left, and if so lets it take its values.
+    bool leaveCurrent();
 
     QTabWidget* tabs_ = nullptr;
     std::vector<std::unique_ptr<QtDialogHost>> hosts_;

@@ -54,6 +54,16 @@ QtDialogHost::~QtDialogHost() = default;
 // A label with a mnemonic ("&Zeit") leads Alt+letter to the next field that takes the focus, so a form
 // can be filled from the keyboard alone.
 void QtDialogHost::giveLabelItsField(const ControlTemplate& control, QWidget* widget, QLabel*& waiting) {
+    if (control.kind == ControlKind::GroupBox) {
+        const bool hasMnemonic = toQString(control.text) != withoutMnemonic(control.text);
+        groupAwaitingField_ = hasMnemonic ? widget : nullptr;
+        if (hasMnemonic) widget->installEventFilter(this);
+        return;
+    }
+    if (groupAwaitingField_ && widget->focusPolicy() != Qt::NoFocus) {
+        groupFields_[groupAwaitingField_] = widget;
+        groupAwaitingField_ = nullptr;
+    }
     if (control.kind == ControlKind::Static) {
         bool hasMnemonic = toQString(control.text) != withoutMnemonic(control.text);
         waiting = hasMnemonic ? static_cast<QLabel*>(widget) : nullptr;
@@ -66,11 +76,81 @@ void QtDialogHost::giveLabelItsField(const ControlTemplate& control, QWidget* wi
     }
 }
 
+void QtDialogHost::listenForKeys(const ControlTemplate& control, QWidget* widget) {
+    QWidget* listener = nullptr;
+    if (control.kind == ControlKind::Edit) listener = qobject_cast<QLineEdit*>(widget);
+    if (control.kind == ControlKind::ComboEdit) listener = static_cast<QComboBox*>(widget)->lineEdit();
+    if (control.kind == ControlKind::RadioButton) listener = widget;
+    if (!listener) return;
+    keyListeners_[listener] = control.id;
+    listener->installEventFilter(this);
+}
+
+bool QtDialogHost::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Shortcut) {
+        const auto group = groupFields_.find(watched);
+        if (group == groupFields_.end() || !group->second || !group->second->isEnabled()) return false;
+        group->second->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+    const auto listener = keyListeners_.find(watched);
+    if (event->type() != QEvent::KeyPress || listener == keyListeners_.end()) return false;
+    const std::optional<Key> key = keyOf(*static_cast<QKeyEvent*>(event));
+    if (!key) return false;
+    const int id = listener->second;
+    if (kindOf(id) == ControlKind::RadioButton) {
+        if (*key != Key::Left && *key != Key::Right && *key != Key::Up && *key != Key::Down) return false;
+        moveInRadioGroup(id, *key);
+        return true;
+    }
+    if (*key != Key::Enter && *key != Key::PageUp && *key != Key::PageDown) return false;
+    bool used = false;
+    deliver([&](DialogProcedure& procedure) { used = procedure.keyDown(*this, id, *key); });
+    return used;
+}
+
+void QtDialogHost::moveInRadioGroup(int id, Key key) {
+    const std::vector<int> group = radioGroupOf(template_, id);
+    const auto at = std::find(group.begin(), group.end(), id);
+    const int step = key == Key::Left || key == Key::Up ? -1 : 1;
+    const int size = int(group.size());
+    for (int i = 1; i < size; ++i) {
+        const int next = group[size_t(((at - group.begin()) + step * i + size) % size)];
+        QWidget* w = widget(next);
+        if (!w || !w->isEnabled() || w->isHidden()) continue;
+        w->setFocus(Qt::TabFocusReason);
+        static_cast<QAbstractButton*>(w)->click();
+        return;
+    }
+}
+
+void QtDialogHost::stretch(int extraWidth, int extraHeight) {
+    const auto list = std::find_if(template_.controls.begin(), template_.controls.end(),
+                                   [](const ControlTemplate& c) { return c.kind == ControlKind::ListView; });
+    if (!template_.resizable || list == template_.controls.end()) return;
+    const QRect grown = placed_[size_t(list - template_.controls.begin())].second;
+    const int middle = units_.toPixels(template_.width, template_.height).width() / 2;
+    for (size_t i = 0; i < placed_.size(); ++i) {
+        auto& [widget, place] = placed_[i];
+        if (!widget) continue;
+        QRect moved = place;
+        if (&template_.controls[i] == &*list) {
+            moved.setSize(place.size() + QSize(extraWidth, extraHeight));
+        } else {
+            if (place.top() >= grown.bottom()) moved.translate(0, extraHeight);
+            if (place.left() >= middle) moved.translate(extraWidth, 0);
+        }
+        widget->setGeometry(moved);
+    }
+}
+
 void QtDialogHost::build() {
     QLabel* labelAwaitingField = nullptr;
     for (const ControlTemplate& control : template_.controls) {
         QWidget* widget = createControlWidget(control, &surface_, units_);
         giveLabelItsField(control, widget, labelAwaitingField);
+        listenForKeys(control, widget);
+        placed_.emplace_back(widget, widget->geometry());
         if (control.id == staticControlId) continue;
         Control& entry = controls_[control.id];
         entry.control = &control;

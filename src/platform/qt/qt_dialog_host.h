@@ -77,6 +77,9 @@ class QtDialogHost : public QObject, public DialogHost {
     // No event reaches the procedure any more.
     void detach() { procedure_ = nullptr; }
     QWidget* widget(int id) const;
+    // The surface grew by this many pixels beyond the template's size: the controls follow as the
+    // template's `resizable` says.
+    void stretch(int extraWidth, int extraHeight);
 
   private:
     struct Control {
@@ -88,6 +91,9 @@ class QtDialogHost : public QObject, public DialogHost {
     void build();
 
     void giveLabelItsField(const platform::ControlTemplate& control, QWidget* widget, QLabel*& waiting);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void listenForKeys(const ControlTemplate& control, QWidget* widget);
+    void moveInRadioGroup(int id, Key key);
     void connectControl(Control& control);
     void notify(int id, Notification notification);
     const Control* find(int id) const;
@@ -102,6 +108,13 @@ class QtDialogHost : public QObject, public DialogHost {
     std::unique_ptr<QtServices> services_;
     DialogUnits units_;
     std::map<int, Control> controls_;
+    // A group box with a mnemonic leads Alt+letter to the first field after it, as a label does.
+    QWidget* groupAwaitingField_ = nullptr;
+    std::map<QObject*, QPointer<QWidget>> groupFields_;
+    // The widgets whose keys the procedure may hear, by control id.
+    std::map<QObject*, int> keyListeners_;
+    // Every widget with its place at the template's size, for stretch().
+    std::vector<std::pair<QPointer<QWidget>, QRect>> placed_;
     std::function<void(int)> onEnd_;
     bool ended_ = false;
     bool endForbidden_ = false;

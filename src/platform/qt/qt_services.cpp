@@ -56,6 +56,11 @@ Answer QtServices::messageBox(const std::string& text, const std::string& title,
     return showMessageBox(dialogOwner(), text, title, buttons, icon);
 }
 
+int QtServices::askChoice(const std::string& text, const std::string& title,
+                          const std::vector<std::string>& buttons, Icon icon) {
+    return showChoiceBox(dialogOwner(), text, title, buttons, icon);
+}
+
 std::optional<std::string> QtServices::openFileName(const FileDialogRequest& request) {
     return runFileDialog(dialogOwner(), request, false, shared_->lastFileDialogError);
 }

@@ -27,6 +27,8 @@ class QtServices : public Services {
     std::unique_ptr<QtServices> forOwner(QWidget* owner) const;
 
     Answer messageBox(const std::string& text, const std::string& title, Buttons buttons, Icon icon) override;
+    int askChoice(const std::string& text, const std::string& title, const std::vector<std::string>& buttons,
+                  Icon icon) override;
     std::optional<std::string> openFileName(const FileDialogRequest& request) override;
     std::optional<std::string> saveFileName(const FileDialogRequest& request) override;
     unsigned lastFileDialogError() const override;
