@@ -43,8 +43,7 @@ bool printOnUpperHalf(platform::Printer& printer, const std::string& documentNam
     canvas.setMapping(printerFrameMapping(printer.pageGeometry()));
     draw(canvas);
     printer.endPage();
-    printer.endDocument();
-    return true;
+    return printer.endDocument();
 }
 
 bool printDiagram(platform::Printer& printer, const model::TrainingYear& year,

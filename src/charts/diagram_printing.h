@@ -18,12 +18,12 @@ platform::Mapping printerFrameMapping(const platform::PageGeometry& page);
 std::string diagramDocumentName(int kind, int week, int month);
 
 // One document of one page on which `draw` paints the chart canvas. false when the printer could not
-// start the document; nothing was drawn then.
+// start the document (nothing was drawn then) or could not finish it.
 bool printOnUpperHalf(platform::Printer& printer, const std::string& documentName,
                       const std::function<void(platform::Canvas&)>& draw);
 
 // The bar diagram of a request (kinds 1 to 4) as the main window shows it; false when nothing was
-// printed (another kind, or the document could not be started).
+// printed (another kind, or the document could not be started or finished).
 bool printDiagram(platform::Printer& printer, const model::TrainingYear& year, const DiagramRequest& request);
 
 }  // namespace sb::charts

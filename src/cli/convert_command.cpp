@@ -1,10 +1,12 @@
 // saisonbuch-cli convert IN OUT: reads IN with the reader of its extension and writes OUT with the
 // writer of OUT's extension, so a plan moves between the three file versions. A plan the program has open
 // (its lock is held) is not written over; the lock is held while OUT is written.
+#include <cerrno>
 #include <memory>
 
 #include "cli/cli_commands.h"
 #include "cli/plan_loading.h"
+#include "fileio/file_bytes.h"
 #include "planfile/plan_file_version.h"
 #include "platform/qt/qt_plan_locks.h"
 
@@ -22,7 +24,7 @@ int runConvert(const CommandLine& line, const config::ConfigStore&) {
     if (locks.lock(output) == platform::LockOutcome::Held)
         return fail("Die Datei " + output + " ist in Saisonbuch geöffnet und wird nicht überschrieben");
     if (planfile::writePlanFileOfVersion(outputVersion, output, *year) != 0)
-        return fail("Fehler beim Speichern der Datei " + output);
+        return fail("Fehler beim Speichern der Datei " + output + ": " + fileio::failureReason(errno));
     return 0;
 }
 

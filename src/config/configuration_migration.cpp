@@ -5,6 +5,7 @@
 // A missing route line gives a free slot.
 #include "config/configuration_migration.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <string_view>
@@ -73,6 +74,7 @@ MigrationOutcome migrateOldConfiguration(ConfigStore& store, RouteStore& routes,
     importOldFile(*bytes, store, routesKept ? nullptr : &routes);
     store.lastFile = readSetting(store, "KONFIG", "LETZTE_DATEI", "", WriteBack::No, buffer::fileName);
     outcome.routesFailed = !routesKept && saveRoutes(routes, paths.routesFile) != 0;
+    if (outcome.routesFailed) outcome.routesError = errno;
 
     if (!fs::copy_file(paths.oldConfigFile, paths.backupFile, fs::copy_options::overwrite_existing, error)) {
         outcome.failedStep = "CopyFile (\"" + paths.oldConfigFile + "\", \"" + paths.backupFile + "\")";

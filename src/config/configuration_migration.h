@@ -21,6 +21,7 @@ struct MigrationPaths {
 struct MigrationOutcome {
     bool imported = false;     // an old file was found and read
     bool routesFailed = false;  // strecke.cfg could not be written
+    int routesError = 0;        // errno of that failure
     std::string failedStep;     // "CopyFile (...)" or "DeleteFile (...)" as the message names it; empty when none
     std::error_code error;      // the reason of failedStep
 };

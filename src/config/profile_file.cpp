@@ -1,6 +1,8 @@
 // Reading, changing and saving profile files held in memory; the rules are listed in profile_file.h.
 #include "config/profile_file.h"
 
+#include <cerrno>
+
 #include "fileio/file_bytes.h"
 #include "fileio/text_lines.h"
 
@@ -197,6 +199,7 @@ ProfileFile loadProfileFile(const std::string& path) {
     ProfileFile file = parseProfileText(ok ? std::string_view(bytes) : std::string_view());
     file.path = path;
     file.readable = ok;
+    if (!ok) file.failure = errno;
     return file;
 }
 
@@ -238,7 +241,11 @@ bool saveProfileFile(ProfileFile& file) {
     if (file.readable && file.mergeOnSave) saved = mergedWithDisk(file);
     file.saveFailed =
         !file.readable || !saved || !fileio::writeFileAtomically(file.path, profileText(*saved));
-    if (file.saveFailed) return false;
+    if (file.saveFailed && file.readable) file.failure = errno;
+    if (file.saveFailed) {
+        errno = file.failure;  // the caller may ask errno why, as after any other failed write
+        return false;
+    }
     file.sections = std::move(saved->sections);
     file.sectionIndex = std::move(saved->sectionIndex);
     file.changes.clear();

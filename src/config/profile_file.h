@@ -60,6 +60,7 @@ struct ProfileFile {
     bool readable = true;     // false: the file exists but could not be read; never saved
     bool unsaved = false;     // changed in memory since the last save
     bool saveFailed = false;  // the last save of a file with a path failed; cleared by the next success
+    int failure = 0;          // errno of the failed read of an unreadable file, or of the last failed save
     bool mergeOnSave = false;            // rule 7
     std::vector<ProfileChange> changes;  // since the last read or save, in the order first made
 };

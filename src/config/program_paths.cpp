@@ -1,6 +1,9 @@
 // Locating the program directory from the environment and deriving the paths of its files.
 #include "config/program_paths.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -26,16 +29,27 @@ std::optional<std::string> preferredDirectory(const Environment& environment) {
     return std::nullopt;
 }
 
-bool usableDirectory(const std::string& directory) {
+// Why directory cannot hold the program's files, or nothing when it can; create makes it when missing.
+std::string directoryProblem(const std::string& directory, bool create) {
     std::error_code error;
-    fs::create_directories(directory, error);
-    return fs::is_directory(directory, error);
+    if (create) fs::create_directories(directory, error);
+    if (error) return error.message();
+    const fs::file_status status = fs::status(directory, error);
+    if (!create && status.type() == fs::file_type::not_found) return {};
+    if (!fs::is_directory(status)) return std::generic_category().message(ENOTDIR);
+    if (create && ::access(directory.c_str(), W_OK | X_OK) != 0) return std::generic_category().message(errno);
+    return {};
 }
 
-std::string currentDirectory() {
-    std::error_code error;
-    const fs::path current = fs::current_path(error);
-    return error ? std::string(".") : current.string();
+// The directory the rule names, with its problem; without HOME there is none to name.
+std::string programDirectoryOf(const Environment& environment, bool create, std::string& problem) {
+    const auto preferred = preferredDirectory(environment);
+    if (!preferred) {
+        problem = "HOME ist nicht gesetzt";
+        return "~/.config/saisonbuch";
+    }
+    problem = directoryProblem(*preferred, create);
+    return *preferred;
 }
 
 }  // namespace
@@ -48,13 +62,13 @@ std::optional<std::string> processEnvironment(const std::string& name) {
 
 ProgramPaths locateProgramDirectory(const Environment& environment) {
     ProgramPaths paths;
-    auto preferred = preferredDirectory(environment);
-    paths.programDirectory = preferred && usableDirectory(*preferred) ? *preferred : currentDirectory();
+    paths.programDirectory = programDirectoryOf(environment, true, paths.unusableReason);
+    paths.helpFilePath = kHelpContentsPage;
+    paths.tourFilePath = kHelpTourPage;
+    if (!paths.unusableReason.empty()) return paths;
     const fs::path directory(paths.programDirectory);
     paths.configFilePath = (directory / "train.cfg").string();
     paths.routesFilePath = (directory / "strecke.cfg").string();
-    paths.helpFilePath = kHelpContentsPage;
-    paths.tourFilePath = kHelpTourPage;
     if (auto home = nonEmpty(environment, "HOME")) {
         paths.oldConfigFilePath = (fs::path(*home) / "train.cfg").string();
         paths.oldConfigBackupPath = (fs::path(*home) / "train.alt").string();
@@ -62,9 +76,12 @@ ProgramPaths locateProgramDirectory(const Environment& environment) {
     return paths;
 }
 
-std::string programSettingsFile(const Environment& environment) {
-    const auto preferred = preferredDirectory(environment);
-    return (fs::path(preferred ? *preferred : currentDirectory()) / "train.cfg").string();
+std::string programSettingsFile(std::string& unusable, const Environment& environment) {
+    std::string problem;
+    const std::string directory = programDirectoryOf(environment, false, problem);
+    if (problem.empty()) return (fs::path(directory) / "train.cfg").string();
+    unusable = directory + ": " + problem;
+    return {};
 }
 
 }  // namespace sb::config

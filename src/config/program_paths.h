@@ -15,12 +15,13 @@ constexpr const char* kHelpTourPage = "help/tour.html";
 
 struct ProgramPaths {
     std::string programDirectory;
-    std::string configFilePath;       // programDirectory/train.cfg
-    std::string routesFilePath;       // programDirectory/strecke.cfg
+    std::string configFilePath;       // programDirectory/train.cfg; empty when the directory is unusable
+    std::string routesFilePath;       // programDirectory/strecke.cfg; empty when the directory is unusable
     std::string helpFilePath;         // kHelpContentsPage
     std::string tourFilePath;         // kHelpTourPage
-    std::string oldConfigFilePath;    // $HOME/train.cfg; empty without HOME
-    std::string oldConfigBackupPath;  // $HOME/train.alt; empty without HOME
+    std::string oldConfigFilePath;    // $HOME/train.cfg; empty without HOME or a usable directory
+    std::string oldConfigBackupPath;  // $HOME/train.alt; empty without HOME or a usable directory
+    std::string unusableReason;       // why programDirectory cannot be used; empty when it can
 };
 
 // The value of an environment variable, or nothing when it is not set.
@@ -28,11 +29,14 @@ using Environment = std::function<std::optional<std::string>(const std::string& 
 std::optional<std::string> processEnvironment(const std::string& name);
 
 // SAISONBUCH_HOME when set; otherwise $XDG_CONFIG_HOME/saisonbuch (an absolute XDG_CONFIG_HOME only,
-// else ~/.config/saisonbuch). The directory is created when missing; when it cannot be had, the current
-// working directory is used.
+// else ~/.config/saisonbuch). The directory is created when missing. There is no fallback: settings
+// written into whatever folder the program was started from would be lost or land in a stranger's
+// folder, so a directory that cannot be created or written leaves the file paths empty and the
+// program runs on its defaults, writing nothing.
 ProgramPaths locateProgramDirectory(const Environment& environment = processEnvironment);
 // The train.cfg the program would read, found by the same rule but without creating the directory:
 // where it does not exist yet, the program would start from the defaults, and so does a missing file.
-std::string programSettingsFile(const Environment& environment = processEnvironment);
+// Empty, with "directory: reason" in unusable, when there is no directory to read from.
+std::string programSettingsFile(std::string& unusable, const Environment& environment = processEnvironment);
 
 }  // namespace sb::config

@@ -192,8 +192,7 @@ bool printList(platform::Printer& printer, const model::TrainingYear& year, cons
         printer.abortDocument();
         return false;
     }
-    printer.endDocument();
-    return true;
+    return printer.endDocument();
 }
 
 bool printSearchList(platform::Printer& printer, const model::TrainingYear& year, int sportMode, int type,
@@ -211,8 +210,7 @@ bool printSearchList(platform::Printer& printer, const model::TrainingYear& year
         page.row(lists::rowCells(row, order, year, labels));
     }
     page.endPage();
-    printer.endDocument();
-    return true;
+    return printer.endDocument();
 }
 
 }  // namespace sb::lists

@@ -24,7 +24,7 @@ struct ListPrintout {
 // Asked between rows; false stops the printout and aborts the document.
 using KeepPrinting = std::function<bool()>;
 
-// false when the document could not be started or was aborted.
+// false when the document could not be started or finished, or was aborted.
 bool printList(platform::Printer& printer, const model::TrainingYear& year, const ListPrintout& printout,
                const model::TrainingTypeLabels& labels, const KeepPrinting& keepPrinting);
 bool printSearchList(platform::Printer& printer, const model::TrainingYear& year, int sportMode, int type,

@@ -80,13 +80,16 @@ struct TrainingYear {
     int modified = 0;
     int planLoaded = 0;
     std::string currentFileName;
+    // The day lines an open file held when it ended before its year did, so its first save asks before
+    // replacing what is left of it; 0 for a whole file.
+    int cutShort = 0;
 };
 
 // Sports as the packed types, list rows and diagram bits number them.
 enum Sport { kBike = 1, kRun = 2, kOther = 3, kSwim = 4 };
 
-// Empties the document; planStartMonth, planStartDay, modified, planLoaded, planFileVersion and
-// currentFileName stay as they are.
+// Empties the document; planStartMonth, planStartDay, modified, planLoaded, planFileVersion,
+// currentFileName and cutShort stay as they are.
 void clearTrainingYear(TrainingYear& year);
 // The digit 0…9 of a sport in a packed type; any stored integer, even a negative or over-long one from a
 // damaged file, yields a digit, so it can index the ten type labels.

@@ -106,7 +106,7 @@ class OverviewPages {
     }
     bool fits(int line) const { return kTop + (line + 1) * step_ <= bottom_; }
     int column(int characters) const { return int(width_ * characters); }
-    void end() { printer_.endDocument(); }
+    bool end() { return printer_.endDocument(); }
 
   private:
     platform::Printer& printer_;
@@ -266,8 +266,7 @@ bool printOverview(platform::Printer& printer, const model::TrainingYear& year,
     for (int month = options.firstMonth; monthPages && month <= options.lastMonth; ++month)
         if (!printMonth(pages, year, options, month, months[month - options.firstMonth])) return false;
     if (options.summary) printSummary(pages, year, options, months);
-    pages.end();
-    return true;
+    return pages.end();
 }
 
 }  // namespace sb::output

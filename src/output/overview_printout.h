@@ -31,7 +31,7 @@ std::string overviewLine(const model::TrainingYear& year, int dayIndex, int spor
                          bool withTypes);
 
 // Prints the document "Saisonbuch Dokument". goOn is asked between lines and pages; false aborts the
-// document. Returns false when the document could not be started or was aborted.
+// document. Returns false when the document could not be started or finished, or was aborted.
 bool printOverview(platform::Printer& printer, const model::TrainingYear& year,
                    const OverviewOptions& options, const std::function<bool()>& goOn);
 

@@ -1,6 +1,7 @@
 // Plan file version by the last three characters of the name, and the reader and writer it selects.
 #include "planfile/plan_file_version.h"
 
+#include "fileio/file_bytes.h"
 #include "planfile/legacy_plan_reader.h"
 #include "planfile/legacy_plan_writer.h"
 #include "planfile/plan_file_reader.h"
@@ -26,17 +27,18 @@ int planFileVersionOf(std::string_view path) {
     }
 }
 
-int readPlanFileOfVersion(int version, const std::string& path, model::TrainingYear& year) {
-    switch (version) {
-        case 3:
-            return readPlanFile(path, year);
-        case 2:
-            return readPlanFileV2(path, year);
-        case 1:
-            return readPlanFileV1(path, year);
-        default:
-            return 1;
-    }
+PlanReadOutcome readPlanFileOfVersion(int version, const std::string& path, model::TrainingYear& year) {
+    PlanReadOutcome outcome;
+    std::string bytes;
+    if (version < 1 || version > 3 || fileio::readFileBytes(path, bytes, kLargestPlanFile) != fileio::ReadOutcome::Read)
+        return outcome;
+    outcome.readable = true;
+    outcome.shape = planShapeOf(bytes, version);
+    if (outcome.shape.shape == PlanShape::NotAPlan) return outcome;
+    if (version == 3) parsePlanFile(bytes, year);
+    if (version == 2) parsePlanFileV2(bytes, year);
+    if (version == 1) parsePlanFileV1(bytes, year);
+    return outcome;
 }
 
 int writePlanFileOfVersion(int version, const std::string& path, const model::TrainingYear& year) {

@@ -1,5 +1,5 @@
-// Which plan file format a name stands for, and the reader and writer of each format. The extension is
-// the only test of whether a file is a plan.
+// Which plan file format a name stands for, and the reader and writer of each format. The extension
+// chooses the format; the content decides whether the file is a plan of it.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/training_year.h"
+#include "planfile/plan_file_shape.h"
 
 namespace sb::planfile {
 
@@ -18,8 +19,14 @@ constexpr std::uint64_t kLargestPlanFile = 16 * 1024 * 1024;
 // three characters count; the dot before them is not examined.
 int planFileVersionOf(std::string_view path);
 
-// The reader that version names (3, 2 or 1): 0 on success, 1 on failure or for version 0.
-int readPlanFileOfVersion(int version, const std::string& path, model::TrainingYear& year);
+struct PlanReadOutcome {
+    bool readable = false;  // false: the file could not be read, or version is 0
+    PlanShapeOutcome shape;
+};
+
+// The reader that version names (3, 2 or 1). The document is replaced only when the file was read and
+// holds a plan (whole or cut short); otherwise it is untouched.
+PlanReadOutcome readPlanFileOfVersion(int version, const std::string& path, model::TrainingYear& year);
 
 // The writer that version names (3, 2 or 1) with the plan file's own columns: 0 on success, 1 on a
 // failed write or for version 0 (nothing is written then).

@@ -34,7 +34,8 @@ class Printer {
     // unit per device pixel, origin at the top-left corner of the printable area.
     virtual Canvas& canvas() = 0;
     virtual void endPage() = 0;
-    virtual void endDocument() = 0;
+    // false: the document could not be finished; a file printed into is then left as it was before.
+    virtual bool endDocument() = 0;
     virtual void abortDocument() = 0;
 };
 

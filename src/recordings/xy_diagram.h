@@ -20,7 +20,7 @@ float yAxisMaximum(int yCode, float largestY);
 // Draws on a canvas mapped onto the chart frame (setupScreenFrame or the printer frame).
 void drawXyDiagram(platform::Canvas& canvas, const XySeries& series, const std::vector<PulseZone>& zones);
 // The diagram on the upper half of one page, as the print job "X_Y_Diagramm"; false when the printer
-// could not start the document.
+// could not start or finish the document.
 bool printXyDiagram(platform::Printer& printer, const XySeries& series, const std::vector<PulseZone>& zones);
 
 }  // namespace sb::recordings

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
 #include <optional>
 
@@ -49,14 +50,16 @@ bool fileExists(const std::string& path) {
     return std::filesystem::exists(path, error);
 }
 
-void reportSaveFailure(platform::Services& services) {
-    services.messageBox("Fehler beim Speichern der Datei", "Fehler", Buttons::Ok, Icon::Exclamation);
-}
-
+// Writes the current format under path; a failure is reported with the system's reason.
 bool writeCurrentFormat(const model::TrainingYear& year, platform::Services& services,
                         const std::string& path) {
-    platform::WaitCursor waiting(services);
-    return planfile::writePlanFile(year, path) == 0;
+    int failure = 0;
+    {
+        platform::WaitCursor waiting(services);
+        if (planfile::writePlanFile(year, path) != 0) failure = errno;
+    }
+    if (failure != 0) reportFileNotSaved(services, path, failure);
+    return failure == 0;
 }
 
 // The steps of New and Open inside their modal view; the menus follow once the view has closed, so
@@ -127,6 +130,7 @@ std::optional<OpenResult> openGuardedPlan(Application& app, platform::Services& 
             if (app.guard.readOnly) releasePlanLock(app);
             break;
         case OpenResult::PreviousReopened:
+        case OpenResult::NotAPlan:  // the plan that was open stays, with its own lock again
             app.guard.readOnly = previousReadOnly;
             if (!previousReadOnly) lockWrittenPlan(app, previous);
             break;
@@ -173,12 +177,10 @@ bool saveAsFlow(Application& app, MainWindowView& view, platform::Services& serv
     }
     const std::string path = withPlanExtension(*chosen);
     if (!confirmReplacePlan(services, path)) return false;
-    if (!writeCurrentFormat(app.year, services, path)) {
-        reportSaveFailure(services);
-        return false;
-    }
+    if (!writeCurrentFormat(app.year, services, path)) return false;
     app.year.currentFileName = path;
     app.year.modified = 0;
+    app.year.cutShort = 0;
     app.year.planFileVersion = kPlanVersion;
     app.year.planLoaded = 1;
     planWritten(app, path);
@@ -201,13 +203,13 @@ void writeNewPlan(Application& app, platform::Services& services, const std::str
     app.year.modified = written ? 0 : 1;
     app.year.planFileVersion = kPlanVersion;
     app.year.planLoaded = 1;
+    app.year.cutShort = 0;
     if (written) {
         planWritten(app, path);
     } else {
         lockWrittenPlan(app, path);
         app.guard.readOnly = false;
         rememberPlanOnDisk(app);
-        reportSaveFailure(services);
     }
 }
 
@@ -244,9 +246,8 @@ void savePlan(Application& app, MainWindowView& view, platform::Services& servic
             break;
         case SaveResult::SavedElsewhere:
         case SaveResult::Abandoned:
-            break;
         case SaveResult::Failed:
-            reportSaveFailure(services);
+        case SaveResult::Kept:
             break;
         case SaveResult::NoPlanName:
             saveAsFlow(app, view, services);
@@ -265,8 +266,9 @@ bool exitProgram(Application& app, MainWindowView& view, platform::Services& ser
     app.settings.saveFailureReported = false;
     config::saveAllSettings(app.settings, app.diagram, app.year.currentFileName);
     reportUnsavedSettings(app.settings, services);
-    if (config::saveRoutes(app.routes, app.paths.routesFilePath) != 0)
-        reportFileNotSaved(services, app.paths.routesFilePath);
+    // Without a usable program directory the routes have no file, as the start-up message said.
+    if (!app.paths.routesFilePath.empty() && config::saveRoutes(app.routes, app.paths.routesFilePath) != 0)
+        reportFileNotSaved(services, app.paths.routesFilePath, errno);
     releasePlanLock(app);
     view.destroy();
     services.quit(0);

@@ -31,9 +31,11 @@ void planWindowActivated(Application& app, MainWindowView& view) {
     if (!now.exists || !fileio::changedSince(app.guard.onDisk, now)) return;
     model::TrainingYear reread = year;
     model::clearTrainingYear(reread);
-    // A file caught half-written reads as damaged: the plan shown stays, and the next activation tries
+    // A file caught half-written is not whole: the plan shown stays, and the next activation tries
     // again.
-    if (planfile::readPlanFileOfVersion(year.planFileVersion, year.currentFileName, reread) != 0) return;
+    if (planfile::readPlanFileOfVersion(year.planFileVersion, year.currentFileName, reread).shape.shape !=
+        planfile::PlanShape::Whole)
+        return;
     reread.planFileVersion = year.planFileVersion;
     reread.planLoaded = 1;
     reread.modified = 0;

@@ -112,7 +112,8 @@ bool openRecoveredPlan(Application& app, platform::Services& services, const std
     const int version = planfile::planFileVersionOf(side.planPath);
     model::TrainingYear recovered = app.year;
     model::clearTrainingYear(recovered);
-    if (version == 0 || planfile::readPlanFileOfVersion(version, copyPath, recovered) != 0) {
+    if (version == 0 || planfile::readPlanFileOfVersion(version, copyPath, recovered).shape.shape ==
+                            planfile::PlanShape::NotAPlan) {
         services.messageBox("Fehler beim Öffnen der Datei", "Fehler", platform::Buttons::Ok,
                             platform::Icon::Exclamation);
         return false;

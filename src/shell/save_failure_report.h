@@ -12,8 +12,9 @@
 
 namespace sb::shell {
 
-// "Fehler beim Speichern der Datei" with the file's path on the next line.
-void reportFileNotSaved(platform::Services& services, const std::string& path);
+// "Fehler beim Speichern der Datei" with the file's path and the system's reason for error (an errno
+// value) on the next line; error 0 gives the path alone.
+void reportFileNotSaved(platform::Services& services, const std::string& path, int error);
 // Reports train.cfg when its last save failed and that failure has not been reported yet.
 void reportUnsavedSettings(config::ConfigStore& store, platform::Services& services);
 // The notice of an imported old settings file, then each of its steps that failed.

@@ -2,13 +2,31 @@
 // caller's action instead of letting it discard the changes the user asked to keep.
 #include "shell/save_if_modified.h"
 
+#include <cerrno>
+
 #include "planfile/plan_file_version.h"
+#include "shell/path_display.h"
+#include "shell/save_failure_report.h"
 
 namespace sb::shell {
 
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
+
+namespace {
+
+// The plan holds empty days where the file ended; replacing the file makes that final, so the user
+// decides once, after which the open plan is what the file holds.
+bool replaceCutShortFile(platform::Services& services, const model::TrainingYear& year) {
+    if (year.cutShort == 0) return true;
+    return services.messageBox("Die Datei\n" + pathDisplayText(year.currentFileName) +
+                                   "\nwar beim Öffnen unvollständig (gelesen bis " +
+                                   planfile::lastDayRead(year.planYear, year.cutShort) + ").\nSoll sie trotzdem ersetzt werden?",
+                               "Frage?", Buttons::YesNo, Icon::Question) == Answer::Yes;
+}
+
+}  // namespace
 
 SaveResult savePlanFile(platform::Services& services, model::TrainingYear& year,
                         const BeforeWrite& beforeWrite) {
@@ -22,9 +40,18 @@ SaveResult savePlanFile(platform::Services& services, model::TrainingYear& year,
         case WriteDecision::Abandon:
             return SaveResult::Abandoned;
     }
-    platform::WaitCursor waiting(services);
-    if (planfile::writePlanFileOfVersion(version, year.currentFileName, year) != 0) return SaveResult::Failed;
+    if (!replaceCutShortFile(services, year)) return SaveResult::Kept;
+    int failure = 0;
+    {
+        platform::WaitCursor waiting(services);
+        if (planfile::writePlanFileOfVersion(version, year.currentFileName, year) != 0) failure = errno;
+    }
+    if (failure != 0) {
+        reportFileNotSaved(services, year.currentFileName, failure);
+        return SaveResult::Failed;
+    }
     year.modified = 0;
+    year.cutShort = 0;
     return SaveResult::Saved;
 }
 
@@ -45,9 +72,9 @@ SaveIfModifiedResult saveIfModified(platform::Services& services, model::Trainin
         case SaveResult::Abandoned:
             return SaveIfModifiedResult::Cancelled;
         case SaveResult::Failed:
+        case SaveResult::Kept:
             break;
     }
-    services.messageBox("Fehler beim Speichern der Datei", "Fehler", Buttons::Ok, Icon::Exclamation);
     return SaveIfModifiedResult::Cancelled;
 }
 

@@ -21,6 +21,7 @@
 #include "shell/file_commands.h"
 #include "shell/menu_bar.h"
 #include "shell/named_files.h"
+#include "shell/path_display.h"
 #include "shell/navigation.h"
 #include "shell/plan_lock_question.h"
 #include "shell/plan_on_disk.h"
@@ -62,10 +63,9 @@ void reloadLastPlan(Application& app, platform::Services& services) {
             year.currentFileName.clear();
             return;
         }
-        if (planfile::readPlanFileOfVersion(version, year.currentFileName, year) == 0) {
-            year.planFileVersion = version;
-            year.planLoaded = 1;
-            year.modified = 0;
+        const planfile::PlanReadOutcome read = planfile::readPlanFileOfVersion(version, year.currentFileName, year);
+        if (read.readable && read.shape.shape != planfile::PlanShape::NotAPlan) {
+            takeReadPlan(services, year, year.currentFileName, version, read.shape);
             app.guard.readOnly = lock == LockChoice::ReadOnly;
             if (app.guard.readOnly) releasePlanLock(app);
             rememberPlanOnDisk(app);
@@ -115,6 +115,11 @@ void windowCreated(Application& app, MainWindowView& view) {
 void startupCommand(Application& app, MainWindowView& view, platform::Services& services) {
     app.logoDone = 0;
     const config::ProgramPaths& paths = app.paths;
+    if (!paths.unusableReason.empty())
+        services.messageBox("Das Programmverzeichnis " + pathDisplayText(paths.programDirectory) +
+                                " kann nicht verwendet werden: " + paths.unusableReason +
+                                ". Einstellungen und Standardstrecken werden nicht gespeichert.",
+                            "Hinweis", Buttons::Ok, Icon::Exclamation);
     const config::MigrationPaths oldPaths{paths.oldConfigFilePath, paths.oldConfigBackupPath, paths.routesFilePath};
     reportMigration(services, config::migrateOldConfiguration(app.settings, app.routes, oldPaths), oldPaths);
     app.year.currentFileName = app.settings.lastFile;

@@ -41,8 +41,7 @@ bool printGearList(platform::Services& services, platform::Printer& printer, con
     canvas.drawText({kLeft, position + kTopOffset},
                     "Radumfang: " + fileio::formatInt(inputs.circumference) + "mm");
     printer.endPage();
-    printer.endDocument();
-    return true;
+    return printer.endDocument();
 }
 
 }  // namespace sb::tools

@@ -8,7 +8,8 @@
 
 namespace sb::tools {
 
-// One page on `printer`; false when the document could not be started or the user cancelled it.
+// One page on `printer`; false when the document could not be started or finished, or the user
+// cancelled it.
 bool printGearList(platform::Services& services, platform::Printer& printer, const GearInputs& inputs);
 
 }  // namespace sb::tools

@@ -1,6 +1,8 @@
 // saisonbuch-cli run as a user runs it: exit codes with one-line errors, one golden output per
 // subcommand, the settings it reads, and the outputs it refuses to write.
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -243,13 +245,49 @@ TEST_F(Cli, ImportPrintsEveryRowAndWritesOnlyWithoutDryRun) {
     CliRun taken = run(arguments + " --replace --sport Rad");
     ASSERT_EQ(taken.exitCode, 0) << taken.err;
     EXPECT_EQ(taken.err, "3 Trainings übernommen, 7 übersprungen.\n");
-    ASSERT_EQ(sb::planfile::readPlanFileOfVersion(1, planPath, *year), 0);
+    ASSERT_TRUE(sb::planfile::readPlanFileOfVersion(1, planPath, *year).readable);
     EXPECT_EQ(year->days[162].bike.duration, "01:01");  // the two rides of 12 June
     EXPECT_EQ(year->days[161].run.duration, "00:01");   // replaced
     EXPECT_EQ(year->days[308].bike.duration, "00:03");  // the heart-rate file, given a sport
 
     CliRun nothing = run("import '" + planPath + "' '" + dir_.file("missing.fit") + "'");
     EXPECT_EQ(nothing.exitCode, 1);
+}
+
+// A file that holds no plan is refused; a plan cut short is read with a note naming its last day.
+TEST_F(Cli, NoPlanIsRefusedAndAPlanCutShortIsNamed) {
+    const std::string image = (dir_ / "bild.sb3").string(), cut = (dir_ / "kurz.sb3").string();
+    sb::testing::writeBytes(image, "\x89PNG\r\n\x1a\n");
+    const std::string whole = fileBytes(fs::path(data_) / "planfile" / "plan_2009.sb3");
+    std::size_t end = 0;
+    for (int line = 0; line < 103; ++line) end = whole.find('\n', end) + 1;
+    sb::testing::writeBytes(cut, whole.substr(0, end));
+    const CliRun refused = run("info '" + image + "'"), read = run("info '" + cut + "'");
+    EXPECT_EQ(std::pair(1, "saisonbuch-cli: Die Datei " + image + " ist kein Saisonbuch.\n"),
+              std::pair(refused.exitCode, refused.err));
+    EXPECT_EQ(std::pair(0, std::string("saisonbuch-cli: Die Datei ist unvollständig: gelesen bis 10.04.2009.\n")),
+              std::pair(read.exitCode, read.err));
+}
+
+// On a disk that fills up every PDF command fails, the old file stays byte for byte and nothing is left
+// beside it. A small tmpfs needs root (and a container that lets root mount).
+TEST_F(Cli, PdfOutputsOnAFullDiskFailAndKeepTheOldFile) {
+    const fs::path disk = dir_ / "klein";
+    fs::create_directory(disk);
+    if (::geteuid() != 0 || ::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=12k") != 0)
+        GTEST_SKIP() << "no small tmpfs without root";
+    const std::string old(6000, 'x'), pdf = (disk / "alt.pdf").string();
+    sb::testing::writeBytes(pdf, old);
+    for (const std::string& command :
+         {"overview " + sample() + " --cover", "calendar " + sample() + " --month 5",
+          "chart " + sample() + " --kind 1 --quantity 117",
+          "recording " + data("recordings/teich_hrmparser_polarRS800-bike.hrm") + " --y speed", "load " + sample()}) {
+        const CliRun full = run(command + " -o '" + pdf + "'");
+        EXPECT_EQ(1, full.exitCode) << command;
+        EXPECT_EQ(old, fileBytes(pdf)) << command;
+        EXPECT_EQ(1, std::distance(fs::directory_iterator(disk), {})) << command;
+    }
+    ::umount2(disk.c_str(), MNT_DETACH);
 }
 
 TEST_F(Cli, LoadPrintsEveryDayOfTheSampleYearAndDrawsItsChart) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <filesystem>
 
 #include "support/plan_fixtures.h"
@@ -105,7 +107,7 @@ TEST(ConfigurationMigration, KeepsTheOldFileWhenTheBackupOrTheRoutesFail) {
     EXPECT_EQ(migrate(t, t.routes), 1);
     EXPECT_EQ(t.services.messages(),
               (std::vector<LoggedMessage>{{kNotice, "Hinweis", sb::platform::Buttons::Ok, Icon::Exclamation},
-                                          {"Fehler beim Speichern der Datei\n" + t.paths.routesFile, "Fehler",
+                                          {"Fehler beim Speichern der Datei\n" + t.paths.routesFile + ": " + std::strerror(ENOENT), "Fehler",
                                            sb::platform::Buttons::Ok, Icon::Exclamation}}));
     EXPECT_TRUE(std::filesystem::exists(t.paths.oldConfigFile));
 }

@@ -1,8 +1,10 @@
-// Finding the program directory from the environment, and the fall-back to the working directory.
+// Finding the program directory from the environment, and no fall-back to the working directory.
 #include "config/program_paths.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <map>
 
@@ -46,15 +48,33 @@ TEST(ProgramPaths, FollowsTheEnvironmentAndCreatesTheDirectory) {
     EXPECT_TRUE(std::filesystem::is_directory(home + "/.config/saisonbuch"));
 }
 
-TEST(ProgramPaths, FallsBackToTheWorkingDirectory) {
+// No HOME, a file in the directory's place or a folder that cannot be written: never the working
+// directory, no file paths, and the reason for the start-up message; the tool reads no settings file.
+TEST(ProgramPaths, NeverFallsBackToTheWorkingDirectory) {
     TempDir dir;
-    const std::string cwd = std::filesystem::current_path().string();
-    ProgramPaths paths = locateProgramDirectory(environmentOf({}));
-    EXPECT_EQ(paths.programDirectory, cwd);
-    EXPECT_EQ(paths.configFilePath, cwd + "/train.cfg");
-    EXPECT_TRUE(paths.oldConfigFilePath.empty());
-
     writeBytes(dir.file("a-file"), "x");
-    paths = locateProgramDirectory(environmentOf({{"SAISONBUCH_HOME", dir.file("a-file")}}));
-    EXPECT_EQ(paths.programDirectory, cwd);
+    std::filesystem::create_directory(dir.file("read-only"));
+    std::filesystem::permissions(dir.file("read-only"), std::filesystem::perms{0555});
+    struct Case {
+        std::string home;
+        std::string directory;
+        std::string reason;
+    };
+    std::vector<Case> cases{{"", "~/.config/saisonbuch", "HOME ist nicht gesetzt"},
+                            {dir.file("a-file"), dir.file("a-file"), std::strerror(ENOTDIR)}};
+    // root may write anywhere, so only an ordinary user meets the read-only folder.
+    if (::geteuid() != 0) cases.push_back({dir.file("read-only"), dir.file("read-only"), std::strerror(EACCES)});
+    for (const Case& c : cases) {
+        const auto environment =
+            c.home.empty() ? environmentOf({}) : environmentOf({{"SAISONBUCH_HOME", c.home}, {"HOME", dir.path().string()}});
+        const ProgramPaths paths = locateProgramDirectory(environment);
+        EXPECT_EQ((std::vector<std::string>{c.directory, c.reason, "", "", "", ""}),
+                  (std::vector<std::string>{paths.programDirectory, paths.unusableReason, paths.configFilePath,
+                                            paths.routesFilePath, paths.oldConfigFilePath, paths.oldConfigBackupPath}));
+        std::string unusable;
+        const bool readOnly = c.home == dir.file("read-only");
+        EXPECT_EQ(readOnly ? c.home + "/train.cfg" : "", programSettingsFile(unusable, environment));
+        EXPECT_EQ(readOnly ? "" : c.directory + ": " + c.reason, unusable);
+    }
+    std::filesystem::permissions(dir.file("read-only"), std::filesystem::perms::owner_all);
 }

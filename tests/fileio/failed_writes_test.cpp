@@ -2,6 +2,7 @@
 // folder in the file's place leave the old file as it was, no temporary file behind, and a failure
 // the caller can report.
 #include <grp.h>
+#include <sys/stat.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -153,11 +154,14 @@ TEST(FailedWrites, LeaveTheOldFileAndNothingElse) {
     }
 }
 
-TEST(FailedWrites, AReplacementKeepsPermissionsAndLinks) {
+TEST(FailedWrites, AReplacementKeepsPermissionsOwnerAndLinks) {
     TempDir dir;
     const fs::path target = dir / "plan.sb3";
     writeBytes(target, "old");
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    // Only root may hand a file to someone else; the replacement then stays that user's.
+    const bool root = ::geteuid() == 0;
+    if (root) ASSERT_EQ(0, ::chown(target.c_str(), 65534, 65534));
     fs::create_symlink(target, dir / "link.sb3");
     ASSERT_TRUE(fileio::writeFileAtomically((dir / "link.sb3").string(), "new"));
     EXPECT_EQ("new", fileBytes(target));
@@ -165,6 +169,29 @@ TEST(FailedWrites, AReplacementKeepsPermissionsAndLinks) {
     EXPECT_EQ(fs::perms::owner_read | fs::perms::owner_write,
               fs::status(target).permissions() & fs::perms::all);
     EXPECT_EQ((std::set<std::string>{"link.sb3", "plan.sb3"}), entriesIn(dir.path()));
+    struct stat status{};
+    ASSERT_EQ(0, ::stat(target.c_str(), &status));
+    EXPECT_EQ(root ? 65534u : ::geteuid(), status.st_uid);
+}
+
+// A name of 255 bytes saves; leftovers of an interrupted save of the same name go, whatever their
+// number, and nothing else does.
+TEST(FailedWrites, TemporaryNamesFitBesideAnyNameAndLeftoversGo) {
+    TempDir dir;
+    const std::string longest = (dir / (std::string(251, 'a') + ".sb3")).string();
+    EXPECT_EQ((dir / ("." + std::string(200, 'a') + ".sbtmp7")).string(), fileio::temporaryNameBeside(longest, 7));
+    EXPECT_TRUE(fileio::writeFileAtomically(longest, "new"));
+    EXPECT_EQ("new", fileBytes(longest));
+
+    const std::string plan = (dir / "plan.sb3").string();
+    std::set<std::string> kept{"plan.sb3", ".plan.sb3.sbtmp", ".plan.sb3.sbtmp1x", ".plan.sb.sbtmp0",
+                               std::string(251, 'a') + ".sb3"};
+    for (int number = 0; number < 101; ++number) writeBytes(fileio::temporaryNameBeside(plan, number), "copy");
+    for (const std::string& name : kept) writeBytes(dir / name, "other");
+    EXPECT_TRUE(fileio::writeFileAtomically(plan, "new"));
+    EXPECT_EQ(kept, entriesIn(dir.path()));
+    EXPECT_EQ("new", fileBytes(plan));
+
 }
 
 }  // namespace

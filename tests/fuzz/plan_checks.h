@@ -1,7 +1,9 @@
-// What every plan reader must keep, whatever the bytes: the second save of a read plan writes what the
-// first wrote (a plan does not degrade further each time it is saved), text fields stay within their
-// widths, it can be exported with every column, and the diagram series of the plan can be computed (of one quantity an input picks, since all
-// of them for every input would slow the search a hundredfold).
+// What every plan reader must keep, whatever the bytes: bytes that are no plan are never read; of a plan
+// the year is the one the check found and the days read lie within it; the second save of a read plan
+// writes what the first wrote (a plan does not degrade further each time it is saved) and is a whole
+// plan; text fields stay within their widths, it can be exported with every column, and the diagram
+// series of the plan can be computed (of one quantity an input picks, since all of them for every input
+// would slow the search a hundredfold).
 #pragma once
 
 #include <string>
@@ -9,7 +11,9 @@
 #include "model/diagram_quantity.h"
 #include "fuzz_target.h"
 #include "model/training_types.h"
+#include "model/calendar.h"
 #include "model/training_year.h"
+#include "planfile/plan_file_shape.h"
 #include "planfile/plan_file_writer.h"
 #include "statistics/diagram_statistics.h"
 
@@ -53,13 +57,21 @@ inline void exportEverything(const sb::model::TrainingYear& year) {
 
 // parse reads bytes into a year, format writes a year in the same version.
 template <typename Parse, typename Format>
-void checkPlanReader(std::string_view bytes, Parse parse, Format format) {
+void checkPlanReader(std::string_view bytes, int version, Parse parse, Format format) {
+    using sb::planfile::PlanShape;
+    const sb::planfile::PlanShapeOutcome shape = sb::planfile::planShapeOf(bytes, version);
+    if (shape.shape == PlanShape::NotAPlan) return;
+    fuzzRequire(shape.planYear >= 1 && shape.planYear <= 9999);
+    fuzzRequire(shape.daysRead >= 1 && shape.daysRead <= sb::model::dayCount(shape.planYear));
     sb::model::TrainingYear year;
     parse(bytes, year);
+    fuzzRequire(year.planYear == shape.planYear);
     checkPlanWidths(year);
     computeSeries(year, 103 + static_cast<int>(bytes.size() % 48));
     exportEverything(year);
     const std::string saved = format(year);
+    const sb::planfile::PlanShapeOutcome savedShape = sb::planfile::planShapeOf(saved, version);
+    fuzzRequire(savedShape.shape == PlanShape::Whole && savedShape.planYear == shape.planYear);
     sb::model::TrainingYear reread;
     parse(saved, reread);
     fuzzRequire(format(reread) == saved);

@@ -5,7 +5,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     checkPlanReader(
-        fuzzBytes(data, size), [](std::string_view bytes, sb::model::TrainingYear& year) { sb::planfile::parsePlanFileV2(bytes, year); },
+        fuzzBytes(data, size), 2, [](std::string_view bytes, sb::model::TrainingYear& year) { sb::planfile::parsePlanFileV2(bytes, year); },
         [](const sb::model::TrainingYear& year) { return sb::planfile::formatPlanFileV2(year); });
     return 0;
 }

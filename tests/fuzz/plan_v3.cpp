@@ -5,7 +5,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     checkPlanReader(
-        fuzzBytes(data, size), [](std::string_view bytes, sb::model::TrainingYear& year) { sb::planfile::parsePlanFile(bytes, year); },
+        fuzzBytes(data, size), 3, [](std::string_view bytes, sb::model::TrainingYear& year) { sb::planfile::parsePlanFile(bytes, year); },
         [](const sb::model::TrainingYear& year) { return sb::planfile::formatPlanFile(year); });
     return 0;
 }

@@ -39,7 +39,7 @@ TEST(QtPrinter, PrintsPagesIntoAPdfFile) {
         canvas.drawText({700, 20}, "Trainingswoche : 12", {HAlign::Centre, VAlign::Top});
         printer.endPage();
     }
-    printer.endDocument();
+    EXPECT_TRUE(printer.endDocument());
     EXPECT_GT(std::filesystem::file_size(path), 1000u);
     std::filesystem::remove(path);
 }

@@ -60,7 +60,7 @@ TEST_F(FileCommands, ANewPlanThatCannotBeWrittenNeverTakesThePreviousName) {
     services.answerFileDialogs({unwritable});
     services.scriptDialog("IDD_PERSONEN", typeAthlete);
     dispatch(10);
-    EXPECT_EQ(std::vector<LoggedMessage>{kSaveFailed}, services.messages());
+    EXPECT_EQ(std::vector<LoggedMessage>{saveFailed(unwritable, ENOENT)}, services.messages());
     EXPECT_EQ(planState(), std::tuple(unwritable, 3, 1, 1));
     EXPECT_EQ(before, fileBytes(old));
 
@@ -68,7 +68,7 @@ TEST_F(FileCommands, ANewPlanThatCannotBeWrittenNeverTakesThePreviousName) {
     services.answerMessages({Answer::Yes});
     dispatch(17);
     EXPECT_EQ(saveQuestion(unwritable), services.messages().at(1));
-    EXPECT_EQ(kSaveFailed, services.messages().at(2));
+    EXPECT_EQ(saveFailed(unwritable, ENOENT), services.messages().at(2));
     EXPECT_FALSE(view.destroyed());
     EXPECT_EQ(before, fileBytes(old));
     expectNothingUnexpected();
@@ -130,6 +130,9 @@ TEST_F(FileCommands, OpenShowsExactlyTheMessagesOfItsOutcome) {
     };
     const LoggedMessage notAPlan{"Diese Datei ist keine zulässige\nSaisonbuchdatei", "Fehler", Buttons::Ok,
                                  Icon::Exclamation};
+    auto notPlan = [](const std::string& path) {
+        return LoggedMessage{"Die Datei " + path + " ist kein Saisonbuch.", "Fehler", Buttons::Ok, Icon::Exclamation};
+    };
     const LoggedMessage openFailed{
         "Fehler beim Öffnen der Datei\nSoll versucht werden die letzte benutzte Datei zu öffnen?", "Fehler",
         Buttons::YesNo, Icon::Stop};
@@ -147,7 +150,7 @@ TEST_F(FileCommands, OpenShowsExactlyTheMessagesOfItsOutcome) {
     const std::vector<Case> cases{
         {sb2, PlanOpen, {}, {notice("2.0", "3.0")}, 2, sb2, "Bernd"},
         {sbn, PlanOpen, {}, {notice("1.0", "2.0")}, 1, sbn, "Bernd"},
-        {empty, PlanOpen, {}, {}, 3, empty, ""},
+        {empty, PlanOpen, {}, {notPlan(empty)}, 3, previous, "ungespeichert"},
         {file("kaputt.txt"), PlanOpen, {}, {notAPlan}, 0, previous, ""},
         {missing, PlanOpen, {Answer::No}, {openFailed}, 0, previous, ""},
         {missing, PlanOpen, {Answer::Yes}, {openFailed}, 3, previous, "Bernd"},
@@ -170,7 +173,7 @@ TEST_F(FileCommands, OpenShowsExactlyTheMessagesOfItsOutcome) {
         EXPECT_EQ(c.messages, services.messages());
         EXPECT_EQ(planState(), std::tuple(c.name, c.version, c.version != 0, 0));
         EXPECT_EQ(c.firstName, app.year.firstName);
-        const bool opened = c.path != missing && c.version != 0;
+        const bool opened = c.path == c.name && c.version != 0;
         EXPECT_EQ(opened ? std::vector<std::string>{c.path} : std::vector<std::string>{}, app.settings.history);
         if (opened) {
             EXPECT_EQ("&1 " + c.path.substr(dir_.path().string().size() + 1), view.menuItem(20).text);
@@ -235,7 +238,7 @@ TEST_F(FileCommands, SaveAsWritesTheCurrentFormatUnderAnSb3Name) {
     app.year.modified = 1;
     services.answerFileDialogs({file("fehlt/kopie")});
     dispatch(13);
-    EXPECT_EQ(kSaveFailed, services.messages().back());
+    EXPECT_EQ(saveFailed(file("fehlt/kopie.sb3"), ENOENT), services.messages().back());
     EXPECT_EQ(planState(), std::tuple(written, 3, 1, 1));
     expectNothingUnexpected();
 }
@@ -253,8 +256,41 @@ TEST_F(FileCommands, SaveWritesByTheNameAndFailsLoudly) {
     app.year.currentFileName = file("no-folder/plan.sb3");
     app.year.modified = 1;
     dispatch(12);
-    EXPECT_EQ(std::vector<LoggedMessage>{kSaveFailed}, services.messages());
+    EXPECT_EQ(std::vector<LoggedMessage>{saveFailed(file("no-folder/plan.sb3"), ENOENT)}, services.messages());
     EXPECT_EQ(1, app.year.modified);
+    expectNothingUnexpected();
+}
+
+// A plan cut short after 100 days opens with a warning; its first save asks, "Nein" keeps the file.
+TEST_F(FileCommands, APlanCutShortOpensWithAWarningAndItsFirstSaveAsks) {
+    initialise();
+    const std::string path = file("kurz.sb3"), whole = planfile::formatPlanFile(plan2009());
+    std::size_t end = 0;
+    for (int line = 0; line < 103; ++line) end = whole.find('\n', end) + 1;
+    sb::testing::writeBytes(path, whole.substr(0, end + 20));
+    services.answerFileDialogs({path});
+    dispatch(cmd::kOpenPlan);
+    EXPECT_EQ((std::vector<LoggedMessage>{{"Die Datei ist unvollständig: gelesen bis 10.04.2009.", "Hinweis",
+                                           Buttons::Ok, Icon::Exclamation}}),
+              services.messages());
+    EXPECT_EQ(planState(), std::tuple(path, 3, 1, 0));
+    const LoggedMessage question{"Die Datei\n" + path +
+                                     "\nwar beim Öffnen unvollständig (gelesen bis 10.04.2009).\nSoll sie trotzdem "
+                                     "ersetzt werden?",
+                                 "Frage?", Buttons::YesNo, Icon::Question};
+    app.year.modified = 1;
+    for (Answer answer : {Answer::No, Answer::Yes}) {
+        services.clearLog();
+        services.answerMessages({answer});
+        dispatch(cmd::kSavePlan);
+        EXPECT_EQ(std::vector<LoggedMessage>{question}, services.messages());
+        EXPECT_EQ(answer == Answer::Yes ? planfile::formatPlanFile(app.year) : whole.substr(0, end + 20),
+                  fileBytes(path));
+        EXPECT_EQ(answer == Answer::Yes ? 0 : 1, app.year.modified);
+    }
+    services.clearLog();
+    dispatch(cmd::kSavePlan);
+    EXPECT_TRUE(services.messages().empty());
     expectNothingUnexpected();
 }
 
@@ -286,10 +322,8 @@ TEST_F(FileCommands, SettingsAndRoutesThatCannotBeSavedAreReportedByName) {
     std::filesystem::remove(file("train.cfg"));
     std::filesystem::create_directory(file("train.cfg"));
     std::filesystem::create_directory(file("strecke.cfg"));
-    const LoggedMessage settingsFailed{"Fehler beim Speichern der Datei\n" + file("train.cfg"), "Fehler",
-                                       Buttons::Ok, Icon::Exclamation};
-    const LoggedMessage routesFailed{"Fehler beim Speichern der Datei\n" + file("strecke.cfg"), "Fehler",
-                                     Buttons::Ok, Icon::Exclamation};
+    const LoggedMessage settingsFailed = saveFailed(file("train.cfg"), EISDIR);
+    const LoggedMessage routesFailed = saveFailed(file("strecke.cfg"), EISDIR);
     for (int i = 0; i < 2; ++i) {
         services.scriptPropertySheet("Konfiguration", [](platform::headless::HeadlessPropertySheet& sheet) {
             sheet.selectPage(3);

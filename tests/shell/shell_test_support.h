@@ -2,6 +2,8 @@
 // initialised from its train.cfg, scripted services, a headless main window and a fixed date.
 #pragma once
 
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -23,8 +25,11 @@ using platform::headless::LoggedMessage;
 using sb::testing::fileBytes;
 using sb::testing::plan2009;
 
-inline const LoggedMessage kSaveFailed{"Fehler beim Speichern der Datei", "Fehler", Buttons::Ok,
-                                       Icon::Exclamation};
+// The save failure for path with the system's reason for error.
+inline LoggedMessage saveFailed(const std::string& path, int error) {
+    return {"Fehler beim Speichern der Datei\n" + path + ": " + std::strerror(error), "Fehler", Buttons::Ok,
+            Icon::Exclamation};
+}
 inline const LoggedMessage kReplaceQuestion{
     "Die Datei ist schon vorhanden!\nWollen Sie diese Datei wirklich überschreiben?", "Fehler",
     Buttons::YesNo, Icon::Stop};

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "config/program_paths.h"
 #include "planfile/legacy_plan_writer.h"
 #include "planfile/plan_file_reader.h"
 #include "shell/command_dispatcher.h"
@@ -48,9 +49,30 @@ TEST_F(StartUp, SettingsThatCannotBeWrittenBackAreReportedOnceStartedUp) {
     services.answerMessages({Answer::No});
     dispatch(cmd::kStartup);
     EXPECT_EQ((std::vector<LoggedMessage>{kFirstStartQuestion,
-                                          {"Fehler beim Speichern der Datei\n" + file("train.cfg"), "Fehler",
-                                           Buttons::Ok, Icon::Exclamation}}),
+                                          saveFailed(file("train.cfg"), EISDIR)}),
               services.messages());
+    expectNothingUnexpected();
+}
+
+// A file where the program directory belongs: told once at the start, the defaults hold, and the end
+// of the program writes nothing anywhere.
+TEST_F(StartUp, AnUnusableProgramDirectoryIsToldOnceAndNothingIsWritten) {
+    sb::testing::writeBytes(file("datei"), "x");
+    app.paths = config::locateProgramDirectory([this](const std::string& name) -> std::optional<std::string> {
+        return name == "SAISONBUCH_HOME" ? std::optional(file("datei")) : std::nullopt;
+    });
+    initialise();
+    services.answerMessages({Answer::No});
+    dispatch(cmd::kStartup);
+    dispatch(cmd::kExit);
+    EXPECT_EQ((std::vector<LoggedMessage>{{"Das Programmverzeichnis " + file("datei") +
+                                               " kann nicht verwendet werden: " + std::strerror(ENOTDIR) +
+                                               ". Einstellungen und Standardstrecken werden nicht gespeichert.",
+                                           "Hinweis", Buttons::Ok, Icon::Exclamation},
+                                          kFirstStartQuestion}),
+              services.messages());
+    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir_.path()), {}));
+    EXPECT_FALSE(std::filesystem::exists("train.cfg"));
     expectNothingUnexpected();
 }
 

@@ -2,6 +2,8 @@
 // file.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <filesystem>
 #include <fstream>
 
@@ -87,7 +89,7 @@ TEST_F(ToolbarLayout, CustomisationMenuChangesAndSavesTheLayout) {
     services.clearLog();
     services.answerPopupMenus({kToolbarRemoveItem});
     EXPECT_TRUE(customiseToolbar(services, afterReset, layout, 0));
-    EXPECT_EQ((std::vector<platform::headless::LoggedMessage>{{"Fehler beim Speichern der Datei\n" + path_,
+    EXPECT_EQ((std::vector<platform::headless::LoggedMessage>{{"Fehler beim Speichern der Datei\n" + path_ + ": " + std::strerror(EISDIR),
                                                                "Fehler", platform::Buttons::Ok,
                                                                platform::Icon::Exclamation}}),
               services.messages());

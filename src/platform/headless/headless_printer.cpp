@@ -33,8 +33,10 @@ Canvas& HeadlessPrinter::canvas() {
     return open->pages.back();
 }
 
-void HeadlessPrinter::endDocument() {
-    if (PrintedDocument* open = document()) open->ended = true;
+bool HeadlessPrinter::endDocument() {
+    PrintedDocument* open = document();
+    if (open) open->ended = true;
+    return open != nullptr;
 }
 
 void HeadlessPrinter::abortDocument() {

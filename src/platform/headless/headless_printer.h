@@ -51,7 +51,7 @@ class HeadlessPrinter : public Printer {
     void startPage() override;
     Canvas& canvas() override;
     void endPage() override {}
-    void endDocument() override;
+    bool endDocument() override;
     void abortDocument() override;
 
   private:

@@ -68,11 +68,12 @@ void PdfFilePrinter::endPage() {
     page_.reset();
 }
 
-void PdfFilePrinter::endDocument() {
+bool PdfFilePrinter::endDocument() {
     page_.reset();
-    if (!painter_.isActive()) return;
+    if (!painter_.isActive()) return false;
     written_ = painter_.end() &&
                fileio::writeFileAtomically(path_, std::string_view(document_.constData(), std::size_t(document_.size())));
+    return written_;
 }
 
 void PdfFilePrinter::abortDocument() {

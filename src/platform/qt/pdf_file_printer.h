@@ -26,7 +26,7 @@ class PdfFilePrinter : public Printer {
     void startPage() override;
     Canvas& canvas() override;
     void endPage() override;
-    void endDocument() override;
+    bool endDocument() override;
     void abortDocument() override;
 
     // Whether the last document ended and its file was written.

@@ -5,10 +5,35 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <fstream>
+#include <utility>
+
+#include "fileio/file_bytes.h"
 #include "platform/qt/qt_text.h"
 
 namespace sb::platform::qt {
+
+namespace {
+
+// Qt's PDF writer does not report failed writes; a file it could not finish lacks the end marker that
+// closes every PDF.
+bool endsLikeAPdf(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    file.seekg(0, std::ios::end);
+    const std::streamoff size = file.tellg();
+    if (!file || size < 8) return false;
+    const std::streamoff tail = std::min<std::streamoff>(size, 64);
+    std::string bytes(std::size_t(tail), '\0');
+    file.seekg(size - tail);
+    file.read(bytes.data(), tail);
+    return file && bytes.find("%%EOF") != std::string::npos;
+}
+
+}  // namespace
 
 QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {}
 
@@ -49,7 +74,53 @@ bool QtPrinter::startDocument(const std::string& documentName) {
         printer_->setOutputFileName(QDir(folder).filePath(name + QStringLiteral(".pdf")));
     }
     pagesStarted_ = 0;
-    return painter_.begin(printer_.get());
+    if (!startPdfFile()) return false;
+    if (painter_.begin(printer_.get())) return true;
+    finishPdfFile(false);
+    return false;
+}
+
+bool QtPrinter::startPdfFile() {
+    pdfTarget_.clear();
+    if (printer_->outputFormat() != QPrinter::PdfFormat) return true;
+    const std::string target = fromQPath(printer_->outputFileName());
+    pdfTemporary_ = fileio::claimTemporaryBeside(target);
+    if (pdfTemporary_.empty()) {
+        failed(target, errno);
+        return false;
+    }
+    pdfTarget_ = target;
+    printer_->setOutputFileName(toQPath(pdfTemporary_));
+    return true;
+}
+
+// Puts the finished PDF in its place, or removes it after a failure; the printer keeps the file's
+// own name for its next document.
+bool QtPrinter::finishPdfFile(bool painted) {
+    if (pdfTarget_.empty()) return painted;
+    printer_->setOutputFileName(toQPath(pdfTarget_));
+    const std::string target = std::exchange(pdfTarget_, {});
+    if (!painted) {
+        ::unlink(pdfTemporary_.c_str());
+        return false;
+    }
+    if (!endsLikeAPdf(pdfTemporary_)) {
+        ::unlink(pdfTemporary_.c_str());
+        failed(target, EIO);
+        return false;
+    }
+    if (fileio::replaceWithTemporary(pdfTemporary_, target)) return true;
+    failed(target, errno);
+    return false;
+}
+
+void QtPrinter::failed(const std::string& path, int error) {
+    if (report_)
+        report_("Fehler beim Speichern der Datei\n" + fromQString(toQPath(path)) + ": " + fileio::failureReason(error));
+}
+
+void QtPrinter::setFailureReport(std::function<void(const std::string& message)> report) {
+    report_ = std::move(report);
 }
 
 void QtPrinter::startPage() {
@@ -67,9 +138,10 @@ void QtPrinter::endPage() {
     page_.reset();
 }
 
-void QtPrinter::endDocument() {
+bool QtPrinter::endDocument() {
     page_.reset();
-    if (painter_.isActive()) painter_.end();
+    if (!painter_.isActive()) return false;
+    return finishPdfFile(painter_.end());
 }
 
 void QtPrinter::abortDocument() {
@@ -77,6 +149,7 @@ void QtPrinter::abortDocument() {
     if (!painter_.isActive()) return;
     printer_->abort();
     painter_.end();
+    finishPdfFile(false);
 }
 
 }  // namespace sb::platform::qt

@@ -10,6 +10,7 @@
 
 #include "platform/qt/common_dialogs.h"
 #include "platform/qt/help_window.h"
+#include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "platform/qt/qt_menu.h"
 
@@ -81,7 +82,14 @@ ColourChoice QtServices::chooseColour(Colour initial, CustomColours& customColou
 }
 
 PrintResult QtServices::print(const PrintRequest& request) {
-    return runPrintDialog(dialogOwner(), request);
+    PrintResult result = runPrintDialog(dialogOwner(), request);
+    // Every printer the dialog hands out is a QtPrinter; a PDF file it cannot write is told here, so
+    // no printing routine has to know whether it printed on paper or into a file.
+    if (result.printer)
+        static_cast<QtPrinter&>(*result.printer).setFailureReport([this](const std::string& message) {
+            messageBox(message, "Fehler", Buttons::Ok, Icon::Exclamation);
+        });
+    return result;
 }
 
 int QtServices::runModal(const DialogTemplate& dialog, DialogProcedure& procedure) {
