@@ -159,8 +159,9 @@ void putProfileString(ProfileFile& file, std::string_view section, std::string_v
 // profile itself when there is no file (the first save writes it whole).
 std::optional<ProfileFile> mergedWithDisk(const ProfileFile& file) {
     std::string bytes;
-    switch (fileio::readFileBytes(file.path, bytes)) {
+    switch (fileio::readFileBytes(file.path, bytes, kLargestProfileFile)) {
         case fileio::ReadOutcome::Failed:
+        case fileio::ReadOutcome::TooLarge:
             return std::nullopt;
         case fileio::ReadOutcome::Missing:
             return file;
