@@ -37,7 +37,7 @@ class ListPrintProcedure : public platform::DialogProcedure {
         };
         host.setChecked(id::trainingFreeDays, flag(kTrainingFreeKey));
         host.setChecked(id::summary, flag(kSummaryKey));
-        platform::PrintResult result = host.services().print({platform::PrintDialogKind::DefaultPrinter, ""});
+        platform::PrintResult result = host.services().print({platform::PrintDialogKind::DefaultPrinter, "", {}});
         if (!result.printer && result.error != 0) {
             platform::reportPrinterFailure(host.services(), platform::Icon::Stop);
             host.end(platform::dialogCancel);

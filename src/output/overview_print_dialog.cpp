@@ -31,7 +31,7 @@ class OverviewPrintProcedure : public platform::DialogProcedure {
         host.setText(id::lastMonth, "12");
         for (int box : {id::bike, id::run, id::other, id::types, id::summary}) host.setChecked(box, true);
         if (year_.planFileVersion == 3) host.setChecked(id::swim, true);
-        platform::PrintResult result = host.services().print({platform::PrintDialogKind::DefaultPrinter, {}});
+        platform::PrintResult result = host.services().print({platform::PrintDialogKind::DefaultPrinter, {}, {}});
         if (!result.printer && result.error != 0) {
             platform::reportPrinterFailure(host.services());
             host.end(platform::dialogCancel);

@@ -18,10 +18,12 @@ TEST(PlanTextFields, EveryTypedFieldFiltersAndOnlyTheTrainingTypeLabelsKeepComma
     for (const DialogTemplate* dialog :
          {&sb::editor::athleteTemplate(), &sb::editor::trainingTakeoverTemplate(), labels,
           &sb::tools::standardRoutesTemplate(), &sb::tools::odometerTemplate(), triathlon})
-        for (const ControlTemplate& c : dialog->controls)
+        for (const ControlTemplate& c : dialog->controls) {
             if ((c.kind == ControlKind::Edit || c.kind == ControlKind::ComboEdit) && (c.flags & TabStop) &&
-                !(c.flags & ReadOnly))
+                !(c.flags & ReadOnly)) {
                 EXPECT_EQ(c.flags & (PlanText | CommaAsDot),
                           PlanText | (dialog == labels ? 0u : unsigned(CommaAsDot)))
                     << dialog->name << " " << c.id;
+            }
+        }
 }

@@ -161,7 +161,9 @@ TEST(FailedWrites, AReplacementKeepsPermissionsOwnerAndLinks) {
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
     // Only root may hand a file to someone else; the replacement then stays that user's.
     const bool root = ::geteuid() == 0;
-    if (root) ASSERT_EQ(0, ::chown(target.c_str(), 65534, 65534));
+    if (root) {
+        ASSERT_EQ(0, ::chown(target.c_str(), 65534, 65534));
+    }
     fs::create_symlink(target, dir / "link.sb3");
     ASSERT_TRUE(fileio::writeFileAtomically((dir / "link.sb3").string(), "new"));
     EXPECT_EQ("new", fileBytes(target));

@@ -104,7 +104,7 @@ TEST_F(OverviewPrint, TheDialogChecksTheMonthsAndPrintsWhatIsChosen) {
 TEST_F(OverviewPrint, PagesCarryTheCoverTheMonthLinesAndTheSummary) {
     model::TrainingYear year = overviewPlan();
     platform::headless::HeadlessServices printing;
-    platform::PrintResult result = printing.print({platform::PrintDialogKind::DefaultPrinter, {}});
+    platform::PrintResult result = printing.print({platform::PrintDialogKind::DefaultPrinter, {}, {}});
     output::OverviewOptions options;
     options.firstMonth = 2;
     options.lastMonth = 3;
@@ -125,7 +125,7 @@ TEST_F(OverviewPrint, AMonthLongerThanTheSheetContinuesUnderItsHeader) {
     PrintAnswer shortSheet;
     shortSheet.geometry = {4960, 1400, 0, 0};
     printing.setDefaultPrinter(shortSheet);
-    platform::PrintResult result = printing.print({platform::PrintDialogKind::DefaultPrinter, {}});
+    platform::PrintResult result = printing.print({platform::PrintDialogKind::DefaultPrinter, {}, {}});
     output::OverviewOptions options;
     options.firstMonth = 2;
     options.lastMonth = 2;
