@@ -158,7 +158,8 @@ class ImportProcedure : public platform::DialogProcedure {
         for (const auto& reader : readers_) finished += reader->finishedCount();
         return finished;
     }
-    bool reading() const { return finishedInputs() < totalInputs(); }
+    // Until the tick that collects after every input was handed in, some rows may still be missing.
+    bool reading() const { return ticking_; }
 
     void startReading(DialogHost& host, const std::vector<std::string>& paths) {
         std::vector<ImportInput> inputs = collectImportInputs(paths);
@@ -167,18 +168,24 @@ class ImportProcedure : public platform::DialogProcedure {
                                        platform::Buttons::Ok, platform::Icon::Information);
             return;
         }
-        const bool wasReading = reading();
         readers_.push_back(std::make_unique<ImportReader>(std::move(inputs), 0, totalInputs()));
-        if (!wasReading) host.post(id::readingTick, Notification::Clicked);
+        if (!ticking_) {
+            ticking_ = true;
+            host.post(id::readingTick, Notification::Clicked);
+        }
         showProgress(host);
     }
 
     void tick(DialogHost& host) {
+        // A worker hands in its rows before it counts its input finished, so when all were finished
+        // before this collect, the collect takes the last rows and the ticks may end.
+        const bool allHandedIn = finishedInputs() == totalInputs();
         bool changed = false;
         for (auto& reader : readers_) changed |= reader->collect(activities_, changed ? std::chrono::milliseconds(0) : kTickWait);
         if (changed) refresh(host);
+        ticking_ = !allHandedIn;
         showProgress(host);
-        if (reading()) host.post(id::readingTick, Notification::Clicked);
+        if (ticking_) host.post(id::readingTick, Notification::Clicked);
     }
 
     void showProgress(DialogHost& host) {
@@ -290,6 +297,7 @@ class ImportProcedure : public platform::DialogProcedure {
     const std::vector<int> sports_;
     const std::vector<std::string> initialPaths_;
     std::vector<std::unique_ptr<ImportReader>> readers_;
+    bool ticking_ = false;  // a reading tick is posted
     std::vector<ImportedActivity> activities_;
     ImportChoices choices_;
     std::vector<ImportRow> rows_;
