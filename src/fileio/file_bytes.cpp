@@ -129,24 +129,36 @@ bool prepareReplacement(const std::string& path, Replacement& replacement) {
     return true;
 }
 
+// Only a regular file has an end: a pipe would block the program and a device might never stop, so
+// the name is opened without waiting and anything else is refused before a byte is read. On success
+// file is open and status holds its size; errno tells why otherwise.
+ReadOutcome openRegularFile(const std::string& path, std::FILE*& file, struct stat& status) {
+    file = nullptr;
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) return errno == ENOENT ? ReadOutcome::Missing : ReadOutcome::Failed;
+    const bool statted = ::fstat(descriptor, &status) == 0;
+    if (statted && S_ISREG(status.st_mode)) file = ::fdopen(descriptor, "rb");
+    if (file) return ReadOutcome::Read;
+    const int error = !statted || S_ISREG(status.st_mode) ? errno : S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
+    ::close(descriptor);
+    errno = error;
+    return ReadOutcome::Failed;
+}
+
+// Closes the file, keeping the errno of what went before.
+void closeKeepingErrno(std::FILE* file) {
+    const int error = errno;
+    std::fclose(file);
+    errno = error;
+}
+
 }  // namespace
 
 ReadOutcome readFileBytes(const std::string& path, std::string& bytes, std::uint64_t largest) {
     bytes.clear();
-    // Only a regular file has an end: a pipe would block the program and a device might never stop, so
-    // the name is opened without waiting and anything else is refused before a byte is read.
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0) return errno == ENOENT ? ReadOutcome::Missing : ReadOutcome::Failed;
-    struct stat status{};
-    const bool statted = ::fstat(descriptor, &status) == 0;
     std::FILE* file = nullptr;
-    if (statted && S_ISREG(status.st_mode)) file = ::fdopen(descriptor, "rb");
-    if (!file) {
-        const int error = !statted || S_ISREG(status.st_mode) ? errno : S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
-        ::close(descriptor);
-        errno = error;
-        return ReadOutcome::Failed;
-    }
+    struct stat status{};
+    if (const ReadOutcome opened = openRegularFile(path, file, status); opened != ReadOutcome::Read) return opened;
     if (std::uint64_t(status.st_size) > largest) {
         std::fclose(file);
         return ReadOutcome::TooLarge;
@@ -158,9 +170,7 @@ ReadOutcome readFileBytes(const std::string& path, std::string& bytes, std::uint
     while (bytes.size() <= largest && (count = std::fread(buffer, 1, sizeof buffer, file)) > 0)
         bytes.append(buffer, count);
     const bool failed = std::ferror(file) != 0;
-    const int error = errno;
-    std::fclose(file);
-    errno = error;
+    closeKeepingErrno(file);
     if (bytes.size() > largest) {
         bytes.clear();
         return ReadOutcome::TooLarge;
@@ -170,21 +180,13 @@ ReadOutcome readFileBytes(const std::string& path, std::string& bytes, std::uint
 
 ReadOutcome readFileStart(const std::string& path, std::size_t count, std::string& bytes) {
     bytes.clear();
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0) return errno == ENOENT ? ReadOutcome::Missing : ReadOutcome::Failed;
-    struct stat status;
     std::FILE* file = nullptr;
-    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)) file = ::fdopen(descriptor, "rb");
-    if (!file) {
-        ::close(descriptor);
-        return ReadOutcome::Failed;
-    }
+    struct stat status{};
+    if (const ReadOutcome opened = openRegularFile(path, file, status); opened != ReadOutcome::Read) return opened;
     bytes.resize(count);
     bytes.resize(std::fread(bytes.data(), 1, count, file));
     const bool failed = std::ferror(file) != 0;
-    const int error = errno;
-    std::fclose(file);
-    errno = error;
+    closeKeepingErrno(file);
     return failed ? ReadOutcome::Failed : ReadOutcome::Read;
 }
 
