@@ -1,5 +1,7 @@
 // Reading and writing a full leap-year plan (2008) with every field filled, through a real file.
 #include <benchmark/benchmark.h>
+
+#include "planfile/plan_file_version.h"
 #include <unistd.h>
 
 #include <cstdio>
@@ -59,7 +61,7 @@ void BM_ReadPlanFile(benchmark::State& state) {
     const std::string path = benchFile();
     sb::planfile::writePlanFile(fullYear(), path);
     TrainingYear year;
-    for (auto _ : state) benchmark::DoNotOptimize(sb::planfile::readPlanFile(path, year));
+    for (auto _ : state) benchmark::DoNotOptimize(sb::planfile::readPlanFileOfVersion(3, path, year));
     std::remove(path.c_str());
 }
 BENCHMARK(BM_ReadPlanFile)->Unit(benchmark::kMicrosecond);

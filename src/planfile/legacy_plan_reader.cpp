@@ -3,8 +3,6 @@
 #include "planfile/legacy_plan_reader.h"
 
 #include "planfile/field_reader.h"
-#include "fileio/file_bytes.h"
-#include "planfile/plan_file_version.h"
 #include "planfile/shared_lines.h"
 
 namespace sb::planfile {
@@ -59,20 +57,6 @@ void parsePlanFileV2(std::string_view bytes, model::TrainingYear& year) {
 
 void parsePlanFileV1(std::string_view bytes, model::TrainingYear& year) {
     parsePlanLines(bytes, year, readDayLineV1, false);
-}
-
-int readPlanFileV2(const std::string& path, model::TrainingYear& year) {
-    std::string bytes;
-    if (fileio::readFileBytes(path, bytes, kLargestPlanFile) != fileio::ReadOutcome::Read) return 1;
-    parsePlanFileV2(bytes, year);
-    return 0;
-}
-
-int readPlanFileV1(const std::string& path, model::TrainingYear& year) {
-    std::string bytes;
-    if (fileio::readFileBytes(path, bytes, kLargestPlanFile) != fileio::ReadOutcome::Read) return 1;
-    parsePlanFileV1(bytes, year);
-    return 0;
 }
 
 }  // namespace sb::planfile

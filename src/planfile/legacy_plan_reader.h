@@ -9,9 +9,6 @@
 
 namespace sb::planfile {
 
-// 0 on success, 1 when the file cannot be opened or read (the document is then untouched).
-int readPlanFileV2(const std::string& path, model::TrainingYear& year);
-int readPlanFileV1(const std::string& path, model::TrainingYear& year);
 void parsePlanFileV2(std::string_view bytes, model::TrainingYear& year);
 void parsePlanFileV1(std::string_view bytes, model::TrainingYear& year);
 

@@ -2,10 +2,8 @@
 // the year just read, the separator and the ten odometers.
 #include "planfile/plan_file_reader.h"
 
-#include "fileio/file_bytes.h"
 #include "model/day_limits.h"
 #include "planfile/field_reader.h"
-#include "planfile/plan_file_version.h"
 #include "planfile/shared_lines.h"
 
 namespace sb::planfile {
@@ -46,13 +44,6 @@ void readDayLine(FieldReader& reader, model::DayRecord& day) {
 
 void parsePlanFile(std::string_view bytes, model::TrainingYear& year) {
     parsePlanLines(bytes, year, readDayLine, true);
-}
-
-int readPlanFile(const std::string& path, model::TrainingYear& year) {
-    std::string bytes;
-    if (fileio::readFileBytes(path, bytes, kLargestPlanFile) != fileio::ReadOutcome::Read) return 1;
-    parsePlanFile(bytes, year);
-    return 0;
 }
 
 }  // namespace sb::planfile

@@ -10,10 +10,8 @@
 
 namespace sb::planfile {
 
-// 0 on success, 1 when the file cannot be opened or read; the document is then untouched. On success
-// the athlete data, year, days and odometers are replaced and planLoaded is 1.
-int readPlanFile(const std::string& path, model::TrainingYear& year);
-// The same from bytes already in memory.
+// The athlete data, year, days and odometers from the bytes of a plan; planLoaded becomes 1. Files are
+// read through readPlanFileOfVersion, which checks first that they hold a plan.
 void parsePlanFile(std::string_view bytes, model::TrainingYear& year);
 
 }  // namespace sb::planfile

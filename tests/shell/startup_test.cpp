@@ -2,6 +2,8 @@
 // reloads and one that does not, and what the window shows when the logo time ends.
 #include <gtest/gtest.h>
 
+#include "planfile/plan_file_version.h"
+
 #include <filesystem>
 
 #include "config/program_paths.h"
@@ -101,7 +103,7 @@ TEST_F(StartUp, FirstStartShowsTheTourThenCreatesThePlan) {
     EXPECT_EQ(0, app.newPlanMode);
     EXPECT_FALSE(view.menuItem(12).greyed);
     model::TrainingYear written;
-    ASSERT_EQ(0, planfile::readPlanFile(file("neu.sb3"), written));
+    ASSERT_TRUE(planfile::readPlanFileOfVersion(3, file("neu.sb3"), written).readable);
     EXPECT_EQ(std::tuple("Jan", 2024), std::tie(written.firstName, written.planYear));
     expectNothingUnexpected();
 }
