@@ -18,6 +18,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolTip>
+#include <array>
 
 #include "platform/headless/headless_dialog_host.h"
 #include "platform/headless/headless_services.h"
@@ -57,7 +58,8 @@ DialogTemplate sampleTemplate() {
              {planText, ControlKind::Edit, "", {120, 180, 120, 12}, PlanText | CommaAsDot}}};
 }
 
-// Logs every event as text; OK ends the dialog, init fills a few controls.
+// Logs every event as text; OK ends the dialog, init fills a few controls and gives the canvas the
+// focus. Every key but Enter is used.
 class Probe : public DialogProcedure {
   public:
     std::vector<std::string> log;
@@ -72,6 +74,7 @@ class Probe : public DialogProcedure {
         host.addItem(drop, "Laufen");
         host.setSelection(drop, 1);
         host.setSwatchColour(swatch, rgb(0, 128, 0));
+        host.setFocus(canvas);
     }
     void command(DialogHost& host, int id, Notification notification) override {
         log.push_back(std::to_string(id) + ":" + std::to_string(int(notification)));
@@ -85,6 +88,10 @@ class Probe : public DialogProcedure {
     }
     void mouseDown(DialogHost&, int id, Point at) override { clicks.push_back(at); }
     void help(DialogHost&) override { log.push_back("help"); }
+    bool keyDown(DialogHost&, int id, Key key) override {
+        log.push_back("key " + std::to_string(id) + " " + std::to_string(int(key)));
+        return key != Key::Enter;
+    }
 };
 
 std::string clicked(int id) {
@@ -102,6 +109,11 @@ void typeText(QWidget* widget, const QString& text) {
     }
 }
 
+void sendKey(QWidget* widget, int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+}
+
 // The two hosts behind one face: what a user does, done the way each host takes it.
 struct QtDriver {
     QtDriver(const DialogTemplate& dialog, Probe& probe) : host(dialog, probe, surface, std::make_unique<QtServices>()) {
@@ -117,6 +129,11 @@ struct QtDriver {
                           Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(host.widget(id), &press);
     }
+    void pressKey(int id, Key key) {
+        constexpr std::array<int, 8> named{Qt::Key_Left,     Qt::Key_Right,  Qt::Key_Up,    Qt::Key_Down,
+                                           Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Return, Qt::Key_Space};
+        sendKey(host.widget(id), key < Key::Digit0 ? named[size_t(key)] : Qt::Key_0 + int(key) - int(Key::Digit0));
+    }
     void dragColumn(int id, int from, int to) {
         qobject_cast<QTableWidget*>(host.widget(id))->horizontalHeader()->moveSection(from, to);
     }
@@ -131,6 +148,7 @@ struct HeadlessDriver {
     void type(int id, const QString& text) { host.type(id, text.toStdString()); }
     void press(int id) { host.press(id); }
     void click(int id, Point at) { host.click(id, at); }
+    void pressKey(int id, Key key) { host.pressKey(id, key); }
     void dragColumn(int id, int from, int to) { host.dragColumn(id, from, to); }
     void flush() { host.deliver([](DialogProcedure&) {}); }
 
@@ -194,6 +212,16 @@ TYPED_TEST(DialogHostContract, KeepsTheTemplateAndNotifiesWhatAUserDid) {
     dialog.click(canvas, {7, 9});
     EXPECT_EQ(probe.clicks, (std::vector<Point>{Point{7, 9}}));
 
+    // Keys reach a canvas, and an edit's Enter and page keys reach the procedure; an arrow clicks the
+    // next radio button of the group, round its end.
+    probe.log.clear();
+    dialog.pressKey(canvas, Key::Right);
+    dialog.pressKey(canvas, Key::Digit7);
+    dialog.pressKey(name, Key::PageDown);
+    dialog.pressKey(radioB, Key::Down);
+    EXPECT_EQ(probe.log, (std::vector<std::string>{"key 290 1", "key 290 15", "key 201 5", clicked(radioA)}));
+    EXPECT_TRUE(host.isChecked(radioA) && !host.isChecked(radioB));
+
     // Columns keep the order shown when one is added, dragged or removed.
     host.insertColumn(table, 0, "Datum");
     host.insertColumn(table, 1, "Zeit");
@@ -253,11 +281,6 @@ TEST(QtDialogHost, BuildsWidgetsTabOrderPaintsAndNamesRefusedCharacters) {
     EXPECT_EQ(QToolTip::text(), QStringLiteral("„😀“ kann im Saisonbuch nicht gespeichert werden."));
 }
 
-void sendKey(QWidget* widget, int key) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-}
-
 TEST(QtDialogHost, ModalDialogsEndByEnterEscapeAndTheirProcedure) {
     test::application();
     QtServices services;
@@ -268,11 +291,12 @@ TEST(QtDialogHost, ModalDialogsEndByEnterEscapeAndTheirProcedure) {
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(window->windowTitle(), "Probe");
         sendKey(window, Qt::Key_F1);
-        window->host().widget(name)->setFocus();
-        sendKey(window, Qt::Key_Return);
+        // The focus the procedure gave stays, and a key the canvas does not use goes on to the dialog.
+        EXPECT_EQ(window->focusWidget(), window->host().widget(canvas));
+        sendKey(window->host().widget(canvas), Qt::Key_Return);
     });
     EXPECT_EQ(services.runModal(dialog, probe), dialogOk);
-    EXPECT_EQ(probe.log, (std::vector<std::string>{"init", "help", clicked(ok)}));
+    EXPECT_EQ(probe.log, (std::vector<std::string>{"init", "help", "key 290 6", clicked(ok)}));
 
     probe.log.clear();
     QTimer::singleShot(0, [] { sendKey(QApplication::activeModalWidget(), Qt::Key_Escape); });
