@@ -125,44 +125,36 @@ class MainWindowTest : public ::testing::Test {
     }
     void TearDown() override { model::setClock({}); }
 
-    // The program started on the sample plan with these settings, the logo still shown.
-    std::unique_ptr<app::MainWindow> openWithPlan(const std::string& settings) {
-        plan_ = directory_.file("saison 2008.sb3");
-        fs::copy_file(std::string(std::getenv("SAISONBUCH_TEST_DATA")) + "/../../examples/sample-2008.sb3",
-                      plan_);
-        std::ofstream(directory_.file("train.cfg"), std::ios::binary)
-            << "[KONFIG]\r\nAUTOLADEN=1\r\nLETZTE_DATEI=" << plan_ << "\r\n"
-            << settings;
-        auto services = std::make_unique<ManualTimerServices>();
-        timer_ = services.get();
-        auto window = app::openMainWindow(state_, programPaths(directory_), std::move(services));
-        std::string unexpected;
-        EXPECT_TRUE(runUntil([&] { return state_.year.planLoaded == 1; }, 5000, unexpected)) << unexpected;
-        return window;
-    }
-    void passLogoTime() {
-        timer_->fire();
-        QApplication::processEvents();
-    }
     void dispatch(app::MainWindow& window, int command) {
         shell::dispatchCommand(state_, window, window.services(), command);
     }
 
     sb::testing::TempDir directory_;
     shell::Application state_;
-    ManualTimerServices* timer_ = nullptr;
-    std::string plan_;
 };
 
 }  // namespace
 
-TEST_F(MainWindowTest, ReloadsTheLastPlanAndDrawsItsDiagramAfterTheLogo) {
-    const auto window = openWithPlan(
-        "DIAGRAMM_TYP=1\r\nLOGOZEIT=3\r\nTOOLBAR=1\r\nSTATUSBAR=1\r\nSPORTART=5\r\nPOLAR=1\r\nTACHO=1\r\n");
+// The reloaded plan is drawn once the logo time is over, and the bars show its state. Enter in the value
+// box shows the typed week, leaving it without Enter shows the shown week again, and both the week and
+// the grey buttons outlive the toolbar switched off and on. Choosing the checked item of a menu again
+// keeps its mark. A recording dropped on the window opens; other files are not taken.
+TEST_F(MainWindowTest, ShowsTheReloadedPlanAndHandsWhatTheUserDoesToTheShell) {
+    const std::string plan = directory_.file("saison 2008.sb3");
+    fs::copy_file(std::string(std::getenv("SAISONBUCH_TEST_DATA")) + "/../../examples/sample-2008.sb3", plan);
+    std::ofstream(directory_.file("train.cfg"), std::ios::binary)
+        << "[KONFIG]\r\nAUTOLADEN=1\r\nLETZTE_DATEI=" << plan
+        << "\r\nDIAGRAMM_TYP=1\r\nLOGOZEIT=3\r\nTOOLBAR=1\r\nSTATUSBAR=1\r\nSPORTART=5\r\nPOLAR=1\r\nTACHO=1\r\n";
+    auto services = std::make_unique<ManualTimerServices>();
+    ManualTimerServices& timer = *services;
+    const auto window = app::openMainWindow(state_, programPaths(directory_), std::move(services));
+    std::string unexpected;
+    EXPECT_TRUE(runUntil([&] { return state_.year.planLoaded == 1; }, 5000, unexpected)) << unexpected;
     const QImage logoPhase = window->clientArea()->grab().toImage();
     EXPECT_GE(coloursIn(logoPhase, logoPhase.rect()).size(), 3u) << "the logo and its lines on white";
-    EXPECT_EQ(timer_->interval, 3000);
-    passLogoTime();
+    EXPECT_EQ(timer.interval, 3000);
+    timer.fire();
+    QApplication::processEvents();
     EXPECT_EQ(state_.logoDone, 1);
 
     EXPECT_EQ(window->windowTitle().toStdString(), "saison 2008.sb3 – Saisonbuch");
@@ -181,7 +173,7 @@ TEST_F(MainWindowTest, ReloadsTheLastPlanAndDrawsItsDiagramAfterTheLogo) {
     const app::StatusParts& parts = *window->statusParts();
     EXPECT_EQ(parts.text(0), "Trainingsjahr: 2008");
     EXPECT_EQ(parts.text(1), "Sportler(in): Anna Beispiel");
-    EXPECT_EQ(parts.text(2).toStdString(), "Datei: " + plan_);
+    EXPECT_EQ(parts.text(2).toStdString(), "Datei: " + plan);
     EXPECT_EQ(parts.partGeometry(0).left(), 0);
     EXPECT_EQ(parts.partGeometry(1).left(), parts.partGeometry(0).right() + 1);
     EXPECT_EQ(parts.partGeometry(2).left(), parts.partGeometry(1).right() + 1);
@@ -196,44 +188,10 @@ TEST_F(MainWindowTest, ReloadsTheLastPlanAndDrawsItsDiagramAfterTheLogo) {
     EXPECT_GE(coloursIn(diagram, diagram.rect()).size(), 4u);
     EXPECT_GT(coloursIn(diagram, inner).size(), 1u) << "the diagram area is blank";
     EXPECT_NE(diagram, logoPhase) << "the diagram never replaced the start screen";
-}
 
-// The window's keys send their commands; the page keys only while the diagram has the focus, so the
-// value box keeps them.
-TEST_F(MainWindowTest, KeysSendTheirCommands) {
-    std::ofstream(directory_.file("train.cfg"), std::ios::binary) << "[KONFIG]\r\nAUTOLADEN=0\r\n";
-    shell::initialiseApplication(state_, programPaths(directory_));
-    RecordingWindow window(state_);
-    using namespace cmd;
-    const std::vector<std::pair<QKeySequence, int>> keys{
-        {QKeySequence("Ctrl+N"), kNewPlan},         {QKeySequence("Ctrl+O"), kOpenPlan},
-        {QKeySequence("Ctrl+S"), kSavePlan},        {QKeySequence("Ctrl+P"), kPrintOverview},
-        {QKeySequence("Ctrl+F"), kSearch},          {QKeySequence("Ctrl+1"), kFirstHistoryEntry},
-        {QKeySequence("Ctrl+9"), kLastHistoryEntry}, {QKeySequence(Qt::Key_F5), kFirstPreset},
-        {QKeySequence(Qt::Key_F9), kLastPreset},    {QKeySequence(Qt::ALT | Qt::Key_Left), kPreviousPeriod},
-        {QKeySequence(Qt::ALT | Qt::Key_Right), kNextPeriod}, {QKeySequence(Qt::Key_PageUp), kPreviousPeriod},
-        {QKeySequence(Qt::Key_PageDown), kNextPeriod}};
-    const QList<QShortcut*> shortcuts = window.findChildren<QShortcut*>();
-    for (const auto& [sequence, command] : keys) {
-        const auto found = std::find_if(shortcuts.begin(), shortcuts.end(),
-                                        [&](QShortcut* shortcut) { return shortcut->key() == sequence; });
-        ASSERT_NE(found, shortcuts.end()) << sequence.toString().toStdString();
-        window.posted.clear();
-        Q_EMIT(*found)->activated();
-        EXPECT_EQ(window.posted, std::vector<int>{command}) << sequence.toString().toStdString();
-        const bool pageKey = sequence[0].key() == Qt::Key_PageUp || sequence[0].key() == Qt::Key_PageDown;
-        EXPECT_EQ(pageKey,
-                  (*found)->context() == Qt::WidgetShortcut && (*found)->parent() == window.clientArea());
-    }
-}
-
-// Enter in the value box shows the typed week, leaving it without Enter shows the shown week again, and
-// both the week and the grey buttons outlive the toolbar switched off and on. Choosing the checked item
-// of a menu again keeps its mark. A recording dropped on the window opens; other files are not taken.
-TEST_F(MainWindowTest, TheValueBoxMenuMarksAndDroppedFilesReachTheShell) {
-    const auto window = openWithPlan("DIAGRAMM_TYP=3\r\nTOOLBAR=1\r\nSTATUSBAR=0\r\nPOLAR=1\r\n");
-    passLogoTime();
+    dispatch(*window, cmd::kToggleStatusBar);
     EXPECT_FALSE(window->statusBar()->isVisible());
+    dispatch(*window, cmd::kShowWeekDiagram);
     auto* valueBox = window->toolbar()->findChild<QLineEdit*>();
     ASSERT_NE(valueBox, nullptr);
     valueBox->setText(QStringLiteral("9999"));
@@ -271,9 +229,37 @@ TEST_F(MainWindowTest, TheValueBoxMenuMarksAndDroppedFilesReachTheShell) {
         QDropEvent drop(QPointF(20, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(window.get(), &drop);
     }
-    std::string unexpected;
     EXPECT_TRUE(runUntil([this] { return state_.recordings.heartRateFileLoaded; }, 5000, unexpected))
         << unexpected;
+}
+
+// The window's keys send their commands; the page keys only while the diagram has the focus, so the
+// value box keeps them.
+TEST_F(MainWindowTest, KeysSendTheirCommands) {
+    std::ofstream(directory_.file("train.cfg"), std::ios::binary) << "[KONFIG]\r\nAUTOLADEN=0\r\n";
+    shell::initialiseApplication(state_, programPaths(directory_));
+    RecordingWindow window(state_);
+    using namespace cmd;
+    const std::vector<std::pair<QKeySequence, int>> keys{
+        {QKeySequence("Ctrl+N"), kNewPlan},         {QKeySequence("Ctrl+O"), kOpenPlan},
+        {QKeySequence("Ctrl+S"), kSavePlan},        {QKeySequence("Ctrl+P"), kPrintOverview},
+        {QKeySequence("Ctrl+F"), kSearch},          {QKeySequence("Ctrl+1"), kFirstHistoryEntry},
+        {QKeySequence("Ctrl+9"), kLastHistoryEntry}, {QKeySequence(Qt::Key_F5), kFirstPreset},
+        {QKeySequence(Qt::Key_F9), kLastPreset},    {QKeySequence(Qt::ALT | Qt::Key_Left), kPreviousPeriod},
+        {QKeySequence(Qt::ALT | Qt::Key_Right), kNextPeriod}, {QKeySequence(Qt::Key_PageUp), kPreviousPeriod},
+        {QKeySequence(Qt::Key_PageDown), kNextPeriod}};
+    const QList<QShortcut*> shortcuts = window.findChildren<QShortcut*>();
+    for (const auto& [sequence, command] : keys) {
+        const auto found = std::find_if(shortcuts.begin(), shortcuts.end(),
+                                        [&](QShortcut* shortcut) { return shortcut->key() == sequence; });
+        ASSERT_NE(found, shortcuts.end()) << sequence.toString().toStdString();
+        window.posted.clear();
+        Q_EMIT(*found)->activated();
+        EXPECT_EQ(window.posted, std::vector<int>{command}) << sequence.toString().toStdString();
+        const bool pageKey = sequence[0].key() == Qt::Key_PageUp || sequence[0].key() == Qt::Key_PageDown;
+        EXPECT_EQ(pageKey,
+                  (*found)->context() == Qt::WidgetShortcut && (*found)->parent() == window.clientArea());
+    }
 }
 
 // The topics are taken from the sources, so a dialog that gains a help button cannot miss its page; the

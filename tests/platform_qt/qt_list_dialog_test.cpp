@@ -19,20 +19,10 @@
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_services.h"
 #include "qt_test_application.h"
+#include "support/plan_fixtures.h"
 
 namespace sb::platform::qt {
 namespace {
-
-model::TrainingYear ridesEveryDay() {
-    model::TrainingYear year;
-    year.planYear = 2008;
-    year.planFileVersion = 3;
-    for (int i = 0; i < 366; ++i) {
-        year.days[std::size_t(i)].bike = {"Runde", 0, 30, 0, "01:00", 2, "GA1"};
-        year.days[std::size_t(i)].run = {"Park", 0, 10, 0, "00:50", 1, ""};
-    }
-    return year;
-}
 
 // Qt takes the scale only when it starts, so the test runs itself again in a process of its own.
 TEST(QtListDialog, AtTwiceTheScaleTheListGrowsWithItsWindowAndATallDialogScrolls) {
@@ -46,7 +36,7 @@ TEST(QtListDialog, AtTwiceTheScaleTheListGrowsWithItsWindowAndATallDialogScrolls
     test::application();
     const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
     config::ConfigStore settings;
-    model::TrainingYear year = ridesEveryDay();
+    model::TrainingYear year = sb::testing::plan2009();
     QtServices services;
     QTimer::singleShot(0, [&] {
         auto* window = dynamic_cast<DialogWindow*>(QApplication::activeModalWidget());
