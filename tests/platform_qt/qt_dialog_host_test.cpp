@@ -116,7 +116,8 @@ void sendKey(QWidget* widget, int key) {
 
 // The two hosts behind one face: what a user does, done the way each host takes it.
 struct QtDriver {
-    QtDriver(const DialogTemplate& dialog, Probe& probe) : host(dialog, probe, surface, std::make_unique<QtServices>()) {
+    QtDriver(const DialogTemplate& dialog, Probe& probe)
+        : host(dialog, probe, surface, std::make_unique<QtServices>()) {
         host.open();
     }
     void type(int id, const QString& text) {
@@ -130,9 +131,10 @@ struct QtDriver {
         QApplication::sendEvent(host.widget(id), &press);
     }
     void pressKey(int id, Key key) {
-        constexpr std::array<int, 8> named{Qt::Key_Left,     Qt::Key_Right,  Qt::Key_Up,    Qt::Key_Down,
+        constexpr std::array<int, 8> named{Qt::Key_Left,   Qt::Key_Right,    Qt::Key_Up,     Qt::Key_Down,
                                            Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Return, Qt::Key_Space};
-        sendKey(host.widget(id), key < Key::Digit0 ? named[size_t(key)] : Qt::Key_0 + int(key) - int(Key::Digit0));
+        sendKey(host.widget(id),
+                key < Key::Digit0 ? named[size_t(key)] : Qt::Key_0 + int(key) - int(Key::Digit0));
     }
     void dragColumn(int id, int from, int to) {
         qobject_cast<QTableWidget*>(host.widget(id))->horizontalHeader()->moveSection(from, to);
@@ -198,7 +200,8 @@ TYPED_TEST(DialogHostContract, KeepsTheTemplateAndNotifiesWhatAUserDid) {
     host.setChecked(radioC, true);
     for (int id : std::initializer_list<int>{box, manual, radioA, radioB}) dialog.press(id);
     std::vector<bool> checked;
-    for (int id : std::initializer_list<int>{box, manual, radioA, radioB, radioC}) checked.push_back(host.isChecked(id));
+    for (int id : std::initializer_list<int>{box, manual, radioA, radioB, radioC})
+        checked.push_back(host.isChecked(id));
     EXPECT_EQ(checked, (std::vector<bool>{false, false, false, true, true}));
     EXPECT_EQ(probe.log,
               (std::vector<std::string>{clicked(box), clicked(manual), clicked(radioA), clicked(radioB)}));

@@ -25,62 +25,39 @@
 namespace sb::platform::qt {
 namespace {
 
-// Answers the next message box by the button with `answerText`, noting what it showed.
-struct BoxSeen {
-    QStringList buttons;
-    QString text;
-    QString title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    bool titleFits = false;
-};
-
-void answerNextBox(BoxSeen& seen, const QString& answerText) {
-    QTimer::singleShot(0, [&seen, answerText] {
+// Shows a box and answers it by the button named `answer`: the box shows the exact text and title, the
+// icon and the German buttons asked for, and its title is not cut off.
+void expectBox(const std::string& text, const std::string& title, Buttons buttons, Icon icon,
+               QMessageBox::Icon shown, const QStringList& offered, const QString& answer, Answer answered) {
+    QtServices services;
+    std::tuple<QString, QString, QMessageBox::Icon, QStringList, bool> seen;
+    QTimer::singleShot(0, [&seen, answer] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        seen.text = box->text();
-        seen.title = box->windowTitle();
-        seen.icon = box->icon();
         box->adjustSize();
-        seen.titleFits = box->width() > box->fontMetrics().horizontalAdvance(box->windowTitle()) + 100;
-        for (QAbstractButton* button : box->buttons()) {
-            seen.buttons << button->text();
-            if (button->text() == answerText) button->click();
-        }
+        QStringList names;
+        for (QAbstractButton* button : box->buttons()) names << button->text();
+        names.sort();
+        seen = {box->text(), box->windowTitle(), box->icon(), names,
+                box->width() > box->fontMetrics().horizontalAdvance(box->windowTitle()) + 100};
+        for (QAbstractButton* button : box->buttons())
+            if (button->text() == answer) button->click();
     });
+    EXPECT_EQ(services.messageBox(text, title, buttons, icon), answered) << text;
+    EXPECT_EQ(seen, std::tuple(QString::fromStdString(text), QString::fromStdString(title), shown, offered, true))
+        << text;
 }
 
-// Each box answered by one of its buttons; the title of a box with a short text is not cut off.
 TEST(QtServices, MessageBoxesShowTheExactTextWithGermanButtons) {
     test::application();
-    QtServices services;
-    struct Box {
-        const char* text;
-        const char* title;
-        Buttons buttons;
-        Icon icon;
-        QString answer;
-        Answer answered;
-        QMessageBox::Icon shown;
-        QStringList offered;
-    };
-    const std::vector<Box> boxes{
-        {"Die Datei \"a.sb3\" ist schon vorhanden\nWollen Sie die Datei überschrieben?", "Frage?", Buttons::YesNo,
-         Icon::Exclamation, "Nein", Answer::No, QMessageBox::Warning, {"Ja", "Nein"}},
-        {"<b>Speichern?</b>", "Hinweis", Buttons::YesNoCancel, Icon::Question, "Abbrechen", Answer::Cancel,
-         QMessageBox::Question, {"Abbrechen", "Ja", "Nein"}},
-        {"0", "Tagesinformation für einen langen Tag", Buttons::Ok, Icon::Information, "OK", Answer::Ok,
-         QMessageBox::Information, {"OK"}},
-        {"Code: CDERR_DIALOGFAILURE", "Error", Buttons::Ok, Icon::Stop, "OK", Answer::Ok, QMessageBox::Critical,
-         {"OK"}}};
-    for (const Box& box : boxes) {
-        BoxSeen seen;
-        answerNextBox(seen, box.answer);
-        EXPECT_EQ(services.messageBox(box.text, box.title, box.buttons, box.icon), box.answered) << box.text;
-        seen.buttons.sort();
-        EXPECT_EQ(std::tuple(seen.text, seen.title, seen.icon, seen.buttons, seen.titleFits),
-                  std::tuple(QString::fromUtf8(box.text), QString::fromUtf8(box.title), box.shown, box.offered, true));
-    }
+    expectBox("Die Datei \"a.sb3\" ist schon vorhanden\nWollen Sie die Datei überschrieben?", "Frage?",
+              Buttons::YesNo, Icon::Exclamation, QMessageBox::Warning, {"Ja", "Nein"}, "Nein", Answer::No);
+    expectBox("<b>Speichern?</b>", "Hinweis", Buttons::YesNoCancel, Icon::Question, QMessageBox::Question,
+              {"Abbrechen", "Ja", "Nein"}, "Abbrechen", Answer::Cancel);
+    expectBox("0", "Tagesinformation für einen langen Tag", Buttons::Ok, Icon::Information,
+              QMessageBox::Information, {"OK"}, "OK", Answer::Ok);
+    expectBox("Code: CDERR_DIALOGFAILURE", "Error", Buttons::Ok, Icon::Stop, QMessageBox::Critical, {"OK"}, "OK",
+              Answer::Ok);
 }
 
 TEST(QtServices, HelpPagesAreFoundByTopicOrReportedMissing) {
