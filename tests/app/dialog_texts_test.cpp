@@ -32,6 +32,8 @@
 #include "platform/qt/qt_services.h"
 #include "platform_qt/qt_test_application.h"
 #include "recordings/recording_info_dialogs.h"
+#include "recordings/zone_charts.h"
+#include "recordings/zone_dialog.h"
 #include "platform/print_progress_dialog.h"
 #include "tools/basal_metabolism_dialog.h"
 #include "tools/body_mass_index_dialog.h"
@@ -77,6 +79,8 @@ std::vector<const platform::DialogTemplate*> everyDialog() {
         &editor::trainingTakeoverTemplate(),
         &recordings::activityInfoTemplate(),
         &import::importTemplate(),
+        &recordings::zoneTemplate(),
+        &recordings::zoneChartTemplate(),
     };
     for (const editor::DayEditorLayout& layout : editor::dayEditorLayouts()) {
         dialogs.push_back(&editor::dayEditorTemplate(layout));

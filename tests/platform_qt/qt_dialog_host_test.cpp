@@ -284,11 +284,12 @@ TEST(QtDialogHost, BuildsWidgetsTabOrderPaintsAndNamesRefusedCharacters) {
     EXPECT_EQ(QToolTip::text(), QStringLiteral("„😀“ kann im Saisonbuch nicht gespeichert werden."));
 }
 
-TEST(QtDialogHost, ModalDialogsEndByEnterEscapeAndTheirProcedure) {
+// Modal dialogs end by Enter, Escape and their procedure; a modeless one takes its input only while the
+// caller processes events.
+TEST(QtDialogHost, ModalAndModelessRuns) {
     test::application();
     QtServices services;
     Probe probe;
-    DialogTemplate dialog = sampleTemplate();
     QTimer::singleShot(0, [] {
         auto* window = dynamic_cast<DialogWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(window, nullptr);
@@ -298,22 +299,16 @@ TEST(QtDialogHost, ModalDialogsEndByEnterEscapeAndTheirProcedure) {
         EXPECT_EQ(window->focusWidget(), window->host().widget(canvas));
         sendKey(window->host().widget(canvas), Qt::Key_Return);
     });
-    EXPECT_EQ(services.runModal(dialog, probe), dialogOk);
+    EXPECT_EQ(services.runModal(sampleTemplate(), probe), dialogOk);
     EXPECT_EQ(probe.log, (std::vector<std::string>{"init", "help", "key 290 6", clicked(ok)}));
-
     probe.log.clear();
     QTimer::singleShot(0, [] { sendKey(QApplication::activeModalWidget(), Qt::Key_Escape); });
-    EXPECT_EQ(services.runModal(dialog, probe), dialogCancel);
+    EXPECT_EQ(services.runModal(sampleTemplate(), probe), dialogCancel);
     EXPECT_EQ(probe.log, std::vector<std::string>{"init"});
-}
 
-TEST(QtDialogHost, ModelessDialogsTakeInputWhileTheCallerProcessesEvents) {
-    test::application();
-    QtServices services;
-    Probe probe;
+    probe.log.clear();
     std::unique_ptr<ModelessDialog> dialog = services.openModeless(sampleTemplate(), probe);
     EXPECT_EQ(probe.log, std::vector<std::string>{"init"});
-    EXPECT_TRUE(dialog->isOpen());
     dialog->host().post(ok, Notification::Clicked);
     EXPECT_TRUE(dialog->isOpen());
     dialog->processEvents();
