@@ -67,11 +67,8 @@ class Probe : public DialogProcedure {
 
     void init(DialogHost& host) override {
         log.push_back("init");
-        host.addItem(list, "Zwift");
-        host.addItem(list, "berg");
-        host.addItem(list, "Alpen");
-        host.addItem(drop, "Rad");
-        host.addItem(drop, "Laufen");
+        for (const char* item : {"Zwift", "berg", "Alpen"}) host.addItem(list, item);
+        for (const char* item : {"Rad", "Laufen"}) host.addItem(drop, item);
         host.setSelection(drop, 1);
         host.setSwatchColour(swatch, rgb(0, 128, 0));
         host.setFocus(canvas);
