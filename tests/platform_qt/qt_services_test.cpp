@@ -60,33 +60,24 @@ TEST(QtServices, MessageBoxesShowTheExactTextWithGermanButtons) {
               Answer::Ok);
 }
 
-TEST(QtServices, HelpPagesAreFoundByTopicOrReportedMissing) {
+// Help pages are found by topic beside the help file, or as an anchor in it, or reported missing. Qt lets
+// only the newest modal window and the windows it owns take input: help asked for in a modal dialog, or
+// shown before a message box opens, must belong to that window to be read and scrolled.
+TEST(QtServices, HelpPagesAreFoundAndBelongToTheModalWindowInFront) {
     test::application();
-    QtServices services;
-    EXPECT_FALSE(services.showHelp("/nicht/vorhanden/inhalt.html", 0));
-    EXPECT_FALSE(services.showHelp("", 22));
-    EXPECT_FALSE(services.showHelp("qrc:/nicht/vorhanden.html", 0));
-
-    sb::testing::TempDir dir;
-    std::ofstream(dir / "inhalt.html") << "<h1>Inhalt</h1>";
-    std::ofstream(dir / "thema22.html") << "<h1>Tagesdaten</h1>";
-    std::string contents = (dir / "inhalt.html").string();
-    EXPECT_TRUE(services.showHelp(contents, 22));
-    EXPECT_EQ(helpPageUrl(contents, 0)->toLocalFile().toStdString(), contents);
-    EXPECT_EQ(helpPageUrl(contents, 22)->toLocalFile().toStdString(), dir.file("thema22.html"));
-    EXPECT_EQ(helpPageUrl(contents, 99)->fragment(), "thema99");
-}
-
-// Qt lets only the newest modal window and the windows it owns take input: help asked for in a modal
-// dialog, or shown before a message box opens, must belong to that window to be read and scrolled.
-TEST(QtServices, HelpBelongsToTheModalWindowInFrontAndOutlivesIt) {
-    test::application();
-    sb::testing::TempDir dir;
-    const std::string contents = (dir / "inhalt.html").string();
-    std::ofstream(contents) << "<h1>Inhalt</h1>";
     QWidget mainWindow;
     mainWindow.show();
     QtServices services(&mainWindow);
+    EXPECT_FALSE(services.showHelp("/nicht/vorhanden/inhalt.html", 0));
+    EXPECT_FALSE(services.showHelp("", 22));
+    EXPECT_FALSE(services.showHelp("qrc:/nicht/vorhanden.html", 0));
+    sb::testing::TempDir dir;
+    const std::string contents = dir.file("inhalt.html");
+    std::ofstream(contents) << "<h1>Inhalt</h1>";
+    std::ofstream(dir / "thema22.html") << "<h1>Tagesdaten</h1>";
+    EXPECT_EQ(helpPageUrl(contents, 0)->toLocalFile().toStdString(), contents);
+    EXPECT_EQ(helpPageUrl(contents, 22)->toLocalFile().toStdString(), dir.file("thema22.html"));
+    EXPECT_EQ(helpPageUrl(contents, 99)->fragment(), "thema99");
 
     struct AsksForHelp : DialogProcedure {
         std::string file;
@@ -94,7 +85,7 @@ TEST(QtServices, HelpBelongsToTheModalWindowInFrontAndOutlivesIt) {
         QWidget* modal = nullptr;
         void init(DialogHost& host) override { host.post(1, Notification::Clicked); }
         void command(DialogHost& host, int, Notification) override {
-            host.services().showHelp(file, 0);
+            EXPECT_TRUE(host.services().showHelp(file, 22));
             modal = QApplication::activeModalWidget();
             if (auto* help = modal->findChild<QTextBrowser*>()) helpOwner = help->parentWidget();
             host.end(dialogOk);
