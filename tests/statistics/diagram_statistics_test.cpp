@@ -67,15 +67,12 @@ TEST(DiagramStatistics, TimesCountsAndTotalsFollowTheDayRecords) {
     year.days[at(year, 17, 1)].bike.distanceKm = -5;     // a negative distance counts as none
     year.days[at(year, 18, 1)].bike.distanceKm = 0.01f;
     expectTotals(year, {{kMonthOfYearDiagram, kTimeBike, 0, 0, 91 * 0.016666668f},
-                        {kMonthOfYearDiagram, kTimeRun, 0, 0, 1.0f},
-                        {kMonthOfYearDiagram, kCountBike, 0, 0, 3},
-                        {kMonthOfYearDiagram, kCountTotal, 0, 0, 6},
-                        {kMonthDiagram, kTimeTotal, 1, 13, 3.5f}});
+                        {kMonthOfYearDiagram, kTimeRun, 0, 0, 1}, {kMonthOfYearDiagram, kCountBike, 0, 0, 3},
+                        {kMonthOfYearDiagram, kCountTotal, 0, 0, 6}, {kMonthDiagram, kTimeTotal, 1, 13, 3.5f}});
 
     // A version-2 document leaves swimming out of every total.
     year.planFileVersion = 2;
-    expectTotals(year, {{kMonthOfYearDiagram, kCountTotal, 0, 0, 5},
-                        {kMonthDiagram, kTimeTotal, 1, 13, 2.75f},
+    expectTotals(year, {{kMonthOfYearDiagram, kCountTotal, 0, 0, 5}, {kMonthDiagram, kTimeTotal, 1, 13, 2.75f},
                         {kWeekOfYearDiagram, kTimeTotal, 0, 2, 2.75f + 1 / 60.0f}});
 }
 
@@ -141,13 +138,11 @@ TEST(DiagramStatistics, AveragesTakeOnlyRecordedDays) {
     year.days[at(year, 2, 4)].restingPulse = 50;
     // 1 to 5 April 2009 are Wednesday to Sunday of week 14; 9 April lies in week 15. Week and month
     // diagrams show the day values themselves, weight without a ladder.
-    expectTotals(year, {{kMonthOfYearDiagram, kAverageWeight, 0, 3, 71.0f},
-                        {kMonthOfYearDiagram, kAverageWeight, 0, 4, 0.0f},
-                        {kMonthOfYearDiagram, kAverageRestingPulse, 0, 3, 49.0f},
-                        {kWeekOfYearDiagram, kAverageWeight, 0, 13, 70.0f},
-                        {kWeekOfYearDiagram, kAverageRestingPulse, 0, 13, 49.0f},
-                        {kMonthDiagram, kWeight, 4, 8, 72.0f},
-                        {kWeekDiagram, kRestingPulse, 14, 2, 48}});
+    expectTotals(year, {{kMonthOfYearDiagram, kAverageWeight, 0, 3, 71}, {kMonthOfYearDiagram, kAverageWeight, 0, 4, 0},
+                        {kMonthOfYearDiagram, kAverageRestingPulse, 0, 3, 49},
+                        {kWeekOfYearDiagram, kAverageWeight, 0, 13, 70},
+                        {kWeekOfYearDiagram, kAverageRestingPulse, 0, 13, 49},
+                        {kMonthDiagram, kWeight, 4, 8, 72}, {kWeekDiagram, kRestingPulse, 14, 2, 48}});
 }
 
 TEST(DiagramStatistics, WeekOfYearSlotsFollowTheWeekNumberWithoutRollOver) {
@@ -174,15 +169,9 @@ TEST(DiagramStatistics, WeekDaysSitInTheSlotOfTheirWeekday) {
     EXPECT_EQ(aggregateWeek(year, kModeTriathlon, kKmBike, 1, 0).slotCount, 7);
     // Monday 31 December 2007 is not in the plan; Tuesday 1 to Sunday 6 January are. Week 53 is Monday
     // 29 to Wednesday 31 December of the leap year; weeks outside 1…53 are clamped.
-    expectTotals(year, {{kWeekDiagram, kKmBike, 1, 0, 0},
-                        {kWeekDiagram, kKmBike, 1, 1, 1},
-                        {kWeekDiagram, kKmBike, 1, 6, 6},
-                        {kWeekDiagram, kKmBike, 2, 0, 7},
-                        {kWeekDiagram, kKmBike, 53, 0, 364},
-                        {kWeekDiagram, kKmBike, 53, 2, 366},
-                        {kWeekDiagram, kKmBike, 53, 3, 0},
-                        {kWeekDiagram, kKmBike, 99, 2, 366},
-                        {kWeekDiagram, kKmBike, -4, 1, 1}});
+    for (auto [week, slot, km] : {std::tuple{1, 0, 0}, {1, 1, 1}, {1, 6, 6}, {2, 0, 7}, {53, 0, 364}, {53, 2, 366},
+                                  {53, 3, 0}, {99, 2, 366}, {-4, 1, 1}})
+        EXPECT_EQ(aggregateWeek(year, kModeTriathlon, kKmBike, week, 0).slots[slot].total, km) << week << " " << slot;
 
     // A year that opens on a Sunday: week 1 is that Sunday alone.
     year.planYear = 2012;
@@ -201,8 +190,7 @@ TEST(DiagramStatistics, MonthsHaveOneSlotPerDay) {
     TrainingYear year = planFor(2008);
     for (int d = 0; d < 366; ++d) year.days[d].swim.distanceKm = static_cast<float>(d + 1);
     EXPECT_EQ(aggregateMonth(year, kModeTriathlon, kKmSwim, 2).slotCount, 29);
-    expectTotals(year, {{kMonthDiagram, kKmSwim, 2, 0, 32},
-                        {kMonthDiagram, kKmSwim, 2, 28, 60},
+    expectTotals(year, {{kMonthDiagram, kKmSwim, 2, 0, 32}, {kMonthDiagram, kKmSwim, 2, 28, 60},
                         {kMonthDiagram, kKmSwim, 12, 30, 366},
                         {kMonthOfYearDiagram, kKmSwim, 0, 1, (32 + 60) * 29 / 2}});
 
