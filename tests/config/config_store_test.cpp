@@ -33,11 +33,16 @@ std::vector<int> quantities(const DiagramChoice& diagram) {
     return all;
 }
 
-}  // namespace
-
-TEST(ConfigStore, FirstStartWritesTheDefaultsAndExitTheDiagramChoice) {
+// Each test's own train.cfg.
+class SettingsFile : public ::testing::Test {
+  protected:
     TempDir dir;
     const std::string path = dir.file("train.cfg");
+};
+
+}  // namespace
+
+TEST_F(SettingsFile, FirstStartWritesTheDefaultsAndExitTheDiagramChoice) {
     Started store = startWith(path);
     EXPECT_EQ(fileBytes(path), fileBytes(goldenPath("config/fresh_train.cfg")));
     EXPECT_EQ(store.pulseZones.lower[1], 151);
@@ -47,9 +52,7 @@ TEST(ConfigStore, FirstStartWritesTheDefaultsAndExitTheDiagramChoice) {
 
 // Every value differs from its default and from the others, so a row that fills the wrong field shows.
 // After an exit the file is the same apart from its line ends.
-TEST(ConfigStore, EveryStoredValueReachesItsFieldAndAnExitKeepsTheFile) {
-    TempDir dir;
-    const std::string path = dir.file("train.cfg");
+TEST_F(SettingsFile, EveryStoredValueReachesItsFieldAndAnExitKeepsTheFile) {
     writeBytes(path, fileBytes(goldenPath("config/custom_train.cfg")));
     Started store = startWith(path);
     EXPECT_EQ(std::vector<int>({store.autoLoad, store.autoOpenDayEditor, store.sportMode, store.triathlonBasic,
@@ -70,9 +73,7 @@ TEST(ConfigStore, EveryStoredValueReachesItsFieldAndAnExitKeepsTheFile) {
     EXPECT_EQ(fileBytes(path), fileBytes(goldenPath("config/exit_custom_train.cfg")));
 }
 
-TEST(ConfigStore, DamagedValuesTakeTheirDefaults) {
-    TempDir dir;
-    const std::string path = dir.file("train.cfg");
+TEST_F(SettingsFile, DamagedValuesTakeTheirDefaults) {
     writeBytes(
         path,
         "[KONFIG]\nTRIATHLON_BASIC=7\nLOGOZEIT=1\nSPORTART=9\nDARSTELLUNG=0\nAUTOLADEN=Test\n"
@@ -115,9 +116,7 @@ TEST(ConfigStore, DamagedValuesTakeTheirDefaults) {
     EXPECT_EQ(kept.triathlonBasic, 0);
 }
 
-TEST(ConfigStore, RecentlyUsedListKeepsTheNewestFirst) {
-    TempDir dir;
-    const std::string path = dir.file("train.cfg");
+TEST_F(SettingsFile, RecentlyUsedListKeepsTheNewestFirst) {
     writeBytes(path, "[MENUE]\nMAX_ANZAHL=4\nANZAHL=4\nEINTRAG_0=a\nEINTRAG_1=b\nEINTRAG_2=c\nEINTRAG_3=d\n");
     Started store = startWith(path);
     ASSERT_EQ(store.history, (std::vector<std::string>{"a", "b", "c", "d"}));
@@ -139,9 +138,7 @@ TEST(ConfigStore, RecentlyUsedListKeepsTheNewestFirst) {
     EXPECT_EQ(profileString(fresh.file, "MENUE", "ANZAHL"), "0");
 }
 
-TEST(ConfigStore, SingleReadsAndWritesReachTheFileAtOnce) {
-    TempDir dir;
-    const std::string path = dir.file("train.cfg");
+TEST_F(SettingsFile, SingleReadsAndWritesReachTheFileAtOnce) {
     ConfigStore store;
     openConfigFile(store, path);
     EXPECT_EQ(readIntSetting(store, "EXPORT", "DATUM", 1, WriteBack::Yes), 1);
@@ -160,9 +157,7 @@ TEST(ConfigStore, SingleReadsAndWritesReachTheFileAtOnce) {
 
 // A stored quantity is kept exactly when the diagram of its kind can draw it: the week diagram draws the
 // actual-by-type codes, though its menu does not offer them, and no counts.
-TEST(ConfigStore, QuantitiesFollowWhatTheirDiagramMenuOffers) {
-    TempDir dir;
-    const std::string path = dir.file("train.cfg");
+TEST_F(SettingsFile, QuantitiesFollowWhatTheirDiagramMenuOffers) {
     writeBytes(path, "[WOCHEN_DIAGRAMM]\nMODUS=145\n[MONATS_DIAGRAMM]\nMODUS=111\n"
                      "[BENUTZER_1]\nDIAGRAMM_TYP=4\nMODUS=150\n[BENUTZER_2]\nDIAGRAMM_TYP=3\nMODUS=107\n"
                      "[BENUTZER_3]\nDIAGRAMM_TYP=3\nMODUS=150\n[MONATS_JAHRES_DIAGRAMM]\nMODUS=145\n");
@@ -171,16 +166,14 @@ TEST(ConfigStore, QuantitiesFollowWhatTheirDiagramMenuOffers) {
 
 // Two programs on one train.cfg writing in turn keep each other's keys; a final save writes only what its
 // program changed, and fills in a key the file lost.
-TEST(ConfigStore, TwoProgramsWritingInTurnKeepEachOthersKeys) {
-    TempDir dir;
-    const std::string path = dir.file("train.cfg");
+TEST_F(SettingsFile, TwoProgramsWritingInTurnKeepEachOthersKeys) {
     Started first = startWith(path);
     Started second = startWith(path);
     EXPECT_TRUE(writeSetting(first, "ZAHNRAD", "KETTENBLATT", "53") &&
                 writeSetting(second, "ZAHNRAD", "RITZEL", "11"));
     second.diagramKind = 3;
     EXPECT_TRUE(saveAllSettings(second, second, "/b.sb3") && saveAllSettings(first, first, "/a.sb3"));
-    const auto stored = [&path](const char* section, const char* key) {
+    const auto stored = [this](const char* section, const char* key) {
         return profileString(loadProfileFile(path), section, key).value_or("missing");
     };
     EXPECT_EQ((std::vector<std::string>{"53", "11", "3", "/a.sb3"}),
