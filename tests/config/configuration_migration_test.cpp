@@ -20,9 +20,9 @@ using sb::platform::headless::LoggedMessage;
 
 namespace {
 
-const std::string kNotice =
-    "Die \"train.cfg\" liegt jetzt im Programmverzeichnis.\nZusätzlich gibt es die neue Datei "
-    "\"strecke.cfg\".";
+const LoggedMessage kNotice{
+    "Die \"train.cfg\" liegt jetzt im Programmverzeichnis.\nZusätzlich gibt es die neue Datei \"strecke.cfg\".",
+    "Hinweis", sb::platform::Buttons::Ok, Icon::Exclamation};
 
 struct Installation {
     TempDir dir;
@@ -57,8 +57,7 @@ TEST(ConfigurationMigration, ImportsRoutesAndMovesTheOldFileAside) {
     s.routes.routes[50].name = "vorher";
 
     EXPECT_EQ(migrate(s, s.routes), 1);
-    EXPECT_EQ(s.services.messages(), (std::vector<LoggedMessage>{
-                                         {kNotice, "Hinweis", sb::platform::Buttons::Ok, Icon::Exclamation}}));
+    EXPECT_EQ(s.services.messages(), std::vector<LoggedMessage>{kNotice});
     EXPECT_EQ(s.store.lastFile, "/neu/plan.sb3");
     EXPECT_EQ(s.routes.routes[0].name, "Hausrunde");
     EXPECT_FLOAT_EQ(s.routes.routes[0].lengthKm, 12.5f);
@@ -93,8 +92,7 @@ TEST(ConfigurationMigration, KeepsTheOldFileWhenTheBackupOrTheRoutesFail) {
                                         "Fehler", sb::platform::Buttons::Ok, Icon::Stop}
                         : LoggedMessage{"Fehler beim Speichern der Datei\n" + lost + ": " + std::strerror(ENOENT),
                                         "Fehler", sb::platform::Buttons::Ok, Icon::Exclamation};
-        EXPECT_EQ(s.services.messages(), (std::vector<LoggedMessage>{
-                                             {kNotice, "Hinweis", sb::platform::Buttons::Ok, Icon::Exclamation}, failure}));
+        EXPECT_EQ(s.services.messages(), (std::vector<LoggedMessage>{kNotice, failure}));
         EXPECT_TRUE(std::filesystem::exists(s.paths.oldConfigFile));
         EXPECT_EQ(s.routes.routes[0].name, "Runde");
         if (!backupFails) continue;
