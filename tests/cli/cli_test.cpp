@@ -134,6 +134,8 @@ TEST_F(Cli, ExitCodesAndOneLineErrors) {
         {"series " + plan() + " --kind 3 --quantity 117", 1,
          "Größe 117 gibt es in Diagrammart 3 nicht (Aufruf:"},
         {"search " + plan() + " --type 10", 1, "Aufruf: saisonbuch-cli search PLAN --type 0..9"},
+        {"list " + plan() + " --week 54", 1, "Falsche Woche: muss zwischen 1 und 53 liegen"},
+        {"list " + plan() + " --month 13", 1, "Falscher Monat: muss zwischen 1 und 12 liegen"},
         {"recording x.hrm --y heart -o a.png", 1, "unbekannte Achse: --y heart (Aufruf:"},
         {"recording x.hrm --summary -o a.png", 1, "entweder -o AUS oder --summary angeben"},
         {"recording " + data("recordings/activity-filecrc.fit") + " --summary", 1,
