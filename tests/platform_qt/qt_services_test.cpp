@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTextBrowser>
@@ -109,6 +110,11 @@ TEST(QtServices, HelpPagesAreFoundAndBelongToTheModalWindowInFront) {
     EXPECT_TRUE(ownedByTheBox);
     EXPECT_EQ(help->parentWidget(), &mainWindow);
     EXPECT_TRUE(help->isVisible());
+
+    // Escape closes it.
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(help, &escape);
+    EXPECT_FALSE(help->isVisible());
 }
 
 TEST(QtServices, TranslationsTimerAndFileFilters) {
