@@ -88,16 +88,6 @@ TEST(HrmReader, ReadsLongLinesWholeAndLargeFilesWithoutLimit) {
     EXPECT_FLOAT_EQ(100000, table.back()[kTimeSlot]);
 }
 
-TEST(HrmReader, FailsOnlyForUnreadableFilesAndLeavesTheTableAlone) {
-    RecordingTable table(3);
-    PolarRecordingInfo info;
-    info.model = "S410";
-    EXPECT_FALSE(readPolarRecording(recordingPath("missing.hrm"), table, info).ok);
-    EXPECT_FALSE(readPolarRecording(recordingPath(""), table, info).ok);
-    EXPECT_EQ(3u, table.size());
-    EXPECT_EQ("S410", info.model);
-}
-
 TEST(HrmReader, ValuesNoMonitorRecordsBecomeNoSignalAndSummariesSkipThem) {
     RecordingTable table;
     PolarRecordingInfo info;

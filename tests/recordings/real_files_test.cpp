@@ -1,14 +1,17 @@
 // Every real recording as the user sees it once read: per file the samples, their times, the pulse with
-// a signal, the top speed, the last distance, the altitudes, what the axis menus offer, the sport and
-// the start, compared with a golden file whose values were counted from the files independently.
+// a signal, the top speed, the last distance, the altitudes, what the axis menus offer, the sport, the
+// start, the format and device, and the training it proposes; damaged and missing files with their
+// message. The values of the first columns were counted from the files independently.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <sstream>
+#include <tuple>
 
 #include "recording_test_data.h"
 #include "recordings/loaded_recording.h"
+#include "recordings/training_proposal.h"
 #include "support/plan_fixtures.h"
 
 namespace sb::recordings {
@@ -34,10 +37,12 @@ std::string readingOf(const std::string& file) {
     const ActivityInfo& activity = recording.activity;
     const auto [pulseLow, pulseHigh] = rangeOf(table, kHeartRateSlot);
     const auto [altitudeLow, altitudeHigh] = rangeOf(table, kAltitudeSlot);
-    char line[512];
+    const TrainingProposal proposal = proposeTraining(recording);
+    char line[768];
     std::snprintf(line, sizeof line,
                   "%s\t%zu samples %.2f-%.2f s\tpulse %.1f-%.1f\tspeed %.4f\tkm %.5f\taltitude %.3f-%.3f\t"
-                  "bits %d\t%s/%d\t%02d.%02d.%04d %02d:%02d:%02d\ttotal km %.4f\t%s\n",
+                  "bits %d\t%s/%d\t%02d.%02d.%04d %02d:%02d:%02d\ttotal km %.4f\t%s\t%s %s %.3f s\t"
+                  "proposed %02d.%02d.%04d sport %d %.3f s %.4f km pulse %d climbing %.0f m\n",
                   file.c_str(), table.size(), table.front()[kTimeSlot], table.back()[kTimeSlot], pulseLow,
                   pulseHigh, rangeOf(table, kSpeedSlot).second, table.back()[kDistanceSlot], altitudeLow,
                   altitudeHigh, polar ? recording.polar.modeFlags : activity.capabilities,
@@ -46,7 +51,9 @@ std::string readingOf(const std::string& file) {
                   polar ? recording.polar.startHour : activity.startHour,
                   polar ? recording.polar.startMinute : activity.startMinute,
                   polar ? recording.polar.startSecond : activity.startSecond, activity.distanceKm,
-                  activity.warning.c_str());
+                  activity.warning.c_str(), activity.format.c_str(), activity.device.c_str(),
+                  activity.durationSeconds, proposal.day, proposal.month, proposal.year, proposal.sport,
+                  proposal.durationSeconds, proposal.distanceKm, proposal.avgPulse, proposal.climbingMetres);
     return line;
 }
 
@@ -57,6 +64,21 @@ TEST(RealRecordings, EveryFileReadsToTheValuesTheUserSees) {
     std::string actual;
     for (std::string line; std::getline(lines, line);) actual += readingOf(line.substr(0, line.find('\t')));
     EXPECT_EQ(golden, actual);
+}
+
+TEST(RealRecordings, AFileThatCannotBeReadLeavesTheRecordingShownAlone) {
+    for (const char* file : {"activity-filecrc.fit", "activity-settings-corruptheader.fit", "keine.fit",
+                             "missing.gpx", "missing.hrm", "/nonexistent/070615.dat"}) {
+        LoadedRecording recording;
+        recording.table.resize(3);
+        recording.polar.model = recording.activity.sport = recording.bike.remark = "vorher";
+        const std::string path = file[0] == '/' ? std::string(file) : recordingPath(file);
+        EXPECT_FALSE(readRecording(sourceOfPath(path), path, recording).ok) << file;
+        EXPECT_EQ(std::tuple(recording.table.size(), recording.polar.model, recording.activity.sport,
+                             recording.bike.remark),
+                  std::tuple(3u, "vorher", "vorher", "vorher"))
+            << file;
+    }
 }
 
 }  // namespace

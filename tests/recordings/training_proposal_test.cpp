@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "model/training_year.h"
-#include "recording_test_data.h"
 #include "recordings/training_proposal.h"
 
 namespace sb::recordings {
@@ -26,20 +25,9 @@ TEST(TrainingProposal, ClimbingIgnoresJitterButCountsEveryRealClimbInFull) {
     EXPECT_EQ(0, climbingMetres({}));
 }
 
-TEST(TrainingProposal, TakesDateSportDurationDistanceAndPulseFromEachSource) {
-    LoadedRecording polar;
-    ASSERT_TRUE(readRecording(kPolarRecording, recordingPath("GoldenCheetah_GoldenCheetah_10092501.hrm"), polar).ok);
-    TrainingProposal proposal = proposeTraining(polar);
-    EXPECT_EQ(2010, proposal.year);
-    EXPECT_EQ(9, proposal.month);
-    EXPECT_EQ(25, proposal.day);
-    EXPECT_EQ(0, proposal.sport);  // a heart-rate file does not say
-    EXPECT_DOUBLE_EQ(5055, proposal.durationSeconds);
-    EXPECT_NEAR(24.5, proposal.distanceKm, 0.05);
-    EXPECT_EQ(169, proposal.avgPulse);  // 169.46 over the 1012 samples, all with a signal
-    // Rolling between 274 and 298 m: every rise summed gives 365 m, the swings of 5 m and more 269 m.
-    EXPECT_EQ(269, proposal.climbingMetres);
-
+// Each real file's proposal is read in real_files_test (GoldenCheetah_10092501.hrm, rolling between 274
+// and 298 m: every rise summed gives 365 m, the swings of 5 m and more 269 m).
+TEST(TrainingProposal, TakesTheSportOfABikeFileAndTheTotalsOfAnActivityFile) {
     LoadedRecording bike;
     bike.source = kBikeRecording;
     EXPECT_EQ(model::kBike, proposeTraining(bike).sport);
@@ -52,7 +40,7 @@ TEST(TrainingProposal, TakesDateSportDurationDistanceAndPulseFromEachSource) {
     activity.activity.durationSeconds = 3725;  // pauses included, beyond the last sample's time
     activity.activity.distanceKm = 10.2;
     activity.activity.year = 2024;
-    proposal = proposeTraining(activity);
+    const TrainingProposal proposal = proposeTraining(activity);
     EXPECT_EQ(model::kRun, proposal.sport);
     EXPECT_EQ(3725, proposal.durationSeconds);
     EXPECT_DOUBLE_EQ(10.2, proposal.distanceKm);
