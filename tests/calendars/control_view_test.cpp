@@ -1,11 +1,13 @@
 // The control views through the headless host: which view a plan's version opens, the day information
-// from either half of a cell or by keyboard, the version-2 view's month field and cells, and printing.
+// from either half of a cell or by keyboard with its distance's four digits, the version-2 view's month
+// field and cells, and printing.
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 #include "calendars/control_view.h"
 #include "calendars/control_view_v2.h"
+#include "calendars/day_information.h"
 #include "calendars/view_test_support.h"
 #include "charts/drawing_log.h"
 #include "model/clock.h"
@@ -128,6 +130,20 @@ TEST(SmallControlGrid, DrawsPlannedOverActualCellsAndTwoLineDayNumbers) {
     drawSmallControlGrid(canvas, *year, 1, colours, std::nullopt);
     // Planned above actual halves of each cell, day numbers in two lines, the legend's swatches.
     charts::testing::expectDrawing(canvas, "calendars/small_control_grid_january");
+}
+
+TEST(DayInformation, DistanceHasFourSignificantDigitsRoundedAwayFromZero) {
+    EXPECT_EQ("12.5", fourDigitDistance(12.5f));
+    EXPECT_EQ("105.3", fourDigitDistance(105.27f));
+    EXPECT_EQ("1235", fourDigitDistance(1234.56f));
+    EXPECT_EQ("1235", fourDigitDistance(1234.5));  // an exact half goes up, not to the even digit
+    EXPECT_EQ("42", fourDigitDistance(42.0));
+    EXPECT_EQ("0.1", fourDigitDistance(0.1));
+    EXPECT_EQ("0.", fourDigitDistance(0));
+    EXPECT_EQ("1.235e+004", fourDigitDistance(12345));
+    EXPECT_EQ("1e+004", fourDigitDistance(9999.7));
+    EXPECT_EQ("5e-002", fourDigitDistance(0.05));
+    EXPECT_EQ("-12.5", fourDigitDistance(-12.5));
 }
 
 }  // namespace

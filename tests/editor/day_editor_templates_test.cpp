@@ -1,5 +1,7 @@
 // The eight day-editor forms: the choice by plan version and sport mode, every control a form needs
-// inside the dialog, and a tab order that follows the form. The Qt dialog test checks for overlaps.
+// inside the dialog, and a tab order that follows the form (the Qt dialog test checks for overlaps).
+// Every field the keyboard reaches in the dialogs whose texts are stored filters its input, so no new
+// field can store '?' behind the user's back.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,9 +9,14 @@
 #include <set>
 #include <tuple>
 
+#include "editor/athlete_dialog.h"
 #include "editor/day_editor_controls.h"
 #include "editor/day_editor_layout.h"
 #include "editor/day_editor_templates.h"
+#include "editor/training_takeover_dialog.h"
+#include "options/training_types_page.h"
+#include "tools/odometer_dialog.h"
+#include "tools/standard_routes_dialog.h"
 
 using namespace sb;
 using namespace sb::editor;
@@ -128,4 +135,20 @@ TEST(DayEditorTemplates, EachTimeHasAMnemonicOfItsOwn) {
         }
         EXPECT_EQ(layout.sports.size(), timeKeys);
     }
+}
+
+TEST(PlanTextFields, EveryTypedFieldFiltersAndOnlyTheTrainingTypeLabelsKeepCommas) {
+    using namespace platform;
+    const DialogTemplate* labels = &options::trainingTypesPageTemplate();
+    const DialogTemplate* triathlon = &dayEditorTemplate(*chooseDayEditorLayout(3, 5, 0));
+    for (const DialogTemplate* dialog : {&athleteTemplate(), &trainingTakeoverTemplate(), labels,
+                                         &tools::standardRoutesTemplate(), &tools::odometerTemplate(), triathlon})
+        for (const ControlTemplate& c : dialog->controls) {
+            if ((c.kind == ControlKind::Edit || c.kind == ControlKind::ComboEdit) && (c.flags & TabStop) &&
+                !(c.flags & ReadOnly)) {
+                EXPECT_EQ(c.flags & (PlanText | CommaAsDot),
+                          PlanText | (dialog == labels ? 0u : unsigned(CommaAsDot)))
+                    << dialog->name << " " << c.id;
+            }
+        }
 }

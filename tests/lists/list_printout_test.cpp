@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-
 #include "list_fixtures.h"
 #include "lists/list_dialog.h"
 #include "lists/list_dialog_templates.h"
@@ -40,12 +39,6 @@ std::string recorded(const PrintedDocument& document) {
     return lines;
 }
 
-void expectGolden(const std::string& text, const std::string& name) {
-    const std::string golden = sb::testing::goldenPath("lists/" + name);
-    if (std::getenv("SAISONBUCH_UPDATE_GOLDEN")) sb::testing::writeBytes(golden, text);
-    EXPECT_EQ(sb::testing::fileBytes(golden), text) << name;
-}
-
 // A short sheet, so that a month runs over two pages.
 PrintAnswer shortSheet() {
     PrintAnswer answer;
@@ -75,9 +68,9 @@ TEST(ListPrintout, PagesMatchTheGoldenRecordings) {
     ASSERT_EQ(3u, log.size());
     EXPECT_EQ(2u, log[1].pages.size());
     EXPECT_GT(log[2].pages.size(), 1u);
-    expectGolden(recorded(log[0]), "week_10_2008.print");
-    expectGolden(recorded(log[1]), "month_2_2008.print");
-    expectGolden(recorded(log[2]), "search_3_2008.print");
+    testing::expectGolden(recorded(log[0]), "lists/week_10_2008.print");
+    testing::expectGolden(recorded(log[1]), "lists/month_2_2008.print");
+    testing::expectGolden(recorded(log[2]), "lists/search_3_2008.print");
 
     HeadlessPrinter printer(PrintAnswer{}, log);
     lists::ListPrintout wholeYear{ListKind::Year, 0, allColumns(), false, false, 5};
