@@ -29,16 +29,14 @@ std::vector<std::string> shownDate(const HeadlessDialogHost& dialog) {
 }  // namespace
 
 TEST_F(EditorTest, OpensOnTodayInAPlanOfThisYearAndOnFirstJanuaryOtherwise) {
-    year.planYear = 2010;
-    runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
-        EXPECT_EQ(shownDate(dialog), (std::vector<std::string>{"14", "5", "2010", "Freitag,", "19"}));
-        dialog.press(control::cancel);
-    });
-    year.planYear = 2009;
-    runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
-        EXPECT_EQ(shownDate(dialog), (std::vector<std::string>{"1", "1", "2009", "Donnerstag,", "1"}));
-        dialog.press(control::cancel);
-    });
+    for (auto [planYear, shown] : {std::pair{2010, std::vector<std::string>{"14", "5", "2010", "Freitag,", "19"}},
+                                   {2009, {"1", "1", "2009", "Donnerstag,", "1"}}}) {
+        year.planYear = planYear;
+        runEditor(kTriathlon, [&shown](HeadlessDialogHost& dialog) {
+            EXPECT_EQ(shownDate(dialog), shown);
+            dialog.press(control::cancel);
+        });
+    }
     EXPECT_EQ(year.modified, 0);  // looking at a day changes nothing
 }
 
@@ -205,14 +203,18 @@ TEST_F(EditorTest, TypedTextShowsAndStoresOnlyWhatThePlanHoldsAndNamesWhatItRefu
               std::tuple(std::string("\xF3") + "d . \xFF\x80\x9F\x9E", 70.5f));
 }
 
-TEST_F(EditorTest, ApplyStoresAndCancelKeepsOnlyWhatWasStored) {
+TEST_F(EditorTest, ApplyStoresCancelKeepsOnlyWhatWasStoredAndHelpShowsTheTopic) {
     runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
         dialog.type(control::comment, "erst");
         dialog.press(control::apply);
         dialog.type(control::comment, "dann");
+        dialog.press(control::help);
+        dialog.pressHelp();
         dialog.press(control::cancel);
     });
     EXPECT_EQ(year.days[0].comment, "erst");
+    platform::headless::LoggedHelp topic{kHelpFile, 22};
+    EXPECT_EQ(services.helpCalls(), (std::vector<platform::headless::LoggedHelp>{topic, topic}));
 }
 
 TEST_F(EditorTest, TheActualTypeIsTheChosenEntryEvenWhenLabelsRepeat) {
@@ -248,7 +250,7 @@ TEST_F(EditorTest, ATimeUnlocksItsSportAndTheAveragesFollowTheTyping) {
         dialog.type(kRunControls.distance, "10");
         EXPECT_EQ(dialog.text(kRunControls.average), "5:00");
         EXPECT_EQ(dialog.text(kRunControls.energy), "800");
-        dialog.press(control::cancel);
+        dialog.pressClose();
     });
 }
 
@@ -341,16 +343,6 @@ TEST_F(EditorTest, TheFormDecidesWhatIsStored) {
     EXPECT_EQ(day.bike.avgPulse, 155);
     EXPECT_EQ(day.other.route, "See");
     EXPECT_EQ(day.actualTypes, 1234);
-}
-
-TEST_F(EditorTest, HelpShowsTheDayEditorTopic) {
-    runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
-        dialog.press(control::help);
-        dialog.pressHelp();
-        dialog.pressClose();
-    });
-    platform::headless::LoggedHelp topic{kHelpFile, 22};
-    EXPECT_EQ(services.helpCalls(), (std::vector<platform::headless::LoggedHelp>{topic, topic}));
 }
 
 TEST_F(EditorTest, TheReminderComesExactlyWhenAnOdometerBecomesDue) {
