@@ -15,6 +15,7 @@
 #include "editor/day_editor_templates.h"
 #include "editor/training_takeover_dialog.h"
 #include "options/training_types_page.h"
+#include "support/plan_fixtures.h"
 #include "tools/odometer_dialog.h"
 #include "tools/standard_routes_dialog.h"
 
@@ -43,65 +44,27 @@ TEST(DayEditorTemplates, TheFormFollowsThePlanVersionAndTheSportMode) {
               "Trainingsdatensätze bearbeiten  (funktionsreduziert für Saisonbuch v1.x Dateien)");
 }
 
-// Which fields each form has, written out from the table of controls rather than from the forms' flags.
-static std::set<int> expectedControls(const std::string& name) {
-    using Ids = std::set<int>;
-    const Ids bike{206, 207, 200, 205, 201, 202, 210, 208, 209, 211, 203, 204};
-    const Ids run{225, 226, 220, 221, 222, 229, 227, 228, 230, 223, 224};
-    const Ids swim{265, 266, 260, 261, 262, 269, 267, 268, 270};
-    const Ids other{243, 244, 240, 242, 241, 248, 246, 247, 249};
-    const Ids pulseAndAverages{201, 221, 261, 242, 203, 204, 223, 224};
-    const Ids contentLoadHeight{210, 211, 205, 229, 230, 248, 249};
-    const Ids types{208, 209, 227, 228};
-    auto join = [](std::initializer_list<Ids> parts) {
-        Ids all{280, 281, 282, 283, 284, 285, 286, 287, 288, 290, 291, 292, 293, 294, 295, 296, 297, 298};
-        for (const Ids& part : parts) all.insert(part.begin(), part.end());
-        return all;
-    };
-    auto without = [](Ids all, const Ids& gone) {
-        for (int id : gone) all.erase(id);
-        return all;
-    };
-    if (name == "IDD_DATENAENDERN_RAD") return join({bike, other});
-    if (name == "IDD_DATENAENDERN_LAUFEN") return join({run, other});
-    if (name == "IDD_DATENAENDERN_SCHWIMMEN") return join({swim, other});
-    if (name == "IDD_DATENAENDERN_DUATHLON") return join({bike, run, other});
-    if (name == "IDD_DATENAENDERN_TRIATHLON") return join({swim, bike, run, other});
-    if (name == "IDD_DATENAENDERN_TRIATHLON_BASIC") return without(join({swim, bike, run, other}), pulseAndAverages);
-    if (name == "IDD_DATENAENDERN_V2") return without(join({bike, run, other}), contentLoadHeight);
-    if (name == "IDD_DATENAENDERN_V1") return without(without(join({bike, run}), contentLoadHeight), types);
-    return {};
-}
-
-TEST(DayEditorTemplates, EveryFormHasExactlyItsControlsInsideTheDialog) {
+// Each form's controls in their order, tab stops marked with '*', are compared whole with a golden file:
+// the blocks of its sports (a basic form without pulse and averages, the older versions' without
+// content, load and height, version 1 without types), then the day, then the buttons.
+TEST(DayEditorTemplates, EveryFormHasExactlyItsControlsInTabOrderInsideTheDialog) {
+    std::string forms;
     for (const DayEditorLayout& layout : dayEditorLayouts()) {
         SCOPED_TRACE(layout.templateName);
         const platform::DialogTemplate& dialog = dayEditorTemplate(layout);
-        std::set<int> ids;
+        forms += layout.templateName + ":";
         for (const auto& control : dialog.controls) {
-            if (control.id != platform::staticControlId) {
-                EXPECT_TRUE(ids.insert(control.id).second) << control.id;
-            }
+            if (control.id != platform::staticControlId)
+                forms += " " + std::to_string(control.id) + (control.flags & platform::TabStop ? "*" : "");
             EXPECT_GE(control.rect.x, 0);
             EXPECT_GE(control.rect.y, 0);
             EXPECT_LE(control.rect.x + control.rect.width, dialog.width) << control.text;
             EXPECT_LE(control.rect.y + control.rect.height, dialog.height) << control.text;
         }
-        EXPECT_EQ(ids, expectedControls(layout.templateName));
+        forms += "\n";
         EXPECT_EQ(dialog.control(control::ok)->kind, ControlKind::DefaultButton);
     }
-}
-
-TEST(DayEditorTemplates, TabOrderRunsThroughEachBlockThenTheDayThenTheButtons) {
-    const auto& dialog = dayEditorTemplate(*chooseDayEditorLayout(3, 1, 0));
-    std::vector<int> order;
-    for (const auto& control : dialog.controls) {
-        if (control.flags & platform::TabStop) order.push_back(control.id);
-    }
-    EXPECT_EQ(order, (std::vector<int>{206, 207, 200, 201, 205, 202, 210, 209, 211,  // bike
-                                       243, 244, 240, 242, 241, 248, 247, 249,       // other
-                                       280, 281, 282, 283,                           // day
-                                       286, 287, 292, 290, 291, 293, 294, 296, 297, 298, 295}));
+    EXPECT_EQ(sb::testing::fileBytes(sb::testing::goldenPath("editor/day_editor_forms.txt")), forms);
 }
 
 // Alt+letter on a block's title leads to that sport's hours; no other control of the form has that letter.
