@@ -43,11 +43,10 @@ TEST(ZoneDialog, ShowsTimesSharesRangesAndOpensBarAndPie) {
     statistics.percentages = {25, 75, 0, 0, 0};
     services.scriptDialog("DIAGRAMM_X_Y_BEREICH", [](HeadlessDialogHost& dialog) {
         EXPECT_EQ("Bereich", dialog.caption());
-        EXPECT_EQ("Bereich 2 :", dialog.text(id::firstLabel + 1));
-        EXPECT_EQ("0:01:30", dialog.text(id::firstTime + 1));
+        for (auto [field, text] : {std::pair{id::firstLabel + 1, "Bereich 2 :"}, {id::firstTime + 1, "0:01:30"},
+                                   {id::firstPercentage + 1, "75.0"}, {id::firstRange + 1, "(131 - 150)"}})
+            EXPECT_EQ(text, dialog.text(field)) << field;
         EXPECT_FALSE(dialog.isVisible(id::noZonesNote));
-        EXPECT_EQ("75.0", dialog.text(id::firstPercentage + 1));
-        EXPECT_EQ("(131 - 150)", dialog.text(id::firstRange + 1));
         EXPECT_EQ(0x00FF00u, dialog.swatchColour(id::firstSwatch + 1));
         EXPECT_TRUE(dialog.isEnabled(id::firstTime + 1));
         EXPECT_FALSE(dialog.isEnabled(id::firstTime + 2));
