@@ -14,33 +14,28 @@ namespace sb::recordings {
 namespace {
 
 TEST(HrmReader, TakesTheColumnsInTheirOrderWhateverTheFlagCombination) {
-    // Speed, cadence and altitude: cadence is the third column, not the altitude. Altitude alone, and
-    // speed with power but no altitude, still give the heart rate. Balance and pedalling index share one
-    // column; air pressure of version 107 is read past. The columns follow the SMode even when its
-    // cycling character is clear.
-    const struct {
-        const char* params;
-        const char* line;
-        int slot;
-        float value;
-        int modeFlags;
-    } rows[] = {
-        {"SMode=111000100", "95\t166\t76\t285", kSpeedSlot, 16.6f, 64 | 1 | 2 | 4},
-        {"SMode=111000100", "95\t166\t76\t285", kCadenceSlot, 76, 64 | 1 | 2 | 4},
-        {"SMode=111000100", "95\t166\t76\t285", kAltitudeSlot, 285, 64 | 1 | 2 | 4},
-        {"SMode=001000100", "79\t1220", kHeartRateSlot, 79, 64 | 4},
-        {"SMode=001000100", "79\t1220", kAltitudeSlot, 1220, 64 | 4},
-        {"SMode=100100100", "120\t300\t250", kPowerSlot, 250, 64 | 1 | 8},
-        {"Version=107\r\nSMode=000011101", "130\t9001\t1013", kBalanceSlot, 9001, 64 | 16},
-        {"SMode=10000000", "130\t250", kSpeedSlot, 25, 64 | 1},
-    };
-    for (const auto& row : rows) {
-        RecordingTable table;
-        PolarRecordingInfo info;
-        parsePolarRecording(hrmText(row.params, std::string(row.line) + "\r\n"), table, info);
-        EXPECT_FLOAT_EQ(row.value, table.at(0)[row.slot]) << row.params << " " << row.slot;
-        EXPECT_EQ(row.modeFlags, info.modeFlags) << row.params;
-    }
+    RecordingTable table;
+    PolarRecordingInfo info;
+    // Speed, cadence and altitude: cadence is the third column, not the altitude.
+    parsePolarRecording(hrmText("SMode=111000100\r\nInterval=5", "95\t166\t76\t285\r\n"), table, info);
+    EXPECT_FLOAT_EQ(16.6f, table[0][kSpeedSlot]);
+    EXPECT_FLOAT_EQ(76, table[0][kCadenceSlot]);
+    EXPECT_FLOAT_EQ(285, table[0][kAltitudeSlot]);
+    // Altitude alone, and speed with power but no altitude, still give the heart rate.
+    parsePolarRecording(hrmText("SMode=001000100", "79\t1220\r\n"), table, info);
+    EXPECT_FLOAT_EQ(79, table[0][kHeartRateSlot]);
+    EXPECT_FLOAT_EQ(1220, table[0][kAltitudeSlot]);
+    EXPECT_EQ(64 | 4, info.modeFlags);
+    parsePolarRecording(hrmText("SMode=100100100", "120\t300\t250\r\n"), table, info);
+    EXPECT_FLOAT_EQ(250, table[0][kPowerSlot]);
+    EXPECT_EQ(64 | 1 | 8, info.modeFlags);
+    // Balance and pedalling index share one column; air pressure of version 107 is read past.
+    parsePolarRecording(hrmText("Version=107\r\nSMode=000011101", "130\t9001\t1013\r\n"), table, info);
+    EXPECT_FLOAT_EQ(9001, table[0][kBalanceSlot]);
+    // The columns follow the SMode even when its cycling character is clear.
+    parsePolarRecording(hrmText("SMode=10000000", "130\t250\r\n"), table, info);
+    EXPECT_FLOAT_EQ(25, table[0][kSpeedSlot]);
+    EXPECT_EQ(64 | 1, info.modeFlags);
 }
 
 TEST(HrmReader, ConvertsUsUnitsAndReadsBeatToBeatIntervals) {
