@@ -1,7 +1,9 @@
-// Every real recording as the user sees it once read: per file the samples, their times, the pulse with
-// a signal, the top speed, the last distance, the altitudes, what the axis menus offer, the sport, the
-// start, the format and device, and the training it proposes; damaged and missing files with their
-// message. The values of the first columns were counted from the files independently.
+// Every real recording and every file made for what no real file shows (tests/data/recordings/made,
+// described in its SOURCES.md) as the user sees it once read: per file the samples, their times, the
+// pulse with a signal, the top speed, the last distance, the altitudes, what the axis menus offer, the
+// sport, the start, the format and device, the training it proposes, and each sample of a short file;
+// damaged and missing files with their message. The real files' first columns were counted from the
+// files independently.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -42,7 +44,7 @@ std::string readingOf(const std::string& file) {
     std::snprintf(line, sizeof line,
                   "%s\t%zu samples %.2f-%.2f s\tpulse %.1f-%.1f\tspeed %.4f\tkm %.5f\taltitude %.3f-%.3f\t"
                   "bits %d\t%s/%d\t%02d.%02d.%04d %02d:%02d:%02d\ttotal km %.4f\t%s\t%s %s %.3f s\t"
-                  "proposed %02d.%02d.%04d sport %d %.3f s %.4f km pulse %d climbing %.0f m\n",
+                  "proposed %02d.%02d.%04d sport %d %.3f s %.4f km pulse %d climbing %.0f m",
                   file.c_str(), table.size(), table.front()[kTimeSlot], table.back()[kTimeSlot], pulseLow,
                   pulseHigh, rangeOf(table, kSpeedSlot).second, table.back()[kDistanceSlot], altitudeLow,
                   altitudeHigh, polar ? recording.polar.modeFlags : activity.capabilities,
@@ -54,7 +56,14 @@ std::string readingOf(const std::string& file) {
                   activity.warning.c_str(), activity.format.c_str(), activity.device.c_str(),
                   activity.durationSeconds, proposal.day, proposal.month, proposal.year, proposal.sport,
                   proposal.durationSeconds, proposal.distanceKm, proposal.avgPulse, proposal.climbingMetres);
-    return line;
+    std::string reading = line;
+    if (table.size() <= 4) {
+        for (const RecordingSample& sample : table) {
+            reading += "\tsample";
+            for (const float value : sample) reading += " " + (std::ostringstream() << value).str();
+        }
+    }
+    return reading + "\n";
 }
 
 TEST(RealRecordings, EveryFileReadsToTheValuesTheUserSees) {
@@ -68,7 +77,9 @@ TEST(RealRecordings, EveryFileReadsToTheValuesTheUserSees) {
 
 TEST(RealRecordings, AFileThatCannotBeReadLeavesTheRecordingShownAlone) {
     for (const char* file : {"activity-filecrc.fit", "activity-settings-corruptheader.fit", "keine.fit",
-                             "missing.gpx", "missing.hrm", "/nonexistent/070615.dat"}) {
+                             "made/header-checksum.fit", "made/no-samples.fit", "made/unreadable-message.fit",
+                             "made/cut-in-a-point.gpx", "made/time-only.tcx", "missing.gpx", "missing.hrm",
+                             "/nonexistent/070615.dat"}) {
         LoadedRecording recording;
         recording.table.resize(3);
         recording.polar.model = recording.activity.sport = recording.bike.remark = "vorher";
