@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <sstream>
 #include <tuple>
@@ -30,15 +31,30 @@ std::pair<float, float> rangeOf(const RecordingTable& table, int slot) {
     return low > high ? std::pair(0.0f, 0.0f) : std::pair(low, high);
 }
 
+// The start as the recording's own header gives it: day, month, year, hour, minute, second.
+std::array<int, 6> startOf(const LoadedRecording& recording) {
+    const PolarRecordingInfo& polar = recording.polar;
+    const BikeRecordingInfo& bike = recording.bike;
+    const ActivityInfo& activity = recording.activity;
+    if (recording.source == kPolarRecording)
+        return {polar.day, polar.month, polar.year, polar.startHour, polar.startMinute, polar.startSecond};
+    if (recording.source == kBikeRecording) return {bike.day, bike.month, bike.year, 0, 0, 0};
+    return {activity.day, activity.month, activity.year, activity.startHour, activity.startMinute,
+            activity.startSecond};
+}
+
 std::string readingOf(const std::string& file) {
     LoadedRecording recording;
     const RecordingReadResult result = readRecording(sourceOfPath(file), recordingPath(file), recording);
-    if (!result.ok || recording.table.empty()) return file + "\tnot read: " + result.message + "\n";
+    if (!result.ok) return file + "\tnot read: " + result.message + "\n";
+    if (recording.table.empty()) return file + "\tno samples\n";
     const RecordingTable& table = recording.table;
-    const bool polar = recording.source == kPolarRecording;
+    const int source = recording.source;
     const ActivityInfo& activity = recording.activity;
+    const BikeRecordingInfo& bike = recording.bike;
     const auto [pulseLow, pulseHigh] = rangeOf(table, kHeartRateSlot);
     const auto [altitudeLow, altitudeHigh] = rangeOf(table, kAltitudeSlot);
+    const auto [day, month, year, hour, minute, second] = startOf(recording);
     const TrainingProposal proposal = proposeTraining(recording);
     char line[768];
     std::snprintf(line, sizeof line,
@@ -47,13 +63,12 @@ std::string readingOf(const std::string& file) {
                   "proposed %02d.%02d.%04d sport %d %.3f s %.4f km pulse %d climbing %.0f m",
                   file.c_str(), table.size(), table.front()[kTimeSlot], table.back()[kTimeSlot], pulseLow,
                   pulseHigh, rangeOf(table, kSpeedSlot).second, table.back()[kDistanceSlot], altitudeLow,
-                  altitudeHigh, polar ? recording.polar.modeFlags : activity.capabilities,
-                  activity.sport.c_str(), activity.planSport, polar ? recording.polar.day : activity.day,
-                  polar ? recording.polar.month : activity.month, polar ? recording.polar.year : activity.year,
-                  polar ? recording.polar.startHour : activity.startHour,
-                  polar ? recording.polar.startMinute : activity.startMinute,
-                  polar ? recording.polar.startSecond : activity.startSecond, activity.distanceKm,
-                  activity.warning.c_str(), activity.format.c_str(), activity.device.c_str(),
+                  altitudeHigh,
+                  source == kPolarRecording  ? recording.polar.modeFlags
+                  : source == kBikeRecording ? bike.flags
+                                             : activity.capabilities,
+                  activity.sport.c_str(), activity.planSport, day, month, year, hour, minute, second,
+                  activity.distanceKm, activity.warning.c_str(), activity.format.c_str(), activity.device.c_str(),
                   activity.durationSeconds, proposal.day, proposal.month, proposal.year, proposal.sport,
                   proposal.durationSeconds, proposal.distanceKm, proposal.avgPulse, proposal.climbingMetres);
     std::string reading = line;
@@ -62,6 +77,13 @@ std::string readingOf(const std::string& file) {
             reading += "\tsample";
             for (const float value : sample) reading += " " + (std::ostringstream() << value).str();
         }
+    }
+    if (source == kBikeRecording) {
+        reading += "\t" + bike.remark + " wheel " + (std::ostringstream() << bike.wheelCircumference).str() +
+                   " m laps " + std::to_string(bike.lapCount) + " first " +
+                   (std::ostringstream() << bike.laps.at(0).value).str() + " duration " +
+                   std::to_string(bike.durationHours) + ":" + std::to_string(bike.durationMinutes) + ":" +
+                   std::to_string(bike.durationSeconds);
     }
     return reading + "\n";
 }
