@@ -111,8 +111,8 @@ TEST(ImportRows, AMultisportFileGivesOneRowPerSportWithoutTransitions) {
         keyed[i].file = "multisport.fit";
     }
     const ImportTarget runMode = importTargetOf(3, 2, 0);  // SPORTART Laufen: sessions without a sport run
-    EXPECT_EQ(statuses(buildImportRows(keyed, year, runMode, {})), (std::vector<std::string>{"neu", "neu"}));
     const std::vector<ImportRow> rows = buildImportRows(keyed, year, runMode, {});
+    EXPECT_EQ(statuses(rows), (std::vector<std::string>{"neu", "neu"}));
     EXPECT_EQ(rows[0].file, "multisport.fit (2 Aufzeichnungen)");  // the generic session joins the runs
 }
 

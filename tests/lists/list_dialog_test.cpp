@@ -160,7 +160,6 @@ TEST_F(ListDialogs, ADamagedStoredOrderIsRepairedAndWrittenBack) {
 }
 
 TEST_F(ListDialogs, SearchFindsByTheChosenIndexAndShowsTheDateOnce) {
-    year = testing::fullYear(2008, 3);
     settings.trainingTypeLabels[2] = settings.trainingTypeLabels[3];
     config::writeSetting(settings, "SUCHEN", "SOLL", "12");
     openSearch([](HeadlessDialogHost& dialog) {
