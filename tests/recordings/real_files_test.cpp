@@ -1,7 +1,8 @@
 // Every real recording and every file made for what no real file shows (tests/data/recordings/made,
 // described in its SOURCES.md) as the user sees it once read: per file the samples, their times, the
 // pulse with a signal, the top speed, the last distance, the altitudes, what the axis menus offer, the
-// sport, the start, the format and device, the training it proposes, and each sample of a short file;
+// sport, the start, the format and device, the training it proposes, each sample of a short file, and
+// the header of a heart-rate or bike-computer file;
 // damaged and missing files with their message. The real files' first columns were counted from the
 // files independently.
 #include <gtest/gtest.h>
@@ -77,6 +78,12 @@ std::string readingOf(const std::string& file) {
             reading += "\tsample";
             for (const float value : sample) reading += " " + (std::ostringstream() << value).str();
         }
+    }
+    const PolarRecordingInfo& polar = recording.polar;
+    if (source == kPolarRecording) {
+        reading += "\tmodel " + polar.model + " length " + std::to_string(polar.lengthHours) + ":" +
+                   std::to_string(polar.lengthMinutes) + ":" + std::to_string(polar.lengthSeconds) + " interval " +
+                   std::to_string(polar.interval);
     }
     if (source == kBikeRecording) {
         reading += "\t" + bike.remark + " wheel " + (std::ostringstream() << bike.wheelCircumference).str() +
