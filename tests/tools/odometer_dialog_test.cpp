@@ -170,7 +170,8 @@ TEST(OdometerDueCheck, SumsTheChosenSportsFromTheStartDay) {
     year.odometers[5] = {0, 5000, 0, 10, 1, "", 1};  // free slot
 
     EXPECT_TRUE(checkOdometersDue(year));
-    EXPECT_EQ(readings(year), (std::vector<std::pair<int, int>>{{21, 3}, {127, 1}, {6, 1}, {1021, 0}, {50, 3}, {0, 1}}));
+    EXPECT_EQ(readings(year),
+              (std::vector<std::pair<int, int>>{{21, 3}, {127, 1}, {6, 1}, {1021, 0}, {50, 3}, {0, 1}}));
 
     // Switched off, an odometer is not made due again; one whose kilometres went away keeps its state
     // but no longer calls for the reminder.
