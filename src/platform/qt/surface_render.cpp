@@ -27,8 +27,9 @@ class PaletteIndices {
 
     bool operator()(int y, unsigned char* row) {
         const auto* pixels = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+        const int width = image_.width();
         unsigned char index = 0;
-        for (int x = 0; x < image_.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             // Runs of one colour are the rule, so the colour is looked up only where it changes.
             if (x == 0 || pixels[x] != pixels[x - 1]) {
                 auto found = indexOf_.find(pixels[x]);
