@@ -20,6 +20,12 @@ LoggedMessage savedMessage(const std::string& path) {
     return {"Die Datei\n" + path + "\nwurde gespeichert", "Info", Buttons::Ok, Icon::Information};
 }
 
+std::vector<std::string> texts(const platform::headless::HeadlessDialogHost& dialog, std::initializer_list<int> ids) {
+    std::vector<std::string> result;
+    for (int id : ids) result.push_back(dialog.text(id));
+    return result;
+}
+
 void ShellTest::SetUp() {
     model::setClock([] { return model::CivilDate{15, 6, 2024}; });
     app.paths.programDirectory = dir_.path().string();

@@ -36,6 +36,8 @@ inline const LoggedMessage kReplaceQuestion{
 
 LoggedMessage saveQuestion(const std::string& path);
 LoggedMessage savedMessage(const std::string& path);
+// The texts of a dialog's controls, in the order of their ids.
+std::vector<std::string> texts(const platform::headless::HeadlessDialogHost& dialog, std::initializer_list<int> ids);
 
 class ShellTest : public ::testing::Test {
   protected:

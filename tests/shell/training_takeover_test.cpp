@@ -32,9 +32,7 @@ std::string writeRide(const std::string& path) {
 // The day editor opens on 14 June and is closed without a change.
 void expectDayEditorOnJune14(platform::headless::HeadlessServices& services) {
     services.scriptDialog("IDD_DATENAENDERN_TRIATHLON", [](HeadlessDialogHost& editor) {
-        EXPECT_EQ("14", editor.text(286));
-        EXPECT_EQ("6", editor.text(287));
-        EXPECT_EQ("30.00", editor.text(200));
+        EXPECT_EQ((std::vector<std::string>{"14", "6", "30.00"}), texts(editor, {286, 287, 200}));
         editor.press(297);
     });
 }
@@ -49,16 +47,10 @@ TEST_F(Takeover, TheInfoDialogsButtonFillsTheChosenSportOfThatDayAndOpensTheDayE
 
     services.scriptDialog("DIAGRAMM_INFO_POLAR", [](HeadlessDialogHost& info) { info.press(202); });
     services.scriptDialog(kTakeoverDialog, [](HeadlessDialogHost& dialog) {
-        EXPECT_EQ("14", dialog.text(300));
-        EXPECT_EQ("06", dialog.text(301));
-        EXPECT_EQ("2009", dialog.text(302));
+        EXPECT_EQ((std::vector<std::string>{"14", "06", "2009", "01", "00", "30.00", "148", "110"}),
+                  texts(dialog, {300, 301, 302, 304, 305, 306, 307, 308}));
         EXPECT_EQ((std::vector<std::string>{"Schwimmen", "Rad", "Laufen", "Alternativ"}), dialog.items(303));
         EXPECT_EQ(-1, dialog.selection(303));  // a heart-rate file names no sport
-        EXPECT_EQ("01", dialog.text(304));
-        EXPECT_EQ("00", dialog.text(305));
-        EXPECT_EQ("30.00", dialog.text(306));
-        EXPECT_EQ("148", dialog.text(307));
-        EXPECT_EQ("110", dialog.text(308));
         dialog.press(310);  // no sport yet
         dialog.choose(303, "Laufen");
         EXPECT_FALSE(dialog.isEnabled(308));  // climbing is kept for rides only
