@@ -175,14 +175,14 @@ TEST_F(Dispatcher, WeekAndMonthAreTypedOrSteppedInsideTheirRange) {
     dispatch(cmd::kShowWeekDiagram);
     EXPECT_EQ("13", show("13", cmd::kValueBox));
     EXPECT_EQ(13, app.currentWeek);
-    EXPECT_EQ("53", show("9999", cmd::kValueBox));
+    EXPECT_EQ("53", show("54", cmd::kValueBox));
     EXPECT_FALSE(view.toolbarButtonEnabled(cmd::kNextPeriod));
     EXPECT_TRUE(view.toolbarButtonEnabled(cmd::kPreviousPeriod));
     EXPECT_EQ("52", show("53", cmd::kPreviousPeriod));
     EXPECT_EQ("1", show("abc", cmd::kValueBox));
     EXPECT_FALSE(view.toolbarButtonEnabled(cmd::kPreviousPeriod));
     EXPECT_EQ("2", show("1", cmd::kNextPeriod));
-    EXPECT_EQ("1", show("-5", cmd::kNextPeriod));
+    EXPECT_EQ("1", show("0", cmd::kNextPeriod));
     view.setValueBoxText("40");  // typed, then the box is left without Enter
     restoreValueBox(app, view);
     EXPECT_EQ("1", view.valueBoxText());
