@@ -1,7 +1,6 @@
 // The plan readers' stored fuzz inputs opened through the Open command, walked through every view that
-// reads a plan and saved: nothing may crash or upset the sanitizers, the saved plan is well formed and
-// stays as it is when opened and saved again, and one that holds no plan is refused while the
-// open plan stays.
+// reads a plan and saved: nothing may crash or upset the sanitizers, and the saved plan is well formed
+// and stays as it is when opened and saved again. Every stored input holds a plan, so each one opens.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -45,13 +44,6 @@ const char* extensionOf(int version) {
 struct StoredInput {
     fs::path path;
     int version;
-};
-
-// What the walk saw and left.
-struct Walked {
-    TrainingYear opened;
-    TrainingYear left;  // after the walk, before Save
-    std::string saved;  // the file Save wrote
 };
 
 class HostilePlanWalk : public ShellTest, public ::testing::WithParamInterface<StoredInput> {
@@ -209,22 +201,6 @@ class HostilePlanWalk : public ShellTest, public ::testing::WithParamInterface<S
             dispatch(cmd::kTrainingDays);
         }
     }
-
-    Walked walk(const std::string& path) {
-        Walked walked;
-        walked.opened = app.year;
-        drawEveryDiagram();
-        walkLists();
-        walkCalendarsAndOdometers();
-        printAndExport();
-        editSomeDays();
-        walked.left = app.year;
-        // A plan cut short (the stored long fields end after the first day) asks before its first save.
-        if (app.year.cutShort != 0) services.answerMessages({Answer::Yes});
-        dispatch(cmd::kSavePlan);
-        walked.saved = fileBytes(path);
-        return walked;
-    }
 };
 
 // The saved file has exactly the lines of its format, each with its CR LF, and no NUL.
@@ -237,37 +213,35 @@ void expectWellFormed(const std::string& saved, int version, const TrainingYear&
 
 TEST_P(HostilePlanWalk, EveryViewCopesAndSaveWritesAWellFormedPlan) {
     const std::string path = file("feindlich." + std::string(extensionOf(version())));
-    const std::string bytes = fileBytes(GetParam().path);
-    sb::testing::writeBytes(path, bytes);
+    sb::testing::writeBytes(path, fileBytes(GetParam().path));
     initialise();
-    const std::string previous = openSamplePlan();
-    services.answerFileDialogs({path});
-    dispatch(cmd::kOpenPlan);
-    const LoggedMessage refused{"Die Datei " + path + " ist kein Saisonbuch.", "Fehler", Buttons::Ok,
-                                Icon::Exclamation};
-    if (services.messages() == std::vector<LoggedMessage>{refused}) {
-        EXPECT_EQ(planState(), std::tuple(previous, 3, 1, 0));
-        EXPECT_EQ(bytes, fileBytes(path));
-        expectNothingUnexpected();
-        return;
-    }
+    open(path);
+    if (HasFatalFailure()) return;
     services.clearLog();
-    ASSERT_EQ(std::tuple(path, version()), std::tie(app.year.currentFileName, app.year.planFileVersion));
-    const Walked walked = walk(path);
-    expectWellFormed(walked.saved, version(), walked.left);
+    const TrainingYear opened = app.year;
+    drawEveryDiagram();
+    walkLists();
+    walkCalendarsAndOdometers();
+    printAndExport();
+    editSomeDays();
+    const TrainingYear left = app.year;
+    // A plan cut short (the stored long fields end after the first day) asks before its first save.
+    if (app.year.cutShort != 0) services.answerMessages({Answer::Yes});
+    dispatch(cmd::kSavePlan);
+    const std::string saved = fileBytes(path);
+    expectWellFormed(saved, version(), left);
     if (GetParam().path.stem() == "long-fields") {
         // Every field of the first lines is 5,000 bytes long: texts are cut to their widths on reading,
         // and the day editor keeps 198 characters of a route.
-        const model::DayRecord& day = walked.opened.days[0];
+        const model::DayRecord& day = opened.days[0];
         EXPECT_EQ(std::tuple(29u, 255u, 254u, 255u),
-                  std::tuple(walked.opened.firstName.size(), day.run.route.size(), day.weather.size(),
-                             day.comment.size()));
-        EXPECT_EQ(198u, walked.left.days[0].run.route.size());
+                  std::tuple(opened.firstName.size(), day.run.route.size(), day.weather.size(), day.comment.size()));
+        EXPECT_EQ(198u, left.days[0].run.route.size());
     }
     // Opened and saved again, the repaired plan stays as it is.
     open(path);
     dispatch(cmd::kSavePlan);
-    EXPECT_EQ(walked.saved, fileBytes(path));
+    EXPECT_EQ(saved, fileBytes(path));
     expectNothingUnexpected();
 }
 
