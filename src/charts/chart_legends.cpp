@@ -39,6 +39,17 @@ void drawLegendBox(Canvas& canvas, int left, const std::vector<LegendEntry>& ent
     }
 }
 
+// The text itself when it fits `room`, else as many of its first characters as fit with "…" after them.
+std::string shortenedTo(const Canvas& canvas, std::string text, int room) {
+    if (canvas.textWidth(text) <= room) return text;
+    while (!text.empty()) {
+        while (!text.empty() && (text.back() & 0xC0) == 0x80) text.pop_back();  // a character's tail bytes
+        if (!text.empty()) text.pop_back();
+        if (canvas.textWidth(text + "…") <= room) return text + "…";
+    }
+    return text;
+}
+
 // Room for a colour square and the longest text: 2.5 lines plus the text and two characters.
 int legendLeft(const Canvas& canvas, int textCharacters) {
     platform::TextMetrics metrics = canvas.textMetrics();
@@ -61,12 +72,20 @@ void drawSportLegend(Canvas& canvas, const SportParts& sports) {
 void drawTypeLegend(Canvas& canvas, const std::array<std::string, 10>& labels,
                     const std::array<Colour, 10>& colours) {
     int longest = 0;
-    std::vector<LegendEntry> entries;
-    for (std::size_t type = 0; type < labels.size(); ++type) {
-        longest = std::max(longest, utf8Length(labels[type]));
-        entries.push_back({colours[type], labels[type]});
+    int widest = 0;
+    for (const std::string& label : labels) {
+        longest = std::max(longest, utf8Length(label));
+        widest = std::max(widest, canvas.textWidth(label));
     }
-    drawLegendBox(canvas, legendLeft(canvas, longest + 2), entries);
+    // Capitals and wide letters make a label wider than its characters' average: the box grows to the
+    // left for the widest label, but not past the value axis, and a label too wide even then is shortened.
+    int left = std::min(legendLeft(canvas, longest + 2), legendLeft(canvas, 2) - widest);
+    left = std::max(left, frame::originX);
+    int room = legendLeft(canvas, 2) - left;
+    std::vector<LegendEntry> entries;
+    for (std::size_t type = 0; type < labels.size(); ++type)
+        entries.push_back({colours[type], shortenedTo(canvas, labels[type], room)});
+    drawLegendBox(canvas, left, entries);
 }
 
 void drawLegend(Canvas& canvas, const std::vector<LegendEntry>& entries) {

@@ -118,6 +118,24 @@ TEST(ChartPrimitives, LegendsAndTexts) {
     expectDrawing(texts, "charts/title_units_category");
 }
 
+// Letters three times the recording canvas's width: the type legend grows to the left, at most to the
+// value axis, and a label wider even then loses its end; every text stays inside the box.
+TEST(ChartPrimitives, WideTypeLabelsStayInsideTheirLegendBox) {
+    class WideTextCanvas : public RecordingCanvas {
+      public:
+        int textWidth(std::string_view text) const override { return 3 * RecordingCanvas::textWidth(text); }
+    } canvas;
+    selectDiagramFont(canvas);
+    std::array<std::string, 10> labels{"k. A.", std::string(49, 'W'), "Grundlagenausdauer"};
+    drawTypeLegend(canvas, labels, std::array<sb::platform::Colour, 10>{});
+    const Rect box = canvas.callsOf(CallKind::Rectangle)[0]->rect();
+    EXPECT_EQ(box.left, frame::originX);
+    EXPECT_NE(canvas.findText("Grundlagenausdauer"), nullptr);
+    for (const DrawCall* text : canvas.callsOf(CallKind::Text))
+        EXPECT_LE(text->points[0].x + canvas.textWidth(text->text), box.right) << text->text;
+    EXPECT_TRUE(canvas.texts()[1].ends_with("W…")) << canvas.texts()[1];
+}
+
 TEST(ChartPrimitives, TruncationAndFrameSetUps) {
     // 335.99999999999994 is a product that is whole in exact arithmetic.
     for (auto [value, truncatedValue] : {std::pair{335.99999999999994, 336}, {764.4, 764}, {-3.7, -3},

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/plan_fixtures.h"
 
 using namespace sb::config;
@@ -23,11 +25,24 @@ Started startWith(const std::string& path) {
     return started;
 }
 
-}  // namespace
+// Each diagram kind's quantity, then the user presets' quantities.
+std::vector<int> quantities(const DiagramChoice& diagram) {
+    std::vector<int> all{diagram.weekOfYearQuantity, diagram.monthOfYearQuantity, diagram.weekQuantity,
+                         diagram.monthQuantity,      diagram.yQuantity,           diagram.xQuantity};
+    for (const UserDiagramPreset& preset : diagram.userDiagrams) all.push_back(preset.quantity);
+    return all;
+}
 
-TEST(ConfigStore, FirstStartWritesTheDefaultsAndExitTheDiagramChoice) {
+// Each test's own train.cfg.
+class SettingsFile : public ::testing::Test {
+  protected:
     TempDir dir;
     const std::string path = dir.file("train.cfg");
+};
+
+}  // namespace
+
+TEST_F(SettingsFile, FirstStartWritesTheDefaultsAndExitTheDiagramChoice) {
     Started store = startWith(path);
     EXPECT_EQ(fileBytes(path), fileBytes(goldenPath("config/fresh_train.cfg")));
     EXPECT_EQ(store.pulseZones.lower[1], 151);
@@ -37,39 +52,28 @@ TEST(ConfigStore, FirstStartWritesTheDefaultsAndExitTheDiagramChoice) {
 
 // Every value differs from its default and from the others, so a row that fills the wrong field shows.
 // After an exit the file is the same apart from its line ends.
-TEST(ConfigStore, EveryStoredValueReachesItsFieldAndAnExitKeepsTheFile) {
-    TempDir dir;
-    const std::string path = dir.file("train.cfg");
+TEST_F(SettingsFile, EveryStoredValueReachesItsFieldAndAnExitKeepsTheFile) {
     writeBytes(path, fileBytes(goldenPath("config/custom_train.cfg")));
     Started store = startWith(path);
     EXPECT_EQ(std::vector<int>({store.autoLoad, store.autoOpenDayEditor, store.sportMode, store.triathlonBasic,
                                 store.showToolbar, store.showStatusBar, store.displayStyle, store.polarSupport,
                                 store.bikeComputerSupport, store.logoSeconds, store.historyMaxCount}),
               std::vector<int>({0, 1, 2, 0, 0, 0, 3, 0, 1, 7, 3}));
-    EXPECT_EQ(store.lastFile, "/daten/pl\xe4ne/jan_2012.sb2");
-    EXPECT_EQ(store.trainingTypeLabels[0], "Ruhetag");
-    EXPECT_EQ(store.trainingTypeLabels[6], "Test ");
-    EXPECT_EQ(store.trainingTypeColours[9], 10);
+    EXPECT_EQ(std::tuple(store.trainingTypeLabels[0], store.trainingTypeLabels[6], store.lastFile),
+              std::tuple("Ruhetag", "Test ", "/daten/pl\xe4ne/jan_2012.sb2"));
     EXPECT_EQ(store.history, (std::vector<std::string>{"/daten/pl\xe4ne/jan_2012.sb2", "/daten/alt.sbn"}));
-    EXPECT_EQ(std::vector<int>({store.diagramKind, store.weekOfYearQuantity, store.monthOfYearQuantity,
-                                store.weekQuantity, store.timeSportFlags, store.loadSportFlags, store.monthQuantity,
-                                store.yQuantity, store.xQuantity, store.userDiagramSlot}),
-              std::vector<int>({4, 120, 126, 127, 15, 6, 117, 142, 130, 4}));
     const UserDiagramPreset& last = store.userDiagrams[4];
-    EXPECT_EQ(std::vector<int>({last.kind, last.quantity, last.timeSportFlags, last.loadSportFlags}),
-              std::vector<int>({5, 137, 9, 10}));
-    EXPECT_EQ(store.userDiagrams[1].quantity, 125);
-    EXPECT_EQ(store.pulseZones.count, 3);
-    EXPECT_EQ(store.pulseZones.lower[3], 161);
-    EXPECT_EQ(store.pulseZones.colours[4], 5);
+    EXPECT_EQ(std::vector<int>({store.diagramKind, store.timeSportFlags, store.loadSportFlags, store.userDiagramSlot,
+                                last.kind, last.timeSportFlags, last.loadSportFlags, store.trainingTypeColours[9],
+                                store.pulseZones.count, store.pulseZones.lower[3], store.pulseZones.colours[4]}),
+              std::vector<int>({4, 15, 6, 4, 5, 9, 10, 10, 3, 161, 5}));
+    EXPECT_EQ(quantities(store), std::vector<int>({120, 126, 127, 117, 142, 130, 111, 125, 119, 116, 137}));
 
     EXPECT_TRUE(saveAllSettings(store, store, std::string(store.lastFile)));
     EXPECT_EQ(fileBytes(path), fileBytes(goldenPath("config/exit_custom_train.cfg")));
 }
 
-TEST(ConfigStore, DamagedValuesTakeTheirDefaults) {
-    TempDir dir;
-    const std::string path = dir.file("train.cfg");
+TEST_F(SettingsFile, DamagedValuesTakeTheirDefaults) {
     writeBytes(
         path,
         "[KONFIG]\nTRIATHLON_BASIC=7\nLOGOZEIT=1\nSPORTART=9\nDARSTELLUNG=0\nAUTOLADEN=Test\n"
@@ -87,11 +91,8 @@ TEST(ConfigStore, DamagedValuesTakeTheirDefaults) {
                                 store.autoLoad, store.trainingTypeColours[1], store.diagramKind,
                                 store.userDiagramSlot, store.historyMaxCount, int(store.history.size())}),
               std::vector<int>({1, 3, 5, 1, 1, 16744448, 0, -1, 0, 0}));
-    EXPECT_EQ(std::vector<int>({store.weekOfYearQuantity, store.monthOfYearQuantity, store.weekQuantity,
-                                store.timeSportFlags, store.monthQuantity, store.yQuantity, store.xQuantity,
-                                store.userDiagrams[0].kind, store.userDiagrams[0].quantity,
-                                store.userDiagrams[1].quantity, store.userDiagrams[2].quantity}),
-              std::vector<int>({103, 150, 103, 1, 103, 135, 129, 0, 103, 103, 136}));
+    EXPECT_EQ(std::pair(store.timeSportFlags, store.userDiagrams[0].kind), std::pair(1, 0));
+    EXPECT_EQ(quantities(store), std::vector<int>({103, 150, 103, 103, 135, 129, 103, 103, 136, 103, 103}));
     const PulseZones& zones = store.pulseZones;
     EXPECT_EQ(std::vector<int>({zones.count, zones.upper[0], zones.upper[1], zones.upper[2], zones.upper[3],
                                 zones.upper[5], zones.lower[1], zones.colours[0], zones.colours[1]}),
@@ -115,9 +116,7 @@ TEST(ConfigStore, DamagedValuesTakeTheirDefaults) {
     EXPECT_EQ(kept.triathlonBasic, 0);
 }
 
-TEST(ConfigStore, RecentlyUsedListKeepsTheNewestFirst) {
-    TempDir dir;
-    const std::string path = dir.file("train.cfg");
+TEST_F(SettingsFile, RecentlyUsedListKeepsTheNewestFirst) {
     writeBytes(path, "[MENUE]\nMAX_ANZAHL=4\nANZAHL=4\nEINTRAG_0=a\nEINTRAG_1=b\nEINTRAG_2=c\nEINTRAG_3=d\n");
     Started store = startWith(path);
     ASSERT_EQ(store.history, (std::vector<std::string>{"a", "b", "c", "d"}));
@@ -139,9 +138,7 @@ TEST(ConfigStore, RecentlyUsedListKeepsTheNewestFirst) {
     EXPECT_EQ(profileString(fresh.file, "MENUE", "ANZAHL"), "0");
 }
 
-TEST(ConfigStore, SingleReadsAndWritesReachTheFileAtOnce) {
-    TempDir dir;
-    const std::string path = dir.file("train.cfg");
+TEST_F(SettingsFile, SingleReadsAndWritesReachTheFileAtOnce) {
     ConfigStore store;
     openConfigFile(store, path);
     EXPECT_EQ(readIntSetting(store, "EXPORT", "DATUM", 1, WriteBack::Yes), 1);
@@ -160,32 +157,23 @@ TEST(ConfigStore, SingleReadsAndWritesReachTheFileAtOnce) {
 
 // A stored quantity is kept exactly when the diagram of its kind can draw it: the week diagram draws the
 // actual-by-type codes, though its menu does not offer them, and no counts.
-TEST(ConfigStore, QuantitiesFollowWhatTheirDiagramMenuOffers) {
-    TempDir dir;
-    const std::string path = dir.file("train.cfg");
+TEST_F(SettingsFile, QuantitiesFollowWhatTheirDiagramMenuOffers) {
     writeBytes(path, "[WOCHEN_DIAGRAMM]\nMODUS=145\n[MONATS_DIAGRAMM]\nMODUS=111\n"
                      "[BENUTZER_1]\nDIAGRAMM_TYP=4\nMODUS=150\n[BENUTZER_2]\nDIAGRAMM_TYP=3\nMODUS=107\n"
                      "[BENUTZER_3]\nDIAGRAMM_TYP=3\nMODUS=150\n[MONATS_JAHRES_DIAGRAMM]\nMODUS=145\n");
-    Started store = startWith(path);
-    // The week diagram's menu has no actual-plan quantities.
-    EXPECT_EQ(std::vector<int>({store.weekQuantity, store.monthOfYearQuantity, store.monthQuantity,
-                                store.userDiagrams[0].quantity, store.userDiagrams[1].quantity,
-                                store.userDiagrams[2].quantity}),
-              std::vector<int>({103, 145, 103, 150, 103, 103}));
+    EXPECT_EQ(quantities(startWith(path)), std::vector<int>({103, 145, 103, 103, 135, 129, 150, 103, 103, 103, 103}));
 }
 
 // Two programs on one train.cfg writing in turn keep each other's keys; a final save writes only what its
 // program changed, and fills in a key the file lost.
-TEST(ConfigStore, TwoProgramsWritingInTurnKeepEachOthersKeys) {
-    TempDir dir;
-    const std::string path = dir.file("train.cfg");
+TEST_F(SettingsFile, TwoProgramsWritingInTurnKeepEachOthersKeys) {
     Started first = startWith(path);
     Started second = startWith(path);
     EXPECT_TRUE(writeSetting(first, "ZAHNRAD", "KETTENBLATT", "53") &&
                 writeSetting(second, "ZAHNRAD", "RITZEL", "11"));
     second.diagramKind = 3;
     EXPECT_TRUE(saveAllSettings(second, second, "/b.sb3") && saveAllSettings(first, first, "/a.sb3"));
-    const auto stored = [&path](const char* section, const char* key) {
+    const auto stored = [this](const char* section, const char* key) {
         return profileString(loadProfileFile(path), section, key).value_or("missing");
     };
     EXPECT_EQ((std::vector<std::string>{"53", "11", "3", "/a.sb3"}),

@@ -20,9 +20,9 @@ using sb::platform::headless::LoggedMessage;
 
 namespace {
 
-const std::string kNotice =
-    "Die \"train.cfg\" liegt jetzt im Programmverzeichnis.\nZusätzlich gibt es die neue Datei "
-    "\"strecke.cfg\".";
+const LoggedMessage kNotice{
+    "Die \"train.cfg\" liegt jetzt im Programmverzeichnis.\nZusätzlich gibt es die neue Datei \"strecke.cfg\".",
+    "Hinweis", sb::platform::Buttons::Ok, Icon::Exclamation};
 
 struct Installation {
     TempDir dir;
@@ -57,8 +57,7 @@ TEST(ConfigurationMigration, ImportsRoutesAndMovesTheOldFileAside) {
     s.routes.routes[50].name = "vorher";
 
     EXPECT_EQ(migrate(s, s.routes), 1);
-    EXPECT_EQ(s.services.messages(), (std::vector<LoggedMessage>{
-                                         {kNotice, "Hinweis", sb::platform::Buttons::Ok, Icon::Exclamation}}));
+    EXPECT_EQ(s.services.messages(), std::vector<LoggedMessage>{kNotice});
     EXPECT_EQ(s.store.lastFile, "/neu/plan.sb3");
     EXPECT_EQ(s.routes.routes[0].name, "Hausrunde");
     EXPECT_FLOAT_EQ(s.routes.routes[0].lengthKm, 12.5f);
@@ -79,37 +78,33 @@ TEST(ConfigurationMigration, ImportsRoutesAndMovesTheOldFileAside) {
     EXPECT_EQ(s.services.messages().size(), 1u);
 }
 
+// A backup or routes file that cannot be written is reported by name; the old file stays for the next
+// start, which runs the move again but does not replace the routes edited and saved since.
 TEST(ConfigurationMigration, KeepsTheOldFileWhenTheBackupOrTheRoutesFail) {
-    Installation s;
-    writeBytes(s.paths.oldConfigFile, "plan.sb3,0,0,\n\nRunde,5,\n");
-    s.paths.backupFile = s.dir.file("gone/train.alt");
-    EXPECT_EQ(migrate(s, s.routes), 1);
-    ASSERT_EQ(s.services.messages().size(), 2u);
-    EXPECT_EQ(s.services.messages()[1],
-              (LoggedMessage{"CopyFile (\"" + s.paths.oldConfigFile + "\", \"" + s.paths.backupFile + "\")\nCode : 2",
-                             "Fehler", sb::platform::Buttons::Ok, Icon::Stop}));
-    EXPECT_TRUE(std::filesystem::exists(s.paths.oldConfigFile));
-    EXPECT_EQ(s.routes.routes[0].name, "Runde");
+    for (bool backupFails : {true, false}) {
+        Installation s;
+        writeBytes(s.paths.oldConfigFile, "plan.sb3,0,0,\n\nRunde,5,\n");
+        std::string& lost = backupFails ? s.paths.backupFile : s.paths.routesFile;
+        lost = s.dir.file("gone/" + std::filesystem::path(lost).filename().string());
+        EXPECT_EQ(migrate(s, s.routes), 1);
+        const LoggedMessage failure =
+            backupFails ? LoggedMessage{"CopyFile (\"" + s.paths.oldConfigFile + "\", \"" + lost + "\")\nCode : 2",
+                                        "Fehler", sb::platform::Buttons::Ok, Icon::Stop}
+                        : LoggedMessage{"Fehler beim Speichern der Datei\n" + lost + ": " + std::strerror(ENOENT),
+                                        "Fehler", sb::platform::Buttons::Ok, Icon::Exclamation};
+        EXPECT_EQ(s.services.messages(), (std::vector<LoggedMessage>{kNotice, failure}));
+        EXPECT_TRUE(std::filesystem::exists(s.paths.oldConfigFile));
+        EXPECT_EQ(s.routes.routes[0].name, "Runde");
+        if (!backupFails) continue;
 
-    // The next start runs the move again; the routes edited and saved since are not replaced.
-    s.routes.routes[0].name = "Runde am See";
-    ASSERT_EQ(saveRoutes(s.routes, s.paths.routesFile), 0);
-    const std::string edited = fileBytes(s.paths.routesFile);
-    RouteStore next;
-    EXPECT_EQ(migrate(s, next), 1);
-    EXPECT_EQ(fileBytes(s.paths.routesFile), edited);
-    EXPECT_TRUE(next.routes[0].name.empty());
-
-    // Routes that cannot be written are reported by name; the old file stays for the next start.
-    Installation t;
-    writeBytes(t.paths.oldConfigFile, "plan.sb3,0,0,\n\nRunde,5,\n");
-    t.paths.routesFile = t.dir.file("gone/strecke.cfg");
-    EXPECT_EQ(migrate(t, t.routes), 1);
-    EXPECT_EQ(t.services.messages(),
-              (std::vector<LoggedMessage>{{kNotice, "Hinweis", sb::platform::Buttons::Ok, Icon::Exclamation},
-                                          {"Fehler beim Speichern der Datei\n" + t.paths.routesFile + ": " + std::strerror(ENOENT), "Fehler",
-                                           sb::platform::Buttons::Ok, Icon::Exclamation}}));
-    EXPECT_TRUE(std::filesystem::exists(t.paths.oldConfigFile));
+        s.routes.routes[0].name = "Runde am See";
+        ASSERT_EQ(saveRoutes(s.routes, s.paths.routesFile), 0);
+        const std::string edited = fileBytes(s.paths.routesFile);
+        RouteStore next;
+        EXPECT_EQ(migrate(s, next), 1);
+        EXPECT_EQ(fileBytes(s.paths.routesFile), edited);
+        EXPECT_TRUE(next.routes[0].name.empty());
+    }
 }
 
 TEST(ConfigurationMigration, LeavesFilesThatAreNotOldSettingsAlone) {

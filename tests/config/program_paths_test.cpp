@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <tuple>
 
 #include "support/plan_fixtures.h"
 
@@ -55,26 +56,23 @@ TEST(ProgramPaths, NeverFallsBackToTheWorkingDirectory) {
     writeBytes(dir.file("a-file"), "x");
     std::filesystem::create_directory(dir.file("read-only"));
     std::filesystem::permissions(dir.file("read-only"), std::filesystem::perms{0555});
-    struct Case {
-        std::string home;
-        std::string directory;
-        std::string reason;
-    };
-    std::vector<Case> cases{{"", "~/.config/saisonbuch", "HOME ist nicht gesetzt"},
-                            {dir.file("a-file"), dir.file("a-file"), std::strerror(ENOTDIR)}};
+    // Home, the directory named and the reason given.
+    std::vector<std::tuple<std::string, std::string, std::string>> cases{
+        {"", "~/.config/saisonbuch", "HOME ist nicht gesetzt"},
+        {dir.file("a-file"), dir.file("a-file"), std::strerror(ENOTDIR)}};
     // root may write anywhere, so only an ordinary user meets the read-only folder.
-    if (::geteuid() != 0) cases.push_back({dir.file("read-only"), dir.file("read-only"), std::strerror(EACCES)});
-    for (const Case& c : cases) {
+    if (::geteuid() != 0) cases.emplace_back(dir.file("read-only"), dir.file("read-only"), std::strerror(EACCES));
+    for (const auto& [home, directory, reason] : cases) {
         const auto environment =
-            c.home.empty() ? environmentOf({}) : environmentOf({{"SAISONBUCH_HOME", c.home}, {"HOME", dir.path().string()}});
+            home.empty() ? environmentOf({}) : environmentOf({{"SAISONBUCH_HOME", home}, {"HOME", dir.path().string()}});
         const ProgramPaths paths = locateProgramDirectory(environment);
-        EXPECT_EQ((std::vector<std::string>{c.directory, c.reason, "", "", "", ""}),
+        EXPECT_EQ((std::vector<std::string>{directory, reason, "", "", "", ""}),
                   (std::vector<std::string>{paths.programDirectory, paths.unusableReason, paths.configFilePath,
                                             paths.routesFilePath, paths.oldConfigFilePath, paths.oldConfigBackupPath}));
         std::string unusable;
-        const bool readOnly = c.home == dir.file("read-only");
-        EXPECT_EQ(readOnly ? c.home + "/train.cfg" : "", programSettingsFile(unusable, environment));
-        EXPECT_EQ(readOnly ? "" : c.directory + ": " + c.reason, unusable);
+        const bool readOnly = home == dir.file("read-only");
+        EXPECT_EQ(readOnly ? home + "/train.cfg" : "", programSettingsFile(unusable, environment));
+        EXPECT_EQ(readOnly ? "" : directory + ": " + reason, unusable);
     }
     std::filesystem::permissions(dir.file("read-only"), std::filesystem::perms::owner_all);
 }

@@ -14,15 +14,13 @@ TEST(CNumbers, ReadLikeAtoiAndAtof) {
     for (auto [text, value] : {std::pair{"  42abc", 42}, {"-7", -7}, {"x1", 0}, {"99999999999999", 2147483647},
                                {"-99999999999999", -2147483647 - 1}})
         EXPECT_EQ(atoiC(text), value) << text;
-    for (auto [text, value] : {std::pair{" 12.5km", 12.5}, {"12,5", 12.0}, {"-0.25", -0.25}, {"--5", 0.0}})
-        EXPECT_DOUBLE_EQ(atofC(text), value) << text;
+    for (auto [text, value] : {std::pair{" 12.5km", 12.5}, {"12,5", 12.0}, {"-0.25", -0.25}, {"--5", 0.0},
+                               {"1e-400", 0.0}, {"1e999", HUGE_VAL}, {"-1e999", -HUGE_VAL}})
+        EXPECT_EQ(atofC(text), value) << text;
     EXPECT_TRUE(std::isnan(atofC("nan")));
-    EXPECT_TRUE(std::isinf(atofC("1e999")));
-    EXPECT_EQ(atofC("1e-400"), 0.0);
-    EXPECT_TRUE(std::isinf(atofC("-1e999")) && atofC("-1e999") < 0);
-    EXPECT_EQ(atofFloatC("nan"), 0.0f);
-    EXPECT_EQ(atofFloatC("1e300"), 0.0f);
-    EXPECT_EQ(atofFloatC("70.25"), 70.25f);
+    // A float field takes 0 for what it cannot hold.
+    for (auto [text, value] : {std::pair{"nan", 0.0f}, {"1e300", 0.0f}, {"70.25", 70.25f}})
+        EXPECT_EQ(atofFloatC(text), value) << text;
 }
 
 TEST(CNumbers, WriteWithADecimalPointInEveryLocale) {

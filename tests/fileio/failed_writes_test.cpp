@@ -124,13 +124,10 @@ TEST(FailedWrites, LeaveTheOldFileAndNothingElse) {
             TempDir dir;
             const fs::path folder = dir / "saisonbuch";
             const fs::path target = folder / "datei";
-            fs::create_directory(folder);
-            if (obstacle == Obstacle::FolderInThePlace) {
-                fs::create_directory(target);
-                writeBytes(target / "inside", "old");
-            } else {
-                writeBytes(target, "old\r\n");
-            }
+            // The old content, in the file or in a file inside the folder that stands in its place.
+            const fs::path old = obstacle == Obstacle::FolderInThePlace ? target / "inside" : target;
+            fs::create_directories(old.parent_path());
+            writeBytes(old, "old\r\n");
             if (obstacle == Obstacle::ReadOnlyFolder) {
                 fs::permissions(dir.path(), fs::perms{0755});
                 fs::permissions(target, fs::perms{0666});
@@ -140,14 +137,11 @@ TEST(FailedWrites, LeaveTheOldFileAndNothingElse) {
 
             const bool stopped = obstacle != Obstacle::None;
             EXPECT_EQ(stopped ? 1 : 0, writeInChild(writer.write, obstacle, target));
-
             EXPECT_EQ(before, entriesIn(folder));
-            if (!stopped) {
-                EXPECT_GT(fileBytes(target).size(), 64u);
-            } else if (obstacle == Obstacle::FolderInThePlace) {
-                EXPECT_EQ("old", fileBytes(target / "inside"));
+            if (stopped) {
+                EXPECT_EQ("old\r\n", fileBytes(old));
             } else {
-                EXPECT_EQ("old\r\n", fileBytes(target));
+                EXPECT_GT(fileBytes(target).size(), 64u);
             }
             fs::permissions(folder, fs::perms::owner_all);
         }
@@ -193,7 +187,6 @@ TEST(FailedWrites, TemporaryNamesFitBesideAnyNameAndLeftoversGo) {
     EXPECT_TRUE(fileio::writeFileAtomically(plan, "new"));
     EXPECT_EQ(kept, entriesIn(dir.path()));
     EXPECT_EQ("new", fileBytes(plan));
-
 }
 
 }  // namespace

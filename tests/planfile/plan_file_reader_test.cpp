@@ -1,5 +1,5 @@
-// Reading plan files: full-year round trips, both line ends, short and damaged files, over-long fields
-// and values outside the ranges the editor allows.
+// Reading plan files of the three versions: full-year round trips, both line ends, conversion to the
+// current format, short and damaged files, over-long fields and values outside the editor's ranges.
 #include "planfile/plan_file_reader.h"
 
 #include <gtest/gtest.h>
@@ -29,36 +29,63 @@ const std::string kHead =
 
 }  // namespace
 
-TEST(PlanFileReader, EveryFieldSurvivesWriteAndReadInLeapAndCommonYears) {
+// Each version keeps what it stores and leaves the rest empty (version 2 drops swimming, loads, contents
+// and climbing; version 1 also the other sport and the types), in leap and common years, whether the
+// document read into was empty or full of other values.
+TEST(PlanFileReader, EachVersionKeepsWhatItStoresAndLeavesTheRestEmpty) {
     TempDir dir;
-    for (int planYear : {2008, 2009}) {
-        SCOPED_TRACE(planYear);
-        const TrainingYear original = everyFieldFilled(planYear, 3);
-        const std::string path = (dir / "full.sb3").string();
-        ASSERT_EQ(0, writePlanFile(original, path));
-        TrainingYear read;
-        read.planStartMonth = 7;
-        ASSERT_TRUE(readPlanFileOfVersion(3, path, read).readable);
-        expectSameDocument(original, read);
-        EXPECT_EQ(1, read.planLoaded);
-        EXPECT_EQ(fileBytes(path), formatPlanFile(read));
+    const std::string path = dir.file("full.sb");
+    for (int version : {3, 2, 1}) {
+        for (int planYear : {2008, 2009}) {
+            SCOPED_TRACE(std::to_string(version) + " " + std::to_string(planYear));
+            ASSERT_EQ(0, writePlanFileOfVersion(version, path, everyFieldFilled(planYear, 3)));
+            for (TrainingYear read : {TrainingYear{}, everyFieldFilled(2008, 3)}) {
+                read.planStartMonth = 7;
+                read.planLoaded = 0;
+                ASSERT_TRUE(readPlanFileOfVersion(version, path, read).readable);
+                expectSameDocument(everyFieldFilled(planYear, version), read);
+                EXPECT_EQ(1, read.planLoaded);
+                EXPECT_EQ(fileBytes(path), formatPlanFileOfVersion(version, read));
+            }
+        }
     }
 }
 
-TEST(PlanFileReader, GoldenFileReadsBackIdenticallyWithEitherLineEnd) {
+// Read with either line end, a golden file writes back byte for byte: every field it holds was read.
+TEST(PlanFileReader, GoldenFilesReadWithEitherLineEndAndWriteBackUnchanged) {
+    TempDir dir;
     // The file holds distances to two decimals and the climbing in whole metres.
     TrainingYear expected = plan2009();
     expected.days[364].bike.distanceKm = 0;
     expected.days[364].bike.heightMetres = 1235;
-    const std::string golden = fileBytes(goldenPath("planfile/plan_2009.sb3"));
-    TrainingYear read;
-    parsePlanFile(golden, read);
-    expectSameDocument(expected, read);
-    EXPECT_EQ(golden, formatPlanFile(read));
+    for (const std::string name : {"plan_2009.sb3", "plan_2009.sb2", "plan_2009.sbn"}) {
+        const int version = planFileVersionOf(name);
+        const std::string golden = fileBytes(goldenPath("planfile/" + name));
+        for (const std::string& bytes : {golden, withoutCarriageReturns(golden)}) {
+            SCOPED_TRACE(name + (bytes == golden ? " CR LF" : " LF"));
+            writeBytes(dir / name, bytes);
+            TrainingYear read;
+            ASSERT_TRUE(readPlanFileOfVersion(version, dir.file(name), read).readable);
+            EXPECT_EQ(golden, formatPlanFileOfVersion(version, read));
+            if (version == 3) expectSameDocument(expected, read);
+        }
+    }
+}
 
-    TrainingYear fromLf;
-    parsePlanFile(withoutCarriageReturns(golden), fromLf);
-    expectSameDocument(expected, fromLf);
+TEST(PlanFileReader, AnOldPlanSavedInTheCurrentFormatReopensAsCurrent) {
+    TempDir dir;
+    TrainingYear old;
+    ASSERT_TRUE(readPlanFileOfVersion(1, goldenPath("planfile/plan_2009.sbn"), old).readable);
+    const std::string path = (dir / "converted.sb3").string();
+    ASSERT_EQ(0, writePlanFile(old, path));
+    const std::string text = fileBytes(path);
+    EXPECT_EQ(0u, text.find("Saisonbuch f\x81r das Jahr,2009,1,1,,,,,,,,\r\n"));
+    EXPECT_NE(std::string::npos,
+              text.find("\r\nStrand,12.34,01:05,145,0,,Berg,45.60,0,01:45,128,0,,,0.00,,0,0,,,0.00,,0,0,,"
+                        "Schnee,78.25,52,0,0,Neujahr,,\r\n"));
+    TrainingYear reread;
+    ASSERT_TRUE(readPlanFileOfVersion(3, path, reread).readable);
+    expectSameDocument(old, reread);
 }
 
 TEST(PlanFileReader, TitleFieldsAndShortFiles) {
@@ -115,10 +142,8 @@ TEST(PlanFileReader, FieldsAreCutToTheirWidthsAndNumbersReadLikeAtoiButLoadsStay
 
     // Packed types from a file are kept as they are and written back unchanged.
     EXPECT_NE(std::string::npos, formatPlanFile(year).find(",-5,123456,"));
-}
 
-TEST(PlanFileReader, NulBytesEndATextButNotTheFile) {
-    TrainingYear year;
+    // A NUL byte ends a text but not the file.
     parsePlanFile(kHead + std::string("Pa\0rk,3.5,\0\0,120,", 17) + std::string(27, ',') + "\r\n", year);
     EXPECT_EQ((sb::model::SportEntry{"Pa", 120, 3.5f, 0, "", 0, ""}), year.days[0].run);
 }

@@ -1,4 +1,4 @@
-// The writer against hand-checked files: the plan layout, each column switch of the spreadsheet export,
+// The writers against hand-checked files: the plan layout of each version, each column switch of the spreadsheet export,
 // the year's line count and the day range.
 #include "planfile/plan_file_writer.h"
 
@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "model/training_types.h"
+#include "planfile/plan_file_version.h"
 #include "support/plan_fixtures.h"
 #include "planfile/legacy_plan_writer.h"
 
@@ -25,16 +26,27 @@ PlanFileColumns exportRange(int withDateColumns = 1) {
 
 }  // namespace
 
-TEST(PlanFileWriter, PlanFileMatchesTheFormatByteForByte) {
+TEST(PlanFileWriter, EachVersionMatchesItsFormatByteForByte) {
     TempDir dir;
-    ASSERT_EQ(0, writePlanFile(plan2009(), (dir / "p.sb3").string()));
-    EXPECT_EQ(fileBytes(goldenPath("planfile/plan_2009.sb3")), fileBytes(dir / "p.sb3"));
+    for (const std::string name : {"plan_2009.sb3", "plan_2009.sb2", "plan_2009.sbn"}) {
+        ASSERT_EQ(0, writePlanFileOfVersion(planFileVersionOf(name), dir.file(name), plan2009()));
+        EXPECT_EQ(fileBytes(goldenPath("planfile/" + name)), fileBytes(dir / name));
+    }
 
     // The golden file holds a common year; a leap year has one day line more.
     sb::model::TrainingYear leap = plan2009();
     leap.planYear = 2008;
     const std::string leapText = formatPlanFile(leap);
     EXPECT_EQ(3 + 366 + 1 + 10, std::count(leapText.begin(), leapText.end(), '\n'));
+
+    // Version 1 has no line between the header and the first day.
+    sb::model::TrainingYear park;
+    park.planYear = 2009;
+    park.days[0].run.route = "Park";
+    park.days[0].run.distanceKm = 10;
+    park.days[0].run.duration = "00:50";
+    const std::string v1 = formatPlanFileV1(park);
+    EXPECT_EQ(v1.find("kommentar\r\n") + 11, v1.find("10.00,Park,00:50,0,"));
 }
 
 TEST(PlanFileWriter, ColumnSwitchesShapeTheExport) {

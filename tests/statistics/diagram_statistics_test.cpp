@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 #include <tuple>
 #include <vector>
@@ -36,6 +37,22 @@ float sumOfTotals(const DiagramSeries& series) {
     return sum;
 }
 
+// One slot of the series of `code` in the diagram of `kind`, for week or month `period` (no sports).
+struct Total {
+    int kind;
+    int code;
+    int period;
+    int slot;
+    float total;
+};
+
+void expectTotals(const TrainingYear& year, std::initializer_list<Total> rows, int sportMode = kModeTriathlon) {
+    for (const Total& row : rows) {
+        const DiagramSeries series = aggregateDiagram(year, sportMode, {row.kind, row.code, row.period, row.period, 0});
+        EXPECT_FLOAT_EQ(series.slots[row.slot].total, row.total) << row.kind << " " << row.code << " " << row.slot;
+    }
+}
+
 }  // namespace
 
 TEST(DiagramStatistics, TimesCountsAndTotalsFollowTheDayRecords) {
@@ -49,20 +66,14 @@ TEST(DiagramStatistics, TimesCountsAndTotalsFollowTheDayRecords) {
     year.days[at(year, 16, 1)].bike.duration = "00:00";  // 0 km without time is none
     year.days[at(year, 17, 1)].bike.distanceKm = -5;     // a negative distance counts as none
     year.days[at(year, 18, 1)].bike.distanceKm = 0.01f;
-
-    DiagramSeries bikeTime = aggregateMonthOfYear(year, kModeTriathlon, kTimeBike);
-    EXPECT_FLOAT_EQ(bikeTime.slots[0].total, 91 * 0.016666668f);
-    EXPECT_FLOAT_EQ(aggregateMonthOfYear(year, kModeTriathlon, kTimeRun).slots[0].total, 1.0f);
-
-    EXPECT_EQ(aggregateMonthOfYear(year, kModeTriathlon, kCountBike).slots[0].total, 3);
-    EXPECT_EQ(aggregateMonthOfYear(year, kModeTriathlon, kCountTotal).slots[0].total, 6);
-    EXPECT_FLOAT_EQ(aggregateMonth(year, kModeTriathlon, kTimeTotal, 1).slots[13].total, 3.5f);
+    expectTotals(year, {{kMonthOfYearDiagram, kTimeBike, 0, 0, 91 * 0.016666668f},
+                        {kMonthOfYearDiagram, kTimeRun, 0, 0, 1}, {kMonthOfYearDiagram, kCountBike, 0, 0, 3},
+                        {kMonthOfYearDiagram, kCountTotal, 0, 0, 6}, {kMonthDiagram, kTimeTotal, 1, 13, 3.5f}});
 
     // A version-2 document leaves swimming out of every total.
     year.planFileVersion = 2;
-    EXPECT_EQ(aggregateMonthOfYear(year, kModeTriathlon, kCountTotal).slots[0].total, 5);
-    EXPECT_FLOAT_EQ(aggregateMonth(year, kModeTriathlon, kTimeTotal, 1).slots[13].total, 2.75f);
-    EXPECT_FLOAT_EQ(aggregateWeekOfYear(year, kModeTriathlon, kTimeTotal).slots[2].total, 2.75f + 1 / 60.0f);
+    expectTotals(year, {{kMonthOfYearDiagram, kCountTotal, 0, 0, 5}, {kMonthDiagram, kTimeTotal, 1, 13, 2.75f},
+                        {kWeekOfYearDiagram, kTimeTotal, 0, 2, 2.75f + 1 / 60.0f}});
 }
 
 TEST(DiagramStatistics, StackBySportFollowsSportModeAndVersionAndMatchesTheLegend) {
@@ -78,11 +89,8 @@ TEST(DiagramStatistics, StackBySportFollowsSportModeAndVersionAndMatchesTheLegen
     EXPECT_EQ(std::vector<float>(slot.bySport.begin(), slot.bySport.end()), (std::vector<float>{1, 0.5f, 0, 0.25f}));
     EXPECT_FLOAT_EQ(slot.total, 1.75f);
     EXPECT_EQ(duathlon.legendSports, (SportParts{true, true, false, true}));
-
-    DiagramSeries running = aggregateMonthOfYear(year, kModeRun, kTimeBySport);
-    EXPECT_FLOAT_EQ(running.slots[5].total, 0.75f);
-
-    EXPECT_FLOAT_EQ(aggregateWeekOfYear(year, kModeTriathlon, kTimeBySport).slots[23].total, 2.5f);
+    expectTotals(year, {{kMonthOfYearDiagram, kTimeBySport, 0, 5, 0.75f}}, kModeRun);
+    expectTotals(year, {{kWeekOfYearDiagram, kTimeBySport, 0, 23, 2.5f}});
     EXPECT_EQ(aggregateWeekOfYear(year, kModeTriathlon, kTimeBySport).legendSports,
               (SportParts{true, true, true, true}));
 
@@ -105,20 +113,21 @@ TEST(DiagramStatistics, ActualPlanCodesSplitBySportDigitOfTheActualTypes) {
     year.days[c].actualTypes = 90;  // no amount, so no type gets anything
     year.days[a].other.distanceKm = 12.5f;
     year.days[a].swim.distanceKm = 2;
+    const auto byType = [&year](int kind, int code, int period, int slot, int type) {
+        return aggregateDiagram(year, kModeTriathlon, {kind, code, period, period, 0}).slots[slot].byType[type];
+    };
 
-    DiagramSeries time = aggregateMonthOfYear(year, kModeTriathlon, kActualTimeRun);
-    EXPECT_FLOAT_EQ(time.slots[2].total, 3.0f);
-    EXPECT_FLOAT_EQ(time.slots[2].byType[1], 2.0f);
-    EXPECT_FLOAT_EQ(time.slots[2].byType[4], 1.0f);
-
-    EXPECT_FLOAT_EQ(aggregateMonth(year, kModeTriathlon, kActualKmOther, 3).slots[2].byType[7], 12.5f);
-    EXPECT_FLOAT_EQ(aggregateWeekOfYear(year, kModeTriathlon, kActualKmSwim).slots[9].byType[3], 2.0f);
-    EXPECT_FLOAT_EQ(aggregateWeek(year, kModeTriathlon, kActualKmRun, 10, 0).slots[1].byType[1], 21.0f);
+    expectTotals(year, {{kMonthOfYearDiagram, kActualTimeRun, 0, 2, 3.0f}});
+    EXPECT_EQ((std::vector<float>{2, 1, 12.5f, 2, 21}),
+              (std::vector<float>{byType(kMonthOfYearDiagram, kActualTimeRun, 0, 2, 1),
+                                  byType(kMonthOfYearDiagram, kActualTimeRun, 0, 2, 4),
+                                  byType(kMonthDiagram, kActualKmOther, 3, 2, 7),
+                                  byType(kWeekOfYearDiagram, kActualKmSwim, 0, 9, 3),
+                                  byType(kWeekDiagram, kActualKmRun, 10, 1, 1)}));
 
     // A digit from a damaged file still lands in one of the ten types.
     year.days[a].actualTypes = -123456;
-    DiagramSeries damaged = aggregateMonthOfYear(year, kModeTriathlon, kActualKmRun);
-    EXPECT_FLOAT_EQ(damaged.slots[2].byType[5], 21.0f);
+    EXPECT_FLOAT_EQ(byType(kMonthOfYearDiagram, kActualKmRun, 0, 2, 5), 21.0f);
 }
 
 TEST(DiagramStatistics, AveragesTakeOnlyRecordedDays) {
@@ -127,18 +136,13 @@ TEST(DiagramStatistics, AveragesTakeOnlyRecordedDays) {
     year.days[at(year, 9, 4)].bodyWeight = 72.0f;
     year.days[at(year, 1, 4)].restingPulse = 48;
     year.days[at(year, 2, 4)].restingPulse = 50;
-
-    DiagramSeries weight = aggregateMonthOfYear(year, kModeTriathlon, kAverageWeight);
-    EXPECT_EQ(std::pair(weight.slots[3].total, weight.slots[4].total), std::pair(71.0f, 0.0f));
-    EXPECT_FLOAT_EQ(aggregateMonthOfYear(year, kModeTriathlon, kAverageRestingPulse).slots[3].total, 49.0f);
-    // 1 to 5 April 2009 are Wednesday to Sunday of week 14; 9 April lies in week 15.
-    EXPECT_FLOAT_EQ(aggregateWeekOfYear(year, kModeTriathlon, kAverageWeight).slots[13].total, 70.0f);
-    EXPECT_FLOAT_EQ(aggregateWeekOfYear(year, kModeTriathlon, kAverageRestingPulse).slots[13].total, 49.0f);
-
-    // Week and month diagrams show the day values themselves, weight without a ladder.
-    DiagramSeries daily = aggregateMonth(year, kModeTriathlon, kWeight, 4);
-    EXPECT_FLOAT_EQ(daily.slots[8].total, 72.0f);
-    EXPECT_EQ(aggregateWeek(year, kModeTriathlon, kRestingPulse, 14, 0).slots[2].total, 48);
+    // 1 to 5 April 2009 are Wednesday to Sunday of week 14; 9 April lies in week 15. Week and month
+    // diagrams show the day values themselves, weight without a ladder.
+    expectTotals(year, {{kMonthOfYearDiagram, kAverageWeight, 0, 3, 71}, {kMonthOfYearDiagram, kAverageWeight, 0, 4, 0},
+                        {kMonthOfYearDiagram, kAverageRestingPulse, 0, 3, 49},
+                        {kWeekOfYearDiagram, kAverageWeight, 0, 13, 70},
+                        {kWeekOfYearDiagram, kAverageRestingPulse, 0, 13, 49},
+                        {kMonthDiagram, kWeight, 4, 8, 72}, {kWeekDiagram, kRestingPulse, 14, 2, 48}});
 }
 
 TEST(DiagramStatistics, WeekOfYearSlotsFollowTheWeekNumberWithoutRollOver) {
@@ -156,52 +160,45 @@ TEST(DiagramStatistics, WeekOfYearSlotsFollowTheWeekNumberWithoutRollOver) {
     year.days[365].run.distanceKm = 1000;  // beyond a common year: never read
     DiagramSeries run = aggregateWeekOfYear(year, kModeTriathlon, kKmRun);
     EXPECT_EQ(std::pair(run.slots[52].total, run.maxValue), std::pair(15.0f, 15.0f));
-    EXPECT_EQ(aggregateMonthOfYear(year, kModeTriathlon, kKmRun).slots[11].total, 15);
+    expectTotals(year, {{kMonthOfYearDiagram, kKmRun, 0, 11, 15}});
 }
 
 TEST(DiagramStatistics, WeekDaysSitInTheSlotOfTheirWeekday) {
     TrainingYear year = planFor(2008);  // 1 January 2008 is a Tuesday; leap year
     for (int d = 0; d < 366; ++d) year.days[d].bike.distanceKm = static_cast<float>(d + 1);
-    // Monday 31 December 2007 is not in the plan; Tuesday 1 to Sunday 6 January are.
-    DiagramSeries first = aggregateWeek(year, kModeTriathlon, kKmBike, 1, 0);
-    EXPECT_EQ(std::tuple(first.slotCount, first.slots[0].total, first.slots[1].total, first.slots[6].total),
-              std::tuple(7, 0.0f, 1.0f, 6.0f));
-    EXPECT_EQ(aggregateWeek(year, kModeTriathlon, kKmBike, 2, 0).slots[0].total, 7);
-
-    // Monday 29 to Wednesday 31 December of the leap year.
-    DiagramSeries last = aggregateWeek(year, kModeTriathlon, kKmBike, 53, 0);
-    EXPECT_EQ(std::tuple(last.slots[0].total, last.slots[2].total, last.slots[3].total), std::tuple(364.0f, 366.0f, 0.0f));
-    EXPECT_EQ(aggregateWeek(year, kModeTriathlon, kKmBike, 99, 0).slots[2].total, 366);
-    EXPECT_EQ(aggregateWeek(year, kModeTriathlon, kKmBike, -4, 0).slots[1].total, 1);
+    EXPECT_EQ(aggregateWeek(year, kModeTriathlon, kKmBike, 1, 0).slotCount, 7);
+    // Monday 31 December 2007 is not in the plan; Tuesday 1 to Sunday 6 January are. Week 53 is Monday
+    // 29 to Wednesday 31 December of the leap year; weeks outside 1…53 are clamped.
+    for (auto [week, slot, km] : {std::tuple{1, 0, 0}, {1, 1, 1}, {1, 6, 6}, {2, 0, 7}, {53, 0, 364}, {53, 2, 366},
+                                  {53, 3, 0}, {99, 2, 366}, {-4, 1, 1}})
+        EXPECT_EQ(aggregateWeek(year, kModeTriathlon, kKmBike, week, 0).slots[slot].total, km) << week << " " << slot;
 
     // A year that opens on a Sunday: week 1 is that Sunday alone.
     year.planYear = 2012;
     DiagramSeries sunday = aggregateWeek(year, kModeTriathlon, kKmBike, 1, 0);
-    EXPECT_EQ(sunday.slots[6].total, 1);
-    EXPECT_EQ(sumOfTotals(sunday), 1);
+    EXPECT_EQ(std::pair(sunday.slots[6].total, sumOfTotals(sunday)), std::pair(1.0f, 1.0f));
     // Its week 53 runs from Monday 24 to Monday 31 December; the eighth day joins the Monday.
     year.days.fill({});
     year.days[at(year, 31, 12)].run.distanceKm = 42;
     year.days[at(year, 24, 12)].run.distanceKm = 5;
     DiagramSeries eighth = aggregateWeek(year, kModeTriathlon, kKmRun, 53, 0);
     EXPECT_EQ(std::pair(eighth.slots[0].total, sumOfTotals(eighth)), std::pair(47.0f, 47.0f));
-    EXPECT_EQ(aggregateWeekOfYear(year, kModeTriathlon, kKmRun).slots[52].total, 42);
+    expectTotals(year, {{kWeekOfYearDiagram, kKmRun, 0, 52, 42}});
 }
 
 TEST(DiagramStatistics, MonthsHaveOneSlotPerDay) {
     TrainingYear year = planFor(2008);
     for (int d = 0; d < 366; ++d) year.days[d].swim.distanceKm = static_cast<float>(d + 1);
-    DiagramSeries february = aggregateMonth(year, kModeTriathlon, kKmSwim, 2);
-    EXPECT_EQ(std::tuple(february.slotCount, february.slots[0].total, february.slots[28].total),
-              std::tuple(29, 32.0f, 60.0f));
-    EXPECT_EQ(aggregateMonth(year, kModeTriathlon, kKmSwim, 12).slots[30].total, 366);
-    EXPECT_EQ(aggregateMonthOfYear(year, kModeTriathlon, kKmSwim).slots[1].total, (32 + 60) * 29 / 2);
+    EXPECT_EQ(aggregateMonth(year, kModeTriathlon, kKmSwim, 2).slotCount, 29);
+    expectTotals(year, {{kMonthDiagram, kKmSwim, 2, 0, 32}, {kMonthDiagram, kKmSwim, 2, 28, 60},
+                        {kMonthDiagram, kKmSwim, 12, 30, 366},
+                        {kMonthOfYearDiagram, kKmSwim, 0, 1, (32 + 60) * 29 / 2}});
 
     year.planYear = 2009;
-    EXPECT_EQ(aggregateMonth(year, kModeTriathlon, kKmSwim, 2).slotCount, 28);
-    EXPECT_EQ(aggregateMonth(year, kModeTriathlon, kKmSwim, 12).slots[30].total, 365);
-    EXPECT_EQ(aggregateMonth(year, kModeTriathlon, kKmSwim, 0).slotCount, 31);
-    EXPECT_EQ(aggregateMonth(year, kModeTriathlon, kKmSwim, 13).slots[0].total, 335);
+    EXPECT_EQ(std::pair(aggregateMonth(year, kModeTriathlon, kKmSwim, 2).slotCount,
+                        aggregateMonth(year, kModeTriathlon, kKmSwim, 0).slotCount),
+              std::pair(28, 31));
+    expectTotals(year, {{kMonthDiagram, kKmSwim, 12, 30, 365}, {kMonthDiagram, kKmSwim, 13, 0, 335}});
 }
 
 TEST(DiagramStatistics, WeekTimeAndLoadSetSelectedSportsSideBySide) {
@@ -214,15 +211,14 @@ TEST(DiagramStatistics, WeekTimeAndLoadSetSelectedSportsSideBySide) {
     year.days[monday].bike.load = 4;
     year.days[monday].swim.load = 2;
 
+    // The tallest single bar is the axis, not the day's sum.
     DiagramSeries all = aggregateWeek(year, kModeTriathlon, kTime, 10, 15);
     EXPECT_EQ(all.sports, (SportParts{true, true, true, true}));
-    EXPECT_FLOAT_EQ(all.slots[0].bySport[kPartSwim], 3.0f);
-    EXPECT_FLOAT_EQ(all.maxValue, 3.0f);  // the tallest single bar, not the day's sum
+    for (float value : {all.slots[0].bySport[kPartSwim], all.maxValue}) EXPECT_FLOAT_EQ(value, 3.0f);
     EXPECT_FLOAT_EQ(all.slots[0].total, 6.5f);
 
     DiagramSeries bikeAndRun = aggregateWeek(year, kModeTriathlon, kTime, 10, kBitBike | kBitRun);
-    EXPECT_EQ(bikeAndRun.sports, (SportParts{true, true, false, false}));
-    EXPECT_FLOAT_EQ(bikeAndRun.maxValue, 2.0f);
+    EXPECT_EQ(std::pair(bikeAndRun.sports, bikeAndRun.maxValue), std::pair(SportParts{true, true, false, false}, 2.0f));
 
     // Running mode leaves cycling out even when its bit is set.
     EXPECT_EQ(aggregateWeek(year, kModeRun, kTime, 10, 15).sports, (SportParts{false, true, false, true}));
@@ -234,20 +230,16 @@ TEST(DiagramStatistics, WeekTimeAndLoadSetSelectedSportsSideBySide) {
     // Older plans have neither load nor swimming; the load legend still names the selection.
     year.planFileVersion = 2;
     DiagramSeries legacyLoad = aggregateWeek(year, kModeTriathlon, kLoad, 10, 15);
-    EXPECT_EQ(legacyLoad.sports, (SportParts{}));
-    EXPECT_EQ(legacyLoad.legendSports, (SportParts{true, true, false, true}));
-    EXPECT_EQ(sumOfTotals(legacyLoad), 0);
+    EXPECT_EQ(std::tuple(legacyLoad.sports, legacyLoad.legendSports, sumOfTotals(legacyLoad)),
+              std::tuple(SportParts{}, SportParts{true, true, false, true}, 0.0f));
     DiagramSeries legacyTime = aggregateWeek(year, kModeTriathlon, kTime, 10, 15);
-    EXPECT_EQ(legacyTime.slots[0].bySport[kPartSwim], 0);
-    EXPECT_FLOAT_EQ(legacyTime.maxValue, 2.0f);
+    EXPECT_EQ(std::pair(legacyTime.slots[0].bySport[kPartSwim], legacyTime.maxValue), std::pair(0.0f, 2.0f));
 }
 
 TEST(DiagramStatistics, EmptyAndUnhandledSeries) {
     TrainingYear year = planFor(2009);
-    for (int code : {kKmBike, kCountTotal, kTimeBySport, kClimbing, kAverageWeight, kActualTimeOther}) {
-        DiagramSeries series = aggregateWeekOfYear(year, kModeTriathlon, code);
-        EXPECT_EQ(series.maxValue, 0) << code;
-    }
+    for (int code : {kKmBike, kCountTotal, kTimeBySport, kClimbing, kAverageWeight, kActualTimeOther})
+        EXPECT_EQ(aggregateWeekOfYear(year, kModeTriathlon, code).maxValue, 0) << code;
 
     // Codes a kind does not compute stay zero even over data.
     for (int d = 0; d < 365; ++d) {
@@ -255,15 +247,11 @@ TEST(DiagramStatistics, EmptyAndUnhandledSeries) {
         year.days[d].bike.distanceKm = 30;
         year.days[d].bike.duration = "01:00";
     }
-    EXPECT_EQ(sumOfTotals(aggregateWeekOfYear(year, kModeTriathlon, kWeight)), 0);
-    EXPECT_EQ(sumOfTotals(aggregateWeek(year, kModeTriathlon, kTimeBike, 3, 0)), 0);
-    EXPECT_EQ(sumOfTotals(aggregateWeek(year, kModeTriathlon, kTimeBySport, 3, 0)), 0);
-    EXPECT_EQ(sumOfTotals(aggregateMonthOfYear(year, kModeTriathlon, kXyPulse)), 0);
-
-    DiagramSelection xy{kXyDiagram, kXyPulse, 1, 1, 0};
-    EXPECT_EQ(aggregateDiagram(year, kModeTriathlon, xy).slotCount, 0);
-    DiagramSelection month{kMonthDiagram, kKmBike, 1, 2, 0};
-    EXPECT_EQ(aggregateDiagram(year, kModeTriathlon, month).slots[27].total, 30);
+    for (auto [kind, code] : {std::pair{kWeekOfYearDiagram, kWeight}, {kWeekDiagram, kTimeBike},
+                              {kWeekDiagram, kTimeBySport}, {kMonthOfYearDiagram, kXyPulse}})
+        EXPECT_EQ(sumOfTotals(aggregateDiagram(year, kModeTriathlon, {kind, code, 3, 3, 0})), 0) << code;
+    EXPECT_EQ(aggregateDiagram(year, kModeTriathlon, {kXyDiagram, kXyPulse, 1, 1, 0}).slotCount, 0);
+    expectTotals(year, {{kMonthDiagram, kKmBike, 2, 27, 30}});
 }
 
 TEST(DiagramStatistics, DamagedPlansNeitherCrashNorSpoilTheAxis) {
@@ -275,10 +263,8 @@ TEST(DiagramStatistics, DamagedPlansNeitherCrashNorSpoilTheAxis) {
     for (int kind = kWeekOfYearDiagram; kind <= kMonthDiagram; ++kind) {
         for (int code = 100; code <= 151; ++code) {
             DiagramSeries series = aggregateDiagram(year, 9, {kind, code, 0, 0, 255});
-            EXPECT_TRUE(std::isfinite(series.maxValue)) << kind << " " << code;
-            EXPECT_GE(series.maxValue, 0);
+            EXPECT_TRUE(std::isfinite(series.maxValue) && series.maxValue >= 0) << kind << " " << code;
         }
     }
-    DiagramSeries km = aggregateMonth(year, kModeBike, kKmBike, 1);
-    EXPECT_EQ(km.maxValue, 12);
+    EXPECT_EQ(aggregateMonth(year, kModeBike, kKmBike, 1).maxValue, 12);
 }

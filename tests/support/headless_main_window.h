@@ -2,6 +2,8 @@
 // toolbar and status bar state, value box) and counts repaints, posted commands and its destruction.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <map>
 #include <string>
@@ -17,7 +19,11 @@ class HeadlessMainWindow : public shell::MainWindowView {
     void setToolbarButtonEnabled(int commandId, bool enabled) override {
         toolbarEnabled_[commandId] = enabled;
     }
-    void setToolbarVisible(bool visible) override;
+    void setToolbarVisible(bool visible) override {
+        // A re-created toolbar starts with every button enabled.
+        if (visible && !toolbarVisible_) toolbarEnabled_.clear();
+        toolbarVisible_ = visible;
+    }
     void setStatusBarVisible(bool visible) override { statusBarVisible_ = visible; }
     void setTitle(const std::string& title) override { title_ = title; }
     void setStatusTexts(const std::array<std::string, 3>& parts) override { statusTexts_ = parts; }
@@ -32,11 +38,19 @@ class HeadlessMainWindow : public shell::MainWindowView {
     // --- For the test
     void setClientSize(platform::Size size) { clientSize_ = size; }
     // A button never told otherwise is enabled, as a freshly created toolbar's buttons are.
-    bool toolbarButtonEnabled(int commandId) const;
+    bool toolbarButtonEnabled(int commandId) const {
+        auto found = toolbarEnabled_.find(commandId);
+        return found == toolbarEnabled_.end() || found->second;
+    }
     const std::vector<platform::MenuItem>& menuBar() const { return menuBar_; }
     // The menu item with this id; fails the test when the menu bar has none.
-    const platform::MenuItem& menuItem(int commandId) const;
-    bool hasMenuItem(int commandId) const;
+    const platform::MenuItem& menuItem(int commandId) const {
+        static const platform::MenuItem missing;
+        const platform::MenuItem* item = platform::findMenuItem(menuBar_, commandId);
+        EXPECT_NE(nullptr, item) << "no menu item " << commandId;
+        return item ? *item : missing;
+    }
+    bool hasMenuItem(int commandId) const { return platform::findMenuItem(menuBar_, commandId) != nullptr; }
     bool toolbarVisible() const { return toolbarVisible_; }
     bool statusBarVisible() const { return statusBarVisible_; }
     const std::string& title() const { return title_; }

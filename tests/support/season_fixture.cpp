@@ -13,17 +13,11 @@ namespace sb::testing {
 namespace fs = std::filesystem;
 
 std::string gzipped(const std::string& bytes) {
-    z_stream stream{};
-    deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
-    std::string out(deflateBound(&stream, uLong(bytes.size())) + 32, '\0');
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
-    stream.avail_in = uInt(bytes.size());
-    stream.next_out = reinterpret_cast<Bytef*>(out.data());
-    stream.avail_out = uInt(out.size());
-    deflate(&stream, Z_FINISH);
-    out.resize(stream.total_out);
-    deflateEnd(&stream);
-    return out;
+    TempDir dir;
+    gzFile file = gzopen(dir.file("packed.gz").c_str(), "wb9");
+    gzwrite(file, bytes.data(), unsigned(bytes.size()));
+    gzclose(file);
+    return fileBytes(dir / "packed.gz");
 }
 
 std::string zipped(const std::vector<std::pair<std::string, std::string>>& entries) {

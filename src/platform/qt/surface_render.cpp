@@ -1,56 +1,83 @@
 // Rendering drawings into an image or a PNG file; the file is replaced only by a complete image.
 #include "platform/qt/surface_render.h"
 
+#include <sys/mman.h>
 #include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
+
+#include <cstdlib>
 #include <unordered_map>
 
 #include "fileio/file_bytes.h"
+#include "fileio/png_bytes.h"
 #include "platform/qt/qt_canvas.h"
 
 namespace sb::platform::qt {
 
 namespace {
 
-constexpr int kPaletteSize = 256;
 // Qt's PNG quality, 0 (smallest) to 100 (no compression); 80 is zlib's fastest level.
 constexpr int kFastQuality = 80;
 
-// The image with a palette of its exact colours, or a null image when it has more than a palette holds.
-// Diagrams are drawn in few flat colours: a palette image is a quarter of the pixel data and is written
-// without the per-row filter search, which makes its PNG several times faster to write.
-QImage withExactPalette(const QImage& image) {
-    QImage indexed(image.size(), QImage::Format_Indexed8);
-    QList<QRgb> palette;
-    std::unordered_map<QRgb, uchar> indexOf;
-    const int width = image.width();
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        uchar* out = indexed.scanLine(y);
-        uchar index = 0;
-        for (int x = 0; x < width; ++x) {
+// The image's rows as indices into a palette of its exact colours, which it fills on the way.
+class PaletteIndices {
+  public:
+    explicit PaletteIndices(const QImage& image) : image_(image) {}
+
+    bool operator()(int y, unsigned char* row) {
+        const auto* pixels = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+        unsigned char index = 0;
+        for (int x = 0; x < image_.width(); ++x) {
             // Runs of one colour are the rule, so the colour is looked up only where it changes.
             if (x == 0 || pixels[x] != pixels[x - 1]) {
-                auto found = indexOf.find(pixels[x]);
-                if (found == indexOf.end()) {
-                    if (palette.size() == kPaletteSize) return {};
-                    found = indexOf.emplace(pixels[x], uchar(palette.size())).first;
-                    palette.push_back(pixels[x]);
+                auto found = indexOf_.find(pixels[x]);
+                if (found == indexOf_.end()) {
+                    if (palette_.size() == fileio::kLargestPalette) return false;
+                    found = indexOf_.emplace(pixels[x], (unsigned char)(palette_.size())).first;
+                    palette_.push_back(pixels[x] & 0xFFFFFF);
                 }
                 index = found->second;
             }
-            out[x] = index;
+            row[x] = index;
         }
+        return true;
     }
-    indexed.setColorTable(palette);
-    return indexed;
+    const std::vector<std::uint32_t>& palette() const { return palette_; }
+
+  private:
+    const QImage& image_;
+    std::unordered_map<QRgb, unsigned char> indexOf_;
+    std::vector<std::uint32_t> palette_;
+};
+
+// A general encoder for the rare image of many colours (a photograph-like background, say).
+std::string pngOfManyColours(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly)) return {};
+    QImageWriter writer(&buffer, "png");
+    writer.setQuality(kFastQuality);
+    if (!writer.write(image)) return {};
+    return std::string(bytes.constData(), std::size_t(bytes.size()));
+}
+
+// An RGB32 image whose pixels lie in huge pages where the system offers them: faulting in the 1,400
+// small pages of a diagram's 5.6 MB costs more time than drawing the diagram.
+QImage imageInLargePages(int width, int height) {
+    constexpr std::size_t kLargePage = std::size_t(2) << 20;
+    const std::size_t bytes = std::size_t(width) * 4 * std::size_t(height);
+    void* pixels = std::aligned_alloc(kLargePage, (bytes + kLargePage - 1) / kLargePage * kLargePage);
+    if (!pixels) return QImage(width, height, QImage::Format_RGB32);
+    madvise(pixels, bytes, MADV_HUGEPAGE);
+    return QImage(static_cast<uchar*>(pixels), width, height, width * 4, QImage::Format_RGB32, std::free,
+                  pixels);
 }
 
 }  // namespace
 
 QImage renderImage(Size size, const Drawing& draw) {
-    QImage image(std::max(1, size.width), std::max(1, size.height), QImage::Format_RGB32);
+    QImage image = imageInLargePages(std::max(1, size.width), std::max(1, size.height));
     image.fill(Qt::white);
     QPainter painter(&image);
     QtCanvas canvas(painter, size);
@@ -60,15 +87,12 @@ QImage renderImage(Size size, const Drawing& draw) {
 }
 
 bool writePng(const std::string& path, Size size, const Drawing& draw) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly)) return false;
     const QImage image = renderImage(size, draw);
-    const QImage indexed = withExactPalette(image);
-    QImageWriter writer(&buffer, "png");
-    writer.setQuality(kFastQuality);
-    if (!writer.write(indexed.isNull() ? image : indexed)) return false;
-    return fileio::writeFileAtomically(path, std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    PaletteIndices indices(image);
+    std::string png =
+        fileio::pngOfPaletteImage(image.width(), image.height(), std::ref(indices), indices.palette());
+    if (png.empty()) png = pngOfManyColours(image);
+    return !png.empty() && fileio::writeFileAtomically(path, png);
 }
 
 }  // namespace sb::platform::qt
