@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 #include <fstream>
+#include <regex>
 
 #include "model/clock.h"
 #include "planfile/plan_file_writer.h"
@@ -37,6 +38,10 @@ void ShellTest::SetUp() {
 
 void ShellTest::TearDown() {
     model::setClock({});
+}
+
+std::string ShellTest::inFolder(const std::string& text) const {
+    return std::regex_replace(text, std::regex("@/"), dir_.path().string() + "/");
 }
 
 void ShellTest::writeConfig(const std::string& lines) const {

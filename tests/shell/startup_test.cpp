@@ -5,7 +5,6 @@
 #include "planfile/plan_file_version.h"
 
 #include <filesystem>
-#include <regex>
 
 #include "config/program_paths.h"
 #include "planfile/legacy_plan_writer.h"
@@ -55,12 +54,11 @@ class StartFlow : public StartUp, public ::testing::WithParamInterface<Start> {}
 
 TEST_P(StartFlow, ShowsItsStepsAndOpensWhatItShould) {
     const auto& [given, then] = std::tie(GetParam().given, GetParam().then);
-    const std::string folder = dir_.path().string() + "/";
     ASSERT_EQ(0, planfile::writePlanFileV2(plan2009(), file("alt.sb2")));
     if (given.config == "/")
         std::filesystem::create_directory(file("train.cfg"));
     else
-        writeConfig("[KONFIG]\n" + std::regex_replace(given.config, std::regex("@/"), folder) + "\n");
+        writeConfig("[KONFIG]\n" + inFolder(given.config) + "\n");
     initialise();
     services.setHelpAvailable(given.help);
     services.answerMessages(given.answers);
@@ -75,10 +73,7 @@ TEST_P(StartFlow, ShowsItsStepsAndOpensWhatItShould) {
     }
     dispatch(cmd::kStartup);
     std::vector<std::string> steps;
-    for (std::string step : then.steps) {
-        if (const std::size_t at = step.find("@/"); at != std::string::npos) step.replace(at, 2, folder);
-        steps.push_back(step);
-    }
+    for (const std::string& step : then.steps) steps.push_back(inFolder(step));
     EXPECT_EQ(steps, services.steps());
     for (const LoggedMessage& shown : services.messages())
         for (const LoggedMessage& known : {kFirstStartQuestion, kReloadFailedQuestion})
