@@ -28,6 +28,12 @@ std::string recording(const std::string& name) {
     return std::string(std::getenv("SAISONBUCH_TEST_DATA")) + "/recordings/" + name;
 }
 
+// A bike-computer file of 2007 with one lap, "Runde", and three pulse samples.
+std::string writeBikeFile(const std::string& path) {
+    std::ofstream(path, std::ios::binary) << std::string("\xFF" "2.1R0S0.5PRunde//\x82\x0A\x83\x0A\x90\x0A", 24);
+    return path;
+}
+
 std::string sampleHrm() {
     return recording("GoldenCheetah_GoldenCheetah_10092501.hrm");
 }
@@ -75,11 +81,7 @@ TEST_F(Recordings, OpeningAHeartRateFileShowsPulseOverTimeWithTheAxisMenus) {
 TEST_F(Recordings, ABikeComputerFileIsShownEvaluatedAndPrinted) {
     writeConfig("[KONFIG]\nTACHO=1\n[X_Y_DIAGRAMM]\nAnzahl_Bereich=1\nMax_Bereich0=131\n");
     initialise();
-    const std::string path = file("070615.dat");
-    std::ofstream(path, std::ios::binary) << std::string(
-        "\xFF"
-        "2.1R0S0.5PRunde//\x82\x0A\x83\x0A\x90\x0A",
-        24);
+    const std::string path = writeBikeFile(file("070615.dat"));
     EXPECT_FALSE(view.toolbarButtonEnabled(cmd::kPrintDiagram));
     services.answerFileDialogs({path});
     dispatch(cmd::kOpenBikeComputerFile);
@@ -111,8 +113,7 @@ TEST_F(Recordings, ABikeComputerFileIsShownEvaluatedAndPrinted) {
 
 TEST_F(Recordings, TheHeartRateMenuOpensBikeComputerFilesAndRefusesWhatNoReaderTakes) {
     initialise();  // no bike-computer menu by default
-    const std::string bike = file("070615.dat");
-    std::ofstream(bike, std::ios::binary) << std::string("\xFF" "2.1R0S0.5PRunde//\x82\x0A\x83\x0A\x90\x0A", 24);
+    const std::string bike = writeBikeFile(file("070615.dat"));
     const std::string notes = file("notiz.txt");
     std::ofstream(notes, std::ios::binary) << "Einkaufen: Milch\r\n";
     const std::string emptyHrm = file("leer.hrm");
