@@ -71,7 +71,7 @@ class FileFlow : public ShellTest, public ::testing::WithParamInterface<Flow> {
                app.year.days[0].run.route;
     }
     // A file made by its name: a folder, a pipe nobody writes to, an endless device, a file larger than
-    // any plan, an empty file, or the sample plan in the version its extension names.
+    // any plan, an empty file, the sample plan cut short, or the sample plan in its extension's version.
     void make(const std::string& name) const {
         const std::string path = at(name), stem = name.substr(0, name.find('.'));
         const int version = name.ends_with("sb2") ? 2 : name.ends_with("sbn") ? 1 : 3;
@@ -86,6 +86,11 @@ class FileFlow : public ShellTest, public ::testing::WithParamInterface<Flow> {
             std::filesystem::resize_file(path, 50u << 20);
         } else if (stem == "LEER") {
             sb::testing::writeBytes(path, "");
+        } else if (stem == "kurz") {  // cut inside the 101st day
+            std::string whole = planfile::formatPlanFile(plan2009());
+            std::size_t end = 0;
+            for (int line = 0; line < 103; ++line) end = whole.find('\n', end) + 1;
+            sb::testing::writeBytes(path, whole.substr(0, end + 20));
         } else {
             sb::testing::writeBytes(path, formatted(plan2009(), version));
         }
@@ -179,6 +184,12 @@ const LoggedMessage kPreviousFailed{"Fehler beim Öffnen der vorherigen Datei", 
 const LoggedMessage kDialogFailed{"Code: FNERR_BUFFERTOOSMALL\n", "Error", Buttons::Ok, Icon::Stop};
 const LoggedMessage kNewFailed = saveFailed("@/fehlt/neu.sb3", ENOENT);
 const std::vector<std::string> kTwoEntries{"plan.sb3", "zwei.sb3"};
+const LoggedMessage kCutShort{"Die Datei ist unvollständig: gelesen bis 10.04.2009.", "Hinweis", Buttons::Ok,
+                              Icon::Exclamation};
+const LoggedMessage kReplaceCutShort{
+    "Die Datei\n@/kurz.sb3\nwar beim Öffnen unvollständig (gelesen bis "
+    "10.04.2009).\nSoll sie trotzdem ersetzt werden?",
+    "Frage?", Buttons::YesNo, Icon::Question};
 
 // An older version's notice on opening.
 LoggedMessage olderVersion(const char* old, const char* current) {
@@ -208,30 +219,38 @@ Flow unreadable(const std::string& name, std::vector<LoggedMessage> messages = {
 // leaves an empty plan under its name.
 INSTANTIATE_TEST_SUITE_P(
     Open, FileFlow,
-    ::testing::Values(Flow{{"OpensASecondVersionPlanWithItsNotice", "plan.sb3", 3, 0, kOnDisk, {"alt.sb2"}},
-                           {{cmd::kOpenPlan}, {}, {"alt.sb2"}},
-                           {{olderVersion("2.0", "3.0")}, {"alt.sb2", 2, 1, 0}, kSample, "", {"alt.sb2"}}},
-                      Flow{{"OpensAFirstVersionPlanWithItsNotice", "plan.sb3", 3, 0, kOnDisk, {"alt.sbn"}},
-                           {{cmd::kOpenPlan}, {}, {"alt.sbn"}},
-                           {{olderVersion("1.0", "2.0")}, {"alt.sbn", 1, 1, 0}, kSample, "", {"alt.sbn"}}},
-                      Flow{{"RefusesAFileThatHoldsNoPlan", "plan.sb3", 3, 0, kOnDisk, {"LEER.SB3"}},
-                           {{cmd::kOpenPlan}, {}, {"LEER.SB3"}},
-                           {{kEmptyIsNoPlan}, {"plan.sb3", 3, 1, 0}, kOpen}},
-                      Flow{{"RefusesANameOfNoPlan", "plan.sb3", 3, 0, kOnDisk},
-                           {{cmd::kOpenPlan}, {}, {"kaputt.txt"}},
-                           {{kNotAPlanName}, {"plan.sb3", 0, 0, 0}, kNone}},
-                      Flow{{"AMissingFileWithoutThePreviousPlan", "plan.sb3", 3, 0, kOnDisk},
-                           {{cmd::kOpenPlan}, {Answer::No}, {"fehlt.sb3"}},
-                           {{kOpenFailed}, {"plan.sb3", 0, 0, 0}, kNone}},
-                      Flow{{"AMissingFileReopensThePreviousPlan", "plan.sb3", 3, 0, kOnDisk},
-                           {{cmd::kOpenPlan}, {Answer::Yes}, {"fehlt.sb3"}},
-                           {{kOpenFailed}, {"plan.sb3", 3, 1, 0}, kSample}},
-                      Flow{{"AMissingFileWithNoPlanOpen", "", 0, 0, kHeld},
-                           {{cmd::kOpenPlan}, {Answer::Yes}, {"fehlt.sb3"}},
-                           {{kOpenFailed}, {"", 0, 0, 0}, kNone}},
-                      unreadable("ordner.sb3"), unreadable("ordner.sb2", {olderVersion("2.0", "3.0")}),
-                      unreadable("leitung.sb3"), unreadable("null.sbn", {olderVersion("1.0", "2.0")}),
-                      unreadable("riesig.sb3")),
+    ::testing::Values(
+        Flow{{"OpensASecondVersionPlanWithItsNotice", "plan.sb3", 3, 0, kOnDisk, {"alt.sb2"}},
+             {{cmd::kOpenPlan}, {}, {"alt.sb2"}},
+             {{olderVersion("2.0", "3.0")}, {"alt.sb2", 2, 1, 0}, kSample, "", {"alt.sb2"}}},
+        Flow{{"OpensAFirstVersionPlanWithItsNotice", "plan.sb3", 3, 0, kOnDisk, {"alt.sbn"}},
+             {{cmd::kOpenPlan}, {}, {"alt.sbn"}},
+             {{olderVersion("1.0", "2.0")}, {"alt.sbn", 1, 1, 0}, kSample, "", {"alt.sbn"}}},
+        Flow{{"RefusesAFileThatHoldsNoPlan", "plan.sb3", 3, 0, kOnDisk, {"LEER.SB3"}},
+             {{cmd::kOpenPlan}, {}, {"LEER.SB3"}},
+             {{kEmptyIsNoPlan}, {"plan.sb3", 3, 1, 0}, kOpen}},
+        Flow{{"RefusesANameOfNoPlan", "plan.sb3", 3, 0, kOnDisk},
+             {{cmd::kOpenPlan}, {}, {"kaputt.txt"}},
+             {{kNotAPlanName}, {"plan.sb3", 0, 0, 0}, kNone}},
+        Flow{{"AMissingFileWithoutThePreviousPlan", "plan.sb3", 3, 0, kOnDisk},
+             {{cmd::kOpenPlan}, {Answer::No}, {"fehlt.sb3"}},
+             {{kOpenFailed}, {"plan.sb3", 0, 0, 0}, kNone}},
+        Flow{{"AMissingFileReopensThePreviousPlan", "plan.sb3", 3, 0, kOnDisk},
+             {{cmd::kOpenPlan}, {Answer::Yes}, {"fehlt.sb3"}},
+             {{kOpenFailed}, {"plan.sb3", 3, 1, 0}, kSample}},
+        Flow{{"AMissingFileWithNoPlanOpen", "", 0, 0, kHeld},
+             {{cmd::kOpenPlan}, {Answer::Yes}, {"fehlt.sb3"}},
+             {{kOpenFailed}, {"", 0, 0, 0}, kNone}},
+        // A plan cut short opens with a notice; its first save asks, and "Nein" keeps the file.
+        Flow{{"APlanCutShortIsKeptWithANo", "", 0, 0, kHeld, {"kurz.sb3"}},
+             {{cmd::kOpenPlan, cmd::kSavePlan}, {Answer::No}, {"kurz.sb3"}},
+             {{kCutShort, kReplaceCutShort}, {"kurz.sb3", 3, 1, 0}, kSample, "", {"kurz.sb3"}}},
+        Flow{{"APlanCutShortIsReplacedWithAYesAndThenSavedUnasked", "", 0, 0, kHeld, {"kurz.sb3"}},
+             {{cmd::kOpenPlan, cmd::kSavePlan, cmd::kSavePlan}, {Answer::Yes}, {"kurz.sb3"}},
+             {{kCutShort, kReplaceCutShort}, {"kurz.sb3", 3, 1, 0}, kSample, "kurz.sb3", {"kurz.sb3"}}},
+        unreadable("ordner.sb3"), unreadable("ordner.sb2", {olderVersion("2.0", "3.0")}),
+        unreadable("leitung.sb3"), unreadable("null.sbn", {olderVersion("1.0", "2.0")}),
+        unreadable("riesig.sb3")),
     [](const auto& info) { return info.param.given.name; });
 
 // New, Save As, Save and Exit: a plan is never lost to a failed or cancelled save.
@@ -315,40 +334,6 @@ TEST_F(FileCommands, NewAndSaveAsProposeAPlanName) {
     EXPECT_EQ((std::vector<std::string>{"Zielort für neue Datei...|Saisonbuchdatei (*.sb3)|default.sb3",
                                         "|Saisonbuchdatei  (*.sb3)|default.sb3"}),
               requests);
-    expectNothingUnexpected();
-}
-
-// A plan cut short after 100 days opens with a warning; its first save asks, "Nein" keeps the file.
-TEST_F(FileCommands, APlanCutShortOpensWithAWarningAndItsFirstSaveAsks) {
-    initialise();
-    const std::string path = file("kurz.sb3"), whole = planfile::formatPlanFile(plan2009());
-    std::size_t end = 0;
-    for (int line = 0; line < 103; ++line) end = whole.find('\n', end) + 1;
-    sb::testing::writeBytes(path, whole.substr(0, end + 20));
-    services.answerFileDialogs({path});
-    dispatch(cmd::kOpenPlan);
-    EXPECT_EQ((std::vector<LoggedMessage>{{"Die Datei ist unvollständig: gelesen bis 10.04.2009.", "Hinweis",
-                                           Buttons::Ok, Icon::Exclamation}}),
-              services.messages());
-    EXPECT_EQ(planState(), std::tuple(path, 3, 1, 0));
-    const LoggedMessage question{
-        "Die Datei\n" + path +
-            "\nwar beim Öffnen unvollständig (gelesen bis 10.04.2009).\nSoll sie trotzdem "
-            "ersetzt werden?",
-        "Frage?", Buttons::YesNo, Icon::Question};
-    app.year.modified = 1;
-    for (Answer answer : {Answer::No, Answer::Yes}) {
-        services.clearLog();
-        services.answerMessages({answer});
-        dispatch(cmd::kSavePlan);
-        EXPECT_EQ(std::vector<LoggedMessage>{question}, services.messages());
-        EXPECT_EQ(answer == Answer::Yes ? planfile::formatPlanFile(app.year) : whole.substr(0, end + 20),
-                  fileBytes(path));
-        EXPECT_EQ(answer == Answer::Yes ? 0 : 1, app.year.modified);
-    }
-    services.clearLog();
-    dispatch(cmd::kSavePlan);
-    EXPECT_TRUE(services.messages().empty());
     expectNothingUnexpected();
 }
 

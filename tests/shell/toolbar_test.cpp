@@ -71,7 +71,8 @@ TEST_F(ToolbarLayout, CustomisationMenuChangesAndSavesTheLayout) {
     services.answerPopupMenus({kToolbarResetItem});
     EXPECT_TRUE(customiseToolbar(services, reopened, layout, 5));
     config::ConfigStore afterReset = openStore();
-    EXPECT_EQ(std::pair(layout, loadToolbarLayout(afterReset)), std::pair(defaultToolbarLayout(), defaultToolbarLayout()));
+    EXPECT_EQ(std::pair(layout, loadToolbarLayout(afterReset)),
+              std::pair(defaultToolbarLayout(), defaultToolbarLayout()));
 
     // A folder in the file's place: the toolbar still changes, and the user learns it is not kept.
     std::filesystem::remove(path_);
