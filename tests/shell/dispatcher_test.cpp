@@ -56,7 +56,9 @@ TEST_F(Dispatcher, PlanCommandsNeedTheirPlan) {
     for (int id : typeCommands) EXPECT_FALSE(commandAllowed(app, id)) << id;
     EXPECT_TRUE(services.steps().empty());
     EXPECT_EQ(before, fileBytes(last));
-    EXPECT_TRUE(view.menuItem(kPrintOverview).greyed);
+    EXPECT_EQ(std::tuple(true, true, false),
+              std::tuple(view.menuItem(kPrintOverview).greyed, view.menuItem(kSavePlan).greyed,
+                         view.menuItem(kOpenPlan).greyed));
     EXPECT_FALSE(view.toolbarButtonEnabled(kSavePlan));
 
     openSamplePlan();
