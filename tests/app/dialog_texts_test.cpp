@@ -1,5 +1,6 @@
 // Every dialog the program builds, as a real Qt window: no label, button, check box or group title is
-// cut off, and no control of a day-editor form covers another. A new dialog joins the list below. With
+// cut off, no control of a day-editor form covers another, and the small control view's fixed labels
+// stay clear of what it draws. A new dialog joins the list below. With
 // SAISONBUCH_SCREENSHOT_DIR set, each dialog is saved there as a PNG named after its template.
 #include <gtest/gtest.h>
 
@@ -31,6 +32,8 @@
 #include "platform/qt/qt_services.h"
 #include "platform_qt/qt_test_application.h"
 #include "recordings/recording_info_dialogs.h"
+#include "recordings/zone_charts.h"
+#include "recordings/zone_dialog.h"
 #include "platform/print_progress_dialog.h"
 #include "tools/basal_metabolism_dialog.h"
 #include "tools/body_mass_index_dialog.h"
@@ -76,6 +79,8 @@ std::vector<const platform::DialogTemplate*> everyDialog() {
         &editor::trainingTakeoverTemplate(),
         &recordings::activityInfoTemplate(),
         &import::importTemplate(),
+        &recordings::zoneTemplate(),
+        &recordings::zoneChartTemplate(),
     };
     for (const editor::DayEditorLayout& layout : editor::dayEditorLayouts()) {
         dialogs.push_back(&editor::dayEditorTemplate(layout));
@@ -118,6 +123,25 @@ void expectNoOverlap(const QWidget& window) {
                 << controls[i]->objectName().toStdString() << " " << controls[j]->objectName().toStdString();
 }
 
+// The small control view's fixed labels stand beside its drawn legend swatches (three columns of 40 × 20
+// at the layout's x 195, 350 and 505, from y 200 to 286); none may reach into a swatch.
+void expectLabelsClearOfSwatches(const QWidget& window, QSize canvas) {
+    const platform::Mapping layout{{0, 0},
+                                   {calendars::small_grid::width, calendars::small_grid::height},
+                                   {0, 0},
+                                   {canvas.width(), canvas.height()}};
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->wordWrap()) continue;
+        const QRect text(label->geometry().topLeft(),
+                         QSize(label->fontMetrics().horizontalAdvance(label->text()), label->height()));
+        for (int left : {195, 350, 505}) {
+            const platform::Rect swatch = platform::toDevice(layout, platform::Rect{left, 200, left + 40, 286});
+            const QRect drawn(swatch.left, swatch.top, swatch.right - swatch.left, swatch.bottom - swatch.top);
+            EXPECT_FALSE(text.intersects(drawn)) << label->text().toStdString();
+        }
+    }
+}
+
 }  // namespace
 
 TEST(DialogTexts, NoTextOfAnyDialogIsCutOff) {
@@ -133,6 +157,8 @@ TEST(DialogTexts, NoTextOfAnyDialogIsCutOff) {
         QApplication::processEvents();
         expectTextFits(window);
         if (dialog->name.starts_with("IDD_DATENAENDERN")) expectNoOverlap(window);
+        if (dialog == &calendars::controlViewV2Template())
+            expectLabelsClearOfSwatches(window, window.host().widget(3)->size());
         if (directory) {
             EXPECT_TRUE(window.grab().save(QString::fromUtf8(directory) + "/" +
                                            QString::fromStdString(dialog->name) + ".png"));

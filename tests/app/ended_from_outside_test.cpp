@@ -31,15 +31,6 @@ namespace {
 
 constexpr const char* kChildHome = "SAISONBUCH_TEST_CHILD_HOME";
 
-// The program directory reloads plan.sb3 at start.
-std::string preparedHome(const sb::testing::TempDir& dir) {
-    const std::string plan = dir.file("plan.sb3");
-    EXPECT_EQ(0, planfile::writePlanFile(sb::testing::plan2009(), plan));
-    sb::testing::writeBytes(dir.file("train.cfg"),
-                            "[KONFIG]\r\nAUTOLADEN=1\r\nLOGOZEIT=3\r\nLETZTE_DATEI=" + plan + "\r\n");
-    return plan;
-}
-
 pid_t start(std::vector<const char*> argv, const std::string& home) {
     setenv("SAISONBUCH_HOME", home.c_str(), 1);
     argv.push_back(nullptr);
@@ -68,12 +59,6 @@ int endAndWait(pid_t child) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// The process holding the lock beside plan.sb3.
-std::string lockOwnerLine(const std::string& plan) {
-    const std::string bytes = sb::testing::fileBytes(fs::path(plan).parent_path() / ".~plan.sb3.lock");
-    return bytes.substr(0, bytes.find('\n'));
-}
-
 }  // namespace
 
 // The program as it starts, with a change to its plan once it is up; run in a process of its own by the
@@ -100,7 +85,10 @@ TEST(EndedFromOutside, SigtermLeavesTheRecoveryCopy) {
     const char* program = std::getenv("SAISONBUCH_PROGRAM");
     ASSERT_TRUE(program && *program);
     sb::testing::TempDir dir;
-    const std::string plan = preparedHome(dir);
+    const std::string plan = dir.file("plan.sb3");
+    ASSERT_EQ(0, planfile::writePlanFile(sb::testing::plan2009(), plan));
+    sb::testing::writeBytes(dir.file("train.cfg"),
+                            "[KONFIG]\r\nAUTOLADEN=1\r\nLOGOZEIT=3\r\nLETZTE_DATEI=" + plan + "\r\n");
     setenv(kChildHome, dir.path().c_str(), 1);
     const pid_t first =
         start({"/proc/self/exe", "--gtest_filter=EndedFromOutside.ChangedProgram"}, dir.path());
@@ -109,7 +97,8 @@ TEST(EndedFromOutside, SigtermLeavesTheRecoveryCopy) {
     const pid_t second = start({program}, dir.path());
     std::this_thread::sleep_for(std::chrono::seconds(2));
     EXPECT_EQ(0, endAndWait(second));
-    EXPECT_EQ(std::to_string(first), lockOwnerLine(plan));
+    const std::string lock = sb::testing::fileBytes(dir.file(".~plan.sb3.lock"));
+    EXPECT_EQ(std::to_string(first), lock.substr(0, lock.find('\n'))) << "the first program's lock is kept";
     EXPECT_EQ(0, endAndWait(first));
     std::set<std::string> copies;  // the plan's copy, then its side file naming the plan
     for (const auto& entry : fs::directory_iterator(dir.file("recovery"))) copies.insert(entry.path());

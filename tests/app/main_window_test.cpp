@@ -1,8 +1,7 @@
 // The real main window on Qt's offscreen platform, started as the program starts it from a program
-// directory of its own: the reloaded plan is drawn once the logo time is over, the menus, toolbar,
-// title and status bar follow the plan state, the toolbar survives being switched off and on, check
-// marks show the state, keys send their commands, the value box takes a typed week and a recording
-// dropped on the window opens.
+// directory of its own: the reloaded plan is drawn once the logo time is over, the bars follow the plan
+// state, keys, the value box, the menus and dropped files reach the shell, and every help topic the
+// program opens has its page among the compiled-in resources.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -23,13 +22,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <set>
 #include <string>
 
 #include "app/main_window.h"
 #include "app/program_start.h"
+#include "config/program_paths.h"
 #include "model/diagram_quantity.h"
 #include "model/clock.h"
+#include "platform/qt/help_window.h"
 #include "platform_qt/qt_test_application.h"
 #include "shell/command_dispatcher.h"
 #include "shell/command_ids.h"
@@ -43,20 +45,9 @@ namespace fs = std::filesystem;
 namespace {
 
 // The start logo's time passes when the test says so.
-class ManualTimerServices : public platform::qt::QtServices {
-  public:
-    void startTimer(int milliseconds, std::function<void()> onTimeout) override {
-        interval = milliseconds;
-        onTimeout_ = std::move(onTimeout);
-    }
-    void stopTimer() override { onTimeout_ = nullptr; }
-    void fire() {
-        if (auto callback = onTimeout_) callback();
-    }
-    int interval = -1;
-
-  private:
-    std::function<void()> onTimeout_;
+struct ManualTimerServices : platform::qt::QtServices {
+    void startTimer(int, std::function<void()> onTimeout) override { logoTimeOver = std::move(onTimeout); }
+    std::function<void()> logoTimeOver;
 };
 
 // A window that records the commands its menus, buttons and keys send instead of running them.
@@ -114,11 +105,6 @@ std::set<QRgb> coloursIn(const QImage& image, const QRect& area) {
     return colours;
 }
 
-void saveScreenshot(const QImage& image, const std::string& name) {
-    if (const char* folder = std::getenv("SAISONBUCH_SCREENSHOT_DIR"))
-        image.save(QString::fromStdString(std::string(folder) + "/" + name));
-}
-
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -128,62 +114,56 @@ class MainWindowTest : public ::testing::Test {
     }
     void TearDown() override { model::setClock({}); }
 
-    // The program started on the sample plan with these settings, the logo still shown.
-    std::unique_ptr<app::MainWindow> openWithPlan(const std::string& settings) {
-        plan_ = directory_.file("saison 2008.sb3");
-        fs::copy_file(std::string(std::getenv("SAISONBUCH_TEST_DATA")) + "/../../examples/sample-2008.sb3",
-                      plan_);
-        std::ofstream(directory_.file("train.cfg"), std::ios::binary)
-            << "[KONFIG]\r\nAUTOLADEN=1\r\nLETZTE_DATEI=" << plan_ << "\r\n"
-            << settings;
-        auto services = std::make_unique<ManualTimerServices>();
-        timer_ = services.get();
-        auto window = app::openMainWindow(state_, programPaths(directory_), std::move(services));
-        std::string unexpected;
-        EXPECT_TRUE(runUntil([&] { return state_.year.planLoaded == 1; }, 5000, unexpected)) << unexpected;
-        return window;
-    }
-    void passLogoTime() {
-        timer_->fire();
-        QApplication::processEvents();
-    }
     void dispatch(app::MainWindow& window, int command) {
         shell::dispatchCommand(state_, window, window.services(), command);
     }
 
     sb::testing::TempDir directory_;
     shell::Application state_;
-    ManualTimerServices* timer_ = nullptr;
-    std::string plan_;
 };
 
 }  // namespace
 
-TEST_F(MainWindowTest, ReloadsTheLastPlanAndDrawsItsDiagramAfterTheLogo) {
-    const auto window = openWithPlan(
-        "DIAGRAMM_TYP=1\r\nLOGOZEIT=3\r\nTOOLBAR=1\r\nSTATUSBAR=1\r\nSPORTART=5\r\nPOLAR=1\r\nTACHO=1\r\n");
+// The reloaded plan is drawn once the logo time is over, and the bars show its state. Enter in the value
+// box shows the typed week, leaving it without Enter shows the shown week again, and both the week and
+// the grey buttons outlive the toolbar switched off and on. Choosing the checked item of a menu again
+// keeps its mark. A recording dropped on the window opens; other files are not taken.
+TEST_F(MainWindowTest, ShowsTheReloadedPlanAndHandsWhatTheUserDoesToTheShell) {
+    const std::string plan = directory_.file("saison 2008.sb3");
+    fs::copy_file(std::string(std::getenv("SAISONBUCH_TEST_DATA")) + "/../../examples/sample-2008.sb3", plan);
+    std::ofstream(directory_.file("train.cfg"), std::ios::binary)
+        << "[KONFIG]\r\nAUTOLADEN=1\r\nLETZTE_DATEI=" << plan
+        << "\r\nDIAGRAMM_TYP=1\r\nLOGOZEIT=3\r\nTOOLBAR=1\r\nSTATUSBAR=1\r\nSPORTART=5\r\nPOLAR=1\r\nTACHO=1\r\n";
+    auto services = std::make_unique<ManualTimerServices>();
+    ManualTimerServices& timer = *services;
+    const auto window = app::openMainWindow(state_, programPaths(directory_), std::move(services));
+    std::string unexpected;
+    EXPECT_TRUE(runUntil([&] { return state_.year.planLoaded == 1; }, 5000, unexpected)) << unexpected;
     const QImage logoPhase = window->clientArea()->grab().toImage();
-    EXPECT_EQ(timer_->interval, 3000);
-    passLogoTime();
+    EXPECT_GE(coloursIn(logoPhase, logoPhase.rect()).size(), 3u) << "the logo and its lines on white";
+    const std::function<void()> logoTimeOver = timer.logoTimeOver;  // the shell stops the timer from it
+    ASSERT_TRUE(logoTimeOver);
+    logoTimeOver();
+    QApplication::processEvents();
     EXPECT_EQ(state_.logoDone, 1);
 
     EXPECT_EQ(window->windowTitle().toStdString(), "saison 2008.sb3 – Saisonbuch");
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(window->windowIcon().isNull());
 
-    QMenuBar& bar = *window->menuBar();
-    ASSERT_NE(menuCommand(bar, cmd::kSavePlan), nullptr);
-    EXPECT_TRUE(menuCommand(bar, cmd::kSavePlan)->isEnabled());
+    ASSERT_NE(menuCommand(*window->menuBar(), cmd::kSavePlan), nullptr);
+    EXPECT_TRUE(menuCommand(*window->menuBar(), cmd::kSavePlan)->isEnabled());
     ASSERT_NE(window->toolbar(), nullptr);
     EXPECT_TRUE(toolbarCommand(*window->toolbar(), cmd::kSavePlan)->isEnabled());
-    EXPECT_TRUE(toolbarCommand(*window->toolbar(), cmd::kYearList)->isEnabled()) << "a plan is open";
+    EXPECT_FALSE(toolbarCommand(*window->toolbar(), cmd::kSavePlan)->icon().isNull()) << "toolbar images missing";
     EXPECT_EQ(toolbarCommand(*window->toolbar(), cmd::kPrintDiagram)->toolTip(), "Grafik drucken");
 
     // Three parts side by side across the bar, a quarter, a quarter and a half of it.
     const app::StatusParts& parts = *window->statusParts();
     EXPECT_EQ(parts.text(0), "Trainingsjahr: 2008");
     EXPECT_EQ(parts.text(1), "Sportler(in): Anna Beispiel");
-    EXPECT_EQ(parts.text(2).toStdString(), "Datei: " + plan_);
+    EXPECT_EQ(parts.text(2).toStdString(), "Datei: " + plan);
     EXPECT_EQ(parts.partGeometry(0).left(), 0);
     EXPECT_EQ(parts.partGeometry(1).left(), parts.partGeometry(0).right() + 1);
     EXPECT_EQ(parts.partGeometry(2).left(), parts.partGeometry(1).right() + 1);
@@ -192,48 +172,55 @@ TEST_F(MainWindowTest, ReloadsTheLastPlanAndDrawsItsDiagramAfterTheLogo) {
     EXPECT_GT(parts.width(), window->width() * 9 / 10);
 
     const QImage diagram = window->clientArea()->grab().toImage();
-    saveScreenshot(window->grab().toImage(), "main-window-test.png");
     ASSERT_FALSE(diagram.isNull());
     const QRect inner = diagram.rect().adjusted(diagram.width() / 8, diagram.height() / 8,
                                                 -diagram.width() / 8, -diagram.height() / 8);
     EXPECT_GE(coloursIn(diagram, diagram.rect()).size(), 4u);
     EXPECT_GT(coloursIn(diagram, inner).size(), 1u) << "the diagram area is blank";
     EXPECT_NE(diagram, logoPhase) << "the diagram never replaced the start screen";
-}
 
-TEST_F(MainWindowTest, WithoutPlanTheStartScreenShowsAndPlanCommandsStayOff) {
-    std::ofstream(directory_.file("train.cfg"), std::ios::binary)
-        << "[KONFIG]\r\nAUTOLADEN=0\r\nTOOLBAR=1\r\nSTATUSBAR=0\r\nDIAGRAMM_TYP=3\r\n";
-    auto services = std::make_unique<ManualTimerServices>();
-    timer_ = services.get();
-    const auto window = app::openMainWindow(state_, programPaths(directory_), std::move(services));
-    std::string unexpected;
-    EXPECT_TRUE(runUntil([this] { return timer_->interval >= 0; }, 5000, unexpected)) << unexpected;
-    EXPECT_EQ(state_.year.planFileVersion, 0);
-    EXPECT_EQ(window->windowTitle(), "Saisonbuch");
-
-    for (QAction* top : window->menuBar()->actions())
-        EXPECT_TRUE(top->text().contains('&')) << top->text().toStdString();
+    dispatch(*window, cmd::kToggleStatusBar);
     EXPECT_FALSE(window->statusBar()->isVisible());
-
-    // Save stays off through the toolbar being switched off and on again.
+    dispatch(*window, cmd::kShowWeekDiagram);
+    auto* valueBox = window->toolbar()->findChild<QLineEdit*>();
+    ASSERT_NE(valueBox, nullptr);
+    valueBox->setText(QStringLiteral("9999"));
+    Q_EMIT valueBox->returnPressed();
+    QApplication::processEvents();
+    EXPECT_EQ(state_.currentWeek, 53);
+    valueBox->setText(QStringLiteral("40"));
+    QFocusEvent leave(QEvent::FocusOut);
+    QApplication::sendEvent(valueBox, &leave);
+    EXPECT_EQ(valueBox->text(), "53");
     dispatch(*window, cmd::kToggleToolbar);
     EXPECT_EQ(window->toolbar(), nullptr);
     dispatch(*window, cmd::kToggleToolbar);
     ASSERT_NE(window->toolbar(), nullptr);
-    EXPECT_FALSE(toolbarCommand(*window->toolbar(), cmd::kSavePlan)->isEnabled());
-    EXPECT_TRUE(toolbarCommand(*window->toolbar(), cmd::kOpenPlan)->isEnabled());
-    EXPECT_FALSE(toolbarCommand(*window->toolbar(), cmd::kOpenPlan)->icon().isNull())
-        << "toolbar images missing";
-    EXPECT_FALSE(window->windowIcon().isNull());
-    const QLineEdit* valueBox = window->toolbar()->findChild<QLineEdit*>();
-    ASSERT_NE(valueBox, nullptr);
-    EXPECT_EQ(valueBox->maxLength(), 4);
+    EXPECT_EQ(window->toolbar()->findChild<QLineEdit*>()->text(), "53");
+    EXPECT_FALSE(toolbarCommand(*window->toolbar(), cmd::kNextPeriod)->isEnabled());
+    EXPECT_TRUE(toolbarCommand(*window->toolbar(), cmd::kPreviousPeriod)->isEnabled());
 
-    // The start screen: the logo and the information lines on white.
-    const QImage screen = window->clientArea()->grab().toImage();
-    saveScreenshot(window->grab().toImage(), "main-window-start-test.png");
-    EXPECT_GE(coloursIn(screen, screen.rect()).size(), 3u);
+    for (int time = 0; time < 2; ++time) {
+        ASSERT_NE(menuCommand(*window->menuBar(), cmd::kAxisTime), nullptr);
+        menuCommand(*window->menuBar(), cmd::kAxisTime)->trigger();
+        QApplication::processEvents();
+    }
+    EXPECT_TRUE(menuCommand(*window->menuBar(), cmd::kAxisTime)->isChecked());
+    EXPECT_EQ(state_.diagram.weekQuantity, model::kTime);
+
+    const std::string recording =
+        std::string(std::getenv("SAISONBUCH_TEST_DATA")) + "/../../examples/08061701.hrm";
+    for (const std::string& path : {directory_.file("notizen.txt"), recording}) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+        QDragEnterEvent enter(QPoint(20, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        EXPECT_EQ(enter.isAccepted(), path == recording) << path;
+        QDropEvent drop(QPointF(20, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &drop);
+    }
+    EXPECT_TRUE(runUntil([this] { return state_.recordings.heartRateFileLoaded; }, 5000, unexpected))
+        << unexpected;
 }
 
 // The window's keys send their commands; the page keys only while the diagram has the focus, so the
@@ -265,60 +252,22 @@ TEST_F(MainWindowTest, KeysSendTheirCommands) {
     }
 }
 
-// Enter in the value box shows the typed week; leaving it without Enter shows the shown week again.
-// Choosing the checked item of a menu again keeps its mark: the marks show the state, which stays.
-TEST_F(MainWindowTest, TheValueBoxTakesATypedWeekAndCheckMarksShowTheState) {
-    const auto window = openWithPlan("DIAGRAMM_TYP=3\r\nTOOLBAR=1\r\n[WOCHEN_DIAGRAMM]\r\nMODUS=103\r\n");
-    passLogoTime();
-    auto* valueBox = window->toolbar()->findChild<QLineEdit*>();
-    ASSERT_NE(valueBox, nullptr);
-    auto enter = [valueBox](const char* text) {
-        valueBox->setText(QString::fromLatin1(text));
-        Q_EMIT valueBox->returnPressed();
-        QApplication::processEvents();
+// The topics are taken from the sources, so a dialog that gains a help button cannot miss its page; the
+// pages are looked up as the program looks them up, among the resources compiled into it.
+TEST_F(MainWindowTest, EveryHelpTopicHasItsPageInTheResources) {
+    const std::regex topic(R"([Hh]elp\w*Topic\s*=\s*(\d+);)");
+    std::set<int> topics;
+    for (const auto& entry : fs::recursive_directory_iterator(
+             fs::path(std::getenv("SAISONBUCH_TEST_DATA")) / ".." / ".." / "src")) {
+        const std::string text = entry.is_regular_file() ? sb::testing::fileBytes(entry.path()) : "";
+        for (std::sregex_iterator at(text.begin(), text.end(), topic), end; at != end; ++at)
+            topics.insert(std::stoi((*at)[1].str()));
+    }
+    EXPECT_GE(topics.size(), 15u);
+    const auto page = [](const char* helpFile, int id) {
+        return platform::qt::helpPageUrl(helpFile, id).value_or(QUrl()).toString().toStdString();
     };
-    enter("13");
-    EXPECT_EQ(state_.currentWeek, 13);
-    valueBox->setText(QStringLiteral("40"));
-    QFocusEvent leave(QEvent::FocusOut);
-    QApplication::sendEvent(valueBox, &leave);
-    EXPECT_EQ(valueBox->text(), "13");
-
-    auto chooseTwice = [&](int id) {
-        for (int time = 0; time < 2; ++time) {
-            ASSERT_NE(menuCommand(*window->menuBar(), id), nullptr) << id;
-            menuCommand(*window->menuBar(), id)->trigger();
-            QApplication::processEvents();
-        }
-        EXPECT_TRUE(menuCommand(*window->menuBar(), id)->isChecked()) << id;
-    };
-    chooseTwice(cmd::kAxisTime);
-    EXPECT_EQ(state_.diagram.weekQuantity, model::kTime);
-    dispatch(*window, cmd::kFirstPreset);
-    chooseTwice(cmd::kPresetMonthDiagram);
-    EXPECT_EQ(state_.diagram.diagramKind, model::kMonthDiagram);
-}
-
-TEST_F(MainWindowTest, ARecordingDroppedOnTheWindowOpensAndOtherFilesAreNotTaken) {
-    const auto window = openWithPlan("POLAR=1\r\n");
-    passLogoTime();
-    auto dragEnter = [&window](const std::string& path) {
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
-        QDragEnterEvent enter(QPoint(20, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(window.get(), &enter);
-        return enter.isAccepted();
-    };
-    EXPECT_FALSE(dragEnter(directory_.file("notizen.txt")));
-    const std::string recording =
-        std::string(std::getenv("SAISONBUCH_TEST_DATA")) + "/../../examples/08061701.hrm";
-    EXPECT_TRUE(dragEnter(recording));
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(recording))});
-    QDropEvent drop(QPointF(20, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window.get(), &drop);
-    EXPECT_TRUE(drop.isAccepted());
-    std::string unexpected;
-    EXPECT_TRUE(runUntil([this] { return state_.recordings.heartRateFileLoaded; }, 5000, unexpected))
-        << unexpected;
+    EXPECT_EQ(page(config::kHelpTourPage, 0), "qrc:/help/tour.html");
+    for (int id : topics)
+        EXPECT_EQ(page(config::kHelpContentsPage, id), "qrc:/help/thema" + std::to_string(id) + ".html");
 }

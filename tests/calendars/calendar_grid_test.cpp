@@ -42,27 +42,22 @@ struct GridFixture {
 };
 
 // Rows, cells, day numbers, weekday marks and legend are compared whole with golden call logs.
-TEST(CalendarGrid, RowsFollowTheSportModeAndColumnsTheMonth) {
+TEST(CalendarGrid, RowsFollowTheSportModeColumnsTheMonthAndCellsTheirSportsDigit) {
     // Running mode: the rows of running and the other sports only; a leap year's February has 29 days.
     expectDrawing(GridFixture(3, 2).draw(), "calendars/grid_march_running");
     expectDrawing(GridFixture(2, 5).draw(), "calendars/grid_february_triathlon");
     EXPECT_NE(nullptr, GridFixture(13).draw().findText("Dezember 2008"));  // the month is clamped
-}
-
-TEST(CalendarGrid, EachRowShowsItsSportsDigitAndTheControlGridBothHalves) {
-    GridFixture fixture(1);
-    fixture.year->days[4].plannedTypes = 3021;  // 5 January: swimming 3, cycling 1, running 2, other 0
-    fixture.year->days[4].actualTypes = 9876;
-    expectDrawing(fixture.draw(), "calendars/grid_january_types");
-    fixture.grid.variant = GridVariant::Control;  // planned and actual halves, no chosen type
-    expectDrawing(fixture.draw(), "calendars/control_grid_january_types");
-}
-
-TEST(CalendarGrid, DayNumbersWeekdaysAndLegend) {
     // 3 March 2008 was a Monday; day numbers stand in two lines, the chosen type beside the legend.
-    GridFixture fixture(3);
-    fixture.grid.chosenType = 7;
-    expectDrawing(fixture.draw(), "calendars/grid_march_chosen_type");
+    GridFixture march(3);
+    march.grid.chosenType = 7;
+    expectDrawing(march.draw(), "calendars/grid_march_chosen_type");
+
+    GridFixture january(1);
+    january.year->days[4].plannedTypes = 3021;  // 5 January: swimming 3, cycling 1, running 2, other 0
+    january.year->days[4].actualTypes = 9876;
+    expectDrawing(january.draw(), "calendars/grid_january_types");
+    january.grid.variant = GridVariant::Control;  // planned and actual halves, no chosen type
+    expectDrawing(january.draw(), "calendars/control_grid_january_types");
 }
 
 TEST(CalendarGrid, HitAreasAreDeviceRectanglesOfWholeCellsAndSwatches) {

@@ -1,11 +1,13 @@
 // The control views through the headless host: which view a plan's version opens, the day information
-// from either half of a cell or by keyboard, the version-2 view's month field and cells, and printing.
+// from either half of a cell or by keyboard with its distance's four digits, the version-2 view's month
+// field and cells, and printing.
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 #include "calendars/control_view.h"
 #include "calendars/control_view_v2.h"
+#include "calendars/day_information.h"
 #include "calendars/view_test_support.h"
 #include "charts/drawing_log.h"
 #include "model/clock.h"
@@ -48,9 +50,14 @@ class ControlViewTest : public ::testing::Test {
     config::ConfigStore settings = testing::defaultSettings();
 };
 
-TEST_F(ControlViewTest, BothHalvesOfACellShowTheSameDayInformation) {
+TEST_F(ControlViewTest, EnterOnTheFocusCellAndBothHalvesOfACellShowTheDayInformation) {
+    year->days[75].swim = {"Halle", 0, 1.5f, 0, "00:40", 0, ""};  // 16 March
     services.answerPrintDialogs({platform::headless::PrintAnswer{}});
     run("TRAININGSKONTROLLE_NEU", [&](HeadlessDialogHost& host) {
+        host.pressKey(3, platform::Key::Left);
+        host.pressKey(3, platform::Key::Up);
+        host.pressKey(3, platform::Key::Enter);
+        host.pressKey(3, platform::Key::Digit4);  // plans nothing here
         int repaints = host.repaintRequests();
         clickGrid(host, 250, 280);  // Laufen, 3 March, planned half
         clickGrid(host, 250, 330);  // actual half
@@ -61,6 +68,7 @@ TEST_F(ControlViewTest, BothHalvesOfACellShowTheSameDayInformation) {
         host.pressHelp();
     });
     const std::vector<std::string> expected{
+        "16.3.2008\nDistanz: 1.5\nInfo: Halle\nZeit: 00:40\nTrainingspuls: 0\nWetter: \nKommentar: ",
         kRunInfo, kRunInfo,
         "3.3.2008\nDistanz: 1235\nStrecke: \nZeit: 02:00\nTrainigspuls: 130\n"
         "Wetter: 24 °C\nKommentar: gut"};
@@ -69,20 +77,6 @@ TEST_F(ControlViewTest, BothHalvesOfACellShowTheSameDayInformation) {
     ASSERT_EQ(1u, services.printedDocuments().size());
     EXPECT_EQ(std::tuple(services.printedDocuments().front().name, services.helpCalls().front().topic, year->modified),
               std::tuple("Saisonbuchkontrolle_3_2008", 34, 0));
-}
-
-TEST_F(ControlViewTest, EnterShowsTheFocusCellsDayInformation) {
-    year->days[75].swim = {"Halle", 0, 1.5f, 0, "00:40", 0, ""};  // 16 March
-    run("TRAININGSKONTROLLE_NEU", [&](HeadlessDialogHost& host) {
-        host.pressKey(3, platform::Key::Left);
-        host.pressKey(3, platform::Key::Up);
-        host.pressKey(3, platform::Key::Enter);
-        host.pressKey(3, platform::Key::Digit4);  // plans nothing here
-    });
-    EXPECT_EQ(std::vector<std::string>{"16.3.2008\nDistanz: 1.5\nInfo: Halle\nZeit: 00:40\nTrainingspuls: 0\n"
-                                       "Wetter: \nKommentar: "},
-              services.messageTexts());
-    EXPECT_EQ(0, year->modified);
 }
 
 TEST_F(ControlViewTest, VersionTwoOpensTheSmallViewAndVersionOneNone) {
@@ -128,6 +122,20 @@ TEST(SmallControlGrid, DrawsPlannedOverActualCellsAndTwoLineDayNumbers) {
     drawSmallControlGrid(canvas, *year, 1, colours, std::nullopt);
     // Planned above actual halves of each cell, day numbers in two lines, the legend's swatches.
     charts::testing::expectDrawing(canvas, "calendars/small_control_grid_january");
+}
+
+TEST(DayInformation, DistanceHasFourSignificantDigitsRoundedAwayFromZero) {
+    EXPECT_EQ("12.5", fourDigitDistance(12.5f));
+    EXPECT_EQ("105.3", fourDigitDistance(105.27f));
+    EXPECT_EQ("1235", fourDigitDistance(1234.56f));
+    EXPECT_EQ("1235", fourDigitDistance(1234.5));  // an exact half goes up, not to the even digit
+    EXPECT_EQ("42", fourDigitDistance(42.0));
+    EXPECT_EQ("0.1", fourDigitDistance(0.1));
+    EXPECT_EQ("0.", fourDigitDistance(0));
+    EXPECT_EQ("1.235e+004", fourDigitDistance(12345));
+    EXPECT_EQ("1e+004", fourDigitDistance(9999.7));
+    EXPECT_EQ("5e-002", fourDigitDistance(0.05));
+    EXPECT_EQ("-12.5", fourDigitDistance(-12.5));
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <tuple>
 
 #include "charts/chart_frame.h"
 #include "charts/diagram_printing.h"
@@ -49,102 +48,84 @@ DiagramRequest request(int kind, int code, int style = kBarStyle) {
     return r;
 }
 
-}  // namespace
-
-// Each drawing is compared whole with its golden file: the bars' rectangles (truncated products of
-// slot widths and axis units), the axes, grid, labels and legends.
-TEST(BarDiagram, WeekBarsStandInTheirWeekdaySlots) {
-    TrainingYear year = planFor(2009);
+void marchRides(TrainingYear& year) {
     dayOf(year, 3, 3).bike.distanceKm = 20;  // Tuesday of week 10
     dayOf(year, 7, 3).bike.distanceKm = 45.5f;
-    DiagramRequest r = request(kWeekDiagram, kKmBike);
-    r.week = 10;
-    RecordingCanvas canvas;
-    drawDiagram(canvas, year, r);
-    expectDrawing(canvas, "charts/week_10_bike_km");
-    EXPECT_EQ(canvas.state().font, sb::platform::Font{});  // the caller's font is back
-
-    r.week = 99;  // out of range: the last week, never a slot past the year
-    RecordingCanvas late;
-    drawDiagram(late, year, r);
-    EXPECT_NE(late.findText("Trainingswoche : 53"), nullptr);
 }
 
-TEST(BarDiagram, StacksShareTheirBoundaries) {
-    TrainingYear year = planFor(2009);
+void juneRideAndRun(TrainingYear& year) {
     dayOf(year, 10, 6).bike.duration = "01:00";
     dayOf(year, 10, 6).run.duration = "00:30";
-    DiagramRequest r = request(kMonthDiagram, kTimeBySport);
-    r.month = 6;
-    r.sportMode = kModeDuathlon;
-    RecordingCanvas canvas;
-    drawDiagram(canvas, year, r);
-    expectDrawing(canvas, "charts/june_duathlon_time_by_sport");  // no swimming in the legend
-
-    TrainingYear types = planFor(2009);
-    dayOf(types, 4, 2).run.duration = "02:00";
-    dayOf(types, 4, 2).actualTypes = 10;
-    dayOf(types, 5, 2).run.duration = "01:00";
-    dayOf(types, 5, 2).actualTypes = 40;
-    RecordingCanvas byType;
-    drawDiagram(byType, types, request(kMonthOfYearDiagram, kActualTimeRun));
-    expectDrawing(byType, "charts/months_run_time_by_type");  // all ten types in the legend
 }
 
-TEST(BarDiagram, ThreeDStackAndLineStyle) {
-    TrainingYear year = planFor(2009);
-    dayOf(year, 14, 1).bike.distanceKm = 30;
-    RecordingCanvas threeD;
-    drawDiagram(threeD, year, request(kWeekOfYearDiagram, kKmBike, kThreeDStyle));
-    expectDrawing(threeD, "charts/weeks_bike_km_3d");
-
-    RecordingCanvas lines;
-    drawDiagram(lines, year, request(kMonthDiagram, kKmBike, kLineStyle));
-    expectDrawing(lines, "charts/january_bike_km_lines");
-
-    RecordingCanvas stackLines;  // stacks have no line style: no lines, the legend stays
-    drawDiagram(stackLines, year, request(kWeekOfYearDiagram, kTimeBySport, kLineStyle));
-    expectDrawing(stackLines, "charts/weeks_time_by_sport_lines");
+void februaryTypes(TrainingYear& year) {
+    dayOf(year, 4, 2).run.duration = "02:00";
+    dayOf(year, 4, 2).actualTypes = 10;
+    dayOf(year, 5, 2).run.duration = "01:00";
+    dayOf(year, 5, 2).actualTypes = 40;
 }
 
-TEST(BarDiagram, SideBySideSportBars) {
-    TrainingYear year = planFor(2009);
+void januaryRide(TrainingYear& year) { dayOf(year, 14, 1).bike.distanceKm = 30; }
+
+void fourSportsOnAMonday(TrainingYear& year) {  // 5 January 2009, the Monday of week 2
     for (auto* entry : {&dayOf(year, 5, 1).swim, &dayOf(year, 5, 1).bike, &dayOf(year, 5, 1).run,
                         &dayOf(year, 5, 1).other}) {
         entry->duration = "01:00";
         entry->load = 3;
     }
-    DiagramRequest r = request(kWeekDiagram, kTime);
-    r.week = 2;  // 5 January 2009 is its Monday
-    for (auto [flags, style, name] : {std::tuple{15, kBarStyle, "week_2_time_four_sports"},
-                                      {3, kBarStyle, "week_2_time_bike_run"},
-                                      {3, kLineStyle, "week_2_time_bike_run_lines"}}) {
-        r.timeSportFlags = flags;
-        r.style = style;
-        RecordingCanvas canvas;
-        drawDiagram(canvas, year, r);
-        expectDrawing(canvas, std::string("charts/") + name);
-    }
-
-    // Load of a version-2 plan: no bars and no labels, the grid of an axis top of 5, the legend.
-    year.planFileVersion = 2;
-    DiagramRequest load = request(kWeekDiagram, kLoad);
-    load.week = 2;
-    load.loadSportFlags = 7;
-    RecordingCanvas noLoad;
-    drawDiagram(noLoad, year, load);
-    expectDrawing(noLoad, "charts/week_2_load_version_2");
 }
 
-TEST(BarDiagram, EmptySeriesAndAxisTopZero) {
-    TrainingYear empty = planFor(2009);
-    RecordingCanvas year;  // the grid of the axis top 0.1, no labels
-    drawDiagram(year, empty, request(kWeekOfYearDiagram, kKmBike));
-    expectDrawing(year, "charts/weeks_bike_km_empty");
+void nothing(TrainingYear&) {}
 
-    RecordingCanvas weight;  // no grid and no line; the category axis stays
-    drawDiagram(weight, empty, request(kMonthDiagram, kWeight, kLineStyle));
-    expectDrawing(weight, "charts/january_weight_empty");
+}  // namespace
+
+// Each drawing is compared whole with its golden file: the bars' rectangles (truncated products of
+// slot widths and axis units), stacks sharing their boundaries, the axes, grid, labels and legends.
+TEST(BarDiagram, EachKindDrawsItsGoldenDiagram) {
+    const struct {
+        const char* golden;
+        void (*fill)(TrainingYear&);
+        int kind, code, style = kBarStyle, period = 1, sportMode = kModeTriathlon, timeSportFlags = 0,
+                        loadSportFlags = 0, version = 3;
+    } drawings[] = {
+        {"week_10_bike_km", marchRides, kWeekDiagram, kKmBike, kBarStyle, 10},
+        // No swimming in a duathlon's legend; all ten types in the legend of a stack by type.
+        {"june_duathlon_time_by_sport", juneRideAndRun, kMonthDiagram, kTimeBySport, kBarStyle, 6, kModeDuathlon},
+        {"months_run_time_by_type", februaryTypes, kMonthOfYearDiagram, kActualTimeRun},
+        {"weeks_bike_km_3d", januaryRide, kWeekOfYearDiagram, kKmBike, kThreeDStyle},
+        {"january_bike_km_lines", januaryRide, kMonthDiagram, kKmBike, kLineStyle},
+        // Stacks have no line style: no lines, the legend stays.
+        {"weeks_time_by_sport_lines", januaryRide, kWeekOfYearDiagram, kTimeBySport, kLineStyle},
+        {"week_2_time_four_sports", fourSportsOnAMonday, kWeekDiagram, kTime, kBarStyle, 2, kModeTriathlon, 15},
+        {"week_2_time_bike_run", fourSportsOnAMonday, kWeekDiagram, kTime, kBarStyle, 2, kModeTriathlon, 3},
+        {"week_2_time_bike_run_lines", fourSportsOnAMonday, kWeekDiagram, kTime, kLineStyle, 2, kModeTriathlon, 3},
+        // Load of a version-2 plan: no bars and no labels, the grid of an axis top of 5, the legend.
+        {"week_2_load_version_2", fourSportsOnAMonday, kWeekDiagram, kLoad, kBarStyle, 2, kModeTriathlon, 0, 7, 2},
+        // The grid of the axis top 0.1 and no labels; a weight has no grid and no line, only the axis.
+        {"weeks_bike_km_empty", nothing, kWeekOfYearDiagram, kKmBike},
+        {"january_weight_empty", nothing, kMonthDiagram, kWeight, kLineStyle},
+    };
+    for (const auto& d : drawings) {
+        TrainingYear year = planFor(2009, d.version);
+        d.fill(year);
+        DiagramRequest r = request(d.kind, d.code, d.style);
+        r.week = r.month = d.period;
+        r.sportMode = d.sportMode;
+        r.timeSportFlags = d.timeSportFlags;
+        r.loadSportFlags = d.loadSportFlags;
+        RecordingCanvas canvas;
+        drawDiagram(canvas, year, r);
+        expectDrawing(canvas, std::string("charts/") + d.golden);
+        EXPECT_EQ(canvas.state().font, sb::platform::Font{}) << d.golden;  // the caller's font is back
+    }
+}
+
+TEST(BarDiagram, PeriodsAreClampedAndOtherKindsDrawNothing) {
+    DiagramRequest week = request(kWeekDiagram, kKmBike);
+    week.week = 99;  // out of range: the last week, never a slot past the year
+    RecordingCanvas late;
+    drawDiagram(late, planFor(2009), week);
+    EXPECT_NE(late.findText("Trainingswoche : 53"), nullptr);
 
     RecordingCanvas february;
     DiagramRequest r = request(kMonthDiagram, kKmRun);
@@ -153,10 +134,10 @@ TEST(BarDiagram, EmptySeriesAndAxisTopZero) {
     EXPECT_NE(february.findText("Trainingsmonat : Februar"), nullptr);
 
     RecordingCanvas unhandled;
-    drawDiagram(unhandled, empty, request(kWeekDiagram, kTimeBySport));
+    drawDiagram(unhandled, planFor(2009), request(kWeekDiagram, kTimeBySport));
     EXPECT_EQ(unhandled.findText("Alternativ"), nullptr);
     RecordingCanvas none;
-    drawDiagram(none, empty, request(kXyDiagram, kXyPulse));
+    drawDiagram(none, planFor(2009), request(kXyDiagram, kXyPulse));
     EXPECT_TRUE(none.calls().empty());
 }
 

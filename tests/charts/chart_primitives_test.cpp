@@ -1,9 +1,12 @@
-// Chart primitives on the recording canvas: the value-axis ladder and its labels, the labels and ticks
-// of the bar diagrams' category axes, 3-D bar faces, legend boxes, texts and the truncation of products.
+// Chart primitives on the recording canvas: the value-axis top at and just below each ladder's rungs
+// and past its last, the ladder and its labels, the labels and ticks of the bar diagrams' category axes,
+// 3-D bar faces, legend boxes, texts and the truncation of products.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <tuple>
+#include <vector>
 
 #include "charts/axis_maximum.h"
 #include "charts/chart_axes.h"
@@ -43,7 +46,36 @@ class WideDigitCanvas : public RecordingCanvas {
     }
 };
 
+void expectLadder(int code, const std::vector<float>& rungs) {
+    for (std::size_t i = 0; i < rungs.size(); ++i) {
+        float below = std::nextafter(rungs[i], 0.0f);
+        EXPECT_EQ(axisMaximum(code, below), rungs[i]) << code << " below " << rungs[i];
+        float expectedAt = i + 1 < rungs.size() ? rungs[i + 1] : rungs[i];
+        EXPECT_EQ(axisMaximum(code, rungs[i]), expectedAt) << code << " at " << rungs[i];
+    }
+    float beyond = rungs.back() * 3.5f;
+    EXPECT_EQ(axisMaximum(code, beyond), beyond) << code;
+    EXPECT_EQ(axisMaximum(code, -7), 0.1f) << code;
+}
+
 }  // namespace
+
+TEST(AxisMaximum, LaddersRoundUpToTheFirstRungAboveTheValue) {
+    std::vector<float> amounts{0.1f, 5, 10, 25, 50, 100, 250, 500, 1000, 2500, 5000, 7500, 10000, 25000};
+    for (int code : {kKmBike, kKmRun, kKmOther, kTimeBike, kTimeTotal, kTimeBySport, kClimbing, kTime,
+                     kActualKmBike, kActualTimeOther})
+        expectLadder(code, amounts);
+    for (int code : {kAverageWeight, kAverageRestingPulse}) expectLadder(code, {0.1f, 50, 75, 100, 125, 150});
+    for (int code : {kCountBike, kCountTotal}) expectLadder(code, {0.1f, 5, 10, 15, 20, 25, 30, 40});
+}
+
+TEST(AxisMaximum, LoadIsFixedAndDayValuesKeepTheirMaximum) {
+    for (float value : {0.0f, 3.0f, 5.0f, 17.0f}) EXPECT_EQ(axisMaximum(kLoad, value), 5);
+    for (int code : std::initializer_list<int>{kWeight, kRestingPulse, kXyPulse, kXyTemperature, 0, 121}) {
+        EXPECT_EQ(axisMaximum(code, 0), 0) << code;
+        EXPECT_EQ(axisMaximum(code, 68.3f), 68.3f) << code;
+    }
+}
 
 // Ladders, labels, ticks, grids, bar faces and legends are compared whole with golden call logs.
 TEST(ChartPrimitives, ValueAxisLadderLabelsAndGrid) {

@@ -103,8 +103,7 @@ TEST_F(AthleteDialog, CancelKeepsTheDataAndHelpShowsTopic21) {
         dialog.press(212);
     });
     EXPECT_EQ(platform::dialogCancel, editAthlete(services, year, true, "inhalt"));
-    EXPECT_EQ("Alt", year.firstName);
-    EXPECT_EQ(0, year.modified);
+    EXPECT_EQ(std::tuple(year.firstName, year.modified), std::tuple("Alt", 0));
     EXPECT_EQ((std::vector<std::string>{"dialog opened: IDD_PERSONEN", "help: inhalt 21",
                                         "message: Fehler beim Öffnen der\nHilfe-Datei"}),
               services.steps());

@@ -1,15 +1,17 @@
 // The day editor driven as a user would: what is stored, what is rejected with which message, what the
-// form shows, and how it moves through the year.
+// form shows, and how it moves through the year; the command that opens it and the odometer reminder.
 #include <gtest/gtest.h>
 
 #include <tuple>
 
+#include "editor/day_editor_command.h"
 #include "editor/day_editor_controls.h"
 #include "editor_fixture.h"
 
 using namespace sb;
 using namespace sb::editor;
 using namespace sb::editor::testing;
+using platform::Answer;
 using platform::headless::HeadlessDialogHost;
 
 namespace {
@@ -27,16 +29,14 @@ std::vector<std::string> shownDate(const HeadlessDialogHost& dialog) {
 }  // namespace
 
 TEST_F(EditorTest, OpensOnTodayInAPlanOfThisYearAndOnFirstJanuaryOtherwise) {
-    year.planYear = 2010;
-    runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
-        EXPECT_EQ(shownDate(dialog), (std::vector<std::string>{"14", "5", "2010", "Freitag,", "19"}));
-        dialog.press(control::cancel);
-    });
-    year.planYear = 2009;
-    runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
-        EXPECT_EQ(shownDate(dialog), (std::vector<std::string>{"1", "1", "2009", "Donnerstag,", "1"}));
-        dialog.press(control::cancel);
-    });
+    for (auto [planYear, shown] : {std::pair{2010, std::vector<std::string>{"14", "5", "2010", "Freitag,", "19"}},
+                                   {2009, {"1", "1", "2009", "Donnerstag,", "1"}}}) {
+        year.planYear = planYear;
+        runEditor(kTriathlon, [&shown](HeadlessDialogHost& dialog) {
+            EXPECT_EQ(shownDate(dialog), shown);
+            dialog.press(control::cancel);
+        });
+    }
     EXPECT_EQ(year.modified, 0);  // looking at a day changes nothing
 }
 
@@ -203,14 +203,18 @@ TEST_F(EditorTest, TypedTextShowsAndStoresOnlyWhatThePlanHoldsAndNamesWhatItRefu
               std::tuple(std::string("\xF3") + "d . \xFF\x80\x9F\x9E", 70.5f));
 }
 
-TEST_F(EditorTest, ApplyStoresAndCancelKeepsOnlyWhatWasStored) {
+TEST_F(EditorTest, ApplyStoresCancelKeepsOnlyWhatWasStoredAndHelpShowsTheTopic) {
     runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
         dialog.type(control::comment, "erst");
         dialog.press(control::apply);
         dialog.type(control::comment, "dann");
+        dialog.press(control::help);
+        dialog.pressHelp();
         dialog.press(control::cancel);
     });
     EXPECT_EQ(year.days[0].comment, "erst");
+    platform::headless::LoggedHelp topic{kHelpFile, 22};
+    EXPECT_EQ(services.helpCalls(), (std::vector<platform::headless::LoggedHelp>{topic, topic}));
 }
 
 TEST_F(EditorTest, TheActualTypeIsTheChosenEntryEvenWhenLabelsRepeat) {
@@ -246,7 +250,7 @@ TEST_F(EditorTest, ATimeUnlocksItsSportAndTheAveragesFollowTheTyping) {
         dialog.type(kRunControls.distance, "10");
         EXPECT_EQ(dialog.text(kRunControls.average), "5:00");
         EXPECT_EQ(dialog.text(kRunControls.energy), "800");
-        dialog.press(control::cancel);
+        dialog.pressClose();
     });
 }
 
@@ -341,12 +345,46 @@ TEST_F(EditorTest, TheFormDecidesWhatIsStored) {
     EXPECT_EQ(day.actualTypes, 1234);
 }
 
-TEST_F(EditorTest, HelpShowsTheDayEditorTopic) {
-    runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
-        dialog.press(control::help);
-        dialog.pressHelp();
-        dialog.pressClose();
-    });
-    platform::headless::LoggedHelp topic{kHelpFile, 22};
-    EXPECT_EQ(services.helpCalls(), (std::vector<platform::headless::LoggedHelp>{topic, topic}));
+TEST_F(EditorTest, TheReminderComesExactlyWhenAnOdometerBecomesDue) {
+    settings.sportMode = 1;
+    year.odometers[2] = {0, 950, 0, 1000, 1, "Kette", 1};
+    auto ride = [](const char* kilometres) {
+        return [kilometres](HeadlessDialogHost& dialog) {
+            dialog.type(kBikeControls.hours, "2");
+            dialog.type(kBikeControls.distance, kilometres);
+            dialog.press(control::ok);
+        };
+    };
+    services.scriptDialog("IDD_DATENAENDERN_RAD", ride("49,9"));
+    EXPECT_EQ(runDayEditorCommand(services, year, settings, routes, kHelpFile), DayEditorOutcome::Closed);
+    EXPECT_TRUE(messages().empty());
+
+    services.answerMessages({Answer::Yes});
+    services.scriptDialog("IDD_DATENAENDERN_RAD", ride("50"));
+    EXPECT_EQ(runDayEditorCommand(services, year, settings, routes, kHelpFile),
+              DayEditorOutcome::OdometersWanted);
+    ASSERT_EQ(services.messages().size(), 1u);
+    EXPECT_EQ(services.messages()[0],
+              (platform::headless::LoggedMessage{"Ein Kilometerzähler hat ausgelöst.\nansehen?", "Erinnerung",
+                                                 platform::Buttons::YesNo, platform::Icon::Question}));
+    EXPECT_EQ(year.odometers[2].state, 3);
+
+    services.answerMessages({Answer::No});
+    services.scriptDialog("IDD_DATENAENDERN_RAD",
+                          [](HeadlessDialogHost& dialog) { dialog.press(control::cancel); });
+    EXPECT_EQ(runDayEditorCommand(services, year, settings, routes, kHelpFile), DayEditorOutcome::Closed);
+    EXPECT_EQ(services.messages().size(), 2u);
+}
+
+TEST_F(EditorTest, NoPlanNoEditorAndFirstVersionPlansNoReminder) {
+    year.planFileVersion = 0;
+    EXPECT_EQ(runDayEditorCommand(services, year, settings, routes, kHelpFile), DayEditorOutcome::NoPlan);
+    EXPECT_TRUE(services.steps().empty());
+
+    year.planFileVersion = 1;
+    year.odometers[0] = {0, 5000, 0, 1000, 2, "Schuhe", 1};
+    services.scriptDialog("IDD_DATENAENDERN_V1",
+                          [](HeadlessDialogHost& dialog) { dialog.press(control::ok); });
+    EXPECT_EQ(runDayEditorCommand(services, year, settings, routes, kHelpFile), DayEditorOutcome::Closed);
+    EXPECT_EQ(services.steps(), (std::vector<std::string>{"dialog opened: IDD_DATENAENDERN_V1"}));
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "config/config_store.h"
@@ -37,11 +38,10 @@ class EditorTest : public ::testing::Test {
 
     // Opens the editor in the form `templateName` and runs `script` in it; returns the dialog's result.
     int runEditor(const std::string& templateName, platform::headless::DialogScript script) {
-        const DayEditorLayout* layout = nullptr;
-        for (const DayEditorLayout& candidate : dayEditorLayouts()) {
-            if (candidate.templateName == templateName) layout = &candidate;
-        }
-        EXPECT_NE(layout, nullptr) << templateName;
+        const auto& layouts = dayEditorLayouts();
+        const auto layout = std::find_if(layouts.begin(), layouts.end(),
+                                         [&](const DayEditorLayout& l) { return l.templateName == templateName; });
+        EXPECT_NE(layout, layouts.end()) << templateName;
         services.scriptDialog(templateName, std::move(script));
         return openDayEditor(services, *layout, {year, settings, routes, kHelpFile});
     }

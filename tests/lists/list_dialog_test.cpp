@@ -72,14 +72,10 @@ TEST_F(ListDialogs, WeekListShowsTodaysWeekWithItsSumsAndGuardsTheField) {
                   std::vector<std::string>(rows[0].begin(), rows[0].begin() + 6));
         EXPECT_EQ("Grund & \"<GA>\"", rows[0][6]);
         EXPECT_EQ("68.0", rows[4][4]);
-        EXPECT_EQ("68.0km", dialog.text(id::bikeKm));
-        EXPECT_EQ("2.5h", dialog.text(id::bikeHours));
-        EXPECT_EQ("2x", dialog.text(id::bikeCount));
-        EXPECT_EQ("1x", dialog.text(id::swimCount));
-        EXPECT_EQ("1x", dialog.text(id::otherCount));
-        EXPECT_EQ("4.2h", dialog.text(id::allHours));
-        EXPECT_EQ("5x", dialog.text(id::allCount));
-        EXPECT_EQ("71.2kg", dialog.text(id::weight));
+        for (auto [field, sum] : {std::pair{id::bikeKm, "68.0km"}, {id::bikeHours, "2.5h"}, {id::bikeCount, "2x"},
+                                  {id::swimCount, "1x"}, {id::otherCount, "1x"}, {id::allHours, "4.2h"},
+                                  {id::allCount, "5x"}, {id::weight, "71.2kg"}})
+            EXPECT_EQ(sum, dialog.text(field)) << field;
 
         dialog.type(id::numberField, "54");
         dialog.press(id::showButton);
@@ -164,7 +160,6 @@ TEST_F(ListDialogs, ADamagedStoredOrderIsRepairedAndWrittenBack) {
 }
 
 TEST_F(ListDialogs, SearchFindsByTheChosenIndexAndShowsTheDateOnce) {
-    year = testing::fullYear(2008, 3);
     settings.trainingTypeLabels[2] = settings.trainingTypeLabels[3];
     config::writeSetting(settings, "SUCHEN", "SOLL", "12");
     openSearch([](HeadlessDialogHost& dialog) {
@@ -192,13 +187,17 @@ TEST_F(ListDialogs, SearchFindsByTheChosenIndexAndShowsTheDateOnce) {
     EXPECT_EQ(std::vector<LoggedMessage>{kNothingFound}, services.messages());
 }
 
-TEST_F(ListDialogs, HtmlButtonProposesTheNameAsksBeforeReplacingAndReportsFailures) {
+// The HTML button never writes over the plan (here through a link), the settings or a plan name.
+TEST_F(ListDialogs, HtmlButtonProposesTheNameAsksBeforeReplacingAndRefusesPlansAndSettings) {
     std::ofstream(path("10_Wochen_Liste.htm")) << "alt";
-    services.answerFileDialogs(
-        {path("10_Wochen_Liste.htm"), path("10_Wochen_Liste.htm"), "/kein/ordner/x.htm"});
+    std::ofstream(path("plan.sb3")) << "plan";
+    year.currentFileName = path("plan.sb3");
+    std::filesystem::create_symlink(path("plan.sb3"), path("plan.htm"));
+    services.answerFileDialogs({path("10_Wochen_Liste.htm"), path("10_Wochen_Liste.htm"), "/kein/ordner/x.htm",
+                                path("plan.htm"), path("train.cfg"), path("neu.SBN")});
     services.answerMessages({platform::Answer::No, platform::Answer::Yes});
     open(ListKind::Week, "LISTE_WOCHE", [](HeadlessDialogHost& dialog) {
-        for (int i = 0; i < 3; ++i) dialog.press(id::htmlButton);
+        for (int i = 0; i < 6; ++i) dialog.press(id::htmlButton);
         dialog.pressClose();
     });
     const auto& request = services.fileDialogs().front().request;
@@ -207,10 +206,17 @@ TEST_F(ListDialogs, HtmlButtonProposesTheNameAsksBeforeReplacingAndReportsFailur
     EXPECT_EQ("htm", request.defaultExtension);
     EXPECT_NE(sb::testing::fileBytes(path("10_Wochen_Liste.htm")).find("10. Woche im Jahr 2008"),
               std::string::npos);
-    ASSERT_EQ(3u, services.messages().size());
-    EXPECT_EQ((LoggedMessage{"Fehler beim Export der Datei", "Fehler", Buttons::Ok, Icon::Exclamation}),
-              services.messages()[2]);
+    const LoggedMessage refused{"Die Liste schreibt keine Saisonbuch-Datei; dafür gibt es convert", "Fehler",
+                                Buttons::Ok, Icon::Exclamation};
+    ASSERT_EQ(6u, services.messages().size());
+    EXPECT_EQ((std::vector<LoggedMessage>{
+                  {"Fehler beim Export der Datei", "Fehler", Buttons::Ok, Icon::Exclamation}, refused, refused,
+                  refused}),
+              std::vector<LoggedMessage>(services.messages().begin() + 2, services.messages().end()));
     EXPECT_FALSE(std::filesystem::exists("/kein/ordner/x.htm"));
+    EXPECT_EQ("plan", sb::testing::fileBytes(path("plan.sb3")));
+    EXPECT_EQ(0u, sb::testing::fileBytes(path("train.cfg")).rfind("[", 0)) << "still the settings";
+    EXPECT_FALSE(std::filesystem::exists(path("neu.SBN")));
 
     settings.trainingTypeLabels[4] = "Tempo 5/3: \"hart\"";
     config::writeSetting(settings, "SUCHEN", "SOLL", "4");
@@ -220,23 +226,6 @@ TEST_F(ListDialogs, HtmlButtonProposesTheNameAsksBeforeReplacingAndReportsFailur
         dialog.pressClose();
     });
     EXPECT_EQ("Tempo 5_3_ _hart__Such_Liste.htm", services.fileDialogs().back().request.proposedName);
-}
-
-TEST_F(ListDialogs, HtmlButtonRefusesThePlanTheSettingsAndPlanNames) {
-    std::ofstream(path("plan.sb3")) << "plan";
-    year.currentFileName = path("plan.sb3");
-    std::filesystem::create_symlink(path("plan.sb3"), path("plan.htm"));
-    services.answerFileDialogs({path("plan.htm"), path("train.cfg"), path("neu.SBN")});
-    open(ListKind::Week, "LISTE_WOCHE", [](HeadlessDialogHost& dialog) {
-        for (int i = 0; i < 3; ++i) dialog.press(id::htmlButton);
-        dialog.pressClose();
-    });
-    const LoggedMessage refused{"Die Liste schreibt keine Saisonbuch-Datei; dafür gibt es convert", "Fehler",
-                                Buttons::Ok, Icon::Exclamation};
-    EXPECT_EQ(std::vector<LoggedMessage>(3, refused), services.messages());
-    EXPECT_EQ("plan", sb::testing::fileBytes(path("plan.sb3")));
-    EXPECT_EQ(0u, sb::testing::fileBytes(path("train.cfg")).rfind("[", 0)) << "still the settings";
-    EXPECT_FALSE(std::filesystem::exists(path("neu.SBN")));
 }
 
 }  // namespace

@@ -1,48 +1,42 @@
-// The list and search documents byte for byte against golden files: a full year with texts to escape,
-// a month, week 1 and week 53, and the search; plus the proposed file names.
+// The list, search and year documents byte for byte against golden files: a full year with texts to
+// escape, a month, week 1 and week 53, the search; the year document with every column, each optional
+// column left out, an end of 1 January and a start after the end; plus the proposed file names.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "list_fixtures.h"
-#include "output/html_frame.h"
 #include "lists/list_document.h"
+#include "output/html_frame.h"
+#include "output/year_document.h"
 #include "support/plan_fixtures.h"
 
 namespace sb::lists {
 namespace {
 
-using lists::ListKind;
-using lists::testing::fullYear;
-using sb::testing::fileBytes;
-using sb::testing::goldenPath;
-using lists::testing::testLabels;
+using planfile::PlanFileColumns;
+using testing::expectGolden;
+using testing::fullYear;
+using testing::testLabels;
 
-// Writes the document as the program does and compares the file with the golden one; with
-// SAISONBUCH_UPDATE_GOLDEN set the golden file is rewritten instead.
-void expectGolden(const std::string& document, const std::string& name) {
+// Writes the document as the program does and compares the file with the golden one.
+void expectGoldenDocument(const std::string& document, const std::string& name) {
     const sb::testing::TempDir dir;
-    const std::string golden = goldenPath("lists/" + name);
     ASSERT_TRUE(output::writeHtmlDocument(dir.file(name), document));
-    if (std::getenv("SAISONBUCH_UPDATE_GOLDEN")) sb::testing::writeBytes(golden, fileBytes(dir / name));
-    EXPECT_EQ(fileBytes(golden), fileBytes(dir / name)) << name;
+    expectGolden(sb::testing::fileBytes(dir / name), "lists/" + name);
 }
 
 TEST(ListDocument, MatchesTheGoldenFiles) {
     const model::TrainingYear year2008 = fullYear(2008);
-    const lists::ColumnOrder reordered{0, 1, 2, 3, 4, 8, 9, 6, 7};
-    expectGolden(listDocument(year2008, ListKind::Year, 0, lists::allColumns(), testLabels()),
-                 "year_2008.htm");
-    expectGolden(listDocument(year2008, ListKind::Month, 2, reordered, testLabels()), "month_2_2008.htm");
-    expectGolden(searchDocument(year2008, 5, 3, lists::allColumns(), testLabels()), "search_3_2008.htm");
+    const ColumnOrder reordered{0, 1, 2, 3, 4, 8, 9, 6, 7};
+    expectGoldenDocument(listDocument(year2008, ListKind::Year, 0, allColumns(), testLabels()), "year_2008.htm");
+    expectGoldenDocument(listDocument(year2008, ListKind::Month, 2, reordered, testLabels()), "month_2_2008.htm");
+    expectGoldenDocument(searchDocument(year2008, 5, 3, allColumns(), testLabels()), "search_3_2008.htm");
 
     model::TrainingYear year2012 = fullYear(2012, 2);
     year2012.club.clear();
     year2012.trainer = "Tom";
-    expectGolden(listDocument(year2012, ListKind::Week, 1, lists::allColumns(), testLabels()),
-                 "week_1_2012.htm");
-    expectGolden(listDocument(year2012, ListKind::Week, 53, {0, 1, 2, 3, 4, 5}, testLabels()),
-                 "week_53_2012.htm");
+    expectGoldenDocument(listDocument(year2012, ListKind::Week, 1, allColumns(), testLabels()), "week_1_2012.htm");
+    expectGoldenDocument(listDocument(year2012, ListKind::Week, 53, {0, 1, 2, 3, 4, 5}, testLabels()),
+                         "week_53_2012.htm");
 }
 
 TEST(ListDocument, NamesAndFailures) {
@@ -51,6 +45,49 @@ TEST(ListDocument, NamesAndFailures) {
     EXPECT_EQ("2008_Jahres_Liste.htm", listDocumentName(ListKind::Year, 0, 2008));
     EXPECT_EQ("a_b_c_d_e_f_g_h_i_ 5%_Such_Liste.htm", searchDocumentName("a/b\\c:d*e?f\"g<h>i| 5%"));
     EXPECT_FALSE(output::writeHtmlDocument("/nonexistent-folder/x.htm", "x"));
+}
+
+PlanFileColumns everyColumn(int firstDay, int lastDay) {
+    PlanFileColumns columns;
+    columns.firstDay = firstDay;
+    columns.lastDay = lastDay;
+    columns.withDateColumns = 1;
+    columns.withKcal = 1;
+    columns.withCumulativeKm = 1;
+    columns.withAverages = 1;
+    columns.typeColumns = 2;
+    return columns;
+}
+
+TEST(YearDocument, MatchesTheGoldenFiles) {
+    model::TrainingYear year = fullYear(2008);
+    year.days[3].weather = "Regen <5\xB0> & \"Wind\"";
+    year.days[3].restingPulse = 48;
+    const struct {
+        const char* name;
+        int PlanFileColumns::*switchedOff;  // nullptr: every column on
+        int firstDay;
+        int lastDay;
+    } cases[] = {
+        {"year_2008.htm", nullptr, 0, 365},
+        {"from_december_to_1_1.htm", nullptr, 334, 0},
+        {"start_after_end.htm", nullptr, 40, 10},
+        {"no_cumulative.htm", &PlanFileColumns::withCumulativeKm, 0, 9},
+        {"no_averages.htm", &PlanFileColumns::withAverages, 0, 9},
+        {"no_pulse.htm", &PlanFileColumns::withPulse, 0, 9},
+        {"no_kcal.htm", &PlanFileColumns::withKcal, 0, 9},
+        {"no_types.htm", &PlanFileColumns::typeColumns, 0, 9},
+        {"no_weight.htm", &PlanFileColumns::withWeight, 0, 9},
+        {"no_run.htm", &PlanFileColumns::withRun, 0, 9},
+    };
+    for (const auto& c : cases) {
+        PlanFileColumns columns = everyColumn(c.firstDay, c.lastDay);
+        if (c.switchedOff) columns.*c.switchedOff = 0;
+        const sb::testing::TempDir dir;
+        ASSERT_EQ(0, output::writeYearDocument(year, dir.file(c.name), columns, testLabels()));
+        expectGolden(sb::testing::fileBytes(dir / c.name), std::string("year/") + c.name);
+    }
+    EXPECT_EQ(1, output::writeYearDocument(year, "/nonexistent-folder/x.htm", everyColumn(0, 0), testLabels()));
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
-// The full-year plan of the list tests.
+// The full-year plan of the list tests and their golden files.
 #include "list_fixtures.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
+#include <cstdlib>
 
 #include "model/calendar.h"
+#include "support/plan_fixtures.h"
 
 namespace sb::lists::testing {
 
@@ -59,6 +63,12 @@ model::TrainingTypeLabels testLabels() {
     model::TrainingTypeLabels labels = model::defaultTrainingTypeLabels();
     labels[3] = "Grund & \"<GA>\"";
     return labels;
+}
+
+void expectGolden(const std::string& bytes, const std::string& name) {
+    const std::string golden = sb::testing::goldenPath(name);
+    if (std::getenv("SAISONBUCH_UPDATE_GOLDEN")) sb::testing::writeBytes(golden, bytes);
+    EXPECT_EQ(sb::testing::fileBytes(golden), bytes) << name;
 }
 
 }  // namespace sb::lists::testing

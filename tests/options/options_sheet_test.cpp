@@ -3,6 +3,8 @@
 // added and removed at the top only, and the colour chooser.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/plan_fixtures.h"
 #include "options/general_pages.h"
 #include "options/options_sheet.h"
@@ -75,16 +77,13 @@ TEST_F(OptionsSheet, PagesTakeTheirValuesWhenLeftAndCancelKeepsWhatWasWritten) {
         sheet.page(kStyle).press(style_page::firstStyle + 2);
         sheet.cancel();
     });
-    EXPECT_EQ("5", stored("MENUE", "MAX_ANZAHL"));
-    EXPECT_EQ("1", stored("MENUE", "ANZAHL"));
-    EXPECT_EQ("0", stored("KONFIG", "AUTOLADEN"));
-    EXPECT_EQ("1", stored("KONFIG", "POLAR"));  // the Anzeige page was left before Cancel
-    EXPECT_EQ(1, settings.polarSupport);
-    EXPECT_EQ("2", stored("KONFIG", "DARSTELLUNG"));
-    EXPECT_EQ(2, settings.displayStyle);
-    EXPECT_EQ(5, settings.sportMode);
-    EXPECT_EQ("1", stored("KONFIG", "SPORTART"));  // the sport mode waits for the save at exit
-    EXPECT_EQ(5, settings.historyMaxCount);
+    // The Anzeige page was left before Cancel; the sport mode waits for the save at exit.
+    for (auto [section, key, value] : {std::tuple{"MENUE", "MAX_ANZAHL", "5"}, {"MENUE", "ANZAHL", "1"},
+                                       {"KONFIG", "AUTOLADEN", "0"}, {"KONFIG", "POLAR", "1"},
+                                       {"KONFIG", "DARSTELLUNG", "2"}, {"KONFIG", "SPORTART", "1"}})
+        EXPECT_EQ(value, stored(section, key)) << key;
+    EXPECT_EQ(std::tuple(settings.polarSupport, settings.displayStyle, settings.sportMode, settings.historyMaxCount),
+              std::tuple(1, 2, 5, 5));
 
     // Raising the length from 0 announced one entry, which has no name yet: the next start lists none.
     config::ConfigStore again;
@@ -111,14 +110,14 @@ TEST_F(OptionsSheet, TrainingTypesTakeEffectAtOnceAndCancelRestoresThem) {
         EXPECT_EQ(platform::rgb(1, 2, 3), page.swatchColour(id::firstSwatch + 2));
         sheet.cancel();
     });
-    EXPECT_EQ("Grundlage", settings.trainingTypeLabels[0]);
-    EXPECT_EQ(255, settings.trainingTypeColours[2]);
-    EXPECT_EQ(std::vector<std::string>{"COLOR-Dialogbox"}, services.messageTexts());
-    EXPECT_EQ("Error", services.messages()[0].title);
-    EXPECT_EQ(platform::Icon::Stop, services.messages()[0].icon);
-    EXPECT_EQ(platform::rgb(255, 0, 0), services.colourDialogs()[0].customColours[1]);
-    EXPECT_EQ(platform::rgb(255, 128, 128), services.colourDialogs()[0].customColours[15]);
-    EXPECT_EQ(255u, services.colourDialogs()[0].initial);
+    EXPECT_EQ(std::tuple(settings.trainingTypeLabels[0], settings.trainingTypeColours[2]),
+              std::tuple("Grundlage", 255));
+    const platform::headless::LoggedMessage failed{"COLOR-Dialogbox", "Error", platform::Buttons::Ok,
+                                                   platform::Icon::Stop};
+    EXPECT_EQ(std::vector{failed}, services.messages());
+    const auto& chooser = services.colourDialogs()[0];
+    EXPECT_EQ(std::tuple(chooser.customColours[1], chooser.customColours[15], chooser.initial),
+              std::tuple(platform::rgb(255, 0, 0), platform::rgb(255, 128, 128), 255u));
 
     services.answerColourDialogs({{ColourOutcome::Chosen, platform::rgb(9, 9, 9)}});
     run([](HeadlessPropertySheet& sheet) {
@@ -161,9 +160,9 @@ TEST_F(OptionsSheet, PulseZonesGrowAtTheTopAndInvertedZonesAreRefused) {
         sheet.selectPage(kWorkspace);
         sheet.ok();
     });
-    EXPECT_EQ("2", stored("X_Y_Diagramm", "Anzahl_Bereich"));
-    EXPECT_EQ("220", stored("X_Y_Diagramm", "Max_Bereich1"));
-    EXPECT_EQ(221, settings.pulseZones.lower[2]);
+    EXPECT_EQ(std::tuple(stored("X_Y_Diagramm", "Anzahl_Bereich"), stored("X_Y_Diagramm", "Max_Bereich1"),
+                         settings.pulseZones.lower[2]),
+              std::tuple("2", "220", 221));
     EXPECT_TRUE(services.messages().empty());
 
     // An inverted zone keeps the sheet open on its bound and writes nothing until it is mended; a
@@ -188,9 +187,9 @@ TEST_F(OptionsSheet, PulseZonesGrowAtTheTopAndInvertedZonesAreRefused) {
     EXPECT_EQ(std::vector<std::string>(2, "Der MAX-Wert für Bereich 2 ist kleiner als der MIN-Wert"),
               services.messageTexts());
     EXPECT_EQ("Fehler", services.messages()[0].title);
-    EXPECT_EQ("219", stored("X_Y_Diagramm", "Max_Bereich0"));
-    EXPECT_EQ("2", stored("X_Y_Diagramm", "Anzahl_Bereich"));
-    EXPECT_EQ("460551", stored("X_Y_Diagramm", "Farbe_Bereich0"));
+    EXPECT_EQ(std::tuple(stored("X_Y_Diagramm", "Max_Bereich0"), stored("X_Y_Diagramm", "Anzahl_Bereich"),
+                         stored("X_Y_Diagramm", "Farbe_Bereich0")),
+              std::tuple("219", "2", "460551"));
 }
 
 }  // namespace

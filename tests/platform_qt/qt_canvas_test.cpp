@@ -65,7 +65,8 @@ TEST(QtCanvas, OutlinesPensAndPatterns) {
     });
     // Outline along the inner edge: columns 10 and 29 red, 30 untouched. Checkerboard aligned to device
     // pixels: set bits where x + y is even.
-    expectPixels(image, {{10, 20, red}, {29, 20, red}, {30, 20, white}, {12, 12, blue}, {13, 12, white}, {13, 13, blue}});
+    expectPixels(image,
+                 {{10, 20, red}, {29, 20, red}, {30, 20, white}, {12, 12, blue}, {13, 12, white}, {13, 13, blue}});
     // A dotted line leaves gaps.
     int dots = 0;
     for (int x = 0; x < 100; ++x) dots += at(image, x, 50) == red;
@@ -79,34 +80,25 @@ TEST(QtCanvas, OutlinesPensAndPatterns) {
 
 TEST(QtCanvas, PlacesTextByItsAnchorAndMeasuresInLogicalUnits) {
     test::application();
-    TextMetrics full;
-    TextMetrics half;
-    int fullWidth = 0;
-    int halfWidth = 0;
-    int narrowWidth = 0;
     int wocheWidth = 0;
     QImage image = renderImage({400, 200}, [&](Canvas& canvas) {
         canvas.setFont({26});
-        full = canvas.textMetrics();
-        fullWidth = canvas.textWidth("Trainingsjahr");
+        const int fullWidth = canvas.textWidth("Trainingsjahr");
+        EXPECT_EQ(canvas.textMetrics().height, 26);
+        EXPECT_GT(canvas.textMetrics().averageCharWidth, 8);
+        EXPECT_LT(canvas.textMetrics().averageCharWidth, 20);
         wocheWidth = canvas.textWidth("Woche");
         canvas.setTextBackground(blue);
         canvas.setTextColour(white);
         canvas.drawText({200, 10}, "Woche", {HAlign::Right, VAlign::Top});
         canvas.setTextBackground(std::nullopt);
         canvas.setMapping({{0, 0}, {800, 400}, {0, 0}, {400, 200}});
-        half = canvas.textMetrics();
-        halfWidth = canvas.textWidth("Trainingsjahr");
+        EXPECT_EQ(canvas.textMetrics().height, 26);
+        EXPECT_NEAR(canvas.textWidth("Trainingsjahr"), fullWidth, 6);
         // A narrow window: text shrinks with the width and so keeps its room in logical units.
         canvas.setMapping({{0, 0}, {800, 400}, {0, 0}, {150, 400}});
-        narrowWidth = canvas.textWidth("Trainingsjahr");
+        EXPECT_NEAR(canvas.textWidth("Trainingsjahr"), fullWidth, fullWidth / 8);
     });
-    EXPECT_EQ(full.height, 26);
-    EXPECT_EQ(half.height, 26);
-    EXPECT_GT(full.averageCharWidth, 8);
-    EXPECT_LT(full.averageCharWidth, 20);
-    EXPECT_NEAR(halfWidth, fullWidth, 6);
-    EXPECT_NEAR(narrowWidth, fullWidth, fullWidth / 8);
     // Right-aligned: the opaque box ends at x = 200 and starts at the top y = 10.
     expectPixels(image, {{199, 12, blue}, {201, 12, white}, {199, 8, white}, {200 - wocheWidth + 1, 12, blue},
                          {200 - wocheWidth - 2, 12, white}});

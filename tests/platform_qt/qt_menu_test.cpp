@@ -22,6 +22,7 @@ TEST(QtMenu, UpdatesABarOfTheSameShapeAndRefusesAnother) {
     QMenuBar bar;
     fillMenuBar(bar, fileMenu(false, false, "1 a.sb3"));
     ASSERT_TRUE(updateMenuBar(bar, fileMenu(true, true, "1 b.sb3")));
+    EXPECT_EQ(bar.actions().front()->text(), QStringLiteral("&Datei"));  // the mnemonic kept for Alt+D
     const QList<QAction*> items = bar.actions().front()->menu()->actions();
     EXPECT_FALSE(items[0]->isEnabled());
     EXPECT_TRUE(items[2]->isChecked());

@@ -1,25 +1,43 @@
-// The Qt printer: page geometry in device pixels, a fresh canvas per page covering the printable
-// area, and a document that ends up as a file when printed into PDF.
+// The Qt printer: page geometry in device pixels, a fresh canvas per page covering the printable area and
+// measuring text in logical units, and a document printed into a PDF file whose text, read back, holds
+// what was drawn on each page.
 #include <gtest/gtest.h>
 
 #include <QPrinter>
+#include <cstdio>
 #include <filesystem>
+#include <memory>
+#include <string>
 
 #include "platform/qt/qt_printer.h"
 #include "qt_test_application.h"
+#include "support/plan_fixtures.h"
 
 namespace sb::platform::qt {
 namespace {
 
+// The text of a PDF file as Ghostscript reads it, every run of blanks as one space.
+std::string pdfText(const std::filesystem::path& path) {
+    const std::string command =
+        "gs -q -dNOPAUSE -dBATCH -sDEVICE=txtwrite -sOutputFile=- '" + path.string() + "'";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string text;
+    for (int c = 0; pipe && (c = std::fgetc(pipe.get())) != EOF;) {
+        if (c != ' ' && c != '\t')
+            text += char(c);
+        else if (!text.empty() && text.back() != ' ' && text.back() != '\n')
+            text += ' ';
+    }
+    return text;
+}
+
 TEST(QtPrinter, PrintsPagesIntoAPdfFile) {
     test::application();
-    auto path = std::filesystem::temp_directory_path() / "saisonbuch_qt_printer_test.pdf";
-    std::filesystem::remove(path);
-    auto qprinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    qprinter->setOutputFormat(QPrinter::PdfFormat);
-    qprinter->setOutputFileName(QString::fromStdString(path.string()));
-    QtPrinter printer(std::move(qprinter));
-
+    sb::testing::TempDir dir;
+    auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    pdf->setOutputFormat(QPrinter::PdfFormat);
+    pdf->setOutputFileName(QString::fromStdString(dir.file("woche.pdf")));
+    QtPrinter printer(std::move(pdf));
     PageGeometry page = printer.pageGeometry();
     EXPECT_GT(page.physicalWidth, 3000);  // A4 or Letter at high resolution
     EXPECT_GT(page.physicalHeight, page.physicalWidth);
@@ -35,13 +53,15 @@ TEST(QtPrinter, PrintsPagesIntoAPdfFile) {
         EXPECT_EQ(canvas.deviceSize().width, page.physicalWidth - 2 * page.offsetX);
         canvas.setMapping({{0, 0}, {1400, 1000}, {page.offsetX + 50, page.offsetY + 150}, {4000, 3000}});
         canvas.setFont({26});
+        EXPECT_EQ(canvas.textMetrics().height, 26);  // in logical units, as on the screen
         canvas.drawRectangle({80, 100, 1350, 940});
-        canvas.drawText({700, 20}, "Trainingswoche : 12", {HAlign::Centre, VAlign::Top});
+        canvas.drawText({700, 20}, "Trainingswoche : " + std::to_string(12 + i), {HAlign::Centre, VAlign::Top});
         printer.endPage();
     }
     EXPECT_TRUE(printer.endDocument());
-    EXPECT_GT(std::filesystem::file_size(path), 1000u);
-    std::filesystem::remove(path);
+    const std::string text = pdfText(dir / "woche.pdf");
+    EXPECT_LT(text.find("Trainingswoche : 12"), text.find("Trainingswoche : 13")) << text;
+    EXPECT_NE(text.find("Trainingswoche : 13"), std::string::npos) << text;
 }
 
 }  // namespace

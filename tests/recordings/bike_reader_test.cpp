@@ -1,5 +1,6 @@
-// The bike-computer reader: the values of a well-formed file, and files cut or damaged anywhere, which
-// must fail or lose only their incomplete last sample, never hang or read past their end.
+// The bike-computer reader against files cut or damaged anywhere, which must fail or lose only their
+// incomplete last sample, never hang or read past their end. Well-formed files (their samples, date and
+// header, a wheel of their own, no cadence, no samples) are read in real_files_test.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -17,45 +18,11 @@ std::string lap(const std::string& number) {
 }
 
 // Header with cadence and two laps, circumference 2.1 m, 95.5 minutes, then the samples.
-std::string bikeFile(const std::string& samples, bool cadence = true) {
-    std::string bytes = "\x01";
-    if (cadence) bytes += "\xFD" "Cadenz=1";
+std::string bikeFile(const std::string& samples) {
+    std::string bytes = "\x01\xFD" "Cadenz=1";
     bytes += lap("12.5") + "\x07" + lap("3") + "\xFF";
     bytes += "2.1R7S95.5PMorgenrunde \xFC" "ber den Berg//";
     return bytes + samples;
-}
-
-TEST(BikeReader, ReadsSamplesDateAndHeader) {
-    RecordingTable table;
-    BikeRecordingInfo info;
-    ASSERT_TRUE(parseBikeRecording(bikeFile(std::string("\x82\x0A\x5A\x84\x0A\x5B", 6)),
-                                   "/fahrten/070615a.dat", table, info));
-    ASSERT_EQ(2u, table.size());
-    EXPECT_EQ(std::tuple(table[1][kTimeSlot], table[1][kHeartRateSlot], table[1][kCadenceSlot]),
-              std::tuple(15.0f, 132.0f, 91.0f));
-    EXPECT_NEAR(0.021, table[0][kDistanceSlot], 1e-6);
-    EXPECT_NEAR(0.042, table[1][kDistanceSlot], 1e-6);
-    EXPECT_NEAR(5.04, table[1][kSpeedSlot], 1e-5);
-    EXPECT_EQ(std::tuple(info.year, info.month, info.day, info.durationHours, info.durationMinutes,
-                         info.durationSeconds, info.remark, info.wheelCircumference, info.lapCount,
-                         info.laps[0].value, info.flags),
-              std::tuple(2007, 6, 15, 1, 35, 30, "Morgenrunde \xFC" "ber den Berg", 2.1f, 2, 12.5f, 65 | 2));
-}
-
-TEST(BikeReader, UsesTheWheelOfTheFileAndReadsFilesWithoutCadence) {
-    std::string bytes = bikeFile(std::string("\x78\x0A\x79\x14\x7A", 5), false);
-    bytes.replace(bytes.find("2.1R"), 4, "2.0R");
-    RecordingTable table;
-    BikeRecordingInfo info;
-    ASSERT_TRUE(parseBikeRecording(bytes, "7.dat", table, info));
-    ASSERT_EQ(2u, table.size());  // the odd last byte is no sample
-    EXPECT_NEAR(4.8, table[0][kSpeedSlot], 1e-5);
-    EXPECT_NEAR(9.6, table[1][kSpeedSlot], 1e-5);
-    // A name shorter than six characters gives no date.
-    EXPECT_EQ(std::tuple(table[1][kCadenceSlot], info.flags, info.year), std::tuple(0.0f, 65, 0));
-
-    ASSERT_TRUE(parseBikeRecording(bikeFile(""), "070615.dat", table, info));
-    EXPECT_TRUE(table.empty());
 }
 
 TEST(BikeReader, RejectsDamagedHeadersAndKeepsThePreviousRecording) {
@@ -69,7 +36,6 @@ TEST(BikeReader, RejectsDamagedHeadersAndKeepsThePreviousRecording) {
     noSlash.erase(noSlash.rfind('/'), 1);
     noSlash += "X";
     EXPECT_FALSE(parseBikeRecording(noSlash, "070615.dat", table, info));
-    EXPECT_FALSE(readBikeRecording("/nonexistent/070615.dat", table, info).ok);
     EXPECT_EQ(std::tuple(table.size(), info.remark), std::tuple(4u, "vorher"));
 }
 

@@ -1,5 +1,6 @@
 // Every file reader stops at the size no real file of its kind reaches, on both sides of the bound,
-// without reading the file; a heart-rate file must show a section line near its start.
+// without reading the file. (A heart-rate file must show a section line in its first 64 KiB: the made
+// files on both sides of that bound are read in real_files_test.)
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -55,25 +56,6 @@ TEST(ReaderLimits, ReadsUpToTheBoundAndRefusesTheFirstByteMore) {
     EXPECT_FALSE(config::loadProfileFile(dir.file("train.cfg")).readable);
     fs::resize_file(dir.file("train.cfg"), config::kLargestProfileFile);
     EXPECT_TRUE(config::loadProfileFile(dir.file("train.cfg")).readable);
-}
-
-TEST(ReaderLimits, AHeartRateFileNeedsASectionLineInItsFirst64KiB) {
-    TempDir dir;
-    const std::string refused = "Die Datei ist keine Pulsuhr-Aufzeichnung: sie enthält keinen Abschnitt wie [Params].";
-    const std::string tail = "[Params]\r\nInterval=5\r\n[HRData]\r\n120\r\n";
-    const std::pair<std::string, bool> files[] = {
-        {std::string(65536 - 2, ' ') + "\r\n" + tail, false},  // "[" is the 65537th byte
-        {std::string(65536 - 3, ' ') + "\r\n" + tail, true},   // "[" is the 65536th byte
-        {"\xEF\xBB\xBF" + tail, true},
-        {std::string(100, '\0'), false},
-    };
-    for (const auto& [bytes, read] : files) {
-        writeBytes(dir.file("x.hrm"), bytes);
-        LoadedRecording recording;
-        const RecordingReadResult result = readRecording(kPolarRecording, dir.file("x.hrm"), recording);
-        EXPECT_EQ(read, result.ok);
-        EXPECT_EQ(read ? "" : refused, result.message);
-    }
 }
 
 }  // namespace

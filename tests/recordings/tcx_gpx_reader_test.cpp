@@ -1,8 +1,7 @@
-// The TCX and GPX readers beyond the real files (read in real_files_test): lap totals, local time, other
-// prefixes, lap markers, damaged, empty and hostile files.
+// The TCX and GPX readers beyond the files read in real_files_test (lap totals, other prefixes, lap
+// markers, damaged and empty files): local time, deep and nonsensical files, the calendar's bounds.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdlib>
 #include <ctime>
 #include <tuple>
@@ -11,102 +10,21 @@
 #include "recordings/activity_recording.h"
 #include "recordings/activity_xml.h"
 #include "recordings/gpx_reader.h"
-#include "recordings/tcx_reader.h"
 
 namespace sb::recordings {
 namespace {
 
-using Parser = ActivityReadResult (*)(std::string, RecordingTable&, ActivityInfo&);
-
-TEST(TcxGpxReader, TakesDurationAndDistanceFromTheLapsAndTheDateInLocalTime) {
+TEST(TcxGpxReader, TakesTheDateInLocalTime) {
     RecordingTable table;
     ActivityInfo info;
-    ASSERT_TRUE(
-        readActivityRecording(recordingPath("vkurup_python-tcxparser_sup_activity_1.tcx"), table, info).ok);
-    EXPECT_EQ(std::tuple(info.format, info.device, info.year, info.startHour),
-              std::tuple("TCX", "vívoactive HR", 2022, 16));
-    EXPECT_NEAR(966.796 + 145.539, info.durationSeconds, 1e-6);  // the samples end at 1112 s
-    EXPECT_NEAR(1.15751, info.distanceKm, 1e-9);
-
     // Central European summer time: 22:00:05 UTC is five seconds past midnight of the next day.
     setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
     const ActivityReadResult read = readActivityRecording(recordingPath("garmin-extensions.gpx"), table, info);
     setenv("TZ", "UTC", 1);
     tzset();
     ASSERT_TRUE(read.ok);
-    EXPECT_EQ(std::tuple(info.format, info.device, info.year, info.month, info.day, info.startHour,
-                         info.startMinute, info.startSecond),
-              std::tuple("GPX", "Edge 530", 2024, 7, 1, 0, 0, 5));
-    EXPECT_FLOAT_EQ(40, info.durationSeconds);
-}
-
-TEST(TcxGpxReader, ReadsEveryQuantityOfAPointWhateverItsPrefix) {
-    RecordingTable table;
-    ActivityInfo info;
-    ASSERT_TRUE(readActivityRecording(recordingPath("garmin-extensions.gpx"), table, info).ok);
-    const auto row = [&table](std::size_t i) {
-        return std::array{table[i][kTimeSlot],  table[i][kHeartRateSlot],   table[i][kCadenceSlot],
-                          table[i][kPowerSlot], table[i][kTemperatureSlot], table[i][kAltitudeSlot],
-                          table[i][kSpeedSlot]};
-    };
-    EXPECT_EQ(row(1), (std::array{20.0f, 131.0f, 90.0f, 240.0f, 20.5f, 102.0f, row(1)[6]}));
-    // Times in UTC, with an offset, with a fraction and without a zone.
-    ASSERT_TRUE(readActivityRecording(recordingPath("positions-only.gpx"), table, info).ok);
-    EXPECT_EQ(std::pair(table[1][kTimeSlot], table[2][kTimeSlot]), std::pair(20.0f, 50.5f));
-
-    // Another prefix for the extensions; a point without altitude keeps the last one; the end-of-lap
-    // marker holding only a time is no sample; without lap totals the samples give the duration.
-    const char* tcx =
-        "<TrainingCenterDatabase xmlns:x='urn:ext'><Activities><Activity Sport='Biking'><Lap><Track>"
-        "<Trackpoint><Time>2024-01-01T08:00:00Z</Time><AltitudeMeters>300</AltitudeMeters>"
-        "<DistanceMeters>0</DistanceMeters><Cadence>80</Cadence>"
-        "<Extensions><x:TPX><x:Speed>10</x:Speed><x:Watts>250</x:Watts></x:TPX></Extensions></Trackpoint>"
-        "<Trackpoint><Time>2024-01-01T08:00:10Z</Time><DistanceMeters>150</DistanceMeters></Trackpoint>"
-        "<Trackpoint><Time>2024-01-01T08:00:11Z</Time></Trackpoint></Track></Lap></Activity></Activities>"
-        "</TrainingCenterDatabase>";
-    ASSERT_TRUE(parseTcxRecording(tcx, table, info).ok);
-    ASSERT_EQ(2u, table.size());
-    EXPECT_EQ(std::pair(row(0)[3], row(0)[6]), std::pair(250.0f, 36.0f));
-    EXPECT_EQ((std::array{row(1)[2], row(1)[5], row(1)[6]}), (std::array{0.0f, 300.0f, 54.0f}));
-    EXPECT_EQ(std::pair(info.planSport, info.capabilities), std::pair(1, 64 | 1 | 2 | 4 | 8));
-    EXPECT_FLOAT_EQ(10, info.durationSeconds);
-    EXPECT_FLOAT_EQ(0.15f, info.distanceKm);
-}
-
-TEST(TcxGpxReader, RefusesFilesWithoutARecordingAndLeavesTheTableAlone) {
-    const char* kGpxEmpty = "Die GPX-Datei enthält keine Aufzeichnung.";
-    const char* kGpxDamaged = "Die GPX-Datei ist beschädigt (kein gültiges XML).";
-    const char* kTcxEmpty = "Die TCX-Datei enthält keine Aufzeichnung.";
-    const std::string gpxPoint = "<gpx><trk><trkseg><trkpt lat='1' lon='2'";
-    const struct {
-        Parser parse;
-        std::string bytes;
-        const char* message;
-    } kCases[] = {
-        {parseGpxRecording, "", kGpxEmpty},
-        {parseGpxRecording, gpxPoint, kGpxDamaged},
-        {parseGpxRecording, gpxPoint + "/></trk></gpx>", kGpxDamaged},
-        {parseGpxRecording, "<gpx><trk><trkseg><trkpt lat='95' lon='0'/></trkseg></trk></gpx>", kGpxEmpty},
-        {parseGpxRecording, std::string("\xFF\xD8\x00\x10JFIF\x00", 10), kGpxEmpty},
-        {parseTcxRecording, gpxPoint + "/></trkseg></trk></gpx>", kTcxEmpty},
-        {parseTcxRecording,
-         "<T><Activities><Activity><Lap><Track><Trackpoint><Time>2024-01-01T08:00:00Z</Time>"
-         "</Trackpoint></Track></Lap></Activity></Activities></T>",
-         kTcxEmpty},
-    };
-    RecordingTable table(4);
-    ActivityInfo info;
-    info.device = "Uhr";
-    for (const auto& test : kCases) {
-        SCOPED_TRACE(test.bytes);
-        const ActivityReadResult result = test.parse(test.bytes, table, info);
-        EXPECT_FALSE(result.ok);
-        EXPECT_EQ(test.message, result.message);
-    }
-    EXPECT_EQ(kCannotOpenRecording,
-              readActivityRecording(recordingPath("missing.gpx"), table, info).message);
-    EXPECT_EQ(4u, table.size());
-    EXPECT_EQ("Uhr", info.device);
+    EXPECT_EQ(std::tuple(info.year, info.month, info.day, info.startHour, info.startMinute, info.startSecond),
+              std::tuple(2024, 7, 1, 0, 0, 5));
 }
 
 TEST(TcxGpxReader, SurvivesDeepAndNonsensicalFiles) {

@@ -1,9 +1,8 @@
 // What a recording proposes as the day's training: climbing that ignores altimeter jitter but not a
-// real climb, and date, sport, duration, distance and pulse from each kind of recording.
+// real climb, and the sport of a bike-computer file.
 #include <gtest/gtest.h>
 
 #include "model/training_year.h"
-#include "recording_test_data.h"
 #include "recordings/training_proposal.h"
 
 namespace sb::recordings {
@@ -26,37 +25,13 @@ TEST(TrainingProposal, ClimbingIgnoresJitterButCountsEveryRealClimbInFull) {
     EXPECT_EQ(0, climbingMetres({}));
 }
 
-TEST(TrainingProposal, TakesDateSportDurationDistanceAndPulseFromEachSource) {
-    LoadedRecording polar;
-    ASSERT_TRUE(readRecording(kPolarRecording, recordingPath("GoldenCheetah_GoldenCheetah_10092501.hrm"), polar).ok);
-    TrainingProposal proposal = proposeTraining(polar);
-    EXPECT_EQ(2010, proposal.year);
-    EXPECT_EQ(9, proposal.month);
-    EXPECT_EQ(25, proposal.day);
-    EXPECT_EQ(0, proposal.sport);  // a heart-rate file does not say
-    EXPECT_DOUBLE_EQ(5055, proposal.durationSeconds);
-    EXPECT_NEAR(24.5, proposal.distanceKm, 0.05);
-    EXPECT_EQ(169, proposal.avgPulse);  // 169.46 over the 1012 samples, all with a signal
-    // Rolling between 274 and 298 m: every rise summed gives 365 m, the swings of 5 m and more 269 m.
-    EXPECT_EQ(269, proposal.climbingMetres);
-
+// Each heart-rate and activity file's proposal is read in real_files_test: an activity's duration from
+// its totals, pauses included, beyond its last sample's time; GoldenCheetah_10092501.hrm rolling between
+// 274 and 298 m, where every rise summed gives 365 m and the swings of 5 m and more 269 m.
+TEST(TrainingProposal, ABikeComputerFileIsARide) {
     LoadedRecording bike;
     bike.source = kBikeRecording;
     EXPECT_EQ(model::kBike, proposeTraining(bike).sport);
-
-    LoadedRecording activity;
-    activity.source = kActivityRecording;
-    activity.table = altitudes({0});
-    activity.table[0][kTimeSlot] = 3600;
-    activity.activity.planSport = model::kRun;
-    activity.activity.durationSeconds = 3725;  // pauses included, beyond the last sample's time
-    activity.activity.distanceKm = 10.2;
-    activity.activity.year = 2024;
-    proposal = proposeTraining(activity);
-    EXPECT_EQ(model::kRun, proposal.sport);
-    EXPECT_EQ(3725, proposal.durationSeconds);
-    EXPECT_DOUBLE_EQ(10.2, proposal.distanceKm);
-    EXPECT_EQ(2024, proposal.year);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // its bar and pie, and the two info dialogs.
 #include <gtest/gtest.h>
 
+#include "charts/drawing_log.h"
 #include "platform/headless/headless_services.h"
 #include "recordings/recording_info_dialogs.h"
 #include "recordings/zone_charts.h"
@@ -10,7 +11,6 @@
 namespace sb::recordings {
 namespace {
 
-using platform::headless::CallKind;
 using platform::headless::HeadlessDialogHost;
 using platform::headless::HeadlessServices;
 namespace id = zone_dialog;
@@ -43,11 +43,10 @@ TEST(ZoneDialog, ShowsTimesSharesRangesAndOpensBarAndPie) {
     statistics.percentages = {25, 75, 0, 0, 0};
     services.scriptDialog("DIAGRAMM_X_Y_BEREICH", [](HeadlessDialogHost& dialog) {
         EXPECT_EQ("Bereich", dialog.caption());
-        EXPECT_EQ("Bereich 2 :", dialog.text(id::firstLabel + 1));
-        EXPECT_EQ("0:01:30", dialog.text(id::firstTime + 1));
+        for (auto [field, text] : {std::pair{id::firstLabel + 1, "Bereich 2 :"}, {id::firstTime + 1, "0:01:30"},
+                                   {id::firstPercentage + 1, "75.0"}, {id::firstRange + 1, "(131 - 150)"}})
+            EXPECT_EQ(text, dialog.text(field)) << field;
         EXPECT_FALSE(dialog.isVisible(id::noZonesNote));
-        EXPECT_EQ("75.0", dialog.text(id::firstPercentage + 1));
-        EXPECT_EQ("(131 - 150)", dialog.text(id::firstRange + 1));
         EXPECT_EQ(0x00FF00u, dialog.swatchColour(id::firstSwatch + 1));
         EXPECT_TRUE(dialog.isEnabled(id::firstTime + 1));
         EXPECT_FALSE(dialog.isEnabled(id::firstTime + 2));
@@ -70,28 +69,10 @@ TEST(ZoneDialog, ShowsTimesSharesRangesAndOpensBarAndPie) {
     EXPECT_FALSE(showZoneEvaluation(services, twoZones(), statistics, true));
     EXPECT_TRUE(services.unexpected().empty()) << services.unexpected().front();
 
-    // A 368 × 288 frame: a bar 73 wide from x 148; 1 % is 2.592 high, the stack starts 14.4 up.
-    const auto bars = bar.callsOf(CallKind::Rectangle);
-    ASSERT_EQ(2u, bars.size());
-    EXPECT_EQ((platform::Rect{148, 209, 221, 274}), bars[0]->rect());
-    EXPECT_EQ((platform::Rect{148, 15, 221, 209}), bars[1]->rect());
-    EXPECT_EQ(0x00FF00u, bars[1]->brush().colour);
-    EXPECT_NE(nullptr, bar.findText("75.0 %"));
-    EXPECT_EQ(239, bar.findText("25.0 %")->points[0].x);
-
-    const auto slices = pie.callsOf(CallKind::Pie);
-    ASSERT_EQ(2u, slices.size());
-    EXPECT_EQ((platform::Rect{55, 15, 313, 273}), slices[0]->rect());
-    EXPECT_DOUBLE_EQ(90, slices[0]->startDegrees);
-    EXPECT_DOUBLE_EQ(90, slices[0]->sweepDegrees);
-    EXPECT_DOUBLE_EQ(180, slices[1]->startDegrees);
-    EXPECT_DOUBLE_EQ(270, slices[1]->sweepDegrees);
-    // Each slice names its zone and share in its middle: zone 1 up left, zone 2 down right.
-    const auto* zone1 = pie.findText("Bereich 1");
-    ASSERT_NE(nullptr, zone1);
-    EXPECT_EQ((platform::Point{184 - 55, 144 - 55}), zone1->points[0]);
-    EXPECT_NE(nullptr, pie.findText("25.0 %"));
-    EXPECT_GT(pie.findText("Bereich 2")->points[0].x, 184);
+    // A 368 × 288 frame: a bar 73 wide from x 148; 1 % is 2.592 high, the stack starts 14.4 up. Each
+    // slice of the pie names its zone and share in its middle: zone 1 up left, zone 2 down right.
+    charts::testing::expectDrawing(bar, "charts/zone_bar_25_75");
+    charts::testing::expectDrawing(pie, "charts/zone_pie_25_75");
 }
 
 TEST(ZoneDialog, WithoutZonesSaysSoAndLeadsToTheirPageWhereItExists) {
@@ -138,13 +119,11 @@ TEST(InfoDialogs, ShowTheRecordingsHeaders) {
     polar.modeFlags = 64 | 128;
     services.scriptDialog("DIAGRAMM_INFO_POLAR", [](HeadlessDialogHost& dialog) {
         EXPECT_EQ("Info", dialog.caption());
-        EXPECT_EQ("tour.hrm", dialog.text(info_dialog::fileName));
-        EXPECT_EQ("03", dialog.text(info_dialog::day));
-        EXPECT_EQ("2002", dialog.text(info_dialog::year));
-        EXPECT_EQ("07", dialog.text(info_dialog::minutes));
-        EXPECT_EQ("51", dialog.text(info_dialog::lengthMinutes));
-        EXPECT_EQ("S710/720i", dialog.text(info_dialog::model));
-        EXPECT_EQ("US (mph, ft), umgerechnet in km/h und m", dialog.text(info_dialog::units));
+        for (auto [id, text] : {std::pair{info_dialog::fileName, "tour.hrm"}, {info_dialog::day, "03"},
+                                {info_dialog::year, "2002"}, {info_dialog::minutes, "07"},
+                                {info_dialog::lengthMinutes, "51"}, {info_dialog::model, "S710/720i"},
+                                {info_dialog::units, "US (mph, ft), umgerechnet in km/h und m"}})
+            EXPECT_EQ(text, dialog.text(id)) << id;
         dialog.press(info_dialog::okButton);
     });
     showPolarInfo(services, "tour.hrm", polar);
@@ -157,10 +136,9 @@ TEST(InfoDialogs, ShowTheRecordingsHeaders) {
     bike.lapCount = 3;
     bike.durationHours = 1;
     services.scriptDialog("DIAGRAMM_INFO_RADCOMPUTER", [](HeadlessDialogHost& dialog) {
-        EXPECT_EQ("01", dialog.text(info_dialog::hours));
-        EXPECT_EQ("Überland", dialog.text(info_dialog::remark));
-        EXPECT_EQ("2.10", dialog.text(info_dialog::circumference));
-        EXPECT_EQ("3", dialog.text(info_dialog::laps));
+        for (auto [id, text] : {std::pair{info_dialog::hours, "01"}, {info_dialog::remark, "Überland"},
+                                {info_dialog::circumference, "2.10"}, {info_dialog::laps, "3"}})
+            EXPECT_EQ(text, dialog.text(id)) << id;
         dialog.press(info_dialog::okButton);
     });
     showBikeInfo(services, "070615.dat", bike);
