@@ -163,7 +163,8 @@ bool opensSection(std::string_view line) {
 }
 
 // Time and heart rate: k × interval, or for R-R recordings the running sum of the beat intervals and
-// the rate they stand for. The distance adds up the speed over the time since the previous sample.
+// the rate they stand for. The distance adds up the speed over the time since the previous sample; a
+// speed the table will show as no signal adds nothing, so the distance never runs backwards.
 void readSamples(std::string_view data, const Columns& columns, int interval, RecordingTable& table) {
     const bool rr = interval == kRrInterval;
     double elapsed = 0;
@@ -184,7 +185,8 @@ void readSamples(std::string_view data, const Columns& columns, int interval, Re
             elapsed = double(table.size()) * interval;
             sample[kHeartRateSlot] = float(value);
         }
-        if (!table.empty()) distance += sample[kSpeedSlot] * (elapsed - previous) / 3600.0;
+        if (!table.empty() && isSaneValue(kSpeedSlot, sample[kSpeedSlot]))
+            distance += sample[kSpeedSlot] * (elapsed - previous) / 3600.0;
         sample[kTimeSlot] = float(elapsed);
         sample[kDistanceSlot] = float(distance);
         table.push_back(sample);

@@ -30,13 +30,14 @@ constexpr SaneRange kSaneRanges[kSlotCount] = {
 
 }  // namespace
 
+bool isSaneValue(int slot, float value) {
+    return std::isfinite(value) && value >= kSaneRanges[slot].low && value <= kSaneRanges[slot].high;
+}
+
 void keepSaneValues(RecordingTable& table) {
     for (RecordingSample& sample : table)
-        for (int slot = 0; slot < kSlotCount; ++slot) {
-            float& value = sample[slot];
-            if (!std::isfinite(value) || value < kSaneRanges[slot].low || value > kSaneRanges[slot].high)
-                value = 0.0f;
-        }
+        for (int slot = 0; slot < kSlotCount; ++slot)
+            if (!isSaneValue(slot, sample[slot])) sample[slot] = 0.0f;
 }
 
 int slotOfQuantity(int code) {

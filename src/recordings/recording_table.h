@@ -36,6 +36,8 @@ constexpr int usUnits = 128;  // the file was in miles and feet; the table holds
 constexpr int temperature = 256;
 }  // namespace capability
 
+// Whether `value` lies within what column `slot` can hold.
+bool isSaneValue(int slot, float value);
 // Every value outside what its column can hold (a pulse of 2147483648, an infinite speed, NaN) becomes
 // 0, the value of a sample without signal, so summaries, zones and diagrams never show it. Every reader
 // passes its table through this before handing it on.
