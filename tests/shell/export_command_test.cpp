@@ -46,8 +46,7 @@ TEST_F(ExportCommand, BoxesComeFromTheirKeysAndGoBackOnlyWithAnExport) {
     openSamplePlan();
     app.year.planFileVersion = 1;
     services.scriptDialog("EXPORT", [](HeadlessDialogHost& host) {
-        EXPECT_EQ("1", host.text(id::startDay));
-        EXPECT_EQ("12", host.text(id::endMonth));
+        EXPECT_EQ((std::vector<std::string>{"1", "12"}), texts(host, {id::startDay, id::endMonth}));
         EXPECT_FALSE(host.isChecked(id::pulse));
         EXPECT_TRUE(host.isChecked(id::kcal));
         for (int box : {id::other, id::trainingTypes, id::swim}) {
@@ -58,11 +57,8 @@ TEST_F(ExportCommand, BoxesComeFromTheirKeysAndGoBackOnlyWithAnExport) {
         host.press(id::cancel);
     });
     dispatch(cmd::kExportSpreadsheet);
-    const std::string opened = fileBytes(file("train.cfg"));
-    EXPECT_NE(std::string::npos, opened.find("ALTERNATIV=1\r\n"));
-    EXPECT_NE(std::string::npos, opened.find("RAD=1\r\n"));
-    EXPECT_NE(std::string::npos, opened.find("TRAININGSKONTROLLE=1\r\n"));
-    EXPECT_NE(std::string::npos, opened.find("PULS=0\r\n"));
+    for (const char* line : {"ALTERNATIV=1\r\n", "RAD=1\r\n", "TRAININGSKONTROLLE=1\r\n", "PULS=0\r\n"})
+        EXPECT_NE(std::string::npos, fileBytes(file("train.cfg")).find(line)) << line;
 
     services.answerFileDialogs({std::nullopt, file("export.csv")});
     services.scriptDialog("EXPORT", [](HeadlessDialogHost& host) {
@@ -73,12 +69,11 @@ TEST_F(ExportCommand, BoxesComeFromTheirKeysAndGoBackOnlyWithAnExport) {
     });
     dispatch(cmd::kExportSpreadsheet);
     EXPECT_EQ(std::vector<LoggedMessage>{kExported}, services.messages());
-    EXPECT_EQ("export.csv", services.fileDialogs().at(0).request.proposedName);
-    EXPECT_EQ("Datei exportieren nach...", services.fileDialogs().at(0).request.title);
-    const std::string written = fileBytes(file("train.cfg"));
+    const platform::FileDialogRequest& request = services.fileDialogs().at(0).request;
+    EXPECT_EQ(std::tuple("export.csv", "Datei exportieren nach..."), std::tie(request.proposedName, request.title));
     for (const char* line : {"RAD=0\r\n", "ALTERNATIV=0\r\n", "TRAININGSKONTROLLE=0\r\n", "SCHWIMMEN=0\r\n",
                              "PULS=0\r\n", "KALORIEN=1\r\n"})
-        EXPECT_NE(std::string::npos, written.find(line)) << line;
+        EXPECT_NE(std::string::npos, fileBytes(file("train.cfg")).find(line)) << line;
     expectNothingUnexpected();
 }
 
@@ -135,9 +130,8 @@ TEST_F(ExportCommand, HtmlTypeWritesTheYearDocumentOfTheChosenDays) {
     dispatch(cmd::kExportHtml);
     EXPECT_EQ(std::vector<LoggedMessage>{kExported}, services.messages());
     const platform::FileDialogRequest& request = services.fileDialogs().at(0).request;
-    EXPECT_EQ("export.htm", request.proposedName);
-    EXPECT_EQ("HTML Dokument (*.htm)", request.filters.at(0).description);
-    EXPECT_EQ("*.htm", request.filters.at(0).patterns);
+    EXPECT_EQ(std::tuple("export.htm", "HTML Dokument (*.htm)", "*.htm"),
+              std::tie(request.proposedName, request.filters.at(0).description, request.filters.at(0).patterns));
     const std::string html = fileBytes(path);
     EXPECT_EQ(0u, html.rfind("<!DOCTYPE html PUBLIC", 0));
     EXPECT_EQ(std::string::npos, html.find("<TD>1.01.</TD>")) << "the export starts on 2 January";

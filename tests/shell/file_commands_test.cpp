@@ -1,13 +1,14 @@
 // New, Open, the history, Save, Save As and Exit as the user meets them: every question and message
 // in order, what is written where, and that a plan is never lost to a failed or cancelled save.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "planfile/plan_file_version.h"
 
 #include <filesystem>
+#include <map>
 
 #include "planfile/legacy_plan_writer.h"
-#include "planfile/plan_file_reader.h"
 #include "planfile/plan_file_writer.h"
 #include "shell/command_dispatcher.h"
 #include "shell/command_ids.h"
@@ -19,12 +20,6 @@ namespace {
 
 using FileCommands = ShellTest;
 
-void typeAthlete(platform::headless::HeadlessDialogHost& dialog) {
-    dialog.type(201, "Lena");
-    dialog.type(210, "2030");
-    dialog.press(211);
-}
-
 TEST(PlanExtension, EveryNewOrRenamedPlanEndsInSb3) {
     for (auto [typed, named] : {std::pair{"/p/plan.sb3", "/p/plan.sb3"}, {"/p/plan.SB3", "/p/plan.SB3"},
                                 {"/p/plan.sb2", "/p/plan.sb3"}, {"/p/plan.SBN", "/p/plan.sb3"}, {"/p/plan", "/p/plan.sb3"},
@@ -32,267 +27,313 @@ TEST(PlanExtension, EveryNewOrRenamedPlanEndsInSb3) {
         EXPECT_EQ(named, withPlanExtension(typed)) << typed;
 }
 
-TEST_F(FileCommands, NewAsksToSaveThenToReplaceAndWritesTheNewPlan) {
+// A file command's flow: the plan held before, the commands and the user's answers; then exactly the
+// boxes shown, the plan held afterwards, and the files: only `written` changed, holding the plan in its
+// version (the settings aside, and the routes once the program ended). A "@/" in a path or box stands
+// for the scratch folder.
+struct Given {
+    std::string name;
+    std::string held;  // the plan open before, "" none
+    int version, modified;
+    bool onDisk;                         // held from a file; its first name then changed in memory only
+    std::vector<std::string> made = {};  // files made beforehand, see FileFlow::make
+    std::vector<std::string> history = {};
+};
+struct Act {
+    std::vector<int> commands;
+    std::vector<Answer> answers;
+    std::vector<std::optional<std::string>> files;  // the file dialogs' answers; "!" fails
+    int athlete = 0;                                // New's athlete dialog: 1 "Lena" in 2030, 2 cancelled
+};
+struct Then {
+    std::vector<LoggedMessage> messages;
+    std::tuple<std::string, int, int, int> state;  // name, version, loaded, modified
+    std::string shown;                             // athlete, year and first run of the plan
+    std::string written = "";
+    std::vector<std::string> history = {};  // its first entry is also in the menu
+    bool ended = false;
+};
+struct Flow {
+    Given given;
+    Act act;
+    Then then;
+};
+
+void PrintTo(const Flow& flow, std::ostream* out) {
+    *out << flow.given.name;
+}
+
+class FileFlow : public ShellTest, public ::testing::WithParamInterface<Flow> {
+  protected:
+    std::string at(const std::string& name) const { return name.empty() ? "" : file(name); }
+    std::string shown() const {
+        return app.year.firstName + " " + app.year.lastName + " " + std::to_string(app.year.planYear) + " " +
+               app.year.days[0].run.route;
+    }
+    // A file made by its name: a folder, a pipe nobody writes to, an endless device, a file larger than
+    // any plan, an empty file, the sample plan cut short, or the sample plan in its extension's version.
+    void make(const std::string& name) const {
+        const std::string path = at(name), stem = name.substr(0, name.find('.'));
+        const int version = name.ends_with("sb2") ? 2 : name.ends_with("sbn") ? 1 : 3;
+        if (stem == "ordner") {
+            std::filesystem::create_directory(path);
+        } else if (stem == "leitung") {
+            ASSERT_EQ(0, ::mkfifo(path.c_str(), 0600));
+        } else if (stem == "null") {
+            std::filesystem::create_symlink("/dev/zero", path);
+        } else if (stem == "riesig") {
+            sb::testing::writeBytes(path, planfile::formatPlanFile(sb::testing::everyFieldFilled(2009, 3)));
+            std::filesystem::resize_file(path, 50u << 20);
+        } else if (stem == "LEER") {
+            sb::testing::writeBytes(path, "");
+        } else if (stem == "kurz") {  // cut inside the 101st day
+            std::string whole = planfile::formatPlanFile(plan2009());
+            std::size_t end = 0;
+            for (int line = 0; line < 103; ++line) end = whole.find('\n', end) + 1;
+            sb::testing::writeBytes(path, whole.substr(0, end + 20));
+        } else {
+            sb::testing::writeBytes(path, formatted(plan2009(), version));
+        }
+    }
+    static std::string formatted(const model::TrainingYear& year, int version) {
+        if (version == 3) return planfile::formatPlanFile(year);
+        return version == 2 ? planfile::formatPlanFileV2(year) : planfile::formatPlanFileV1(year);
+    }
+    // The folder's regular files and their bytes, without those a flow may write beside its plan.
+    std::map<std::string, std::string> folder(const std::string& written, bool ended) const {
+        std::map<std::string, std::string> contents;
+        for (const auto& entry : std::filesystem::directory_iterator(dir_.path()))
+            contents[entry.path().filename().string()] =
+                entry.is_regular_file() ? fileBytes(entry.path()) : "";
+        for (const char* name : {"train.cfg", ended ? "strecke.cfg" : "train.cfg", written.c_str()})
+            contents.erase(name);
+        return contents;
+    }
+};
+
+TEST_P(FileFlow, ShowsExactlyItsBoxesAndStoresWhatTheAnswersSay) {
+    const auto& [given, act, then] = GetParam();
+    std::string entries = "[MENUE]\nMAX_ANZAHL=4\nANZAHL=" + std::to_string(given.history.size()) + "\n";
+    for (std::size_t entry = 0; entry < given.history.size(); ++entry)
+        entries += "EINTRAG_" + std::to_string(entry) + "=" + at(given.history[entry]) + "\n";
+    writeConfig(entries);
     initialise();
-    const std::string old = openSamplePlan();
-    app.year.modified = 1;
-    const std::string target = file("neu.sb3");
-    planfile::writePlanFile(plan2009(), target);
-    services.answerMessages({Answer::No, Answer::Yes});
-    services.answerFileDialogs({target});
-    services.scriptDialog("IDD_PERSONEN", typeAthlete);
-    dispatch(10);
-    EXPECT_EQ((std::vector<LoggedMessage>{saveQuestion(old), kReplaceQuestion}), services.messages());
-    const auto& request = services.fileDialogs().at(0).request;
-    EXPECT_EQ(std::tuple("Zielort für neue Datei...", "Saisonbuchdatei (*.sb3)", "default.sb3"),
-              std::tie(request.title, request.filters.at(0).description, request.proposedName));
-    EXPECT_EQ(planState(), std::tuple(target, 3, 1, 0));
-    EXPECT_EQ(std::tuple(2030, 0.0f), std::tie(app.year.planYear, app.year.days[0].bike.distanceKm));
-    model::TrainingYear written;
-    ASSERT_TRUE(planfile::readPlanFileOfVersion(3, target, written).readable);
-    EXPECT_EQ(std::tuple("Lena", ""), std::tie(written.firstName, written.lastName));
+    for (const std::string& name : given.made) make(name);
+    if (given.onDisk) {
+        openSamplePlan(given.held);
+        std::tie(app.year.modified, app.year.firstName) = std::tuple(given.modified, "Offen");
+    } else if (!given.held.empty()) {
+        holdPlan(at(given.held), given.version);
+    }
+    const auto before = folder(then.written, then.ended);
+    services.answerMessages(act.answers);
+    std::vector<std::optional<std::string>> files;
+    for (const auto& name : act.files) files.push_back(name ? std::optional(at(*name)) : std::nullopt);
+    if (act.files == std::vector<std::optional<std::string>>{"!"})
+        services.answerFileDialogError(platform::dialog_error::bufferTooSmall);
+    else
+        services.answerFileDialogs(files);
+    if (act.athlete != 0) {
+        services.scriptDialog("IDD_PERSONEN", [&act](platform::headless::HeadlessDialogHost& dialog) {
+            dialog.type(201, "Lena");
+            dialog.type(210, "2030");
+            dialog.press(act.athlete == 1 ? 211 : 212);
+        });
+    }
+    for (int command : act.commands) dispatch(command);
+
+    std::vector<LoggedMessage> messages = then.messages;
+    for (LoggedMessage& message : messages) message.text = inFolder(message.text);
+    EXPECT_EQ(messages, services.messages());
+    const auto& [name, version, loaded, modified] = then.state;
+    EXPECT_EQ(planState(), std::tuple(at(name), version, loaded, modified));
+    EXPECT_EQ(then.shown, shown());
+    if (!then.written.empty()) {
+        EXPECT_EQ(formatted(app.year, version), fileBytes(at(then.written)));
+    }
+    EXPECT_EQ(before, folder(then.written, then.ended));
+    std::vector<std::string> history;
+    for (const std::string& entry : then.history) history.push_back(at(entry));
+    EXPECT_EQ(history, app.settings.history);
+    if (!history.empty()) {
+        EXPECT_EQ("&1 " + then.history[0], view.menuItem(cmd::kFirstHistoryEntry).text);
+    }
+    EXPECT_EQ(then.ended, view.destroyed());
     expectNothingUnexpected();
 }
 
-TEST_F(FileCommands, ANewPlanThatCannotBeWrittenNeverTakesThePreviousName) {
-    initialise();
-    const std::string old = openSamplePlan();
-    const std::string before = fileBytes(old);
-    const std::string unwritable = file("no-folder/neu.sb3");
-    services.answerFileDialogs({unwritable});
-    services.scriptDialog("IDD_PERSONEN", typeAthlete);
-    dispatch(10);
-    EXPECT_EQ(std::vector<LoggedMessage>{saveFailed(unwritable, ENOENT)}, services.messages());
-    EXPECT_EQ(planState(), std::tuple(unwritable, 3, 1, 1));
-    EXPECT_EQ(before, fileBytes(old));
+constexpr bool kOnDisk = true, kHeld = false;
+const char* const kOpen =
+    "Offen Sch\xE4"
+    "fer 2009 Strand";  // the plan held
+const char* const kSample =
+    "Bernd Sch\xE4"
+    "fer 2009 Strand";  // the sample plan as written
+const char* const kLena = "Lena  2030 ";
+const char* const kNone = "  0 ";
+const LoggedMessage kPlanQuestion = saveQuestion("@/plan.sb3");
+const LoggedMessage kOpenFailed{
+    "Fehler beim Öffnen der Datei\nSoll versucht werden die letzte benutzte Datei zu öffnen?", "Fehler",
+    Buttons::YesNo, Icon::Stop};
+const LoggedMessage kNotAPlanName{"Diese Datei ist keine zulässige\nSaisonbuchdatei", "Fehler", Buttons::Ok,
+                                  Icon::Exclamation};
+const LoggedMessage kEmptyIsNoPlan{"Die Datei @/LEER.SB3 ist kein Saisonbuch.", "Fehler", Buttons::Ok,
+                                   Icon::Exclamation};
+const LoggedMessage kPreviousFailed{"Fehler beim Öffnen der vorherigen Datei", "Fehler", Buttons::Ok,
+                                    Icon::None};
+const LoggedMessage kDialogFailed{"Code: FNERR_BUFFERTOOSMALL\n", "Error", Buttons::Ok, Icon::Stop};
+const LoggedMessage kNewFailed = saveFailed("@/fehlt/neu.sb3", ENOENT);
+const std::vector<std::string> kTwoEntries{"plan.sb3", "zwei.sb3"};
+const LoggedMessage kCutShort{"Die Datei ist unvollständig: gelesen bis 10.04.2009.", "Hinweis", Buttons::Ok,
+                              Icon::Exclamation};
+const LoggedMessage kReplaceCutShort{
+    "Die Datei\n@/kurz.sb3\nwar beim Öffnen unvollständig (gelesen bis "
+    "10.04.2009).\nSoll sie trotzdem ersetzt werden?",
+    "Frage?", Buttons::YesNo, Icon::Question};
 
-    // Exit: "Ja" retries under the new plan's own name, fails again, and the program stays.
-    services.answerMessages({Answer::Yes});
-    dispatch(17);
-    EXPECT_EQ(saveQuestion(unwritable), services.messages().at(1));
-    EXPECT_EQ(saveFailed(unwritable, ENOENT), services.messages().at(2));
-    EXPECT_FALSE(view.destroyed());
-    EXPECT_EQ(before, fileBytes(old));
-    expectNothingUnexpected();
+// An older version's notice on opening.
+LoggedMessage olderVersion(const char* old, const char* current) {
+    return {std::string("Sie haben soebend eine alte\nSaisonbuch V") + old +
+                "\nDatei geöffnet. Die erweiterten Funktionen von Saisonbuch V" + current +
+                "\nsind deaktiviert. Wenn Sie trotzdem erweiterte Funktionen nutzen wollen\nlegen Sie ein "
+                "Kopie Ihres Saisonbuches mit Hilfe des Menüpunktes\nDatei-->Speichern unter...\n an.",
+            "Hinweis", Buttons::Ok, Icon::Information};
 }
 
-TEST_F(FileCommands, CancellingAnyStepOfOpenSaveAsOrNewChangesNothing) {
-    initialise();
-    const std::string old = openSamplePlan();
-    app.year.modified = 1;
-    app.diagram.diagramKind = 1;
-    services.answerMessages({Answer::Cancel});
-    dispatch(11);
-    EXPECT_EQ(old, app.year.currentFileName);
-    EXPECT_EQ(1, app.diagram.diagramKind);
-
-    app.year.modified = 0;
-    services.answerFileDialogError(platform::dialog_error::bufferTooSmall);
-    dispatch(11);
-    EXPECT_EQ((LoggedMessage{"Code: FNERR_BUFFERTOOSMALL\n", "Error", Buttons::Ok, Icon::Stop}),
-              services.messages().back());
-    services.answerFileDialogs({std::nullopt});
-    dispatch(13);
-    EXPECT_EQ(2u, services.messages().size());
-    EXPECT_EQ(old, app.year.currentFileName);
-    EXPECT_EQ(1, app.diagram.diagramKind);
-
-    // "Abbruch" in the athlete dialog of New: no file, and the open plan stays as it was.
-    const model::TrainingYear before = app.year;
-    const std::string target = file("neu.sb3");
-    services.answerFileDialogs({target});
-    services.scriptDialog("IDD_PERSONEN", [](auto& dialog) {
-        dialog.type(201, "Lena");
-        dialog.press(212);
-    });
-    dispatch(10);
-    EXPECT_FALSE(std::filesystem::exists(target));
-    EXPECT_EQ(planState(), std::tuple(old, 3, 1, 0));
-    EXPECT_EQ(before.firstName, app.year.firstName);
-    EXPECT_TRUE(before.days == app.year.days);
-    expectNothingUnexpected();
+// A folder, a pipe, an endless device and a file larger than any plan under a plan's name: the open
+// fails, "Nein" leaves no plan open, and nothing is written, not even by a Save that follows.
+Flow unreadable(const std::string& name, std::vector<LoggedMessage> messages = {}) {
+    std::string test = "Open_" + name + "_LeavesNoPlanAndWritesNothing";
+    test[test.find('.')] = '_';
+    messages.insert(messages.begin(), kPlanQuestion);
+    messages.push_back(kOpenFailed);
+    return {{test, "plan.sb3", 3, 1, kOnDisk, {name}},
+            {{cmd::kOpenPlan, cmd::kSavePlan, cmd::kSavePlanAs, cmd::kTrainingDays},
+             {Answer::No, Answer::No},
+             {name}},
+            {messages, {"plan.sb3", 0, 0, 0}, kNone}};
 }
 
 // Open over an open plan: each version's notice, a file that is no plan, and a missing file with the
-// offer to reopen the previous plan. Only a plan that opened enters the history; the previous file is
-// never written, and a failed open never leaves an empty plan under its name.
-TEST_F(FileCommands, OpenShowsExactlyTheMessagesOfItsOutcome) {
-    const std::string sb2 = file("alt.sb2"), sbn = file("alt.sbn"), empty = file("LEER.SB3");
-    ASSERT_EQ(0, planfile::writePlanFileV2(plan2009(), sb2));
-    ASSERT_EQ(0, planfile::writePlanFileV1(plan2009(), sbn));
-    sb::testing::writeBytes(empty, "");
-    const std::string missing = file("fehlt.sb3"), previous = file("vorher.sb3");
-    auto notice = [](const char* old, const char* current) {
-        return LoggedMessage{std::string("Sie haben soebend eine alte\nSaisonbuch V") + old +
-                                 "\nDatei geöffnet. Die erweiterten Funktionen von Saisonbuch V" + current +
-                                 "\nsind deaktiviert. Wenn Sie trotzdem erweiterte Funktionen nutzen "
-                                 "wollen\nlegen Sie ein Kopie Ihres Saisonbuches mit Hilfe des "
-                                 "Menüpunktes\nDatei-->Speichern unter...\n an.",
-                             "Hinweis", Buttons::Ok, Icon::Information};
-    };
-    const LoggedMessage notAPlan{"Diese Datei ist keine zulässige\nSaisonbuchdatei", "Fehler", Buttons::Ok,
-                                 Icon::Exclamation};
-    auto notPlan = [](const std::string& path) {
-        return LoggedMessage{"Die Datei " + path + " ist kein Saisonbuch.", "Fehler", Buttons::Ok, Icon::Exclamation};
-    };
-    const LoggedMessage openFailed{
-        "Fehler beim Öffnen der Datei\nSoll versucht werden die letzte benutzte Datei zu öffnen?", "Fehler",
-        Buttons::YesNo, Icon::Stop};
-    const LoggedMessage previousFailed{"Fehler beim Öffnen der vorherigen Datei", "Fehler", Buttons::Ok,
-                                       Icon::None};
-    enum Before { PlanOpen, PlanFileGone, NoPlan };
-    struct Case {
-        std::string path;
-        Before before;
-        std::vector<Answer> answers;
-        std::vector<LoggedMessage> messages;
-        int version;
-        std::string name, firstName;
-    };
-    const std::vector<Case> cases{
-        {sb2, PlanOpen, {}, {notice("2.0", "3.0")}, 2, sb2, "Bernd"},
-        {sbn, PlanOpen, {}, {notice("1.0", "2.0")}, 1, sbn, "Bernd"},
-        {empty, PlanOpen, {}, {notPlan(empty)}, 3, previous, "ungespeichert"},
-        {file("kaputt.txt"), PlanOpen, {}, {notAPlan}, 0, previous, ""},
-        {missing, PlanOpen, {Answer::No}, {openFailed}, 0, previous, ""},
-        {missing, PlanOpen, {Answer::Yes}, {openFailed}, 3, previous, "Bernd"},
-        {missing, PlanFileGone, {Answer::Yes}, {openFailed, previousFailed}, 0, previous, ""},
-        {missing, NoPlan, {Answer::Yes}, {openFailed}, 0, "", ""}};
-    writeConfig("[MENUE]\nMAX_ANZAHL=4\n");
+// offer to reopen the previous plan. Only a plan that opened enters the history, and a failed open never
+// leaves an empty plan under its name.
+INSTANTIATE_TEST_SUITE_P(
+    Open, FileFlow,
+    ::testing::Values(
+        Flow{{"OpensASecondVersionPlanWithItsNotice", "plan.sb3", 3, 0, kOnDisk, {"alt.sb2"}},
+             {{cmd::kOpenPlan}, {}, {"alt.sb2"}},
+             {{olderVersion("2.0", "3.0")}, {"alt.sb2", 2, 1, 0}, kSample, "", {"alt.sb2"}}},
+        Flow{{"OpensAFirstVersionPlanWithItsNotice", "plan.sb3", 3, 0, kOnDisk, {"alt.sbn"}},
+             {{cmd::kOpenPlan}, {}, {"alt.sbn"}},
+             {{olderVersion("1.0", "2.0")}, {"alt.sbn", 1, 1, 0}, kSample, "", {"alt.sbn"}}},
+        Flow{{"RefusesAFileThatHoldsNoPlan", "plan.sb3", 3, 0, kOnDisk, {"LEER.SB3"}},
+             {{cmd::kOpenPlan}, {}, {"LEER.SB3"}},
+             {{kEmptyIsNoPlan}, {"plan.sb3", 3, 1, 0}, kOpen}},
+        Flow{{"RefusesANameOfNoPlan", "plan.sb3", 3, 0, kOnDisk},
+             {{cmd::kOpenPlan}, {}, {"kaputt.txt"}},
+             {{kNotAPlanName}, {"plan.sb3", 0, 0, 0}, kNone}},
+        Flow{{"AMissingFileWithoutThePreviousPlan", "plan.sb3", 3, 0, kOnDisk},
+             {{cmd::kOpenPlan}, {Answer::No}, {"fehlt.sb3"}},
+             {{kOpenFailed}, {"plan.sb3", 0, 0, 0}, kNone}},
+        Flow{{"AMissingFileReopensThePreviousPlan", "plan.sb3", 3, 0, kOnDisk},
+             {{cmd::kOpenPlan}, {Answer::Yes}, {"fehlt.sb3"}},
+             {{kOpenFailed}, {"plan.sb3", 3, 1, 0}, kSample}},
+        Flow{{"AMissingFileWithNoPlanOpen", "", 0, 0, kHeld},
+             {{cmd::kOpenPlan}, {Answer::Yes}, {"fehlt.sb3"}},
+             {{kOpenFailed}, {"", 0, 0, 0}, kNone}},
+        // A plan cut short opens with a notice; its first save asks, and "Nein" keeps the file.
+        Flow{{"APlanCutShortIsKeptWithANo", "", 0, 0, kHeld, {"kurz.sb3"}},
+             {{cmd::kOpenPlan, cmd::kSavePlan}, {Answer::No}, {"kurz.sb3"}},
+             {{kCutShort, kReplaceCutShort}, {"kurz.sb3", 3, 1, 0}, kSample, "", {"kurz.sb3"}}},
+        Flow{{"APlanCutShortIsReplacedWithAYesAndThenSavedUnasked", "", 0, 0, kHeld, {"kurz.sb3"}},
+             {{cmd::kOpenPlan, cmd::kSavePlan, cmd::kSavePlan}, {Answer::Yes}, {"kurz.sb3"}},
+             {{kCutShort, kReplaceCutShort}, {"kurz.sb3", 3, 1, 0}, kSample, "kurz.sb3", {"kurz.sb3"}}},
+        unreadable("ordner.sb3"), unreadable("ordner.sb2", {olderVersion("2.0", "3.0")}),
+        unreadable("leitung.sb3"), unreadable("null.sbn", {olderVersion("1.0", "2.0")}),
+        unreadable("riesig.sb3")),
+    [](const auto& info) { return info.param.given.name; });
+
+// New, Save As, Save and Exit: a plan is never lost to a failed or cancelled save.
+INSTANTIATE_TEST_SUITE_P(
+    FileCommands, FileFlow,
+    ::testing::Values(
+        Flow{{"NewAsksToSaveThenToReplace", "plan.sb3", 3, 1, kOnDisk, {"neu.sb3"}},
+             {{cmd::kNewPlan}, {Answer::No, Answer::Yes}, {"neu.sb3"}, 1},
+             {{kPlanQuestion, kReplaceQuestion}, {"neu.sb3", 3, 1, 0}, kLena, "neu.sb3"}},
+        // Exit's "Ja" retries under the new plan's own name, fails again, and the program stays.
+        Flow{{"ANewPlanThatCannotBeWrittenNeverTakesThePreviousName", "plan.sb3", 3, 0, kOnDisk},
+             {{cmd::kNewPlan, cmd::kExit}, {Answer::Yes}, {"fehlt/neu.sb3"}, 1},
+             {{kNewFailed, saveQuestion("@/fehlt/neu.sb3"), kNewFailed}, {"fehlt/neu.sb3", 3, 1, 1}, kLena}},
+        Flow{{"NewCancelledInTheAthleteDialog", "plan.sb3", 3, 0, kOnDisk},
+             {{cmd::kNewPlan}, {}, {"neu.sb3"}, 2},
+             {{}, {"plan.sb3", 3, 1, 0}, kOpen}},
+        Flow{{"OpenCancelledAtTheSaveQuestion", "plan.sb3", 3, 1, kOnDisk},
+             {{cmd::kOpenPlan}, {Answer::Cancel}, {}},
+             {{kPlanQuestion}, {"plan.sb3", 3, 1, 1}, kOpen}},
+        Flow{{"OpenWithAFailingFileDialog", "plan.sb3", 3, 0, kOnDisk},
+             {{cmd::kOpenPlan}, {}, {"!"}},
+             {{kDialogFailed}, {"plan.sb3", 3, 1, 0}, kOpen}},
+        // A history entry asks to save first; entries beyond the history do nothing.
+        Flow{{"AHistoryEntryCancelled", "plan.sb3", 3, 1, kOnDisk, {"zwei.sb3"}, kTwoEntries},
+             {{cmd::kFirstHistoryEntry + 1}, {Answer::Cancel}, {}},
+             {{kPlanQuestion}, {"plan.sb3", 3, 1, 1}, kOpen, "", kTwoEntries}},
+        Flow{{"AHistoryEntryOpensAfterAsking", "plan.sb3", 3, 1, kOnDisk, {"zwei.sb3"}, kTwoEntries},
+             {{cmd::kFirstHistoryEntry + 1}, {Answer::No}, {}},
+             {{kPlanQuestion}, {"zwei.sb3", 3, 1, 0}, kSample, "", kTwoEntries}},
+        Flow{{"HistoryEntriesBeyondTheHistoryDoNothing", "plan.sb3", 3, 1, kOnDisk, {}, kTwoEntries},
+             {{cmd::kFirstHistoryEntry + 2, cmd::kLastHistoryEntry}, {}, {}},
+             {{}, {"plan.sb3", 3, 1, 1}, kOpen, "", kTwoEntries}},
+        Flow{{"SaveAsCancelled", "plan.sb3", 3, 0, kOnDisk},
+             {{cmd::kSavePlanAs}, {}, {std::nullopt}},
+             {{}, {"plan.sb3", 3, 1, 0}, kOpen}},
+        Flow{{"SaveAsWritesTheCurrentFormatUnderAnSb3Name", "alt.sb2", 2, 1, kHeld},
+             {{cmd::kSavePlanAs}, {}, {"kopie.sb2"}},
+             {{savedMessage("@/kopie.sb3")}, {"kopie.sb3", 3, 1, 0}, kSample, "kopie.sb3"}},
+        Flow{{"SaveAsReplacesAFileOnlyWithAYes", "plan.sb3", 3, 1, kOnDisk, {"kopie.sb3"}},
+             {{cmd::kSavePlanAs}, {Answer::No}, {"kopie.sb3"}},
+             {{kReplaceQuestion}, {"plan.sb3", 3, 1, 1}, kOpen}},
+        Flow{{"SaveAsToANameThatCannotBeWritten", "plan.sb3", 3, 1, kOnDisk},
+             {{cmd::kSavePlanAs}, {}, {"fehlt/kopie"}},
+             {{saveFailed("@/fehlt/kopie.sb3", ENOENT)}, {"plan.sb3", 3, 1, 1}, kOpen}},
+        Flow{{"SaveWritesByTheName", "gehalten.sb3", 3, 1, kHeld},
+             {{cmd::kSavePlan}, {}, {}},
+             {{}, {"gehalten.sb3", 3, 1, 0}, kSample, "gehalten.sb3"}},
+        Flow{{"SaveFailsLoudly", "fehlt/plan.sb3", 3, 1, kHeld},
+             {{cmd::kSavePlan}, {}, {}},
+             {{saveFailed("@/fehlt/plan.sb3", ENOENT)}, {"fehlt/plan.sb3", 3, 1, 1}, kSample}},
+        Flow{{"ExitCancelledStays", "plan.sb3", 3, 1, kOnDisk},
+             {{cmd::kExit}, {Answer::Cancel}, {}},
+             {{kPlanQuestion}, {"plan.sb3", 3, 1, 1}, kOpen}},
+        Flow{{"ExitYesWithSaveAsCancelledStays", "plan.txt", 3, 1, kHeld},
+             {{cmd::kExit}, {Answer::Yes}, {std::nullopt}},
+             {{saveQuestion("@/plan.txt")}, {"plan.txt", 3, 1, 1}, kSample}},
+        Flow{{"ExitYesRunsSaveAsForANameNotOfAPlan", "plan.txt", 3, 1, kHeld},
+             {{cmd::kExit}, {Answer::Yes}, {"gerettet"}},
+             {{saveQuestion("@/plan.txt"), savedMessage("@/gerettet.sb3")},
+              {"gerettet.sb3", 3, 1, 0},
+              kSample,
+              "gerettet.sb3",
+              {},
+              true}},
+        // A plan of the first version is saved in its own format under its own name.
+        Flow{{"ExitYesSavesAFirstVersionPlanInItsFormat", "alt.sbn", 1, 1, kHeld},
+             {{cmd::kExit}, {Answer::Yes}, {}},
+             {{saveQuestion("@/alt.sbn")}, {"alt.sbn", 1, 1, 0}, kSample, "alt.sbn", {}, true}}),
+    [](const auto& info) { return info.param.given.name; });
+
+TEST_F(FileCommands, NewAndSaveAsProposeAPlanName) {
     initialise();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path + " " + std::to_string(c.before));
-        app.year = model::TrainingYear{};
-        if (c.before != NoPlan) openSamplePlan("vorher.sb3");
-        app.year.firstName = "ungespeichert";
-        const std::string bytes = fileBytes(previous);
-        if (c.before == PlanFileGone) std::filesystem::remove(previous);
-        app.settings.history.clear();
-        services.clearLog();
-        services.answerMessages(c.answers);
-        services.answerFileDialogs({c.path});
-        dispatch(cmd::kOpenPlan);
-        EXPECT_EQ(c.messages, services.messages());
-        EXPECT_EQ(planState(), std::tuple(c.name, c.version, c.version != 0, 0));
-        EXPECT_EQ(c.firstName, app.year.firstName);
-        const bool opened = c.path == c.name && c.version != 0;
-        EXPECT_EQ(opened ? std::vector<std::string>{c.path} : std::vector<std::string>{}, app.settings.history);
-        if (opened) {
-            EXPECT_EQ("&1 " + c.path.substr(dir_.path().string().size() + 1), view.menuItem(20).text);
-        }
-        if (c.before != PlanFileGone) {
-            EXPECT_EQ(bytes, fileBytes(previous));
-        }
-    }
-    expectNothingUnexpected();
-}
-
-TEST_F(FileCommands, HistoryEntriesAskFirstAndMissingEntriesDoNothing) {
-    const std::string first = file("eins.sb3");
-    const std::string second = file("zwei.sb3");
-    model::TrainingYear other = plan2009();
-    other.firstName = "Zweite";
-    ASSERT_EQ(0, planfile::writePlanFile(other, second));
-    writeConfig("[MENUE]\nMAX_ANZAHL=5\nANZAHL=2\nEINTRAG_0=" + first + "\nEINTRAG_1=" + second + "\n");
-    initialise();
-    openSamplePlan("eins.sb3");
-    app.year.modified = 1;
-    dispatch(22);
-    dispatch(28);
-    EXPECT_TRUE(services.steps().empty());
-
-    services.answerMessages({Answer::Cancel, Answer::No});
-    dispatch(21);
-    EXPECT_EQ("Bernd", app.year.firstName);
-    dispatch(21);
-    EXPECT_EQ((std::vector<LoggedMessage>{saveQuestion(first), saveQuestion(first)}), services.messages());
-    EXPECT_EQ("Zweite", app.year.firstName);
-    EXPECT_EQ(second, app.year.currentFileName);
-    EXPECT_EQ((std::vector<std::string>{first, second}), app.settings.history);
-    expectNothingUnexpected();
-}
-
-TEST_F(FileCommands, SaveAsWritesTheCurrentFormatUnderAnSb3Name) {
-    initialise();
-    const std::string sb2 = file("alt.sb2");
-    ASSERT_EQ(0, planfile::writePlanFileV2(plan2009(), sb2));
-    holdPlan(sb2, 2);
-    services.answerFileDialogs({file("kopie.sb2")});
-    dispatch(13);
-    const std::string written = file("kopie.sb3");
-    EXPECT_EQ(std::vector<LoggedMessage>{savedMessage(written)}, services.messages());
-    EXPECT_EQ("Saisonbuchdatei  (*.sb3)", services.fileDialogs().at(0).request.filters.at(0).description);
-    EXPECT_FALSE(std::filesystem::exists(file("kopie.sb2")));
-    EXPECT_EQ(planfile::formatPlanFile(app.year), fileBytes(written));
-    EXPECT_EQ(planState(), std::tuple(written, 3, 1, 0));
-
-    // Replacing an existing file needs a "Ja"; "Nein" writes nothing.
-    services.answerFileDialogs({written});
-    services.answerMessages({Answer::No});
-    app.year.firstName = "Neu";
-    dispatch(13);
-    EXPECT_EQ(kReplaceQuestion, services.messages().back());
-    model::TrainingYear reread;
-    ASSERT_TRUE(planfile::readPlanFileOfVersion(3, written, reread).readable);
-    EXPECT_EQ("Bernd", reread.firstName);
-
-    // A name that cannot be written: the message, and the plan keeps its name and its changes.
-    app.year.modified = 1;
-    services.answerFileDialogs({file("fehlt/kopie")});
-    dispatch(13);
-    EXPECT_EQ(saveFailed(file("fehlt/kopie.sb3"), ENOENT), services.messages().back());
-    EXPECT_EQ(planState(), std::tuple(written, 3, 1, 1));
-    expectNothingUnexpected();
-}
-
-TEST_F(FileCommands, SaveWritesByTheNameAndFailsLoudly) {
-    initialise();
-    const std::string path = openSamplePlan();
-    app.year.modified = 1;
-    app.year.days[5].run.distanceKm = 8;
-    dispatch(12);
-    EXPECT_TRUE(services.messages().empty());
-    EXPECT_EQ(0, app.year.modified);
-    EXPECT_EQ(planfile::formatPlanFile(app.year), fileBytes(path));
-
-    app.year.currentFileName = file("no-folder/plan.sb3");
-    app.year.modified = 1;
-    dispatch(12);
-    EXPECT_EQ(std::vector<LoggedMessage>{saveFailed(file("no-folder/plan.sb3"), ENOENT)}, services.messages());
-    EXPECT_EQ(1, app.year.modified);
-    expectNothingUnexpected();
-}
-
-// A plan cut short after 100 days opens with a warning; its first save asks, "Nein" keeps the file.
-TEST_F(FileCommands, APlanCutShortOpensWithAWarningAndItsFirstSaveAsks) {
-    initialise();
-    const std::string path = file("kurz.sb3"), whole = planfile::formatPlanFile(plan2009());
-    std::size_t end = 0;
-    for (int line = 0; line < 103; ++line) end = whole.find('\n', end) + 1;
-    sb::testing::writeBytes(path, whole.substr(0, end + 20));
-    services.answerFileDialogs({path});
-    dispatch(cmd::kOpenPlan);
-    EXPECT_EQ((std::vector<LoggedMessage>{{"Die Datei ist unvollständig: gelesen bis 10.04.2009.", "Hinweis",
-                                           Buttons::Ok, Icon::Exclamation}}),
-              services.messages());
-    EXPECT_EQ(planState(), std::tuple(path, 3, 1, 0));
-    const LoggedMessage question{"Die Datei\n" + path +
-                                     "\nwar beim Öffnen unvollständig (gelesen bis 10.04.2009).\nSoll sie trotzdem "
-                                     "ersetzt werden?",
-                                 "Frage?", Buttons::YesNo, Icon::Question};
-    app.year.modified = 1;
-    for (Answer answer : {Answer::No, Answer::Yes}) {
-        services.clearLog();
-        services.answerMessages({answer});
-        dispatch(cmd::kSavePlan);
-        EXPECT_EQ(std::vector<LoggedMessage>{question}, services.messages());
-        EXPECT_EQ(answer == Answer::Yes ? planfile::formatPlanFile(app.year) : whole.substr(0, end + 20),
-                  fileBytes(path));
-        EXPECT_EQ(answer == Answer::Yes ? 0 : 1, app.year.modified);
-    }
-    services.clearLog();
-    dispatch(cmd::kSavePlan);
-    EXPECT_TRUE(services.messages().empty());
+    openSamplePlan();
+    services.answerFileDialogs({std::nullopt, std::nullopt});
+    dispatch(cmd::kNewPlan);
+    dispatch(cmd::kSavePlanAs);
+    std::vector<std::string> requests;
+    for (const auto& [save, request] : services.fileDialogs())
+        requests.push_back(request.title + "|" + request.filters.at(0).description + "|" +
+                           request.proposedName);
+    EXPECT_EQ((std::vector<std::string>{"Zielort für neue Datei...|Saisonbuchdatei (*.sb3)|default.sb3",
+                                        "|Saisonbuchdatei  (*.sb3)|default.sb3"}),
+              requests);
     expectNothingUnexpected();
 }
 
@@ -300,11 +341,6 @@ TEST_F(FileCommands, ExitSavesSettingsAndRoutesOnlyWhenTheUserLeaves) {
     initialise();
     const std::string path = openSamplePlan();
     app.year.modified = 1;
-    services.answerMessages({Answer::Cancel});
-    dispatch(17);
-    EXPECT_FALSE(view.destroyed());
-    EXPECT_FALSE(std::filesystem::exists(file("strecke.cfg")));
-
     services.answerMessages({Answer::No});
     EXPECT_TRUE(closeRequested(app, view, services));
     EXPECT_TRUE(view.destroyed());
@@ -342,31 +378,6 @@ TEST_F(FileCommands, SettingsAndRoutesThatCannotBeSavedAreReportedByName) {
     dispatch(cmd::kExit);
     EXPECT_EQ((std::vector<LoggedMessage>{settingsFailed, routesFailed}), services.messages());
     EXPECT_TRUE(view.destroyed());
-    expectNothingUnexpected();
-}
-
-TEST_F(FileCommands, AnsweringYesSavesUnderThePlansNameOrRunsSaveAs) {
-    initialise();
-    holdPlan(file("plan.txt"), 3);
-    services.answerMessages({Answer::Yes});
-    services.answerFileDialogs({std::nullopt});
-    dispatch(17);
-    EXPECT_FALSE(view.destroyed());
-    EXPECT_EQ(1, app.year.modified);
-
-    services.answerMessages({Answer::Yes});
-    services.answerFileDialogs({file("gerettet")});
-    dispatch(17);
-    EXPECT_TRUE(view.destroyed());
-    EXPECT_EQ(savedMessage(file("gerettet.sb3")), services.messages().back());
-    EXPECT_TRUE(std::filesystem::exists(file("gerettet.sb3")));
-
-    // A plan of the first version is saved in its own format under its own name.
-    holdPlan(file("alt.sbn"), 1);
-    services.answerMessages({Answer::Yes});
-    dispatch(17);
-    EXPECT_EQ(saveQuestion(file("alt.sbn")), services.messages().back());
-    EXPECT_EQ(fileBytes(sb::testing::goldenPath("planfile/plan_2009.sbn")), fileBytes(file("alt.sbn")));
     expectNothingUnexpected();
 }
 

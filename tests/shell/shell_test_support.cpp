@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 #include <fstream>
+#include <regex>
 
 #include "model/clock.h"
 #include "planfile/plan_file_writer.h"
@@ -20,6 +21,12 @@ LoggedMessage savedMessage(const std::string& path) {
     return {"Die Datei\n" + path + "\nwurde gespeichert", "Info", Buttons::Ok, Icon::Information};
 }
 
+std::vector<std::string> texts(const platform::headless::HeadlessDialogHost& dialog, std::initializer_list<int> ids) {
+    std::vector<std::string> result;
+    for (int id : ids) result.push_back(dialog.text(id));
+    return result;
+}
+
 void ShellTest::SetUp() {
     model::setClock([] { return model::CivilDate{15, 6, 2024}; });
     app.paths.programDirectory = dir_.path().string();
@@ -31,6 +38,10 @@ void ShellTest::SetUp() {
 
 void ShellTest::TearDown() {
     model::setClock({});
+}
+
+std::string ShellTest::inFolder(const std::string& text) const {
+    return std::regex_replace(text, std::regex("@/"), dir_.path().string() + "/");
 }
 
 void ShellTest::writeConfig(const std::string& lines) const {

@@ -36,6 +36,8 @@ inline const LoggedMessage kReplaceQuestion{
 
 LoggedMessage saveQuestion(const std::string& path);
 LoggedMessage savedMessage(const std::string& path);
+// The texts of a dialog's controls, in the order of their ids.
+std::vector<std::string> texts(const platform::headless::HeadlessDialogHost& dialog, std::initializer_list<int> ids);
 
 class ShellTest : public ::testing::Test {
   protected:
@@ -43,6 +45,8 @@ class ShellTest : public ::testing::Test {
     void TearDown() override;
 
     std::string file(const std::string& name) const { return dir_.file(name); }
+    // The text with each "@/" standing for the scratch folder.
+    std::string inFolder(const std::string& text) const;
     // Writes train.cfg with these lines (CR LF added) before initialise() reads it.
     void writeConfig(const std::string& lines) const;
     // initialiseApplication and windowCreated, as the program does before the start-up command.

@@ -8,7 +8,7 @@
 
 #include "config/program_paths.h"
 #include "planfile/legacy_plan_writer.h"
-#include "planfile/plan_file_reader.h"
+#include "planfile/plan_file_writer.h"
 #include "shell/command_dispatcher.h"
 #include "shell/command_ids.h"
 #include "shell/navigation.h"
@@ -26,35 +26,112 @@ const LoggedMessage kReloadFailedQuestion{
 
 using StartUp = ShellTest;
 
-TEST_F(StartUp, WithoutAutoloadNothingIsAskedButTheWeekIsToday) {
-    writeConfig("[KONFIG]\nAUTOLADEN=0\nLOGOZEIT=1\nLETZTE_DATEI=" + file("gone.sb3") + "\nDIAGRAMM_TYP=4\n");
+// A start: train.cfg ("/": a folder in its place), the help at hand or not, the athlete dialog
+// (0 not shown, 1 confirmed as it is, 2 "Jan" in 2024), the user's answers; then every step shown in
+// order and the plan held, which is also on disk. A "@/" stands for the program directory. Whatever
+// opens, the window shows today's week and month, and Save is grey exactly while no plan is open.
+struct Start {
+    std::string name;
+    struct {
+        std::string config;
+        bool help;
+        int athlete;
+        std::vector<Answer> answers;
+        std::vector<std::optional<std::string>> files;
+    } given;
+    struct {
+        std::vector<std::string> steps;
+        std::tuple<std::string, int, int, int> state;
+        std::string shown;  // athlete and year of the plan
+    } then;
+};
+
+void PrintTo(const Start& start, std::ostream* out) {
+    *out << start.name;
+}
+
+class StartFlow : public StartUp, public ::testing::WithParamInterface<Start> {};
+
+TEST_P(StartFlow, ShowsItsStepsAndOpensWhatItShould) {
+    const auto& [given, then] = std::tie(GetParam().given, GetParam().then);
+    ASSERT_EQ(0, planfile::writePlanFileV2(plan2009(), file("alt.sb2")));
+    if (given.config == "/")
+        std::filesystem::create_directory(file("train.cfg"));
+    else
+        writeConfig("[KONFIG]\n" + inFolder(given.config) + "\n");
     initialise();
-    dispatch(9);
-    EXPECT_TRUE(services.steps().empty());
-    EXPECT_EQ(std::pair(app.year.planFileVersion, app.year.planLoaded), std::pair(0, 0));
-    // 15 June 2024: 1 January 2024 is a Monday, so the 167th day lies in week 24.
-    EXPECT_EQ(24, app.currentWeek);
-    EXPECT_EQ(6, app.currentMonth);
-    EXPECT_EQ(std::pair(true, 3000), std::pair(services.timerRunning(), services.timerInterval()));
-    EXPECT_TRUE(view.menuItem(12).greyed);
-    EXPECT_FALSE(view.toolbarButtonEnabled(12));
-    EXPECT_EQ(0, app.logoDone);
-    services.fireTimer();
-    EXPECT_EQ(1, app.logoDone);
-    EXPECT_FALSE(services.timerRunning());
+    services.setHelpAvailable(given.help);
+    services.answerMessages(given.answers);
+    std::vector<std::optional<std::string>> files;
+    for (const auto& name : given.files) files.push_back(name ? std::optional(file(*name)) : std::nullopt);
+    services.answerFileDialogs(files);
+    if (given.athlete != 0) {
+        services.scriptDialog("IDD_PERSONEN", [&given](platform::headless::HeadlessDialogHost& dialog) {
+            if (given.athlete == 2) dialog.type(201, "Jan"), dialog.type(210, "2024");
+            dialog.press(211);
+        });
+    }
+    dispatch(cmd::kStartup);
+    std::vector<std::string> steps;
+    for (const std::string& step : then.steps) steps.push_back(inFolder(step));
+    EXPECT_EQ(steps, services.steps());
+    for (const LoggedMessage& shown : services.messages())
+        for (const LoggedMessage& known : {kFirstStartQuestion, kReloadFailedQuestion})
+            if (shown.text == known.text) EXPECT_EQ(known, shown);
+    const auto& [name, version, loaded, modified] = then.state;
+    EXPECT_EQ(planState(), std::tuple(name.empty() ? "" : file(name), version, loaded, modified));
+    EXPECT_EQ(std::pair(24, 6), std::pair(app.currentWeek, app.currentMonth));
+    EXPECT_EQ(std::pair(!loaded, !loaded),
+              std::pair(view.menuItem(cmd::kSavePlan).greyed, !view.toolbarButtonEnabled(cmd::kSavePlan)));
+    EXPECT_EQ(then.shown, app.year.firstName + " " + std::to_string(app.year.planYear));
+    if (loaded) {
+        EXPECT_EQ("Datei: " + file(name), view.statusTexts()[2]);
+    }
+    if (loaded && version == 3) {
+        EXPECT_EQ(planfile::formatPlanFile(app.year), fileBytes(file(name)));
+    }
+    for (const auto& [save, request] : services.fileDialogs()) {
+        EXPECT_EQ(std::tuple(true, "Saisonbuchdatei  (*.sb3)", "default.sb3", "sb3"),
+                  std::tie(save, request.filters.at(0).description, request.proposedName,
+                           request.defaultExtension));
+    }
+    EXPECT_EQ(0, app.newPlanMode);
     expectNothingUnexpected();
 }
 
-TEST_F(StartUp, SettingsThatCannotBeWrittenBackAreReportedOnceStartedUp) {
-    std::filesystem::create_directory(file("train.cfg"));
-    initialise();
-    services.answerMessages({Answer::No});
-    dispatch(cmd::kStartup);
-    EXPECT_EQ((std::vector<LoggedMessage>{kFirstStartQuestion,
-                                          saveFailed(file("train.cfg"), EISDIR)}),
-              services.messages());
-    expectNothingUnexpected();
-}
+const std::string kFirstStart = "message: " + kFirstStartQuestion.text;
+const std::string kTour = "help: help/tour.html 0", kAthlete = "dialog opened: IDD_PERSONEN",
+                  kSave = "file dialog: ";
+
+INSTANTIATE_TEST_SUITE_P(
+    StartUp, StartFlow,
+    ::testing::Values(
+        Start{"WithoutAutoloadNothingIsAsked",
+              {"AUTOLADEN=0\nLETZTE_DATEI=@/alt.sb2\nDIAGRAMM_TYP=4", true, 0, {}, {}},
+              {{}, {"alt.sb2", 0, 0, 0}, " 0"}},
+        Start{"ReloadsTheLastPlanInItsOwnVersion",
+              {"AUTOLADEN=1\nLETZTE_DATEI=@/alt.sb2", true, 0, {}, {}},
+              {{}, {"alt.sb2", 2, 1, 0}, "Bernd 2009"}},
+        Start{"AFailedReloadOffersANewPlan",
+              {"AUTOLADEN=1\nLETZTE_DATEI=@/fehlt.sb3", true, 0, {Answer::No}, {}},
+              {{"message: " + kReloadFailedQuestion.text}, {"", 0, 0, 0}, " 0"}},
+        Start{"FirstStartDeclinedWithoutHelp",
+              {"AUTOLADEN=1", false, 0, {Answer::No}, {}},
+              {{kTour, "message: Fehler beim Öffnen der\nHilfe-Datei", kFirstStart}, {"", 0, 0, 0}, " 0"}},
+        // A typed name without the plan extension still becomes a plan file; the tour comes back in front.
+        Start{"FirstStartShowsTheTourThenCreatesThePlan",
+              {"AUTOLADEN=1", true, 2, {Answer::Yes}, {"neu"}},
+              {{kTour, kFirstStart, kAthlete, kSave, kTour}, {"neu.sb3", 3, 1, 0}, "Jan 2024"}},
+        // Cancelling the save dialog keeps the athlete data as unsaved changes; no plan is open.
+        Start{"FirstStartWithTheSaveDialogCancelled",
+              {"AUTOLADEN=1", true, 1, {Answer::Yes}, {std::nullopt}},
+              {{kTour, kFirstStart, kAthlete, kSave}, {"", 0, 0, 1}, " 2024"}},
+        Start{"SettingsThatCannotBeWrittenBackAreReportedOnceStartedUp",
+              {"/", true, 0, {Answer::No}, {}},
+              {{kTour, kFirstStart, "message: " + saveFailed("@/train.cfg", EISDIR).text},
+               {"", 0, 0, 0},
+               " 0"}}),
+    [](const auto& info) { return info.param.name; });
 
 // A file where the program directory belongs: told once at the start, the defaults hold, and the end
 // of the program writes nothing anywhere.
@@ -67,112 +144,35 @@ TEST_F(StartUp, AnUnusableProgramDirectoryIsToldOnceAndNothingIsWritten) {
     services.answerMessages({Answer::No});
     dispatch(cmd::kStartup);
     dispatch(cmd::kExit);
-    EXPECT_EQ((std::vector<LoggedMessage>{{"Das Programmverzeichnis " + file("datei") +
-                                               " kann nicht verwendet werden: " + std::strerror(ENOTDIR) +
-                                               ". Einstellungen und Standardstrecken werden nicht gespeichert.",
-                                           "Hinweis", Buttons::Ok, Icon::Exclamation},
-                                          kFirstStartQuestion}),
-              services.messages());
+    EXPECT_EQ(
+        (std::vector<LoggedMessage>{{"Das Programmverzeichnis " + file("datei") +
+                                         " kann nicht verwendet werden: " + std::strerror(ENOTDIR) +
+                                         ". Einstellungen und Standardstrecken werden nicht gespeichert.",
+                                     "Hinweis", Buttons::Ok, Icon::Exclamation},
+                                    kFirstStartQuestion}),
+        services.messages());
     EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir_.path()), {}));
     EXPECT_FALSE(std::filesystem::exists("train.cfg"));
     expectNothingUnexpected();
 }
 
-TEST_F(StartUp, FirstStartShowsTheTourThenCreatesThePlan) {
-    writeConfig("[KONFIG]\nAUTOLADEN=1\n");
-    initialise();
-    services.answerMessages({Answer::Yes});
-    services.scriptDialog("IDD_PERSONEN", [](auto& dialog) {
-        dialog.type(201, "Jan");
-        dialog.type(210, "2024");
-        dialog.press(211);
-    });
-    // A typed name without the plan extension still becomes a plan file.
-    services.answerFileDialogs({file("neu")});
-    dispatch(9);
-    EXPECT_EQ((std::vector<std::string>{"help: help/tour.html 0", "message: " + kFirstStartQuestion.text,
-                                        "dialog opened: IDD_PERSONEN", "file dialog: ",
-                                        "help: help/tour.html 0"}),  // the tour back in front
-              services.steps());
-    EXPECT_EQ(kFirstStartQuestion, services.messages()[0]);
-    const auto& request = services.fileDialogs()[0].request;
-    EXPECT_EQ(std::tuple(true, std::string("Saisonbuchdatei  (*.sb3)"), std::string("default.sb3"), std::string("sb3")),
-              std::tie(services.fileDialogs()[0].save, request.filters.at(0).description, request.proposedName,
-                       request.defaultExtension));
-    EXPECT_EQ(planState(), std::tuple(file("neu.sb3"), 3, 1, 0));
-    EXPECT_EQ(0, app.newPlanMode);
-    EXPECT_FALSE(view.menuItem(12).greyed);
-    model::TrainingYear written;
-    ASSERT_TRUE(planfile::readPlanFileOfVersion(3, file("neu.sb3"), written).readable);
-    EXPECT_EQ(std::tuple("Jan", 2024), std::tie(written.firstName, written.planYear));
-    expectNothingUnexpected();
-}
-
-TEST_F(StartUp, FirstStartDeclinedOrCancelledLeavesNoPlan) {
-    writeConfig("[KONFIG]\nAUTOLADEN=1\n");
-    initialise();
-    services.setHelpAvailable(false);
-    services.answerMessages({Answer::No});
-    dispatch(9);
-    EXPECT_EQ((std::vector<std::string>{"Fehler beim Öffnen der\nHilfe-Datei", kFirstStartQuestion.text}),
-              services.messageTexts());
-    EXPECT_EQ(0, app.year.planFileVersion);
-    EXPECT_EQ(24, app.currentWeek);
-
-    // Cancelling the save dialog keeps the athlete data as unsaved changes; no plan is open.
-    services.setHelpAvailable(true);
-    services.answerMessages({Answer::Yes});
-    services.scriptDialog("IDD_PERSONEN", [](auto& dialog) { dialog.press(211); });
-    services.answerFileDialogs({std::nullopt});
-    dispatch(9);
-    EXPECT_EQ(3u, services.messages().size());
-    EXPECT_EQ(kFirstStartQuestion, services.messages().back());
-    EXPECT_EQ(planState(), std::tuple("", 0, 0, 1));
-    EXPECT_TRUE(view.menuItem(12).greyed);
-
-    expectNothingUnexpected();
-}
-
-TEST_F(StartUp, ReloadsTheLastPlanInItsOwnVersion) {
-    const std::string last = file("alt.sb2");
-    ASSERT_EQ(0, planfile::writePlanFileV2(plan2009(), last));
-    writeConfig("[KONFIG]\nAUTOLADEN=1\nLETZTE_DATEI=" + last + "\n");
-    initialise();
-    dispatch(9);
-    EXPECT_TRUE(services.steps().empty());
-    EXPECT_EQ(planState(), std::tuple(last, 2, 1, 0));
-    EXPECT_EQ("Bernd", app.year.firstName);
-    EXPECT_FALSE(view.menuItem(12).greyed);
-    EXPECT_EQ("Datei: " + last, view.statusTexts()[2]);
-    expectNothingUnexpected();
-}
-
-TEST_F(StartUp, AFailedReloadOffersANewPlan) {
-    const std::string last = file("gone.sb3");
-    writeConfig("[KONFIG]\nAUTOLADEN=1\nLETZTE_DATEI=" + last + "\n");
-    initialise();
-    services.answerMessages({Answer::No});
-    dispatch(9);
-    EXPECT_EQ(kReloadFailedQuestion, services.messages().at(0));
-    EXPECT_EQ(planState(), std::tuple("", 0, 0, 0));
-    EXPECT_TRUE(view.menuItem(13).greyed);
-    expectNothingUnexpected();
-}
-
+// The logo stays at least three seconds; when it goes, the diagram is drawn, or the day editor opens.
 TEST_F(StartUp, TheLogoTimeEndsInTheDiagramOrTheDayEditor) {
-    writeConfig("[KONFIG]\nAUTOLADEN=0\nLOGOZEIT=10\n");
-    initialise();
-    dispatch(9);
-    EXPECT_EQ(10000, services.timerInterval());
-    const int repaints = view.repaints();
-    services.fireTimer();
-    EXPECT_EQ(repaints + 1, view.repaints());
-    EXPECT_TRUE(view.postedCommands() == std::vector<int>{9});
-
+    for (auto [seconds, interval] : {std::pair{1, 3000}, {10, 10000}}) {
+        writeConfig("[KONFIG]\nAUTOLADEN=0\nLOGOZEIT=" + std::to_string(seconds) + "\n");
+        initialise();
+        dispatch(cmd::kStartup);
+        EXPECT_EQ(std::tuple(true, interval, 0),
+                  std::tuple(services.timerRunning(), services.timerInterval(), app.logoDone));
+        const int repaints = view.repaints();
+        services.fireTimer();
+        EXPECT_EQ(std::tuple(false, 1, repaints + 1),
+                  std::tuple(services.timerRunning(), app.logoDone, view.repaints()));
+    }
     app.settings.autoOpenDayEditor = 1;
-    dispatch(9);
+    dispatch(cmd::kStartup);
     services.fireTimer();
-    EXPECT_EQ((std::vector<int>{9, 32}), view.postedCommands());
+    EXPECT_EQ((std::vector<int>{9, 9, 32}), view.postedCommands());
     expectNothingUnexpected();
 }
 

@@ -13,8 +13,6 @@ namespace sb::shell::testing {
 namespace {
 
 using platform::headless::HeadlessDialogHost;
-using Takeover = ShellTest;
-
 constexpr int kJune14 = 164;  // day index of 14 June 2009
 const char* const kTakeoverDialog = "IDD_TRAINING_UEBERNEHMEN";
 
@@ -29,36 +27,36 @@ std::string writeRide(const std::string& path) {
     return path;
 }
 
+class Takeover : public ShellTest {
+  protected:
+    // The ride opened over the sample plan, or with no plan open; the full triathlon day editor.
+    void openRide(bool withPlan = true) {
+        writeConfig("[KONFIG]\nTRIATHLON_BASIC=0\n");
+        initialise();
+        if (withPlan) openSamplePlan();
+        services.answerFileDialogs({writeRide(file("ride.hrm"))});
+        dispatch(cmd::kOpenHeartRateFile);
+    }
+};
+
 // The day editor opens on 14 June and is closed without a change.
 void expectDayEditorOnJune14(platform::headless::HeadlessServices& services) {
     services.scriptDialog("IDD_DATENAENDERN_TRIATHLON", [](HeadlessDialogHost& editor) {
-        EXPECT_EQ("14", editor.text(286));
-        EXPECT_EQ("6", editor.text(287));
-        EXPECT_EQ("30.00", editor.text(200));
+        EXPECT_EQ((std::vector<std::string>{"14", "6", "30.00"}), texts(editor, {286, 287, 200}));
         editor.press(297);
     });
 }
 
 TEST_F(Takeover, TheInfoDialogsButtonFillsTheChosenSportOfThatDayAndOpensTheDayEditorThere) {
-    writeConfig("[KONFIG]\nTRIATHLON_BASIC=0\n");
-    initialise();
-    openSamplePlan();
-    services.answerFileDialogs({writeRide(file("ride.hrm"))});
-    dispatch(cmd::kOpenHeartRateFile);
+    openRide();
     EXPECT_FALSE(view.menuItem(cmd::kTakeOverTraining).greyed);
 
     services.scriptDialog("DIAGRAMM_INFO_POLAR", [](HeadlessDialogHost& info) { info.press(202); });
     services.scriptDialog(kTakeoverDialog, [](HeadlessDialogHost& dialog) {
-        EXPECT_EQ("14", dialog.text(300));
-        EXPECT_EQ("06", dialog.text(301));
-        EXPECT_EQ("2009", dialog.text(302));
+        EXPECT_EQ((std::vector<std::string>{"14", "06", "2009", "01", "00", "30.00", "148", "110"}),
+                  texts(dialog, {300, 301, 302, 304, 305, 306, 307, 308}));
         EXPECT_EQ((std::vector<std::string>{"Schwimmen", "Rad", "Laufen", "Alternativ"}), dialog.items(303));
         EXPECT_EQ(-1, dialog.selection(303));  // a heart-rate file names no sport
-        EXPECT_EQ("01", dialog.text(304));
-        EXPECT_EQ("00", dialog.text(305));
-        EXPECT_EQ("30.00", dialog.text(306));
-        EXPECT_EQ("148", dialog.text(307));
-        EXPECT_EQ("110", dialog.text(308));
         dialog.press(310);  // no sport yet
         dialog.choose(303, "Laufen");
         EXPECT_FALSE(dialog.isEnabled(308));  // climbing is kept for rides only
@@ -101,10 +99,7 @@ TEST_F(Takeover, EveryValueThePlanKeepsIsStoredAndASingleSportModeAnswersTheSpor
         {3, 0, "IDD_DATENAENDERN_SCHWIMMEN", model::kSwim, 0, false},
         {4, 0, "IDD_DATENAENDERN_DUATHLON", model::kRun, -1, false},
     };
-    initialise();
-    openSamplePlan();
-    services.answerFileDialogs({writeRide(file("ride.hrm"))});
-    dispatch(cmd::kOpenHeartRateFile);
+    openRide();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.editor);
         app.settings.sportMode = c.sportMode;
@@ -126,12 +121,8 @@ TEST_F(Takeover, EveryValueThePlanKeepsIsStoredAndASingleSportModeAnswersTheSpor
 }
 
 TEST_F(Takeover, AsksBeforeItReplacesValuesAlreadyEnteredAndKeepsTheRest) {
-    writeConfig("[KONFIG]\nTRIATHLON_BASIC=0\n");
-    initialise();
-    openSamplePlan();
+    openRide();
     app.year.days[kJune14].bike = {"Hausrunde", 120, 20.0f, 50.0f, "00:45", 2, "locker"};
-    services.answerFileDialogs({writeRide(file("ride.hrm"))});
-    dispatch(cmd::kOpenHeartRateFile);
     services.answerMessages({Answer::No, Answer::Yes});
     services.scriptDialog(kTakeoverDialog, [this](HeadlessDialogHost& dialog) {
         dialog.choose(303, "Rad");
@@ -155,9 +146,7 @@ TEST_F(Takeover, AsksBeforeItReplacesValuesAlreadyEnteredAndKeepsTheRest) {
 }
 
 TEST_F(Takeover, ARecordingOfAnotherYearOrWithoutAPlanIsRefused) {
-    initialise();
-    services.answerFileDialogs({writeRide(file("ride.hrm"))});
-    dispatch(cmd::kOpenHeartRateFile);
+    openRide(false);
     EXPECT_TRUE(view.menuItem(cmd::kTakeOverTraining).greyed);
     services.scriptDialog("DIAGRAMM_INFO_POLAR", [](HeadlessDialogHost& info) { info.press(202); });
     dispatch(cmd::kHeartRateFileInfo);

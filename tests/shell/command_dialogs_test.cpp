@@ -1,0 +1,80 @@
+// The tool, list, calendar and options commands from the main window: each opens its dialog over the
+// plan, the calendars only where the plan's version holds their data, the odometers follow the
+// reminder's "Ja", and the menus show what the options changed as soon as the sheet closes.
+#include <gtest/gtest.h>
+
+#include "editor/day_editor_controls.h"
+#include "shell/command_ids.h"
+#include "shell_test_support.h"
+
+namespace sb::shell::testing {
+namespace {
+
+using platform::headless::HeadlessDialogHost;
+using platform::headless::HeadlessPropertySheet;
+using ToolCommands = ShellTest;
+
+TEST_F(ToolCommands, EachCommandOpensItsDialog) {
+    using namespace cmd;
+    const std::tuple<int, int, std::string> commands[]{
+        {kBasalMetabolism, 0, "TOOL_GRUNDUMSATZ"},  {kBodyMassIndex, 0, "TOOL_BMI"},
+        {kWaistHipRatio, 0, "TOOL_THQ"},            {kGearCalculator, 0, "TOOL_RITZELRECHNER"},
+        {kWeekList, 3, "LISTE_WOCHE"},              {kMonthList, 3, "LISTE_MONAT"},
+        {kYearList, 3, "LISTE_JAHR"},               {kSearch, 3, "LISTE_SUCH"},
+        {kPlanningView, 3, "SAISONBUCHUNG_NEU"},    {kControlView, 3, "TRAININGSKONTROLLE_NEU"},
+        {kPlanningView, 2, "SAISONBUCHUNG_NEU"},    {kControlView, 2, "TRAININGSKONTROLLE_V2"},
+        {kPlanningView, 1, ""},                     {kControlView, 1, ""},
+        {kOdometers, 3, "TOOL_KILOMETERZAEHLER"}};
+    initialise();
+    for (const auto& [command, version, dialog] : commands) {
+        SCOPED_TRACE(dialog + " " + std::to_string(version));
+        if (version != 0) {
+            openSamplePlan();
+            app.year.planFileVersion = version;
+        }
+        services.clearLog();
+        if (!dialog.empty()) services.scriptDialog(dialog, [](HeadlessDialogHost& host) { host.pressClose(); });
+        dispatch(command);
+        EXPECT_EQ(dialog.empty() ? std::vector<std::string>{} : std::vector<std::string>{dialog},
+                  services.dialogsOpened());
+        expectNothingUnexpected();
+    }
+}
+
+TEST_F(ToolCommands, TheReminderLeadsToTheOdometers) {
+    initialise();
+    openSamplePlan();
+    app.year.odometers[0] = {0, 5000, 0, 1000, 1, "Rad", 1};
+    services.scriptDialog("IDD_DATENAENDERN_TRIATHLON_BASIC",
+                          [](HeadlessDialogHost& host) { host.press(editor::control::ok); });
+    services.answerMessages({Answer::Yes});
+    services.scriptDialog("TOOL_KILOMETERZAEHLER", [](HeadlessDialogHost& host) {
+        EXPECT_EQ(2u, host.items(201).size());  // the plan's two odometers
+        host.pressClose();
+    });
+    dispatch(cmd::kTrainingDays);
+    EXPECT_EQ((std::vector<std::string>{"IDD_DATENAENDERN_TRIATHLON_BASIC", "TOOL_KILOMETERZAEHLER"}),
+              services.dialogsOpened());
+    expectNothingUnexpected();
+}
+
+TEST_F(ToolCommands, TheMenusFollowTheOptionsOnceTheSheetCloses) {
+    writeConfig("[KONFIG]\nAUTOLADEN=0\nPOLAR=1\nTACHO=0\n");
+    initialise();
+    dispatch(cmd::kStartup);
+    EXPECT_TRUE(view.hasMenuItem(cmd::kOpenHeartRateFile));
+    EXPECT_FALSE(view.hasMenuItem(cmd::kOpenBikeComputerFile));
+    services.scriptPropertySheet("Konfiguration", [](HeadlessPropertySheet& sheet) {
+        sheet.selectPage(3);
+        sheet.page(3).press(1300);
+        sheet.page(3).press(1301);
+        sheet.ok();
+    });
+    dispatch(cmd::kOptions);
+    EXPECT_FALSE(view.hasMenuItem(cmd::kOpenHeartRateFile));
+    EXPECT_TRUE(view.hasMenuItem(cmd::kOpenBikeComputerFile));
+    expectNothingUnexpected();
+}
+
+}  // namespace
+}  // namespace sb::shell::testing
