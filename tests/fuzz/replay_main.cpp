@@ -14,7 +14,12 @@ int main(int argc, char** argv) {
     int inputs = 0;
     for (int i = 1; i < argc; ++i) {
         for (const auto& entry : fs::recursive_directory_iterator(argv[i])) {
-            if (!entry.is_regular_file()) continue;
+            if (entry.is_directory()) continue;
+            // A stored input that cannot be followed (a link whose target moved) would drop out unseen.
+            if (!entry.is_regular_file()) {
+                std::fprintf(stderr, "not a readable input: %s\n", entry.path().c_str());
+                return 1;
+            }
             std::ifstream in(entry.path(), std::ios::binary);
             const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
             LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());

@@ -67,7 +67,10 @@ TEST_P(StartFlow, ShowsItsStepsAndOpensWhatItShould) {
     services.answerFileDialogs(files);
     if (given.athlete != 0) {
         services.scriptDialog("IDD_PERSONEN", [&given](platform::headless::HeadlessDialogHost& dialog) {
-            if (given.athlete == 2) dialog.type(201, "Jan"), dialog.type(210, "2024");
+            if (given.athlete == 2) {
+                dialog.type(201, "Jan");
+                dialog.type(210, "2024");
+            }
             dialog.press(211);
         });
     }
@@ -77,7 +80,9 @@ TEST_P(StartFlow, ShowsItsStepsAndOpensWhatItShould) {
     EXPECT_EQ(steps, services.steps());
     for (const LoggedMessage& shown : services.messages())
         for (const LoggedMessage& known : {kFirstStartQuestion, kReloadFailedQuestion})
-            if (shown.text == known.text) EXPECT_EQ(known, shown);
+            if (shown.text == known.text) {
+                EXPECT_EQ(known, shown);
+            }
     const auto& [name, version, loaded, modified] = then.state;
     EXPECT_EQ(planState(), std::tuple(name.empty() ? "" : file(name), version, loaded, modified));
     EXPECT_EQ(std::pair(24, 6), std::pair(app.currentWeek, app.currentMonth));
