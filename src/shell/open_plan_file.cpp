@@ -81,11 +81,12 @@ OpenResult openPlanFile(platform::Services& services, model::TrainingYear& year,
                             Icon::Exclamation);
         return OpenResult::NotAPlan;
     }
-    if (version == 1)
-        services.messageBox(legacyNotice("V1.0", "V2.0"), "Hinweis", Buttons::Ok, Icon::Information);
-    if (version == 2)
-        services.messageBox(legacyNotice("V2.0", "V3.0"), "Hinweis", Buttons::Ok, Icon::Information);
     if (read.readable) {
+        // The notice tells what was opened, so a file that could not be read gets only its error.
+        if (version == 1)
+            services.messageBox(legacyNotice("V1.0", "V2.0"), "Hinweis", Buttons::Ok, Icon::Information);
+        if (version == 2)
+            services.messageBox(legacyNotice("V2.0", "V3.0"), "Hinweis", Buttons::Ok, Icon::Information);
         takeReadPlan(services, year, path, version, read.shape);
         return OpenResult::Opened;
     }
