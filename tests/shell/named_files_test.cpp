@@ -46,7 +46,6 @@ TEST_F(NamedFiles, APlanNamedAtStartReplacesTheLastPlanARecordingOpensOnTopOfIt)
     EXPECT_EQ(5, app.diagram.diagramKind);
     EXPECT_TRUE(app.startFile.empty());  // opened once only
     EXPECT_TRUE(services.messages().empty());
-    expectNothingUnexpected();
 }
 
 TEST_F(NamedFiles, DroppedFilesOpenLikeTheirMenusAndOthersAreRefused) {
@@ -75,7 +74,6 @@ TEST_F(NamedFiles, DroppedFilesOpenLikeTheirMenusAndOthersAreRefused) {
                                           {"Diese Datei ist keine zulässige\nSaisonbuchdatei", "Fehler",
                                            Buttons::Ok, Icon::Exclamation}}),
               services.messages());
-    expectNothingUnexpected();
 }
 
 // Several files, a folder, an archive or a gzip file dropped go to the import dialog, which needs a plan.
@@ -102,7 +100,6 @@ TEST_F(NamedFiles, FoldersArchivesAndSeveralFilesDroppedOpenTheImport) {
                                     "dialog opened: IDD_IMPORT",
                                     "message: Das Saisonbuch ist schreibgeschützt geöffnet.\nEs können keine "
                                     "Trainings übernommen werden."}));
-    expectNothingUnexpected();
 }
 
 }  // namespace

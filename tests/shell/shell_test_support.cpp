@@ -37,6 +37,7 @@ void ShellTest::SetUp() {
 }
 
 void ShellTest::TearDown() {
+    expectNothingUnexpected();
     model::setClock({});
 }
 

@@ -60,7 +60,8 @@ class ShellTest : public ::testing::Test {
         return {app.year.currentFileName, app.year.planFileVersion, app.year.planLoaded, app.year.modified};
     }
     void dispatch(int commandId);
-    // Every step the services logged is expected; nothing was left unanswered or unused.
+    // Every step the services logged is expected; nothing was left unanswered or unused. Checked after
+    // every test, and inside a test before clearLog() forgets what went wrong.
     void expectNothingUnexpected() const;
 
     sb::testing::TempDir dir_;
