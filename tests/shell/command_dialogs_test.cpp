@@ -42,8 +42,7 @@ TEST_F(ToolCommands, EachCommandOpensItsDialog) {
 }
 
 TEST_F(ToolCommands, TheReminderLeadsToTheOdometers) {
-    initialise();
-    openSamplePlan();
+    initialiseWithSamplePlan();
     app.year.odometers[0] = {0, 5000, 0, 1000, 1, "Rad", 1};
     services.scriptDialog("IDD_DATENAENDERN_TRIATHLON_BASIC",
                           [](HeadlessDialogHost& host) { host.press(editor::control::ok); });

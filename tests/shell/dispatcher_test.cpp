@@ -42,8 +42,7 @@ TEST_F(Dispatcher, PlanCommandsNeedTheirPlan) {
     const std::vector<int> typeCommands{kPlanningView, kControlView, kOdometers};
     const std::string last = file("letzte.sb3");
     writeConfig("[KONFIG]\nAUTOLADEN=0\nLETZTE_DATEI=" + last + "\n");
-    initialise();
-    openSamplePlan("letzte.sb3");
+    initialiseWithSamplePlan("letzte.sb3");
     const std::string before = fileBytes(last);
     app.year = model::TrainingYear{};
     dispatch(kStartup);
@@ -165,8 +164,7 @@ TEST_F(Dispatcher, EveryEnabledCommandDoesSomething) {
 }
 
 TEST_F(Dispatcher, WeekAndMonthAreTypedOrSteppedInsideTheirRange) {
-    initialise();
-    openSamplePlan();
+    initialiseWithSamplePlan();
     auto show = [this](const std::string& box, int command) {
         view.setValueBoxText(box);
         dispatch(command);
@@ -200,8 +198,7 @@ TEST_F(Dispatcher, WeekAndMonthAreTypedOrSteppedInsideTheirRange) {
 
 // A calendar hides the diagram while it is open; a type planned there is an unsaved change.
 TEST_F(Dispatcher, TheCalendarsHideTheDiagramAndPlanningShowsInTheTitle) {
-    initialise();
-    openSamplePlan();
+    initialiseWithSamplePlan();
     dispatch(cmd::kShowMonthOfYearDiagram);
     int kindWhileOpen = -1;
     services.scriptDialog("SAISONBUCHUNG_NEU", [this, &kindWhileOpen](auto& dialog) {
@@ -217,8 +214,7 @@ TEST_F(Dispatcher, TheCalendarsHideTheDiagramAndPlanningShowsInTheTitle) {
 }
 
 TEST_F(Dispatcher, PrintingTheDiagramNeedsALoadedPlanAndAKind) {
-    initialise();
-    openSamplePlan();
+    initialiseWithSamplePlan();
     app.diagram.diagramKind = 0;
     dispatch(18);
     EXPECT_TRUE(services.printRequests().empty());
@@ -262,8 +258,7 @@ TEST_F(Dispatcher, TheStartScreenLinesFollowThePlan) {
 }
 
 TEST_F(Dispatcher, TheDiagramIsPaintedOnlyAfterTheLogoAndWithAPlan) {
-    initialise();
-    openSamplePlan();
+    initialiseWithSamplePlan();
     app.settings.showStatusBar = 0;
     app.diagram.diagramKind = 4;
     app.currentMonth = 0;

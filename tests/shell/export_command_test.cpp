@@ -42,8 +42,7 @@ class ExportRun : public ExportCommand {
 
 TEST_F(ExportCommand, BoxesComeFromTheirKeysAndGoBackOnlyWithAnExport) {
     writeConfig("[KONFIG]\nAUTOLADEN=0\n[EXPORT]\nPULS=0\nALTERNATIV=1\n");
-    initialise();
-    openSamplePlan();
+    initialiseWithSamplePlan();
     app.year.planFileVersion = 1;
     services.scriptDialog("EXPORT", [](HeadlessDialogHost& host) {
         EXPECT_EQ((std::vector<std::string>{"1", "12"}), texts(host, {id::startDay, id::endMonth}));
@@ -77,8 +76,7 @@ TEST_F(ExportCommand, BoxesComeFromTheirKeysAndGoBackOnlyWithAnExport) {
 }
 
 TEST_F(ExportRun, DatesChooseTheDaysAndBadDatesTheWholeYear) {
-    initialise();
-    openSamplePlan();
+    initialiseWithSamplePlan();
     const long whole = exportDates("ganz.csv", "1.1", "31.12");
     EXPECT_EQ(whole - 334, exportDates("maerz.csv", "1.3", "31.3"));
     EXPECT_EQ(whole - 334, exportDates("bis_ende.csv", "1.12", "1.1"));
@@ -115,8 +113,7 @@ TEST_F(ExportRun, DatesChooseTheDaysAndBadDatesTheWholeYear) {
 }
 
 TEST_F(ExportCommand, HtmlTypeWritesTheYearDocumentOfTheChosenDays) {
-    initialise();
-    openSamplePlan();
+    initialiseWithSamplePlan();
     const std::string path = file("saison.htm");
     services.answerFileDialogs({path});
     services.scriptDialog("EXPORT", [](HeadlessDialogHost& host) {
@@ -146,8 +143,7 @@ TEST_F(ExportCommand, HtmlTypeWritesTheYearDocumentOfTheChosenDays) {
 }
 
 TEST_F(ExportCommand, RefusesThePlanTheSettingsAndPlanNamesAndStaysOpen) {
-    initialise();
-    const std::string plan = openSamplePlan();
+    const std::string plan = initialiseWithSamplePlan();
     std::filesystem::create_symlink(plan, file("plan.csv"));
     const std::string planBytes = fileBytes(plan);
     services.answerFileDialogs({file("plan.csv"), file("train.cfg"), file("neu.sb2")});

@@ -318,24 +318,8 @@ INSTANTIATE_TEST_SUITE_P(
              {{saveQuestion("@/alt.sbn")}, {"alt.sbn", 1, 1, 0}, kSample, "alt.sbn", {}, true}}),
     [](const auto& info) { return info.param.given.name; });
 
-TEST_F(FileCommands, NewAndSaveAsProposeAPlanName) {
-    initialise();
-    openSamplePlan();
-    services.answerFileDialogs({std::nullopt, std::nullopt});
-    dispatch(cmd::kNewPlan);
-    dispatch(cmd::kSavePlanAs);
-    std::vector<std::string> requests;
-    for (const auto& [save, request] : services.fileDialogs())
-        requests.push_back(request.title + "|" + request.filters.at(0).description + "|" +
-                           request.proposedName);
-    EXPECT_EQ((std::vector<std::string>{"Zielort für neue Datei...|Saisonbuchdatei (*.sb3)|default.sb3",
-                                        "|Saisonbuchdatei  (*.sb3)|default.sb3"}),
-              requests);
-}
-
 TEST_F(FileCommands, ExitSavesSettingsAndRoutesOnlyWhenTheUserLeaves) {
-    initialise();
-    const std::string path = openSamplePlan();
+    const std::string path = initialiseWithSamplePlan();
     app.year.modified = 1;
     services.answerMessages({Answer::No});
     EXPECT_TRUE(closeRequested(app, view, services));

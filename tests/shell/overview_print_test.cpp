@@ -54,8 +54,7 @@ void expectPrinted(const std::vector<platform::headless::RecordingCanvas>& pages
 }
 
 TEST_F(OverviewPrint, TheDialogChecksTheMonthsAndPrintsWhatIsChosen) {
-    initialise();
-    openSamplePlan();
+    initialiseWithSamplePlan();
     app.year = overviewPlan();
     services.answerPrintDialogs({PrintAnswer{}});
     services.scriptDialog("PRINT_V3", [](HeadlessDialogHost& host) {

@@ -53,6 +53,11 @@ class ShellTest : public ::testing::Test {
     void initialise();
     // The 2009 sample plan written as an sb3 file and open, as after a successful Open.
     std::string openSamplePlan(const std::string& name = "plan.sb3");
+    // initialise() with the sample plan open, the start of most tests.
+    std::string initialiseWithSamplePlan(const std::string& name = "plan.sb3") {
+        initialise();
+        return openSamplePlan(name);
+    }
     // The sample plan open under `path` in the given version, with unsaved changes, not written.
     void holdPlan(const std::string& path, int version);
     // File name, version, loaded flag and unsaved-changes flag of the open plan.
