@@ -57,8 +57,7 @@ TEST_F(ToolCommands, TheReminderLeadsToTheOdometers) {
 }
 
 TEST_F(ToolCommands, TheMenusFollowTheOptionsOnceTheSheetCloses) {
-    writeConfig("[KONFIG]\nAUTOLADEN=0\nPOLAR=1\nTACHO=0\n");
-    initialise();
+    initialise("[KONFIG]\nAUTOLADEN=0\nPOLAR=1\nTACHO=0\n");
     dispatch(cmd::kStartup);
     EXPECT_TRUE(view.hasMenuItem(cmd::kOpenHeartRateFile));
     EXPECT_FALSE(view.hasMenuItem(cmd::kOpenBikeComputerFile));

@@ -12,7 +12,6 @@
 #include "shell/command_ids.h"
 #include "shell/main_window_paint.h"
 #include "shell/menu_bar.h"
-#include "shell/navigation.h"
 #include "shell/toolbar.h"
 #include "shell_test_support.h"
 
@@ -71,8 +70,7 @@ TEST_F(Dispatcher, PlanCommandsNeedTheirPlan) {
 // Menu items and toolbar buttons are greyed exactly where the dispatcher would not run the command, and
 // the title names the plan and its unsaved changes.
 TEST_F(Dispatcher, GreyStateAndTitleFollowTheState) {
-    writeConfig("[KONFIG]\nAUTOLADEN=0\nPOLAR=1\nTACHO=1\n");
-    initialise();
+    initialise("[KONFIG]\nAUTOLADEN=0\nPOLAR=1\nTACHO=1\n");
     EXPECT_EQ("Saisonbuch", view.title());
     const std::string path = openSamplePlan("anna.sb3");
     dispatch(cmd::kShowWeekDiagram);
@@ -107,8 +105,7 @@ TEST_F(Dispatcher, GreyStateAndTitleFollowTheState) {
 // dialog, asks something, or changes the view or the state: nothing the window offers is dead. Only
 // what shows the state already (a checked item, the diagram or preset shown) may leave it as it is.
 TEST_F(Dispatcher, EveryEnabledCommandDoesSomething) {
-    writeConfig("[KONFIG]\nAUTOLADEN=0\nPOLAR=1\nTACHO=1\n[MENUE]\nMAX_ANZAHL=4\n");
-    initialise();
+    initialise("[KONFIG]\nAUTOLADEN=0\nPOLAR=1\nTACHO=1\n[MENUE]\nMAX_ANZAHL=4\n");
     model::TrainingYear other = plan2009();
     other.planYear = 2010;
     ASSERT_EQ(0, planfile::writePlanFile(other, file("andere.sb3")));
@@ -174,16 +171,11 @@ TEST_F(Dispatcher, WeekAndMonthAreTypedOrSteppedInsideTheirRange) {
     EXPECT_EQ("13", show("13", cmd::kValueBox));
     EXPECT_EQ(13, app.currentWeek);
     EXPECT_EQ("53", show("54", cmd::kValueBox));
-    EXPECT_FALSE(view.toolbarButtonEnabled(cmd::kNextPeriod));
-    EXPECT_TRUE(view.toolbarButtonEnabled(cmd::kPreviousPeriod));
     EXPECT_EQ("52", show("53", cmd::kPreviousPeriod));
     EXPECT_EQ("1", show("abc", cmd::kValueBox));
     EXPECT_FALSE(view.toolbarButtonEnabled(cmd::kPreviousPeriod));
     EXPECT_EQ("2", show("1", cmd::kNextPeriod));
     EXPECT_EQ("1", show("0", cmd::kNextPeriod));
-    view.setValueBoxText("40");  // typed, then the box is left without Enter
-    restoreValueBox(app, view);
-    EXPECT_EQ("1", view.valueBoxText());
 
     dispatch(cmd::kShowMonthDiagram);
     EXPECT_EQ("12", show("13", cmd::kValueBox));

@@ -116,8 +116,7 @@ TEST_P(FileFlow, ShowsExactlyItsBoxesAndStoresWhatTheAnswersSay) {
     std::string entries = "[MENUE]\nMAX_ANZAHL=4\nANZAHL=" + std::to_string(given.history.size()) + "\n";
     for (std::size_t entry = 0; entry < given.history.size(); ++entry)
         entries += "EINTRAG_" + std::to_string(entry) + "=" + at(given.history[entry]) + "\n";
-    writeConfig(entries);
-    initialise();
+    initialise(entries);
     for (const std::string& name : given.made) make(name);
     if (given.onDisk) {
         openSamplePlan(given.held);
@@ -334,8 +333,7 @@ TEST_F(FileCommands, ExitSavesSettingsAndRoutesOnlyWhenTheUserLeaves) {
 // Folders in the places of train.cfg and strecke.cfg stop every save, also for root. The options tell
 // of the settings once, not again while the file stays unwritable; the end of the program tells of both.
 TEST_F(FileCommands, SettingsAndRoutesThatCannotBeSavedAreReportedByName) {
-    writeConfig("[KONFIG]\nAUTOLADEN=0\n");
-    initialise();
+    initialise("[KONFIG]\nAUTOLADEN=0\n");
     std::filesystem::remove(file("train.cfg"));
     std::filesystem::create_directory(file("train.cfg"));
     std::filesystem::create_directory(file("strecke.cfg"));

@@ -28,8 +28,7 @@ TEST_F(NamedFiles, APlanNamedAtStartReplacesTheLastPlanARecordingOpensOnTopOfIt)
     other.firstName = "Named";
     ASSERT_EQ(0, planfile::writePlanFile(plan2009(), last));
     ASSERT_EQ(0, planfile::writePlanFile(other, named));
-    writeConfig("[KONFIG]\nAUTOLADEN=0\nLETZTE_DATEI=" + last + "\n[MENUE]\nMAX_ANZAHL=4\n");
-    initialise();
+    initialise("[KONFIG]\nAUTOLADEN=0\nLETZTE_DATEI=" + last + "\n[MENUE]\nMAX_ANZAHL=4\n");
     app.startFile = named;
     dispatch(9);
     EXPECT_EQ(planState(), std::tuple(named, 3, 1, 0));
@@ -37,8 +36,7 @@ TEST_F(NamedFiles, APlanNamedAtStartReplacesTheLastPlanARecordingOpensOnTopOfIt)
     EXPECT_EQ(named, app.settings.history.at(0));
     EXPECT_FALSE(view.menuItem(12).greyed);
 
-    writeConfig("[KONFIG]\nAUTOLADEN=1\nLETZTE_DATEI=" + last + "\n");
-    initialise();
+    initialise("[KONFIG]\nAUTOLADEN=1\nLETZTE_DATEI=" + last + "\n");
     app.startFile = writeRecording(file("lauf.hrm"));
     dispatch(9);
     EXPECT_EQ(planState(), std::tuple(last, 3, 1, 0));
@@ -49,8 +47,7 @@ TEST_F(NamedFiles, APlanNamedAtStartReplacesTheLastPlanARecordingOpensOnTopOfIt)
 }
 
 TEST_F(NamedFiles, DroppedFilesOpenLikeTheirMenusAndOthersAreRefused) {
-    writeConfig("[MENUE]\nMAX_ANZAHL=4\n");
-    initialise();
+    initialise("[MENUE]\nMAX_ANZAHL=4\n");
     holdPlan(file("changed.sb3"), 3);
     const std::string other = file("other.sb3");
     ASSERT_EQ(0, planfile::writePlanFile(plan2009(), other));

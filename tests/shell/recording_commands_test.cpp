@@ -78,8 +78,7 @@ TEST_F(Recordings, OpeningAHeartRateFileShowsPulseOverTimeWithTheAxisMenus) {
 }
 
 TEST_F(Recordings, ABikeComputerFileIsShownEvaluatedAndPrinted) {
-    writeConfig("[KONFIG]\nTACHO=1\n[X_Y_DIAGRAMM]\nAnzahl_Bereich=1\nMax_Bereich0=131\n");
-    initialise();
+    initialise("[KONFIG]\nTACHO=1\n[X_Y_DIAGRAMM]\nAnzahl_Bereich=1\nMax_Bereich0=131\n");
     const std::string path = writeBikeFile(file("070615.dat"));
     EXPECT_FALSE(view.toolbarButtonEnabled(cmd::kPrintDiagram));
     services.answerFileDialogs({path});

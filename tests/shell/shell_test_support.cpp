@@ -54,7 +54,8 @@ void ShellTest::writeConfig(const std::string& lines) const {
     std::ofstream(file("train.cfg"), std::ios::binary) << bytes;
 }
 
-void ShellTest::initialise() {
+void ShellTest::initialise(const std::string& configLines) {
+    if (!configLines.empty()) writeConfig(configLines);
     initialiseApplication(app, app.paths);
     windowCreated(app, view);
 }

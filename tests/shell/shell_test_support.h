@@ -49,8 +49,9 @@ class ShellTest : public ::testing::Test {
     std::string inFolder(const std::string& text) const;
     // Writes train.cfg with these lines (CR LF added) before initialise() reads it.
     void writeConfig(const std::string& lines) const;
-    // initialiseApplication and windowCreated, as the program does before the start-up command.
-    void initialise();
+    // initialiseApplication and windowCreated, as the program does before the start-up command; with
+    // configLines, train.cfg is written with them first.
+    void initialise(const std::string& configLines = "");
     // The 2009 sample plan written as an sb3 file and open, as after a successful Open.
     std::string openSamplePlan(const std::string& name = "plan.sb3");
     // initialise() with the sample plan open, the start of most tests.

@@ -162,8 +162,7 @@ TEST_F(StartUp, AnUnusableProgramDirectoryIsToldOnceAndNothingIsWritten) {
 // The logo stays at least three seconds; when it goes, the diagram is drawn, or the day editor opens.
 TEST_F(StartUp, TheLogoTimeEndsInTheDiagramOrTheDayEditor) {
     for (auto [seconds, interval] : {std::pair{1, 3000}, {10, 10000}}) {
-        writeConfig("[KONFIG]\nAUTOLADEN=0\nLOGOZEIT=" + std::to_string(seconds) + "\n");
-        initialise();
+        initialise("[KONFIG]\nAUTOLADEN=0\nLOGOZEIT=" + std::to_string(seconds) + "\n");
         dispatch(cmd::kStartup);
         EXPECT_EQ(std::tuple(true, interval, 0),
                   std::tuple(services.timerRunning(), services.timerInterval(), app.logoDone));

@@ -31,8 +31,7 @@ class Takeover : public ShellTest {
   protected:
     // The ride opened over the sample plan, or with no plan open; the full triathlon day editor.
     void openRide(bool withPlan = true) {
-        writeConfig("[KONFIG]\nTRIATHLON_BASIC=0\n");
-        initialise();
+        initialise("[KONFIG]\nTRIATHLON_BASIC=0\n");
         if (withPlan) openSamplePlan();
         services.answerFileDialogs({writeRide(file("ride.hrm"))});
         dispatch(cmd::kOpenHeartRateFile);
