@@ -220,9 +220,7 @@ TEST_F(Dispatcher, PrintingTheDiagramNeedsALoadedPlanAndAKind) {
 
     services.answerPrintDialogs({platform::headless::PrintAnswer::failure(0x1007)});
     dispatch(18);
-    EXPECT_EQ((LoggedMessage{"Fehler beim Inintialisieren des\nDruckertreibers", "Fehler", Buttons::Ok,
-                             Icon::Exclamation}),
-              services.messages().at(0));
+    EXPECT_EQ(warning("Fehler beim Inintialisieren des\nDruckertreibers"), services.messages().at(0));
 }
 
 TEST_F(Dispatcher, HelpCommandsReportAMissingHelp) {

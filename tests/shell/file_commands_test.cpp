@@ -173,17 +173,14 @@ const LoggedMessage kPlanQuestion = saveQuestion("@/plan.sb3");
 const LoggedMessage kOpenFailed{
     "Fehler beim Öffnen der Datei\nSoll versucht werden die letzte benutzte Datei zu öffnen?", "Fehler",
     Buttons::YesNo, Icon::Stop};
-const LoggedMessage kNotAPlanName{"Diese Datei ist keine zulässige\nSaisonbuchdatei", "Fehler", Buttons::Ok,
-                                  Icon::Exclamation};
-const LoggedMessage kEmptyIsNoPlan{"Die Datei @/LEER.SB3 ist kein Saisonbuch.", "Fehler", Buttons::Ok,
-                                   Icon::Exclamation};
+const LoggedMessage kNotAPlanName = warning("Diese Datei ist keine zulässige\nSaisonbuchdatei");
+const LoggedMessage kEmptyIsNoPlan = warning("Die Datei @/LEER.SB3 ist kein Saisonbuch.");
 const LoggedMessage kPreviousFailed{"Fehler beim Öffnen der vorherigen Datei", "Fehler", Buttons::Ok,
                                     Icon::None};
 const LoggedMessage kDialogFailed{"Code: FNERR_BUFFERTOOSMALL\n", "Error", Buttons::Ok, Icon::Stop};
 const LoggedMessage kNewFailed = saveFailed("@/fehlt/neu.sb3", ENOENT);
 const std::vector<std::string> kTwoEntries{"plan.sb3", "zwei.sb3"};
-const LoggedMessage kCutShort{"Die Datei ist unvollständig: gelesen bis 10.04.2009.", "Hinweis", Buttons::Ok,
-                              Icon::Exclamation};
+const LoggedMessage kCutShort = warning("Die Datei ist unvollständig: gelesen bis 10.04.2009.", "Hinweis");
 const LoggedMessage kReplaceCutShort{
     "Die Datei\n@/kurz.sb3\nwar beim Öffnen unvollständig (gelesen bis "
     "10.04.2009).\nSoll sie trotzdem ersetzt werden?",

@@ -66,11 +66,10 @@ TEST_F(NamedFiles, DroppedFilesOpenLikeTheirMenusAndOthersAreRefused) {
     EXPECT_TRUE(app.recordings.heartRateFileLoaded);
     fileDropped(app, view, services, file("notes.txt"));
     EXPECT_EQ(planState(), std::tuple(other, 3, 1, 0));
-    EXPECT_EQ((std::vector<LoggedMessage>{saveQuestion(file("changed.sb3")),
-                                          saveQuestion(file("changed.sb3")),
-                                          {"Diese Datei ist keine zulässige\nSaisonbuchdatei", "Fehler",
-                                           Buttons::Ok, Icon::Exclamation}}),
-              services.messages());
+    EXPECT_EQ(
+        (std::vector<LoggedMessage>{saveQuestion(file("changed.sb3")), saveQuestion(file("changed.sb3")),
+                                    warning("Diese Datei ist keine zulässige\nSaisonbuchdatei")}),
+        services.messages());
 }
 
 // Several files, a folder, an archive or a gzip file dropped go to the import dialog, which needs a plan.

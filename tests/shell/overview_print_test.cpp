@@ -80,7 +80,7 @@ TEST_F(OverviewPrint, TheDialogChecksTheMonthsAndPrintsWhatIsChosen) {
     });
     dispatch(cmd::kPrintOverview);
     EXPECT_TRUE(dialogDisabled);
-    const LoggedMessage wrongMonths{"Falsche Monatseingabe(n)", "Fehler", Buttons::Ok, Icon::Exclamation};
+    const LoggedMessage wrongMonths = warning("Falsche Monatseingabe(n)");
     EXPECT_EQ((std::vector<LoggedMessage>{wrongMonths, wrongMonths}), services.messages());
     ASSERT_EQ(1u, services.printedDocuments().size());
     const auto& document = services.printedDocuments().front();

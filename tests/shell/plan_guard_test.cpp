@@ -48,8 +48,7 @@ class PlanGuardTest : public ShellTest {
 };
 
 LoggedMessage changedQuestion(const std::string& path) {
-    return {"Die Datei " + path + " wurde seit dem Öffnen geändert.", "Hinweis", Buttons::Ok,
-            Icon::Exclamation};
+    return warning("Die Datei " + path + " wurde seit dem Öffnen geändert.", "Hinweis");
 }
 
 TEST_F(PlanGuardTest, ASaveOverAPlanChangedOnDiskAsksAndEachAnswerKeepsTheRightBytes) {
@@ -117,9 +116,8 @@ TEST_F(PlanGuardTest, APlanLockedElsewhereIsAskedAboutAndEachAnswerIsKept) {
     const std::string path = openSamplePlan("anna.sb3");
     const std::string previous = openSamplePlan("vorher.sb3");
     app.guard.locks->lock(previous);
-    const LoggedMessage question{
-        path + " ist bereits geöffnet (auf laptop, Prozess 7, seit 15.06.2024 12:00).", "Hinweis",
-        Buttons::Ok, Icon::Exclamation};
+    const LoggedMessage question =
+        warning(path + " ist bereits geöffnet (auf laptop, Prozess 7, seit 15.06.2024 12:00).", "Hinweis");
     for (int choice : {2, 1, 0}) {
         folder->locks[path] = {{"laptop", 7, clock}, true};
         services.clearLog();

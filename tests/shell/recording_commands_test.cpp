@@ -22,7 +22,7 @@ using platform::headless::HeadlessDialogHost;
 using platform::headless::RecordingCanvas;
 using Recordings = ShellTest;
 
-const LoggedMessage kOpenFailed{"Fehler beim Öffnen der Datei", "Fehler", Buttons::Ok, Icon::Exclamation};
+const LoggedMessage kOpenFailed = warning("Fehler beim Öffnen der Datei");
 
 std::string recording(const std::string& name) {
     return std::string(std::getenv("SAISONBUCH_TEST_DATA")) + "/recordings/" + name;
@@ -174,8 +174,7 @@ TEST_F(Recordings, AnActivityFileOpensFromTheHeartRateMenuWithItsOwnInfoAndMessa
     dispatch(cmd::kOpenHeartRateFile);
     EXPECT_EQ(15u, app.recordings.loaded.table.size());
     EXPECT_EQ((std::vector<LoggedMessage>{
-                  {"Die FIT-Datei ist beschädigt (die Prüfsumme stimmt nicht).", "Fehler", Buttons::Ok,
-                   Icon::Exclamation},
+                  warning("Die FIT-Datei ist beschädigt (die Prüfsumme stimmt nicht)."),
                   {"Die FIT-Datei ist unvollständig. Gezeigt werden die 15 Messwerte bis zu ihrem Ende.",
                    "Hinweis", Buttons::Ok, Icon::Information}}),
               services.messages());

@@ -25,10 +25,13 @@ using platform::headless::LoggedMessage;
 using sb::testing::fileBytes;
 using sb::testing::plan2009;
 
+// A box with "OK" alone and the exclamation mark: most of the program's errors and warnings.
+inline LoggedMessage warning(const std::string& text, const std::string& title = "Fehler") {
+    return {text, title, Buttons::Ok, Icon::Exclamation};
+}
 // The save failure for path with the system's reason for error.
 inline LoggedMessage saveFailed(const std::string& path, int error) {
-    return {"Fehler beim Speichern der Datei\n" + path + ": " + std::strerror(error), "Fehler", Buttons::Ok,
-            Icon::Exclamation};
+    return warning("Fehler beim Speichern der Datei\n" + path + ": " + std::strerror(error));
 }
 inline const LoggedMessage kReplaceQuestion{
     "Die Datei ist schon vorhanden!\nWollen Sie diese Datei wirklich überschreiben?", "Fehler",

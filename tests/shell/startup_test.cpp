@@ -148,13 +148,13 @@ TEST_F(StartUp, AnUnusableProgramDirectoryIsToldOnceAndNothingIsWritten) {
     services.answerMessages({Answer::No});
     dispatch(cmd::kStartup);
     dispatch(cmd::kExit);
-    EXPECT_EQ(
-        (std::vector<LoggedMessage>{{"Das Programmverzeichnis " + file("datei") +
-                                         " kann nicht verwendet werden: " + std::strerror(ENOTDIR) +
-                                         ". Einstellungen und Standardstrecken werden nicht gespeichert.",
-                                     "Hinweis", Buttons::Ok, Icon::Exclamation},
-                                    kFirstStartQuestion}),
-        services.messages());
+    EXPECT_EQ((std::vector<LoggedMessage>{
+                  warning("Das Programmverzeichnis " + file("datei") +
+                              " kann nicht verwendet werden: " + std::strerror(ENOTDIR) +
+                              ". Einstellungen und Standardstrecken werden nicht gespeichert.",
+                          "Hinweis"),
+                  kFirstStartQuestion}),
+              services.messages());
     EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir_.path()), {}));
     EXPECT_FALSE(std::filesystem::exists("train.cfg"));
 }

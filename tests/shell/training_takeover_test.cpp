@@ -71,9 +71,8 @@ TEST_F(Takeover, TheInfoDialogsButtonFillsTheChosenSportOfThatDayAndOpensTheDayE
     dispatch(cmd::kHeartRateFileInfo);
 
     EXPECT_EQ((std::vector<LoggedMessage>{
-                  {"Bitte wählen Sie eine Sportart.", "Eingabefehler", Buttons::Ok, Icon::Exclamation},
-                  {"Eingabefehler im Feld Radsport->Zeit (0-24 oder 0-59)", "Eingabefehler", Buttons::Ok,
-                   Icon::Exclamation}}),
+                  warning("Bitte wählen Sie eine Sportart.", "Eingabefehler"),
+                  warning("Eingabefehler im Feld Radsport->Zeit (0-24 oder 0-59)", "Eingabefehler")}),
               services.messages());
     const model::DayRecord& day = app.year.days[kJune14];
     EXPECT_EQ((model::SportEntry{"", 148, 30.0f, 112.0f, "01:00", 0, ""}), day.bike);
@@ -169,11 +168,10 @@ TEST_F(Takeover, ARecordingOfAnotherYearOrWithoutAPlanIsRefused) {
     });
     dispatch(cmd::kTakeOverTraining);
     EXPECT_EQ(
-        (std::vector<LoggedMessage>{
-            {"Der 14.06.2010 liegt nicht im Trainingsjahr 2009 des geöffneten Saisonbuchs.\nBitte ändern "
-             "Sie das Datum oder brechen Sie ab.",
-             "Hinweis", Buttons::Ok, Icon::Exclamation},
-            {"Eingabefehler im Feld Datum", "Eingabefehler", Buttons::Ok, Icon::Exclamation}}),
+        (std::vector<LoggedMessage>{warning("Der 14.06.2010 liegt nicht im Trainingsjahr 2009 des geöffneten "
+                                            "Saisonbuchs.\nBitte ändern Sie das Datum oder brechen Sie ab.",
+                                            "Hinweis"),
+                                    warning("Eingabefehler im Feld Datum", "Eingabefehler")}),
         services.messages());
     EXPECT_TRUE(before.days == app.year.days);
     EXPECT_EQ(0, app.year.modified);
