@@ -161,12 +161,8 @@ TEST_P(FileFlow, ShowsExactlyItsBoxesAndStoresWhatTheAnswersSay) {
 }
 
 constexpr bool kOnDisk = true, kHeld = false;
-const char* const kOpen =
-    "Offen Sch\xE4"
-    "fer 2009 Strand";  // the plan held
-const char* const kSample =
-    "Bernd Sch\xE4"
-    "fer 2009 Strand";  // the sample plan as written
+const char* const kOpen = "Offen Sch\344fer 2009 Strand";     // the plan held (\344: ä in Windows-1252)
+const char* const kSample = "Bernd Sch\344fer 2009 Strand";  // the sample plan as written
 const char* const kLena = "Lena  2030 ";
 const char* const kNone = "  0 ";
 const LoggedMessage kPlanQuestion = saveQuestion("@/plan.sb3");

@@ -101,8 +101,7 @@ TEST_F(OverviewPrint, TheDialogChecksTheMonthsAndPrintsWhatIsChosen) {
 
 TEST_F(OverviewPrint, PagesCarryTheCoverTheMonthLinesAndTheSummary) {
     model::TrainingYear year = overviewPlan();
-    platform::headless::HeadlessServices printing;
-    platform::PrintResult result = printing.print({platform::PrintDialogKind::DefaultPrinter, {}, {}});
+    platform::PrintResult result = services.print({platform::PrintDialogKind::DefaultPrinter, {}, {}});
     output::OverviewOptions options;
     options.firstMonth = 2;
     options.lastMonth = 3;
@@ -110,7 +109,7 @@ TEST_F(OverviewPrint, PagesCarryTheCoverTheMonthLinesAndTheSummary) {
     ASSERT_TRUE(output::printOverview(*result.printer, year, options, [] { return true; }));
     // The cover with the type legend, February's lines with their running totals and type codes, March
     // with nothing to print but its header, the summary.
-    expectPrinted(printing.printedDocuments().front().pages, "overview_february_march.txt");
+    expectPrinted(services.printedDocuments().front().pages, "overview_february_march.txt");
 }
 
 // A month longer than the sheet goes on over the next page under the same header, losing no line; the
@@ -119,17 +118,16 @@ TEST_F(OverviewPrint, AMonthLongerThanTheSheetContinuesUnderItsHeader) {
     model::TrainingYear year = overviewPlan();
     year.planYear = 1800;
     for (int day = 31; day < 60; ++day) year.days[day].run = {"Runde", 140, 8, 0, "00:40", 0, ""};
-    platform::headless::HeadlessServices printing;
     PrintAnswer shortSheet;
     shortSheet.geometry = {4960, 1400, 0, 0};
-    printing.setDefaultPrinter(shortSheet);
-    platform::PrintResult result = printing.print({platform::PrintDialogKind::DefaultPrinter, {}, {}});
+    services.setDefaultPrinter(shortSheet);
+    platform::PrintResult result = services.print({platform::PrintDialogKind::DefaultPrinter, {}, {}});
     output::OverviewOptions options;
     options.firstMonth = 2;
     options.lastMonth = 2;
     options.summary = false;
     ASSERT_TRUE(output::printOverview(*result.printer, year, options, [] { return true; }));
-    const auto& pages = printing.printedDocuments().front().pages;
+    const auto& pages = services.printedDocuments().front().pages;
     ASSERT_GT(pages.size(), 1u);
     std::size_t lines = 0;
     for (const auto& page : pages) {

@@ -64,8 +64,6 @@ TEST_F(PlanGuardTest, ASaveOverAPlanChangedOnDiskAsksAndEachAnswerKeepsTheRightB
         if (choice == 1) services.answerFileDialogs({file("kopie.sb3")});
         dispatch(cmd::kSavePlan);
         EXPECT_EQ(changedQuestion(path), services.messages().at(0)) << choice;
-        EXPECT_EQ((std::vector<std::string>{"Überschreiben", "Speichern unter...", "Abbrechen"}),
-                  services.choiceButtons().at(0));
         EXPECT_EQ(choice == 0 ? ours : theirs, fileBytes(path)) << choice;
         EXPECT_EQ(choice == 2, app.year.modified == 1) << choice;
         if (choice == 1) {
