@@ -83,11 +83,9 @@ TEST_F(OverviewPrint, TheDialogChecksTheMonthsAndPrintsWhatIsChosen) {
     const LoggedMessage wrongMonths = warning("Falsche Monatseingabe(n)");
     EXPECT_EQ((std::vector<LoggedMessage>{wrongMonths, wrongMonths}), services.messages());
     ASSERT_EQ(1u, services.printedDocuments().size());
-    const auto& document = services.printedDocuments().front();
-    EXPECT_EQ("Saisonbuch Dokument", document.name);
-    EXPECT_TRUE(document.ended);
+    EXPECT_TRUE(services.printedDocuments().front().ended);
     // The cover, February without cycling and types, the summary.
-    expectPrinted(document.pages, "overview_february.txt");
+    expectPrinted(services.printedDocuments().front().pages, "overview_february.txt");
 
     services.clearLog();
     app.year.planFileVersion = 2;
