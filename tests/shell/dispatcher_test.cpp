@@ -29,7 +29,8 @@ void forEachCommandItem(const std::vector<platform::MenuItem>& items, Visit visi
 }
 
 // The requirement of every plan command: without a plan none runs, not even after the menus and
-// toolbar were made anew (a Save would write an empty year over the last plan), and the planning, control and odometer commands need a plan that can hold their data.
+// toolbar were made anew (a Save would write an empty year over the last plan), and the planning,
+// control and odometer commands need a plan that can hold their data.
 TEST_F(Dispatcher, PlanCommandsNeedTheirPlan) {
     using namespace cmd;
     const std::vector<int> planCommands{
@@ -67,8 +68,6 @@ TEST_F(Dispatcher, PlanCommandsNeedTheirPlan) {
     for (int id : typeCommands) EXPECT_TRUE(commandAllowed(app, id)) << id;
 }
 
-// Menu items and toolbar buttons are greyed exactly where the dispatcher would not run the command, and
-// the title names the plan and its unsaved changes.
 TEST_F(Dispatcher, GreyStateAndTitleFollowTheState) {
     initialise("[KONFIG]\nAUTOLADEN=0\nPOLAR=1\nTACHO=1\n");
     EXPECT_EQ("Saisonbuch", view.title());
@@ -188,7 +187,6 @@ TEST_F(Dispatcher, WeekAndMonthAreTypedOrSteppedInsideTheirRange) {
     EXPECT_EQ(1, app.currentWeek);
 }
 
-// A calendar hides the diagram while it is open; a type planned there is an unsaved change.
 TEST_F(Dispatcher, TheCalendarsHideTheDiagramAndPlanningShowsInTheTitle) {
     initialiseWithSamplePlan();
     dispatch(cmd::kShowMonthOfYearDiagram);
@@ -233,7 +231,7 @@ TEST_F(Dispatcher, HelpCommandsReportAMissingHelp) {
               services.steps());
 }
 
-TEST_F(Dispatcher, TheStartScreenLinesFollowThePlan) {
+TEST_F(Dispatcher, TheStartScreenFollowsThePlanAndTheDiagramComesAfterTheLogo) {
     initialise();
     EXPECT_EQ((std::array<std::string, 4>{"Aktuelle Datei:", "Sportler(in):  ", "Trainingsjahr:", ""}),
               informationLines(app));
@@ -245,10 +243,8 @@ TEST_F(Dispatcher, TheStartScreenLinesFollowThePlan) {
               informationLines(app));
     app.year.planFileVersion = 2;
     EXPECT_EQ("Gesamtkilometer Radfahren/Laufen: 45.6 / 20.1", informationLines(app)[3]);
-}
 
-TEST_F(Dispatcher, TheDiagramIsPaintedOnlyAfterTheLogoAndWithAPlan) {
-    initialiseWithSamplePlan();
+    // The diagram is painted only after the logo, and with a plan.
     app.settings.showStatusBar = 0;
     app.diagram.diagramKind = 4;
     app.currentMonth = 0;

@@ -60,7 +60,6 @@ std::vector<int> checkedIds(const std::vector<MenuItem>& items) {
     return result;
 }
 
-// The device menus follow the settings; an active preset brings its own menu with its kind checked.
 TEST(MenuBar, OptionalPopupsFollowSettingsAndPreset) {
     Application app = appWith(5, 3, 4);
     app.settings.polarSupport = 0;

@@ -72,7 +72,6 @@ TEST_F(NamedFiles, DroppedFilesOpenLikeTheirMenusAndOthersAreRefused) {
         services.messages());
 }
 
-// Several files, a folder, an archive or a gzip file dropped go to the import dialog, which needs a plan.
 TEST_F(NamedFiles, FoldersArchivesAndSeveralFilesDroppedOpenTheImport) {
     initialise();
     const std::vector<std::string> two{writeRecording(file("a.hrm")), writeRecording(file("b.hrm"))};

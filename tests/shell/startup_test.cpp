@@ -46,10 +46,6 @@ struct Start {
     } then;
 };
 
-void PrintTo(const Start& start, std::ostream* out) {
-    *out << start.name;
-}
-
 class StartFlow : public StartUp, public ::testing::WithParamInterface<Start> {};
 
 TEST_P(StartFlow, ShowsItsStepsAndOpensWhatItShould) {
