@@ -34,15 +34,12 @@ std::string writeBikeFile(const std::string& path) {
     return path;
 }
 
-std::string sampleHrm() {
-    return recording("GoldenCheetah_GoldenCheetah_10092501.hrm");
-}
-
 // A file that cannot be read afterwards keeps the recording shown, with its axes.
 TEST_F(Recordings, OpeningAHeartRateFileShowsPulseOverTimeWithTheAxisMenus) {
     initialise();
+    const std::string hrm = recording("GoldenCheetah_GoldenCheetah_10092501.hrm");
     EXPECT_TRUE(view.menuItem(cmd::kShowHeartRateFile).greyed);
-    services.answerFileDialogs({sampleHrm(), file("kaputt.hrm"), std::nullopt});
+    services.answerFileDialogs({hrm, file("kaputt.hrm"), std::nullopt});
     dispatch(cmd::kOpenHeartRateFile);
     EXPECT_EQ(std::pair(5, 1012ul), std::pair(app.diagram.diagramKind, app.recordings.series.y.size()));
     auto checked = [this](int first, int second) {
@@ -69,8 +66,9 @@ TEST_F(Recordings, OpeningAHeartRateFileShowsPulseOverTimeWithTheAxisMenus) {
 
     dispatch(cmd::kOpenHeartRateFile);
     EXPECT_EQ(std::vector<LoggedMessage>{kOpenFailed}, services.messages());
-    EXPECT_EQ(std::tuple(sampleHrm(), 137, 1012ul), std::tuple(app.recordings.lastHeartRateFile, app.diagram.yQuantity,
-                                                               app.recordings.loaded.table.size()));
+    EXPECT_EQ(std::tuple(hrm, 137, 1012ul),
+              std::tuple(app.recordings.lastHeartRateFile, app.diagram.yQuantity,
+                         app.recordings.loaded.table.size()));
     dispatch(cmd::kOpenBikeComputerFile);  // cancelled: nothing at all
     EXPECT_EQ(std::pair(1ul, false), std::pair(services.messages().size(), app.recordings.bikeComputerFileLoaded));
     dispatch(cmd::kShowHeartRateFile);  // the last file again, from time and pulse
