@@ -100,10 +100,7 @@ TEST_F(OverviewPrint, TheDialogChecksTheMonthsAndPrintsWhatIsChosen) {
 TEST_F(OverviewPrint, PagesCarryTheCoverTheMonthLinesAndTheSummary) {
     model::TrainingYear year = overviewPlan();
     platform::PrintResult result = services.print({platform::PrintDialogKind::DefaultPrinter, {}, {}});
-    output::OverviewOptions options;
-    options.firstMonth = 2;
-    options.lastMonth = 3;
-    options.cover = true;
+    const output::OverviewOptions options{.firstMonth = 2, .lastMonth = 3, .cover = true};
     ASSERT_TRUE(output::printOverview(*result.printer, year, options, [] { return true; }));
     // The cover with the type legend, February's lines with their running totals and type codes, March
     // with nothing to print but its header, the summary.
@@ -120,10 +117,7 @@ TEST_F(OverviewPrint, AMonthLongerThanTheSheetContinuesUnderItsHeader) {
     shortSheet.geometry = {4960, 1400, 0, 0};
     services.setDefaultPrinter(shortSheet);
     platform::PrintResult result = services.print({platform::PrintDialogKind::DefaultPrinter, {}, {}});
-    output::OverviewOptions options;
-    options.firstMonth = 2;
-    options.lastMonth = 2;
-    options.summary = false;
+    const output::OverviewOptions options{.firstMonth = 2, .lastMonth = 2, .summary = false};
     ASSERT_TRUE(output::printOverview(*result.printer, year, options, [] { return true; }));
     const auto& pages = services.printedDocuments().front().pages;
     ASSERT_GT(pages.size(), 1u);

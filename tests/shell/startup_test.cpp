@@ -102,9 +102,6 @@ const std::string kTour = "help: help/tour.html 0", kAthlete = "dialog opened: I
 INSTANTIATE_TEST_SUITE_P(
     StartUp, StartFlow,
     ::testing::Values(
-        Start{"WithoutAutoloadNothingIsAsked",
-              {"AUTOLADEN=0\nLETZTE_DATEI=@/alt.sb2\nDIAGRAMM_TYP=4", true, 0, {}, {}},
-              {{}, {"alt.sb2", 0, 0, 0}, " 0"}},
         Start{"ReloadsTheLastPlanInItsOwnVersion",
               {"AUTOLADEN=1\nLETZTE_DATEI=@/alt.sb2", true, 0, {}, {}},
               {{}, {"alt.sb2", 2, 1, 0}, "Bernd 2009"}},
