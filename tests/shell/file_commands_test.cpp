@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "planfile/plan_file_version.h"
-
 #include <filesystem>
 #include <map>
 

@@ -18,7 +18,6 @@
 #include "model/diagram_quantity.h"
 #include "output/export_dialog.h"
 #include "output/overview_print_dialog.h"
-#include "planfile/plan_file_writer.h"
 #include "platform/headless/recording_canvas.h"
 #include "shell/command_ids.h"
 #include "shell/diagram_selection.h"

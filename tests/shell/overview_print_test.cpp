@@ -7,7 +7,6 @@
 #include "output/overview_printout.h"
 #include "shell/command_ids.h"
 #include "shell_test_support.h"
-#include "support/plan_fixtures.h"
 
 namespace sb::shell::testing {
 namespace {

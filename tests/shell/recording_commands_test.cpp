@@ -11,7 +11,6 @@
 #include "recordings/loaded_recording.h"
 #include "shell/command_ids.h"
 #include "shell/main_window_paint.h"
-#include "shell/recording_commands.h"
 #include "shell_test_support.h"
 
 namespace sb::shell::testing {

@@ -1,7 +1,6 @@
 // The shared main-window test set-up.
 #include "shell_test_support.h"
 
-#include <unistd.h>
 #include <fstream>
 #include <regex>
 

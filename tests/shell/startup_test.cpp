@@ -2,16 +2,12 @@
 // reloads and one that does not, and what the window shows when the logo time ends.
 #include <gtest/gtest.h>
 
-#include "planfile/plan_file_version.h"
-
 #include <filesystem>
 
 #include "config/program_paths.h"
 #include "planfile/legacy_plan_writer.h"
 #include "planfile/plan_file_writer.h"
-#include "shell/command_dispatcher.h"
 #include "shell/command_ids.h"
-#include "shell/navigation.h"
 #include "shell_test_support.h"
 
 namespace sb::shell::testing {
