@@ -103,7 +103,6 @@ TEST_P(HostileSettings, AreRepairedWhereReadAndWrittenBackRepaired) {
                                               {"KONFIG", "BENUTZER", "-1"},
                                               {"BENUTZER_3", "DIAGRAMM_TYP", "0"},
                                               {"MENUE", "MAX_ANZAHL", "0"},
-                                              {"MENUE", "ANZAHL", "0"},
                                               {"KONFIG", "LISTVIEW", "2$0$1$"},
                                               {"SUCHEN", "LISTVIEW", "2$0$1$"},
                                               {"SUCHEN", "SOLL", "0"},
