@@ -6,11 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <tuple>
 
-#include "model/training_year.h"
 #include "platform/headless/headless_services.h"
 #include "shell/application.h"
 #include "support/headless_main_window.h"
