@@ -126,23 +126,22 @@ TEST_F(ExportCommand, HtmlTypeWritesTheYearDocumentOfTheChosenDays) {
     EXPECT_EQ(std::vector<LoggedMessage>{kExportFailed}, services.messages());
 }
 
-TEST_F(ExportCommand, RefusesThePlanTheSettingsAndPlanNamesAndStaysOpen) {
+TEST_F(ExportCommand, RefusesThePlanAndTheSettingsAndStaysOpen) {
     const std::string plan = initialiseWithSamplePlan();
     std::filesystem::create_symlink(plan, file("plan.csv"));
     const std::string planBytes = fileBytes(plan);
-    services.answerFileDialogs({file("plan.csv"), file("train.cfg"), file("neu.sb2")});
+    services.answerFileDialogs({file("plan.csv"), file("train.cfg")});
     services.scriptDialog("EXPORT", [](HeadlessDialogHost& host) {
-        for (int i = 0; i < 3; ++i) host.press(id::ok);
+        for (int i = 0; i < 2; ++i) host.press(id::ok);
         EXPECT_FALSE(host.ended());
         host.press(id::cancel);
     });
     dispatch(cmd::kExportSpreadsheet);
     const LoggedMessage refused =
         warning("Der Export schreibt keine Saisonbuch-Datei; dafür gibt es convert");
-    EXPECT_EQ(std::vector<LoggedMessage>(3, refused), services.messages());
+    EXPECT_EQ(std::vector<LoggedMessage>(2, refused), services.messages());
     EXPECT_EQ(planBytes, fileBytes(plan));
     EXPECT_EQ(0u, fileBytes(file("train.cfg")).rfind("[KONFIG]\r\n", 0));
-    EXPECT_FALSE(std::filesystem::exists(file("neu.sb2")));
 }
 
 }  // namespace

@@ -11,15 +11,6 @@
 
 namespace sb::shell::testing {
 
-LoggedMessage saveQuestion(const std::string& path) {
-    return {"Sollen die Änderungen in der\nDatei: " + path + "\ngespeichert werden?", "Frage?",
-            Buttons::YesNoCancel, Icon::Question};
-}
-
-LoggedMessage savedMessage(const std::string& path) {
-    return {"Die Datei\n" + path + "\nwurde gespeichert", "Info", Buttons::Ok, Icon::Information};
-}
-
 std::vector<std::string> texts(const platform::headless::HeadlessDialogHost& dialog, std::initializer_list<int> ids) {
     std::vector<std::string> result;
     for (int id : ids) result.push_back(dialog.text(id));

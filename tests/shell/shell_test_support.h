@@ -35,8 +35,13 @@ inline const LoggedMessage kReplaceQuestion{
     "Die Datei ist schon vorhanden!\nWollen Sie diese Datei wirklich überschreiben?", "Fehler",
     Buttons::YesNo, Icon::Stop};
 
-LoggedMessage saveQuestion(const std::string& path);
-LoggedMessage savedMessage(const std::string& path);
+inline LoggedMessage saveQuestion(const std::string& path) {
+    return {"Sollen die Änderungen in der\nDatei: " + path + "\ngespeichert werden?", "Frage?",
+            Buttons::YesNoCancel, Icon::Question};
+}
+inline LoggedMessage savedMessage(const std::string& path) {
+    return {"Die Datei\n" + path + "\nwurde gespeichert", "Info", Buttons::Ok, Icon::Information};
+}
 // The texts of a dialog's controls, in the order of their ids.
 std::vector<std::string> texts(const platform::headless::HeadlessDialogHost& dialog, std::initializer_list<int> ids);
 
