@@ -35,10 +35,6 @@ using platform::Key;
 using platform::headless::HeadlessDialogHost;
 using platform::headless::PrintAnswer;
 
-const char* extensionOf(int version) {
-    return version == 3 ? "sb3" : version == 2 ? "sb2" : "sbn";
-}
-
 // One stored input of a plan reader's fuzz target and the plan version that target reads.
 struct StoredInput {
     fs::path path;
@@ -211,7 +207,7 @@ void expectWellFormed(const std::string& saved, int version, const TrainingYear&
 }
 
 TEST_P(HostilePlanWalk, EveryViewCopesAndSaveWritesAWellFormedPlan) {
-    const std::string path = file("feindlich." + std::string(extensionOf(version())));
+    const std::string path = file(std::string("feindlich.sb") + "n23"[version() - 1]);  // .sbn, .sb2, .sb3
     sb::testing::writeBytes(path, fileBytes(GetParam().path));
     initialise();
     open(path);

@@ -21,8 +21,6 @@ using platform::headless::HeadlessDialogHost;
 using platform::headless::RecordingCanvas;
 using Recordings = ShellTest;
 
-const LoggedMessage kOpenFailed = warning("Fehler beim Öffnen der Datei");
-
 std::string recording(const std::string& name) {
     return std::string(std::getenv("SAISONBUCH_TEST_DATA")) + "/recordings/" + name;
 }
@@ -64,7 +62,7 @@ TEST_F(Recordings, OpeningAHeartRateFileShowsPulseOverTimeWithTheAxisMenus) {
     EXPECT_FALSE(canvas.callsOf(CallKind::Polyline).empty());
 
     dispatch(cmd::kOpenHeartRateFile);
-    EXPECT_EQ(std::vector<LoggedMessage>{kOpenFailed}, services.messages());
+    EXPECT_EQ(std::vector<LoggedMessage>{warning("Fehler beim Öffnen der Datei")}, services.messages());
     EXPECT_EQ(std::tuple(hrm, 137, 1012ul),
               std::tuple(app.recordings.lastHeartRateFile, app.diagram.yQuantity,
                          app.recordings.loaded.table.size()));

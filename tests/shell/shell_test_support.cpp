@@ -11,12 +11,6 @@
 
 namespace sb::shell::testing {
 
-std::vector<std::string> texts(const platform::headless::HeadlessDialogHost& dialog, std::initializer_list<int> ids) {
-    std::vector<std::string> result;
-    for (int id : ids) result.push_back(dialog.text(id));
-    return result;
-}
-
 void ShellTest::SetUp() {
     model::setClock([] { return model::CivilDate{15, 6, 2024}; });
     app.paths.programDirectory = dir_.path().string();

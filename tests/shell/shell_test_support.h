@@ -43,7 +43,12 @@ inline LoggedMessage savedMessage(const std::string& path) {
     return {"Die Datei\n" + path + "\nwurde gespeichert", "Info", Buttons::Ok, Icon::Information};
 }
 // The texts of a dialog's controls, in the order of their ids.
-std::vector<std::string> texts(const platform::headless::HeadlessDialogHost& dialog, std::initializer_list<int> ids);
+inline std::vector<std::string> texts(const platform::headless::HeadlessDialogHost& dialog,
+                                      std::initializer_list<int> ids) {
+    std::vector<std::string> result;
+    for (int id : ids) result.push_back(dialog.text(id));
+    return result;
+}
 
 class ShellTest : public ::testing::Test {
   protected:
