@@ -1,7 +1,6 @@
-// The canvas mapping from logical to device units and back, and sorted-list order.
+// The canvas mapping from logical to device units and back.
 #include <gtest/gtest.h>
 
-#include "platform/dialog.h"
 #include "platform/canvas.h"
 
 using namespace sb::platform;
@@ -21,12 +20,4 @@ TEST(Canvas, MapsTheLogicalWindowOntoTheDevice) {
     Mapping collapsed{{0, 0}, {1400, 1000}, {5, 7}, {0, 0}};
     EXPECT_EQ(toLogical(collapsed, Point{300, 300}), (Point{0, 0}));
     EXPECT_EQ(toDevice(collapsed, Point{300, 300}), (Point{5, 7}));
-}
-
-TEST(SortedList, OrdersLikeTheListControl) {
-    std::vector<std::string> items;
-    for (const char* name : {"Waldrunde", "berg", "Alpen", "Berg", "Zeil"}) {
-        items.insert(items.begin() + sortedInsertPosition(items, name), name);
-    }
-    EXPECT_EQ(items, (std::vector<std::string>{"Alpen", "Berg", "berg", "Waldrunde", "Zeil"}));
 }

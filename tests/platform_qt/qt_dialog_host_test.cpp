@@ -67,7 +67,7 @@ class Probe : public DialogProcedure {
 
     void init(DialogHost& host) override {
         log.push_back("init");
-        for (const char* item : {"Zwift", "berg", "Alpen"}) host.addItem(list, item);
+        for (const char* item : {"Zwift", "berg", "Alpen", "Berg"}) host.addItem(list, item);
         for (const char* item : {"Rad", "Laufen"}) host.addItem(drop, item);
         host.setSelection(drop, 1);
         host.setSwatchColour(swatch, rgb(0, 128, 0));
@@ -169,7 +169,7 @@ TYPED_TEST(DialogHostContract, KeepsTheTemplateAndNotifiesWhatAUserDid) {
     DialogHost& host = dialog.host;
     EXPECT_FALSE(host.isEnabled(locked));
     EXPECT_EQ(host.text(name), "Anna");
-    EXPECT_EQ(host.items(list), (std::vector<std::string>{"Alpen", "berg", "Zwift"}));
+    EXPECT_EQ(host.items(list), (std::vector<std::string>{"Alpen", "Berg", "berg", "Zwift"}));
     EXPECT_EQ(host.text(drop), "Laufen");
     EXPECT_EQ(host.selection(list), -1);
     EXPECT_EQ(host.swatchColour(swatch), rgb(0, 128, 0));
@@ -187,7 +187,7 @@ TYPED_TEST(DialogHostContract, KeepsTheTemplateAndNotifiesWhatAUserDid) {
     host.setText(name, "Bea");
     host.setText(combo, "frei");
     host.setChecked(box, true);
-    host.setSelection(list, 2);
+    host.setSelection(list, 3);
     EXPECT_EQ(probe.log, std::vector<std::string>{changed(name)});
     EXPECT_EQ(host.text(list), "Zwift");
     EXPECT_EQ(host.text(combo), "frei");
