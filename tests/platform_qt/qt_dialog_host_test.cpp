@@ -91,12 +91,8 @@ class Probe : public DialogProcedure {
     }
 };
 
-std::string clicked(int id) {
-    return std::to_string(id) + ":" + std::to_string(int(Notification::Clicked));
-}
-
-std::string changed(int id) {
-    return std::to_string(id) + ":" + std::to_string(int(Notification::TextChanged));
+std::string note(int id, Notification notification = Notification::Clicked) {
+    return std::to_string(id) + ":" + std::to_string(int(notification));
 }
 
 void typeText(QWidget* widget, const QString& text) {
@@ -179,7 +175,7 @@ TYPED_TEST(DialogHostContract, KeepsTheTemplateAndNotifiesWhatAUserDid) {
     // silent, but for a changed edit text.
     dialog.type(name, QStringLiteral("Jörgen"));
     EXPECT_EQ(host.text(name), "Jörge");
-    EXPECT_EQ(probe.log.back(), changed(name));
+    EXPECT_EQ(probe.log.back(), note(name, Notification::TextChanged));
     dialog.type(planText, QStringLiteral("Łó,"));  // only what a plan file can hold, with a point
     EXPECT_EQ(host.text(planText), "ó.");
     probe.log.clear();
@@ -188,7 +184,7 @@ TYPED_TEST(DialogHostContract, KeepsTheTemplateAndNotifiesWhatAUserDid) {
     host.setText(combo, "frei");
     host.setChecked(box, true);
     host.setSelection(list, 3);
-    EXPECT_EQ(probe.log, std::vector<std::string>{changed(name)});
+    EXPECT_EQ(probe.log, std::vector<std::string>{note(name, Notification::TextChanged)});
     EXPECT_EQ(host.text(list), "Zwift");
     EXPECT_EQ(host.text(combo), "frei");
 
@@ -200,15 +196,14 @@ TYPED_TEST(DialogHostContract, KeepsTheTemplateAndNotifiesWhatAUserDid) {
     for (int id : std::initializer_list<int>{box, manual, radioA, radioB, radioC})
         checked.push_back(host.isChecked(id));
     EXPECT_EQ(checked, (std::vector<bool>{false, false, false, true, true}));
-    EXPECT_EQ(probe.log,
-              (std::vector<std::string>{clicked(box), clicked(manual), clicked(radioA), clicked(radioB)}));
+    EXPECT_EQ(probe.log, (std::vector<std::string>{note(box), note(manual), note(radioA), note(radioB)}));
 
     // A posted notification arrives after the current event; a canvas reports clicks in its own pixels.
     probe.log.clear();
     host.post(apply, Notification::Clicked);
     EXPECT_TRUE(probe.log.empty());
     dialog.flush();
-    EXPECT_EQ(probe.log, std::vector<std::string>{clicked(apply)});
+    EXPECT_EQ(probe.log, std::vector<std::string>{note(apply)});
     dialog.click(canvas, {7, 9});
     EXPECT_EQ(probe.clicks, (std::vector<Point>{Point{7, 9}}));
 
@@ -219,7 +214,7 @@ TYPED_TEST(DialogHostContract, KeepsTheTemplateAndNotifiesWhatAUserDid) {
     dialog.pressKey(canvas, Key::Digit7);
     dialog.pressKey(name, Key::PageDown);
     dialog.pressKey(radioB, Key::Down);
-    EXPECT_EQ(probe.log, (std::vector<std::string>{"key 290 1", "key 290 15", "key 201 5", clicked(radioA)}));
+    EXPECT_EQ(probe.log, (std::vector<std::string>{"key 290 1", "key 290 15", "key 201 5", note(radioA)}));
     EXPECT_TRUE(host.isChecked(radioA) && !host.isChecked(radioB));
 
     // Columns keep the order shown when one is added, dragged or removed.
@@ -296,7 +291,7 @@ TEST(QtDialogHost, ModalAndModelessRuns) {
         sendKey(window->host().widget(canvas), Qt::Key_Return);
     });
     EXPECT_EQ(services.runModal(sampleTemplate(), probe), dialogOk);
-    EXPECT_EQ(probe.log, (std::vector<std::string>{"init", "help", "key 290 6", clicked(ok)}));
+    EXPECT_EQ(probe.log, (std::vector<std::string>{"init", "help", "key 290 6", note(ok)}));
     probe.log.clear();
     QTimer::singleShot(0, [] { sendKey(QApplication::activeModalWidget(), Qt::Key_Escape); });
     EXPECT_EQ(services.runModal(sampleTemplate(), probe), dialogCancel);
@@ -309,7 +304,7 @@ TEST(QtDialogHost, ModalAndModelessRuns) {
     EXPECT_TRUE(dialog->isOpen());
     dialog->processEvents();
     EXPECT_FALSE(dialog->isOpen());
-    EXPECT_EQ(probe.log, (std::vector<std::string>{"init", clicked(ok)}));
+    EXPECT_EQ(probe.log, (std::vector<std::string>{"init", note(ok)}));
 }
 
 }  // namespace

@@ -111,7 +111,6 @@ TEST(QtServices, HelpPagesAreFoundAndBelongToTheModalWindowInFront) {
     EXPECT_EQ(help->parentWidget(), &mainWindow);
     EXPECT_TRUE(help->isVisible());
 
-    // Escape closes it.
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(help, &escape);
     EXPECT_FALSE(help->isVisible());
