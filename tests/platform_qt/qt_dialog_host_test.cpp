@@ -25,7 +25,6 @@
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "platform/qt/qt_services.h"
-#include "qt_test_application.h"
 
 namespace sb::platform::qt {
 namespace {
@@ -152,10 +151,7 @@ struct HeadlessDriver {
 };
 
 template <typename Driver>
-class DialogHostContract : public ::testing::Test {
-  protected:
-    DialogHostContract() { test::application(); }
-};
+class DialogHostContract : public ::testing::Test {};
 using Hosts = ::testing::Types<QtDriver, HeadlessDriver>;
 TYPED_TEST_SUITE(DialogHostContract, Hosts);
 
@@ -231,7 +227,6 @@ TYPED_TEST(DialogHostContract, KeepsTheTemplateAndNotifiesWhatAUserDid) {
 }
 
 TEST(QtDialogHost, BuildsWidgetsTabOrderPaintsAndNamesRefusedCharacters) {
-    test::application();
     Probe probe;
     QtDriver dialog(sampleTemplate(), probe);
     QtDialogHost& host = dialog.host;
@@ -278,7 +273,6 @@ TEST(QtDialogHost, BuildsWidgetsTabOrderPaintsAndNamesRefusedCharacters) {
 // Modal dialogs end by Enter, Escape and their procedure; a modeless one takes its input only while the
 // caller processes events.
 TEST(QtDialogHost, ModalAndModelessRuns) {
-    test::application();
     QtServices services;
     Probe probe;
     QTimer::singleShot(0, [] {

@@ -6,7 +6,6 @@
 #include <QMenuBar>
 
 #include "platform/qt/qt_menu.h"
-#include "qt_test_application.h"
 
 namespace sb::platform::qt {
 namespace {
@@ -18,7 +17,6 @@ std::vector<MenuItem> fileMenu(bool greyed, bool checked, std::string last) {
 }
 
 TEST(QtMenu, UpdatesABarOfTheSameShapeAndRefusesAnother) {
-    test::application();
     QMenuBar bar;
     fillMenuBar(bar, fileMenu(false, false, "1 a.sb3"));
     ASSERT_TRUE(updateMenuBar(bar, fileMenu(true, true, "1 b.sb3")));

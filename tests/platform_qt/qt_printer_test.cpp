@@ -8,7 +8,6 @@
 #include <memory>
 
 #include "platform/qt/qt_printer.h"
-#include "qt_test_application.h"
 #include "support/pdf_text.h"
 #include "support/plan_fixtures.h"
 
@@ -16,7 +15,6 @@ namespace sb::platform::qt {
 namespace {
 
 TEST(QtPrinter, PrintsPagesIntoAPdfFile) {
-    test::application();
     sb::testing::TempDir dir;
     auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
     pdf->setOutputFormat(QPrinter::PdfFormat);

@@ -50,7 +50,6 @@ void expectBox(const std::string& text, const std::string& title, Buttons button
 }
 
 TEST(QtServices, MessageBoxesShowTheExactTextWithGermanButtons) {
-    test::application();
     expectBox("Die Datei \"a.sb3\" ist schon vorhanden\nWollen Sie die Datei überschrieben?", "Frage?",
               Buttons::YesNo, Icon::Exclamation, QMessageBox::Warning, {"Ja", "Nein"}, "Nein", Answer::No);
     expectBox("<b>Speichern?</b>", "Hinweis", Buttons::YesNoCancel, Icon::Question, QMessageBox::Question,
@@ -65,7 +64,6 @@ TEST(QtServices, MessageBoxesShowTheExactTextWithGermanButtons) {
 // only the newest modal window and the windows it owns take input: help asked for in a modal dialog, or
 // shown before a message box opens, must belong to that window to be read and scrolled.
 TEST(QtServices, HelpPagesAreFoundAndBelongToTheModalWindowInFront) {
-    test::application();
     QWidget mainWindow;
     mainWindow.show();
     QtServices services(&mainWindow);
