@@ -5,8 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -36,30 +34,15 @@ struct CliRun {
 
 class Cli : public ::testing::Test {
   protected:
-    void SetUp() override {
-        const char* cli = std::getenv("SAISONBUCH_CLI");
-        const char* data = std::getenv("SAISONBUCH_TEST_DATA");
-        ASSERT_TRUE(cli && *cli) << "SAISONBUCH_CLI not set";
-        ASSERT_TRUE(data && *data) << "SAISONBUCH_TEST_DATA not set";
-        cli_ = cli;
-        data_ = data;
-        fs::create_directories(dir_ / "home");
-    }
+    void SetUp() override { fs::create_directories(dir_ / "home"); }
 
     CliRun run(const std::string& arguments) {
-        const fs::path err = dir_ / "stderr.txt";
         // The tool reads the program's settings; a folder of the test's own keeps the user's away.
         const std::string command = "SAISONBUCH_HOME='" + (dir_ / "home").string() + "' '" + cli_ + "' " +
-                                    arguments + " 2>'" + err.string() + "'";
-        CliRun result;
-        FILE* pipe = popen(command.c_str(), "r");
-        std::array<char, 4096> buffer{};
-        for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
-            result.out.append(buffer.data(), n);
-        const int status = pclose(pipe);
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.err = fileBytes(err);
-        return result;
+                                    arguments + " >" + temp("stdout.txt") + " 2>" + temp("stderr.txt");
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, fileBytes(dir_ / "stdout.txt"),
+                fileBytes(dir_ / "stderr.txt")};
     }
 
     // Quoted paths for a command line: test data, the sample plan, and files of the test's folder.
@@ -69,8 +52,8 @@ class Cli : public ::testing::Test {
     std::string temp(const std::string& name) const { return "'" + dir_.file(name) + "'"; }
     std::string dataBytes(const std::string& name) const { return fileBytes(fs::path(data_) / name); }
 
-    std::string cli_;
-    std::string data_;
+    const std::string cli_ = std::getenv("SAISONBUCH_CLI");
+    const std::string data_ = std::getenv("SAISONBUCH_TEST_DATA");
     sb::testing::TempDir dir_;
 };
 
