@@ -81,9 +81,8 @@ std::vector<const platform::DialogTemplate*> everyDialog() {
         &recordings::zoneTemplate(),
         &recordings::zoneChartTemplate(),
     };
-    for (const editor::DayEditorLayout& layout : editor::dayEditorLayouts()) {
+    for (const editor::DayEditorLayout& layout : editor::dayEditorLayouts())
         dialogs.push_back(&editor::dayEditorTemplate(layout));
-    }
     return dialogs;
 }
 

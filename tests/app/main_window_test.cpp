@@ -83,18 +83,13 @@ bool runUntil(const std::function<bool()>& done, int milliseconds, std::string& 
     return done();
 }
 
-QAction* menuCommand(QMenuBar& bar, int id) {
-    for (QAction* top : bar.actions()) {
-        if (!top->menu()) continue;
-        for (QAction* action : top->menu()->actions())
-            if (action->data().toInt() == id) return action;
-    }
-    return nullptr;
-}
-
-QAction* toolbarCommand(QToolBar& toolbar, int id) {
-    for (QAction* action : toolbar.actions())
+// The action of the command on a toolbar, or in one of a menu bar's menus.
+QAction* commandAction(const QWidget& bar, int id) {
+    for (QAction* action : bar.actions()) {
         if (action->data().toInt() == id) return action;
+        for (QAction* item : action->menu() ? action->menu()->actions() : QList<QAction*>())
+            if (item->data().toInt() == id) return item;
+    }
     return nullptr;
 }
 
@@ -150,12 +145,12 @@ TEST_F(MainWindowTest, ShowsTheReloadedPlanAndHandsWhatTheUserDoesToTheShell) {
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(window->windowIcon().isNull());
 
-    ASSERT_NE(menuCommand(*window->menuBar(), cmd::kSavePlan), nullptr);
-    EXPECT_TRUE(menuCommand(*window->menuBar(), cmd::kSavePlan)->isEnabled());
+    ASSERT_NE(commandAction(*window->menuBar(), cmd::kSavePlan), nullptr);
+    EXPECT_TRUE(commandAction(*window->menuBar(), cmd::kSavePlan)->isEnabled());
     ASSERT_NE(window->toolbar(), nullptr);
-    EXPECT_TRUE(toolbarCommand(*window->toolbar(), cmd::kSavePlan)->isEnabled());
-    EXPECT_FALSE(toolbarCommand(*window->toolbar(), cmd::kSavePlan)->icon().isNull()) << "toolbar images missing";
-    EXPECT_EQ(toolbarCommand(*window->toolbar(), cmd::kPrintDiagram)->toolTip(), "Grafik drucken");
+    EXPECT_TRUE(commandAction(*window->toolbar(), cmd::kSavePlan)->isEnabled());
+    EXPECT_FALSE(commandAction(*window->toolbar(), cmd::kSavePlan)->icon().isNull());
+    EXPECT_EQ(commandAction(*window->toolbar(), cmd::kPrintDiagram)->toolTip(), "Grafik drucken");
 
     // Three parts side by side across the bar, a quarter, a quarter and a half of it.
     const app::StatusParts& parts = *window->statusParts();
@@ -194,15 +189,15 @@ TEST_F(MainWindowTest, ShowsTheReloadedPlanAndHandsWhatTheUserDoesToTheShell) {
     dispatch(*window, cmd::kToggleToolbar);
     ASSERT_NE(window->toolbar(), nullptr);
     EXPECT_EQ(window->toolbar()->findChild<QLineEdit*>()->text(), "53");
-    EXPECT_FALSE(toolbarCommand(*window->toolbar(), cmd::kNextPeriod)->isEnabled());
-    EXPECT_TRUE(toolbarCommand(*window->toolbar(), cmd::kPreviousPeriod)->isEnabled());
+    EXPECT_FALSE(commandAction(*window->toolbar(), cmd::kNextPeriod)->isEnabled());
+    EXPECT_TRUE(commandAction(*window->toolbar(), cmd::kPreviousPeriod)->isEnabled());
 
     for (int time = 0; time < 2; ++time) {
-        ASSERT_NE(menuCommand(*window->menuBar(), cmd::kAxisTime), nullptr);
-        menuCommand(*window->menuBar(), cmd::kAxisTime)->trigger();
+        ASSERT_NE(commandAction(*window->menuBar(), cmd::kAxisTime), nullptr);
+        commandAction(*window->menuBar(), cmd::kAxisTime)->trigger();
         QApplication::processEvents();
     }
-    EXPECT_TRUE(menuCommand(*window->menuBar(), cmd::kAxisTime)->isChecked());
+    EXPECT_TRUE(commandAction(*window->menuBar(), cmd::kAxisTime)->isChecked());
     EXPECT_EQ(state_.diagram.weekQuantity, model::kTime);
 
     const std::string recording =

@@ -283,9 +283,8 @@ TEST_F(Cli, LabelsAndSportModeComeFromTheSettings) {
     EXPECT_EQ(fileBytes(dir_ / "other.cfg"), "[KONFIG]\nSOLL_IST_EINTRAG_1=Anders\n");
 
     fs::remove(dir_ / "home" / "train.cfg");
-    EXPECT_EQ(
-        run("series " + plan() + " --kind 1 --quantity 143").out.rfind("Slot;Gesamt;k. A.;ausd. aerob;", 0),
-        0u);
+    const CliRun defaults = run("series " + plan() + " --kind 1 --quantity 143");
+    EXPECT_EQ(defaults.out.rfind("Slot;Gesamt;k. A.;ausd. aerob;", 0), 0u) << defaults.err;
     EXPECT_FALSE(fs::exists(dir_ / "home" / "train.cfg"));
 }
 

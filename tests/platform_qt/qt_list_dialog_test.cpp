@@ -32,7 +32,6 @@ TEST(QtListDialog, AtTwiceTheScaleTheListGrowsWithItsWindowAndATallDialogScrolls
         EXPECT_EQ(0, std::system(command.c_str()));
         return;
     }
-    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
     config::ConfigStore settings;
     model::TrainingYear year = sb::testing::plan2009();
     QtServices services;
@@ -57,7 +56,7 @@ TEST(QtListDialog, AtTwiceTheScaleTheListGrowsWithItsWindowAndATallDialogScrolls
     QTimer::singleShot(0, [&] {
         auto* window = dynamic_cast<DialogWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(window, nullptr);
-        EXPECT_LE(window->height(), screen.height());
+        EXPECT_LE(window->height(), QGuiApplication::primaryScreen()->availableGeometry().height());
         auto* scroll = window->findChild<QScrollArea*>();
         ASSERT_NE(scroll, nullptr);
         EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);

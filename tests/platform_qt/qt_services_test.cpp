@@ -120,7 +120,6 @@ TEST(QtServices, TranslationsTimerAndFileFilters) {
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
     // The file dialog's dates follow the system locale, German although the tests run under "C".
     EXPECT_EQ(QLocale::system().toString(QDate(2026, 3, 7), QLocale::ShortFormat), "07.03.26");
-    EXPECT_EQ(QLocale::system().dayName(1), "Montag");
 
     QtServices services;
     int fired = 0;
