@@ -109,10 +109,6 @@ class MainWindowTest : public ::testing::Test {
     }
     void TearDown() override { model::setClock({}); }
 
-    void dispatch(app::MainWindow& window, int command) {
-        shell::dispatchCommand(state_, window, window.services(), command);
-    }
-
     sb::testing::TempDir directory_;
     shell::Application state_;
 };
@@ -171,9 +167,9 @@ TEST_F(MainWindowTest, ShowsTheReloadedPlanAndHandsWhatTheUserDoesToTheShell) {
     EXPECT_GT(coloursIn(diagram, inner).size(), 1u) << "the diagram area is blank";
     EXPECT_NE(diagram, logoPhase) << "the diagram never replaced the start screen";
 
-    dispatch(*window, cmd::kToggleStatusBar);
+    shell::dispatchCommand(state_, *window, window->services(), cmd::kToggleStatusBar);
     EXPECT_FALSE(window->statusBar()->isVisible());
-    dispatch(*window, cmd::kShowWeekDiagram);
+    shell::dispatchCommand(state_, *window, window->services(), cmd::kShowWeekDiagram);
     auto* valueBox = window->toolbar()->findChild<QLineEdit*>();
     ASSERT_NE(valueBox, nullptr);
     valueBox->setText(QStringLiteral("9999"));
@@ -184,9 +180,9 @@ TEST_F(MainWindowTest, ShowsTheReloadedPlanAndHandsWhatTheUserDoesToTheShell) {
     QFocusEvent leave(QEvent::FocusOut);
     QApplication::sendEvent(valueBox, &leave);
     EXPECT_EQ(valueBox->text(), "53");
-    dispatch(*window, cmd::kToggleToolbar);
+    shell::dispatchCommand(state_, *window, window->services(), cmd::kToggleToolbar);
     EXPECT_EQ(window->toolbar(), nullptr);
-    dispatch(*window, cmd::kToggleToolbar);
+    shell::dispatchCommand(state_, *window, window->services(), cmd::kToggleToolbar);
     ASSERT_NE(window->toolbar(), nullptr);
     EXPECT_EQ(window->toolbar()->findChild<QLineEdit*>()->text(), "53");
     EXPECT_FALSE(commandAction(*window->toolbar(), cmd::kNextPeriod)->isEnabled());

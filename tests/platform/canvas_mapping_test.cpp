@@ -6,8 +6,7 @@
 using namespace sb::platform;
 
 TEST(Canvas, MapsTheLogicalWindowOntoTheDevice) {
-    EXPECT_EQ(rgb(255, 64, 64), 0x004040FFu);
-    EXPECT_EQ(blueOf(rgb(10, 120, 220)), 220);
+    EXPECT_EQ(std::pair(rgb(255, 64, 64), blueOf(rgb(10, 120, 220))), std::pair(0x004040FFu, 220));
 
     // The diagram window on the upper half of a printed page.
     Mapping page{{0, 0}, {1400, 1000}, {150, 250}, {4660, 3225}};

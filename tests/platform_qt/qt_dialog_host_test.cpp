@@ -78,7 +78,6 @@ class Probe : public DialogProcedure {
     }
     void paint(DialogHost&, int id, Canvas& surface) override {
         surface.setBrush(Brush::solid(rgb(255, 0, 0)));
-        surface.setPen({0, 0, PenStyle::None});
         Size size = surface.deviceSize();
         surface.drawRectangle({0, 0, size.width, size.height});
     }

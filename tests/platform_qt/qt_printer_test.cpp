@@ -17,7 +17,6 @@ namespace {
 TEST(QtPrinter, PrintsPagesIntoAPdfFile) {
     sb::testing::TempDir dir;
     auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    pdf->setOutputFormat(QPrinter::PdfFormat);
     pdf->setOutputFileName(QString::fromStdString(dir.file("woche.pdf")));
     QtPrinter printer(std::move(pdf));
     PageGeometry page = printer.pageGeometry();
