@@ -40,9 +40,8 @@ TEST(QtCanvas, MapsTheLogicalWindowOntoThePixels) {
                          {0, 400, red}, {698, 400, red}, {10, 399, white}});
 
     // A viewport shifted and flipped upside down still lands where toDevice says.
-    Mapping flipped{{0, 0}, {100, 100}, {10, 90}, {80, -80}};
-    QImage flippedImage = renderImage({100, 100}, [&](Canvas& canvas) {
-        canvas.setMapping(flipped);
+    QImage flippedImage = renderImage({100, 100}, [](Canvas& canvas) {
+        canvas.setMapping({{0, 0}, {100, 100}, {10, 90}, {80, -80}});
         canvas.setPen({red, 0, PenStyle::None});
         canvas.setBrush(Brush::solid(blue));
         canvas.drawRectangle({0, 0, 50, 50});
