@@ -4,11 +4,9 @@
 
 #include <tuple>
 
-#include "model/clock.h"
-#include "planfile/plan_file_reader.h"
-#include "planfile/plan_file_writer.h"
-#include "platform/headless/headless_services.h"
 #include "editor/athlete_dialog.h"
+#include "model/clock.h"
+#include "platform/headless/headless_services.h"
 
 namespace sb::editor {
 namespace {
@@ -24,23 +22,28 @@ class AthleteDialog : public ::testing::Test {
     void SetUp() override {
         model::setClock([] { return model::CivilDate{3, 3, 2025}; });
     }
-    void TearDown() override { model::setClock({}); }
+    void TearDown() override {
+        model::setClock({});
+        EXPECT_EQ(services.unexpected(), std::vector<std::string>{});
+    }
 
     // The year stored after typing `typed` into a new plan's year field, and the messages shown.
     int yearAfterTyping(const std::string& typed) {
-        HeadlessServices services;
-        model::TrainingYear year;
+        EXPECT_EQ(services.unexpected(), std::vector<std::string>{});
+        services.clearLog();
+        year = {};
         services.scriptDialog("IDD_PERSONEN", [&typed](HeadlessDialogHost& dialog) {
             dialog.type(210, typed);
             dialog.press(211);
         });
         EXPECT_EQ(platform::dialogOk, editAthlete(services, year, true, "help"));
         messages = services.messageTexts();
-        EXPECT_TRUE(services.unexpected().empty());
         return year.planYear;
     }
 
     std::vector<std::string> messages;
+    HeadlessServices services;
+    model::TrainingYear year;
 };
 
 TEST_F(AthleteDialog, ANewPlanYearOutside1990To2040BecomesThisYear) {
@@ -54,8 +57,6 @@ TEST_F(AthleteDialog, ANewPlanYearOutside1990To2040BecomesThisYear) {
 }
 
 TEST_F(AthleteDialog, CommasBecomeDotsSoThePlanFileReadsBack) {
-    HeadlessServices services;
-    model::TrainingYear year;
     year.planYear = 2009;
     year.gender = 'm';
     year.modified = 0;
@@ -69,7 +70,6 @@ TEST_F(AthleteDialog, CommasBecomeDotsSoThePlanFileReadsBack) {
         dialog.type(203, "1,2,1980");
         dialog.type(208, "RSC Köln, e.V.");
         dialog.type(209, "Trainer, Chef");
-        dialog.type(210, "2020");
         // The sex goes with the arrow keys, round the end of its group.
         dialog.pressKey(205, platform::Key::Left);
         EXPECT_TRUE(dialog.isChecked(204));
@@ -82,17 +82,9 @@ TEST_F(AthleteDialog, CommasBecomeDotsSoThePlanFileReadsBack) {
     EXPECT_EQ(std::tie(year.firstName, year.lastName, year.birthDate, year.club, year.trainer),
               std::tuple("Anna. Maria", "K\xF6hler", "1.2.1980", "RSC K\xF6ln. e.V.", "Trainer. Chef"));
     EXPECT_EQ(std::tie(year.gender, year.planYear, year.modified), std::tuple('w', 2009, 1));
-
-    model::TrainingYear reread;
-    reread.planYear = 1;
-    planfile::parsePlanFile(planfile::formatPlanFile(year), reread);
-    EXPECT_EQ("RSC K\xF6ln. e.V.", reread.club);
-    EXPECT_EQ('w', reread.gender);
 }
 
 TEST_F(AthleteDialog, CancelKeepsTheDataAndHelpShowsTopic21) {
-    HeadlessServices services;
-    model::TrainingYear year;
     year.firstName = "Alt";
     services.setHelpAvailable(false);
     services.scriptDialog("IDD_PERSONEN", [](HeadlessDialogHost& dialog) {
@@ -107,7 +99,6 @@ TEST_F(AthleteDialog, CancelKeepsTheDataAndHelpShowsTopic21) {
     EXPECT_EQ((std::vector<std::string>{"dialog opened: IDD_PERSONEN", "help: inhalt 21",
                                         "message: Fehler beim Öffnen der\nHilfe-Datei"}),
               services.steps());
-    EXPECT_TRUE(services.unexpected().empty());
 }
 
 }  // namespace

@@ -107,8 +107,7 @@ TEST_F(EditorTest, OkOnAnUnchangedDayChangesNothingAndLeavesThePlanUnchanged) {
         dialog.press(control::ok);
     });
     EXPECT_TRUE(messages().empty());
-    EXPECT_TRUE(day == before);
-    EXPECT_EQ(year.modified, 0);
+    EXPECT_EQ(std::pair(day == before, year.modified), std::pair(true, 0));
 }
 
 TEST_F(EditorTest, MovingStoresTheDayFirstAndStopsAtTheEndsOfTheYear) {
@@ -172,8 +171,7 @@ TEST_F(EditorTest, TheKeyboardStepsThroughTheDaysAndEnterInTheDateGoesThere) {
         EXPECT_EQ("00", dialog.text(kRunControls.minutes));
         dialog.pressKey(kRunControls.hours, platform::Key::PageUp);
         dialog.pressKey(control::comment, platform::Key::PageUp);  // stops at 1 January
-        EXPECT_EQ("1", dialog.text(control::day));
-        EXPECT_EQ("02:00", year.days[1].run.duration);
+        EXPECT_EQ(std::tuple(dialog.text(control::day), year.days[1].run.duration), std::tuple("1", "02:00"));
         // Enter in the day or the month goes to the date; elsewhere it is OK.
         for (int field : {control::day, control::month}) {
             dialog.type(control::day, "31");
@@ -228,8 +226,7 @@ TEST_F(EditorTest, TheActualTypeIsTheChosenEntryEvenWhenLabelsRepeat) {
         dialog.choose(kRunControls.actual, 5);
         dialog.press(control::ok);
     });
-    EXPECT_EQ(year.days[0].actualTypes, 52);
-    EXPECT_EQ(year.days[0].plannedTypes, 3000);
+    EXPECT_EQ(std::pair(year.days[0].actualTypes, year.days[0].plannedTypes), std::pair(52, 3000));
 }
 
 TEST_F(EditorTest, ATimeUnlocksItsSportAndTheAveragesFollowTheTyping) {
@@ -271,8 +268,7 @@ TEST_F(EditorTest, ValuesUnderAZeroTimeStayWithinReachSoTheyCanBeCleared) {
         EXPECT_FALSE(dialog.isEnabled(kBikeControls.distance));
         dialog.press(control::ok);
     });
-    EXPECT_EQ(0.0f, year.days[0].bike.distanceKm);
-    EXPECT_EQ("00:00", year.days[0].bike.duration);
+    EXPECT_EQ(std::tie(year.days[0].bike.distanceKm, year.days[0].bike.duration), std::tuple(0.0f, "00:00"));
 }
 
 TEST_F(EditorTest, StandardRoutesFillTheDistance) {
@@ -297,8 +293,8 @@ TEST_F(EditorTest, StandardRoutesFillTheDistance) {
         dialog.choose(kRunControls.route, "Müggelsee");
         dialog.press(control::ok);
     });
-    EXPECT_EQ(year.days[0].run.route, "M\xFCggelsee");
-    EXPECT_EQ(year.days[0].run.distanceKm, 42.2f);
+    EXPECT_EQ(std::tie(year.days[0].run.route, year.days[0].run.distanceKm),
+              std::tuple("M\xFCggelsee", 42.2f));
 }
 
 TEST_F(EditorTest, TheFormDecidesWhatIsStored) {
@@ -313,14 +309,12 @@ TEST_F(EditorTest, TheFormDecidesWhatIsStored) {
         dialog.type(kBikeControls.hours, "2");
         dialog.press(control::ok);
     });
-    EXPECT_EQ(day.run.duration, "00:40");
-    EXPECT_EQ(day.swim.content, "Technik");
-    EXPECT_EQ(day.bike.duration, "02:00");
+    EXPECT_EQ(std::tie(day.run.duration, day.swim.content, day.bike.duration),
+              std::tuple("00:40", "Technik", "02:00"));
 
     // Basic triathlon: no pulse fields, so no pulse is overwritten.
     runEditor("IDD_DATENAENDERN_TRIATHLON_BASIC", [](HeadlessDialogHost& dialog) { dialog.press(control::ok); });
-    EXPECT_EQ(day.bike.avgPulse, 140);
-    EXPECT_EQ(day.swim.avgPulse, 120);
+    EXPECT_EQ(std::pair(day.bike.avgPulse, day.swim.avgPulse), std::pair(140, 120));
 
     // A version-2 form stores every block it shows, whatever the sport mode; it has no content, load,
     // height or swimming.
@@ -340,9 +334,7 @@ TEST_F(EditorTest, TheFormDecidesWhatIsStored) {
         dialog.type(kBikeControls.pulse, "155");
         dialog.press(control::ok);
     });
-    EXPECT_EQ(day.bike.avgPulse, 155);
-    EXPECT_EQ(day.other.route, "See");
-    EXPECT_EQ(day.actualTypes, 1234);
+    EXPECT_EQ(std::tie(day.bike.avgPulse, day.other.route, day.actualTypes), std::tuple(155, "See", 1234));
 }
 
 TEST_F(EditorTest, TheReminderComesExactlyWhenAnOdometerBecomesDue) {
