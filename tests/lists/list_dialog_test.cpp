@@ -1,7 +1,6 @@
 // The list dialogs and the search list as the user works them: the range messages, the arrows, the
-// sums of a known week, the column menu and dragged headers kept in train.cfg, a damaged stored order,
-// the search's message and rows, and the HTML button's save flow, which never writes over the plan or
-// the settings.
+// sums of a known week, the column menu and dragged headers kept in train.cfg, the search, the HTML
+// button's save flow, which never writes over the plan or the settings, and the print dialog.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,6 +9,7 @@
 #include "list_fixtures.h"
 #include "lists/list_dialog.h"
 #include "lists/list_dialog_templates.h"
+#include "lists/list_print_dialog.h"
 #include "lists/search_dialog.h"
 #include "model/clock.h"
 #include "platform/headless/headless_services.h"
@@ -23,7 +23,9 @@ using platform::Icon;
 using platform::headless::HeadlessDialogHost;
 using platform::headless::HeadlessServices;
 using platform::headless::LoggedMessage;
+using platform::headless::PrintAnswer;
 namespace id = list_dialog;
+namespace pid = list_print_dialog;
 namespace sid = search_dialog;
 
 const LoggedMessage kWrongWeek{"Falsche Woche\nMuss zwischen 1 und 53 liegen", "Fehler", Buttons::Ok,
@@ -226,6 +228,65 @@ TEST_F(ListDialogs, HtmlButtonProposesTheNameAsksBeforeReplacingAndRefusesPlansA
         dialog.pressClose();
     });
     EXPECT_EQ("Tempo 5_3_ _hart__Such_Liste.htm", services.fileDialogs().back().request.proposedName);
+}
+
+TEST_F(ListDialogs, PrintsWithProgressAndKeepsTheSwitches) {
+    config::writeSetting(settings, "Liste", "Zusammenfassung", "1");
+    year.firstName = "Anna";
+    year.currentFileName = "/pl\xC3\xA4ne/anna.sb3";
+    PrintAnswer setup;
+    setup.printerName = "Laser";
+    services.answerPrintDialogs({PrintAnswer::cancel(), setup});
+    bool ownerDisabled = false;
+    services.scriptModeless("DRUCKDIALOG", [this, &ownerDisabled](HeadlessDialogHost&) {
+        ownerDisabled = !services.lastDialog("LISTE_MONAT")->isEnabled(platform::dialogItself);
+    });
+    services.scriptDialog("LISTE_MONAT", [](HeadlessDialogHost& dialog) {
+        dialog.press(list_dialog::printButton);
+        EXPECT_TRUE(dialog.isEnabled(platform::dialogItself));
+        dialog.pressClose();
+    });
+    services.scriptDialog("LISTE_DRUCKEN", [](HeadlessDialogHost& dialog) {
+        EXPECT_EQ("Headless-Drucker", dialog.text(pid::printerName));
+        EXPECT_FALSE(dialog.isChecked(pid::trainingFreeDays));
+        EXPECT_TRUE(dialog.isChecked(pid::summary));
+        dialog.press(pid::printButton);  // cancelled in the print dialog
+        EXPECT_FALSE(dialog.ended());
+        dialog.press(pid::setupButton);
+        EXPECT_EQ("Laser", dialog.text(pid::printerName));
+        dialog.press(pid::trainingFreeDays);
+        dialog.press(pid::printButton);  // the printer just set up is not asked for again
+    });
+    runListDialog(services, ListKind::Month, {year, settings, "hilfe"});
+    ASSERT_EQ(1u, services.printedDocuments().size());
+    EXPECT_EQ("Saisonbuch 3 Monat", services.printedDocuments()[0].name);
+    ASSERT_EQ(3u, services.printRequests().size());  // the default printer, Drucken, the set-up
+    EXPECT_EQ("/pl\xC3\xA4ne/anna-2008-maerz.pdf", services.printRequests()[2].proposedFile);
+    EXPECT_EQ(services.printRequests()[1].proposedFile, services.printRequests()[2].proposedFile);
+    EXPECT_TRUE(ownerDisabled);
+    EXPECT_EQ(std::tuple(stored("Liste", "TrainingsfreieTage"), stored("Liste", "Zusammenfassung")),
+              std::tuple("1", "1"));
+}
+
+TEST_F(ListDialogs, APrinterThatCannotBeInitialisedIsReported) {
+    services.setDefaultPrinter(PrintAnswer::failure(0x1000));
+    services.answerPrintDialogs({PrintAnswer::failure(0x1000)});
+    services.scriptDialog("LISTE_JAHR", [](HeadlessDialogHost& dialog) {
+        dialog.press(list_dialog::printButton);
+        dialog.pressClose();
+    });
+    services.scriptDialog("LISTE_DRUCKEN", [](HeadlessDialogHost& dialog) { EXPECT_TRUE(dialog.ended()); });
+    services.scriptDialog("LISTE_SUCH", [](HeadlessDialogHost& dialog) {
+        dialog.press(search_dialog::printButton);
+        dialog.pressClose();
+    });
+    runListDialog(services, ListKind::Year, {year, settings, "hilfe"});
+    runSearchDialog(services, {year, settings, "hilfe"});
+    EXPECT_EQ(std::vector<std::string>(2, "Fehler beim Inintialisieren des\nDruckertreibers"),
+              services.messageTexts());
+    EXPECT_EQ(Icon::Stop, services.messages()[0].icon);  // the search's box keeps its own icon
+    EXPECT_TRUE(services.printedDocuments().empty());
+    EXPECT_EQ("fehlt", stored("Liste", "Zusammenfassung"));
 }
 
 }  // namespace

@@ -1,30 +1,20 @@
-// The list print dialog and the printouts: the stored switches, the printer's failure, the progress
-// dialog with its owner disabled, and the printed pages as recorded drawing (text and position per
-// line) against golden files, page breaks included.
+// The list printouts as recorded drawing (text and position per line) against golden files, page
+// breaks included, and columns narrowed to fit the sheet.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "list_fixtures.h"
-#include "lists/list_dialog.h"
-#include "lists/list_dialog_templates.h"
-#include "lists/list_print_dialog.h"
-#include "lists/search_dialog.h"
-#include "model/clock.h"
 #include "lists/list_printout.h"
 #include "platform/headless/headless_services.h"
-#include "support/plan_fixtures.h"
 
 namespace sb::lists {
 namespace {
 
 using platform::headless::CallKind;
-using platform::headless::HeadlessDialogHost;
 using platform::headless::HeadlessPrinter;
-using platform::headless::HeadlessServices;
 using platform::headless::PrintAnswer;
 using platform::headless::PrintedDocument;
-namespace pid = list_print_dialog;
 
 // One line per text: page, x, y and the text.
 std::string recorded(const PrintedDocument& document) {
@@ -105,86 +95,6 @@ TEST(ListPrintout, ColumnsThatDoNotFitAreNarrowedByOneFactor) {
         EXPECT_EQ(lastHeaderX, last->points[0].x) << width;
         EXPECT_LE(last->points[0].x + page.textWidth("Datum"), width - 175) << width;
     }
-}
-
-class ListPrintDialog : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        config::openConfigFile(settings, dir_.file("train.cfg"));
-        model::setClock([] { return model::CivilDate{5, 3, 2008}; });
-    }
-    void TearDown() override {
-        model::setClock({});
-        EXPECT_EQ(services.unexpected(), std::vector<std::string>{});
-    }
-    std::string stored(std::string_view key) {
-        return config::readSetting(settings, "Liste", key, "fehlt", config::WriteBack::No);
-    }
-
-    sb::testing::TempDir dir_;
-    model::TrainingYear year = testing::fullYear(2008);
-    config::ConfigStore settings;
-    HeadlessServices services;
-};
-
-TEST_F(ListPrintDialog, PrintsWithProgressAndKeepsTheSwitches) {
-    config::writeSetting(settings, "Liste", "Zusammenfassung", "1");
-    year.firstName = "Anna";
-    year.currentFileName = "/pl\xC3\xA4ne/anna.sb3";
-    PrintAnswer setup;
-    setup.printerName = "Laser";
-    services.answerPrintDialogs({PrintAnswer::cancel(), setup});
-    bool ownerDisabled = false;
-    services.scriptModeless("DRUCKDIALOG", [this, &ownerDisabled](HeadlessDialogHost&) {
-        ownerDisabled = !services.lastDialog("LISTE_MONAT")->isEnabled(platform::dialogItself);
-    });
-    services.scriptDialog("LISTE_MONAT", [](HeadlessDialogHost& dialog) {
-        dialog.press(list_dialog::printButton);
-        EXPECT_TRUE(dialog.isEnabled(platform::dialogItself));
-        dialog.pressClose();
-    });
-    services.scriptDialog("LISTE_DRUCKEN", [](HeadlessDialogHost& dialog) {
-        EXPECT_EQ("Headless-Drucker", dialog.text(pid::printerName));
-        EXPECT_FALSE(dialog.isChecked(pid::trainingFreeDays));
-        EXPECT_TRUE(dialog.isChecked(pid::summary));
-        dialog.press(pid::printButton);  // cancelled in the print dialog
-        EXPECT_FALSE(dialog.ended());
-        dialog.press(pid::setupButton);
-        EXPECT_EQ("Laser", dialog.text(pid::printerName));
-        dialog.press(pid::trainingFreeDays);
-        dialog.press(pid::printButton);  // the printer just set up is not asked for again
-    });
-    runListDialog(services, ListKind::Month, {year, settings, "hilfe"});
-    ASSERT_EQ(1u, services.printedDocuments().size());
-    EXPECT_EQ("Saisonbuch 3 Monat", services.printedDocuments()[0].name);
-    ASSERT_EQ(3u, services.printRequests().size());  // the default printer, Drucken, the set-up
-    EXPECT_EQ("/pl\xC3\xA4ne/anna-2008-maerz.pdf", services.printRequests()[2].proposedFile);
-    EXPECT_EQ(services.printRequests()[1].proposedFile, services.printRequests()[2].proposedFile);
-    EXPECT_TRUE(ownerDisabled);
-    EXPECT_EQ(std::tuple(stored("TrainingsfreieTage"), stored("Zusammenfassung")), std::tuple("1", "1"));
-}
-
-TEST_F(ListPrintDialog, APrinterThatCannotBeInitialisedIsReported) {
-    services.setDefaultPrinter(PrintAnswer::failure(0x1000));
-    services.answerPrintDialogs({PrintAnswer::failure(0x1000)});
-    services.scriptDialog("LISTE_JAHR", [](HeadlessDialogHost& dialog) {
-        dialog.press(list_dialog::printButton);
-        dialog.pressClose();
-    });
-    services.scriptDialog("LISTE_DRUCKEN", [](HeadlessDialogHost& dialog) { EXPECT_TRUE(dialog.ended()); });
-    services.scriptDialog("LISTE_SUCH", [](HeadlessDialogHost& dialog) {
-        dialog.press(search_dialog::printButton);
-        dialog.pressClose();
-    });
-    runListDialog(services, ListKind::Year, {year, settings, "hilfe"});
-    runSearchDialog(services, {year, settings, "hilfe"});
-    const platform::headless::LoggedMessage failure{"Fehler beim Inintialisieren des\nDruckertreibers", "Fehler",
-                                                    platform::Buttons::Ok, platform::Icon::Stop};
-    ASSERT_EQ(2u, services.messages().size());
-    EXPECT_EQ(failure, services.messages()[0]);
-    EXPECT_EQ(failure.text, services.messages()[1].text);  // the search's box keeps its own icon
-    EXPECT_TRUE(services.printedDocuments().empty());
-    EXPECT_EQ("fehlt", stored("Zusammenfassung"));
 }
 
 }  // namespace
