@@ -202,10 +202,7 @@ TEST_F(ListDialogs, HtmlButtonProposesTheNameAsksBeforeReplacingAndRefusesPlansA
         for (int i = 0; i < 6; ++i) dialog.press(id::htmlButton);
         dialog.pressClose();
     });
-    const auto& request = services.fileDialogs().front().request;
-    EXPECT_EQ("10_Wochen_Liste.htm", request.proposedName);
-    EXPECT_EQ("HTML-Datei  (*.htm)", request.filters.at(0).description);
-    EXPECT_EQ("htm", request.defaultExtension);
+    EXPECT_EQ("10_Wochen_Liste.htm", services.fileDialogs().front().request.proposedName);
     EXPECT_NE(sb::testing::fileBytes(path("10_Wochen_Liste.htm")).find("10. Woche im Jahr 2008"),
               std::string::npos);
     const LoggedMessage refused{"Die Liste schreibt keine Saisonbuch-Datei; dafür gibt es convert", "Fehler",
