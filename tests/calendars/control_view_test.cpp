@@ -93,11 +93,9 @@ TEST_F(ControlViewTest, VersionTwoOpensTheSmallViewAndVersionOneNone) {
         host.pressKey(3, platform::Key::Down);  // from Rad of today's day, 17
         host.pressKey(3, platform::Key::Left);
         host.pressKey(3, platform::Key::Enter);
-        const platform::Size size = host.clientSize(3);
-        const platform::Mapping layout{{0, 0}, {small_grid::width, small_grid::height}, {0, 0}, size};
-        host.click(3, platform::toDevice(
-                          layout, platform::Point{73 + 15 * 6 + 7, 75}));  // Rad of day 7, above its cell
-        host.click(3, platform::toDevice(layout, platform::Point{73 + 15 * 29 + 7, 115}));  // no 30 February
+        const platform::Size layout{small_grid::width, small_grid::height};
+        clickGrid(host, 73 + 15 * 6 + 7, 75, layout);    // Rad of day 7, above its cell
+        clickGrid(host, 73 + 15 * 29 + 7, 115, layout);  // no 30 February
         host.pressHelp();
     });
     const std::vector<std::string> expected{
