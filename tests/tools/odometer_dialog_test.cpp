@@ -139,10 +139,9 @@ TEST_F(OdometerDialog, AFullTableChangesNoSlotUntilAnOdometerIsChosen) {
     EXPECT_EQ(std::vector<std::string>{"Zählerspeicher Voll\nMax. 10 Zähler erlaubt"},
               services.messageTexts());
     EXPECT_EQ(services.helpCalls(), (std::vector<platform::headless::LoggedHelp>{{"inhalt", 44}}));
-    for (int i = 0; i < model::kOdometerCount; ++i) {
-        EXPECT_EQ(i, year.odometers[std::size_t(i)].previousKm);
-        EXPECT_EQ(1, year.odometers[std::size_t(i)].state);
-    }
+    for (int i = 0; i < model::kOdometerCount; ++i)
+        EXPECT_EQ(std::pair(i, 1),
+                  std::pair(year.odometers[std::size_t(i)].previousKm, year.odometers[std::size_t(i)].state));
     EXPECT_EQ(0, year.modified);
 }
 
