@@ -1,7 +1,6 @@
-// The eight day-editor forms: the choice by plan version and sport mode, every control a form needs
-// inside the dialog, and a tab order that follows the form (the Qt dialog test checks for overlaps).
-// Every field the keyboard reaches in the dialogs whose texts are stored filters its input, so no new
-// field can store '?' behind the user's back.
+// The eight day-editor forms: the choice by plan version and sport mode, every control inside the dialog
+// in a tab order that follows the form, a key per time; and every typed field of the dialogs whose texts
+// are stored filters its input, so no new field can store '?' behind the user's back.
 #include <gtest/gtest.h>
 
 #include <algorithm>
