@@ -29,10 +29,9 @@ std::string recorded(const PrintedDocument& document) {
     return lines;
 }
 
-// A short sheet, so that a month runs over two pages.
-PrintAnswer shortSheet() {
+PrintAnswer sheet(int width, int height) {
     PrintAnswer answer;
-    answer.geometry = {1400, 700, 0, 0};
+    answer.geometry = {width, height, 0, 0};
     return answer;
 }
 
@@ -40,39 +39,33 @@ TEST(ListPrintout, PagesMatchTheGoldenRecordings) {
     const model::TrainingYear year = testing::fullYear(2008);
     const model::TrainingTypeLabels labels = testing::testLabels();
     std::deque<PrintedDocument> log;
-    auto keepGoing = [] { return true; };
-    const lists::ListPrintout week10{ListKind::Week, 10, {0, 1, 2, 3, 4, 5, 8}, true, true, 5};
+    auto print = [&](const PrintAnswer& answer, const ListPrintout& printout) {
+        HeadlessPrinter printer(answer, log);
+        return printList(printer, year, printout, labels, [] { return true; });
+    };
+    const ListPrintout week10{ListKind::Week, 10, {0, 1, 2, 3, 4, 5, 8}, true, true, 5};
+    ASSERT_TRUE(print(PrintAnswer{}, week10));
+    // A short sheet, so that the month and the search each run over two pages.
+    ASSERT_TRUE(print(sheet(1400, 700), {ListKind::Month, 2, {1, 0, 2, 3, 7}, false, true, 2}));
     {
-        HeadlessPrinter printer(PrintAnswer{}, log);
-        ASSERT_TRUE(lists::printList(printer, year, week10, labels, keepGoing));
+        HeadlessPrinter printer(sheet(1400, 700), log);
+        ASSERT_TRUE(printSearchList(printer, year, 5, 3, {0, 1, 2, 3, 8}, labels, [] { return true; }));
     }
-    {
-        HeadlessPrinter printer(shortSheet(), log);
-        lists::ListPrintout month{ListKind::Month, 2, {1, 0, 2, 3, 7}, false, true, 2};
-        ASSERT_TRUE(lists::printList(printer, year, month, labels, keepGoing));
-    }
-    {
-        HeadlessPrinter printer(shortSheet(), log);
-        ASSERT_TRUE(lists::printSearchList(printer, year, 5, 3, {0, 1, 2, 3, 8}, labels, keepGoing));
-    }
-    ASSERT_EQ(3u, log.size());  // the month and the search each run over two pages
+    ASSERT_EQ(3u, log.size());
     testing::expectGolden(recorded(log[0]), "lists/week_10_2008.print");
     testing::expectGolden(recorded(log[1]), "lists/month_2_2008.print");
     testing::expectGolden(recorded(log[2]), "lists/search_3_2008.print");
 
-    HeadlessPrinter printer(PrintAnswer{}, log);
-    lists::ListPrintout wholeYear{ListKind::Year, 0, allColumns(), false, false, 5};
-    ASSERT_TRUE(lists::printList(printer, year, wholeYear, labels, keepGoing));
+    const ListPrintout wholeYear{ListKind::Year, 0, allColumns(), false, false, 5};
+    ASSERT_TRUE(print(PrintAnswer{}, wholeYear));
     EXPECT_EQ("Saisonbuch Jahr 2008", log.back().name);
     EXPECT_EQ(12u, log.back().pages.size());
-    PrintAnswer tiny;
-    tiny.geometry = {1400, 60, 0, 0};
-    HeadlessPrinter tinyPrinter(tiny, log);
-    ASSERT_TRUE(lists::printList(tinyPrinter, year, week10, labels, keepGoing));
+    ASSERT_TRUE(print(sheet(1400, 60), week10));
     EXPECT_EQ(14u, log.back().pages.size());  // nine rows and five sum lines, one below each header
 
     int calls = 0;
-    EXPECT_FALSE(lists::printList(printer, year, wholeYear, labels, [&calls] { return ++calls < 40; }));
+    HeadlessPrinter printer(PrintAnswer{}, log);
+    EXPECT_FALSE(printList(printer, year, wholeYear, labels, [&calls] { return ++calls < 40; }));
     EXPECT_TRUE(log.back().aborted);
 }
 
@@ -84,9 +77,7 @@ TEST(ListPrintout, ColumnsThatDoNotFitAreNarrowedByOneFactor) {
     ColumnOrder order = allColumns();
     std::rotate(order.begin(), order.begin() + 1, order.end());  // reordered: the date goes last
     for (auto [width, lastHeaderX] : {std::pair{1623, 1396}, {1622, 1393}, {1500, 1277}}) {
-        PrintAnswer sheet;
-        sheet.geometry = {width, 7016, 0, 0};
-        HeadlessPrinter printer(sheet, log);
+        HeadlessPrinter printer(sheet(width, 7016), log);
         ASSERT_TRUE(printList(printer, year, {ListKind::Month, 3, order, false, true, 5},
                             testing::testLabels(), [] { return true; }));
         const auto& page = log.back().pages.at(0);
