@@ -58,8 +58,7 @@ TEST(ListPrintout, PagesMatchTheGoldenRecordings) {
 
     const ListPrintout wholeYear{ListKind::Year, 0, allColumns(), false, false, 5};
     ASSERT_TRUE(print(PrintAnswer{}, wholeYear));
-    EXPECT_EQ("Saisonbuch Jahr 2008", log.back().name);
-    EXPECT_EQ(12u, log.back().pages.size());
+    EXPECT_EQ(std::tuple(log.back().name, log.back().pages.size()), std::tuple("Saisonbuch Jahr 2008", 12u));
     ASSERT_TRUE(print(sheet(1400, 60), week10));
     EXPECT_EQ(14u, log.back().pages.size());  // nine rows and five sum lines, one below each header
 

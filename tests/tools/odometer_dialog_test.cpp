@@ -152,10 +152,7 @@ std::vector<std::pair<int, int>> readings(const model::TrainingYear& year) {
     return result;
 }
 
-TEST(OdometerDueCheck, SumsTheChosenSportsFromTheStartDay) {
-    model::TrainingYear year;
-    year.planYear = 2008;
-    year.planFileVersion = 3;
+TEST_F(OdometerDialog, TheDueCheckSumsTheChosenSportsFromTheStartDay) {
     year.days[10].bike.distanceKm = 10.6f;
     year.days[20].bike.distanceKm = 10.6f;
     year.days[20].run.distanceKm = 5.5f;
