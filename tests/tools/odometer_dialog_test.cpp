@@ -156,6 +156,7 @@ TEST_F(OdometerDialog, TheDueCheckSumsTheChosenSportsFromTheStartDay) {
     year.days[10].bike.distanceKm = 10.6f;
     year.days[20].bike.distanceKm = 10.6f;
     year.days[20].run.distanceKm = 5.5f;
+    year.days[0].run.distanceKm = 1.0f;
     year.days[365].run.distanceKm = 1.0f;   // 31 December of a leap year counts
     year.days[5].bike.distanceKm = 100.0f;  // before the start days below
     year.odometers[0] = {6, 0, 0, 21, 1, "Rad", 1};
@@ -167,7 +168,7 @@ TEST_F(OdometerDialog, TheDueCheckSumsTheChosenSportsFromTheStartDay) {
 
     EXPECT_TRUE(checkOdometersDue(year));
     EXPECT_EQ(readings(year),
-              (std::vector<std::pair<int, int>>{{21, 3}, {127, 1}, {6, 1}, {1021, 0}, {50, 3}, {0, 1}}));
+              (std::vector<std::pair<int, int>>{{21, 3}, {127, 1}, {7, 1}, {1021, 0}, {50, 3}, {0, 1}}));
 
     // Switched off, an odometer is not made due again; one whose kilometres went away keeps its state
     // but no longer calls for the reminder.
