@@ -83,6 +83,11 @@ TEST_F(OptionsSheet, PagesTakeTheirValuesWhenLeftAndCancelKeepsWhatWasWritten) {
         EXPECT_EQ(value, stored(section, key)) << key;
     EXPECT_EQ(std::tuple(settings.polarSupport, settings.displayStyle, settings.sportMode, settings.historyMaxCount),
               std::tuple(1, 2, 5, 5));
+
+    // Raising the length from 0 announced one entry, which has no name yet: the next start lists none.
+    config::DiagramChoice diagram;
+    config::loadAllSettings(settings, diagram);
+    EXPECT_TRUE(settings.history.empty());
 }
 
 TEST_F(OptionsSheet, TrainingTypesTakeEffectAtOnceAndCancelRestoresThem) {
