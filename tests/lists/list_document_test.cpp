@@ -47,8 +47,11 @@ TEST(ListDocument, ProposedNames) {
 }
 
 PlanFileColumns everyColumn(int firstDay, int lastDay) {
-    return {.firstDay = firstDay, .lastDay = lastDay, .withDateColumns = 1, .withKcal = 1, .withCumulativeKm = 1,
-            .withAverages = 1, .typeColumns = 2};
+    PlanFileColumns columns{.firstDay = firstDay, .lastDay = lastDay, .withDateColumns = 1, .withKcal = 1};
+    columns.withCumulativeKm = 1;
+    columns.withAverages = 1;
+    columns.typeColumns = 2;
+    return columns;
 }
 
 TEST(YearDocument, MatchesTheGoldenFiles) {
