@@ -14,7 +14,6 @@ using platform::headless::HeadlessDialogHost;
 using platform::headless::HeadlessPropertySheet;
 using ToolCommands = ShellTest;
 
-// The calendars and the odometers by plan version: tests/calendars and the hostile plan walk.
 TEST_F(ToolCommands, EachCommandOpensItsDialog) {
     using namespace cmd;
     const int commands[]{kBasalMetabolism, kBodyMassIndex, kWaistHipRatio, kGearCalculator,

@@ -57,6 +57,10 @@ struct Flow {
     Then then;
 };
 
+void PrintTo(const Flow& flow, std::ostream* out) {
+    *out << flow.given.name;
+}
+
 class FileFlow : public ShellTest, public ::testing::WithParamInterface<Flow> {
   protected:
     std::string at(const std::string& name) const { return name.empty() ? "" : file(name); }

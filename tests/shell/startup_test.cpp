@@ -42,6 +42,10 @@ struct Start {
     } then;
 };
 
+void PrintTo(const Start& start, std::ostream* out) {
+    *out << start.name;
+}
+
 class StartFlow : public StartUp, public ::testing::WithParamInterface<Start> {};
 
 TEST_P(StartFlow, ShowsItsStepsAndOpensWhatItShould) {
