@@ -112,8 +112,7 @@ TEST_F(SettingsFile, DamagedValuesTakeTheirDefaults) {
 
     writeBytes(path, "[KONFIG]\nLOGOZEIT=10\nTRIATHLON_BASIC=0\n");
     Started kept = startWith(path);
-    EXPECT_EQ(kept.logoSeconds, 10);
-    EXPECT_EQ(kept.triathlonBasic, 0);
+    EXPECT_EQ(std::pair(kept.logoSeconds, kept.triathlonBasic), std::pair(10, 0));
 }
 
 TEST_F(SettingsFile, RecentlyUsedListKeepsTheNewestFirst) {

@@ -32,21 +32,6 @@ TEST(PlanFileWriter, EachVersionMatchesItsFormatByteForByte) {
         ASSERT_EQ(0, writePlanFileOfVersion(planFileVersionOf(name), dir.file(name), plan2009()));
         EXPECT_EQ(fileBytes(goldenPath("planfile/" + name)), fileBytes(dir / name));
     }
-
-    // The golden file holds a common year; a leap year has one day line more.
-    sb::model::TrainingYear leap = plan2009();
-    leap.planYear = 2008;
-    const std::string leapText = formatPlanFile(leap);
-    EXPECT_EQ(3 + 366 + 1 + 10, std::count(leapText.begin(), leapText.end(), '\n'));
-
-    // Version 1 has no line between the header and the first day.
-    sb::model::TrainingYear park;
-    park.planYear = 2009;
-    park.days[0].run.route = "Park";
-    park.days[0].run.distanceKm = 10;
-    park.days[0].run.duration = "00:50";
-    const std::string v1 = formatPlanFileV1(park);
-    EXPECT_EQ(v1.find("kommentar\r\n") + 11, v1.find("10.00,Park,00:50,0,"));
 }
 
 TEST(PlanFileWriter, ColumnSwitchesShapeTheExport) {

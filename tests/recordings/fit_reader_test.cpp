@@ -5,7 +5,6 @@
 
 #include "recording_test_data.h"
 #include "recordings/fit_reader.h"
-#include "support/plan_fixtures.h"
 
 namespace sb::recordings {
 namespace {

@@ -22,11 +22,11 @@ TEST(HrmReader, AnUnknownMonitorHasNoName) {
 }
 
 TEST(HrmReader, ReadsLongLinesWholeAndLargeFilesWithoutLimit) {
-    std::string data = "140" + std::string(400, ' ') + "\t999\r\n";
+    std::string data = "[Params]\r\nInterval=1\r\n[HRData]\r\n140" + std::string(400, ' ') + "\t999\r\n";
     for (int i = 0; i < 100000; ++i) data += "150\r\n";
     RecordingTable table;
     PolarRecordingInfo info;
-    parsePolarRecording(hrmText("Interval=1", data), table, info);
+    parsePolarRecording(data, table, info);
     ASSERT_EQ(100001u, table.size());
     EXPECT_FLOAT_EQ(140, table[0][kHeartRateSlot]);
     EXPECT_FLOAT_EQ(100000, table.back()[kTimeSlot]);

@@ -15,7 +15,6 @@
 #include "recording_test_data.h"
 #include "recordings/loaded_recording.h"
 #include "recordings/training_proposal.h"
-#include "support/plan_fixtures.h"
 
 namespace sb::recordings {
 namespace {
