@@ -77,7 +77,6 @@ TEST(AxisMaximum, LoadIsFixedAndDayValuesKeepTheirMaximum) {
     }
 }
 
-// Ladders, labels, ticks, grids, bar faces and legends are compared whole with golden call logs.
 TEST(ChartPrimitives, ValueAxisLadderLabelsAndGrid) {
     // Largest value 0: no labels, the grid remains; no axis top: nothing at all.
     for (auto [style, unit, top, largest, name] :

@@ -50,7 +50,6 @@ TEST(PlanFileReader, EachVersionKeepsWhatItStoresAndLeavesTheRestEmpty) {
     }
 }
 
-// Read with either line end, a golden file writes back byte for byte: every field it holds was read.
 TEST(PlanFileReader, GoldenFilesReadWithEitherLineEndAndWriteBackUnchanged) {
     TempDir dir;
     // The file holds distances to two decimals and the climbing in whole metres.

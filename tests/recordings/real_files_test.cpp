@@ -1,9 +1,6 @@
-// Every real recording and every file made for what no real file shows (tests/data/recordings/made,
-// described in tests/data/recordings/SOURCES.md) as the user sees it once read: per file the samples,
-// their times, the pulse with a signal, the top speed, the last distance, the altitudes, what the axis
-// menus offer, the sport, the start, the format and device, the training it proposes, each sample of a
-// short file and the header of a heart-rate or bike-computer file; damaged and missing files with their
-// message. The real files' first columns were counted from the files independently.
+// Every real recording and every file made for what no real file shows (tests/data/recordings/made, see
+// its SOURCES.md) as the user sees it once read, one golden line a file whose first columns were counted
+// from the files independently; damaged and missing files with their message.
 #include <gtest/gtest.h>
 
 #include <algorithm>
