@@ -1,9 +1,7 @@
-// The heart-rate file reader beyond the files read in real_files_test (real monitor files, odd column
-// sets, US units, beat-to-beat recordings, values past their bounds, short and missing [Params]
-// values): an unknown monitor, overlong lines and large files, and the summary's pulse.
+// The heart-rate file reader beyond the files read in real_files_test (real monitor files, unknown
+// monitors among them, odd column sets, US units, beat-to-beat recordings, values past their bounds,
+// short and missing [Params] values): overlong lines and large files, and the summary's pulse.
 #include <gtest/gtest.h>
-
-#include <tuple>
 
 #include "recording_test_data.h"
 #include "recordings/hrm_reader.h"
@@ -12,14 +10,6 @@
 
 namespace sb::recordings {
 namespace {
-
-// Short and missing [Params] values are read in real_files_test.
-TEST(HrmReader, AnUnknownMonitorHasNoName) {
-    RecordingTable table;
-    PolarRecordingInfo info;
-    parsePolarRecording("[Params]\r\nMonitor=8\r\n", table, info);
-    EXPECT_EQ(std::tuple(info.model, table.size()), std::tuple("", 0u));
-}
 
 TEST(HrmReader, ReadsLongLinesWholeAndLargeFilesWithoutLimit) {
     std::string data = "[Params]\r\nInterval=1\r\n[HRData]\r\n140" + std::string(400, ' ') + "\t999\r\n";

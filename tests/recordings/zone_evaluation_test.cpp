@@ -4,6 +4,8 @@
 
 #include "charts/drawing_log.h"
 #include "platform/headless/headless_services.h"
+#include "recording_test_data.h"
+#include "recordings/loaded_recording.h"
 #include "recordings/recording_info_dialogs.h"
 #include "recordings/zone_charts.h"
 #include "recordings/zone_dialog.h"
@@ -108,25 +110,22 @@ TEST(ZoneDialog, WithoutZonesSaysSoAndLeadsToTheirPageWhereItExists) {
 
 TEST(InfoDialogs, ShowTheRecordingsHeaders) {
     HeadlessServices services;
-    PolarRecordingInfo polar;
-    polar.model = "S710/720i";
-    polar.year = 2002;
-    polar.month = 11;
-    polar.day = 3;
-    polar.startHour = 13;
-    polar.startMinute = 7;
-    polar.lengthMinutes = 51;
-    polar.modeFlags = 64 | 128;
+    LoadedRecording tour;  // a ride in US units
+    ASSERT_TRUE(
+        readRecording(kPolarRecording, recordingPath("ssaring_sportstracker_cycling-english.hrm"), tour).ok);
     services.scriptDialog("DIAGRAMM_INFO_POLAR", [](HeadlessDialogHost& dialog) {
         EXPECT_EQ("Info", dialog.caption());
-        for (auto [id, text] : {std::pair{info_dialog::fileName, "tour.hrm"}, {info_dialog::day, "03"},
-                                {info_dialog::year, "2002"}, {info_dialog::minutes, "07"},
-                                {info_dialog::lengthMinutes, "51"}, {info_dialog::model, "S710/720i"},
+        for (auto [id, text] : {std::pair{info_dialog::fileName, "tour.hrm"},
+                                {info_dialog::day, "20"},
+                                {info_dialog::year, "2002"},
+                                {info_dialog::minutes, "10"},
+                                {info_dialog::lengthMinutes, "51"},
+                                {info_dialog::model, "S710/720i"},
                                 {info_dialog::units, "US (mph, ft), umgerechnet in km/h und m"}})
             EXPECT_EQ(text, dialog.text(id)) << id;
         dialog.press(info_dialog::okButton);
     });
-    showPolarInfo(services, "tour.hrm", polar);
+    showPolarInfo(services, "tour.hrm", tour.polar);
 
     BikeRecordingInfo bike;
     bike.remark =
