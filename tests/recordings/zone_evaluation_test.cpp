@@ -127,20 +127,18 @@ TEST(InfoDialogs, ShowTheRecordingsHeaders) {
     });
     showPolarInfo(services, "tour.hrm", tour.polar);
 
-    BikeRecordingInfo bike;
-    bike.remark =
-        "\xDC"
-        "berland";
-    bike.wheelCircumference = 2.096f;
-    bike.lapCount = 3;
-    bike.durationHours = 1;
+    LoadedRecording ride;  // its remark in Windows-1252
+    ASSERT_TRUE(readRecording(kBikeRecording, recordingPath("made/070615a.dat"), ride).ok);
+    ride.bike.wheelCircumference = 2.096f;
     services.scriptDialog("DIAGRAMM_INFO_RADCOMPUTER", [](HeadlessDialogHost& dialog) {
-        for (auto [id, text] : {std::pair{info_dialog::hours, "01"}, {info_dialog::remark, "Überland"},
-                                {info_dialog::circumference, "2.10"}, {info_dialog::laps, "3"}})
+        for (auto [id, text] : {std::pair{info_dialog::hours, "01"},
+                                {info_dialog::remark, "Morgenrunde über den Berg"},
+                                {info_dialog::circumference, "2.10"},
+                                {info_dialog::laps, "2"}})
             EXPECT_EQ(text, dialog.text(id)) << id;
         dialog.press(info_dialog::okButton);
     });
-    showBikeInfo(services, "070615.dat", bike);
+    showBikeInfo(services, "070615a.dat", ride.bike);
     EXPECT_TRUE(services.unexpected().empty()) << services.unexpected().front();
 }
 
