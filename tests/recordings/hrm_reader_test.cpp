@@ -3,10 +3,10 @@
 // short and missing [Params] values): overlong lines and large files, and the summary's pulse.
 #include <gtest/gtest.h>
 
-#include "recording_test_data.h"
 #include "recordings/hrm_reader.h"
 #include "recordings/loaded_recording.h"
 #include "recordings/recording_summary.h"
+#include "support/plan_fixtures.h"
 
 namespace sb::recordings {
 namespace {
@@ -26,7 +26,8 @@ TEST(HrmReader, ReadsLongLinesWholeAndLargeFilesWithoutLimit) {
 // the summary's pulse skips them.
 TEST(HrmReader, SummariesSkipTheValuesNoMonitorRecords) {
     LoadedRecording recording;
-    ASSERT_TRUE(readRecording(kPolarRecording, recordingPath("made/values-at-their-bounds.hrm"), recording).ok);
+    const std::string path = sb::testing::goldenPath("recordings/made/values-at-their-bounds.hrm");
+    ASSERT_TRUE(readRecording(kPolarRecording, path, recording).ok);
     const std::string summary = recordingSummary(recording, {});
     EXPECT_NE(std::string::npos, summary.find("hr_min\t100\nhr_avg\t177.5\nhr_max\t255\n")) << summary;
 }

@@ -9,9 +9,9 @@
 #include <sstream>
 #include <tuple>
 
-#include "recording_test_data.h"
 #include "recordings/loaded_recording.h"
 #include "recordings/training_proposal.h"
+#include "support/plan_fixtures.h"
 
 namespace sb::recordings {
 namespace {
@@ -41,7 +41,8 @@ std::array<int, 6> startOf(const LoadedRecording& recording) {
 
 std::string readingOf(const std::string& file) {
     LoadedRecording recording;
-    const RecordingReadResult result = readRecording(sourceOfPath(file), recordingPath(file), recording);
+    const RecordingReadResult result =
+        readRecording(sourceOfPath(file), sb::testing::goldenPath("recordings/" + file), recording);
     if (!result.ok) return file + "\tnot read: " + result.message + "\n";
     if (recording.table.empty()) return file + "\tno samples\n";
     const RecordingTable& table = recording.table;
@@ -107,7 +108,8 @@ TEST(RealRecordings, AFileThatCannotBeReadLeavesTheRecordingShownAlone) {
         LoadedRecording recording;
         recording.table.resize(3);
         recording.polar.model = recording.activity.sport = recording.bike.remark = "vorher";
-        const std::string path = file[0] == '/' ? std::string(file) : recordingPath(file);
+        const std::string path =
+            file[0] == '/' ? std::string(file) : sb::testing::goldenPath("recordings/" + std::string(file));
         EXPECT_FALSE(readRecording(sourceOfPath(path), path, recording).ok) << file;
         EXPECT_EQ(std::tuple(recording.table.size(), recording.polar.model, recording.activity.sport,
                              recording.bike.remark),

@@ -4,17 +4,18 @@
 
 #include "charts/drawing_log.h"
 #include "platform/headless/headless_services.h"
-#include "recording_test_data.h"
 #include "recordings/loaded_recording.h"
 #include "recordings/recording_info_dialogs.h"
 #include "recordings/zone_charts.h"
 #include "recordings/zone_dialog.h"
+#include "support/plan_fixtures.h"
 
 namespace sb::recordings {
 namespace {
 
 using platform::headless::HeadlessDialogHost;
 using platform::headless::HeadlessServices;
+using sb::testing::goldenPath;
 namespace id = zone_dialog;
 
 config::PulseZones twoZones() {
@@ -111,8 +112,9 @@ TEST(ZoneDialog, WithoutZonesSaysSoAndLeadsToTheirPageWhereItExists) {
 TEST(InfoDialogs, ShowTheRecordingsHeaders) {
     HeadlessServices services;
     LoadedRecording tour;  // a ride in US units
-    ASSERT_TRUE(
-        readRecording(kPolarRecording, recordingPath("ssaring_sportstracker_cycling-english.hrm"), tour).ok);
+    ASSERT_TRUE(readRecording(kPolarRecording,
+                              goldenPath("recordings/ssaring_sportstracker_cycling-english.hrm"), tour)
+                    .ok);
     services.scriptDialog("DIAGRAMM_INFO_POLAR", [](HeadlessDialogHost& dialog) {
         EXPECT_EQ("Info", dialog.caption());
         for (auto [id, text] : {std::pair{info_dialog::fileName, "tour.hrm"},
@@ -128,7 +130,7 @@ TEST(InfoDialogs, ShowTheRecordingsHeaders) {
     showPolarInfo(services, "tour.hrm", tour.polar);
 
     LoadedRecording ride;  // its remark in Windows-1252
-    ASSERT_TRUE(readRecording(kBikeRecording, recordingPath("made/070615a.dat"), ride).ok);
+    ASSERT_TRUE(readRecording(kBikeRecording, goldenPath("recordings/made/070615a.dat"), ride).ok);
     ride.bike.wheelCircumference = 2.096f;
     services.scriptDialog("DIAGRAMM_INFO_RADCOMPUTER", [](HeadlessDialogHost& dialog) {
         for (auto [id, text] : {std::pair{info_dialog::hours, "01"},

@@ -125,8 +125,7 @@ TrainingYear everyFieldFilled(int planYear, int version) {
 }
 
 std::string goldenPath(const std::string& name) {
-    const char* root = std::getenv("SAISONBUCH_TEST_DATA");
-    return std::string(root ? root : "tests/data") + "/" + name;
+    return std::string(std::getenv("SAISONBUCH_TEST_DATA")) + "/" + name;  // set by test_environment.cpp
 }
 
 std::string fileBytes(const std::filesystem::path& path) {
