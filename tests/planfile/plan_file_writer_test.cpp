@@ -1,5 +1,5 @@
-// The writers against hand-checked files: the plan layout of each version, each column switch of the spreadsheet export,
-// the year's line count and the day range.
+// The writers against hand-checked files: the plan layout of each version, each column switch of the
+// spreadsheet export, the day range, and texts and type digits that would break the layout.
 #include "planfile/plan_file_writer.h"
 
 #include <gtest/gtest.h>
