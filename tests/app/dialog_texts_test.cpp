@@ -30,7 +30,6 @@
 #include "output/overview_print_dialog.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_services.h"
-#include "platform_qt/qt_test_application.h"
 #include "recordings/recording_info_dialogs.h"
 #include "recordings/zone_charts.h"
 #include "recordings/zone_dialog.h"
@@ -82,9 +81,8 @@ std::vector<const platform::DialogTemplate*> everyDialog() {
         &recordings::zoneTemplate(),
         &recordings::zoneChartTemplate(),
     };
-    for (const editor::DayEditorLayout& layout : editor::dayEditorLayouts()) {
+    for (const editor::DayEditorLayout& layout : editor::dayEditorLayouts())
         dialogs.push_back(&editor::dayEditorTemplate(layout));
-    }
     return dialogs;
 }
 
@@ -145,7 +143,6 @@ void expectLabelsClearOfSwatches(const QWidget& window, QSize canvas) {
 }  // namespace
 
 TEST(DialogTexts, NoTextOfAnyDialogIsCutOff) {
-    platform::qt::test::application();
     const char* directory = std::getenv("SAISONBUCH_SCREENSHOT_DIR");
     for (const platform::DialogTemplate* dialog : everyDialog()) {
         SCOPED_TRACE(dialog->name);

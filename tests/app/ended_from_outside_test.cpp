@@ -79,8 +79,7 @@ TEST(EndedFromOutside, ChangedProgram) {
     EXPECT_EQ(0, application.exec());
 }
 
-// Two programs on one plan: the second asks whether to open it read-only and leaves the first one's lock;
-// the first, ended by SIGTERM with a changed plan, leaves its recovery copy and gives the lock up.
+// The second program asks whether to open the plan read-only; the first gives its lock up as it ends.
 TEST(EndedFromOutside, SigtermLeavesTheRecoveryCopy) {
     const char* program = std::getenv("SAISONBUCH_PROGRAM");
     ASSERT_TRUE(program && *program);

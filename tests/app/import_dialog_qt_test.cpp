@@ -10,13 +10,11 @@
 #include "config/config_store.h"
 #include "import/import_dialog.h"
 #include "platform/qt/qt_services.h"
-#include "platform_qt/qt_test_application.h"
 #include "support/season_fixture.h"
 
 using namespace sb;
 
 TEST(ImportDialogQt, RowsArriveWhileTheEventLoopRuns) {
-    platform::qt::test::application();
     sb::testing::TempDir dir;
     std::vector<std::string> season = sb::testing::writeSeason(dir);
     model::TrainingYear year = sb::testing::seasonPlan(3);

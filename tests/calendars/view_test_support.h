@@ -26,10 +26,11 @@ inline config::ConfigStore defaultSettings(int sportMode = 5) {
     return settings;
 }
 
-// A click on the grid canvas (control 3) at a point of the 1400 × 1000 grid.
-inline void clickGrid(platform::headless::HeadlessDialogHost& host, int x, int y) {
+// A click on the grid canvas (control 3) at a point of the grid, 1400 × 1000 unless `layout` says otherwise.
+inline void clickGrid(platform::headless::HeadlessDialogHost& host, int x, int y,
+                      platform::Size layout = {1400, 1000}) {
     const platform::Size size = host.clientSize(3);
-    const platform::Mapping grid{{0, 0}, {1400, 1000}, {0, 0}, size};
+    const platform::Mapping grid{{0, 0}, layout, {0, 0}, size};
     host.click(3, platform::toDevice(grid, platform::Point{x, y}));
 }
 

@@ -1,22 +1,32 @@
-// The day editor driven as a user would: what is stored, what is rejected with which message, what the
-// form shows, and how it moves through the year; the command that opens it and the odometer reminder.
+// The day editor driven as a user would, on a plan, settings and standard routes of its own: what is
+// stored, what is rejected with which message, what the form shows, and how it moves through the year;
+// the command that opens it and the odometer reminder.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <tuple>
 
+#include "config/config_store.h"
+#include "config/route_store.h"
+#include "editor/day_editor.h"
 #include "editor/day_editor_command.h"
 #include "editor/day_editor_controls.h"
-#include "editor_fixture.h"
+#include "editor/day_editor_layout.h"
+#include "model/clock.h"
+#include "model/training_types.h"
+#include "model/training_year.h"
+#include "platform/headless/headless_services.h"
 
 using namespace sb;
 using namespace sb::editor;
-using namespace sb::editor::testing;
 using platform::Answer;
 using platform::headless::HeadlessDialogHost;
 
 namespace {
 
 const char* kTriathlon = "IDD_DATENAENDERN_TRIATHLON";
+constexpr const char* kHelpFile = "help/inhalt.html";
 
 // Day, month, year, weekday and week as the form shows them.
 std::vector<std::string> shownDate(const HeadlessDialogHost& dialog) {
@@ -25,6 +35,41 @@ std::vector<std::string> shownDate(const HeadlessDialogHost& dialog) {
         texts.push_back(dialog.text(id));
     return texts;
 }
+
+class EditorTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        model::setClock([] { return model::CivilDate{14, 5, 2010}; });
+        year.planYear = 2009;
+        year.planFileVersion = 3;
+        settings.trainingTypeLabels = model::defaultTrainingTypeLabels();
+        routes.routes[3] = {21.5f, "Waldrunde"};
+        routes.routes[7] = {0.0f, "Stadtpark"};
+        routes.routes[9] = {42.2f, "M\xFCggelsee"};  // Windows-1252 ü
+    }
+    // Every test acts only as a user could: no typing into disabled fields, no dialog left open.
+    void TearDown() override {
+        EXPECT_EQ(services.unexpected(), std::vector<std::string>{});
+        model::setClock({});
+    }
+
+    // Opens the editor in the form `templateName` and runs `script` in it; returns the dialog's result.
+    int runEditor(const std::string& templateName, platform::headless::DialogScript script) {
+        const auto& layouts = dayEditorLayouts();
+        const auto layout = std::find_if(layouts.begin(), layouts.end(),
+                                         [&](const DayEditorLayout& l) { return l.templateName == templateName; });
+        EXPECT_NE(layout, layouts.end()) << templateName;
+        services.scriptDialog(templateName, std::move(script));
+        return openDayEditor(services, *layout, {year, settings, routes, kHelpFile});
+    }
+
+    std::vector<std::string> messages() const { return services.messageTexts(); }
+
+    model::TrainingYear year;
+    config::ConfigStore settings;
+    config::RouteStore routes;
+    platform::headless::HeadlessServices services;
+};
 
 }  // namespace
 
@@ -69,9 +114,8 @@ TEST_F(EditorTest, AWrongFieldGetsItsMessageAndTheCursorAndKeepsItsValueWhileThe
         dialog.type(control::restingPulse, "5O");
         dialog.press(control::apply);
         EXPECT_EQ(dialog.focus(), kBikeControls.distance);
-        EXPECT_EQ(day.bike.avgPulse, 150);
-        EXPECT_EQ(day.bike.distanceKm, before.bike.distanceKm);
-        EXPECT_EQ(day.restingPulse, before.restingPulse);
+        EXPECT_EQ(std::tie(day.bike.avgPulse, day.bike.distanceKm, day.restingPulse),
+                  std::tuple(150, before.bike.distanceKm, before.restingPulse));
         dialog.type(kBikeControls.distance, "30");
         dialog.type(control::restingPulse, "0");
         dialog.type(kBikeControls.route, "Berg, Tal");
@@ -107,8 +151,7 @@ TEST_F(EditorTest, OkOnAnUnchangedDayChangesNothingAndLeavesThePlanUnchanged) {
         dialog.press(control::ok);
     });
     EXPECT_TRUE(messages().empty());
-    EXPECT_TRUE(day == before);
-    EXPECT_EQ(year.modified, 0);
+    EXPECT_EQ(std::pair(day == before, year.modified), std::pair(true, 0));
 }
 
 TEST_F(EditorTest, MovingStoresTheDayFirstAndStopsAtTheEndsOfTheYear) {
@@ -172,8 +215,7 @@ TEST_F(EditorTest, TheKeyboardStepsThroughTheDaysAndEnterInTheDateGoesThere) {
         EXPECT_EQ("00", dialog.text(kRunControls.minutes));
         dialog.pressKey(kRunControls.hours, platform::Key::PageUp);
         dialog.pressKey(control::comment, platform::Key::PageUp);  // stops at 1 January
-        EXPECT_EQ("1", dialog.text(control::day));
-        EXPECT_EQ("02:00", year.days[1].run.duration);
+        EXPECT_EQ(std::tuple(dialog.text(control::day), year.days[1].run.duration), std::tuple("1", "02:00"));
         // Enter in the day or the month goes to the date; elsewhere it is OK.
         for (int field : {control::day, control::month}) {
             dialog.type(control::day, "31");
@@ -228,8 +270,7 @@ TEST_F(EditorTest, TheActualTypeIsTheChosenEntryEvenWhenLabelsRepeat) {
         dialog.choose(kRunControls.actual, 5);
         dialog.press(control::ok);
     });
-    EXPECT_EQ(year.days[0].actualTypes, 52);
-    EXPECT_EQ(year.days[0].plannedTypes, 3000);
+    EXPECT_EQ(std::pair(year.days[0].actualTypes, year.days[0].plannedTypes), std::pair(52, 3000));
 }
 
 TEST_F(EditorTest, ATimeUnlocksItsSportAndTheAveragesFollowTheTyping) {
@@ -271,8 +312,7 @@ TEST_F(EditorTest, ValuesUnderAZeroTimeStayWithinReachSoTheyCanBeCleared) {
         EXPECT_FALSE(dialog.isEnabled(kBikeControls.distance));
         dialog.press(control::ok);
     });
-    EXPECT_EQ(0.0f, year.days[0].bike.distanceKm);
-    EXPECT_EQ("00:00", year.days[0].bike.duration);
+    EXPECT_EQ(std::tie(year.days[0].bike.distanceKm, year.days[0].bike.duration), std::tuple(0.0f, "00:00"));
 }
 
 TEST_F(EditorTest, StandardRoutesFillTheDistance) {
@@ -297,8 +337,8 @@ TEST_F(EditorTest, StandardRoutesFillTheDistance) {
         dialog.choose(kRunControls.route, "Müggelsee");
         dialog.press(control::ok);
     });
-    EXPECT_EQ(year.days[0].run.route, "M\xFCggelsee");
-    EXPECT_EQ(year.days[0].run.distanceKm, 42.2f);
+    EXPECT_EQ(std::tie(year.days[0].run.route, year.days[0].run.distanceKm),
+              std::tuple("M\xFCggelsee", 42.2f));
 }
 
 TEST_F(EditorTest, TheFormDecidesWhatIsStored) {
@@ -313,14 +353,12 @@ TEST_F(EditorTest, TheFormDecidesWhatIsStored) {
         dialog.type(kBikeControls.hours, "2");
         dialog.press(control::ok);
     });
-    EXPECT_EQ(day.run.duration, "00:40");
-    EXPECT_EQ(day.swim.content, "Technik");
-    EXPECT_EQ(day.bike.duration, "02:00");
+    EXPECT_EQ(std::tie(day.run.duration, day.swim.content, day.bike.duration),
+              std::tuple("00:40", "Technik", "02:00"));
 
     // Basic triathlon: no pulse fields, so no pulse is overwritten.
     runEditor("IDD_DATENAENDERN_TRIATHLON_BASIC", [](HeadlessDialogHost& dialog) { dialog.press(control::ok); });
-    EXPECT_EQ(day.bike.avgPulse, 140);
-    EXPECT_EQ(day.swim.avgPulse, 120);
+    EXPECT_EQ(std::pair(day.bike.avgPulse, day.swim.avgPulse), std::pair(140, 120));
 
     // A version-2 form stores every block it shows, whatever the sport mode; it has no content, load,
     // height or swimming.
@@ -340,9 +378,7 @@ TEST_F(EditorTest, TheFormDecidesWhatIsStored) {
         dialog.type(kBikeControls.pulse, "155");
         dialog.press(control::ok);
     });
-    EXPECT_EQ(day.bike.avgPulse, 155);
-    EXPECT_EQ(day.other.route, "See");
-    EXPECT_EQ(day.actualTypes, 1234);
+    EXPECT_EQ(std::tie(day.bike.avgPulse, day.other.route, day.actualTypes), std::tuple(155, "See", 1234));
 }
 
 TEST_F(EditorTest, TheReminderComesExactlyWhenAnOdometerBecomesDue) {

@@ -30,10 +30,8 @@ inline void checkPlanWidths(const sb::model::TrainingYear& year) {
     fuzzRequire(year.club.size() < width::name && year.trainer.size() < width::name);
     fuzzRequire(year.birthDate.size() < width::birthDate);
     for (const sb::model::DayRecord& day : year.days) {
-        checkEntryWidths(day.bike);
-        checkEntryWidths(day.run);
-        checkEntryWidths(day.swim);
-        checkEntryWidths(day.other);
+        for (const sb::model::SportEntry* entry : {&day.bike, &day.run, &day.swim, &day.other})
+            checkEntryWidths(*entry);
         fuzzRequire(day.weather.size() < width::weather && day.comment.size() < width::comment);
     }
     for (const sb::model::Odometer& odometer : year.odometers)

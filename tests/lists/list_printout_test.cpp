@@ -1,30 +1,20 @@
-// The list print dialog and the printouts: the stored switches, the printer's failure, the progress
-// dialog with its owner disabled, and the printed pages as recorded drawing (text and position per
-// line) against golden files, page breaks included.
+// The list printouts as recorded drawing (text and position per line) against golden files, page
+// breaks included, and columns narrowed to fit the sheet.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "list_fixtures.h"
-#include "lists/list_dialog.h"
-#include "lists/list_dialog_templates.h"
-#include "lists/list_print_dialog.h"
-#include "lists/search_dialog.h"
-#include "model/clock.h"
 #include "lists/list_printout.h"
 #include "platform/headless/headless_services.h"
-#include "support/plan_fixtures.h"
 
 namespace sb::lists {
 namespace {
 
 using platform::headless::CallKind;
-using platform::headless::HeadlessDialogHost;
 using platform::headless::HeadlessPrinter;
-using platform::headless::HeadlessServices;
 using platform::headless::PrintAnswer;
 using platform::headless::PrintedDocument;
-namespace pid = list_print_dialog;
 
 // One line per text: page, x, y and the text.
 std::string recorded(const PrintedDocument& document) {
@@ -39,10 +29,9 @@ std::string recorded(const PrintedDocument& document) {
     return lines;
 }
 
-// A short sheet, so that a month runs over two pages.
-PrintAnswer shortSheet() {
+PrintAnswer sheet(int width, int height) {
     PrintAnswer answer;
-    answer.geometry = {1400, 700, 0, 0};
+    answer.geometry = {width, height, 0, 0};
     return answer;
 }
 
@@ -50,39 +39,32 @@ TEST(ListPrintout, PagesMatchTheGoldenRecordings) {
     const model::TrainingYear year = testing::fullYear(2008);
     const model::TrainingTypeLabels labels = testing::testLabels();
     std::deque<PrintedDocument> log;
-    auto keepGoing = [] { return true; };
-    const lists::ListPrintout week10{ListKind::Week, 10, {0, 1, 2, 3, 4, 5, 8}, true, true, 5};
+    auto print = [&](const PrintAnswer& answer, const ListPrintout& printout) {
+        HeadlessPrinter printer(answer, log);
+        return printList(printer, year, printout, labels, [] { return true; });
+    };
+    const ListPrintout week10{ListKind::Week, 10, {0, 1, 2, 3, 4, 5, 8}, true, true, 5};
+    ASSERT_TRUE(print(PrintAnswer{}, week10));
+    // A short sheet, so that the month and the search each run over two pages.
+    ASSERT_TRUE(print(sheet(1400, 700), {ListKind::Month, 2, {1, 0, 2, 3, 7}, false, true, 2}));
     {
-        HeadlessPrinter printer(PrintAnswer{}, log);
-        ASSERT_TRUE(lists::printList(printer, year, week10, labels, keepGoing));
+        HeadlessPrinter printer(sheet(1400, 700), log);
+        ASSERT_TRUE(printSearchList(printer, year, 5, 3, {0, 1, 2, 3, 8}, labels, [] { return true; }));
     }
-    {
-        HeadlessPrinter printer(shortSheet(), log);
-        lists::ListPrintout month{ListKind::Month, 2, {1, 0, 2, 3, 7}, false, true, 2};
-        ASSERT_TRUE(lists::printList(printer, year, month, labels, keepGoing));
-    }
-    {
-        HeadlessPrinter printer(shortSheet(), log);
-        ASSERT_TRUE(lists::printSearchList(printer, year, 5, 3, {0, 1, 2, 3, 8}, labels, keepGoing));
-    }
-    ASSERT_EQ(3u, log.size());  // the month and the search each run over two pages
+    ASSERT_EQ(3u, log.size());
     testing::expectGolden(recorded(log[0]), "lists/week_10_2008.print");
     testing::expectGolden(recorded(log[1]), "lists/month_2_2008.print");
     testing::expectGolden(recorded(log[2]), "lists/search_3_2008.print");
 
-    HeadlessPrinter printer(PrintAnswer{}, log);
-    lists::ListPrintout wholeYear{ListKind::Year, 0, allColumns(), false, false, 5};
-    ASSERT_TRUE(lists::printList(printer, year, wholeYear, labels, keepGoing));
-    EXPECT_EQ("Saisonbuch Jahr 2008", log.back().name);
-    EXPECT_EQ(12u, log.back().pages.size());
-    PrintAnswer tiny;
-    tiny.geometry = {1400, 60, 0, 0};
-    HeadlessPrinter tinyPrinter(tiny, log);
-    ASSERT_TRUE(lists::printList(tinyPrinter, year, week10, labels, keepGoing));
+    const ListPrintout wholeYear{ListKind::Year, 0, allColumns(), false, false, 5};
+    ASSERT_TRUE(print(PrintAnswer{}, wholeYear));
+    EXPECT_EQ(std::tuple(log.back().name, log.back().pages.size()), std::tuple("Saisonbuch Jahr 2008", 12u));
+    ASSERT_TRUE(print(sheet(1400, 60), week10));
     EXPECT_EQ(14u, log.back().pages.size());  // nine rows and five sum lines, one below each header
 
     int calls = 0;
-    EXPECT_FALSE(lists::printList(printer, year, wholeYear, labels, [&calls] { return ++calls < 40; }));
+    HeadlessPrinter printer(PrintAnswer{}, log);
+    EXPECT_FALSE(printList(printer, year, wholeYear, labels, [&calls] { return ++calls < 40; }));
     EXPECT_TRUE(log.back().aborted);
 }
 
@@ -94,9 +76,7 @@ TEST(ListPrintout, ColumnsThatDoNotFitAreNarrowedByOneFactor) {
     ColumnOrder order = allColumns();
     std::rotate(order.begin(), order.begin() + 1, order.end());  // reordered: the date goes last
     for (auto [width, lastHeaderX] : {std::pair{1623, 1396}, {1622, 1393}, {1500, 1277}}) {
-        PrintAnswer sheet;
-        sheet.geometry = {width, 7016, 0, 0};
-        HeadlessPrinter printer(sheet, log);
+        HeadlessPrinter printer(sheet(width, 7016), log);
         ASSERT_TRUE(printList(printer, year, {ListKind::Month, 3, order, false, true, 5},
                             testing::testLabels(), [] { return true; }));
         const auto& page = log.back().pages.at(0);
@@ -105,86 +85,6 @@ TEST(ListPrintout, ColumnsThatDoNotFitAreNarrowedByOneFactor) {
         EXPECT_EQ(lastHeaderX, last->points[0].x) << width;
         EXPECT_LE(last->points[0].x + page.textWidth("Datum"), width - 175) << width;
     }
-}
-
-class ListPrintDialog : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        config::openConfigFile(settings, dir_.file("train.cfg"));
-        model::setClock([] { return model::CivilDate{5, 3, 2008}; });
-    }
-    void TearDown() override {
-        model::setClock({});
-        EXPECT_EQ(services.unexpected(), std::vector<std::string>{});
-    }
-    std::string stored(std::string_view key) {
-        return config::readSetting(settings, "Liste", key, "fehlt", config::WriteBack::No);
-    }
-
-    sb::testing::TempDir dir_;
-    model::TrainingYear year = testing::fullYear(2008);
-    config::ConfigStore settings;
-    HeadlessServices services;
-};
-
-TEST_F(ListPrintDialog, PrintsWithProgressAndKeepsTheSwitches) {
-    config::writeSetting(settings, "Liste", "Zusammenfassung", "1");
-    year.firstName = "Anna";
-    year.currentFileName = "/pl\xC3\xA4ne/anna.sb3";
-    PrintAnswer setup;
-    setup.printerName = "Laser";
-    services.answerPrintDialogs({PrintAnswer::cancel(), setup});
-    bool ownerDisabled = false;
-    services.scriptModeless("DRUCKDIALOG", [this, &ownerDisabled](HeadlessDialogHost&) {
-        ownerDisabled = !services.lastDialog("LISTE_MONAT")->isEnabled(platform::dialogItself);
-    });
-    services.scriptDialog("LISTE_MONAT", [](HeadlessDialogHost& dialog) {
-        dialog.press(list_dialog::printButton);
-        EXPECT_TRUE(dialog.isEnabled(platform::dialogItself));
-        dialog.pressClose();
-    });
-    services.scriptDialog("LISTE_DRUCKEN", [](HeadlessDialogHost& dialog) {
-        EXPECT_EQ("Headless-Drucker", dialog.text(pid::printerName));
-        EXPECT_FALSE(dialog.isChecked(pid::trainingFreeDays));
-        EXPECT_TRUE(dialog.isChecked(pid::summary));
-        dialog.press(pid::printButton);  // cancelled in the print dialog
-        EXPECT_FALSE(dialog.ended());
-        dialog.press(pid::setupButton);
-        EXPECT_EQ("Laser", dialog.text(pid::printerName));
-        dialog.press(pid::trainingFreeDays);
-        dialog.press(pid::printButton);  // the printer just set up is not asked for again
-    });
-    runListDialog(services, ListKind::Month, {year, settings, "hilfe"});
-    ASSERT_EQ(1u, services.printedDocuments().size());
-    EXPECT_EQ("Saisonbuch 3 Monat", services.printedDocuments()[0].name);
-    ASSERT_EQ(3u, services.printRequests().size());  // the default printer, Drucken, the set-up
-    EXPECT_EQ("/pl\xC3\xA4ne/anna-2008-maerz.pdf", services.printRequests()[2].proposedFile);
-    EXPECT_EQ(services.printRequests()[1].proposedFile, services.printRequests()[2].proposedFile);
-    EXPECT_TRUE(ownerDisabled);
-    EXPECT_EQ(std::tuple(stored("TrainingsfreieTage"), stored("Zusammenfassung")), std::tuple("1", "1"));
-}
-
-TEST_F(ListPrintDialog, APrinterThatCannotBeInitialisedIsReported) {
-    services.setDefaultPrinter(PrintAnswer::failure(0x1000));
-    services.answerPrintDialogs({PrintAnswer::failure(0x1000)});
-    services.scriptDialog("LISTE_JAHR", [](HeadlessDialogHost& dialog) {
-        dialog.press(list_dialog::printButton);
-        dialog.pressClose();
-    });
-    services.scriptDialog("LISTE_DRUCKEN", [](HeadlessDialogHost& dialog) { EXPECT_TRUE(dialog.ended()); });
-    services.scriptDialog("LISTE_SUCH", [](HeadlessDialogHost& dialog) {
-        dialog.press(search_dialog::printButton);
-        dialog.pressClose();
-    });
-    runListDialog(services, ListKind::Year, {year, settings, "hilfe"});
-    runSearchDialog(services, {year, settings, "hilfe"});
-    const platform::headless::LoggedMessage failure{"Fehler beim Inintialisieren des\nDruckertreibers", "Fehler",
-                                                    platform::Buttons::Ok, platform::Icon::Stop};
-    ASSERT_EQ(2u, services.messages().size());
-    EXPECT_EQ(failure, services.messages()[0]);
-    EXPECT_EQ(failure.text, services.messages()[1].text);  // the search's box keeps its own icon
-    EXPECT_TRUE(services.printedDocuments().empty());
-    EXPECT_EQ("fehlt", stored("Zusammenfassung"));
 }
 
 }  // namespace

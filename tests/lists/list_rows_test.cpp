@@ -15,13 +15,6 @@ using model::kOther;
 using model::kRun;
 using model::kSwim;
 
-model::TrainingYear emptyYear(int planYear) {
-    model::TrainingYear year;
-    year.planYear = planYear;
-    year.planFileVersion = 3;
-    return year;
-}
-
 TEST(ListRows, EachConsumerAdmitsEntriesByItsOwnRule) {
     model::DayRecord day;
     day.bike.duration = "00:00";
@@ -47,7 +40,9 @@ TEST(ListRows, MonthPeriodsFollowThePlanYear) {
 }
 
 TEST(ListRows, SearchShowsTheDateOnlyOnTheDaysFirstRow) {
-    model::TrainingYear year = emptyYear(2008);
+    model::TrainingYear year;
+    year.planYear = 2008;
+    year.planFileVersion = 3;
     year.days[10].actualTypes = 4444;  // the swim entry holds nothing: the bike row carries the date
     year.days[10].bike = {"", 0, 10, 0, "", 0, ""};
     year.days[10].run = {"", 0, 5, 0, "", 0, ""};
@@ -63,16 +58,14 @@ TEST(ListRows, SearchShowsTheDateOnlyOnTheDaysFirstRow) {
     EXPECT_EQ("13.01", rowCells(list.rows[2], {0}, year, labels)[0]);
     EXPECT_EQ(1u, searchRows(year, 1, 4).rows.size() - 1);
 
-    model::TrainingYear onlyEmpty = emptyYear(2008);
-    onlyEmpty.days[3].actualTypes = 7;
-    EXPECT_TRUE(searchRows(onlyEmpty, 5, 7).found);
-    EXPECT_TRUE(searchRows(onlyEmpty, 5, 7).rows.empty());
-    EXPECT_FALSE(searchRows(onlyEmpty, 5, 8).found);
+    year.days[3].actualTypes = 7;  // on a day without entries: found, but no row
+    EXPECT_TRUE(searchRows(year, 5, 7).found);
+    EXPECT_TRUE(searchRows(year, 5, 7).rows.empty());
+    EXPECT_FALSE(searchRows(year, 5, 8).found);
 }
 
 TEST(ColumnOrder, StoredValuesAreReadAndDamagedOnesRepaired) {
     EXPECT_EQ((StoredOrder{allColumns(), true}), parseColumnOrder("-1"));
-    EXPECT_EQ("11$0$1$2$3$4$5$6$7$8$9$10$", formatColumnOrder(allColumns()));
     EXPECT_EQ((StoredOrder{{0, 8, 3}, false}), parseColumnOrder("3$0$8$3$"));
     EXPECT_EQ((StoredOrder{{0, 8, 3}, true}), parseColumnOrder("12$8$3$8$11$-2$x$"));
     EXPECT_EQ((StoredOrder{{5, 0}, false}), parseColumnOrder("2$5$0$"));

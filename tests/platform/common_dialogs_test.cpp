@@ -1,13 +1,10 @@
-// The shared file-dialog conventions: error messages of a failed dialog, the overwrite question, and
-// cancelling a printout through its progress dialog.
+// The shared file-dialog conventions: error messages of a failed dialog, and cancelling a printout
+// through its progress dialog.
 #include <gtest/gtest.h>
-
-#include <fstream>
 
 #include "platform/headless/headless_services.h"
 #include "platform/common_dialogs.h"
 #include "platform/print_progress_dialog.h"
-#include "support/plan_fixtures.h"
 
 namespace sb::platform {
 namespace {
@@ -32,22 +29,6 @@ TEST(CommonDialogs, AFailedFileDialogNamesItsCodeAndACancelSaysNothing) {
               services.messages());
 }
 
-TEST(CommonDialogs, OverwriteAsksOnlyForAnExistingFile) {
-    sb::testing::TempDir folder;
-    const std::string path = folder.file("liste.htm");
-    HeadlessServices services;
-    EXPECT_TRUE(askOverwrite(services, path));
-    EXPECT_TRUE(services.messages().empty());
-    std::ofstream(path) << "x";
-    services.answerMessages({Answer::No, Answer::Yes});
-    EXPECT_FALSE(askOverwrite(services, path));
-    EXPECT_TRUE(askOverwrite(services, path));
-    EXPECT_EQ(
-        (LoggedMessage{"Die Datei \"liste.htm\" ist schon vorhanden\nWollen Sie die Datei überschrieben?",
-                       "Frage?", Buttons::YesNo, Icon::Exclamation}),
-        services.messages().at(0));
-}
-
 TEST(CommonDialogs, AbbrechenStopsThePrintingLoop) {
     HeadlessServices services;
     int polls = 0;
@@ -56,7 +37,6 @@ TEST(CommonDialogs, AbbrechenStopsThePrintingLoop) {
     });
     {
         PrintProgress progress(services);
-        EXPECT_EQ("Drucken", services.lastDialog("DRUCKDIALOG")->caption());
         int pages = 0;
         while (progress.continuePrinting() && pages < 10) ++pages;
         EXPECT_EQ(2, pages);

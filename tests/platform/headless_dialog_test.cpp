@@ -32,22 +32,21 @@ struct WeightProcedure : DialogProcedure {
 TEST(HeadlessDialog, ReportsWhatNoUserCouldDo) {
     HeadlessServices services;
     WeightProcedure procedure;
-    auto template_ = weightTemplate();
 
-    EXPECT_EQ(services.runModal(template_, procedure), dialogCancel);  // no script
+    EXPECT_EQ(services.runModal(weightTemplate(), procedure), dialogCancel);  // no script
     services.scriptDialog("IDD_TEST_GEWICHT", [](HeadlessDialogHost& dialog) {
         dialog.press(297);           // disabled
         dialog.type(201, "1");       // read-only
         dialog.press(999);           // missing
         dialog.choose(240, "Berg");  // not listed
     });
-    EXPECT_EQ(services.runModal(template_, procedure), dialogCancel);
+    EXPECT_EQ(services.runModal(weightTemplate(), procedure), dialogCancel);
     services.scriptDialog("IDD_TEST_GEWICHT", [](HeadlessDialogHost& dialog) {
         dialog.press(296);
         dialog.press(296);  // already closed
     });
     services.scriptDialog("IDD_TEST_GEWICHT", [](HeadlessDialogHost&) {});
-    EXPECT_EQ(services.runModal(template_, procedure), dialogOk);
+    EXPECT_EQ(services.runModal(weightTemplate(), procedure), dialogOk);
 
     EXPECT_EQ(services.unexpected(),
               (std::vector<std::string>{

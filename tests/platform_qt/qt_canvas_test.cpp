@@ -9,7 +9,6 @@
 
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/surface_render.h"
-#include "qt_test_application.h"
 
 namespace sb::platform::qt {
 namespace {
@@ -28,7 +27,6 @@ void expectPixels(const QImage& image, std::initializer_list<std::tuple<int, int
 }
 
 TEST(QtCanvas, MapsTheLogicalWindowOntoThePixels) {
-    test::application();
     // 1400 x 1000 logical units onto a 700 x 500 image: half size.
     QImage image = renderImage({700, 500}, [](Canvas& canvas) {
         canvas.setMapping({{0, 0}, {1400, 1000}, {0, 0}, {700, 500}});
@@ -42,9 +40,8 @@ TEST(QtCanvas, MapsTheLogicalWindowOntoThePixels) {
                          {0, 400, red}, {698, 400, red}, {10, 399, white}});
 
     // A viewport shifted and flipped upside down still lands where toDevice says.
-    Mapping flipped{{0, 0}, {100, 100}, {10, 90}, {80, -80}};
-    QImage flippedImage = renderImage({100, 100}, [&](Canvas& canvas) {
-        canvas.setMapping(flipped);
+    QImage flippedImage = renderImage({100, 100}, [](Canvas& canvas) {
+        canvas.setMapping({{0, 0}, {100, 100}, {10, 90}, {80, -80}});
         canvas.setPen({red, 0, PenStyle::None});
         canvas.setBrush(Brush::solid(blue));
         canvas.drawRectangle({0, 0, 50, 50});
@@ -53,7 +50,6 @@ TEST(QtCanvas, MapsTheLogicalWindowOntoThePixels) {
 }
 
 TEST(QtCanvas, OutlinesPensAndPatterns) {
-    test::application();
     QImage image = renderImage({100, 100}, [](Canvas& canvas) {
         canvas.setPen({red, 0, PenStyle::Solid});
         canvas.setBrush(Brush::checkerboard(blue, white));
@@ -79,7 +75,6 @@ TEST(QtCanvas, OutlinesPensAndPatterns) {
 }
 
 TEST(QtCanvas, PlacesTextByItsAnchorAndMeasuresInLogicalUnits) {
-    test::application();
     int wocheWidth = 0;
     QImage image = renderImage({400, 200}, [&](Canvas& canvas) {
         canvas.setFont({26});
@@ -106,7 +101,6 @@ TEST(QtCanvas, PlacesTextByItsAnchorAndMeasuresInLogicalUnits) {
 
 // One column per colour: the most colours a palette holds, and the first count beyond.
 TEST(QtCanvas, WritesPngsLosslessWithAndWithoutPalette) {
-    test::application();
     const auto file = std::filesystem::temp_directory_path() / "qt_canvas_test.png";
     for (int colours : {256, 257}) {
         const Drawing stripes = [colours](Canvas& canvas) {

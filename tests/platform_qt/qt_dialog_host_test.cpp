@@ -25,7 +25,6 @@
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "platform/qt/qt_services.h"
-#include "qt_test_application.h"
 
 namespace sb::platform::qt {
 namespace {
@@ -67,7 +66,7 @@ class Probe : public DialogProcedure {
 
     void init(DialogHost& host) override {
         log.push_back("init");
-        for (const char* item : {"Zwift", "berg", "Alpen"}) host.addItem(list, item);
+        for (const char* item : {"Zwift", "berg", "Alpen", "Berg"}) host.addItem(list, item);
         for (const char* item : {"Rad", "Laufen"}) host.addItem(drop, item);
         host.setSelection(drop, 1);
         host.setSwatchColour(swatch, rgb(0, 128, 0));
@@ -79,7 +78,6 @@ class Probe : public DialogProcedure {
     }
     void paint(DialogHost&, int id, Canvas& surface) override {
         surface.setBrush(Brush::solid(rgb(255, 0, 0)));
-        surface.setPen({0, 0, PenStyle::None});
         Size size = surface.deviceSize();
         surface.drawRectangle({0, 0, size.width, size.height});
     }
@@ -91,12 +89,8 @@ class Probe : public DialogProcedure {
     }
 };
 
-std::string clicked(int id) {
-    return std::to_string(id) + ":" + std::to_string(int(Notification::Clicked));
-}
-
-std::string changed(int id) {
-    return std::to_string(id) + ":" + std::to_string(int(Notification::TextChanged));
+std::string note(int id, Notification notification = Notification::Clicked) {
+    return std::to_string(id) + ":" + std::to_string(int(notification));
 }
 
 void typeText(QWidget* widget, const QString& text) {
@@ -156,10 +150,7 @@ struct HeadlessDriver {
 };
 
 template <typename Driver>
-class DialogHostContract : public ::testing::Test {
-  protected:
-    DialogHostContract() { test::application(); }
-};
+class DialogHostContract : public ::testing::Test {};
 using Hosts = ::testing::Types<QtDriver, HeadlessDriver>;
 TYPED_TEST_SUITE(DialogHostContract, Hosts);
 
@@ -169,7 +160,7 @@ TYPED_TEST(DialogHostContract, KeepsTheTemplateAndNotifiesWhatAUserDid) {
     DialogHost& host = dialog.host;
     EXPECT_FALSE(host.isEnabled(locked));
     EXPECT_EQ(host.text(name), "Anna");
-    EXPECT_EQ(host.items(list), (std::vector<std::string>{"Alpen", "berg", "Zwift"}));
+    EXPECT_EQ(host.items(list), (std::vector<std::string>{"Alpen", "Berg", "berg", "Zwift"}));
     EXPECT_EQ(host.text(drop), "Laufen");
     EXPECT_EQ(host.selection(list), -1);
     EXPECT_EQ(host.swatchColour(swatch), rgb(0, 128, 0));
@@ -179,7 +170,7 @@ TYPED_TEST(DialogHostContract, KeepsTheTemplateAndNotifiesWhatAUserDid) {
     // silent, but for a changed edit text.
     dialog.type(name, QStringLiteral("Jörgen"));
     EXPECT_EQ(host.text(name), "Jörge");
-    EXPECT_EQ(probe.log.back(), changed(name));
+    EXPECT_EQ(probe.log.back(), note(name, Notification::TextChanged));
     dialog.type(planText, QStringLiteral("Łó,"));  // only what a plan file can hold, with a point
     EXPECT_EQ(host.text(planText), "ó.");
     probe.log.clear();
@@ -187,8 +178,8 @@ TYPED_TEST(DialogHostContract, KeepsTheTemplateAndNotifiesWhatAUserDid) {
     host.setText(name, "Bea");
     host.setText(combo, "frei");
     host.setChecked(box, true);
-    host.setSelection(list, 2);
-    EXPECT_EQ(probe.log, std::vector<std::string>{changed(name)});
+    host.setSelection(list, 3);
+    EXPECT_EQ(probe.log, std::vector<std::string>{note(name, Notification::TextChanged)});
     EXPECT_EQ(host.text(list), "Zwift");
     EXPECT_EQ(host.text(combo), "frei");
 
@@ -200,15 +191,14 @@ TYPED_TEST(DialogHostContract, KeepsTheTemplateAndNotifiesWhatAUserDid) {
     for (int id : std::initializer_list<int>{box, manual, radioA, radioB, radioC})
         checked.push_back(host.isChecked(id));
     EXPECT_EQ(checked, (std::vector<bool>{false, false, false, true, true}));
-    EXPECT_EQ(probe.log,
-              (std::vector<std::string>{clicked(box), clicked(manual), clicked(radioA), clicked(radioB)}));
+    EXPECT_EQ(probe.log, (std::vector<std::string>{note(box), note(manual), note(radioA), note(radioB)}));
 
     // A posted notification arrives after the current event; a canvas reports clicks in its own pixels.
     probe.log.clear();
     host.post(apply, Notification::Clicked);
     EXPECT_TRUE(probe.log.empty());
     dialog.flush();
-    EXPECT_EQ(probe.log, std::vector<std::string>{clicked(apply)});
+    EXPECT_EQ(probe.log, std::vector<std::string>{note(apply)});
     dialog.click(canvas, {7, 9});
     EXPECT_EQ(probe.clicks, (std::vector<Point>{Point{7, 9}}));
 
@@ -219,7 +209,7 @@ TYPED_TEST(DialogHostContract, KeepsTheTemplateAndNotifiesWhatAUserDid) {
     dialog.pressKey(canvas, Key::Digit7);
     dialog.pressKey(name, Key::PageDown);
     dialog.pressKey(radioB, Key::Down);
-    EXPECT_EQ(probe.log, (std::vector<std::string>{"key 290 1", "key 290 15", "key 201 5", clicked(radioA)}));
+    EXPECT_EQ(probe.log, (std::vector<std::string>{"key 290 1", "key 290 15", "key 201 5", note(radioA)}));
     EXPECT_TRUE(host.isChecked(radioA) && !host.isChecked(radioB));
 
     // Columns keep the order shown when one is added, dragged or removed.
@@ -236,7 +226,6 @@ TYPED_TEST(DialogHostContract, KeepsTheTemplateAndNotifiesWhatAUserDid) {
 }
 
 TEST(QtDialogHost, BuildsWidgetsTabOrderPaintsAndNamesRefusedCharacters) {
-    test::application();
     Probe probe;
     QtDriver dialog(sampleTemplate(), probe);
     QtDialogHost& host = dialog.host;
@@ -283,7 +272,6 @@ TEST(QtDialogHost, BuildsWidgetsTabOrderPaintsAndNamesRefusedCharacters) {
 // Modal dialogs end by Enter, Escape and their procedure; a modeless one takes its input only while the
 // caller processes events.
 TEST(QtDialogHost, ModalAndModelessRuns) {
-    test::application();
     QtServices services;
     Probe probe;
     QTimer::singleShot(0, [] {
@@ -296,7 +284,7 @@ TEST(QtDialogHost, ModalAndModelessRuns) {
         sendKey(window->host().widget(canvas), Qt::Key_Return);
     });
     EXPECT_EQ(services.runModal(sampleTemplate(), probe), dialogOk);
-    EXPECT_EQ(probe.log, (std::vector<std::string>{"init", "help", "key 290 6", clicked(ok)}));
+    EXPECT_EQ(probe.log, (std::vector<std::string>{"init", "help", "key 290 6", note(ok)}));
     probe.log.clear();
     QTimer::singleShot(0, [] { sendKey(QApplication::activeModalWidget(), Qt::Key_Escape); });
     EXPECT_EQ(services.runModal(sampleTemplate(), probe), dialogCancel);
@@ -309,7 +297,7 @@ TEST(QtDialogHost, ModalAndModelessRuns) {
     EXPECT_TRUE(dialog->isOpen());
     dialog->processEvents();
     EXPECT_FALSE(dialog->isOpen());
-    EXPECT_EQ(probe.log, (std::vector<std::string>{"init", clicked(ok)}));
+    EXPECT_EQ(probe.log, (std::vector<std::string>{"init", note(ok)}));
 }
 
 }  // namespace

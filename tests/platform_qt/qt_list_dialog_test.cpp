@@ -18,7 +18,6 @@
 #include "lists/list_dialog_templates.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_services.h"
-#include "qt_test_application.h"
 #include "support/plan_fixtures.h"
 
 namespace sb::platform::qt {
@@ -33,8 +32,6 @@ TEST(QtListDialog, AtTwiceTheScaleTheListGrowsWithItsWindowAndATallDialogScrolls
         EXPECT_EQ(0, std::system(command.c_str()));
         return;
     }
-    test::application();
-    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
     config::ConfigStore settings;
     model::TrainingYear year = sb::testing::plan2009();
     QtServices services;
@@ -59,7 +56,7 @@ TEST(QtListDialog, AtTwiceTheScaleTheListGrowsWithItsWindowAndATallDialogScrolls
     QTimer::singleShot(0, [&] {
         auto* window = dynamic_cast<DialogWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(window, nullptr);
-        EXPECT_LE(window->height(), screen.height());
+        EXPECT_LE(window->height(), QGuiApplication::primaryScreen()->availableGeometry().height());
         auto* scroll = window->findChild<QScrollArea*>();
         ASSERT_NE(scroll, nullptr);
         EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);

@@ -4,38 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <QPrinter>
-#include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <string>
 
 #include "platform/qt/qt_printer.h"
-#include "qt_test_application.h"
+#include "support/pdf_text.h"
 #include "support/plan_fixtures.h"
 
 namespace sb::platform::qt {
 namespace {
 
-// The text of a PDF file as Ghostscript reads it, every run of blanks as one space.
-std::string pdfText(const std::filesystem::path& path) {
-    const std::string command =
-        "gs -q -dNOPAUSE -dBATCH -sDEVICE=txtwrite -sOutputFile=- '" + path.string() + "'";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string text;
-    for (int c = 0; pipe && (c = std::fgetc(pipe.get())) != EOF;) {
-        if (c != ' ' && c != '\t')
-            text += char(c);
-        else if (!text.empty() && text.back() != ' ' && text.back() != '\n')
-            text += ' ';
-    }
-    return text;
-}
-
 TEST(QtPrinter, PrintsPagesIntoAPdfFile) {
-    test::application();
     sb::testing::TempDir dir;
     auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    pdf->setOutputFormat(QPrinter::PdfFormat);
     pdf->setOutputFileName(QString::fromStdString(dir.file("woche.pdf")));
     QtPrinter printer(std::move(pdf));
     PageGeometry page = printer.pageGeometry();
@@ -59,7 +40,7 @@ TEST(QtPrinter, PrintsPagesIntoAPdfFile) {
         printer.endPage();
     }
     EXPECT_TRUE(printer.endDocument());
-    const std::string text = pdfText(dir / "woche.pdf");
+    const std::string text = sb::testing::pdfText(dir / "woche.pdf");
     EXPECT_LT(text.find("Trainingswoche : 12"), text.find("Trainingswoche : 13")) << text;
     EXPECT_NE(text.find("Trainingswoche : 13"), std::string::npos) << text;
 }

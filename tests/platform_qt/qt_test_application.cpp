@@ -1,5 +1,7 @@
-// One offscreen QApplication for all tests of the Qt layer.
+// One offscreen QApplication for all tests of the Qt layer, made before the first test runs.
 #include "qt_test_application.h"
+
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <cstdlib>
@@ -21,3 +23,10 @@ QApplication& application() {
 }
 
 }  // namespace sb::platform::qt::test
+
+// Taken instead of the one of the test library, which is linked as an archive.
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    sb::platform::qt::test::application();
+    return RUN_ALL_TESTS();
+}

@@ -1,5 +1,5 @@
-// The QApplication every Qt test needs, created once and never destroyed (Qt objects outlive the
-// tests' own scope, and tearing Qt down at exit gains nothing).
+// The QApplication every Qt test runs under: created once, before the first test, and never destroyed
+// (Qt objects outlive the tests' own scope, and tearing Qt down at exit gains nothing).
 #pragma once
 
 class QApplication;
