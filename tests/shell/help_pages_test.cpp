@@ -44,8 +44,7 @@ bool menuHasPath(const std::vector<platform::MenuItem>& items, const std::string
 
 TEST_F(HelpPages, EveryMenuPathAndColumnTheyNameExists) {
     writeConfig("[KONFIG]\nPOLAR=1\nTACHO=1\n");
-    initialise();
-    openSamplePlan();
+    initialiseWithSamplePlan();
     const std::vector<platform::MenuItem> bar = buildMenuBar(app);
     std::vector<std::string> columns;
     for (int id = 0; id < lists::kColumnCount; ++id) columns.push_back(lists::columnHeader(id));

@@ -1,7 +1,6 @@
 // The shared main-window test set-up.
 #include "shell_test_support.h"
 
-#include <unistd.h>
 #include <fstream>
 #include <regex>
 
@@ -11,21 +10,6 @@
 #include "shell/startup.h"
 
 namespace sb::shell::testing {
-
-LoggedMessage saveQuestion(const std::string& path) {
-    return {"Sollen die Änderungen in der\nDatei: " + path + "\ngespeichert werden?", "Frage?",
-            Buttons::YesNoCancel, Icon::Question};
-}
-
-LoggedMessage savedMessage(const std::string& path) {
-    return {"Die Datei\n" + path + "\nwurde gespeichert", "Info", Buttons::Ok, Icon::Information};
-}
-
-std::vector<std::string> texts(const platform::headless::HeadlessDialogHost& dialog, std::initializer_list<int> ids) {
-    std::vector<std::string> result;
-    for (int id : ids) result.push_back(dialog.text(id));
-    return result;
-}
 
 void ShellTest::SetUp() {
     model::setClock([] { return model::CivilDate{15, 6, 2024}; });
@@ -37,6 +21,7 @@ void ShellTest::SetUp() {
 }
 
 void ShellTest::TearDown() {
+    expectNothingUnexpected();
     model::setClock({});
 }
 
@@ -53,7 +38,8 @@ void ShellTest::writeConfig(const std::string& lines) const {
     std::ofstream(file("train.cfg"), std::ios::binary) << bytes;
 }
 
-void ShellTest::initialise() {
+void ShellTest::initialise(const std::string& configLines) {
+    if (!configLines.empty()) writeConfig(configLines);
     initialiseApplication(app, app.paths);
     windowCreated(app, view);
 }

@@ -6,11 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <tuple>
 
-#include "model/training_year.h"
 #include "platform/headless/headless_services.h"
 #include "shell/application.h"
 #include "support/headless_main_window.h"
@@ -25,19 +23,32 @@ using platform::headless::LoggedMessage;
 using sb::testing::fileBytes;
 using sb::testing::plan2009;
 
+// A box with "OK" alone and the exclamation mark: most of the program's errors and warnings.
+inline LoggedMessage warning(const std::string& text, const std::string& title = "Fehler") {
+    return {text, title, Buttons::Ok, Icon::Exclamation};
+}
 // The save failure for path with the system's reason for error.
 inline LoggedMessage saveFailed(const std::string& path, int error) {
-    return {"Fehler beim Speichern der Datei\n" + path + ": " + std::strerror(error), "Fehler", Buttons::Ok,
-            Icon::Exclamation};
+    return warning("Fehler beim Speichern der Datei\n" + path + ": " + std::strerror(error));
 }
 inline const LoggedMessage kReplaceQuestion{
     "Die Datei ist schon vorhanden!\nWollen Sie diese Datei wirklich überschreiben?", "Fehler",
     Buttons::YesNo, Icon::Stop};
 
-LoggedMessage saveQuestion(const std::string& path);
-LoggedMessage savedMessage(const std::string& path);
+inline LoggedMessage saveQuestion(const std::string& path) {
+    return {"Sollen die Änderungen in der\nDatei: " + path + "\ngespeichert werden?", "Frage?",
+            Buttons::YesNoCancel, Icon::Question};
+}
+inline LoggedMessage savedMessage(const std::string& path) {
+    return {"Die Datei\n" + path + "\nwurde gespeichert", "Info", Buttons::Ok, Icon::Information};
+}
 // The texts of a dialog's controls, in the order of their ids.
-std::vector<std::string> texts(const platform::headless::HeadlessDialogHost& dialog, std::initializer_list<int> ids);
+inline std::vector<std::string> texts(const platform::headless::HeadlessDialogHost& dialog,
+                                      std::initializer_list<int> ids) {
+    std::vector<std::string> result;
+    for (int id : ids) result.push_back(dialog.text(id));
+    return result;
+}
 
 class ShellTest : public ::testing::Test {
   protected:
@@ -49,10 +60,16 @@ class ShellTest : public ::testing::Test {
     std::string inFolder(const std::string& text) const;
     // Writes train.cfg with these lines (CR LF added) before initialise() reads it.
     void writeConfig(const std::string& lines) const;
-    // initialiseApplication and windowCreated, as the program does before the start-up command.
-    void initialise();
+    // initialiseApplication and windowCreated, as the program does before the start-up command; with
+    // configLines, train.cfg is written with them first.
+    void initialise(const std::string& configLines = "");
     // The 2009 sample plan written as an sb3 file and open, as after a successful Open.
     std::string openSamplePlan(const std::string& name = "plan.sb3");
+    // initialise() with the sample plan open, the start of most tests.
+    std::string initialiseWithSamplePlan(const std::string& name = "plan.sb3") {
+        initialise();
+        return openSamplePlan(name);
+    }
     // The sample plan open under `path` in the given version, with unsaved changes, not written.
     void holdPlan(const std::string& path, int version);
     // File name, version, loaded flag and unsaved-changes flag of the open plan.
@@ -60,7 +77,8 @@ class ShellTest : public ::testing::Test {
         return {app.year.currentFileName, app.year.planFileVersion, app.year.planLoaded, app.year.modified};
     }
     void dispatch(int commandId);
-    // Every step the services logged is expected; nothing was left unanswered or unused.
+    // Every step the services logged is expected; nothing was left unanswered or unused. Checked after
+    // every test, and inside a test before clearLog() forgets what went wrong.
     void expectNothingUnexpected() const;
 
     sb::testing::TempDir dir_;

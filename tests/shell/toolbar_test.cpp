@@ -42,7 +42,6 @@ class ToolbarLayout : public ::testing::Test {
     std::string path_ = folder_.file("train.cfg");
 };
 
-// The context menu offers what can be inserted there, and each change is saved at once.
 TEST_F(ToolbarLayout, CustomisationMenuChangesAndSavesTheLayout) {
     config::ConfigStore store = openStore();
     std::vector<int> layout = loadToolbarLayout(store);
