@@ -1,13 +1,14 @@
 // Rendering drawings into an image or a PNG file; the file is replaced only by a complete image.
 #include "platform/qt/surface_render.h"
 
-#include <sys/mman.h>
 #include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
 
-#include <cstdlib>
 #include <unordered_map>
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
 
 #include "fileio/file_bytes.h"
 #include "fileio/png_bytes.h"
@@ -63,27 +64,30 @@ std::string pngOfManyColours(const QImage& image) {
     return std::string(bytes.constData(), std::size_t(bytes.size()));
 }
 
-// An RGB32 image whose pixels lie in huge pages where the system offers them: faulting in the 1,400
-// small pages of a diagram's 5.6 MB costs more time than drawing the diagram.
-QImage imageInLargePages(int width, int height) {
-    constexpr std::size_t kLargePage = std::size_t(2) << 20;
-    const std::size_t bytes = std::size_t(width) * 4 * std::size_t(height);
-    void* pixels = std::aligned_alloc(kLargePage, (bytes + kLargePage - 1) / kLargePage * kLargePage);
-    if (!pixels) return QImage(width, height, QImage::Format_RGB32);
-    madvise(pixels, bytes, MADV_HUGEPAGE);
-    return QImage(static_cast<uchar*>(pixels), width, height, width * 4, QImage::Format_RGB32, std::free,
-                  pixels);
+// Qt's vectorised drawing can return with the upper halves of the vector registers still in use; until
+// they are cleared, the plain SSE code that follows (zlib among it) runs several times slower.
+#if defined(__x86_64__)
+__attribute__((target("avx"))) void clearUpperVectorHalves() {
+    _mm256_zeroupper();
+}
+#endif
+
+void leaveVectorStateClean() {
+#if defined(__x86_64__)
+    if (__builtin_cpu_supports("avx")) clearUpperVectorHalves();
+#endif
 }
 
 }  // namespace
 
 QImage renderImage(Size size, const Drawing& draw) {
-    QImage image = imageInLargePages(std::max(1, size.width), std::max(1, size.height));
+    QImage image(std::max(1, size.width), std::max(1, size.height), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     QtCanvas canvas(painter, size);
     draw(canvas);
     painter.end();
+    leaveVectorStateClean();
     return image;
 }
 
