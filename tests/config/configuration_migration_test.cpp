@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-
 #include <filesystem>
+#include <tuple>
 
 #include "support/plan_fixtures.h"
 #include "platform/headless/headless_services.h"
@@ -59,17 +59,15 @@ TEST(ConfigurationMigration, ImportsRoutesAndMovesTheOldFileAside) {
     EXPECT_EQ(migrate(s, s.routes), 1);
     EXPECT_EQ(s.services.messages(), std::vector<LoggedMessage>{kNotice});
     EXPECT_EQ(s.store.lastFile, "/neu/plan.sb3");
-    EXPECT_EQ(s.routes.routes[0].name, "Hausrunde");
-    EXPECT_FLOAT_EQ(s.routes.routes[0].lengthKm, 12.5f);
-    EXPECT_EQ(s.routes.routes[1].name, std::string(199, 'L'));
-    EXPECT_EQ(s.routes.routes[2].name, "ohne Komma");
-    EXPECT_EQ(s.routes.routes[2].lengthKm, 0.0f);
-    EXPECT_TRUE(s.routes.routes[50].name.empty());
+    const auto& routes = s.routes.routes;
+    EXPECT_EQ(std::tuple(routes[0].name, routes[0].lengthKm, routes[1].name, routes[2].name,
+                         routes[2].lengthKm, routes[50].name),
+              std::tuple("Hausrunde", 12.5f, std::string(199, 'L'), "ohne Komma", 0.0f, ""));
 
     RouteStore written;
     loadRoutes(written, s.paths.routesFile);
-    EXPECT_EQ(written.routes[1].name, std::string(199, 'L'));
-    EXPECT_FLOAT_EQ(written.routes[1].lengthKm, 7.2f);
+    EXPECT_EQ(std::pair(written.routes[1].name, written.routes[1].lengthKm),
+              std::pair(std::string(199, 'L'), 7.2f));
     EXPECT_EQ(fileBytes(s.paths.backupFile), old);
     EXPECT_FALSE(std::filesystem::exists(s.paths.oldConfigFile));
 

@@ -6,8 +6,6 @@
 
 #include <tuple>
 
-#include "model/clock.h"
-
 using namespace sb::model;
 
 TEST(Calendar, LeapYearsFollowTheOldRuleBefore1852) {
@@ -80,14 +78,6 @@ TEST(Calendar, SpeedPaceAndEnergy) {
         EXPECT_EQ(enduranceKcal(km, time, weight), kcal) << km << " " << time << " " << weight;
     EXPECT_GT(enduranceKcal(43, "01:00", 70), 0);
     EXPECT_EQ(runningKcal(10.5f, 70.0f), 735);
-}
-
-TEST(Calendar, TodayComesFromTheInstalledClock) {
-    setClock([] { return CivilDate{6, 12, 2026}; });
-    EXPECT_EQ(std::tuple(systemDatePart(0), systemDatePart(1), systemDatePart(2), systemDatePart(3)),
-              std::tuple(6, 12, 2026, 0));
-    setClock({});
-    EXPECT_GE(systemDatePart(2), 2026);
 }
 
 TEST(Calendar, YearsFromDamagedFilesGiveAnswersNotOverflows) {

@@ -4,12 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "planfile/plan_file_version.h"
-
 #include <tuple>
 
-#include "support/plan_fixtures.h"
+#include "planfile/plan_file_version.h"
 #include "planfile/plan_file_writer.h"
+#include "support/plan_fixtures.h"
 
 using namespace sb::planfile;
 using namespace sb::testing;
@@ -51,7 +50,6 @@ TEST(PlanFileReader, EachVersionKeepsWhatItStoresAndLeavesTheRestEmpty) {
     }
 }
 
-// Read with either line end, a golden file writes back byte for byte: every field it holds was read.
 TEST(PlanFileReader, GoldenFilesReadWithEitherLineEndAndWriteBackUnchanged) {
     TempDir dir;
     // The file holds distances to two decimals and the climbing in whole metres.
@@ -104,8 +102,7 @@ TEST(PlanFileReader, TitleFieldsAndShortFiles) {
 
     // Nothing at all still reads, as an empty plan.
     parsePlanFile("", year);
-    EXPECT_EQ(0, year.planYear);
-    EXPECT_EQ(1, year.planLoaded);
+    EXPECT_EQ(std::pair(0, 1), std::pair(year.planYear, year.planLoaded));
 }
 
 TEST(PlanFileReader, AthleteLineByPosition) {
@@ -116,9 +113,8 @@ TEST(PlanFileReader, AthleteLineByPosition) {
 
     // An empty gender at the end of an LF line must not swallow the header line.
     parsePlanFile("t,2008,1,1\nSportler:,A,B,G:,d,T:,t,V:,v,G:,\nheader\nRoute,1.5\n", year);
-    EXPECT_EQ('w', year.gender);
-    EXPECT_EQ("Route", year.days[0].run.route);
-    EXPECT_EQ(1.5f, year.days[0].run.distanceKm);
+    EXPECT_EQ(std::tuple('w', "Route", 1.5f),
+              std::tie(year.gender, year.days[0].run.route, year.days[0].run.distanceKm));
 }
 
 TEST(PlanFileReader, FieldsAreCutToTheirWidthsAndNumbersReadLikeAtoiButLoadsStayOnTheirScale) {

@@ -3,16 +3,15 @@
 // developer fields, chained files, damaged headers and messages) are read in real_files_test.
 #include <gtest/gtest.h>
 
-#include "recording_test_data.h"
 #include "recordings/fit_reader.h"
-#include "support/plan_fixtures.h"
+#include "support/season_fixture.h"
 
 namespace sb::recordings {
 namespace {
 
 TEST(FitReader, AFileCutAtAnyByteShowsItsWholeRecordsWithAWarning) {
     // One file cut at every length, and a chain of two whose second file is cut anywhere.
-    const std::string bytes = sb::testing::fileBytes(recordingPath("garmin-edge-820-bike.fit"));
+    const std::string bytes = sb::testing::recordingBytes("garmin-edge-820-bike.fit");
     for (const std::string& head : {std::string(), bytes}) {
         std::size_t shown = 0;
         for (std::size_t length = 1; length < bytes.size() - 2; ++length) {

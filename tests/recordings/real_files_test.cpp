@@ -1,9 +1,6 @@
-// Every real recording and every file made for what no real file shows (tests/data/recordings/made,
-// described in tests/data/recordings/SOURCES.md) as the user sees it once read: per file the samples,
-// their times, the pulse with a signal, the top speed, the last distance, the altitudes, what the axis
-// menus offer, the sport, the start, the format and device, the training it proposes, each sample of a
-// short file and the header of a heart-rate or bike-computer file; damaged and missing files with their
-// message. The real files' first columns were counted from the files independently.
+// Every real recording and every file made for what no real file shows (tests/data/recordings/made, see
+// its SOURCES.md) as the user sees it once read, one golden line a file whose first columns were counted
+// from the files independently; damaged and missing files with their message.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,7 +9,6 @@
 #include <sstream>
 #include <tuple>
 
-#include "recording_test_data.h"
 #include "recordings/loaded_recording.h"
 #include "recordings/training_proposal.h"
 #include "support/plan_fixtures.h"
@@ -45,7 +41,8 @@ std::array<int, 6> startOf(const LoadedRecording& recording) {
 
 std::string readingOf(const std::string& file) {
     LoadedRecording recording;
-    const RecordingReadResult result = readRecording(sourceOfPath(file), recordingPath(file), recording);
+    const RecordingReadResult result =
+        readRecording(sourceOfPath(file), sb::testing::goldenPath("recordings/" + file), recording);
     if (!result.ok) return file + "\tnot read: " + result.message + "\n";
     if (recording.table.empty()) return file + "\tno samples\n";
     const RecordingTable& table = recording.table;
@@ -111,7 +108,8 @@ TEST(RealRecordings, AFileThatCannotBeReadLeavesTheRecordingShownAlone) {
         LoadedRecording recording;
         recording.table.resize(3);
         recording.polar.model = recording.activity.sport = recording.bike.remark = "vorher";
-        const std::string path = file[0] == '/' ? std::string(file) : recordingPath(file);
+        const std::string path =
+            file[0] == '/' ? std::string(file) : sb::testing::goldenPath("recordings/" + std::string(file));
         EXPECT_FALSE(readRecording(sourceOfPath(path), path, recording).ok) << file;
         EXPECT_EQ(std::tuple(recording.table.size(), recording.polar.model, recording.activity.sport,
                              recording.bike.remark),

@@ -6,10 +6,10 @@
 #include <ctime>
 #include <tuple>
 
-#include "recording_test_data.h"
 #include "recordings/activity_recording.h"
 #include "recordings/activity_xml.h"
 #include "recordings/gpx_reader.h"
+#include "support/plan_fixtures.h"
 
 namespace sb::recordings {
 namespace {
@@ -19,7 +19,8 @@ TEST(TcxGpxReader, TakesTheDateInLocalTime) {
     ActivityInfo info;
     // Central European summer time: 22:00:05 UTC is five seconds past midnight of the next day.
     setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
-    const ActivityReadResult read = readActivityRecording(recordingPath("garmin-extensions.gpx"), table, info);
+    const ActivityReadResult read =
+        readActivityRecording(sb::testing::goldenPath("recordings/garmin-extensions.gpx"), table, info);
     setenv("TZ", "UTC", 1);
     tzset();
     ASSERT_TRUE(read.ok);

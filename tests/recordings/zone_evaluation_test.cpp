@@ -4,15 +4,18 @@
 
 #include "charts/drawing_log.h"
 #include "platform/headless/headless_services.h"
+#include "recordings/loaded_recording.h"
 #include "recordings/recording_info_dialogs.h"
 #include "recordings/zone_charts.h"
 #include "recordings/zone_dialog.h"
+#include "support/plan_fixtures.h"
 
 namespace sb::recordings {
 namespace {
 
 using platform::headless::HeadlessDialogHost;
 using platform::headless::HeadlessServices;
+using sb::testing::goldenPath;
 namespace id = zone_dialog;
 
 config::PulseZones twoZones() {
@@ -28,9 +31,9 @@ TEST(ZoneStatistics, CountsEachIntervalForTheFirstZoneHoldingTheLaterSample) {
     const std::vector<float> x{0, 10, 20, 35, 40, 60};
     const std::vector<float> y{200, 131, 130, 150, 151, 0};
     const ZoneStatistics statistics = computeZoneStatistics(x, y, pulseZonesOf(twoZones()));
-    EXPECT_FLOAT_EQ(10, statistics.times[0]);  // 130; the 0 at the end is no signal, not rest
-    EXPECT_FLOAT_EQ(25, statistics.times[1]);  // 131 and 150; 151 counts nowhere
-    EXPECT_FLOAT_EQ(0, statistics.times[2]);
+    // Zone 1 holds 130 (the 0 at the end is no signal, not rest), zone 2 131 and 150; 151 counts nowhere.
+    EXPECT_EQ(std::vector<float>(statistics.times.begin(), statistics.times.begin() + 3),
+              (std::vector<float>{10, 25, 0}));
     EXPECT_NEAR(100.0 * 10 / 35, statistics.percentages[0], 1e-4);
     EXPECT_NEAR(100.0 * 25 / 35, statistics.percentages[1], 1e-4);
     EXPECT_FLOAT_EQ(0, computeZoneStatistics(x, y, {}).percentages[0]);
@@ -108,40 +111,36 @@ TEST(ZoneDialog, WithoutZonesSaysSoAndLeadsToTheirPageWhereItExists) {
 
 TEST(InfoDialogs, ShowTheRecordingsHeaders) {
     HeadlessServices services;
-    PolarRecordingInfo polar;
-    polar.model = "S710/720i";
-    polar.year = 2002;
-    polar.month = 11;
-    polar.day = 3;
-    polar.startHour = 13;
-    polar.startMinute = 7;
-    polar.lengthMinutes = 51;
-    polar.modeFlags = 64 | 128;
+    LoadedRecording tour;  // a ride in US units
+    ASSERT_TRUE(readRecording(kPolarRecording,
+                              goldenPath("recordings/ssaring_sportstracker_cycling-english.hrm"), tour)
+                    .ok);
     services.scriptDialog("DIAGRAMM_INFO_POLAR", [](HeadlessDialogHost& dialog) {
         EXPECT_EQ("Info", dialog.caption());
-        for (auto [id, text] : {std::pair{info_dialog::fileName, "tour.hrm"}, {info_dialog::day, "03"},
-                                {info_dialog::year, "2002"}, {info_dialog::minutes, "07"},
-                                {info_dialog::lengthMinutes, "51"}, {info_dialog::model, "S710/720i"},
+        for (auto [id, text] : {std::pair{info_dialog::fileName, "tour.hrm"},
+                                {info_dialog::day, "20"},
+                                {info_dialog::year, "2002"},
+                                {info_dialog::minutes, "10"},
+                                {info_dialog::lengthMinutes, "51"},
+                                {info_dialog::model, "S710/720i"},
                                 {info_dialog::units, "US (mph, ft), umgerechnet in km/h und m"}})
             EXPECT_EQ(text, dialog.text(id)) << id;
         dialog.press(info_dialog::okButton);
     });
-    showPolarInfo(services, "tour.hrm", polar);
+    showPolarInfo(services, "tour.hrm", tour.polar);
 
-    BikeRecordingInfo bike;
-    bike.remark =
-        "\xDC"
-        "berland";
-    bike.wheelCircumference = 2.096f;
-    bike.lapCount = 3;
-    bike.durationHours = 1;
+    LoadedRecording ride;  // its remark in Windows-1252
+    ASSERT_TRUE(readRecording(kBikeRecording, goldenPath("recordings/made/070615a.dat"), ride).ok);
+    ride.bike.wheelCircumference = 2.096f;
     services.scriptDialog("DIAGRAMM_INFO_RADCOMPUTER", [](HeadlessDialogHost& dialog) {
-        for (auto [id, text] : {std::pair{info_dialog::hours, "01"}, {info_dialog::remark, "Überland"},
-                                {info_dialog::circumference, "2.10"}, {info_dialog::laps, "3"}})
+        for (auto [id, text] : {std::pair{info_dialog::hours, "01"},
+                                {info_dialog::remark, "Morgenrunde über den Berg"},
+                                {info_dialog::circumference, "2.10"},
+                                {info_dialog::laps, "2"}})
             EXPECT_EQ(text, dialog.text(id)) << id;
         dialog.press(info_dialog::okButton);
     });
-    showBikeInfo(services, "070615.dat", bike);
+    showBikeInfo(services, "070615a.dat", ride.bike);
     EXPECT_TRUE(services.unexpected().empty()) << services.unexpected().front();
 }
 

@@ -1,5 +1,5 @@
 // A main window without a screen for the tests: it keeps what the program last told it (menu bar,
-// toolbar and status bar state, value box) and counts repaints, posted commands and its destruction.
+// toolbar buttons, status texts, value box) and counts repaints, posted commands and its destruction.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -24,19 +24,18 @@ class HeadlessMainWindow : public shell::MainWindowView {
         if (visible && !toolbarVisible_) toolbarEnabled_.clear();
         toolbarVisible_ = visible;
     }
-    void setStatusBarVisible(bool visible) override { statusBarVisible_ = visible; }
+    void setStatusBarVisible(bool) override {}
     void setTitle(const std::string& title) override { title_ = title; }
     void setStatusTexts(const std::array<std::string, 3>& parts) override { statusTexts_ = parts; }
     std::string valueBoxText() const override { return valueBox_; }
     void setValueBoxText(const std::string& text) override { valueBox_ = text; }
-    platform::Size clientSize() const override { return clientSize_; }
+    platform::Size clientSize() const override { return {1200, 800}; }
     int captionHeight() const override { return 20; }
     void repaint() override { ++repaints_; }
     void postCommand(int commandId) override { posted_.push_back(commandId); }
     void destroy() override { destroyed_ = true; }
 
     // --- For the test
-    void setClientSize(platform::Size size) { clientSize_ = size; }
     // A button never told otherwise is enabled, as a freshly created toolbar's buttons are.
     bool toolbarButtonEnabled(int commandId) const {
         auto found = toolbarEnabled_.find(commandId);
@@ -51,8 +50,6 @@ class HeadlessMainWindow : public shell::MainWindowView {
         return item ? *item : missing;
     }
     bool hasMenuItem(int commandId) const { return platform::findMenuItem(menuBar_, commandId) != nullptr; }
-    bool toolbarVisible() const { return toolbarVisible_; }
-    bool statusBarVisible() const { return statusBarVisible_; }
     const std::string& title() const { return title_; }
     const std::array<std::string, 3>& statusTexts() const { return statusTexts_; }
     int repaints() const { return repaints_; }
@@ -63,11 +60,9 @@ class HeadlessMainWindow : public shell::MainWindowView {
     std::vector<platform::MenuItem> menuBar_;
     std::map<int, bool> toolbarEnabled_;
     bool toolbarVisible_ = false;
-    bool statusBarVisible_ = false;
     std::string title_;
     std::array<std::string, 3> statusTexts_;
     std::string valueBox_;
-    platform::Size clientSize_{1200, 800};
     int repaints_ = 0;
     std::vector<int> posted_;
     bool destroyed_ = false;

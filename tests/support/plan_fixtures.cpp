@@ -17,14 +17,6 @@ using model::DayRecord;
 using model::SportEntry;
 using model::TrainingYear;
 
-namespace {
-
-std::string numbered(const std::string& stem, int n) {
-    return stem + std::to_string(n);
-}
-
-}  // namespace
-
 TrainingYear exportFixture2008() {
     TrainingYear year;
     year.planYear = 2008;
@@ -89,6 +81,7 @@ TrainingYear plan2009() {
 }
 
 TrainingYear everyFieldFilled(int planYear, int version) {
+    const auto numbered = [](const std::string& stem, int n) { return stem + std::to_string(n); };
     TrainingYear year;
     year.planYear = planYear;
     year.firstName = "Vorname\xe4";
@@ -132,8 +125,7 @@ TrainingYear everyFieldFilled(int planYear, int version) {
 }
 
 std::string goldenPath(const std::string& name) {
-    const char* root = std::getenv("SAISONBUCH_TEST_DATA");
-    return std::string(root ? root : "tests/data") + "/" + name;
+    return std::string(std::getenv("SAISONBUCH_TEST_DATA")) + "/" + name;  // set by test_environment.cpp
 }
 
 std::string fileBytes(const std::filesystem::path& path) {
