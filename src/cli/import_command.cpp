@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <limits>
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -20,13 +19,16 @@
 namespace sb::cli {
 namespace {
 
-const std::map<std::string, int> kSports{
-    {"Rad", model::kBike}, {"Laufen", model::kRun}, {"Schwimmen", model::kSwim}, {"Alternativ", model::kOther}};
+// The sport a name given after --sport stands for; 0 for none.
+int sportNamed(const std::string& name) {
+    for (int sport : {model::kBike, model::kRun, model::kSwim, model::kOther})
+        if (model::sportName(sport) == name) return sport;
+    return 0;
+}
 
-std::string sportName(int sport) {
-    for (const auto& [name, number] : kSports)
-        if (number == sport) return name;
-    return "?";
+std::string shownSport(int sport) {
+    const std::string name = model::sportName(sport);
+    return name.empty() ? "?" : name;
 }
 
 void printRow(const import::ImportRow& row) {
@@ -35,7 +37,7 @@ void printRow(const import::ImportRow& row) {
     std::printf("%s\t", row.file.c_str());
     dated ? std::printf("%04d-%02d-%02d\t", row.year, row.month, row.day) : std::printf("?\t");
     timed ? std::printf("%02d:%02d\t", row.startSeconds / 3600, row.startSeconds / 60 % 60) : std::printf("?\t");
-    std::printf("%s\t%02d:%02d\t%.2f\t%d\t%d\t%s\n", sportName(row.sport).c_str(), row.minutes / 60,
+    std::printf("%s\t%02d:%02d\t%.2f\t%d\t%d\t%s\n", shownSport(row.sport).c_str(), row.minutes / 60,
                 row.minutes % 60, row.distanceKm, row.avgPulse, row.climbingMetres, import::statusText(row).c_str());
 }
 
@@ -43,9 +45,8 @@ int runImport(const CommandLine& line, const config::ConfigStore& settings) {
     const std::string& planPath = line.arguments[0];
     int sport = 0;
     if (line.has("--sport")) {
-        const auto found = kSports.find(line.value("--sport"));
-        if (found == kSports.end()) return failWithUsage(kImportCommand, "unbekannte Sportart: " + line.value("--sport"));
-        sport = found->second;
+        sport = sportNamed(line.value("--sport"));
+        if (sport == 0) return failWithUsage(kImportCommand, "unbekannte Sportart: " + line.value("--sport"));
     }
     auto year = std::make_unique<model::TrainingYear>();
     const int version = loadPlan(planPath, *year);

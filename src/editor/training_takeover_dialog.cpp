@@ -32,19 +32,6 @@ constexpr int kLabelX = 10;
 constexpr int kFieldX = 70;
 constexpr int kRowHeight = 16;
 
-const char* sportName(model::Sport sport) {
-    switch (sport) {
-        case model::kBike:
-            return "Rad";
-        case model::kRun:
-            return "Laufen";
-        case model::kSwim:
-            return "Schwimmen";
-        default:
-            return "Alternativ";
-    }
-}
-
 std::string dateText(int day, int month, int year) {
     return formatTwoDigits(day) + "." + formatTwoDigits(month) + "." + std::to_string(year);
 }
@@ -79,7 +66,7 @@ class TakeoverProcedure : public platform::DialogProcedure {
         host.setText(id::day, p.day > 0 ? formatTwoDigits(p.day) : "");
         host.setText(id::month, p.month > 0 ? formatTwoDigits(p.month) : "");
         host.setText(id::year, p.year > 0 ? std::to_string(p.year) : "");
-        for (model::Sport sport : layout_.sports) host.addItem(id::sport, sportName(sport));
+        for (model::Sport sport : layout_.sports) host.addItem(id::sport, model::sportName(sport));
         const auto offered = std::find(layout_.sports.begin(), layout_.sports.end(), p.sport);
         if (offered != layout_.sports.end())
             host.setSelection(id::sport, int(offered - layout_.sports.begin()));
@@ -183,7 +170,7 @@ class TakeoverProcedure : public platform::DialogProcedure {
 
     static bool mayReplace(DialogHost& host, const model::SportEntry& entry, const TakenValues& values) {
         if (!holdsTraining(entry)) return true;
-        const std::string question = "Am " + values.dateText + " ist für " + sportName(values.sport) +
+        const std::string question = "Am " + values.dateText + " ist für " + model::sportName(values.sport) +
                                      " schon ein Training eingetragen.\nSoll es durch die Werte der "
                                      "Aufzeichnung ersetzt werden?";
         return host.services().messageBox(question, "Frage?", platform::Buttons::YesNo,

@@ -33,21 +33,6 @@ constexpr int kHeight = 340;
 const char* const kColumns[] = {"", "Datei", "Datum", "Start", "Sportart", "Dauer", "Distanz", "AVG-Puls", "Höhe",
                                 "Status"};
 
-std::string sportName(int sport) {
-    switch (sport) {
-        case model::kBike:
-            return "Rad";
-        case model::kRun:
-            return "Laufen";
-        case model::kSwim:
-            return "Schwimmen";
-        case model::kOther:
-            return "Alternativ";
-        default:
-            return "";
-    }
-}
-
 std::string printed(const char* format, auto... values) {
     char text[64];
     std::snprintf(text, sizeof text, format, values...);
@@ -68,7 +53,7 @@ std::vector<std::string> cellsOf(const ImportRow& row) {
             dated ? printed("%02d.%02d.%04d", row.day, row.month, row.year) : "",
             dated && row.startSeconds >= 0 ? printed("%02d:%02d", row.startSeconds / 3600, row.startSeconds / 60 % 60)
                                            : "",
-            sportName(row.sport),
+            model::sportName(row.sport),
             printed("%02d:%02d", row.minutes / 60, row.minutes % 60),
             printed("%.2f", row.distanceKm),
             printed("%d", row.avgPulse),
@@ -97,7 +82,7 @@ class ImportProcedure : public platform::DialogProcedure {
 
     void init(DialogHost& host) override {
         for (const char* column : kColumns) host.insertColumn(id::rows, int(host.columns(id::rows).size()), column);
-        for (int sport : sports_) host.addItem(id::sport, sportName(sport));
+        for (int sport : sports_) host.addItem(id::sport, model::sportName(sport));
         showSelection(host);
         if (!initialPaths_.empty()) startReading(host, initialPaths_);
         showProgress(host);

@@ -76,4 +76,19 @@ float latestBodyWeight(const TrainingYear& year) {
     return 0;
 }
 
+std::string sportName(int sport) {
+    switch (sport) {
+        case kBike:
+            return "Rad";
+        case kRun:
+            return "Laufen";
+        case kSwim:
+            return "Schwimmen";
+        case kOther:
+            return "Alternativ";
+        default:
+            return "";
+    }
+}
+
 }  // namespace sb::model

@@ -87,6 +87,8 @@ struct TrainingYear {
 
 // Sports as the packed types, list rows and diagram bits number them.
 enum Sport { kBike = 1, kRun = 2, kOther = 3, kSwim = 4 };
+// "Rad", "Laufen", "Schwimmen", "Alternativ"; empty for any other number.
+std::string sportName(int sport);
 
 // Empties the document; planStartMonth, planStartDay, modified, planLoaded, planFileVersion,
 // currentFileName and cutShort stay as they are.
