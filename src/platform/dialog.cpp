@@ -42,4 +42,16 @@ std::vector<int> radioGroupOf(const DialogTemplate& dialog, int id) {
     return group;
 }
 
+int radioButtonAfterArrow(const DialogTemplate& dialog, int id, Key key, const std::function<bool(int)>& usable) {
+    const std::vector<int> group = radioGroupOf(dialog, id);
+    const auto at = std::find(group.begin(), group.end(), id);
+    const int step = key == Key::Left || key == Key::Up ? -1 : 1;
+    const int size = int(group.size());
+    for (int i = 1; i < size; ++i) {
+        const int next = group[size_t(((at - group.begin()) + step * i + size) % size)];
+        if (usable(next)) return next;
+    }
+    return 0;
+}
+
 }  // namespace sb::platform

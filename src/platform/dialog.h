@@ -3,6 +3,7 @@
 // controls' state. Property sheets are a list of pages, each a template with its procedure.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -263,5 +264,8 @@ int sortedInsertPosition(const std::vector<std::string>& items, const std::strin
 // The radio buttons of the group that holds `id`: from the GroupStart at or before it up to the next
 // GroupStart, in template order.
 std::vector<int> radioGroupOf(const DialogTemplate& dialog, int id);
+// The radio button an arrow key moves to from `id`: the next one in the key's direction, round the
+// group, that `usable` accepts; 0 when there is none.
+int radioButtonAfterArrow(const DialogTemplate& dialog, int id, Key key, const std::function<bool(int)>& usable);
 
 }  // namespace sb::platform

@@ -441,17 +441,11 @@ void HeadlessDialogHost::pressKey(int id, Key key) {
 }
 
 void HeadlessDialogHost::pressArrowInRadioGroup(int id, Key key) {
-    const std::vector<int> group = radioGroupOf(template_, id);
-    const auto at = std::find(group.begin(), group.end(), id);
-    const int step = key == Key::Left || key == Key::Up ? -1 : 1;
-    const int size = int(group.size());
-    for (int i = 1; i < size; ++i) {
-        const int next = group[size_t(((at - group.begin()) + step * i + size) % size)];
-        if (!isEnabled(next) || !isVisible(next)) continue;
-        focus_ = next;
-        press(next);
-        return;
-    }
+    const int next =
+        radioButtonAfterArrow(template_, id, key, [this](int button) { return isEnabled(button) && isVisible(button); });
+    if (next == 0) return;
+    focus_ = next;
+    press(next);
 }
 
 void HeadlessDialogHost::dragColumn(int id, int from, int to) {

@@ -110,18 +110,14 @@ bool QtDialogHost::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void QtDialogHost::moveInRadioGroup(int id, Key key) {
-    const std::vector<int> group = radioGroupOf(template_, id);
-    const auto at = std::find(group.begin(), group.end(), id);
-    const int step = key == Key::Left || key == Key::Up ? -1 : 1;
-    const int size = int(group.size());
-    for (int i = 1; i < size; ++i) {
-        const int next = group[size_t(((at - group.begin()) + step * i + size) % size)];
-        QWidget* w = widget(next);
-        if (!w || !w->isEnabled() || w->isHidden()) continue;
-        w->setFocus(Qt::TabFocusReason);
-        static_cast<QAbstractButton*>(w)->click();
-        return;
-    }
+    const int next = radioButtonAfterArrow(template_, id, key, [this](int button) {
+        const QWidget* w = widget(button);
+        return w && w->isEnabled() && !w->isHidden();
+    });
+    if (next == 0) return;
+    QWidget* w = widget(next);
+    w->setFocus(Qt::TabFocusReason);
+    static_cast<QAbstractButton*>(w)->click();
 }
 
 void QtDialogHost::stretch(int extraWidth, int extraHeight) {
