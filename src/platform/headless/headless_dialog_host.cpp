@@ -441,8 +441,8 @@ void HeadlessDialogHost::pressKey(int id, Key key) {
 }
 
 void HeadlessDialogHost::pressArrowInRadioGroup(int id, Key key) {
-    const int next =
-        radioButtonAfterArrow(template_, id, key, [this](int button) { return isEnabled(button) && isVisible(button); });
+    const auto usable = [this](int button) { return isEnabled(button) && isVisible(button); };
+    const int next = radioButtonAfterArrow(template_, id, key, usable);
     if (next == 0) return;
     focus_ = next;
     press(next);
