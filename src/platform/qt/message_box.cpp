@@ -41,16 +41,21 @@ void keepTitleWhole(QMessageBox& box) {
                   grid->columnCount());
 }
 
-}  // namespace
-
-Answer showMessageBox(QWidget* owner, const std::string& text, const std::string& title, Buttons buttons,
-                      Icon icon) {
-    QMessageBox box(owner ? owner : QApplication::activeWindow());
+// The text as it stands (no markup read into it), the title kept whole, the icon.
+void showTexts(QMessageBox& box, const std::string& text, const std::string& title, Icon icon) {
     box.setTextFormat(Qt::PlainText);
     box.setText(toQString(text));
     box.setWindowTitle(toQString(title));
     box.setIcon(qtIcon(icon));
     keepTitleWhole(box);
+}
+
+}  // namespace
+
+Answer showMessageBox(QWidget* owner, const std::string& text, const std::string& title, Buttons buttons,
+                      Icon icon) {
+    QMessageBox box(owner ? owner : QApplication::activeWindow());
+    showTexts(box, text, title, icon);
     struct Choice {
         QMessageBox::StandardButton button;
         const char* text;
@@ -92,11 +97,7 @@ Answer showMessageBox(QWidget* owner, const std::string& text, const std::string
 int showChoiceBox(QWidget* owner, const std::string& text, const std::string& title,
                   const std::vector<std::string>& buttons, Icon icon) {
     QMessageBox box(owner ? owner : QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);
-    box.setText(toQString(text));
-    box.setWindowTitle(toQString(title));
-    box.setIcon(qtIcon(icon));
-    keepTitleWhole(box);
+    showTexts(box, text, title, icon);
     std::vector<QPushButton*> pushButtons;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const bool last = i + 1 == buttons.size();
