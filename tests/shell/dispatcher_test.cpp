@@ -20,14 +20,6 @@ namespace {
 
 using Dispatcher = ShellTest;
 
-template <typename Visit>
-void forEachCommandItem(const std::vector<platform::MenuItem>& items, Visit visit) {
-    for (const platform::MenuItem& item : items) {
-        forEachCommandItem(item.children, visit);
-        if (item.children.empty() && !item.separator) visit(item);
-    }
-}
-
 // The requirement of every plan command: without a plan none runs, not even after the menus and
 // toolbar were made anew (a Save would write an empty year over the last plan), and the planning,
 // control and odometer commands need a plan that can hold their data.

@@ -68,8 +68,8 @@ class FileFlow : public ShellTest, public ::testing::WithParamInterface<Flow> {
         return app.year.firstName + " " + app.year.lastName + " " + std::to_string(app.year.planYear) + " " +
                app.year.days[0].run.route;
     }
-    // A file made by its name: a folder, a pipe nobody writes to, an endless device, a file larger than
-    // any plan, an empty file, the sample plan cut short, or the sample plan in its extension's version.
+    // A file made by its name: a folder, a pipe nobody writes to, an endless device, an empty file, the
+    // sample plan cut short, or the sample plan in its extension's version.
     void make(const std::string& name) const {
         const std::string path = at(name), stem = name.substr(0, name.find('.'));
         const int version = name.ends_with("sb2") ? 2 : name.ends_with("sbn") ? 1 : 3;
@@ -79,9 +79,6 @@ class FileFlow : public ShellTest, public ::testing::WithParamInterface<Flow> {
             ASSERT_EQ(0, ::mkfifo(path.c_str(), 0600));
         } else if (stem == "null") {
             std::filesystem::create_symlink("/dev/zero", path);
-        } else if (stem == "riesig") {
-            sb::testing::writeBytes(path, planfile::formatPlanFile(sb::testing::everyFieldFilled(2009, 3)));
-            std::filesystem::resize_file(path, 50u << 20);
         } else if (stem == "LEER") {
             sb::testing::writeBytes(path, "");
         } else if (stem == "kurz") {  // cut inside the 101st day
@@ -193,9 +190,9 @@ LoggedMessage olderVersion(const char* old, const char* current) {
             "Hinweis", Buttons::Ok, Icon::Information};
 }
 
-// A folder, a pipe, an endless device and a file larger than any plan under a plan's name: the open
-// fails with its error alone (no notice about an older version it never read), "Nein" leaves no plan
-// open, and nothing is written, not even by a Save that follows.
+// A folder, a pipe and an endless device under a plan's name: the open fails with its error alone (no
+// notice about an older version it never read), "Nein" leaves no plan open, and nothing is written, not
+// even by a Save that follows.
 Flow unreadable(const std::string& name) {
     std::string test = "Open_" + name + "_LeavesNoPlanAndWritesNothing";
     test[test.find('.')] = '_';
@@ -240,8 +237,8 @@ INSTANTIATE_TEST_SUITE_P(
         Flow{{"APlanCutShortIsReplacedWithAYesAndThenSavedUnasked", "", 0, 0, kHeld, {"kurz.sb3"}},
              {{cmd::kOpenPlan, cmd::kSavePlan, cmd::kSavePlan}, {Answer::Yes}, {"kurz.sb3"}},
              {{kCutShort, kReplaceCutShort}, {"kurz.sb3", 3, 1, 0}, kSample, "kurz.sb3", {"kurz.sb3"}}},
-        unreadable("ordner.sb3"), unreadable("ordner.sb2"), unreadable("leitung.sb3"), unreadable("null.sbn"),
-        unreadable("riesig.sb3")),
+        unreadable("ordner.sb3"), unreadable("ordner.sb2"), unreadable("leitung.sb3"),
+        unreadable("null.sbn")),
     [](const auto& info) { return info.param.given.name; });
 
 // New, Save As, Save and Exit: a plan is never lost to a failed or cancelled save.

@@ -3,7 +3,6 @@
 // values are what goes back into the file.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
 
 #include "model/diagram_quantity.h"
@@ -23,15 +22,6 @@ using platform::headless::HeadlessDialogHost;
 
 class HostileSettings : public ShellTest, public ::testing::WithParamInterface<const char*> {};
 
-void collectIds(const std::vector<platform::MenuItem>& items, std::multiset<int>& ids) {
-    for (const platform::MenuItem& item : items) {
-        if (!item.children.empty())
-            collectIds(item.children, ids);
-        else if (!item.separator)
-            ids.insert(item.id);
-    }
-}
-
 TEST_P(HostileSettings, AreRepairedWhereReadAndWrittenBackRepaired) {
     const std::string plan = openSamplePlan();
     std::string history;
@@ -49,14 +39,14 @@ TEST_P(HostileSettings, AreRepairedWhereReadAndWrittenBackRepaired) {
                          zones.upper[0], zones.upper[1]));
     // Every command of the menus has an id of its own: no history entry runs into the next command.
     std::multiset<int> ids;
-    collectIds(view.menuBar(), ids);
+    forEachCommandItem(view.menuBar(), [&ids](const platform::MenuItem& item) { ids.insert(item.id); });
     for (int id : ids) EXPECT_EQ(1u, ids.count(id)) << id;
 
     dispatch(cmd::kStartup);
     services.fireTimer();
     ASSERT_EQ(3, app.year.planFileVersion);
-    services.answerFileDialogs({std::string(std::getenv("SAISONBUCH_TEST_DATA")) +
-                                "/recordings/GoldenCheetah_GoldenCheetah_10092501.hrm"});
+    const std::string hrm = sb::testing::goldenPath("recordings/GoldenCheetah_GoldenCheetah_10092501.hrm");
+    services.answerFileDialogs({hrm});
     dispatch(cmd::kOpenHeartRateFile);
     for (int command = cmd::kFirstPreset; command <= cmd::kLastPreset; ++command) dispatch(command);
     dispatch(cmd::kFirstPreset);

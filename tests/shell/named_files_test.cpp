@@ -3,8 +3,6 @@
 // dropped recording opens like its menu's open dialog, and any other file is refused without harm.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "import/import_dialog.h"
 #include "planfile/plan_file_writer.h"
 #include "shell/named_files.h"
@@ -14,12 +12,6 @@ namespace sb::shell::testing {
 namespace {
 
 using NamedFiles = ShellTest;
-
-std::string writeRecording(const std::string& path) {
-    std::ofstream(path, std::ios::binary) << "[Params]\r\nVersion=106\r\nSMode=000000000\r\nDate="
-                                             "20090614\r\nInterval=5\r\n[HRData]\r\n140\r\n150\r\n";
-    return path;
-}
 
 TEST_F(NamedFiles, APlanNamedAtStartReplacesTheLastPlanARecordingOpensOnTopOfIt) {
     const std::string last = file("last.sb3");
@@ -36,7 +28,7 @@ TEST_F(NamedFiles, APlanNamedAtStartReplacesTheLastPlanARecordingOpensOnTopOfIt)
     EXPECT_EQ(named, app.settings.history.at(0));
 
     initialise("[KONFIG]\nAUTOLADEN=1\nLETZTE_DATEI=" + last + "\n");
-    app.startFile = writeRecording(file("lauf.hrm"));
+    app.startFile = writeRide(file("lauf.hrm"));
     dispatch(9);
     EXPECT_EQ(planState(), std::tuple(last, 3, 1, 0));
     EXPECT_TRUE(app.recordings.heartRateFileLoaded);
@@ -61,7 +53,7 @@ TEST_F(NamedFiles, DroppedFilesOpenLikeTheirMenusAndOthersAreRefused) {
     EXPECT_EQ(other, app.settings.history.at(0));
     EXPECT_EQ("other.sb3 – Saisonbuch", view.title());
 
-    fileDropped(app, view, services, writeRecording(file("lauf.hrm")));
+    fileDropped(app, view, services, writeRide(file("lauf.hrm")));
     EXPECT_TRUE(app.recordings.heartRateFileLoaded);
     fileDropped(app, view, services, file("notes.txt"));
     EXPECT_EQ(planState(), std::tuple(other, 3, 1, 0));
@@ -73,7 +65,7 @@ TEST_F(NamedFiles, DroppedFilesOpenLikeTheirMenusAndOthersAreRefused) {
 
 TEST_F(NamedFiles, FoldersArchivesAndSeveralFilesDroppedOpenTheImport) {
     initialise();
-    const std::vector<std::string> two{writeRecording(file("a.hrm")), writeRecording(file("b.hrm"))};
+    const std::vector<std::string> two{writeRide(file("a.hrm")), writeRide(file("b.hrm"))};
     for (const std::vector<std::string>& drop :
          std::vector<std::vector<std::string>>{two, {dir_.path().string()}, {"s.ZIP"}, {"r.tcx.gz"}, {two[0]}})
         EXPECT_TRUE(acceptsDrop(drop)) << drop.front();

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 
 #include "platform/headless/recording_canvas.h"
@@ -20,10 +19,7 @@ using platform::headless::CallKind;
 using platform::headless::HeadlessDialogHost;
 using platform::headless::RecordingCanvas;
 using Recordings = ShellTest;
-
-std::string recording(const std::string& name) {
-    return std::string(std::getenv("SAISONBUCH_TEST_DATA")) + "/recordings/" + name;
-}
+using sb::testing::goldenPath;
 
 // A bike-computer file of 2007 with one lap, "Runde", and three pulse samples.
 std::string writeBikeFile(const std::string& path) {
@@ -34,7 +30,7 @@ std::string writeBikeFile(const std::string& path) {
 // A file that cannot be read afterwards keeps the recording shown, with its axes.
 TEST_F(Recordings, OpeningAHeartRateFileShowsPulseOverTimeWithTheAxisMenus) {
     initialise();
-    const std::string hrm = recording("GoldenCheetah_GoldenCheetah_10092501.hrm");
+    const std::string hrm = goldenPath("recordings/GoldenCheetah_GoldenCheetah_10092501.hrm");
     EXPECT_TRUE(view.menuItem(cmd::kShowHeartRateFile).greyed);
     services.answerFileDialogs({hrm, file("kaputt.hrm"), std::nullopt});
     dispatch(cmd::kOpenHeartRateFile);
@@ -136,7 +132,7 @@ TEST_F(Recordings, TheHeartRateMenuOpensBikeComputerFilesAndRefusesWhatNoReaderT
 
 TEST_F(Recordings, AnActivityFileOpensFromTheHeartRateMenuWithItsOwnInfoAndMessages) {
     initialise();
-    const std::string ride = recording("Edge810-Vector-2013-08-16-15-35-10.fit");
+    const std::string ride = goldenPath("recordings/Edge810-Vector-2013-08-16-15-35-10.fit");
     services.answerFileDialogs({ride});
     dispatch(cmd::kOpenHeartRateFile);
     // The heart-rate menu's own request, one filter for each reader and one for all of them.
@@ -156,9 +152,9 @@ TEST_F(Recordings, AnActivityFileOpensFromTheHeartRateMenuWithItsOwnInfoAndMessa
 
     // A damaged file keeps the ride shown; one cut after a whole message is shown with a notice.
     const std::string cut = file("gekuerzt.FIT");
-    const std::string bike = fileBytes(recording("garmin-edge-820-bike.fit"));
+    const std::string bike = fileBytes(goldenPath("recordings/garmin-edge-820-bike.fit"));
     std::ofstream(cut, std::ios::binary) << bike.substr(0, bike.size() - 2);
-    services.answerFileDialogs({recording("activity-filecrc.fit"), cut});
+    services.answerFileDialogs({goldenPath("recordings/activity-filecrc.fit"), cut});
     dispatch(cmd::kOpenHeartRateFile);
     EXPECT_EQ(4700u, app.recordings.loaded.table.size());
     dispatch(cmd::kOpenHeartRateFile);

@@ -11,6 +11,15 @@
 
 namespace sb::shell::testing {
 
+std::string writeRide(const std::string& path) {
+    std::ofstream(path, std::ios::binary)
+        << "[Params]\r\nVersion=106\r\nMonitor=12\r\nSMode=101000100\r\nDate=20090614\r\n"
+           "StartTime=10:00:00.0\r\nLength=01:00:00.0\r\nInterval=600\r\n[HRData]\r\n"
+           "140 300 200\r\n150 300 230\r\n0 300 260\r\n160 300 300\r\n150 300 290\r\n140 300 280\r\n"
+           "150 300 290\r\n";
+    return path;
+}
+
 void ShellTest::SetUp() {
     model::setClock([] { return model::CivilDate{15, 6, 2024}; });
     app.paths.programDirectory = dir_.path().string();

@@ -42,6 +42,17 @@ inline LoggedMessage saveQuestion(const std::string& path) {
 inline LoggedMessage savedMessage(const std::string& path) {
     return {"Die Datei\n" + path + "\nwurde gespeichert", "Info", Buttons::Ok, Icon::Information};
 }
+// Visits every item of the menus that sends a command, submenus first.
+template <typename Visit>
+void forEachCommandItem(const std::vector<platform::MenuItem>& items, Visit visit) {
+    for (const platform::MenuItem& item : items) {
+        forEachCommandItem(item.children, visit);
+        if (item.children.empty() && !item.separator) visit(item);
+    }
+}
+// A heart-rate file of one hour on 14 June 2009 at 30 km/h, a sample every 10 minutes, one without a
+// signal: 30 km, pulse 148 on average, climbing 200 → 300 m, a descent of 20 m, then 10 m more.
+std::string writeRide(const std::string& path);
 // The texts of a dialog's controls, in the order of their ids.
 inline std::vector<std::string> texts(const platform::headless::HeadlessDialogHost& dialog,
                                       std::initializer_list<int> ids) {

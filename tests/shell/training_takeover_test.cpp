@@ -3,8 +3,6 @@
 // date outside the plan year and a missing plan are refused with a message, and nothing is written.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "editor/day_editor_controls.h"
 #include "shell/command_ids.h"
 #include "shell_test_support.h"
@@ -15,17 +13,6 @@ namespace {
 using platform::headless::HeadlessDialogHost;
 constexpr int kJune14 = 164;  // day index of 14 June 2009
 const char* const kTakeoverDialog = "IDD_TRAINING_UEBERNEHMEN";
-
-// One hour on 14 June 2009 at 30 km/h, a sample every 10 minutes, one without a signal: 30 km, pulse
-// 148 on average, climbing 200 → 300 m, a descent of 20 m, then 10 m more.
-std::string writeRide(const std::string& path) {
-    std::ofstream(path, std::ios::binary)
-        << "[Params]\r\nVersion=106\r\nMonitor=12\r\nSMode=101000100\r\nDate=20090614\r\n"
-           "StartTime=10:00:00.0\r\nLength=01:00:00.0\r\nInterval=600\r\n[HRData]\r\n"
-           "140 300 200\r\n150 300 230\r\n0 300 260\r\n160 300 300\r\n150 300 290\r\n140 300 280\r\n"
-           "150 300 290\r\n";
-    return path;
-}
 
 class Takeover : public ShellTest {
   protected:
