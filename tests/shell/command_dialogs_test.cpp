@@ -1,6 +1,5 @@
-// The tool, list and options commands from the main window: each opens its dialog over the plan, the
-// odometers follow the reminder's "Ja", and the menus show what the options changed as soon as the sheet
-// closes.
+// The tool and list commands from the main window: each opens its dialog over the plan, and the
+// odometers follow the reminder's "Ja".
 #include <gtest/gtest.h>
 
 #include "editor/day_editor_controls.h"
@@ -11,7 +10,6 @@ namespace sb::shell::testing {
 namespace {
 
 using platform::headless::HeadlessDialogHost;
-using platform::headless::HeadlessPropertySheet;
 using ToolCommands = ShellTest;
 
 TEST_F(ToolCommands, EachCommandOpensItsDialog) {
@@ -41,22 +39,6 @@ TEST_F(ToolCommands, TheReminderLeadsToTheOdometers) {
     dispatch(cmd::kTrainingDays);
     EXPECT_EQ((std::vector<std::string>{"IDD_DATENAENDERN_TRIATHLON_BASIC", "TOOL_KILOMETERZAEHLER"}),
               services.dialogsOpened());
-}
-
-TEST_F(ToolCommands, TheMenusFollowTheOptionsOnceTheSheetCloses) {
-    initialise("[KONFIG]\nAUTOLADEN=0\nPOLAR=1\nTACHO=0\n");
-    dispatch(cmd::kStartup);
-    EXPECT_TRUE(view.hasMenuItem(cmd::kOpenHeartRateFile));
-    EXPECT_FALSE(view.hasMenuItem(cmd::kOpenBikeComputerFile));
-    services.scriptPropertySheet("Konfiguration", [](HeadlessPropertySheet& sheet) {
-        sheet.selectPage(3);
-        sheet.page(3).press(1300);
-        sheet.page(3).press(1301);
-        sheet.ok();
-    });
-    dispatch(cmd::kOptions);
-    EXPECT_FALSE(view.hasMenuItem(cmd::kOpenHeartRateFile));
-    EXPECT_TRUE(view.hasMenuItem(cmd::kOpenBikeComputerFile));
 }
 
 }  // namespace

@@ -17,6 +17,7 @@ namespace sb::shell::testing {
 namespace {
 
 using FileCommands = ShellTest;
+using platform::headless::HeadlessPropertySheet;
 
 TEST(PlanExtension, EveryNewOrRenamedPlanEndsInSb3) {
     for (auto [typed, named] : {std::pair{"/p/plan.sb3", "/p/plan.sb3"}, {"/p/plan.SB3", "/p/plan.SB3"},
@@ -314,22 +315,29 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Folders in the places of train.cfg and strecke.cfg stop every save, also for root. The options tell
 // of the settings once, not again while the file stays unwritable; the end of the program tells of both.
+// The menus show what the options changed as soon as the sheet closes.
 TEST_F(FileCommands, SettingsAndRoutesThatCannotBeSavedAreReportedByName) {
-    initialise("[KONFIG]\nAUTOLADEN=0\n");
+    initialise("[KONFIG]\nAUTOLADEN=0\nPOLAR=1\nTACHO=0\n");
     std::filesystem::remove(file("train.cfg"));
     std::filesystem::create_directory(file("train.cfg"));
     std::filesystem::create_directory(file("strecke.cfg"));
     const LoggedMessage settingsFailed = saveFailed(file("train.cfg"), EISDIR);
     const LoggedMessage routesFailed = saveFailed(file("strecke.cfg"), EISDIR);
-    for (int i = 0; i < 2; ++i) {
-        services.scriptPropertySheet("Konfiguration", [](platform::headless::HeadlessPropertySheet& sheet) {
+    const auto deviceMenus = [this] {
+        return std::pair(view.hasMenuItem(cmd::kOpenHeartRateFile),
+                         view.hasMenuItem(cmd::kOpenBikeComputerFile));
+    };
+    EXPECT_EQ(std::pair(true, false), deviceMenus());
+    for (const std::vector<int>& buttons : {std::vector{1300, 1301}, std::vector{1301}}) {
+        services.scriptPropertySheet("Konfiguration", [buttons](HeadlessPropertySheet& sheet) {
             sheet.selectPage(3);
-            sheet.page(3).press(1301);
+            for (int button : buttons) sheet.page(3).press(button);
             sheet.ok();
         });
     }
     dispatch(cmd::kOptions);
     EXPECT_EQ(std::vector<LoggedMessage>{settingsFailed}, services.messages());
+    EXPECT_EQ(std::pair(false, true), deviceMenus());
     dispatch(cmd::kOptions);
     EXPECT_EQ(std::vector<LoggedMessage>{settingsFailed}, services.messages());
 
