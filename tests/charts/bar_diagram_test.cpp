@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <memory>
 #include <tuple>
 
 #include "charts/chart_frame.h"
@@ -83,17 +82,14 @@ void nothing(TrainingYear&) {}
 
 // Two weeks of two hours at load 4 from 1 June, then perhaps one session without load.
 LoadSeries hardBlock2009(bool unloaded) {
-    auto year = std::make_unique<sb::model::TrainingYear>();
-    year->planYear = 2009;
-    for (int d = 151; d < 165; ++d) year->days[d].bike = {"", 0, 0, 0, "02:00", 4, ""};
-    if (unloaded) year->days[200].run = {"", 0, 0, 0, "00:40", 0, ""};
-    return sb::statistics::computeLoadSeries(*year);
+    TrainingYear year = planFor(2009);
+    for (int d = 151; d < 165; ++d) year.days[d].bike = {"", 0, 0, 0, "02:00", 4, ""};
+    if (unloaded) year.days[200].run = {"", 0, 0, 0, "00:40", 0, ""};
+    return sb::statistics::computeLoadSeries(year);
 }
 
 }  // namespace
 
-// Each drawing is compared whole with its golden file: the bars' rectangles (truncated products of
-// slot widths and axis units), stacks sharing their boundaries, the axes, grid, labels and legends.
 TEST(BarDiagram, EachKindDrawsItsGoldenDiagram) {
     const struct {
         const char* golden;

@@ -9,7 +9,6 @@
 #include <cmath>
 #include <initializer_list>
 #include <limits>
-#include <memory>
 #include <tuple>
 #include <vector>
 
@@ -19,8 +18,6 @@
 using namespace sb::model;
 using namespace sb::statistics;
 using sb::model::TrainingYear;
-namespace model = sb::model;
-namespace statistics = sb::statistics;
 
 namespace {
 
@@ -42,8 +39,8 @@ float sumOfTotals(const DiagramSeries& series) {
     return sum;
 }
 
-model::SportEntry session(const char* duration, int load) {
-    model::SportEntry entry;
+SportEntry session(const char* duration, int load) {
+    SportEntry entry;
     entry.duration = duration;
     entry.load = load;
     return entry;
@@ -282,10 +279,9 @@ TEST(DiagramStatistics, DamagedPlansNeitherCrashNorSpoilTheAxis) {
 }
 
 TEST(TrainingLoad, OneSessionRisesOnItsDayAndDecaysAfter) {
-    auto year = std::make_unique<model::TrainingYear>();
-    year->planYear = 2009;
-    year->days[100].run = session("01:00", 3);
-    const statistics::LoadSeries series = statistics::computeLoadSeries(*year);
+    TrainingYear year = planFor(2009);
+    year.days[100].run = session("01:00", 3);
+    const LoadSeries series = computeLoadSeries(year);
     for (int d = 0; d < 365; ++d) {
         EXPECT_EQ(series.days[d].points, d == 100 ? 180 : 0);
         EXPECT_NEAR(series.days[d].fitness, remaining(180, 100, d, 42), 1e-9);
@@ -296,7 +292,7 @@ TEST(TrainingLoad, OneSessionRisesOnItsDayAndDecaysAfter) {
 
 TEST(TrainingLoad, SportsOfADayAndTheBoundsOfLoadAndDuration) {
     struct Case {
-        model::SportEntry run, bike, swim, other;
+        SportEntry run, bike, swim, other;
         double points;
         int unloaded;
     } cases[] = {
@@ -308,17 +304,16 @@ TEST(TrainingLoad, SportsOfADayAndTheBoundsOfLoadAndDuration) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.points);
         for (int planYear : {2008, 2009}) {
-            auto year = std::make_unique<model::TrainingYear>();
-            year->planYear = planYear;
+            TrainingYear year = planFor(planYear);
             const int last = planYear == 2008 ? 365 : 364;
-            model::DayRecord& day = year->days[last];
+            DayRecord& day = year.days[last];
             std::tie(day.run, day.bike, day.swim, day.other) = std::tie(c.run, c.bike, c.swim, c.other);
-            const statistics::LoadSeries series = statistics::computeLoadSeries(*year);
+            const LoadSeries series = computeLoadSeries(year);
             ASSERT_EQ(int(series.days.size()), last + 1);
             EXPECT_EQ(std::pair(series.days[last].points, series.unloadedSessions), std::pair(c.points, c.unloaded));
         }
     }
     for (auto [value, text] :
          {std::pair{-0.04, "0.0"}, {0.04, "0.0"}, {-0.06, "-0.1"}, {0.06, "0.1"}, {-12.34, "-12.3"}})
-        EXPECT_EQ(statistics::formatLoadValue(value), text) << value;
+        EXPECT_EQ(formatLoadValue(value), text) << value;
 }
