@@ -226,12 +226,9 @@ TEST_P(HostilePlanWalk, EveryViewCopesAndSaveWritesAWellFormedPlan) {
     const std::string saved = fileBytes(path);
     expectWellFormed(saved, version(), left);
     if (GetParam().path.stem() == "long-fields") {
-        // Every field of the first lines is 5,000 bytes long: texts are cut to their widths on reading,
-        // and the day editor keeps 198 characters of a route.
-        const model::DayRecord& day = opened.days[0];
-        EXPECT_EQ(std::tuple(29u, 255u, 254u, 255u),
-                  std::tuple(opened.firstName.size(), day.run.route.size(), day.weather.size(), day.comment.size()));
-        EXPECT_EQ(198u, left.days[0].run.route.size());
+        // Every field of the first lines is 5,000 bytes long: the name is cut to its width on reading (the
+        // reader's own tests cut the day's fields), and the day editor keeps 198 characters of a route.
+        EXPECT_EQ(std::pair(29ul, 198ul), std::pair(opened.firstName.size(), left.days[0].run.route.size()));
     }
     // Opened and saved again, the repaired plan stays as it is.
     open(path);
