@@ -83,9 +83,8 @@ TEST(MenuBar, HistoryEntries) {
     app.settings.historyMaxCount = 3;
     std::vector<MenuItem> bar = buildMenuBar(app);
     EXPECT_EQ(ids(bar[0]), (std::vector<int>{10, 11, 0, 12, 13, 0, 100, 0, 16, 0, 20, 21, 22, 0, 17}));
-    EXPECT_EQ(bar[0].children[10].text, "&1 plan 2024.sb3");
-    EXPECT_EQ(bar[0].children[11].text, "&2 alt.sb2");
-    EXPECT_EQ(bar[0].children[12].text, "&3 R&&D.sbn");
+    EXPECT_EQ(std::tuple(bar[0].children[10].text, bar[0].children[11].text, bar[0].children[12].text),
+              std::tuple("&1 plan 2024.sb3", "&2 alt.sb2", "&3 R&&D.sbn"));
     EXPECT_EQ(shownHistoryCount(app.settings), 3);
 
     app.settings.historyMaxCount = 9;

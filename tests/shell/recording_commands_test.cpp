@@ -75,8 +75,7 @@ TEST_F(Recordings, ABikeComputerFileIsShownEvaluatedAndPrinted) {
     services.answerFileDialogs({path});
     dispatch(cmd::kOpenBikeComputerFile);
     EXPECT_EQ("Radcomputer (dat) ", services.fileDialogs().at(0).request.filters.at(0).description);
-    EXPECT_TRUE(app.recordings.bikeComputerFileLoaded);
-    EXPECT_EQ(8, app.recordings.source);
+    EXPECT_EQ(std::pair(true, 8), std::pair(app.recordings.bikeComputerFileLoaded, app.recordings.source));
 
     services.scriptDialog("DIAGRAMM_INFO_RADCOMPUTER", [](HeadlessDialogHost& dialog) {
         EXPECT_EQ((std::vector<std::string>{"070615.dat", "Runde", "2007"}), texts(dialog, {1000, 1012, 1003}));
@@ -137,8 +136,8 @@ TEST_F(Recordings, AnActivityFileOpensFromTheHeartRateMenuWithItsOwnInfoAndMessa
     dispatch(cmd::kOpenHeartRateFile);
     // The heart-rate menu's own request, one filter for each reader and one for all of them.
     EXPECT_EQ(6u, services.fileDialogs().at(0).request.filters.size());
-    EXPECT_EQ(recordings::kActivityRecording, app.recordings.source);
-    EXPECT_EQ(4700u, app.recordings.series.y.size());
+    EXPECT_EQ(std::pair(static_cast<int>(recordings::kActivityRecording), 4700ul),
+              std::pair(app.recordings.source, app.recordings.series.y.size()));
     dispatch(cmd::kXyAxisPower);
     EXPECT_FLOAT_EQ(619, *std::max_element(app.recordings.series.y.begin(), app.recordings.series.y.end()));
 
