@@ -28,13 +28,6 @@ namespace {
 const char* kTriathlon = "IDD_DATENAENDERN_TRIATHLON";
 constexpr const char* kHelpFile = "help/inhalt.html";
 
-std::vector<std::string> shownDate(const HeadlessDialogHost& dialog) {
-    std::vector<std::string> texts;
-    for (int id : {control::day, control::month, control::year, control::weekday, control::week})
-        texts.push_back(dialog.text(id));
-    return texts;
-}
-
 class EditorTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -75,7 +68,10 @@ TEST_F(EditorTest, OpensOnTodayInAPlanOfThisYearAndOnFirstJanuaryOtherwise) {
                                    {2009, {"1", "1", "2009", "Donnerstag,", "1"}}}) {
         year.planYear = planYear;
         runEditor(kTriathlon, [&shown](HeadlessDialogHost& dialog) {
-            EXPECT_EQ(shownDate(dialog), shown);
+            std::vector<std::string> texts;  // day, month, year, weekday, week
+            for (int id : {control::day, control::month, control::year, control::weekday, control::week})
+                texts.push_back(dialog.text(id));
+            EXPECT_EQ(texts, shown);
             dialog.press(control::cancel);
         });
     }
