@@ -14,6 +14,7 @@
 
 #include "fileio/c_numbers.h"
 #include "fileio/file_bytes.h"
+#include "fileio/file_identity.h"
 #include "fileio/text_lines.h"
 #include "model/training_year.h"
 
@@ -39,11 +40,6 @@ bool looksLikeProfileFile(std::string_view bytes) {
     return first != std::string_view::npos && bytes[first] == '[';
 }
 
-bool sameFile(const std::string& a, const std::string& b) {
-    std::error_code error;
-    return !a.empty() && !b.empty() && fs::equivalent(a, b, error);
-}
-
 void importOldFile(std::string_view bytes, ConfigStore& store, RouteStore* routes) {
     const std::vector<std::string_view> lines = fileio::splitLines(bytes);
     if (!lines.empty()) store.lastFile = model::cutToWidth(fieldUpToComma(lines[0]), buffer::fileName);
@@ -62,7 +58,7 @@ void importOldFile(std::string_view bytes, ConfigStore& store, RouteStore* route
 
 MigrationOutcome migrateOldConfiguration(ConfigStore& store, RouteStore& routes, const MigrationPaths& paths) {
     MigrationOutcome outcome;
-    if (paths.oldConfigFile.empty() || sameFile(paths.oldConfigFile, store.file.path)) return outcome;
+    if (paths.oldConfigFile.empty() || fileio::sameFile(paths.oldConfigFile, store.file.path)) return outcome;
     const std::optional<std::string> bytes = readOldFile(paths.oldConfigFile);
     if (!bytes || looksLikeProfileFile(*bytes)) return outcome;
     outcome.imported = true;

@@ -1,11 +1,15 @@
-// File identity by stat and a hash of the whole file.
+// File identity by stat and a hash of the whole file, and whether two names reach one file.
 #include "fileio/file_identity.h"
 
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "fileio/file_bytes.h"
 
 namespace sb::fileio {
+
+namespace fs = std::filesystem;
 
 std::uint64_t hashBytes(std::string_view bytes) {
     std::uint64_t hash = 14695981039346656037ull;
@@ -28,6 +32,18 @@ FileIdentity fileIdentityOf(const std::string& path) {
 bool changedSince(const FileIdentity& remembered, const FileIdentity& now) {
     if (remembered.exists != now.exists) return true;
     return remembered.size != now.size || remembered.hash != now.hash;
+}
+
+bool sameFile(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty()) return false;
+    std::error_code error;
+    const bool aThere = fs::exists(a, error);
+    const bool bThere = fs::exists(b, error);
+    if (aThere != bThere) return false;
+    if (aThere) return fs::equivalent(a, b, error);
+    const fs::path left = fs::weakly_canonical(fs::absolute(a, error), error);
+    const fs::path right = fs::weakly_canonical(fs::absolute(b, error), error);
+    return left == right;
 }
 
 }  // namespace sb::fileio

@@ -24,4 +24,8 @@ FileIdentity fileIdentityOf(const std::string& path);
 // save, and a copy through a sync folder can change the time alone: the bytes decide.
 bool changedSince(const FileIdentity& remembered, const FileIdentity& now);
 
+// Whether two names reach one file: the same device and inode after links are followed, or, for a file
+// that does not exist yet, the same path once made absolute and resolved. Never for an empty name.
+bool sameFile(const std::string& a, const std::string& b);
+
 }  // namespace sb::fileio
