@@ -32,10 +32,6 @@ constexpr int kLabelX = 10;
 constexpr int kFieldX = 70;
 constexpr int kRowHeight = 16;
 
-std::string dateText(int day, int month, int year) {
-    return formatTwoDigits(day) + "." + formatTwoDigits(month) + "." + std::to_string(year);
-}
-
 // Whether the entry holds any of the values a take-over writes; a route or content alone is kept
 // without asking, since nothing replaces it.
 bool holdsTraining(const model::SportEntry& entry) {
@@ -114,7 +110,7 @@ class TakeoverProcedure : public platform::DialogProcedure {
             return std::nullopt;
         }
         TakenValues values;
-        values.dateText = dateText(*day, *month, *yearNumber);
+        values.dateText = model::dateText(*day, *month, *yearNumber);
         if (*yearNumber != year_.planYear) {
             platform::rejectField(host, id::year,
                                   "Der " + values.dateText + " liegt nicht im Trainingsjahr " +

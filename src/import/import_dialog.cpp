@@ -12,6 +12,7 @@
 #include <set>
 
 #include "import/import_reader.h"
+#include "model/calendar.h"
 #include "model/training_year.h"
 
 namespace sb::import {
@@ -50,7 +51,7 @@ std::vector<std::string> cellsOf(const ImportRow& row) {
     const bool dated = row.year != 0;
     return {isCheckable(row) ? (row.checked ? "☑" : "☐") : "",
             shownFile(row.file),
-            dated ? printed("%02d.%02d.%04d", row.day, row.month, row.year) : "",
+            dated ? model::dateText(row.day, row.month, row.year) : "",
             dated && row.startSeconds >= 0 ? printed("%02d:%02d", row.startSeconds / 3600, row.startSeconds / 60 % 60)
                                            : "",
             model::sportName(row.sport),

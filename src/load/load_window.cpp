@@ -3,7 +3,6 @@
 #include "load/load_window.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "charts/chart_frame.h"
 #include "charts/diagram_printing.h"
@@ -58,10 +57,9 @@ std::string dayNumbersText(const model::TrainingYear& year, int dayIndex) {
     if (dayIndex < 0 || dayIndex >= int(series.days.size())) return kHint;
     const statistics::LoadDay& day = series.days[std::size_t(dayIndex)];
     const model::DayMonth date = model::dateOfDayOfYear(dayIndex + 1, year.planYear);
-    char text[64];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d", date.day, date.month, year.planYear);
     using statistics::formatLoadValue;
-    return model::weekdayAbbreviation(model::weekdayOf(date.day, date.month, year.planYear)) + " " + text +
+    return model::weekdayAbbreviation(model::weekdayOf(date.day, date.month, year.planYear)) + " " +
+           model::dateText(date.day, date.month, year.planYear) +
            "   Punkte " + formatLoadValue(day.points) + "   Fitness " + formatLoadValue(day.fitness) +
            "   Ermüdung " + formatLoadValue(day.fatigue) + "   Form " + formatLoadValue(day.form);
 }

@@ -201,4 +201,10 @@ int runningKcal(float distanceKm, float weightKg) {
     return saturatingInt(std::floor(static_cast<double>(distanceKm) * weightKg));
 }
 
+std::string dateText(int day, int month, int year) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d.%02d.%04d", day, month, year);
+    return text;
+}
+
 }  // namespace sb::model

@@ -35,6 +35,8 @@ int isValidDayMonth(int day, int month, int planYear);
 int systemDatePart(int part);
 // "Januar" … "Dezember"; empty outside 1…12.
 std::string monthName(int month);
+// "TT.MM.JJJJ", as dates are shown in lists, questions and notices.
+std::string dateText(int day, int month, int year);
 
 // 1 = Monday … 7 = Sunday; 0 when day, month or year is 0.
 int weekdayOf(int day, int month, int year);

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 
-#include "fileio/c_numbers.h"
 #include "model/calendar.h"
 
 namespace sb::planfile {
@@ -96,8 +95,7 @@ PlanShapeOutcome planShapeOf(std::string_view bytes, int version) {
 
 std::string lastDayRead(int planYear, int daysRead) {
     const model::DayMonth date = model::dateOfDayOfYear(daysRead, planYear);
-    auto twoDigits = [](int value) { return (value < 10 ? "0" : "") + fileio::formatInt(value); };
-    return twoDigits(date.day) + "." + twoDigits(date.month) + "." + fileio::formatInt(planYear);
+    return model::dateText(date.day, date.month, planYear);
 }
 
 }  // namespace sb::planfile

@@ -41,7 +41,6 @@ struct GridFixture {
     }
 };
 
-// Rows, cells, day numbers, weekday marks and legend are compared whole with golden call logs.
 TEST(CalendarGrid, RowsFollowTheSportModeColumnsTheMonthAndCellsTheirSportsDigit) {
     // Running mode: the rows of running and the other sports only; a leap year's February has 29 days.
     expectDrawing(GridFixture(3, 2).draw(), "calendars/grid_march_running");

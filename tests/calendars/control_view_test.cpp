@@ -117,7 +117,6 @@ TEST(SmallControlGrid, DrawsPlannedOverActualCellsAndTwoLineDayNumbers) {
     for (int type = 0; type < 10; ++type) colours[std::size_t(type)] = platform::rgb(type, 0, 0);
     platform::headless::RecordingCanvas canvas;
     drawSmallControlGrid(canvas, *year, 1, colours, std::nullopt);
-    // Planned above actual halves of each cell, day numbers in two lines, the legend's swatches.
     charts::testing::expectDrawing(canvas, "calendars/small_control_grid_january");
 }
 

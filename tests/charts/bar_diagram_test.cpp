@@ -1,6 +1,7 @@
 // The four bar diagrams on the recording canvas: bars from truncated products, stacks sharing their
 // boundaries, week 1 under its own weekdays, side-by-side sport bars, line style, legends, empty and
-// zero-topped axes, and the printed page.
+// zero-topped axes, and the printed page; the load chart, whose value axis reaches below zero when a
+// hard block drives form under the zero line, and which day a point of its plot hits.
 #include "charts/bar_diagram.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 
 #include "charts/chart_frame.h"
 #include "charts/diagram_printing.h"
+#include "charts/load_chart.h"
 #include "charts/drawing_log.h"
 #include "model/calendar.h"
 #include "platform/headless/headless_printer.h"
@@ -78,10 +80,16 @@ void fourSportsOnAMonday(TrainingYear& year) {  // 5 January 2009, the Monday of
 
 void nothing(TrainingYear&) {}
 
+// Two weeks of two hours at load 4 from 1 June, then perhaps one session without load.
+LoadSeries hardBlock2009(bool unloaded) {
+    TrainingYear year = planFor(2009);
+    for (int d = 151; d < 165; ++d) year.days[d].bike = {"", 0, 0, 0, "02:00", 4, ""};
+    if (unloaded) year.days[200].run = {"", 0, 0, 0, "00:40", 0, ""};
+    return sb::statistics::computeLoadSeries(year);
+}
+
 }  // namespace
 
-// Each drawing is compared whole with its golden file: the bars' rectangles (truncated products of
-// slot widths and axis units), stacks sharing their boundaries, the axes, grid, labels and legends.
 TEST(BarDiagram, EachKindDrawsItsGoldenDiagram) {
     const struct {
         const char* golden;
@@ -163,4 +171,26 @@ TEST(DiagramPrinting, UpperHalfOfThePageAndJobNames) {
     sb::platform::headless::HeadlessPrinter refusing(failing, log);
     EXPECT_FALSE(printDiagram(refusing, year, r));
     EXPECT_EQ(log.size(), 1u);
+}
+
+TEST(LoadChart, HardBlockPutsFormBelowTheZeroLineWithLegendAndNote) {
+    RecordingCanvas canvas;
+    drawLoadChart(canvas, hardBlock2009(true), 2009, 160);
+    // The zero line, fourteen day bars, one point a day for each line with form dipping below zero,
+    // legend and note, compared whole with the golden call log. The value axis reaches from -300, the step
+    // just below the lowest form, to 500, the step above a day's 480 points.
+    expectDrawing(canvas, "charts/load_hard_block");
+
+    RecordingCanvas quiet;
+    drawLoadChart(quiet, hardBlock2009(false), 2009, -1);
+    for (const std::string& text : quiet.texts()) EXPECT_EQ(text.find("ohne Belastung"), std::string::npos);
+}
+
+TEST(LoadChart, DayUnderAPointAndTheEmptyYearsAxis) {
+    const std::pair<Point, int> cases[] = {{{80, 500}, 0},    {{79, 500}, -1}, {{1349, 500}, 364}, {{1350, 500}, -1},
+                                           {{700, 100}, 178}, {{700, 99}, -1}, {{700, 940}, 178},  {{700, 941}, -1}};
+    for (auto [at, day] : cases) EXPECT_EQ(loadDayAt(hardBlock2009(false), at), day) << at.x << "," << at.y;
+    EXPECT_EQ(loadDayAt(LoadSeries{}, {700, 500}), -1);
+    const LoadAxis empty = loadAxis(LoadSeries{});
+    EXPECT_EQ(std::vector<double>({empty.bottom, empty.top, empty.step}), std::vector<double>({0, 100, 20}));
 }

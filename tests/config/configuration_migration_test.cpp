@@ -1,13 +1,17 @@
-// Moving the old comma-separated settings: routes imported and written, the old file backed up and
-// removed only when that worked, and files that are not of the old kind left alone.
+// Where the settings live: the program directory found from the environment, never the working
+// directory; and moving the old comma-separated settings there: routes imported and written, the old
+// file backed up and removed only when that worked, and files that are not of the old kind left alone.
 #include "config/configuration_migration.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <tuple>
 
+#include "config/program_paths.h"
 #include "support/plan_fixtures.h"
 #include "platform/headless/headless_services.h"
 #include "shell/save_failure_report.h"
@@ -19,6 +23,14 @@ using sb::platform::headless::HeadlessServices;
 using sb::platform::headless::LoggedMessage;
 
 namespace {
+
+Environment environmentOf(std::map<std::string, std::string> values) {
+    return [values](const std::string& name) -> std::optional<std::string> {
+        auto found = values.find(name);
+        if (found == values.end()) return std::nullopt;
+        return found->second;
+    };
+}
 
 const LoggedMessage kNotice{
     "Die \"train.cfg\" liegt jetzt im Programmverzeichnis.\nZusätzlich gibt es die neue Datei \"strecke.cfg\".",
@@ -120,4 +132,54 @@ TEST(ConfigurationMigration, LeavesFilesThatAreNotOldSettingsAlone) {
     EXPECT_TRUE(s.services.messages().empty());
     EXPECT_TRUE(std::filesystem::exists(s.paths.oldConfigFile));
     EXPECT_FALSE(std::filesystem::exists(s.paths.routesFile));
+}
+
+TEST(ProgramPaths, FollowsTheEnvironmentAndCreatesTheDirectory) {
+    TempDir dir;
+    const std::string home = dir.file("home");
+    const std::string own = dir.file("eigen/saisonbuch");
+
+    ProgramPaths paths = locateProgramDirectory(environmentOf({{"SAISONBUCH_HOME", own}, {"HOME", home}}));
+    EXPECT_TRUE(std::filesystem::is_directory(own));
+    EXPECT_EQ((std::vector<std::string>{paths.programDirectory, paths.configFilePath, paths.routesFilePath,
+                                        paths.helpFilePath, paths.tourFilePath, paths.oldConfigFilePath,
+                                        paths.oldConfigBackupPath}),
+              (std::vector<std::string>{own, own + "/train.cfg", own + "/strecke.cfg", "help/inhalt.html",
+                                        "help/tour.html", home + "/train.cfg", home + "/train.alt"}));
+
+    const std::string xdg = dir.file("xdg");
+    paths = locateProgramDirectory(
+        environmentOf({{"SAISONBUCH_HOME", ""}, {"XDG_CONFIG_HOME", xdg}, {"HOME", home}}));
+    EXPECT_EQ(paths.programDirectory, xdg + "/saisonbuch");
+
+    paths = locateProgramDirectory(environmentOf({{"XDG_CONFIG_HOME", "relative/dir"}, {"HOME", home}}));
+    EXPECT_EQ(paths.programDirectory, home + "/.config/saisonbuch");
+    EXPECT_TRUE(std::filesystem::is_directory(home + "/.config/saisonbuch"));
+}
+
+// No HOME, a file in the directory's place or a folder that cannot be written: never the working
+// directory, no file paths, and the reason for the start-up message; the tool reads no settings file.
+TEST(ProgramPaths, NeverFallsBackToTheWorkingDirectory) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("read-only"));
+    std::filesystem::permissions(dir.file("read-only"), std::filesystem::perms{0555});
+    // Home, the directory named and the reason given.
+    // A file in its place: the start-up test of an unusable program directory.
+    std::vector<std::tuple<std::string, std::string, std::string>> cases{
+        {"", "~/.config/saisonbuch", "HOME ist nicht gesetzt"}};
+    // root may write anywhere, so only an ordinary user meets the read-only folder.
+    if (::geteuid() != 0) cases.emplace_back(dir.file("read-only"), dir.file("read-only"), std::strerror(EACCES));
+    for (const auto& [home, directory, reason] : cases) {
+        const auto environment =
+            home.empty() ? environmentOf({}) : environmentOf({{"SAISONBUCH_HOME", home}, {"HOME", dir.path().string()}});
+        const ProgramPaths paths = locateProgramDirectory(environment);
+        EXPECT_EQ((std::vector<std::string>{directory, reason, "", "", "", ""}),
+                  (std::vector<std::string>{paths.programDirectory, paths.unusableReason, paths.configFilePath,
+                                            paths.routesFilePath, paths.oldConfigFilePath, paths.oldConfigBackupPath}));
+        std::string unusable;
+        const bool readOnly = home == dir.file("read-only");
+        EXPECT_EQ(readOnly ? home + "/train.cfg" : "", programSettingsFile(unusable, environment));
+        EXPECT_EQ(readOnly ? "" : directory + ": " + reason, unusable);
+    }
+    std::filesystem::permissions(dir.file("read-only"), std::filesystem::perms::owner_all);
 }

@@ -27,7 +27,7 @@ class AthleteDialog : public ::testing::Test {
         EXPECT_EQ(services.unexpected(), std::vector<std::string>{});
     }
 
-    // The year stored after typing `typed` into a new plan's year field.
+    // The year a new plan stores for `typed`.
     int yearAfterTyping(const std::string& typed) {
         EXPECT_EQ(services.unexpected(), std::vector<std::string>{});
         services.clearLog();

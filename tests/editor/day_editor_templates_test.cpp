@@ -22,21 +22,13 @@ using namespace sb;
 using namespace sb::editor;
 using platform::ControlKind;
 
-namespace {
-
-std::string chosen(int version, int sportMode, int basic) {
-    const DayEditorLayout* layout = chooseDayEditorLayout(version, sportMode, basic);
-    return layout ? layout->templateName : "";
-}
-
-}  // namespace
-
 TEST(DayEditorTemplates, TheFormFollowsThePlanVersionAndTheSportMode) {
     for (auto [version, mode, basic, name] :
          {std::tuple{3, 1, 1, "RAD"}, {3, 2, 0, "LAUFEN"}, {3, 3, 1, "SCHWIMMEN"}, {3, 4, 1, "DUATHLON"},
           {3, 5, 1, "TRIATHLON_BASIC"}, {3, 5, 0, "TRIATHLON"}, {2, 3, 1, "V2"}, {1, 5, 0, "V1"}})
-        EXPECT_EQ(chosen(version, mode, basic), std::string("IDD_DATENAENDERN_") + name);
-    EXPECT_EQ(chosen(0, 5, 0), "");
+        EXPECT_EQ(chooseDayEditorLayout(version, mode, basic)->templateName,
+                  std::string("IDD_DATENAENDERN_") + name);
+    EXPECT_EQ(chooseDayEditorLayout(0, 5, 0), nullptr);
 }
 
 // Each form's controls in their order, tab stops marked with '*', are compared whole with a golden file:

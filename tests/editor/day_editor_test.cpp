@@ -28,14 +28,6 @@ namespace {
 const char* kTriathlon = "IDD_DATENAENDERN_TRIATHLON";
 constexpr const char* kHelpFile = "help/inhalt.html";
 
-// Day, month, year, weekday and week as the form shows them.
-std::vector<std::string> shownDate(const HeadlessDialogHost& dialog) {
-    std::vector<std::string> texts;
-    for (int id : {control::day, control::month, control::year, control::weekday, control::week})
-        texts.push_back(dialog.text(id));
-    return texts;
-}
-
 class EditorTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -63,8 +55,6 @@ class EditorTest : public ::testing::Test {
         return openDayEditor(services, *layout, {year, settings, routes, kHelpFile});
     }
 
-    std::vector<std::string> messages() const { return services.messageTexts(); }
-
     model::TrainingYear year;
     config::ConfigStore settings;
     config::RouteStore routes;
@@ -78,7 +68,10 @@ TEST_F(EditorTest, OpensOnTodayInAPlanOfThisYearAndOnFirstJanuaryOtherwise) {
                                    {2009, {"1", "1", "2009", "Donnerstag,", "1"}}}) {
         year.planYear = planYear;
         runEditor(kTriathlon, [&shown](HeadlessDialogHost& dialog) {
-            EXPECT_EQ(shownDate(dialog), shown);
+            std::vector<std::string> texts;  // day, month, year, weekday, week
+            for (int id : {control::day, control::month, control::year, control::weekday, control::week})
+                texts.push_back(dialog.text(id));
+            EXPECT_EQ(texts, shown);
             dialog.press(control::cancel);
         });
     }
@@ -130,7 +123,7 @@ TEST_F(EditorTest, AWrongFieldGetsItsMessageAndTheCursorAndKeepsItsValueWhileThe
     std::vector<std::string> expected{"Eingabefehler im Feld Radsport->Distanz (0-500km)",
                                       "Eingabefehler im Feld Ruhepuls"};
     for (const Case& c : cases) expected.push_back(c.message);
-    EXPECT_EQ(messages(), expected);
+    EXPECT_EQ(services.messageTexts(), expected);
     EXPECT_EQ(std::pair(services.messages()[0].title, services.messages()[0].icon),
               std::pair(std::string("Eingabefehler"), platform::Icon::Exclamation));
     EXPECT_EQ(day.bike, (model::SportEntry{"Berg. Tal", 140, 12.5f, 1.0f, "02:00", 2, "GA1"}));
@@ -146,11 +139,11 @@ TEST_F(EditorTest, OkOnAnUnchangedDayChangesNothingAndLeavesThePlanUnchanged) {
     day.bodyWeight = 71.35f;
     const model::DayRecord before = day;
     runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
-        EXPECT_EQ(dialog.text(kBikeControls.distance), "10.26");
-        EXPECT_EQ(dialog.text(kBikeControls.hours), "00");
+        EXPECT_EQ(std::tuple(dialog.text(kBikeControls.distance), dialog.text(kBikeControls.hours)),
+                  std::tuple("10.26", "00"));
         dialog.press(control::ok);
     });
-    EXPECT_TRUE(messages().empty());
+    EXPECT_TRUE(services.messageTexts().empty());
     EXPECT_EQ(std::pair(day == before, year.modified), std::pair(true, 0));
 }
 
@@ -193,8 +186,9 @@ TEST_F(EditorTest, MovingStoresTheDayFirstAndStopsAtTheEndsOfTheYear) {
         EXPECT_EQ(dialog.text(control::month), "12");
         dialog.press(control::cancel);
     });
-    EXPECT_EQ(messages(), (std::vector<std::string>{"Eingabefehler im Feld Laufen->Puls",
-                                                    "Eingabefehler im Feld Datum", "Eingabefehler im Feld Datum"}));
+    EXPECT_EQ(services.messageTexts(),
+              (std::vector<std::string>{"Eingabefehler im Feld Laufen->Puls", "Eingabefehler im Feld Datum",
+                                        "Eingabefehler im Feld Datum"}));
 }
 
 TEST_F(EditorTest, TheKeyboardStepsThroughTheDaysAndEnterInTheDateGoesThere) {
@@ -204,15 +198,15 @@ TEST_F(EditorTest, TheKeyboardStepsThroughTheDaysAndEnterInTheDateGoesThere) {
         dialog.type(kRunControls.minutes, "30");
         dialog.type(kRunControls.distance, "10");
         dialog.pressKey(kRunControls.distance, platform::Key::PageDown);
-        EXPECT_EQ("2", dialog.text(control::day));
-        EXPECT_EQ("01:30", year.days[0].run.duration);
-        EXPECT_EQ(10.0f, year.days[0].run.distanceKm);
+        EXPECT_EQ(
+            std::tuple(dialog.text(control::day), year.days[0].run.duration, year.days[0].run.distanceKm),
+            std::tuple("2", "01:30", 10.0f));
         // A space or a letter in a time leaves it as it was.
         dialog.type(kRunControls.hours, "2");
         dialog.type(kRunControls.hours, " ");
         dialog.type(kRunControls.minutes, "x");
-        EXPECT_EQ("2", dialog.text(kRunControls.hours));
-        EXPECT_EQ("00", dialog.text(kRunControls.minutes));
+        EXPECT_EQ(std::tuple(dialog.text(kRunControls.hours), dialog.text(kRunControls.minutes)),
+                  std::tuple("2", "00"));
         dialog.pressKey(kRunControls.hours, platform::Key::PageUp);
         dialog.pressKey(control::comment, platform::Key::PageUp);  // stops at 1 January
         EXPECT_EQ(std::tuple(dialog.text(control::day), year.days[1].run.duration), std::tuple("1", "02:00"));
@@ -227,7 +221,7 @@ TEST_F(EditorTest, TheKeyboardStepsThroughTheDaysAndEnterInTheDateGoesThere) {
         dialog.pressKey(control::comment, platform::Key::Enter);
         EXPECT_TRUE(dialog.ended());
     });
-    EXPECT_TRUE(messages().empty());
+    EXPECT_TRUE(services.messageTexts().empty());
 }
 
 TEST_F(EditorTest, TypedTextShowsAndStoresOnlyWhatThePlanHoldsAndNamesWhatItRefuses) {
@@ -276,21 +270,21 @@ TEST_F(EditorTest, TheActualTypeIsTheChosenEntryEvenWhenLabelsRepeat) {
 TEST_F(EditorTest, ATimeUnlocksItsSportAndTheAveragesFollowTheTyping) {
     year.days[100].bodyWeight = 70.0f;  // the latest weight of the year stands in for an empty one
     runEditor(kTriathlon, [](HeadlessDialogHost& dialog) {
-        EXPECT_FALSE(dialog.isEnabled(kBikeControls.distance));
-        EXPECT_FALSE(dialog.isEnabled(kBikeControls.actual));
+        EXPECT_EQ(std::pair(dialog.isEnabled(kBikeControls.distance), dialog.isEnabled(kBikeControls.actual)),
+                  std::pair(false, false));
         dialog.type(kBikeControls.hours, "01");
-        EXPECT_TRUE(dialog.isEnabled(kBikeControls.distance));
-        EXPECT_TRUE(dialog.isEnabled(kBikeControls.height));
-        EXPECT_FALSE(dialog.isEnabled(kRunControls.distance));
+        EXPECT_EQ(std::tuple(dialog.isEnabled(kBikeControls.distance), dialog.isEnabled(kBikeControls.height),
+                             dialog.isEnabled(kRunControls.distance)),
+                  std::tuple(true, true, false));
         dialog.type(kBikeControls.distance, "30");
-        EXPECT_EQ(dialog.text(kBikeControls.average), "30.0");
-        EXPECT_EQ(dialog.text(kBikeControls.energy), "840");
+        EXPECT_EQ(std::tuple(dialog.text(kBikeControls.average), dialog.text(kBikeControls.energy)),
+                  std::tuple("30.0", "840"));
         dialog.type(control::bodyWeight, "80");
         EXPECT_EQ(dialog.text(kBikeControls.energy), "960");
         dialog.type(kRunControls.minutes, "50");
         dialog.type(kRunControls.distance, "10");
-        EXPECT_EQ(dialog.text(kRunControls.average), "5:00");
-        EXPECT_EQ(dialog.text(kRunControls.energy), "800");
+        EXPECT_EQ(std::tuple(dialog.text(kRunControls.average), dialog.text(kRunControls.energy)),
+                  std::tuple("5:00", "800"));
         dialog.pressClose();
     });
 }
@@ -322,16 +316,16 @@ TEST_F(EditorTest, StandardRoutesFillTheDistance) {
                   (std::vector<std::string>{"Hausrunde", "Waldrunde", "Stadtpark", "Müggelsee"}));
         EXPECT_TRUE(dialog.items(kSwimControls.route).empty());
         dialog.choose(kBikeControls.route, "Waldrunde");
-        EXPECT_EQ(dialog.text(kBikeControls.distance), "21.5");
-        EXPECT_FALSE(dialog.isEnabled(kBikeControls.distance));
+        EXPECT_EQ(std::tuple(dialog.text(kBikeControls.distance), dialog.isEnabled(kBikeControls.distance)),
+                  std::tuple("21.5", false));
         dialog.choose(kBikeControls.route, "Stadtpark");  // no length: only the name changes
-        EXPECT_EQ(dialog.text(kBikeControls.route), "Stadtpark");
-        EXPECT_EQ(dialog.text(kBikeControls.distance), "21.5");
+        EXPECT_EQ(std::tuple(dialog.text(kBikeControls.route), dialog.text(kBikeControls.distance)),
+                  std::tuple("Stadtpark", "21.5"));
         dialog.type(kBikeControls.route, "Eigene Runde");
         EXPECT_TRUE(dialog.isEnabled(kBikeControls.distance));
         dialog.choose(kBikeControls.route, 0);
-        EXPECT_EQ(dialog.text(kBikeControls.distance), "33.30");
-        EXPECT_EQ(dialog.text(kBikeControls.route), "Hausrunde");
+        EXPECT_EQ(std::tuple(dialog.text(kBikeControls.distance), dialog.text(kBikeControls.route)),
+                  std::tuple("33.30", "Hausrunde"));
 
         dialog.type(kRunControls.minutes, "5");
         dialog.choose(kRunControls.route, "Müggelsee");
@@ -393,7 +387,7 @@ TEST_F(EditorTest, TheReminderComesExactlyWhenAnOdometerBecomesDue) {
     };
     services.scriptDialog("IDD_DATENAENDERN_RAD", ride("49,9"));
     EXPECT_EQ(runDayEditorCommand(services, year, settings, routes, kHelpFile), DayEditorOutcome::Closed);
-    EXPECT_TRUE(messages().empty());
+    EXPECT_TRUE(services.messageTexts().empty());
 
     services.answerMessages({Answer::Yes});
     services.scriptDialog("IDD_DATENAENDERN_RAD", ride("50"));

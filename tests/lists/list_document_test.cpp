@@ -13,15 +13,15 @@ namespace sb::lists {
 namespace {
 
 using planfile::PlanFileColumns;
-using testing::expectGolden;
+using sb::testing::fileBytes;
+using sb::testing::goldenPath;
 using testing::fullYear;
 using testing::testLabels;
 
-// Writes the document as the program does and compares the file with the golden one.
 void expectGoldenDocument(const std::string& document, const std::string& name) {
     const sb::testing::TempDir dir;
     ASSERT_TRUE(output::writeHtmlDocument(dir.file(name), document));
-    expectGolden(sb::testing::fileBytes(dir / name), "lists/" + name);
+    EXPECT_EQ(fileBytes(goldenPath("lists/" + name)), fileBytes(dir / name)) << name;
 }
 
 TEST(ListDocument, MatchesTheGoldenFiles) {
@@ -46,14 +46,6 @@ TEST(ListDocument, ProposedNames) {
     EXPECT_EQ("a_b_c_d_e_f_g_h_i_ 5%_Such_Liste.htm", searchDocumentName("a/b\\c:d*e?f\"g<h>i| 5%"));
 }
 
-PlanFileColumns everyColumn(int firstDay, int lastDay) {
-    PlanFileColumns columns{.firstDay = firstDay, .lastDay = lastDay, .withDateColumns = 1, .withKcal = 1};
-    columns.withCumulativeKm = 1;
-    columns.withAverages = 1;
-    columns.typeColumns = 2;
-    return columns;
-}
-
 TEST(YearDocument, MatchesTheGoldenFiles) {
     model::TrainingYear year = fullYear(2008);
     year.days[3].weather = "Regen <5\xB0> & \"Wind\"";
@@ -76,11 +68,15 @@ TEST(YearDocument, MatchesTheGoldenFiles) {
         {"no_run.htm", &PlanFileColumns::withRun, 0, 9},
     };
     for (const auto& c : cases) {
-        PlanFileColumns columns = everyColumn(c.firstDay, c.lastDay);
+        PlanFileColumns columns{
+            .firstDay = c.firstDay, .lastDay = c.lastDay, .withDateColumns = 1, .withKcal = 1};
+        columns.withCumulativeKm = 1;
+        columns.withAverages = 1;
+        columns.typeColumns = 2;
         if (c.switchedOff) columns.*c.switchedOff = 0;
         const sb::testing::TempDir dir;
         ASSERT_EQ(0, output::writeYearDocument(year, dir.file(c.name), columns, testLabels()));
-        expectGolden(sb::testing::fileBytes(dir / c.name), std::string("year/") + c.name);
+        EXPECT_EQ(fileBytes(goldenPath(std::string("year/") + c.name)), fileBytes(dir / c.name)) << c.name;
     }
 }
 

@@ -1,13 +1,9 @@
-// The full-year plan of the list tests and their golden files.
+// The full-year plan of the list tests.
 #include "list_fixtures.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
-#include <cstdlib>
 
 #include "model/calendar.h"
-#include "support/plan_fixtures.h"
 
 namespace sb::lists::testing {
 
@@ -26,21 +22,15 @@ model::TrainingYear fullYear(int planYear, int version) {
     year.firstName = "Anna";
     year.lastName = "M\xFCller";
     year.birthDate = "01.02.1980";
-    year.club =
-        "RSV <Nord> & \"S\xFC"
-        "d\"";
+    year.club = std::string("RSV <Nord> & \"S\xFC") + "d\"";
     year.planYear = planYear;
     year.planFileVersion = version;
     for (int i = 0; i < model::dayCount(planYear); ++i) {
         model::DayRecord& day = year.days[std::size_t(i)];
-        if (i % 3 == 0)
-            day.bike = {"Runde " + std::to_string(i % 7),
-                        130,
-                        float(20 + i % 17) + 0.5f,
-                        0,
-                        duration(60 + i % 50),
-                        i % 6,
-                        "GA1"};
+        if (i % 3 == 0) {
+            const float km = float(20 + i % 17) + 0.5f;
+            day.bike = {"Runde " + std::to_string(i % 7), 130, km, 0, duration(60 + i % 50), i % 6, "GA1"};
+        }
         if (i % 4 == 1) day.run = {"Park", 150, float(5 + i % 9), 0, duration(30 + i % 40), 2, ""};
         if (i % 9 == 2) day.other = {"Kraftraum", 0, 0, 0, "00:00", 1, "Kraft"};
         if (i % 11 == 4) day.other = {"K", 0, 0, 0, "", 0, ""};
@@ -51,10 +41,7 @@ model::TrainingYear fullYear(int planYear, int version) {
         day.plannedTypes = (i % 10) + 10 * ((i + 1) % 10) + 100 * ((i + 2) % 10) + 1000 * ((i + 3) % 10);
         day.actualTypes = ((i + 3) % 10) + 10 * (i % 10) + 100 * ((i + 5) % 10) + 1000 * ((i + 3) % 10);
         if (i % 2 == 0) day.bodyWeight = 70 + float(i % 5) * 0.5f;
-        if (i % 30 == 7)
-            day.comment =
-                "M\xFC"
-                "de <sehr> & \"schwer\"";
+        if (i % 30 == 7) day.comment = std::string("M\xFC") + "de <sehr> & \"schwer\"";
     }
     return year;
 }
@@ -63,12 +50,6 @@ model::TrainingTypeLabels testLabels() {
     model::TrainingTypeLabels labels = model::defaultTrainingTypeLabels();
     labels[3] = "Grund & \"<GA>\"";
     return labels;
-}
-
-void expectGolden(const std::string& bytes, const std::string& name) {
-    const std::string golden = sb::testing::goldenPath(name);
-    if (std::getenv("SAISONBUCH_UPDATE_GOLDEN")) sb::testing::writeBytes(golden, bytes);
-    EXPECT_EQ(sb::testing::fileBytes(golden), bytes) << name;
 }
 
 }  // namespace sb::lists::testing

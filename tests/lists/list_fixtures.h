@@ -1,5 +1,5 @@
 // Plans for the list tests: a full year with training on most days, texts that HTML must escape, and
-// labels as the user may name them; and the comparison with golden files.
+// labels as the user may name them.
 #pragma once
 
 #include <string>
@@ -14,8 +14,5 @@ namespace sb::lists::testing {
 model::TrainingYear fullYear(int planYear, int version = 3);
 // The default labels, with label 3 holding <, & and ".
 model::TrainingTypeLabels testLabels();
-// Compares `bytes` with the golden file tests/data/<name>; with SAISONBUCH_UPDATE_GOLDEN set the golden
-// file is rewritten instead.
-void expectGolden(const std::string& bytes, const std::string& name);
 
 }  // namespace sb::lists::testing

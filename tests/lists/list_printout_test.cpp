@@ -7,6 +7,7 @@
 #include "list_fixtures.h"
 #include "lists/list_printout.h"
 #include "platform/headless/headless_services.h"
+#include "support/plan_fixtures.h"
 
 namespace sb::lists {
 namespace {
@@ -15,6 +16,8 @@ using platform::headless::CallKind;
 using platform::headless::HeadlessPrinter;
 using platform::headless::PrintAnswer;
 using platform::headless::PrintedDocument;
+using sb::testing::fileBytes;
+using sb::testing::goldenPath;
 
 // One line per text: page, x, y and the text.
 std::string recorded(const PrintedDocument& document) {
@@ -52,9 +55,9 @@ TEST(ListPrintout, PagesMatchTheGoldenRecordings) {
         ASSERT_TRUE(printSearchList(printer, year, 5, 3, {0, 1, 2, 3, 8}, labels, [] { return true; }));
     }
     ASSERT_EQ(3u, log.size());
-    testing::expectGolden(recorded(log[0]), "lists/week_10_2008.print");
-    testing::expectGolden(recorded(log[1]), "lists/month_2_2008.print");
-    testing::expectGolden(recorded(log[2]), "lists/search_3_2008.print");
+    EXPECT_EQ(fileBytes(goldenPath("lists/week_10_2008.print")), recorded(log[0]));
+    EXPECT_EQ(fileBytes(goldenPath("lists/month_2_2008.print")), recorded(log[1]));
+    EXPECT_EQ(fileBytes(goldenPath("lists/search_3_2008.print")), recorded(log[2]));
 
     const ListPrintout wholeYear{ListKind::Year, 0, allColumns(), false, false, 5};
     ASSERT_TRUE(print(PrintAnswer{}, wholeYear));

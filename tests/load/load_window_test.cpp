@@ -34,7 +34,6 @@ struct LoadWindowTest : ::testing::Test {
         window.open(services, *year, &pictures, "hilfe.html");
     }
     HeadlessDialogHost& host() { return static_cast<HeadlessDialogHost&>(*window.host()); }
-    // Clicks the middle of a day's column in the chart control.
     void clickDay(int day) {
         const platform::Mapping mapping{{0, 0}, {1400, 1000}, {0, 0}, host().clientSize(id::chart)};
         host().click(id::chart, platform::toDevice(mapping, platform::Point{80 + int((day + 0.5) * 1270 / 365), 500}));

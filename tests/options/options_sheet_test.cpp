@@ -25,9 +25,7 @@ enum Page { kWorkspace, kSport, kStyle, kDisplay, kTrainingTypes, kPulseZones };
 class OptionsSheet : public ::testing::Test {
   protected:
     void load(const std::string& lines) {
-        std::string bytes;
-        for (char c : lines) bytes += c == '\n' ? std::string("\r\n") : std::string(1, c);
-        sb::testing::writeBytes(path(), bytes);
+        sb::testing::writeBytes(path(), lines);
         config::openConfigFile(settings, path());
         config::DiagramChoice diagram;
         config::loadAllSettings(settings, diagram);

@@ -1,11 +1,15 @@
-// Reading plan files of the three versions: full-year round trips, both line ends, conversion to the
-// current format, short and damaged files, over-long fields and values outside the editor's ranges.
+// Reading plan files of the three versions: what counts as a plan (the title line of its version with a
+// year 1…9999, the athlete line and a first whole day line) and where a plan cut short ends, full-year
+// round trips, both line ends, conversion to the current format, short and damaged files, over-long
+// fields and values outside the editor's ranges.
 #include "planfile/plan_file_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 
+#include "planfile/legacy_plan_writer.h"
+#include "planfile/plan_file_shape.h"
 #include "planfile/plan_file_version.h"
 #include "planfile/plan_file_writer.h"
 #include "support/plan_fixtures.h"
@@ -25,6 +29,23 @@ const std::string kEmptyDay = ",0.00,,0,0,,,0.00,0,,0,0,,,0.00,,0,0,,,0.00,,0,0,
 const std::string kHead =
     "Saisonbuch f\x81r das Jahr,2008,1,1,,,,,,,,\r\nSportler:,A,B,Geb. Datum:,1.1.1990,Trainer:,T,Verein:,V,"
     "Geschlecht:,m,\r\nheader\r\n";
+
+std::string planText(int version, int planYear = 2009) {
+    TrainingYear year = plan2009();
+    year.planYear = planYear;
+    return version == 3 ? formatPlanFile(year) : version == 2 ? formatPlanFileV2(year) : formatPlanFileV1(year);
+}
+
+// The first `lines` whole lines of text, then `more` bytes of the next.
+std::string firstLines(const std::string& text, int lines, std::size_t more = 0) {
+    std::size_t end = 0;
+    for (int line = 0; line < lines; ++line) end = text.find('\n', end) + 1;
+    return text.substr(0, end + more);
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    return text.replace(text.find(from), from.size(), to);
+}
 
 }  // namespace
 
@@ -93,9 +114,7 @@ TEST(PlanFileReader, TitleFieldsAndShortFiles) {
 
     // A 2008 file that ends after 100 day lines: the rest of the year and the odometers are empty.
     const std::string full = formatPlanFile(everyFieldFilled(2008, 3));
-    std::size_t cut = 0;
-    for (int line = 0; line < 3 + 100; ++line) cut = full.find('\n', cut) + 1;
-    parsePlanFile(full.substr(0, cut), year);
+    parsePlanFile(firstLines(full, 3 + 100), year);
     EXPECT_EQ(std::tuple("Lauf99", "Kommentar 99"), std::tie(year.days[99].run.route, year.days[99].comment));
     EXPECT_TRUE(year.days[100] == sb::model::DayRecord{});
     EXPECT_EQ(std::tuple("", 0), std::tie(year.odometers[1].description, year.odometers[1].dueKm));
@@ -150,4 +169,36 @@ TEST(PlanFileReader, UnreadableFileLeavesTheDocumentAlone) {
     EXPECT_FALSE(readPlanFileOfVersion(3, (dir / "missing.sb3").string(), year).readable);
     EXPECT_FALSE(readPlanFileOfVersion(3, dir.path().string(), year).readable);
     EXPECT_EQ("Bernd", year.firstName);
+}
+
+TEST(PlanFileShape, RefusesWhatIsNoPlanAndFindsWhereAPlanEnds) {
+    const std::string sb3 = planText(3), sbn = planText(1);
+    using enum PlanShape;
+    const std::tuple<const char*, std::string, int, PlanShape, int> cases[] = {
+        {"whole sb3", sb3, 3, Whole, 365},
+        {"whole sb2", planText(2), 2, Whole, 365},
+        {"year 1, LF only", withoutCarriageReturns(planText(1, 1)), 1, Whole, 365},
+        {"year 9999", planText(2, 9999), 2, Whole, 365},
+        {"leap year", planText(1, 2008), 1, Whole, 366},
+        {"year 0", planText(3, 0), 3, NotAPlan, 0},
+        {"year 10000", replaced(sb3, "2009", "10000"), 3, NotAPlan, 0},
+        {"ü in Windows-1252", replaced(sb3, "f\x81r", "f\xfcr"), 3, Whole, 365},
+        {"ü in UTF-8", replaced(sb3, "f\x81r", "f\xc3\xbcr"), 3, Whole, 365},
+        {"a damaged CR LF", replaced(sb3, "\r\n,0.00", std::string("\r\0,0.00", 7)), 3, Whole, 365},
+        {"sb3 under an sb2 name", sb3, 2, NotAPlan, 0},
+        {"sb2 under an sb3 name", planText(2), 3, NotAPlan, 0},
+        {"an image", "\x89PNG\r\n\x1a\n", 3, NotAPlan, 0},
+        {"no whole day line", firstLines(sb3, 3, 40), 3, NotAPlan, 0},
+        {"one day line", firstLines(sb3, 4), 3, CutShort, 1},
+        {"cut inside day 101", firstLines(sb3, 103, 40), 3, CutShort, 100},
+        {"sbn without its last day", firstLines(sbn, 367), 1, CutShort, 364},
+        {"no odometers", firstLines(sb3, 3 + 365), 3, CutShort, 365},
+        {"last odometer without line end", sb3.substr(0, sb3.size() - 3), 3, Whole, 365},
+        {"last odometer without its sport", sb3.substr(0, sb3.size() - 5), 3, CutShort, 365},
+    };
+    for (const auto& [name, bytes, version, shape, daysRead] : cases) {
+        const PlanShapeOutcome outcome = planShapeOf(bytes, version);
+        EXPECT_EQ(std::tuple(shape, daysRead), std::tuple(outcome.shape, outcome.daysRead)) << name;
+    }
+    EXPECT_EQ("10.04.2009", lastDayRead(2009, 100));
 }

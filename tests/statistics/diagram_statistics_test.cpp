@@ -1,6 +1,7 @@
 // Diagram series over a training year: time sums from hh:mm, counted entries, averages over recorded
 // days, the splits by sport and by training type, the sport-mode and plan-version rules, and which days
-// land in which slot of the four kinds (week 1, week 53, leap years, months of 28 to 31 days).
+// land in which slot of the four kinds (week 1, week 53, leap years, months of 28 to 31 days); and the
+// load series against numbers worked out here from the definition.
 #include "statistics/diagram_statistics.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "model/calendar.h"
+#include "statistics/training_load.h"
 
 using namespace sb::model;
 using namespace sb::statistics;
@@ -35,6 +37,18 @@ float sumOfTotals(const DiagramSeries& series) {
     float sum = 0;
     for (int k = 0; k < series.slotCount; ++k) sum += series.slots[k].total;
     return sum;
+}
+
+SportEntry session(const char* duration, int load) {
+    SportEntry entry;
+    entry.duration = duration;
+    entry.load = load;
+    return entry;
+}
+
+// What is left on day d of `points` scored on day `from`, in an average of time constant `days`.
+double remaining(double points, int from, int d, double days) {
+    return d < from ? 0 : points * (1 - std::exp(-1 / days)) * std::exp(-(d - from) / days);
 }
 
 // One slot of the series of `code` in the diagram of `kind`, for week or month `period` (no sports).
@@ -262,4 +276,44 @@ TEST(DiagramStatistics, DamagedPlansNeitherCrashNorSpoilTheAxis) {
         }
     }
     EXPECT_EQ(aggregateMonth(year, kModeBike, kKmBike, 1).maxValue, 12);
+}
+
+TEST(TrainingLoad, OneSessionRisesOnItsDayAndDecaysAfter) {
+    TrainingYear year = planFor(2009);
+    year.days[100].run = session("01:00", 3);
+    const LoadSeries series = computeLoadSeries(year);
+    for (int d = 0; d < 365; ++d) {
+        EXPECT_EQ(series.days[d].points, d == 100 ? 180 : 0);
+        EXPECT_NEAR(series.days[d].fitness, remaining(180, 100, d, 42), 1e-9);
+        EXPECT_NEAR(series.days[d].fatigue, remaining(180, 100, d, 7), 1e-9);
+        EXPECT_NEAR(series.days[d].form, remaining(180, 100, d - 1, 42) - remaining(180, 100, d - 1, 7), 1e-9);
+    }
+}
+
+TEST(TrainingLoad, SportsOfADayAndTheBoundsOfLoadAndDuration) {
+    struct Case {
+        SportEntry run, bike, swim, other;
+        double points;
+        int unloaded;
+    } cases[] = {
+        {session("00:30", 2), session("01:30", 4), session("00:45", 1), session("00:20", 5), 565, 0},
+        {session("01:00", -1), session("01:00", 0), {}, session("", 3), 0, 2},
+        {session("01:00", 1), session("01:00", 6), session("01:00", 5), {}, 60 + 300 + 300, 0},
+        {session("00:00", 3), session("00:01", 3), session("00:00", 0), {}, 3, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.points);
+        for (int planYear : {2008, 2009}) {
+            TrainingYear year = planFor(planYear);
+            const int last = planYear == 2008 ? 365 : 364;
+            DayRecord& day = year.days[last];
+            std::tie(day.run, day.bike, day.swim, day.other) = std::tie(c.run, c.bike, c.swim, c.other);
+            const LoadSeries series = computeLoadSeries(year);
+            ASSERT_EQ(int(series.days.size()), last + 1);
+            EXPECT_EQ(std::pair(series.days[last].points, series.unloadedSessions), std::pair(c.points, c.unloaded));
+        }
+    }
+    for (auto [value, text] :
+         {std::pair{-0.04, "0.0"}, {0.04, "0.0"}, {-0.06, "-0.1"}, {0.06, "0.1"}, {-12.34, "-12.3"}})
+        EXPECT_EQ(formatLoadValue(value), text) << value;
 }

@@ -18,7 +18,6 @@ using platform::headless::HeadlessDialogHost;
 using platform::headless::HeadlessServices;
 namespace button = calculator_buttons;
 
-// Types `text` into `field` and presses "Berechnen".
 void calculateWith(HeadlessDialogHost& dialog, int field, const std::string& text) {
     dialog.type(field, text);
     dialog.press(button::calculate);
@@ -48,9 +47,10 @@ class BodyCalculators : public ::testing::Test {
 TEST_F(BodyCalculators, BasalMetabolicRateChecksItsFieldsAndStoresWhatWasLastRead) {
     namespace id = basal_metabolism_dialog;
     services.scriptDialog("TOOL_GRUNDUMSATZ", [](HeadlessDialogHost& dialog) {
-        EXPECT_EQ("72.4", dialog.text(id::weightField));
-        EXPECT_TRUE(dialog.isChecked(id::male));
-        EXPECT_EQ("", dialog.text(id::result));  // height 0: nothing calculated on opening
+        // Height 0: nothing calculated on opening.
+        EXPECT_EQ(
+            std::tuple(dialog.text(id::weightField), dialog.isChecked(id::male), dialog.text(id::result)),
+            std::tuple("72.4", true, ""));
         dialog.type(id::ageField, "30");
         dialog.type(id::weightField, "60");
         calculateWith(dialog, id::heightField, "170");

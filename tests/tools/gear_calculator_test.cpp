@@ -63,8 +63,8 @@ TEST_F(GearCalculator, ListsEveryUsedPairAndKeepsTheFieldsInOrder) {
         EXPECT_EQ(id::circumference, dialog.focus());
         dialog.type(id::circumference, "2100");
         dialog.press(id::chartButton);
-        EXPECT_FALSE(dialog.isVisible(id::resultList));
-        EXPECT_TRUE(dialog.isVisible(id::chart));
+        EXPECT_EQ(std::pair(dialog.isVisible(id::resultList), dialog.isVisible(id::chart)),
+                  std::pair(false, true));
         dialog.pressClose();
     });
     EXPECT_EQ(
@@ -86,9 +86,9 @@ TEST_F(GearCalculator, ListsEveryUsedPairAndKeepsTheFieldsInOrder) {
 
     // Stored inputs come back, in the mode last used.
     run([](HeadlessDialogHost& dialog) {
-        EXPECT_EQ("50", dialog.text(id::firstChainring));
-        EXPECT_TRUE(dialog.isVisible(id::chart));
-        EXPECT_EQ("50", dialog.paint(id::chart).texts().front());
+        EXPECT_EQ(std::tuple(dialog.text(id::firstChainring), dialog.isVisible(id::chart),
+                             dialog.paint(id::chart).texts().front()),
+                  std::tuple("50", true, "50"));
         dialog.press(id::closeButton);
     });
 }
@@ -130,8 +130,7 @@ TEST_F(GearCalculator, PrintsTheListInFieldOrderAndTheChartOnTheUpperHalf) {
     EXPECT_EQ(platform::Icon::Stop, services.messages()[0].icon);
     ASSERT_EQ(2u, services.printedDocuments().size());
     const auto& list = services.printedDocuments()[0];
-    EXPECT_EQ("Ritzelliste", list.name);
-    EXPECT_TRUE(list.ended);
+    EXPECT_EQ(std::pair(list.name, list.ended), std::pair(std::string("Ritzelliste"), true));
     // Line height 21 of the printer's font: the title after one and a half lines, each group followed by
     // an empty line.
     charts::testing::expectDrawing(list.pages.at(0), "tools/gear_list_39_53");

@@ -32,7 +32,6 @@ class OdometerDialog : public ::testing::Test {
     }
     void TearDown() override { model::setClock({}); }
 
-    // Runs the dialog with `script`, then presses OK.
     void edit(const std::function<void(HeadlessDialogHost&)>& script) {
         services.scriptDialog("TOOL_KILOMETERZAEHLER", [&script](HeadlessDialogHost& dialog) {
             script(dialog);

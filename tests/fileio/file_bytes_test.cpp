@@ -1,11 +1,17 @@
-// The palette PNG writer: the rows come back unchanged through zlib, the palette's bounds hold on both
-// sides, and a refused row writes nothing.
+// The bytes behind the files: numbers read and written as the C library does under the "C" locale in any
+// locale, without overflow on what a damaged file holds; the palette PNG writer, whose rows come back
+// unchanged through zlib, whose palette's bounds hold on both sides, and a refused row writes nothing.
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <clocale>
+#include <cmath>
+#include <tuple>
+
+#include "fileio/c_numbers.h"
 #include "fileio/png_bytes.h"
 
-using sb::fileio::pngOfPaletteImage;
+using namespace sb::fileio;
 
 namespace {
 
@@ -62,4 +68,28 @@ TEST(PngBytes, RowsAndPaletteComeBackAndBoundsHold) {
     EXPECT_EQ(pngOfPaletteImage(width, height, rows, {}), "");
     EXPECT_EQ(pngOfPaletteImage(0, height, rows, {1}), "");
     EXPECT_EQ(pngOfPaletteImage(width, height, [](int y, unsigned char*) { return y < 199; }, {1}), "");
+}
+
+TEST(CNumbers, ReadLikeAtoiAndAtof) {
+    for (auto [text, value] : {std::pair{"  42abc", 42}, {"-7", -7}, {"x1", 0}, {"99999999999999", 2147483647},
+                               {"-99999999999999", -2147483647 - 1}})
+        EXPECT_EQ(atoiC(text), value) << text;
+    for (auto [text, value] : {std::pair{" 12.5km", 12.5}, {"12,5", 12.0}, {"-0.25", -0.25}, {"--5", 0.0},
+                               {"1e-400", 0.0}, {"1e999", HUGE_VAL}, {"-1e999", -HUGE_VAL}})
+        EXPECT_EQ(atofC(text), value) << text;
+    EXPECT_TRUE(std::isnan(atofC("nan")));
+    // A float field takes 0 for what it cannot hold.
+    for (auto [text, value] : {std::pair{"nan", 0.0f}, {"1e300", 0.0f}, {"70.25", 70.25f}})
+        EXPECT_EQ(atofFloatC(text), value) << text;
+}
+
+TEST(CNumbers, WriteWithADecimalPointInEveryLocale) {
+    // The program switches to the user's locale; where one with a decimal comma exists, use it.
+    const bool german = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+    for (auto [value, decimals, text] : {std::tuple{2.375, 2, "2.38"}, {10.257, 2, "10.26"}, {12.25, 1, "12.2"},
+                                         {0.0, 2, "0.00"}, {-1.5, 0, "-2"}})
+        EXPECT_EQ(formatFixed(value, decimals), text) << value;
+    EXPECT_EQ(formatInt(-2147483647 - 1), "-2147483648");
+    EXPECT_DOUBLE_EQ(atofC("3.75"), 3.75);
+    if (german) std::setlocale(LC_NUMERIC, "C");
 }
