@@ -18,20 +18,16 @@
 #include "planfile/plan_file_writer.h"
 #include "statistics/diagram_statistics.h"
 
-inline void checkEntryWidths(const sb::model::SportEntry& entry) {
-    namespace width = sb::model::width;
-    fuzzRequire(entry.route.size() < width::route && entry.content.size() < width::content);
-    fuzzRequire(entry.duration.size() < width::duration);
-}
-
 inline void checkPlanWidths(const sb::model::TrainingYear& year) {
     namespace width = sb::model::width;
     fuzzRequire(year.firstName.size() < width::name && year.lastName.size() < width::name);
     fuzzRequire(year.club.size() < width::name && year.trainer.size() < width::name);
     fuzzRequire(year.birthDate.size() < width::birthDate);
     for (const sb::model::DayRecord& day : year.days) {
-        for (const sb::model::SportEntry* entry : {&day.bike, &day.run, &day.swim, &day.other})
-            checkEntryWidths(*entry);
+        for (const sb::model::SportEntry* entry : {&day.bike, &day.run, &day.swim, &day.other}) {
+            fuzzRequire(entry->route.size() < width::route && entry->content.size() < width::content);
+            fuzzRequire(entry->duration.size() < width::duration);
+        }
         fuzzRequire(day.weather.size() < width::weather && day.comment.size() < width::comment);
     }
     for (const sb::model::Odometer& odometer : year.odometers)

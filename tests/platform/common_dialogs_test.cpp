@@ -1,33 +1,13 @@
-// The shared file-dialog conventions: error messages of a failed dialog, and cancelling a printout
-// through its progress dialog.
+// Cancelling a printout through its progress dialog.
 #include <gtest/gtest.h>
 
 #include "platform/headless/headless_services.h"
-#include "platform/common_dialogs.h"
 #include "platform/print_progress_dialog.h"
 
 namespace sb::platform {
 namespace {
 
 using headless::HeadlessServices;
-using headless::LoggedMessage;
-
-TEST(CommonDialogs, AFailedFileDialogNamesItsCodeAndACancelSaysNothing) {
-    HeadlessServices services;
-    services.answerFileDialogs({std::nullopt});
-    services.openFileName({});
-    reportDialogError(services);
-    EXPECT_TRUE(services.messages().empty());
-    for (unsigned code : {0xFFFFu, 0x3003u, 0x4242u}) {
-        services.answerFileDialogError(code);
-        services.openFileName({});
-        reportDialogError(services);
-    }
-    EXPECT_EQ((std::vector<LoggedMessage>{{"Code: CDERR_DIALOGFAILURE", "Error", Buttons::Ok, Icon::Stop},
-                                          {"Code: FNERR_BUFFERTOOSMALL\n", "Error", Buttons::Ok, Icon::Stop},
-                                          {"Code: NOT_DEFIENED", "Error", Buttons::Ok, Icon::Stop}}),
-              services.messages());
-}
 
 TEST(CommonDialogs, AbbrechenStopsThePrintingLoop) {
     HeadlessServices services;

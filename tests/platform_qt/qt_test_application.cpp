@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <cstdlib>
 
 #include "platform/qt/translations.h"
 
@@ -12,7 +11,6 @@ namespace sb::platform::qt::test {
 
 QApplication& application() {
     static QApplication* app = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
         chooseGermanSystemLocale();  // as the program does, over the tests' "C" locale
         static int argc = 1;
         static char name[] = "test_platform_qt";

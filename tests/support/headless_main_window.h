@@ -36,7 +36,6 @@ class HeadlessMainWindow : public shell::MainWindowView {
     void destroy() override { destroyed_ = true; }
 
     // --- For the test
-    // A button never told otherwise is enabled, as a freshly created toolbar's buttons are.
     bool toolbarButtonEnabled(int commandId) const {
         auto found = toolbarEnabled_.find(commandId);
         return found == toolbarEnabled_.end() || found->second;

@@ -33,7 +33,9 @@ std::string zipped(const std::vector<std::pair<std::string, std::string>>& entri
     return fileBytes(path);
 }
 
-std::string tcxActivity(const std::string& sport, const std::string& start, double seconds, double metres, int pulse) {
+// A TCX activity of one lap: sport as TCX names it ("Running", "Biking"), start as ISO time in UTC.
+static std::string tcxActivity(const std::string& sport, const std::string& start, double seconds,
+                               double metres, int pulse) {
     char text[1024];
     std::snprintf(text, sizeof text,
                   "<?xml version=\"1.0\"?>\n<TrainingCenterDatabase "

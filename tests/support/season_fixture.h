@@ -15,8 +15,6 @@ namespace sb::testing {
 std::string gzipped(const std::string& bytes);
 // A zip archive of (name, bytes) entries, deflated.
 std::string zipped(const std::vector<std::pair<std::string, std::string>>& entries);
-// A TCX activity of one lap: sport as TCX names it ("Running", "Biking"), start as ISO time in UTC.
-std::string tcxActivity(const std::string& sport, const std::string& start, double seconds, double metres, int pulse);
 // A file of tests/data/recordings.
 std::string recordingBytes(const std::string& name);
 
